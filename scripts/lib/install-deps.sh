@@ -1,0 +1,22 @@
+# Shared by scripts/test and scripts/run: installs the Debian packages FramePlan needs.
+FRAMEPLAN_PACKAGES=(
+    build-essential cmake
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libgtest-dev googletest libbenchmark-dev
+    fonts-liberation
+)
+
+install_missing_packages() {
+    local missing=()
+    local package
+    for package in "${FRAMEPLAN_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} > 0)); then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}

@@ -1,0 +1,19 @@
+// The texts numbers are shown in: level captions, value captions and JSON numbers.
+#pragma once
+
+#include <string>
+
+namespace fp {
+
+// Level caption: a blank before a value that is not negative, "-" before a negative one, up to
+// seven significant digits, "." always, no zero before the point: " 93.6", " 3", " .5", "-1.5".
+std::string levelText(float metres);
+
+// Every other caption and label: shortest form with up to seven significant digits, no leading
+// blank, no trailing zeros, no point for whole numbers: "4.5", "10", "0.75", "12.01".
+std::string valueText(float value, char decimalSeparator = '.');
+
+// The shortest decimal that reads back to the same 32-bit float (4.5, 0.1, 12.01, -0.01, 10).
+std::string jsonNumberText(float value);
+
+}  // namespace fp
