@@ -1,0 +1,71 @@
+// A surface for tests: fixed, known text metrics, and a record of every call made on it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "plan/surface.h"
+
+namespace fp::test {
+
+// Text metrics, in plan units:
+// - in the surface's own font every character is 10 wide and a line is 20 high;
+// - while a created (rotated) font is selected every character is 12 wide and a line 24 high,
+//   so a test can tell which font a measure was taken in.
+// twipsPerPixelY is 15 (a 96-dpi screen) unless set otherwise.
+class RecordingSurface : public Surface {
+  public:
+    static constexpr double kOwnCharWidth = 10;
+    static constexpr double kOwnLineHeight = 20;
+    static constexpr double kSelectedCharWidth = 12;
+    static constexpr double kSelectedLineHeight = 24;
+
+    enum class Kind { Clear, SetScale, Line, Circle, Print, SelectFont, RestoreOwnFont };
+
+    // One call. Line: (x1, z1)-(x2, z2). Circle: centre (x1, z1), radius in x2. SetScale: left,
+    // top, right, bottom in x1, z1, x2, z2. Print: (CurrentX, CurrentY) in (x1, z1), the text,
+    // and the selected font if any. SelectFont: the font.
+    struct Call {
+        Kind kind = Kind::Clear;
+        double x1 = 0;
+        double z1 = 0;
+        double x2 = 0;
+        double z2 = 0;
+        std::string text;
+        std::optional<FontDescription> font;
+    };
+
+    explicit RecordingSurface(double twipsPerPixel = 15) : twipsPerPixel_(twipsPerPixel) {}
+
+    void clear() override;
+    void setScale(double left, double top, double right, double bottom) override;
+    void line(double x1, double z1, double x2, double z2) override;
+    void circle(double x, double z, double radius) override;
+    double TextWidth(std::string_view text) override;
+    double TextHeight(std::string_view text) override;
+    void Print(std::string_view text) override;
+    void selectFont(const FontDescription& font) override;
+    void restoreOwnFont() override;
+    double twipsPerPixelY() const override { return twipsPerPixel_; }
+
+    const std::vector<Call>& calls() const { return calls_; }
+    // The calls of one kind, in order.
+    std::vector<Call> callsOf(Kind kind) const;
+    std::vector<Call> prints() const { return callsOf(Kind::Print); }
+    std::vector<Call> lines() const { return callsOf(Kind::Line); }
+    std::vector<Call> circles() const { return callsOf(Kind::Circle); }
+    void forget() { calls_.clear(); }
+
+    // The font selected at the moment, if not the surface's own.
+    const std::optional<FontDescription>& selectedFont() const { return selected_; }
+
+  private:
+    void record(Kind kind, double x1 = 0, double z1 = 0, double x2 = 0, double z2 = 0);
+
+    double twipsPerPixel_;
+    std::optional<FontDescription> selected_;
+    std::vector<Call> calls_;
+};
+
+}  // namespace fp::test
