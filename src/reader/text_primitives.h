@@ -1,6 +1,7 @@
 // Small readers of the listing's free text: number runs, leading numbers, member lists.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,8 +33,17 @@ std::vector<std::string_view> cutAtBlanks(std::string_view text);
 std::string_view trimBlanks(std::string_view text);
 
 // Expands "TO" ranges: "1 TO 5 7 9" gives "1 2 3 4 5 7 9 ". A "TO" at either end of the list
-// ends the run with a message.
+// ends the run with a message, as does a range that would add more numbers than a member table
+// holds.
 std::string ExpandMemberList(std::string_view list);
+
+// Visits, in order, the pieces of the text ExpandMemberList would return, without building it:
+// every piece of the list other than "TO" (two blanks give an empty piece) and every number a
+// range adds, written as a plain integer. The final empty piece after the last blank is not
+// visited. `visit` returns false to stop. The whole list is checked before the first visit, so a
+// list that ends the run does so whatever `visit` would have done.
+void ForEachMemberListPiece(std::string_view list,
+                            const std::function<bool(std::string_view piece)>& visit);
 
 // The keyword of a load statement line: the first piece that is not a number once "TO " and
 // " -" are removed; an empty piece gives the empty text, as does a line of numbers only.
