@@ -30,12 +30,12 @@ void RecordingSurface::circle(double x, double z, double radius) {
 }
 
 double RecordingSurface::TextWidth(std::string_view text) {
-    const double perCharacter = selected_ ? kSelectedCharWidth : kOwnCharWidth;
+    const double perCharacter = selected_ ? kSelectedCharWidth : ownCharWidth_;
     return perCharacter * static_cast<double>(text.size());
 }
 
 double RecordingSurface::TextHeight(std::string_view) {
-    return selected_ ? kSelectedLineHeight : kOwnLineHeight;
+    return selected_ ? kSelectedLineHeight : ownLineHeight_;
 }
 
 void RecordingSurface::Print(std::string_view text) {

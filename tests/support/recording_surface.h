@@ -13,7 +13,8 @@ namespace fp::test {
 // - in the surface's own font every character is 10 wide and a line is 20 high;
 // - while a created (rotated) font is selected every character is 12 wide and a line 24 high,
 //   so a test can tell which font a measure was taken in.
-// twipsPerPixelY is 15 (a 96-dpi screen) unless set otherwise.
+// twipsPerPixelY is 15 (a 96-dpi screen) unless set otherwise. setOwnMetrics changes the own
+// font's measures, for tests that need the width and height to differ or to be fractional.
 class RecordingSurface : public Surface {
   public:
     static constexpr double kOwnCharWidth = 10;
@@ -49,6 +50,11 @@ class RecordingSurface : public Surface {
     void restoreOwnFont() override;
     double twipsPerPixelY() const override { return twipsPerPixel_; }
 
+    void setOwnMetrics(double charWidth, double lineHeight) {
+        ownCharWidth_ = charWidth;
+        ownLineHeight_ = lineHeight;
+    }
+
     const std::vector<Call>& calls() const { return calls_; }
     // The calls of one kind, in order.
     std::vector<Call> callsOf(Kind kind) const;
@@ -64,6 +70,8 @@ class RecordingSurface : public Surface {
     void record(Kind kind, double x1 = 0, double z1 = 0, double x2 = 0, double z2 = 0);
 
     double twipsPerPixel_;
+    double ownCharWidth_ = kOwnCharWidth;
+    double ownLineHeight_ = kOwnLineHeight;
     std::optional<FontDescription> selected_;
     std::vector<Call> calls_;
 };
