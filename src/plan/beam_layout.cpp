@@ -6,6 +6,7 @@
 #include "model/checked_convert.h"
 #include "model/number_text.h"
 #include "model/run_error.h"
+#include "plan/level_beams.h"
 #include "plan/text_placement.h"
 
 namespace fp {
@@ -39,47 +40,38 @@ class LevelDrawing {
           measures_(measure(surface)) {}
 
     void draw() {
-        const int columns = model_.GridX.count();
-        const int rows = model_.GridZ.count();
-        for (int ix = 1; ix <= columns; ++ix) {
-            for (int iz = 1; iz <= rows; ++iz) {
-                if (model_.NodeGrid.at(ix, level_, iz) <= 0) {
-                    continue;
-                }
-                const float x1 = model_.GridX[ix];
-                const float z1 = model_.GridZ[iz];
-                const int16_t xBeam = model_.XBeamGrid.at(ix, level_, iz);
-                if (xBeam > 0) {
-                    drawXBeam(xBeam, x1, z1);
-                }
-                const int16_t zBeam = model_.ZBeamGrid.at(ix, level_, iz);
-                if (zBeam > 0) {
-                    drawZBeam(zBeam, x1, z1);
-                }
+        for (const LevelBeam& beam : beamsOfLevel(model_, level_)) {
+            if (beam.direction == BeamDirection::PlusX) {
+                drawXBeam(beam);
+            } else {
+                drawZBeam(beam);
             }
         }
     }
 
   private:
-    float lengthOf(int16_t designRow) const {
-        return static_cast<float>(model_.BeamDesignTable.at(designRow, 2)) / 10;
+    static float lengthOf(const LevelBeam& beam) {
+        // Millimetres as printed, to hundredths of a metre.
+        return static_cast<float>(beam.lengthMm) / 10;
     }
 
     bool showsMemberNumbers() const { return view_.memberLoadMode && view_.beamNumbers == kTicked; }
 
-    std::string memberLabel(int16_t designRow) const {
-        return "B: " + std::to_string(model_.BeamDesignTable.at(designRow, 1));
+    static std::string memberLabel(const LevelBeam& beam) {
+        return "B: " + std::to_string(beam.member);
     }
 
     float w() const { return measures_.digitWidth; }
     float h() const { return measures_.halfLineHeight; }
 
-    void drawXBeam(int16_t designRow, float x1, float z1) {
-        const float length = lengthOf(designRow);
+    void drawXBeam(const LevelBeam& beam) {
+        const float x1 = beam.x;
+        const float z1 = beam.z;
+        const float length = lengthOf(beam);
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
         if (showsMemberNumbers()) {
-            PrintAligned(surface_, memberLabel(designRow), anchorX, anchorZ, kAlignCentre);
+            PrintAligned(surface_, memberLabel(beam), anchorX, anchorZ, kAlignCentre);
         }
         surface_.line(x1, z1, x1 + length, z1);
         surface_.circle(x1, z1, h() / 10);
@@ -87,12 +79,14 @@ class LevelDrawing {
         PrintAligned(surface_, std::to_string(serial), anchorX, anchorZ, kAlignCentre);
     }
 
-    void drawZBeam(int16_t designRow, float x1, float z1) {
-        const float length = lengthOf(designRow);
+    void drawZBeam(const LevelBeam& beam) {
+        const float x1 = beam.x;
+        const float z1 = beam.z;
+        const float length = lengthOf(beam);
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
         if (showsMemberNumbers()) {
-            PrintRotated(surface_, memberLabel(designRow), anchorX, anchorZ, kRotatedUpward);
+            PrintRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
         }
         surface_.line(x1, z1, x1, z1 + length);
         surface_.circle(x1, z1, h() / 10);
