@@ -1,0 +1,102 @@
+// Level selection and view options: every change ends in one redraw of the level on show.
+#include <QPainter>
+
+#include "app/decimal_separator.h"
+#include "app/group_window.h"
+#include "app/key_codes.h"
+#include "app/qt_surface.h"
+#include "model/number_text.h"
+#include "plan/beam_layout.h"
+
+namespace fp {
+
+void Group::Labyy_Click(int index) {
+    Labyy.at(static_cast<std::size_t>(model_.CurrentLevel))->setBorderStyle(0);
+    Labyy.at(static_cast<std::size_t>(index))->setBorderStyle(1);
+    model_.CurrentLevel = static_cast<int16_t>(index);
+    drawPlan(index);
+    const float metres = model_.GridY[index] / 100.0f;
+    LabLvl->setCaption(QString::fromStdString(valueText(metres, userDecimalSeparator())) +
+                       QStringLiteral(" M"));
+}
+
+void Group::drawPlan(int level) {
+    QPainter painter(&PicXZ->image());
+    QtSurface surface(painter, QRectF(PicXZ->image().rect()));
+    const UserScale& frame = PicXZ->userScale();
+    surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
+    const ViewState view = viewState();
+    drawBeeLayout(model_, surface, view, static_cast<int16_t>(level), boxes_);
+    painter.end();
+    ++plansDrawn_;
+    PicXZ->refresh();
+}
+
+void Group::PicXZ_KeyDown(int keyCode) {
+    const int levels = model_.GridY.count();
+    // A listing without joints has no level to step to.
+    if ((keyCode != kKeyUp && keyCode != kKeyDown) || levels == 0) {
+        return;
+    }
+    Labyy.at(static_cast<std::size_t>(model_.CurrentLevel))->setBorderStyle(0);
+    int level = model_.CurrentLevel;
+    if (keyCode == kKeyUp) {
+        level = level + 1 > levels ? levels : level + 1;
+    } else {
+        level = level - 1 < 1 ? 1 : level - 1;
+    }
+    model_.CurrentLevel = static_cast<int16_t>(level);
+    Labyy_Click(level);
+}
+
+void Group::ChkBeeNos_Click() {
+    Labyy_Click(model_.CurrentLevel);
+    PicXZ->SetFocus();
+}
+
+void Group::ChkType_Click() {
+    Labyy_Click(model_.CurrentLevel);
+    PicXZ->SetFocus();
+}
+
+void Group::ChkUDL_Click(int index) {
+    if (copyingChkAll_) {
+        return;
+    }
+    if (index == 0) {
+        // Each copied value raises that box's click; only the drawing after the last one
+        // would stay on screen, so the level is drawn once, below.
+        copyingChkAll_ = true;
+        for (int i = 1; i <= model_.FloorIntensityList.count(); ++i) {
+            ChkUDL.at(static_cast<std::size_t>(i))->setValue(ChkUDL[0]->Value());
+        }
+        copyingChkAll_ = false;
+    }
+    Labyy_Click(model_.CurrentLevel);
+    PicXZ->SetFocus();
+}
+
+void Group::OptFloor_MouseUp() {
+    ChkType->setEnabled(true);
+    Labyy_Click(model_.CurrentLevel);
+    PicXZ->SetFocus();
+    SetLoadModeControls();
+}
+
+void Group::OptMemb_MouseUp() {
+    ChkType->setEnabled(false);
+    SetLoadModeControls();
+    Labyy_Click(model_.CurrentLevel);
+    PicXZ->SetFocus();
+}
+
+void Group::SetLoadModeControls() {
+    const bool memberMode = OptMemb->Value();
+    for (int i = 0; i <= model_.FloorIntensityList.count(); ++i) {
+        ChkUDL.at(static_cast<std::size_t>(i))->setVisible(!memberMode);
+    }
+    LabMlloads->setVisible(memberMode);
+    ChkBeeNos->setVisible(memberMode);
+}
+
+}  // namespace fp

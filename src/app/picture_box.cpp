@@ -1,0 +1,55 @@
+// The plan area.
+#include "app/picture_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/key_codes.h"
+
+namespace fp {
+
+PictureBox::PictureBox(QWidget* parent, const TwipsScale& scale)
+    : QFrame(parent), TwipsPlaced(*this, scale) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPointF PictureBox::toPlan(const QPointF& imagePixel) const {
+    const double width = image_.width() > 0 ? image_.width() : 1;
+    const double height = image_.height() > 0 ? image_.height() : 1;
+    return {userScale_.left + imagePixel.x() * (userScale_.right - userScale_.left) / width,
+            userScale_.top + imagePixel.y() * (userScale_.bottom - userScale_.top) / height};
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    const QSize inside = contentsRect().size();
+    if (inside != image_.size()) {
+        QImage resized(inside, QImage::Format_RGB32);
+        resized.fill(palette().color(QPalette::Button));
+        image_ = resized;
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.drawImage(contentsRect().topLeft(), image_);
+    }
+    QFrame::paintEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(virtualKeyCode(event->key()));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    emit MouseDown(event->button(), toPlan(event->position() - contentsRect().topLeft()));
+}
+
+}  // namespace fp

@@ -1,0 +1,28 @@
+// Places a widget from its geometry in twips.
+#include "app/twips_placed.h"
+
+namespace fp {
+
+void TwipsPlaced::setTwipsGeometry(const TwipsRect& rect) {
+    rect_ = rect;
+    // Both edges are rounded, not the size, so neighbouring controls meet as designed.
+    const int left = scale_.toPixels(rect.left);
+    const int top = scale_.toPixels(rect.top);
+    const int right = scale_.toPixels(rect.left + rect.width);
+    const int bottom = scale_.toPixels(rect.top + rect.height);
+    widget_.setGeometry(left, top, right - left, bottom - top);
+}
+
+void TwipsPlaced::setLeft(double left) {
+    TwipsRect moved = rect_;
+    moved.left = left;
+    setTwipsGeometry(moved);
+}
+
+void TwipsPlaced::setTop(double top) {
+    TwipsRect moved = rect_;
+    moved.top = top;
+    setTwipsGeometry(moved);
+}
+
+}  // namespace fp
