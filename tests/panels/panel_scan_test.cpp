@@ -219,6 +219,16 @@ TEST(FindPanels, EachScanStartsAnEmptyTable) {
     EXPECT_EQ(model->PanelCount, 0);
 }
 
+TEST(FindPanels, AFullAxisOfAHundredLinesEndsAtItsLastLine) {
+    auto model = makeModelStore();
+    LevelFrame frame(*model, 100, 2, 100, 100);
+    frame.allNeighbourBeams();
+    frame.derive();
+    const auto panels = scan(*model, 2);
+    ASSERT_EQ(panels.size(), 99u);
+    EXPECT_EQ(panels.back(), (Panel{99, 1, 100, 2}));
+}
+
 TEST(FindPanels, ALevelHoldsTwoHundredPanels) {
     auto model = makeModelStore();
     LevelFrame frame(*model, 21, 11, 100, 100);
