@@ -1,0 +1,274 @@
+// A listing opened as 8-bit text and read line by line, in large blocks, without holding it.
+#include "reader/text_stream.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "model/run_error.h"
+#include "reader/key_search.h"
+
+namespace fp {
+namespace {
+
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+std::string systemReason() {
+    return std::strerror(errno);
+}
+
+}  // namespace
+
+TextStream::TextStream(std::string path) : path_(std::move(path)) {
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        throw RunEndingError("The listing \"" + path_ + "\" cannot be opened: " + systemReason(),
+                             "Check the file name and that the file may be read.");
+    }
+    buffer_.resize(kBlockSize);
+}
+
+TextStream::~TextStream() {
+    Close();
+}
+
+void TextStream::Close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+bool TextStream::fill() {
+    if (endOfFile_ || fd_ < 0) {
+        return false;
+    }
+    const char* const data = buffer_.data();
+    if (line_.data() >= data && line_.data() < data + buffer_.size()) {
+        heldLine_.assign(line_);
+        line_ = heldLine_;
+    }
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        bufferOffset_ += begin_;
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size()) {
+        buffer_.resize(buffer_.size() * 2);
+    }
+    ++generation_;
+    ssize_t count = 0;
+    do {
+        count = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) {
+        throw RunEndingError("The listing \"" + path_ + "\" cannot be read: " + systemReason(),
+                             "Check that the file is a readable text file.");
+    }
+    if (count == 0) {
+        endOfFile_ = true;
+        return false;
+    }
+    end_ += static_cast<std::size_t>(count);
+    return true;
+}
+
+bool TextStream::AtEndOfStream() {
+    return begin_ == end_ && !fill();
+}
+
+// The first LF or CR at or after `from`; the next of each is remembered, so a file with only
+// one kind of line end is not searched to the block's end for the other on every line.
+std::size_t TextStream::nextLineEnd(std::size_t from) {
+    if (endsGeneration_ != generation_) {
+        endsGeneration_ = generation_;
+        lfFrom_ = crFrom_ = end_ + 1;
+    }
+    const auto next = [this, from](char c, std::size_t& at, std::size_t& searchedFrom) {
+        if (searchedFrom > from || at < from) {
+            const void* hit = std::memchr(buffer_.data() + from, c, end_ - from);
+            at = hit == nullptr
+                     ? end_
+                     : static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data());
+            searchedFrom = from;
+        }
+        return at;
+    };
+    return std::min(next('\n', lfAt_, lfFrom_), next('\r', crAt_, crFrom_));
+}
+
+void TextStream::takeLine(std::size_t start, std::size_t end) {
+    line_ = std::string_view(buffer_.data() + start, end - start);
+    lineOffset_ = bufferOffset_ + start;
+    anyLine_ = true;
+}
+
+std::string_view TextStream::readline() {
+    while (true) {
+        const std::size_t lineEnd = nextLineEnd(begin_);
+        if (lineEnd < end_) {
+            std::size_t next = lineEnd + 1;
+            if (buffer_[lineEnd] == '\r') {
+                // A CR at the block's end may be the first half of a CRLF.
+                if (next == end_ && !endOfFile_) {
+                    fill();
+                    continue;
+                }
+                if (next < end_ && buffer_[next] == '\n') {
+                    ++next;
+                }
+            }
+            takeLine(begin_, lineEnd);
+            begin_ = next;
+            return line_;
+        }
+        if (!fill()) {
+            if (begin_ == end_) {
+                return {};
+            }
+            takeLine(begin_, end_);
+            begin_ = end_;
+            return line_;
+        }
+    }
+}
+
+std::size_t TextStream::findInBuffer(std::string_view key) {
+    auto hit = std::find_if(keyHits_.begin(), keyHits_.end(),
+                            [key](const KeyHit& known) { return known.key == key; });
+    if (hit == keyHits_.end()) {
+        keyHits_.push_back(KeyHit{key});
+        hit = keyHits_.end() - 1;
+    }
+    if (hit->generation != generation_ || hit->searchedFrom > begin_ || hit->at < begin_) {
+        const std::string_view unread(buffer_.data() + begin_, end_ - begin_);
+        const std::size_t found = findKey(unread, key);
+        hit->at = found == std::string_view::npos ? end_ : begin_ + found;
+        hit->searchedFrom = begin_;
+        hit->generation = generation_;
+    }
+    return hit->at;
+}
+
+// Keeps a copy of the last whole line before `cut` (which follows a line end), in case the
+// file ends before another line is read.
+void TextStream::holdLastCompleteLine(std::size_t cut) {
+    std::size_t end = cut - 1;
+    if (buffer_[end] == '\n' && end > begin_ && buffer_[end - 1] == '\r') {
+        --end;
+    }
+    std::size_t start = end;
+    while (start > begin_ && !isLineEnd(buffer_[start - 1])) {
+        --start;
+    }
+    heldLine_.assign(buffer_.data() + start, end - start);
+    line_ = heldLine_;
+    lineOffset_ = bufferOffset_ + start;
+    anyLine_ = true;
+}
+
+// At the end of the file: the file's last line becomes the line last read.
+void TextStream::takeFinalLine() {
+    if (begin_ == end_) {
+        return;
+    }
+    std::size_t end = end_;
+    if (buffer_[end - 1] == '\n') {
+        --end;
+        if (end > begin_ && buffer_[end - 1] == '\r') {
+            --end;
+        }
+    } else if (buffer_[end - 1] == '\r') {
+        --end;
+    }
+    std::size_t start = end;
+    while (start > begin_ && !isLineEnd(buffer_[start - 1])) {
+        --start;
+    }
+    takeLine(start, end);
+    begin_ = end_;
+}
+
+bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys) {
+    while (true) {
+        std::size_t hit = end_;
+        for (const std::string_view key : keys) {
+            hit = std::min(hit, findInBuffer(key));
+        }
+        if (hit < end_) {
+            std::size_t start = hit;
+            while (start > begin_ && !isLineEnd(buffer_[start - 1])) {
+                --start;
+            }
+            begin_ = start;
+            readline();
+            return true;
+        }
+        if (endOfFile_) {
+            takeFinalLine();
+            return false;
+        }
+        // Drop the whole lines; the last one may be unfinished and still receive a key. A CR
+        // in the last byte may be half of a CRLF, so it is never taken as a line's end here.
+        std::size_t cut = begin_;
+        for (std::size_t at = end_ > begin_ ? end_ - 1 : begin_; at > begin_; --at) {
+            const std::size_t lineEnd = at - 1;
+            if (isLineEnd(buffer_[lineEnd])) {
+                cut = at;
+                if (buffer_[lineEnd] == '\r' && buffer_[at] == '\n') {
+                    cut = at + 1;
+                }
+                break;
+            }
+        }
+        if (cut > begin_) {
+            holdLastCompleteLine(cut);
+            begin_ = cut;
+        }
+        fill();
+    }
+}
+
+long TextStream::lineNumber() const {
+    if (!anyLine_) {
+        return 0;
+    }
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return 0;
+    }
+    std::vector<char> block(kBlockSize);
+    std::uint64_t offset = 0;
+    long lineEnds = 0;
+    bool afterCarriageReturn = false;
+    while (offset < lineOffset_) {
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), lineOffset_ - offset));
+        const ssize_t count = ::read(fd, block.data(), wanted);
+        if (count <= 0) {
+            break;
+        }
+        for (ssize_t i = 0; i < count; ++i) {
+            const char c = block[static_cast<std::size_t>(i)];
+            if (c == '\n' && !afterCarriageReturn) {
+                ++lineEnds;
+            } else if (c == '\r') {
+                ++lineEnds;
+            }
+            afterCarriageReturn = c == '\r';
+        }
+        offset += static_cast<std::uint64_t>(count);
+    }
+    ::close(fd);
+    return lineEnds + 1;
+}
+
+}  // namespace fp

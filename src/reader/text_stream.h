@@ -1,0 +1,80 @@
+// A listing opened as 8-bit text and read line by line, in large blocks, without holding it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fp {
+
+// Lines end at LF, CRLF or CR; the line end is never part of a line, and a last line without
+// a line end is still a line. Any byte, NUL included, is text. The file is read in blocks of
+// 1 MB (a longer line grows the block), so memory does not depend on the file's size.
+class TextStream {
+  public:
+    // Opens the file at its first line; a file that cannot be opened ends the run.
+    explicit TextStream(std::string path);
+    ~TextStream();
+    TextStream(const TextStream&) = delete;
+    TextStream& operator=(const TextStream&) = delete;
+
+    // True when no line is left.
+    bool AtEndOfStream();
+
+    // The next line; the view stays valid until the next read. At the end: the empty text.
+    std::string_view readline();
+
+    // Reads on to the first line that holds one of `keys` and returns true with that line as
+    // the line last read. Lines without a key are passed over quickly, without being split.
+    // False at the end of the file; the line last read is then the file's last line.
+    bool readlineContaining(std::initializer_list<std::string_view> keys);
+
+    // The line last read (by either call); empty before the first.
+    std::string_view lastLine() const { return line_; }
+
+    // The 1-based number of the line last read; counted on demand, for messages.
+    long lineNumber() const;
+
+    const std::string& path() const { return path_; }
+
+    void Close();
+
+  private:
+    struct KeyHit {
+        std::string_view key;
+        std::size_t searchedFrom = 0;
+        std::size_t at = 0;
+        std::uint64_t generation = 0;
+    };
+
+    bool fill();
+    std::size_t nextLineEnd(std::size_t from);
+    std::size_t findInBuffer(std::string_view key);
+    void takeLine(std::size_t start, std::size_t end);
+    void holdLastCompleteLine(std::size_t cut);
+    void takeFinalLine();
+
+    std::string path_;
+    int fd_ = -1;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;  // first unread byte
+    std::size_t end_ = 0;    // end of the bytes read into the buffer
+    bool endOfFile_ = false;
+    std::uint64_t bufferOffset_ = 0;  // file offset of buffer_[0]
+    std::uint64_t generation_ = 1;    // changes whenever the buffer's contents move
+    std::size_t lfAt_ = 0;            // cached next LF at or after lfFrom_ (end_ when none)
+    std::size_t lfFrom_ = 0;
+    std::size_t crAt_ = 0;
+    std::size_t crFrom_ = 0;
+    std::uint64_t endsGeneration_ = 0;
+    std::vector<KeyHit> keyHits_;
+    std::string_view line_;
+    std::string heldLine_;  // a line kept while the block it stood in is refilled
+    std::uint64_t lineOffset_ = 0;
+    bool anyLine_ = false;
+};
+
+}  // namespace fp
