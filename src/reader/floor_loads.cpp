@@ -1,0 +1,111 @@
+// Pass 2 of the reader: load-case headers and the downward floor loads ("YRANGE" lines).
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reader/listing_passes.h"
+#include "reader/text_primitives.h"
+
+namespace fp {
+namespace {
+
+constexpr std::string_view kHeaderKey = "LOADTYPE";
+constexpr std::string_view kFloorLoadKey = "FLOOR LOAD";
+constexpr std::string_view kRangeKey = "YRANGE";
+constexpr std::size_t kFullForm = 15;
+constexpr std::size_t kShortForm = 7;
+
+using Tokens = std::vector<std::string_view>;
+
+Tokens tokensOf(std::string_view line) {
+    return cutAtBlanks(trimBlanks(line));
+}
+
+// «25. LOAD 1 LOADTYPE DEAD TITLE» makes "1" the title of the floor loads that follow.
+void applyHeaderRule(const Tokens& tokens, std::string& title) {
+    if (tokens.size() >= 6 && tokens[1] == "LOAD" && tokens[3] == "LOADTYPE") {
+        title = std::string(tokens[2]);
+    }
+}
+
+// A token of a floor-load line read as a 32-bit real; the whole token must be a number.
+float tokenValue(const ListingReading& reading, const Tokens& tokens, std::size_t index) {
+    const std::string_view token = tokens[index];
+    if (!IsNumberToken(token)) {
+        throw reading.failure("Piece " + std::to_string(index) + " of a floor-load line, \"" +
+                                  std::string(token) + "\", is not a number",
+                              "A YRANGE line reads «YRANGE y1 y2 FLOAD value [XRANGE x1 x2 "
+                              "ZRANGE z1 z2] GY» with numbers in its value places.");
+    }
+    const float value = static_cast<float>(LeadingNumber(token));
+    if (!std::isfinite(value)) {
+        throw reading.failure(
+            "The floor-load value \"" + std::string(token) + "\" is too large to be held",
+            "Check the floor-load line.");
+    }
+    return value;
+}
+
+// The whole plan along one axis, in metres: the outermost grid lines widened by 0.01 m.
+void wholePlan(const GridList& grid, float& low, float& high) {
+    low = (grid[1] - 1.0f) / 100.0f;
+    high = (grid[grid.count()] + 1.0f) / 100.0f;
+}
+
+void readRangeLine(ModelStore& model, const ListingReading& reading, const Tokens& tokens,
+                   const std::string& title) {
+    if (tokens.size() < kShortForm) {
+        throw reading.failure("A floor-load line has " + std::to_string(tokens.size()) +
+                                  " pieces, too few for a YRANGE line",
+                              "A YRANGE line has 7 pieces, or 15 with its X and Z ranges.");
+    }
+    const float value = tokenValue(reading, tokens, 5);
+    const bool full = tokens.size() == kFullForm;
+    const std::size_t directionToken = full ? 14 : 6;
+    if ((!full && tokens.size() != kShortForm) || tokens[directionToken] != "GY" || !(value < 0)) {
+        return;
+    }
+    FloorLoadRow row;
+    row.CaseTitle = title;
+    row.Intensity = std::fabs(value);
+    row.Y1 = tokenValue(reading, tokens, 2);
+    row.Y2 = tokenValue(reading, tokens, 3);
+    if (full) {
+        row.X1 = tokenValue(reading, tokens, 7);
+        row.X2 = tokenValue(reading, tokens, 8);
+        row.Z1 = tokenValue(reading, tokens, 11);
+        row.Z2 = tokenValue(reading, tokens, 12);
+    } else {
+        wholePlan(model.GridX, row.X1, row.X2);
+        wholePlan(model.GridZ, row.Z1, row.Z2);
+    }
+    const int rowIndex = model.FloorLoadCount + 1;
+    model.FloorLoadTable.at(rowIndex) = row;
+    model.FloorLoadCount = static_cast<int16_t>(rowIndex);
+    AddIfAbsent(model.FloorIntensityList, row.Intensity);
+}
+
+}  // namespace
+
+void ReadFloorLoads(ModelStore& model, ListingReading& reading) {
+    // Only lines holding one of the keys can change anything, so the others are passed over.
+    std::string title;
+    bool floorLoadSeen = false;
+    while (!floorLoadSeen && reading.readLineContaining({kHeaderKey, kFloorLoadKey})) {
+        applyHeaderRule(tokensOf(reading.CurrentLine), title);
+        floorLoadSeen = reading.CurrentLine.find(kFloorLoadKey) != std::string::npos;
+    }
+    if (!floorLoadSeen) {
+        return;
+    }
+    while (reading.readLineContaining({kHeaderKey, kRangeKey})) {
+        const Tokens tokens = tokensOf(reading.CurrentLine);
+        applyHeaderRule(tokens, title);
+        if (tokens.size() >= 3 && tokens[1] == kRangeKey) {
+            readRangeLine(model, reading, tokens, title);
+        }
+    }
+}
+
+}  // namespace fp

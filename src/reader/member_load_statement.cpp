@@ -1,0 +1,137 @@
+// The pieces of a uniform member-load statement.
+#include "reader/member_load_statement.h"
+
+#include "reader/text_primitives.h"
+
+namespace fp {
+namespace {
+
+constexpr std::string_view kUniform = "UNI GY";
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Every occurrence of `pattern` removed, left to right without overlaps, into `out`.
+void removeAllInto(std::string_view text, std::string_view pattern, std::string& out) {
+    out.clear();
+    std::size_t from = 0;
+    for (std::size_t at = text.find(pattern); at != std::string_view::npos;
+         at = text.find(pattern, from)) {
+        out.append(text.substr(from, at - from));
+        from = at + pattern.size();
+    }
+    out.append(text.substr(from));
+}
+
+StatementKind kindOfFirstNonNumberPiece(std::string_view text) {
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t blank = text.find(' ', start);
+        const std::string_view piece =
+            text.substr(start, blank == std::string_view::npos ? blank : blank - start);
+        if (!IsNumberToken(piece)) {
+            if (piece.empty()) {
+                return StatementKind::MemberList;
+            }
+            return piece == "UNI" ? StatementKind::Uniform : StatementKind::Other;
+        }
+        if (blank == std::string_view::npos) {
+            return StatementKind::MemberList;
+        }
+        start = blank + 1;
+    }
+}
+
+}  // namespace
+
+StatementKind statementKind(std::string_view line, std::string& scratch) {
+    if (line.find("TO ") == std::string_view::npos && line.find(" -") == std::string_view::npos) {
+        return kindOfFirstNonNumberPiece(line);
+    }
+    std::string withoutTo;
+    withoutTo.swap(scratch);
+    removeAllInto(line, "TO ", withoutTo);
+    std::string stripped;
+    removeAllInto(withoutTo, " -", stripped);
+    const StatementKind kind = kindOfFirstNonNumberPiece(stripped);
+    scratch.swap(withoutTo);
+    return kind;
+}
+
+std::string_view gatheredPart(std::string_view line) {
+    const std::size_t point = line.find('.');
+    const std::size_t start = point == std::string_view::npos ? 1 : point + 2;
+    return start < line.size() ? line.substr(start) : std::string_view();
+}
+
+std::string_view intensityText(std::string_view line, std::size_t at) {
+    if (at >= line.size()) {
+        return {};
+    }
+    const std::string_view text = line.substr(at);
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i] == ' ' && isDigit(text[i - 1])) {
+            return text.substr(0, i);
+        }
+    }
+    return text;
+}
+
+void GatheredMemberList::clear() {
+    text_.clear();
+    settled_ = false;
+    nextCheck_ = kFirstCheck;
+}
+
+void GatheredMemberList::append(std::string_view part) {
+    if (settled_) {
+        return;
+    }
+    for (const char c : part) {
+        if (c != '-') {
+            text_ += c;
+        }
+    }
+    if (text_.size() >= nextCheck_) {
+        settleWhenKnown();
+        nextCheck_ = text_.size() * 2;
+    }
+}
+
+std::string_view GatheredMemberList::memberList() const {
+    const std::string_view text = text_;
+    return text.substr(0, text.find(kUniform));
+}
+
+// The member list is settled when it already holds "UNI GY" (nothing after it counts), or
+// when it holds a whole piece that is neither a number nor "TO" far enough from the end that
+// no "UNI GY" can still begin before it: reading the list then stops at that piece whatever
+// follows it.
+void GatheredMemberList::settleWhenKnown() {
+    const std::size_t uniform = text_.find(kUniform);
+    if (uniform != std::string::npos) {
+        text_.resize(uniform);
+        settled_ = true;
+        return;
+    }
+    const std::string_view text = text_;
+    const std::size_t first = text.find_first_not_of(' ');
+    for (std::size_t start = first; start != std::string_view::npos && start < text.size();) {
+        const std::size_t blank = text.find(' ', start);
+        if (blank == std::string_view::npos || blank + kUniform.size() > text.size()) {
+            return;
+        }
+        const std::string_view piece = text.substr(start, blank - start);
+        if (piece != "TO" && !IsNumberToken(piece)) {
+            // A closing "0" keeps an empty piece from being trimmed away; it is never visited.
+            text_.resize(blank + 1);
+            text_ += '0';
+            settled_ = true;
+            return;
+        }
+        start = blank + 1;
+    }
+}
+
+}  // namespace fp
