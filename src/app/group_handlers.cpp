@@ -5,8 +5,8 @@
 #include "app/group_window.h"
 #include "app/key_codes.h"
 #include "app/qt_surface.h"
-#include "model/number_text.h"
 #include "plan/beam_layout.h"
+#include "reader/startup_texts.h"
 
 namespace fp {
 
@@ -15,9 +15,7 @@ void Group::Labyy_Click(int index) {
     Labyy.at(static_cast<std::size_t>(index))->setBorderStyle(1);
     model_.CurrentLevel = static_cast<int16_t>(index);
     drawPlan(index);
-    const float metres = model_.GridY[index] / 100.0f;
-    LabLvl->setCaption(QString::fromStdString(valueText(metres, userDecimalSeparator())) +
-                       QStringLiteral(" M"));
+    LabLvl->setCaption(QString::fromStdString(LevelCaption(model_, index, userDecimalSeparator())));
 }
 
 void Group::drawPlan(int level) {

@@ -25,6 +25,7 @@ class PictureBox : public QFrame, public TwipsPlaced {
 
     // The drawing, as large as the inside of the frame. Call refresh() after drawing on it.
     QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
     void refresh() { update(); }
 
     void setUserScale(const UserScale& scale) { userScale_ = scale; }

@@ -23,6 +23,8 @@ class ToolCheckBox : public QCheckBox, public TwipsPlaced {
     void Click();
 
   protected:
+    // The whole control answers the mouse, not only its mark and caption.
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
     // A user's click ticks a grey box and toggles the others; the grey state is only ever set
     // from code.
     void nextCheckState() override;

@@ -22,6 +22,8 @@ class ToolOptionButton : public QRadioButton, public TwipsPlaced {
     void MouseUp(Qt::MouseButton button);
 
   protected:
+    // The whole control answers the mouse, not only its mark and caption.
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -1,0 +1,104 @@
+// Test listings and the window opened on them.
+#include "group_fixture.h"
+
+#include <QDir>
+#include <QImage>
+#include <QUuid>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "app/twips_scale.h"
+
+namespace fp::testing {
+
+namespace {
+
+const char* const kFrameLines =
+    "    1. STAAD SPACE\n"
+    "    2. UNIT METER KN\n"
+    "    3. JOINT COORDINATES\n"
+    "    4. 1 0 0 0; 2 5 0 0; 3 0 0 4; 4 5 0 4\n"
+    "    5. 5 0 3.5 0; 6 5 3.5 0; 7 0 3.5 4; 8 5 3.5 4\n"
+    "    6. 9 0 7 0; 10 5 7 0; 11 0 7 4; 12 5 7 4\n"
+    "    7. MEMBER INCIDENCES\n"
+    "    8. 1 1 5; 2 2 6; 3 3 7; 4 4 8\n"
+    "    9. 5 5 6; 6 7 8; 7 5 7; 8 6 8\n"
+    "   10. 9 9 10; 10 11 12; 11 9 11; 12 10 12\n"
+    "   11. SUPPORTS\n";
+
+const char* const kTopLevelDesign =
+    "\n"
+    "   B E A M  N O.     9   D E S I G N   R E S U L T S\n"
+    "   LENGTH:  5000.0 MM\n"
+    "   B E A M  N O.    10   D E S I G N   R E S U L T S\n"
+    "   LENGTH:  5000.0 MM\n"
+    "   B E A M  N O.    11   D E S I G N   R E S U L T S\n"
+    "   LENGTH:  4000.0 MM\n"
+    "   B E A M  N O.    12   D E S I G N   R E S U L T S\n"
+    "   LENGTH:  4000.0 MM\n";
+
+}  // namespace
+
+std::string RecordingServices::chooseListingFile(const std::string& filter) {
+    lastFilter = filter;
+    return listing_;
+}
+
+std::string threeLevelListing() {
+    return std::string(kFrameLines) +
+           "   12. LOAD 1 LOADTYPE DEAD TITLE DL\n"
+           "   13. FLOOR LOAD\n"
+           "   14. YRANGE 6.9 7.1 FLOAD -4.5 GY\n"
+           "   15. YRANGE 3.4 3.6 FLOAD -2 GY\n"
+           "   16. MEMBER LOAD\n"
+           "   17. 9 10 UNI GY -12.5\n"
+           "   18. 11 12 UNI GY -10\n"
+           "   19. FINISH\n" +
+           kTopLevelDesign;
+}
+
+std::string unloadedListing() {
+    return std::string(kFrameLines) + "   12. FINISH\n" + kTopLevelDesign;
+}
+
+std::string closeBeamsListing() {
+    return "    1. UNIT METER KN\n"
+           "    2. JOINT COORDINATES\n"
+           "    3. 1 0 0 0; 2 0.6 0 0; 3 0 3 0; 4 0.6 3 0; 5 0 3 4; 6 0.6 3 4\n"
+           "    4. MEMBER INCIDENCES\n"
+           "    5. 1 1 3; 2 2 4; 3 3 5; 4 4 6\n"
+           "    6. FINISH\n"
+           "   B E A M  N O.     3\n"
+           "   LENGTH:  4000.0\n"
+           "   B E A M  N O.     4\n"
+           "   LENGTH:  4000.0\n";
+}
+
+OpenWindow::OpenWindow(const std::string& listingText)
+    : path_(QDir::temp()
+                .filePath(QStringLiteral("frameplan-window-%1.anl")
+                              .arg(QUuid::createUuid().toString(QUuid::Id128)))
+                .toStdString()),
+      model_(makeModelStore()),
+      services_(std::make_unique<RecordingServices>(path_)) {
+    std::ofstream(path_) << listingText;
+    window_ = std::make_unique<Group>(*model_, *services_, TwipsScale(96));
+    window_->Form_Load();
+}
+
+OpenWindow::~OpenWindow() {
+    std::remove(path_.c_str());
+}
+
+QPoint OpenWindow::pixelOf(QPointF planPoint) const {
+    const PictureBox& picture = *window_->PicXZ;
+    const UserScale& scale = picture.userScale();
+    const QImage& image = picture.image();
+    const double x = (planPoint.x() - scale.left) * image.width() / (scale.right - scale.left);
+    const double y = (planPoint.y() - scale.top) * image.height() / (scale.bottom - scale.top);
+    return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))) +
+           picture.contentsRect().topLeft();
+}
+
+}  // namespace fp::testing
