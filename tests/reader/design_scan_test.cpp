@@ -1,0 +1,109 @@
+// The design scan: one row per beam block, lengths up to a column header, header messages.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/run_error.h"
+#include "reader/listing_fixture.h"
+
+namespace fp {
+namespace {
+
+using testing::lines;
+using testing::readListingText;
+
+std::string beamHeader(const std::string& number) {
+    return "   B E A M  N O.     " + number + "   D E S I G N   R E S U L T S";
+}
+
+std::string columnHeader(const std::string& number) {
+    return "   C O L U M N   N O.   " + number + "   D E S I G N   R E S U L T S";
+}
+
+std::string lengthLine(const std::string& length) {
+    return "   LENGTH:  " + length + " mm      SIZE:  230 mm X  450 mm";
+}
+
+struct DesignRow {
+    int32_t member;
+    int32_t length;
+    bool operator==(const DesignRow&) const = default;
+};
+
+std::vector<DesignRow> designRows(const ModelStore& model) {
+    std::vector<DesignRow> rows;
+    for (int row = 1; row <= model.BeamDesignCount; ++row) {
+        rows.push_back({model.BeamDesignTable.at(row, 1), model.BeamDesignTable.at(row, 2)});
+    }
+    return rows;
+}
+
+TEST(DesignScan, EveryBeamBlockGivesARowInListingOrder) {
+    const auto result =
+        readListingText(testing::structureHead() +
+                        lines({beamHeader("12"), "", lengthLine("4500.0"), beamHeader("15"),
+                               lengthLine("4500.5"), beamHeader("12"), lengthLine("4501.5")}));
+    EXPECT_EQ(designRows(*result.model),
+              (std::vector<DesignRow>{{12, 4500}, {15, 4500}, {12, 4502}}));
+    EXPECT_TRUE(result.messages.empty());
+}
+
+TEST(DesignScan, AListingWithoutDesignOutputHasNoRows) {
+    const auto result = readListingText(testing::structureHead());
+    EXPECT_EQ(result.model->BeamDesignCount, 0);
+}
+
+TEST(DesignScan, AColumnHeaderStopsTheLengthSearchAndColumnsAddNoRow) {
+    const auto result = readListingText(
+        testing::structureHead() +
+        lines({beamHeader("12"), columnHeader("7"), lengthLine("3000"), beamHeader("15"),
+               lengthLine("6000"), columnHeader("8"), lengthLine("3500")}));
+    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{12, 0}, {15, 6000}}));
+}
+
+TEST(DesignScan, ABeamWithoutLengthTakesTheNextBlocksLengthAndThatHeaderIsPassedOver) {
+    const auto result = readListingText(
+        testing::structureHead() + lines({beamHeader("12"), beamHeader("15"), lengthLine("6000"),
+                                          beamHeader("17"), lengthLine("2500")}));
+    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{12, 6000}, {17, 2500}}));
+}
+
+TEST(DesignScan, TheNumberMustStandInTheTenCharactersAfterTheKey) {
+    const std::string farHeader = "   B E A M  N O.          12";
+    const auto result =
+        readListingText(testing::structureHead() + lines({farHeader, lengthLine("4000")}));
+    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{0, 4000}}));
+    EXPECT_EQ(result.messages, std::vector<std::string>{farHeader});
+}
+
+TEST(DesignScan, TheListingEndingBeforeALengthEndsTheScanWithLengthZero) {
+    const auto result = readListingText(testing::structureHead() + beamHeader("12"));
+    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{12, 0}}));
+}
+
+// The scan starts from the line the previous pass left: the listing's last line. A listing
+// that ends on a beam header has that header taken first, with the first length of the file.
+TEST(DesignScan, TheFirstSearchTestsTheListingsLastLineFirst) {
+    const auto result =
+        readListingText(testing::structureHead() + lines({beamHeader("12"), lengthLine("4000")}) +
+                        beamHeader("21"));
+    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{21, 4000}, {21, 0}}));
+}
+
+TEST(DesignScan, MoreThan2500BeamBlocksEndTheRun) {
+    std::string blocks;
+    for (int i = 1; i <= 2501; ++i) {
+        blocks += beamHeader(std::to_string(i)) + "\n" + lengthLine("1000") + "\n";
+    }
+    try {
+        readListingText(testing::structureHead() + blocks);
+        ADD_FAILURE() << "2501 beam blocks were held";
+    } catch (const RunEndingError& failure) {
+        EXPECT_NE(std::string(failure.what()).find("2500 beam design blocks"), std::string::npos);
+        EXPECT_NE(std::string(failure.what()).find("(line 5008)"), std::string::npos)
+            << failure.what();
+    }
+}
+
+}  // namespace
+}  // namespace fp

@@ -1,0 +1,146 @@
+// Reading load-case headers and floor loads: both YRANGE forms, what is ignored, what fails.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/run_error.h"
+#include "reader/listing_fixture.h"
+
+namespace fp {
+namespace {
+
+using testing::lines;
+using testing::readListingText;
+
+// Joints from X = 0 to 12 m and Z = 0 to 8 m, then `loads`.
+std::string listingWithLoads(const std::string& loads) {
+    return testing::structureHead() + loads;
+}
+
+TEST(FloorLoads, TheShortFormCoversTheWholePlanWidenedByOneHundredth) {
+    const auto result = readListingText(
+        listingWithLoads(lines({"   30. FLOOR LOAD", "   31. YRANGE 2.9 3.1 FLOAD -5 GY"})));
+    const ModelStore& model = *result.model;
+    ASSERT_EQ(model.FloorLoadCount, 1);
+    const FloorLoadRow& row = model.FloorLoadTable.at(1);
+    EXPECT_EQ(row.CaseTitle, "");
+    EXPECT_EQ(row.Intensity, 5.0f);
+    EXPECT_EQ(row.Y1, 2.9f);
+    EXPECT_EQ(row.Y2, 3.1f);
+    EXPECT_EQ(row.X1, -0.01f);
+    EXPECT_EQ(row.X2, 12.01f);
+    EXPECT_EQ(row.Z1, -0.01f);
+    EXPECT_EQ(row.Z2, 8.01f);
+    EXPECT_EQ(model.FloorIntensityList.count(), 1);
+    EXPECT_EQ(model.FloorIntensityList[1], 5.0f);
+}
+
+// The full form prints its X and Z ranges after two blanks: 15 pieces, with empty pieces 9 and 13.
+TEST(FloorLoads, TheFullFormTakesItsOwnRangesAndTheLatestHeadersTitle) {
+    const auto result = readListingText(
+        listingWithLoads(lines({"   20. LOAD 1 LOADTYPE DEAD TITLE SLAB", "   21. FLOOR LOAD",
+                                "   22. YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 0 6  ZRANGE 0 4  GY",
+                                "   23. LOAD 2 LOADTYPE LIVE TITLE", "   24. FLOOR LOAD",
+                                "   25. YRANGE 2.9 3.1 FLOAD -2 XRANGE 6 12  ZRANGE 4 8  GY",
+                                "   26. YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 6 12  ZRANGE 0 4  GY"})));
+    const ModelStore& model = *result.model;
+    ASSERT_EQ(model.FloorLoadCount, 3);
+    const FloorLoadRow& first = model.FloorLoadTable.at(1);
+    EXPECT_EQ(first.CaseTitle, "1");
+    EXPECT_EQ(first.Intensity, 4.5f);
+    EXPECT_EQ(first.X1, 0.0f);
+    EXPECT_EQ(first.X2, 6.0f);
+    EXPECT_EQ(first.Z1, 0.0f);
+    EXPECT_EQ(first.Z2, 4.0f);
+    EXPECT_EQ(model.FloorLoadTable.at(2).CaseTitle, "2");
+    EXPECT_EQ(model.FloorLoadTable.at(2).Z1, 4.0f);
+    EXPECT_EQ(model.FloorIntensityList.count(), 2);
+    EXPECT_EQ(model.FloorIntensityList[1], 4.5f);
+    EXPECT_EQ(model.FloorIntensityList[2], 2.0f);
+}
+
+TEST(FloorLoads, HeadersNeedSixPiecesWithLoadAndLoadtypeInPlace) {
+    const auto result = readListingText(
+        listingWithLoads(lines({"   20. LOAD 7 LOADTYPE DEAD TITLE", "   21. LOAD 8 LOADTYPE DEAD",
+                                "   22. FLOOR LOAD", "   23. YRANGE 2.9 3.1 FLOAD -5 GY"})));
+    EXPECT_EQ(result.model->FloorLoadTable.at(1).CaseTitle, "7");
+}
+
+TEST(FloorLoads, PositiveValuesOtherDirectionsAndOtherPieceCountsAreIgnored) {
+    const auto result = readListingText(listingWithLoads(
+        lines({"   30. FLOOR LOAD", "   31. YRANGE 2.9 3.1 FLOAD 5 GY",
+               "   32. YRANGE 2.9 3.1 FLOAD -0 GY", "   33. YRANGE 2.9 3.1 FLOAD -5 GX",
+               "   34. YRANGE 2.9 3.1 FLOAD -5 GY EXTRA",
+               "   35. YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 6  ZRANGE 0 4  GX",
+               "   36. YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 6 ZRANGE 0 4 GY"})));
+    EXPECT_EQ(result.model->FloorLoadCount, 0);
+    EXPECT_EQ(result.model->FloorIntensityList.count(), 0);
+}
+
+TEST(FloorLoads, LinesBeforeTheFirstFloorLoadLineAreIgnored) {
+    const auto result = readListingText(listingWithLoads(
+        lines({"   30. YRANGE 2.9 3.1 FLOAD -7 GY", "   31. FLOOR LOAD YRANGE 2.9 3.1 FLOAD -8 GY",
+               "   32. YRANGE 2.9 3.1 FLOAD -5 GY", "  ANALYSIS RESULTS",
+               "   90. YRANGE 5.9 6.1 FLOAD -6 GY"})));
+    const ModelStore& model = *result.model;
+    ASSERT_EQ(model.FloorLoadCount, 2);
+    EXPECT_EQ(model.FloorLoadTable.at(1).Intensity, 5.0f);
+    EXPECT_EQ(model.FloorLoadTable.at(2).Intensity, 6.0f);
+}
+
+void expectFailure(const std::string& loads, std::initializer_list<std::string> parts) {
+    try {
+        readListingText(listingWithLoads(loads));
+        ADD_FAILURE() << "the listing was read";
+    } catch (const RunEndingError& failure) {
+        for (const std::string& part : parts) {
+            EXPECT_NE(std::string(failure.what()).find(part), std::string::npos)
+                << failure.what() << " does not hold " << part;
+        }
+    }
+}
+
+TEST(FloorLoads, AYrangeLineOfThreeToSixPiecesEndsTheRunAtItsLine) {
+    for (const std::string line :
+         {"YRANGE 2.9", "YRANGE 2.9 3.1 FLOAD", "YRANGE 2.9 3.1 FLOAD -5"}) {
+        expectFailure(lines({"   30. FLOOR LOAD", "   31. " + line}), {"(line 9)", ".anl"});
+    }
+    // Two pieces: not a floor-load line at all.
+    EXPECT_NO_THROW(readListingText(listingWithLoads(lines({"30. FLOOR LOAD", "31. YRANGE"}))));
+}
+
+TEST(FloorLoads, NonNumbersInTheValueOrInTheRangesOfAnAcceptedLineEndTheRun) {
+    expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD -5X GY"}), {"\"-5X\""});
+    expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD X GY A B C"}), {"\"X\""});
+    // Two blanks shift the value: piece 5 is then "FLOAD".
+    expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE  2.9 3.1 FLOAD -5 GY"}), {"\"FLOAD\""});
+    expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 A FLOAD -5 GY"}), {"\"A\""});
+    expectFailure(
+        lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 6  ZRANGE 0 Z  GY"}),
+        {"\"Z\""});
+    // A range that is not a number does not matter on a line that is not accepted.
+    EXPECT_NO_THROW(readListingText(
+        listingWithLoads(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 A FLOAD 5 GY"}))));
+}
+
+TEST(FloorLoads, AValueTooLargeForARealEndsTheRunInsteadOfBecomingInfinite) {
+    expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD -1E999 GY"}),
+                  {"\"-1E999\"", "(line 9)"});
+    expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 1E39 3.1 FLOAD -5 GY"}), {"\"1E39\""});
+}
+
+TEST(FloorLoads, MoreThanAThousandLoadsOrTwentyIntensitiesEndTheRun) {
+    std::string many = lines({"30. FLOOR LOAD"});
+    for (int i = 0; i < 1001; ++i) {
+        many += "31. YRANGE 2.9 3.1 FLOAD -5 GY\n";
+    }
+    expectFailure(many, {"1000 floor loads", "(line 1009)"});
+    std::string distinct = lines({"30. FLOOR LOAD"});
+    for (int i = 1; i <= 21; ++i) {
+        distinct += "31. YRANGE 2.9 3.1 FLOAD -" + std::to_string(i) + " GY\n";
+    }
+    expectFailure(distinct, {"20 distinct floor-load intensities", "(line 29)"});
+}
+
+}  // namespace
+}  // namespace fp
