@@ -5,7 +5,7 @@
 #include "app/group_window.h"
 #include "app/key_codes.h"
 #include "app/qt_surface.h"
-#include "plan/beam_layout.h"
+#include "panels/level_rendering.h"
 #include "reader/startup_texts.h"
 
 namespace fp {
@@ -23,8 +23,9 @@ void Group::drawPlan(int level) {
     QtSurface surface(painter, QRectF(PicXZ->image().rect()));
     const UserScale& frame = PicXZ->userScale();
     surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
-    const ViewState view = viewState();
-    drawBeeLayout(model_, surface, view, static_cast<int16_t>(level), boxes_);
+    // The beams, then in floor-load mode the panels' floor loads over them.
+    renderLevel(model_, surface, viewState(), static_cast<int16_t>(level), boxes_,
+                userDecimalSeparator());
     painter.end();
     ++plansDrawn_;
     PicXZ->refresh();

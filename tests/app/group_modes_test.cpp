@@ -1,6 +1,7 @@
 // Switching between floor-load and member-load mode with the option buttons.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTest>
 
 #include "group_fixture.h"
@@ -78,6 +79,41 @@ TEST_F(GroupModes, AKeyboardChangeOfModeRunsNeitherHandler) {
     expectFloorControls(true);
     // The next redraw already follows the new selection.
     EXPECT_TRUE(window.viewState().memberLoadMode);
+}
+
+}  // namespace
+}  // namespace fp::testing
+
+namespace fp::testing {
+namespace {
+
+TEST(GroupPlan, TheViewOptionsReachTheDrawing) {
+    OpenWindow open(threeLevelListing());
+    Group& window = open.window();
+    const QImage allLoads = window.PicXZ->image().copy();
+    QTest::mouseClick(window.ChkUDL[0], Qt::LeftButton);
+    const QImage noLoads = window.PicXZ->image().copy();
+    EXPECT_NE(noLoads, allLoads);
+    QTest::mouseClick(window.ChkUDL[0], Qt::LeftButton);
+    EXPECT_EQ(window.PicXZ->image(), allLoads);
+
+    QTest::mouseClick(window.OptMemb, Qt::LeftButton);
+    const QImage memberMode = window.PicXZ->image().copy();
+    // Member-load mode writes no floor-load labels; "Beem Nos" adds the member numbers.
+    EXPECT_NE(memberMode, allLoads);
+    QTest::mouseClick(window.ChkBeeNos, Qt::LeftButton);
+    EXPECT_NE(window.PicXZ->image(), memberMode);
+}
+
+TEST(GroupPlan, RepaintsFromItsImageWithoutRedrawingTheModel) {
+    OpenWindow open(threeLevelListing());
+    Group& window = open.window();
+    const int drawn = window.plansDrawn();
+    const QImage shown = window.PicXZ->grab(window.PicXZ->contentsRect()).toImage();
+    window.PicXZ->repaint();
+    EXPECT_EQ(window.plansDrawn(), drawn);
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              window.PicXZ->image().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
