@@ -100,36 +100,104 @@ double parseCompact(const std::string& compact, std::size_t mantissaEnd, long ex
     return negative ? -magnitude : magnitude;
 }
 
-// Every occurrence of `pattern` removed, scanning left to right without overlaps.
-std::string removeAll(std::string_view text, std::string_view pattern) {
-    std::string result;
-    result.reserve(text.size());
-    std::size_t from = 0;
-    for (std::size_t at = text.find(pattern); at != std::string_view::npos;
-         at = text.find(pattern, from)) {
-        result.append(text.substr(from, at - from));
-        from = at + pattern.size();
+// Follows a token character by character through the number grammar: an optional sign, digits
+// with at most one point, an optional exponent of a letter, an optional sign and digits.
+class NumberShape {
+  public:
+    void add(char c) { state_ = next(state_, c); }
+    bool isNumber() const {
+        return state_ == State::Digits || state_ == State::PointDigits ||
+               state_ == State::ExponentDigits;
     }
-    result.append(text.substr(from));
-    return result;
-}
 
-// The first piece of `text` cut at single blanks that is not a number; empty when all are.
-std::string_view firstNonNumberPiece(std::string_view text) {
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t blank = text.find(' ', start);
-        const std::string_view piece =
-            text.substr(start, blank == std::string_view::npos ? blank : blank - start);
-        if (!IsNumberToken(piece)) {
-            return piece;
+  private:
+    enum class State {
+        Start,
+        Sign,
+        Digits,
+        Point,
+        PointDigits,
+        Exponent,
+        ExponentSign,
+        ExponentDigits,
+        Invalid
+    };
+
+    static State next(State state, char c) {
+        const bool digit = isDigit(c);
+        switch (state) {
+            case State::Start:
+                return digit       ? State::Digits
+                       : isSign(c) ? State::Sign
+                       : c == '.'  ? State::Point
+                                   : State::Invalid;
+            case State::Sign:
+                return digit ? State::Digits : c == '.' ? State::Point : State::Invalid;
+            case State::Digits:
+                return digit                 ? State::Digits
+                       : c == '.'            ? State::PointDigits
+                       : isExponentLetter(c) ? State::Exponent
+                                             : State::Invalid;
+            case State::Point:
+                return digit ? State::PointDigits : State::Invalid;
+            case State::PointDigits:
+                return digit                 ? State::PointDigits
+                       : isExponentLetter(c) ? State::Exponent
+                                             : State::Invalid;
+            case State::Exponent:
+                return digit       ? State::ExponentDigits
+                       : isSign(c) ? State::ExponentSign
+                                   : State::Invalid;
+            case State::ExponentSign:
+            case State::ExponentDigits:
+                return digit ? State::ExponentDigits : State::Invalid;
+            case State::Invalid:
+                break;
         }
-        if (blank == std::string_view::npos) {
-            return {};
-        }
-        start = blank + 1;
+        return State::Invalid;
     }
-}
+
+    State state_ = State::Start;
+};
+
+// The characters of a line as they stand once every "TO " and then every " -" has been removed
+// (each removal left to right, without overlaps), produced one at a time so that a caller can
+// stop early without building the stripped text.
+class StrippedCharacters {
+  public:
+    explicit StrippedCharacters(std::string_view line) : line_(line), pending_(nextWithoutTo()) {}
+
+    static constexpr int kEnd = -1;
+
+    int next() {
+        while (pending_ != kEnd) {
+            const int current = pending_;
+            pending_ = nextWithoutTo();
+            if (current == ' ' && pending_ == '-') {
+                pending_ = nextWithoutTo();
+                continue;
+            }
+            return current;
+        }
+        return kEnd;
+    }
+
+  private:
+    int nextWithoutTo() {
+        while (position_ + 2 < line_.size() && line_[position_] == 'T' &&
+               line_[position_ + 1] == 'O' && line_[position_ + 2] == ' ') {
+            position_ += 3;
+        }
+        if (position_ >= line_.size()) {
+            return kEnd;
+        }
+        return static_cast<unsigned char>(line_[position_++]);
+    }
+
+    std::string_view line_;
+    std::size_t position_ = 0;
+    int pending_;
+};
 
 // The whole numbers n with first <= n <= last that a "TO" adds; none when first > last.
 struct MemberRange {
@@ -262,40 +330,11 @@ double LeadingNumber(std::string_view text) {
 }
 
 bool IsNumberToken(std::string_view token) {
-    token = trimBlanks(token);
-    std::size_t i = 0;
-    const std::size_t n = token.size();
-    if (i < n && isSign(token[i])) {
-        ++i;
+    NumberShape shape;
+    for (char c : trimBlanks(token)) {
+        shape.add(c);
     }
-    bool anyDigit = false;
-    bool seenPoint = false;
-    for (; i < n; ++i) {
-        if (isDigit(token[i])) {
-            anyDigit = true;
-        } else if (token[i] == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit) {
-        return false;
-    }
-    if (i < n && isExponentLetter(token[i])) {
-        ++i;
-        if (i < n && isSign(token[i])) {
-            ++i;
-        }
-        bool anyExponentDigit = false;
-        for (; i < n && isDigit(token[i]); ++i) {
-            anyExponentDigit = true;
-        }
-        if (!anyExponentDigit) {
-            return false;
-        }
-    }
-    return i == n;
+    return shape.isNumber();
 }
 
 std::vector<std::string_view> cutAtBlanks(std::string_view text) {
@@ -353,12 +392,35 @@ std::string ExpandMemberList(std::string_view list) {
     return expanded;
 }
 
-std::string FirstNonNumberToken(std::string_view line) {
-    if (line.find("TO ") == std::string_view::npos && line.find(" -") == std::string_view::npos) {
-        return std::string(firstNonNumberPiece(line));
+void FirstNonNumberTokenInto(std::string_view line, std::string& keyword) {
+    keyword.clear();
+    StrippedCharacters characters(line);
+    int c = characters.next();
+    if (c == StrippedCharacters::kEnd) {
+        return;
     }
-    const std::string stripped = removeAll(removeAll(line, "TO "), " -");
-    return std::string(firstNonNumberPiece(stripped));
+    while (true) {
+        NumberShape shape;
+        keyword.clear();
+        for (; c != StrippedCharacters::kEnd && c != ' '; c = characters.next()) {
+            keyword += static_cast<char>(c);
+            shape.add(static_cast<char>(c));
+        }
+        if (!shape.isNumber()) {
+            return;
+        }
+        if (c == StrippedCharacters::kEnd) {
+            keyword.clear();
+            return;
+        }
+        c = characters.next();
+    }
+}
+
+std::string FirstNonNumberToken(std::string_view line) {
+    std::string keyword;
+    FirstNonNumberTokenInto(line, keyword);
+    return keyword;
 }
 
 }  // namespace fp

@@ -49,6 +49,10 @@ void ForEachMemberListPiece(std::string_view list,
 // " -" are removed; an empty piece gives the empty text, as does a line of numbers only.
 std::string FirstNonNumberToken(std::string_view line);
 
+// The same keyword written into `keyword`, whose storage is reused: one pass over the line that
+// stops at the end of the keyword, so a reader calling it for every line allocates nothing.
+void FirstNonNumberTokenInto(std::string_view line, std::string& keyword);
+
 // Appends `value` to the list unless it holds it already (exact 32-bit comparison).
 template <int Capacity>
 void AddIfAbsent(ValueList<Capacity>& list, float value) {

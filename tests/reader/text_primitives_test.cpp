@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -203,6 +205,46 @@ TEST(FirstNonNumberToken, RemovalsJoinWhatTheyLeaveBehind) {
     EXPECT_EQ(FirstNonNumberToken("12 GOTO 5"), "GO5");
     EXPECT_EQ(FirstNonNumberToken("3 TO -4 X"), "X");
     EXPECT_EQ(FirstNonNumberToken("LOAD 1 LOADTYPE Dead"), "LOAD");
+}
+
+// The keyword by the letter of its definition: both removals made on whole texts, then the
+// pieces tested in turn.
+std::string keywordByDefinition(std::string text) {
+    for (const std::string pattern : {"TO ", " -"}) {
+        std::string removed;
+        std::size_t from = 0;
+        for (std::size_t at = text.find(pattern); at != std::string::npos;
+             at = text.find(pattern, from)) {
+            removed += text.substr(from, at - from);
+            from = at + pattern.size();
+        }
+        text = removed + text.substr(from);
+    }
+    for (std::string_view piece : cutAtBlanks(text)) {
+        if (!IsNumberToken(piece)) {
+            return std::string(piece);
+        }
+    }
+    return {};
+}
+
+TEST(FirstNonNumberToken, AgreesWithItsDefinitionOnMixedLines) {
+    const char* const fragments[] = {"TO", "TO ", " -", "-", " ",  "12",   ".",  "5",   "UNI",
+                                     "GY", "T",   "O",  "E", "3.", "46. ", "--", "1E-5"};
+    std::uint32_t seed = 12345;
+    std::string keyword = "stale";
+    for (int line = 0; line < 20000; ++line) {
+        std::string text;
+        seed = seed * 1664525u + 1013904223u;
+        const int length = static_cast<int>(seed >> 28);
+        for (int i = 0; i < length; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            text += fragments[(seed >> 16) % std::size(fragments)];
+        }
+        ASSERT_EQ(FirstNonNumberToken(text), keywordByDefinition(text)) << '"' << text << '"';
+        FirstNonNumberTokenInto(text, keyword);
+        ASSERT_EQ(keyword, keywordByDefinition(text)) << '"' << text << '"';
+    }
 }
 
 TEST(AddIfAbsent, KeepsTheOrderOfFirstAppearance) {
