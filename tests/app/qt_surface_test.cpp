@@ -1,0 +1,120 @@
+// The Qt surface on an image: the plan-to-pixel mapping, round circles, rotated text, fonts.
+#include "app/qt_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "plan/text_placement.h"
+
+namespace fp {
+namespace {
+
+// The extent of the dark pixels of an image.
+QRect inkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+class QtSurfaceTest : public ::testing::Test {
+  protected:
+    QtSurfaceTest() : image(400, 200, QImage::Format_RGB32) { image.fill(Qt::white); }
+
+    QImage image;
+};
+
+TEST_F(QtSurfaceTest, MapsTheScaleOntoTheArea) {
+    QPainter painter(&image);
+    QtSurface surface(painter, QRectF(100, 50, 200, 100));
+    surface.setScale(-100, 1000, 300, 1200);
+    EXPECT_EQ(surface.toDevice(-100, 1000), QPointF(100, 50));
+    EXPECT_EQ(surface.toDevice(300, 1200), QPointF(300, 150));
+    EXPECT_EQ(surface.toDevice(100, 1100), QPointF(200, 100));
+}
+
+TEST_F(QtSurfaceTest, ClearPaintsOnlyItsArea) {
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        QtSurface surface(painter, QRectF(100, 50, 200, 100));
+        surface.clear();
+    }
+    EXPECT_EQ(qGray(image.pixel(150, 100)), 255);
+    EXPECT_EQ(qGray(image.pixel(50, 100)), 0);
+}
+
+TEST_F(QtSurfaceTest, CirclesStayRoundWhateverTheScales) {
+    {
+        QPainter painter(&image);
+        QtSurface surface(painter, QRectF(image.rect()));
+        // 2 pixels per unit across, half a pixel per unit down.
+        surface.setScale(0, 0, 200, 400);
+        surface.circle(100, 200, 20);
+    }
+    const QRect ink = inkBounds(image);
+    EXPECT_NEAR(ink.width(), 80, 3);
+    EXPECT_NEAR(ink.height(), 80, 3);
+    EXPECT_NEAR(ink.center().x(), 200, 2);
+    EXPECT_NEAR(ink.center().y(), 100, 2);
+}
+
+TEST_F(QtSurfaceTest, MeasuresTextInPlanUnits) {
+    QPainter painter(&image);
+    QtSurface surface(painter, QRectF(image.rect()));
+    surface.setScale(0, 0, 400, 200);
+    const double width = surface.TextWidth("8");
+    const double height = surface.TextHeight("8");
+    EXPECT_GT(width, 3);
+    EXPECT_GT(height, width);
+    surface.setScale(0, 0, 800, 50);  // half a pixel per unit across, four down
+    EXPECT_NEAR(surface.TextWidth("8"), 2 * width, 1e-9);
+    EXPECT_NEAR(surface.TextHeight("8"), height / 4, 1e-9);
+    EXPECT_DOUBLE_EQ(surface.twipsPerPixelY(), 15) << "a 96-dpi image";
+}
+
+TEST_F(QtSurfaceTest, RotatedTextRunsUpwardAndTheOwnFontReturns) {
+    QPainter painter(&image);
+    QtSurface surface(painter, QRectF(image.rect()));
+    surface.setScale(0, 0, 400, 200);
+    const double ownWidth = surface.TextWidth("12345");
+
+    surface.selectFont(FontDescription::rotatedArial(900, surface.twipsPerPixelY()));
+    const double rotatedWidth = surface.TextWidth("12345");
+    surface.CurrentX = 200;
+    surface.CurrentY = 150;
+    surface.Print("12345");
+    surface.restoreOwnFont();
+    painter.end();
+
+    const QRect ink = inkBounds(image);
+    EXPECT_GT(ink.height(), 2 * ink.width()) << "the text stands upright";
+    // Turned about the cell's top-left: it rises from (200, 150) with the glyphs to the right.
+    EXPECT_NEAR(ink.bottom(), 150, 2);
+    EXPECT_NEAR(ink.height(), rotatedWidth, 3);
+    EXPECT_GE(ink.left(), 199);
+    EXPECT_GT(rotatedWidth, ownWidth) << "12 pixels is larger than 8 points at 96 dpi";
+
+    QPainter again(&image);
+    QtSurface fresh(again, QRectF(image.rect()));
+    fresh.setScale(0, 0, 400, 200);
+    EXPECT_DOUBLE_EQ(fresh.TextWidth("12345"), ownWidth);
+}
+
+TEST_F(QtSurfaceTest, PrintRotatedLeavesHorizontalTextInTheOwnFont) {
+    QPainter painter(&image);
+    QtSurface surface(painter, QRectF(image.rect()));
+    surface.setScale(0, 0, 400, 200);
+    const double before = surface.TextWidth("123");
+    PrintRotated(surface, "123", 100, 20, 900);
+    EXPECT_DOUBLE_EQ(surface.TextWidth("123"), before);
+}
+
+}  // namespace
+}  // namespace fp
