@@ -17,6 +17,7 @@ constexpr double kIntensityBoxSpacingTwips = 900;
 constexpr double kPlanLeftTwips = 650;
 constexpr double kPlanTopTwips = 500;
 constexpr double kPlanMarginTwips = 1200;
+constexpr int kCaptionPaddingPixels = 4;
 }  // namespace
 
 void Group::Form_Load() {
@@ -87,8 +88,18 @@ ToolCheckBox* Group::createIntensityBox(int index) {
 }
 
 void Group::buildMemberLoadCaption() {
-    LabMlloads->setCaption(
-        QString::fromStdString(MemberLoadCaption(model_, userDecimalSeparator())));
+    const QString caption =
+        QString::fromStdString(MemberLoadCaption(model_, userDecimalSeparator()));
+    LabMlloads->setCaption(caption);
+    // At its designed width the label shows "Member Loads" and none of the values; it grows
+    // to the right to show them all (and can be dragged sideways out of the way).
+    const double needed = scale_.toTwips(LabMlloads->fontMetrics().horizontalAdvance(caption) +
+                                         kCaptionPaddingPixels);
+    if (needed > LabMlloads->Width()) {
+        TwipsRect place = LabMlloads->twipsGeometry();
+        place.width = needed;
+        LabMlloads->setTwipsGeometry(place);
+    }
 }
 
 void Group::preparePlanArea() {

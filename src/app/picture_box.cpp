@@ -11,8 +11,7 @@ namespace fp {
 
 PictureBox::PictureBox(QWidget* parent, const TwipsScale& scale)
     : QFrame(parent), TwipsPlaced(*this, scale) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

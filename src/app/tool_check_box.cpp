@@ -20,6 +20,9 @@ Qt::CheckState checkStateOf(int value) {
 
 ToolCheckBox::ToolCheckBox(QWidget* parent, const TwipsScale& scale)
     : QCheckBox(parent), TwipsPlaced(*this, scale) {
+    // Opaque, so a label beneath it does not show through.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
     connect(this, &QAbstractButton::clicked, this, &ToolCheckBox::Click);
 }
 

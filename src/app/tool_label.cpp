@@ -8,6 +8,10 @@ namespace fp {
 ToolLabel::ToolLabel(QWidget* parent, const TwipsScale& scale)
     : QLabel(parent), TwipsPlaced(*this, scale) {
     setBorderStyle(0);
+    setAutoFillBackground(true);
+    // A label is painted on the window itself, beneath every other control, whenever it was
+    // made: where a check box covers part of a label, the check box shows.
+    lower();
 }
 
 void ToolLabel::setBorderStyle(int style) {

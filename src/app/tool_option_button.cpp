@@ -6,7 +6,11 @@
 namespace fp {
 
 ToolOptionButton::ToolOptionButton(QWidget* parent, const TwipsScale& scale)
-    : QRadioButton(parent), TwipsPlaced(*this, scale) {}
+    : QRadioButton(parent), TwipsPlaced(*this, scale) {
+    // Opaque, so a label beneath it does not show through.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+}
 
 void ToolOptionButton::mouseReleaseEvent(QMouseEvent* event) {
     QRadioButton::mouseReleaseEvent(event);

@@ -63,11 +63,18 @@ TEST(GroupStartup, WithoutLoadsKeepsOnlyChkAllAndThePlainMemberLoadCaption) {
     OpenWindow open(unloadedListing());
     ASSERT_EQ(open.window().ChkUDL.size(), 1u);
     EXPECT_EQ(open.window().LabMlloads->Caption(), QStringLiteral("Member Loads"));
+    EXPECT_EQ(open.window().LabMlloads->Width(), 1365);
 }
 
 TEST(GroupStartup, AppendsTheSortedMemberLoadsToTheirCaption) {
     OpenWindow open(threeLevelListing());
-    EXPECT_EQ(open.window().LabMlloads->Caption(), QStringLiteral("Member Loads   10   12.5"));
+    const ToolLabel& label = *open.window().LabMlloads;
+    EXPECT_EQ(label.Caption(), QStringLiteral("Member Loads   10   12.5"));
+    // Wide enough to show every value, from its designed place.
+    EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.Caption()));
+    EXPECT_EQ(label.Left(), 8640);
+    EXPECT_EQ(label.Top(), 120);
+    EXPECT_EQ(label.Height(), 300);
 }
 
 TEST(GroupStartup, OpensInFloorLoadModeWithTheDesignedControls) {
@@ -100,6 +107,13 @@ TEST(GroupStartup, OpensInFloorLoadModeWithTheDesignedControls) {
     EXPECT_EQ(tabOrder, (std::vector<QWidget*>{window.ChkUDL[0], window.OptMemb, window.OptFloor,
                                                window.PicXZ, window.ChkType}));
     EXPECT_FALSE(window.LabLvl->focusPolicy() & Qt::TabFocus);
+    // "Beem Nos" covers the part of "FLOADS ->" it overlaps, as a control covers a label.
+    const QPoint overlap =
+        window.LabUDLS->geometry().intersected(window.ChkBeeNos->geometry()).center();
+    window.OptMemb->setValue(true);
+    window.OptMemb_MouseUp();
+    EXPECT_EQ(window.childAt(overlap), window.ChkBeeNos);
+    EXPECT_TRUE(window.ChkBeeNos->autoFillBackground());
 }
 
 TEST(GroupStartup, SizesThePlanAreaFromTheWindowAndFramesTheWholeModel) {
