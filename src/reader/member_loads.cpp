@@ -15,8 +15,6 @@ constexpr std::string_view kUniformKey = "UNI GY";
 constexpr std::string_view kDownwardKey = "UNI GY -";
 constexpr std::size_t kIntensityOffset = 7;  // "UNI GY " and then the value
 
-enum class Next { Statement, Section, Done };
-
 // The message for the first piece of the member list that is not a member number.
 std::string memberListMessage(long index, std::string_view piece, std::string_view before,
                               std::string_view line) {
@@ -25,7 +23,8 @@ std::string memberListMessage(long index, std::string_view piece, std::string_vi
 }
 
 // A downward statement is complete on CurrentLine: check its member list and keep its load.
-Next takeStatement(ModelStore& model, ListingReading& reading, PlatformServices& services,
+// False when the rest of the section is to be passed over.
+bool takeStatement(ModelStore& model, ListingReading& reading, PlatformServices& services,
                    const GatheredMemberList& gathered) {
     const std::string_view line = reading.CurrentLine;
     const std::size_t uniform = line.find(kUniformKey);
@@ -38,7 +37,7 @@ Next takeStatement(ModelStore& model, ListingReading& reading, PlatformServices&
             "Check the member-load statement.");
     }
     if (!(w < 0)) {
-        return Next::Section;
+        return false;
     }
     long index = 0;
     std::string before;
@@ -56,38 +55,58 @@ Next takeStatement(ModelStore& model, ListingReading& reading, PlatformServices&
     });
     if (!allNumbers) {
         services.showMessage(memberListMessage(index, bad, before, line));
-        return Next::Section;
+        return false;
     }
     AddIfAbsent(model.MemberLoadList, std::fabs(w));
-    return Next::Statement;
+    return true;
 }
 
-// Reads one statement from the next line on; says where reading goes on.
-Next readStatement(ModelStore& model, ListingReading& reading, PlatformServices& services,
-                   GatheredMemberList& gathered, std::string& scratch) {
-    gathered.clear();
-    while (!reading.AtEndOfStream()) {
-        reading.CurrentLine.assign(trimBlanks(reading.ListingStream->readline()));
-        const std::string_view line = reading.CurrentLine;
-        const StatementKind kind = statementKind(line, scratch);
-        if (kind == StatementKind::Other) {
-            return Next::Statement;
-        }
-        gathered.append(gatheredPart(line));
-        if (gathered.overlong()) {
-            throw reading.failure("A member-load statement runs on for more than " +
-                                      std::to_string(GatheredMemberList::kLongest) +
-                                      " characters of member numbers",
-                                  "Check that the statement ends with its \"UNI GY\" load.");
-        }
-        if (kind == StatementKind::Uniform) {
-            if (line.find(kDownwardKey) == std::string_view::npos) {
-                return Next::Statement;
-            }
-            return takeStatement(model, reading, services, gathered);
-        }
+void gather(ListingReading& reading, GatheredMemberList& gathered, std::string_view line) {
+    gathered.append(gatheredPart(line));
+    if (gathered.overlong()) {
+        throw reading.failure("A member-load statement runs on for more than " +
+                                  std::to_string(GatheredMemberList::kLongest) +
+                                  " characters of member numbers",
+                              "Check that the statement ends with its \"UNI GY\" load.");
     }
-    return Next::Done;
+}
+
+// Reads statements from the next line on; false at the end of the file. Every line is a
+// statement line, but only one holding "UNI" can complete a statement, so the reading
+// jumps from one such line to the next. The lines passed over only matter when the line
+// reached continues a statement: then they are gathered as if read one by one.
+bool readStatements(ModelStore& model, ListingReading& reading, PlatformServices& services,
+                    GatheredMemberList& gathered, std::string& scratch) {
+    gathered.clear();
+    while (reading.ListingStream->readlineContaining({"UNI"})) {
+        reading.CurrentLine.assign(trimBlanks(reading.ListingStream->lastLine()));
+        const StatementKind kind = statementKind(reading.CurrentLine, scratch);
+        if (kind == StatementKind::Other) {
+            gathered.clear();
+            continue;
+        }
+        reading.ListingStream->forEachPassedOverLine([&](std::string_view passed) {
+            const std::string_view line = trimBlanks(passed);
+            if (statementKind(line, scratch) == StatementKind::Other) {
+                gathered.clear();
+            } else {
+                gather(reading, gathered, line);
+            }
+        });
+        gather(reading, gathered, reading.CurrentLine);
+        if (kind == StatementKind::MemberList) {
+            continue;
+        }
+        if (reading.CurrentLine.find(kDownwardKey) == std::string::npos) {
+            gathered.clear();
+            continue;
+        }
+        if (!takeStatement(model, reading, services, gathered)) {
+            return true;
+        }
+        gathered.clear();
+    }
+    return false;
 }
 
 }  // namespace
@@ -95,16 +114,12 @@ Next readStatement(ModelStore& model, ListingReading& reading, PlatformServices&
 void ReadMemberLoads(ModelStore& model, ListingReading& reading, PlatformServices& services) {
     GatheredMemberList gathered;
     std::string scratch;
-    Next next = Next::Section;
-    while (next != Next::Done) {
-        if (next == Next::Section) {
-            reading.FoundAt = 0;
-            if (!reading.readLineContaining({kSectionKey})) {
-                return;
-            }
+    do {
+        reading.FoundAt = 0;
+        if (!reading.readLineContaining({kSectionKey})) {
+            return;
         }
-        next = readStatement(model, reading, services, gathered, scratch);
-    }
+    } while (readStatements(model, reading, services, gathered, scratch));
 }
 
 }  // namespace fp

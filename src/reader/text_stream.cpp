@@ -35,6 +35,16 @@ TextStream::TextStream(std::string path) : path_(std::move(path)) {
     buffer_.resize(kBlockSize);
 }
 
+TextStream::TextStream(std::string path, std::uint64_t from, std::uint64_t to)
+    : TextStream(std::move(path)) {
+    if (::lseek(fd_, static_cast<off_t>(from), SEEK_SET) < 0) {
+        throw RunEndingError("The listing \"" + path_ +
+                             "\" cannot be read again: " + systemReason());
+    }
+    bufferOffset_ = from;
+    readLimit_ = to;
+}
+
 TextStream::~TextStream() {
     Close();
 }
@@ -65,9 +75,12 @@ bool TextStream::fill() {
         buffer_.resize(buffer_.size() * 2);
     }
     ++generation_;
+    const std::uint64_t readTo = bufferOffset_ + end_;
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(
+        buffer_.size() - end_, readLimit_ > readTo ? readLimit_ - readTo : 0));
     ssize_t count = 0;
     do {
-        count = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        count = wanted == 0 ? 0 : ::read(fd_, buffer_.data() + end_, wanted);
     } while (count < 0 && errno == EINTR);
     if (count < 0) {
         throw RunEndingError("The listing \"" + path_ + "\" cannot be read: " + systemReason(),
@@ -198,6 +211,7 @@ void TextStream::takeFinalLine() {
 }
 
 bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys) {
+    passedFrom_ = bufferOffset_ + begin_;
     while (true) {
         std::size_t hit = end_;
         for (const std::string_view key : keys) {
@@ -209,10 +223,12 @@ bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys
                 --start;
             }
             begin_ = start;
+            passedTo_ = bufferOffset_ + start;
             readline();
             return true;
         }
         if (endOfFile_) {
+            passedTo_ = bufferOffset_ + end_;
             takeFinalLine();
             return false;
         }
@@ -234,6 +250,33 @@ bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys
             begin_ = cut;
         }
         fill();
+    }
+}
+
+void TextStream::forEachPassedOverLine(const std::function<void(std::string_view)>& visit) {
+    if (passedFrom_ >= passedTo_) {
+        return;
+    }
+    if (passedFrom_ >= bufferOffset_) {
+        std::size_t at = static_cast<std::size_t>(passedFrom_ - bufferOffset_);
+        const std::size_t end = static_cast<std::size_t>(passedTo_ - bufferOffset_);
+        while (at < end) {
+            std::size_t lineEnd = at;
+            while (lineEnd < end && !isLineEnd(buffer_[lineEnd])) {
+                ++lineEnd;
+            }
+            visit(std::string_view(buffer_.data() + at, lineEnd - at));
+            const bool carriageReturn = lineEnd < end && buffer_[lineEnd] == '\r';
+            at = lineEnd + 1;
+            if (carriageReturn && at < end && buffer_[at] == '\n') {
+                ++at;
+            }
+        }
+        return;
+    }
+    TextStream range(path_, passedFrom_, passedTo_);
+    while (!range.AtEndOfStream()) {
+        visit(range.readline());
     }
 }
 

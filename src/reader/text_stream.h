@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ class TextStream {
     // False at the end of the file; the line last read is then the file's last line.
     bool readlineContaining(std::initializer_list<std::string_view> keys);
 
+    // Calls `visit` with each line the last readlineContaining passed over, in order. They
+    // are taken from the block when it still holds them, else read again from the file.
+    void forEachPassedOverLine(const std::function<void(std::string_view)>& visit);
+
     // The line last read (by either call); empty before the first.
     std::string_view lastLine() const { return line_; }
 
@@ -43,6 +48,9 @@ class TextStream {
     void Close();
 
   private:
+    // The lines of the byte range [from, to) of the file, which begins at a line start.
+    TextStream(std::string path, std::uint64_t from, std::uint64_t to);
+
     struct KeyHit {
         std::string_view key;
         std::size_t searchedFrom = 0;
@@ -75,6 +83,9 @@ class TextStream {
     std::string heldLine_;  // a line kept while the block it stood in is refilled
     std::uint64_t lineOffset_ = 0;
     bool anyLine_ = false;
+    std::uint64_t readLimit_ = UINT64_MAX;  // file offset where reading stops
+    std::uint64_t passedFrom_ = 0;          // the range the last search passed over
+    std::uint64_t passedTo_ = 0;
 };
 
 }  // namespace fp
