@@ -8,7 +8,7 @@ namespace {
 
 // Characters from the rarest to the most common in a listing of numbers and headings; a
 // keyword is scanned for its character that comes first here.
-constexpr std::string_view kRareFirst = "QJZXKVWYGBFPHUMCLDNOIRSTAE:";
+constexpr std::string_view kRareFirst = ":QVWKJHZXUBFGLDPCYINOMTSRAE";
 
 std::size_t rarestPosition(std::string_view key) {
     std::size_t best = 0;

@@ -112,6 +112,34 @@ TEST(TextStream, AFailedSearchLeavesTheFilesLastLineAsTheLineLastRead) {
     EXPECT_EQ(stream.lastLine(), "tail");
 }
 
+std::vector<std::string> passedOver(TextStream& stream) {
+    std::vector<std::string> passed;
+    stream.forEachPassedOverLine([&](std::string_view line) { passed.emplace_back(line); });
+    return passed;
+}
+
+TEST(TextStream, TheLinesASearchPassedOverCanBeVisitedInOrder) {
+    TextStream stream(testing::writeListingFile("a\r\nb\rc\nKEY 1\nKEY 2\nd\n"));
+    ASSERT_TRUE(stream.readlineContaining({"KEY"}));
+    EXPECT_EQ(passedOver(stream), (Lines{"a", "b", "c"}));
+    ASSERT_TRUE(stream.readlineContaining({"KEY"}));
+    EXPECT_EQ(passedOver(stream), Lines{});
+    EXPECT_FALSE(stream.readlineContaining({"KEY"}));
+    EXPECT_EQ(passedOver(stream), Lines{"d"});
+}
+
+TEST(TextStream, LinesPassedOverBeyondTheBlockAreReadAgainFromTheFile) {
+    std::string text;
+    Lines expected;
+    for (int i = 0; text.size() < (3u << 20); ++i) {
+        expected.push_back("line " + std::to_string(i) + (i % 2 == 0 ? "" : " with more text"));
+        text += expected.back() + (i % 3 == 0 ? "\r\n" : "\n");
+    }
+    TextStream stream(testing::writeListingFile(text + "KEY\n"));
+    ASSERT_TRUE(stream.readlineContaining({"KEY"}));
+    EXPECT_EQ(passedOver(stream), expected);
+}
+
 TEST(TextStream, AFileThatCannotBeOpenedEndsTheRunNamingIt) {
     try {
         TextStream stream("/nonexistent/listing.anl");
