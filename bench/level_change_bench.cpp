@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <vector>
 
 #include "app/group_window.h"
@@ -25,7 +26,12 @@ int main(int argc, char** argv) {
     const auto model = fp::makeModelStore();
     fp::Group window(*model, services, fp::TwipsScale::ofScreen());
     services.setWindow(window);
-    window.Form_Load();
+    try {
+        window.Form_Load();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 2;
+    }
     QCoreApplication::processEvents();
 
     const int levels = model->GridY.count();

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,12 @@ int runChild(int argc, char** argv, const char* listing) {
     services.setWindow(window);
     FirstPlanPaint watcher(window.PicXZ);
     window.PicXZ->installEventFilter(&watcher);
-    window.Form_Load();
+    try {
+        window.Form_Load();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 2;
+    }
     return application.exec();
 }
 
