@@ -1,7 +1,6 @@
 // Plan drawing on a QPainter, with fonts and pens sized for the device it paints on.
 #include "app/qt_surface.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
 #include <cmath>
@@ -12,10 +11,6 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440;
 constexpr double kScreenDpi = 96;
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Arial is not installed here; Liberation Sans has the same metrics.
 QString familyFor(const std::string& faceName) {
@@ -41,7 +36,9 @@ QFont QtSurface::ownFont() {
 QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
     : painter_(painter),
       area_(deviceArea),
-      twipsPerPixelY_(kTwipsPerInch / painter.device()->logicalDpiY()) {
+      twipsPerPixelY_(kTwipsPerInch / painter.device()->logicalDpiY()),
+      ownFont_(ownFont()),
+      labels_(&LabelTextCache::forFont(ownFont_, painter.device())) {
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     // One screen pixel wide on any device, so a PDF page looks like the window.
@@ -49,7 +46,7 @@ QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
     pen.setWidthF(painter.device()->logicalDpiX() / kScreenDpi);
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
-    painter_.setFont(ownFont());
+    painter_.setFont(ownFont_);
     setScale(area_.left(), area_.top(), area_.right(), area_.bottom());
 }
 
@@ -78,41 +75,55 @@ void QtSurface::circle(double x, double z, double radius) {
 }
 
 double QtSurface::TextWidth(std::string_view text) {
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
-    return metrics.horizontalAdvance(toQString(text)) / std::abs(scaleX_);
+    return labels_->label(text).width / std::abs(scaleX_);
 }
 
 double QtSurface::TextHeight(std::string_view) {
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
-    return metrics.height() / std::abs(scaleZ_);
+    return labels_->metrics().height() / std::abs(scaleZ_);
 }
 
 void QtSurface::Print(std::string_view text) {
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
     const QPointF cellTopLeft = toDevice(CurrentX, CurrentY);
+    const QStaticText& layout = labels_->label(text).layout;
+    if (escapementDegrees_ == 0) {
+        painter_.drawStaticText(cellTopLeft, layout);
+        return;
+    }
     painter_.save();
     painter_.translate(cellTopLeft);
     // Escapement turns counter-clockwise on the page; Qt turns clockwise with y downward.
     painter_.rotate(-escapementDegrees_);
-    painter_.drawText(QPointF(0, metrics.ascent()), toQString(text));
+    painter_.drawStaticText(QPointF(0, 0), layout);
     painter_.restore();
 }
 
-void QtSurface::selectFont(const FontDescription& description) {
-    QFont font(familyFor(description.lfFaceName));
-    if (description.lfHeight == 0) {
-        font.setPointSizeF(ownFont().pointSizeF());
-    } else {
-        // Negative asks for the character height, positive for the cell height; for labels
-        // the two are close enough to take either as the pixel size.
-        font.setPixelSize(std::abs(description.lfHeight));
-    }
+void QtSurface::useFont(const QFont& font) {
     painter_.setFont(font);
+    labels_ = &LabelTextCache::forFont(font, painter_.device());
+}
+
+void QtSurface::selectFont(const FontDescription& description) {
+    const bool realised = realisedDescription_ &&
+                          realisedDescription_->lfHeight == description.lfHeight &&
+                          realisedDescription_->lfFaceName == description.lfFaceName;
+    if (!realised) {
+        QFont font(familyFor(description.lfFaceName));
+        if (description.lfHeight == 0) {
+            font.setPointSizeF(ownFont_.pointSizeF());
+        } else {
+            // Negative asks for the character height, positive for the cell height; for labels
+            // the two are close enough to take either as the pixel size.
+            font.setPixelSize(std::abs(description.lfHeight));
+        }
+        realisedFont_ = font;
+        realisedDescription_ = description;
+    }
+    useFont(realisedFont_);
     escapementDegrees_ = description.lfEscapement / 10.0;
 }
 
 void QtSurface::restoreOwnFont() {
-    painter_.setFont(ownFont());
+    useFont(ownFont_);
     escapementDegrees_ = 0;
 }
 

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <optional>
 
+#include "app/label_text_cache.h"
 #include "plan/surface.h"
 
 namespace fp {
@@ -36,6 +37,9 @@ class QtSurface : public Surface {
     static QFont ownFont();
 
   private:
+    // Puts `font` on the painter and measures with it from now on.
+    void useFont(const QFont& font);
+
     QPainter& painter_;
     QRectF area_;
     double twipsPerPixelY_;
@@ -45,6 +49,12 @@ class QtSurface : public Surface {
     double left_ = 0;
     double top_ = 0;
     double escapementDegrees_ = 0;
+    QFont ownFont_;
+    // The last rotated font realised, kept so that a plan's many labels share one.
+    std::optional<FontDescription> realisedDescription_;
+    QFont realisedFont_;
+    // Layouts and metrics of the font in use.
+    LabelTextCache* labels_;
 };
 
 }  // namespace fp

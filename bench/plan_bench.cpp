@@ -1,0 +1,180 @@
+// Times the drawing of a big model's densest level onto a 1600x900 image, the panel scan with
+// panel loads of that level, and the export of every level to one PDF.
+// Usage: plan_bench [LISTING] [--runs N]
+//   With no LISTING a listing of 12 storeys of 10 by 8 bays is generated once into /tmp.
+#include <sys/stat.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/plan_export.h"
+#include "app/qt_surface.h"
+#include "grid/grid_derivation.h"
+#include "model/model_store.h"
+#include "panels/level_rendering.h"
+#include "panels/panel_loads.h"
+#include "panels/panel_scan.h"
+#include "plan/level_beams.h"
+#include "plan/plan_scale.h"
+#include "reader/listing_reader.h"
+#include "reader/startup_texts.h"
+
+namespace {
+
+constexpr const char* kDefaultListing = "/tmp/frameplan-plan-bench.anl";
+constexpr const char* kGeneratorArguments =
+    " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --output ";
+constexpr const char* kPdfPath = "/tmp/frameplan-plan-bench.pdf";
+
+class BenchServices : public fp::PlatformServices {
+  public:
+    explicit BenchServices(std::string path) : path_(std::move(path)) {}
+    std::string chooseListingFile(const std::string&) override { return path_; }
+    void setCaption(const std::string&) override {}
+    void showMessage(const std::string& text) override {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+    }
+
+  private:
+    std::string path_;
+};
+
+void loadAsStartUpDoes(fp::ModelStore& model, const std::string& path) {
+    BenchServices services(path);
+    fp::ListingReading reading;
+    fp::ReadListing(model, services, reading);
+    fp::SortLoadValueLists(model);
+    fp::DeriveFrames(model);
+}
+
+int panelCount(fp::ModelStore& model, int16_t level) {
+    fp::FindPanels(model, level, [](int16_t, int16_t, int16_t, int16_t) {});
+    return model.PanelCount;
+}
+
+// The level with the most beams and panels: the most text and lines to draw.
+int16_t densestLevel(fp::ModelStore& model) {
+    int16_t densest = 1;
+    std::size_t most = 0;
+    for (int16_t level = 1; level <= model.GridY.count(); ++level) {
+        const std::size_t items = fp::beamsOfLevel(model, level).size() +
+                                  static_cast<std::size_t>(panelCount(model, level));
+        if (items > most) {
+            most = items;
+            densest = level;
+        }
+    }
+    return densest;
+}
+
+struct Timing {
+    double median;
+    double minimum;
+    double maximum;
+};
+
+template <typename Work>
+Timing timeRuns(int runs, Work&& work) {
+    std::vector<double> milliseconds;
+    work();  // warm caches, fonts and glyphs
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        milliseconds.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    return {milliseconds[milliseconds.size() / 2], milliseconds.front(), milliseconds.back()};
+}
+
+void report(const char* what, const Timing& timing, int runs, double target) {
+    std::printf("%-44s median %9.4f ms (min %.4f, max %.4f, %d runs; target <= %g ms)\n", what,
+                timing.median, timing.minimum, timing.maximum, runs, target);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    std::string listing;
+    int runs = 200;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--runs" && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else {
+            listing = argument;
+        }
+    }
+    try {
+        if (listing.empty()) {
+            listing = kDefaultListing;
+            struct stat status {};
+            if (stat(listing.c_str(), &status) != 0 &&
+                std::system(
+                    (std::string(FRAMEPLAN_GEN_LISTING) + kGeneratorArguments + listing).c_str()) !=
+                    0) {
+                std::fprintf(stderr, "gen_listing failed\n");
+                return 1;
+            }
+        }
+        auto model = fp::makeModelStore();
+        loadAsStartUpDoes(*model, listing);
+        const int16_t level = densestLevel(*model);
+        std::printf("%s: level %d of %d, %zu beams, %d panels, %d floor-load rows\n",
+                    listing.c_str(), level, model->GridY.count(),
+                    fp::beamsOfLevel(*model, level).size(), panelCount(*model, level),
+                    model->FloorLoadCount);
+
+        QImage image(1600, 900, QImage::Format_RGB32);
+        const fp::ViewState view;
+        fp::BeamBoxes boxes;
+        report("redraw of the level onto a 1600x900 image",
+               timeRuns(runs,
+                        [&] {
+                            QPainter painter(&image);
+                            fp::QtSurface surface(painter, QRectF(image.rect()));
+                            fp::setPlanScale(*model, surface);
+                            fp::renderLevel(*model, surface, view, level, boxes, '.');
+                        }),
+               runs, 2);
+
+        const int scanRuns = runs * 10;
+        report("panel scan with panel loads of the level",
+               timeRuns(scanRuns,
+                        [&] {
+                            fp::FindPanels(*model, level,
+                                           [&](int16_t ix, int16_t iz, int16_t ix2, int16_t iz2) {
+                                               model->PanelLoadRecord = fp::GetPanelLoads(
+                                                   *model, level, ix, iz, ix2, iz2);
+                                           });
+                        }),
+               scanRuns, 0.2);
+
+        fp::ExportOptions options;
+        options.listing = listing;
+        options.output = kPdfPath;
+        options.format = fp::ExportFormat::Pdf;
+        options.allLevels = true;
+        const int exportRuns = std::max(1, runs / 40);
+        report("export of every level to one PDF",
+               timeRuns(exportRuns, [&] { fp::exportPlans(*model, options, '.'); }), exportRuns,
+               2000);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
