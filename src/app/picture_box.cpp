@@ -4,10 +4,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "app/key_codes.h"
 
 namespace fp {
+
+namespace {
+constexpr double kTwipsPerInch = 1440;
+constexpr double kMetresPerInch = 0.0254;
+}  // namespace
 
 PictureBox::PictureBox(QWidget* parent, const TwipsScale& scale)
     : QFrame(parent), TwipsPlaced(*this, scale) {
@@ -23,11 +29,14 @@ QPointF PictureBox::toPlan(const QPointF& imagePixel) const {
             userScale_.top + imagePixel.y() * (userScale_.bottom - userScale_.top) / height};
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event) {
-    QFrame::resizeEvent(event);
+void PictureBox::placed() {
     const QSize inside = contentsRect().size();
     if (inside != image_.size()) {
         QImage resized(inside, QImage::Format_RGB32);
+        // The drawing measures text and fonts at the resolution the controls are placed by.
+        const double dotsPerMetre = kTwipsPerInch / scale().twipsPerPixel() / kMetresPerInch;
+        resized.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerMetre)));
+        resized.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerMetre)));
         resized.fill(palette().color(QPalette::Button));
         image_ = resized;
     }

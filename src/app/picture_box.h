@@ -39,7 +39,8 @@ class PictureBox : public QFrame, public TwipsPlaced {
     void MouseDown(Qt::MouseButton button, QPointF planPoint);
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // A new size gets a new, blank image of the inside of the frame.
+    void placed() override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -11,6 +11,7 @@ void TwipsPlaced::setTwipsGeometry(const TwipsRect& rect) {
     const int right = scale_.toPixels(rect.left + rect.width);
     const int bottom = scale_.toPixels(rect.top + rect.height);
     widget_.setGeometry(left, top, right - left, bottom - top);
+    placed();
 }
 
 void TwipsPlaced::setLeft(double left) {

@@ -36,6 +36,10 @@ class TwipsPlaced {
 
     const TwipsScale& scale() const { return scale_; }
 
+  protected:
+    // Called after every change of geometry, shown or not.
+    virtual void placed() {}
+
   private:
     QWidget& widget_;
     TwipsScale scale_;
