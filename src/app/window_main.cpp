@@ -1,15 +1,15 @@
 // Starts the window: "frameplan" asks for a listing, "frameplan LISTING" opens that one.
 #include "app/window_main.h"
 
-#include <exception>
-#include <string>
+#include <memory>
+#include <optional>
 
 #include "app/group_window.h"
 #include "app/twips_scale.h"
 #include "app/window_application.h"
 #include "app/window_services.h"
+#include "app/window_startup.h"
 #include "model/model_store.h"
-#include "reader/run_ended.h"
 
 namespace fp {
 
@@ -22,16 +22,8 @@ int runWindow(int argc, char** argv) {
     const std::unique_ptr<ModelStore> model = makeModelStore();
     Group window(*model, services, TwipsScale::ofScreen());
     services.setWindow(window);
-    try {
-        window.Form_Load();
-    } catch (const RunEnded& ended) {
-        // A cancelled dialog ends quietly; otherwise the user has been told why.
-        return ended.reason() == RunEnded::Reason::Cancelled ? 0
-                                                             : WindowApplication::kFailureStatus;
-    } catch (const std::exception& failure) {
-        window.hide();
-        services.showMessage(failure.what());
-        return WindowApplication::kFailureStatus;
+    if (const std::optional<int> ended = startWindow(window, services)) {
+        return *ended;
     }
     return application.exec();
 }

@@ -75,20 +75,24 @@ std::string closeBeamsListing() {
            "   LENGTH:  4000.0\n";
 }
 
-OpenWindow::OpenWindow(const std::string& listingText)
+TemporaryListing::TemporaryListing(const std::string& text)
     : path_(QDir::temp()
                 .filePath(QStringLiteral("frameplan-window-%1.anl")
                               .arg(QUuid::createUuid().toString(QUuid::Id128)))
-                .toStdString()),
-      model_(makeModelStore()),
-      services_(std::make_unique<RecordingServices>(path_)) {
-    std::ofstream(path_) << listingText;
-    window_ = std::make_unique<Group>(*model_, *services_, TwipsScale(96));
-    window_->Form_Load();
+                .toStdString()) {
+    std::ofstream(path_) << text;
 }
 
-OpenWindow::~OpenWindow() {
+TemporaryListing::~TemporaryListing() {
     std::remove(path_.c_str());
+}
+
+OpenWindow::OpenWindow(const std::string& listingText)
+    : listing_(listingText),
+      model_(makeModelStore()),
+      services_(std::make_unique<RecordingServices>(listing_.path())) {
+    window_ = std::make_unique<Group>(*model_, *services_, TwipsScale(96));
+    window_->Form_Load();
 }
 
 QPoint OpenWindow::pixelOf(QPointF planPoint) const {

@@ -39,11 +39,24 @@ std::string unloadedListing();
 // Two levels; on the upper one two +Z beams 0.6 m apart, whose pick boxes overlap.
 std::string closeBeamsListing();
 
+// A listing written to a file of its own, removed again at the end of the test.
+class TemporaryListing {
+  public:
+    explicit TemporaryListing(const std::string& text);
+    ~TemporaryListing();
+    TemporaryListing(const TemporaryListing&) = delete;
+    TemporaryListing& operator=(const TemporaryListing&) = delete;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
 class OpenWindow {
   public:
     // Writes the listing to a temporary file and runs the window's start-up on it.
     explicit OpenWindow(const std::string& listingText);
-    ~OpenWindow();
 
     Group& window() { return *window_; }
     ModelStore& model() { return *model_; }
@@ -53,7 +66,7 @@ class OpenWindow {
     QPoint pixelOf(QPointF planPoint) const;
 
   private:
-    std::string path_;
+    TemporaryListing listing_;
     std::unique_ptr<ModelStore> model_;
     std::unique_ptr<RecordingServices> services_;
     std::unique_ptr<Group> window_;
