@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/json_text.h"
+#include "app/level_json.h"
 #include "model/number_text.h"
 #include "reader/startup_texts.h"
 
@@ -40,15 +41,18 @@ void writeFloorLoad(std::ostream& out, const FloorLoadRow& row) {
         << ", \"z1\": " << jsonNumberText(row.Z1) << ", \"z2\": " << jsonNumberText(row.Z2) << "}";
 }
 
-void writeLevel(std::ostream& out, const ModelStore& model, int level) {
+void writeLevel(std::ostream& out, ModelStore& model, int level) {
     out << "{\"index\": " << level
-        << ", \"caption\": " << jsonString(LevelCaption(model, level, '.'))
-        << ", \"beams\": [], \"panels\": []}";
+        << ", \"caption\": " << jsonString(LevelCaption(model, level, '.')) << ", \"beams\": ";
+    writeLevelBeams(out, model, level);
+    out << ", \"panels\": ";
+    writeLevelPanels(out, model, level);
+    out << "}";
 }
 
 }  // namespace
 
-void writeModelJson(std::ostream& out, const ModelStore& model, const std::string& listing,
+void writeModelJson(std::ostream& out, ModelStore& model, const std::string& listing,
                     const std::vector<std::string>& messages) {
     out << "{\n  \"listing\": " << jsonString(listing) << ",\n  \"jointTable\": ";
     writeList(out, model.JointCount, [&](int row) {
