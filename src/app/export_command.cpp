@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "app/cli_services.h"
 #include "app/decimal_separator.h"
 #include "app/export_options.h"
 #include "app/plan_export.h"
@@ -18,21 +19,6 @@ namespace {
 
 constexpr int kRunEnded = 2;
 
-// The listing is the one named on the command line; messages go to the error stream.
-class ExportServices : public PlatformServices {
-  public:
-    ExportServices(std::string listing, std::ostream& err)
-        : listing_(std::move(listing)), err_(err) {}
-
-    std::string chooseListingFile(const std::string&) override { return listing_; }
-    void setCaption(const std::string&) override {}
-    void showMessage(const std::string& text) override { err_ << text << '\n'; }
-
-  private:
-    std::string listing_;
-    std::ostream& err_;
-};
-
 }  // namespace
 
 int runExportCommand(const std::vector<std::string>& arguments, std::ostream& out,
@@ -40,7 +26,7 @@ int runExportCommand(const std::vector<std::string>& arguments, std::ostream& ou
     try {
         const ExportOptions options = parseExportOptions(arguments);
         auto model = makeModelStore();
-        ExportServices services(options.listing, err);
+        CommandLineServices services(options.listing, &err);
         ListingReading reading;
         ReadListing(*model, services, reading);
         SortLoadValueLists(*model);
@@ -50,13 +36,11 @@ int runExportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         }
         return 0;
     } catch (const std::invalid_argument& error) {
-        err << error.what() << '\n';
+        err << "frameplan " << error.what() << '\n';
     } catch (const RunEndingError& error) {
-        err << error.what() << '\n';
-    } catch (const RunEnded& ended) {
-        if (ended.reason() == RunEnded::Reason::Cancelled) {
-            err << ended.what() << '\n';
-        }
+        err << "frameplan: " << error.what() << '\n';
+    } catch (const RunEnded&) {
+        // The reader has shown its message on the error stream already.
     }
     return kRunEnded;
 }
