@@ -1,6 +1,8 @@
 // The export command: options, the listing read as at start-up, then the plans written.
 #include "app/export_command.h"
 
+#include <QGuiApplication>
+#include <memory>
 #include <stdexcept>
 
 #include "app/cli_services.h"
@@ -19,10 +21,26 @@ namespace {
 
 constexpr int kRunEnded = 2;
 
+// Fonts and images need a Qt application; the command line has none of its own. Without a
+// display the plans are drawn offscreen.
+std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
+    if (QGuiApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "frameplan";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int runExportCommand(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err) {
+    const auto application = guiApplicationIfNone();
     try {
         const ExportOptions options = parseExportOptions(arguments);
         auto model = makeModelStore();

@@ -1,0 +1,48 @@
+// "frameplan export" run as the built program, as from a shell without a display.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string temporaryPath(const std::string& name) {
+    return ::testing::TempDir() + "frameplan_export_" + std::to_string(::getpid()) + "_" + name;
+}
+
+std::string fileStart(const std::string& path, std::size_t length) {
+    std::ifstream file(path, std::ios::binary);
+    std::string start(length, '\0');
+    file.read(start.data(), static_cast<std::streamsize>(length));
+    start.resize(static_cast<std::size_t>(file.gcount()));
+    return start;
+}
+
+// Runs frameplan with no Qt platform and no display chosen; returns the exit status.
+int exportWithoutDisplay(const std::string& arguments) {
+    const std::string command =
+        std::string("env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '") + FRAMEPLAN_BINARY +
+        "' export " + arguments + " > /dev/null 2> /dev/null < /dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ExportCli, WritesPdfAndPngWithoutADisplay) {
+    const std::string pdf = temporaryPath("plans.pdf");
+    ASSERT_EQ(exportWithoutDisplay("samples/office-block.anl -o '" + pdf + "' --level all"), 0);
+    EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
+
+    const std::string png = temporaryPath("plan.png");
+    ASSERT_EQ(exportWithoutDisplay("samples/office-block.anl -o '" + png + "'"), 0);
+    EXPECT_EQ(fileStart(png, 4), "\x89PNG");
+}
+
+TEST(ExportCli, BadOptionsExitWithStatusTwo) {
+    EXPECT_EQ(exportWithoutDisplay("samples/office-block.anl -o plan.png --mode roof"), 2);
+    EXPECT_EQ(exportWithoutDisplay("missing.anl -o plan.png"), 2);
+}
+
+}  // namespace
