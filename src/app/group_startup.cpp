@@ -73,15 +73,15 @@ void Group::buildIntensityBoxes() {
 }
 
 ToolCheckBox* Group::createIntensityBox(int index) {
-    const ToolCheckBox& model = *ChkUDL[0];
+    const ToolCheckBox& design = *ChkUDL[0];
     auto* box = new ToolCheckBox(this, scale_);
     box->setObjectName(QStringLiteral("ChkUDL_%1").arg(index));
-    box->setFont(model.font());
-    box->setTwipsGeometry(model.twipsGeometry());
-    box->setCheckState(model.checkState());
-    box->setCaption(model.Caption());
-    // A new element copies the template, and so is hidden while the template is hidden.
-    box->setVisible(model.Visible());
+    box->setFont(design.font());
+    box->setTwipsGeometry(design.twipsGeometry());
+    // Copied without a click, as a new element of a control array takes the template's value.
+    box->setCheckState(design.checkState());
+    box->setCaption(design.Caption());
+    box->setVisible(design.Visible());
     connect(box, &ToolCheckBox::Click, this, [this, index] { ChkUDL_Click(index); });
     ChkUDL.push_back(box);
     return box;
