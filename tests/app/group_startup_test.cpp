@@ -41,6 +41,19 @@ TEST(GroupStartup, ModelsWithFewerThanThreeLevelsOpenOnTheHighest) {
     EXPECT_EQ(open.window().LabLvl->Caption(), QStringLiteral("3 M"));
 }
 
+TEST(GroupStartup, AListingWithoutJointsOpensOnAnEmptyPlan) {
+    OpenWindow open(
+        "    1. UNIT METER KN\n    2. JOINT COORDINATES\n    3. MEMBER INCIDENCES\n    4. "
+        "FINISH\n");
+    Group& window = open.window();
+    EXPECT_EQ(window.beamBoxes().BeamBoxCount, 0);
+    EXPECT_TRUE(window.isVisible());
+    const int level = open.model().CurrentLevel;
+    window.PicXZ_KeyDown(38);
+    window.PicXZ_KeyDown(40);
+    EXPECT_EQ(open.model().CurrentLevel, level);
+}
+
 TEST(GroupStartup, PutsOneTickedBoxPerIntensityInAscendingOrder900TwipsApart) {
     OpenWindow open(threeLevelListing());
     const auto& boxes = open.window().ChkUDL;
