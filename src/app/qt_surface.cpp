@@ -12,7 +12,7 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 constexpr double kScreenDpi = 96;
 
-// Arial is not installed here; Liberation Sans has the same metrics.
+// Arial is seldom installed on Linux; Liberation Sans is metric-compatible with it.
 QString familyFor(const std::string& faceName) {
     if (faceName == "Arial") {
         return QStringLiteral("Liberation Sans");
@@ -38,8 +38,11 @@ QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
       area_(deviceArea),
       twipsPerPixelY_(kTwipsPerInch / painter.device()->logicalDpiY()),
       ownFont_(ownFont()),
-      labels_(&LabelTextCache::forFont(ownFont_, painter.device())) {
-    painter_.setRenderHint(QPainter::Antialiasing);
+      ownLabels_(&LabelTextCache::forFont(ownFont_, painter.device())),
+      labels_(ownLabels_) {
+    // Beams run along the axes and are crisp, and quicker, without smoothing; circles and any
+    // slanted line are smoothed where they are drawn.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     // One screen pixel wide on any device, so a PDF page looks like the window.
     QPen pen(Qt::black);
@@ -66,12 +69,17 @@ QPointF QtSurface::toDevice(double x, double z) const {
 }
 
 void QtSurface::line(double x1, double z1, double x2, double z2) {
+    const bool alongAnAxis = x1 == x2 || z1 == z2;
+    painter_.setRenderHint(QPainter::Antialiasing, !alongAnAxis);
     painter_.drawLine(toDevice(x1, z1), toDevice(x2, z2));
+    painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtSurface::circle(double x, double z, double radius) {
     const double pixels = std::abs(radius * scaleX_);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.drawEllipse(toDevice(x, z), pixels, pixels);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 double QtSurface::TextWidth(std::string_view text) {
@@ -89,17 +97,20 @@ void QtSurface::Print(std::string_view text) {
         painter_.drawStaticText(cellTopLeft, layout);
         return;
     }
-    painter_.save();
-    painter_.translate(cellTopLeft);
-    // Escapement turns counter-clockwise on the page; Qt turns clockwise with y downward.
-    painter_.rotate(-escapementDegrees_);
+    // Turned about the cell's top-left: counter-clockwise on the page is negative in Qt,
+    // whose y grows downward.
+    const QTransform base = painter_.worldTransform();
+    QTransform turned;
+    turned.translate(cellTopLeft.x(), cellTopLeft.y());
+    turned.rotate(-escapementDegrees_);
+    painter_.setWorldTransform(turned * base);
     painter_.drawStaticText(QPointF(0, 0), layout);
-    painter_.restore();
+    painter_.setWorldTransform(base);
 }
 
-void QtSurface::useFont(const QFont& font) {
+void QtSurface::useFont(const QFont& font, LabelTextCache* labels) {
     painter_.setFont(font);
-    labels_ = &LabelTextCache::forFont(font, painter_.device());
+    labels_ = labels;
 }
 
 void QtSurface::selectFont(const FontDescription& description) {
@@ -116,14 +127,15 @@ void QtSurface::selectFont(const FontDescription& description) {
             font.setPixelSize(std::abs(description.lfHeight));
         }
         realisedFont_ = font;
+        realisedLabels_ = &LabelTextCache::forFont(font, painter_.device());
         realisedDescription_ = description;
     }
-    useFont(realisedFont_);
+    useFont(realisedFont_, realisedLabels_);
     escapementDegrees_ = description.lfEscapement / 10.0;
 }
 
 void QtSurface::restoreOwnFont() {
-    useFont(ownFont_);
+    useFont(ownFont_, ownLabels_);
     escapementDegrees_ = 0;
 }
 

@@ -37,8 +37,8 @@ class QtSurface : public Surface {
     static QFont ownFont();
 
   private:
-    // Puts `font` on the painter and measures with it from now on.
-    void useFont(const QFont& font);
+    // Puts `font` on the painter and measures and lays out with its `labels` from now on.
+    void useFont(const QFont& font, LabelTextCache* labels);
 
     QPainter& painter_;
     QRectF area_;
@@ -53,7 +53,9 @@ class QtSurface : public Surface {
     // The last rotated font realised, kept so that a plan's many labels share one.
     std::optional<FontDescription> realisedDescription_;
     QFont realisedFont_;
-    // Layouts and metrics of the font in use.
+    LabelTextCache* realisedLabels_ = nullptr;
+    // Layouts and metrics of the own font, and of the font in use.
+    LabelTextCache* ownLabels_;
     LabelTextCache* labels_;
 };
 
