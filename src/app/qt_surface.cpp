@@ -3,6 +3,7 @@
 
 #include <QPaintDevice>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace fp {
@@ -60,8 +61,9 @@ void QtSurface::clear() {
 void QtSurface::setScale(double left, double top, double right, double bottom) {
     left_ = left;
     top_ = top;
-    scaleX_ = area_.width() / safeSpan(left, right);
-    scaleZ_ = area_.height() / safeSpan(top, bottom);
+    // An area squeezed to nothing still measures text, as if it were one pixel across.
+    scaleX_ = std::max(area_.width(), 1.0) / safeSpan(left, right);
+    scaleZ_ = std::max(area_.height(), 1.0) / safeSpan(top, bottom);
 }
 
 QPointF QtSurface::toDevice(double x, double z) const {

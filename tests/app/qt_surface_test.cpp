@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 
 #include "plan/text_placement.h"
 
@@ -48,6 +49,14 @@ TEST_F(QtSurfaceTest, ClearPaintsOnlyItsArea) {
     }
     EXPECT_EQ(qGray(image.pixel(150, 100)), 255);
     EXPECT_EQ(qGray(image.pixel(50, 100)), 0);
+}
+
+TEST_F(QtSurfaceTest, AnEmptyAreaStillMeasuresFiniteText) {
+    QPainter painter(&image);
+    QtSurface surface(painter, QRectF(0, 0, 0, 0));
+    surface.setScale(0, 0, 400, 200);
+    EXPECT_TRUE(std::isfinite(surface.TextWidth("8")));
+    EXPECT_TRUE(std::isfinite(surface.TextHeight("8")));
 }
 
 TEST_F(QtSurfaceTest, CirclesStayRoundWhateverTheScales) {
