@@ -1,9 +1,10 @@
-// Reads an analysis listing into the model store, in four passes over the file.
+// Reads an analysis listing into the model store, in four passes.
 #include "reader/listing_reader.h"
 
 #include "grid/grid_derivation.h"
 #include "reader/listing_passes.h"
 #include "reader/run_ended.h"
+#include "reader/side_by_side_scan.h"
 
 namespace fp {
 namespace {
@@ -50,17 +51,11 @@ void ReadListing(ModelStore& model, PlatformServices& services, ListingReading& 
     }
     reading.close();
 
-    reading.open();
-    located(reading, [&] { ReadFloorLoads(model, reading); });
-    reading.close();
-
-    reading.open();
-    located(reading, [&] { ScanDesignResults(model, reading, services); });
-    reading.close();
-
-    reading.open();
-    located(reading, [&] { ReadMemberLoads(model, reading, services); });
-    reading.close();
+    try {
+        ReadLoadsAndDesigns(model, reading, services);
+    } catch (const RunEndingError& failure) {
+        throw inListing(failure, reading, 0);
+    }
 
     OrientMembers(model);
 }

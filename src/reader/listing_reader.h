@@ -1,5 +1,5 @@
-// Reads an analysis listing into the model store: units, joints, members, floor loads, beam
-// designs and member loads, in four passes over the file.
+// Reads an analysis listing into the model store in four passes: units, joints and members;
+// floor loads; beam designs; member loads. The last three share one reading of the file.
 #pragma once
 
 #include "model/model_store.h"

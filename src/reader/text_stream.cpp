@@ -141,6 +141,7 @@ std::string_view TextStream::readline() {
             }
             takeLine(begin_, lineEnd);
             begin_ = next;
+            nextLineOffset_ = bufferOffset_ + begin_;
             return line_;
         }
         if (!fill()) {
@@ -149,6 +150,7 @@ std::string_view TextStream::readline() {
             }
             takeLine(begin_, end_);
             begin_ = end_;
+            nextLineOffset_ = bufferOffset_ + begin_;
             return line_;
         }
     }
@@ -208,10 +210,10 @@ void TextStream::takeFinalLine() {
     }
     takeLine(start, end);
     begin_ = end_;
+    nextLineOffset_ = bufferOffset_ + end_;
 }
 
-bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys) {
-    passedFrom_ = bufferOffset_ + begin_;
+bool TextStream::readlineContaining(std::span<const std::string_view> keys) {
     while (true) {
         std::size_t hit = end_;
         for (const std::string_view key : keys) {
@@ -223,12 +225,10 @@ bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys
                 --start;
             }
             begin_ = start;
-            passedTo_ = bufferOffset_ + start;
             readline();
             return true;
         }
         if (endOfFile_) {
-            passedTo_ = bufferOffset_ + end_;
             takeFinalLine();
             return false;
         }
@@ -253,13 +253,14 @@ bool TextStream::readlineContaining(std::initializer_list<std::string_view> keys
     }
 }
 
-void TextStream::forEachPassedOverLine(const std::function<void(std::string_view)>& visit) {
-    if (passedFrom_ >= passedTo_) {
+void TextStream::forEachLineBetween(std::uint64_t from, std::uint64_t to,
+                                    const std::function<void(std::string_view)>& visit) {
+    if (from >= to) {
         return;
     }
-    if (passedFrom_ >= bufferOffset_) {
-        std::size_t at = static_cast<std::size_t>(passedFrom_ - bufferOffset_);
-        const std::size_t end = static_cast<std::size_t>(passedTo_ - bufferOffset_);
+    if (from >= bufferOffset_ && to <= bufferOffset_ + end_) {
+        std::size_t at = static_cast<std::size_t>(from - bufferOffset_);
+        const std::size_t end = static_cast<std::size_t>(to - bufferOffset_);
         while (at < end) {
             std::size_t lineEnd = at;
             while (lineEnd < end && !isLineEnd(buffer_[lineEnd])) {
@@ -274,7 +275,7 @@ void TextStream::forEachPassedOverLine(const std::function<void(std::string_view
         }
         return;
     }
-    TextStream range(path_, passedFrom_, passedTo_);
+    TextStream range(path_, from, to);
     while (!range.AtEndOfStream()) {
         visit(range.readline());
     }
@@ -312,6 +313,54 @@ long TextStream::lineNumber() const {
     }
     ::close(fd);
     return lineEnds + 1;
+}
+
+}  // namespace fp
+
+namespace fp {
+
+std::string lastLineOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const off_t size = fd < 0 ? -1 : ::lseek(fd, 0, SEEK_END);
+    if (size < 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        throw RunEndingError("The listing \"" + path + "\" cannot be read: " + systemReason(),
+                             "Check that the file is a readable text file.");
+    }
+    const auto fileSize = static_cast<std::uint64_t>(size);
+    std::string tail;
+    for (std::uint64_t length = 4096;; length *= 2) {
+        const std::uint64_t start = fileSize > length ? fileSize - length : 0;
+        tail.resize(static_cast<std::size_t>(fileSize - start));
+        std::size_t got = 0;
+        while (got < tail.size()) {
+            const ssize_t count =
+                ::pread(fd, tail.data() + got, tail.size() - got, static_cast<off_t>(start + got));
+            if (count <= 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(count);
+        }
+        tail.resize(got);
+        std::size_t end = tail.size();
+        if (end > 0 && tail[end - 1] == '\n') {
+            --end;
+            if (end > 0 && tail[end - 1] == '\r') {
+                --end;
+            }
+        } else if (end > 0 && tail[end - 1] == '\r') {
+            --end;
+        }
+        const std::size_t lineEnd = tail.find_last_of("\r\n", end == 0 ? 0 : end - 1);
+        const bool whole = lineEnd != std::string::npos && lineEnd < end;
+        if (whole || start == 0) {
+            ::close(fd);
+            const std::size_t lineStart = whole ? lineEnd + 1 : 0;
+            return tail.substr(lineStart, end - lineStart);
+        }
+    }
 }
 
 }  // namespace fp

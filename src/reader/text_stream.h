@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,11 +32,20 @@ class TextStream {
     // Reads on to the first line that holds one of `keys` and returns true with that line as
     // the line last read. Lines without a key are passed over quickly, without being split.
     // False at the end of the file; the line last read is then the file's last line.
-    bool readlineContaining(std::initializer_list<std::string_view> keys);
+    bool readlineContaining(std::span<const std::string_view> keys);
+    bool readlineContaining(std::initializer_list<std::string_view> keys) {
+        return readlineContaining(std::span<const std::string_view>(keys.begin(), keys.size()));
+    }
 
-    // Calls `visit` with each line the last readlineContaining passed over, in order. They
-    // are taken from the block when it still holds them, else read again from the file.
-    void forEachPassedOverLine(const std::function<void(std::string_view)>& visit);
+    // File offsets of the line last read and of the line after it.
+    std::uint64_t lineOffset() const { return lineOffset_; }
+    std::uint64_t nextLineOffset() const { return nextLineOffset_; }
+
+    // Calls `visit` with each line of the file between the offsets `from` and `to`, both line
+    // starts, in order. They are taken from the block when it still holds them, else read
+    // again from the file.
+    void forEachLineBetween(std::uint64_t from, std::uint64_t to,
+                            const std::function<void(std::string_view)>& visit);
 
     // The line last read (by either call); empty before the first.
     std::string_view lastLine() const { return line_; }
@@ -83,9 +93,12 @@ class TextStream {
     std::string heldLine_;  // a line kept while the block it stood in is refilled
     std::uint64_t lineOffset_ = 0;
     bool anyLine_ = false;
+    std::uint64_t nextLineOffset_ = 0;
     std::uint64_t readLimit_ = UINT64_MAX;  // file offset where reading stops
-    std::uint64_t passedFrom_ = 0;          // the range the last search passed over
-    std::uint64_t passedTo_ = 0;
 };
+
+// The last line of the file at `path` (empty for an empty file), read from its end. A file that
+// cannot be read ends the run.
+std::string lastLineOf(const std::string& path);
 
 }  // namespace fp

@@ -112,20 +112,22 @@ TEST(TextStream, AFailedSearchLeavesTheFilesLastLineAsTheLineLastRead) {
     EXPECT_EQ(stream.lastLine(), "tail");
 }
 
-std::vector<std::string> passedOver(TextStream& stream) {
-    std::vector<std::string> passed;
-    stream.forEachPassedOverLine([&](std::string_view line) { passed.emplace_back(line); });
-    return passed;
+std::vector<std::string> linesBetween(TextStream& stream, std::uint64_t from, std::uint64_t to) {
+    std::vector<std::string> between;
+    stream.forEachLineBetween(from, to, [&](std::string_view line) { between.emplace_back(line); });
+    return between;
 }
 
 TEST(TextStream, TheLinesASearchPassedOverCanBeVisitedInOrder) {
     TextStream stream(testing::writeListingFile("a\r\nb\rc\nKEY 1\nKEY 2\nd\n"));
     ASSERT_TRUE(stream.readlineContaining({"KEY"}));
-    EXPECT_EQ(passedOver(stream), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(linesBetween(stream, 0, stream.lineOffset()), (Lines{"a", "b", "c"}));
+    const std::uint64_t afterFirst = stream.nextLineOffset();
     ASSERT_TRUE(stream.readlineContaining({"KEY"}));
-    EXPECT_EQ(passedOver(stream), Lines{});
-    EXPECT_FALSE(stream.readlineContaining({"KEY"}));
-    EXPECT_EQ(passedOver(stream), Lines{"d"});
+    EXPECT_EQ(linesBetween(stream, afterFirst, stream.lineOffset()), Lines{});
+    EXPECT_EQ(linesBetween(stream, 0, stream.nextLineOffset()),
+              (Lines{"a", "b", "c", "KEY 1", "KEY 2"}));
+    EXPECT_EQ(stream.readline(), "d");
 }
 
 TEST(TextStream, LinesPassedOverBeyondTheBlockAreReadAgainFromTheFile) {
@@ -137,7 +139,18 @@ TEST(TextStream, LinesPassedOverBeyondTheBlockAreReadAgainFromTheFile) {
     }
     TextStream stream(testing::writeListingFile(text + "KEY\n"));
     ASSERT_TRUE(stream.readlineContaining({"KEY"}));
-    EXPECT_EQ(passedOver(stream), expected);
+    EXPECT_EQ(linesBetween(stream, 0, stream.lineOffset()), expected);
+}
+
+TEST(TextStream, TheLastLineOfAFileIsReadFromItsEnd) {
+    EXPECT_EQ(lastLineOf(testing::writeListingFile("a\nthe end\n")), "the end");
+    EXPECT_EQ(lastLineOf(testing::writeListingFile("a\r\nthe end\r\n")), "the end");
+    EXPECT_EQ(lastLineOf(testing::writeListingFile("a\rthe end")), "the end");
+    EXPECT_EQ(lastLineOf(testing::writeListingFile("a\n\n")), "");
+    EXPECT_EQ(lastLineOf(testing::writeListingFile("")), "");
+    const std::string longLine(100000, 'x');
+    EXPECT_EQ(lastLineOf(testing::writeListingFile("a\n" + longLine + "\n")), longLine);
+    EXPECT_EQ(lastLineOf(testing::writeListingFile(longLine)), longLine);
 }
 
 TEST(TextStream, AFileThatCannotBeOpenedEndsTheRunNamingIt) {

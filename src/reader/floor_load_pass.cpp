@@ -1,0 +1,105 @@
+// Pass 2 of the reader: load-case headers and the downward floor loads ("YRANGE" lines).
+#include "reader/floor_load_pass.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "model/run_error.h"
+#include "reader/text_primitives.h"
+
+namespace fp {
+namespace {
+
+constexpr std::string_view kHeaderKey = "LOADTYPE";
+constexpr std::string_view kFloorLoadKey = "FLOOR LOAD";
+constexpr std::string_view kRangeKey = "YRANGE";
+// Only lines holding one of these can change anything; the others are passed over.
+constexpr std::array<std::string_view, 2> kBeforeFloorLoads = {kHeaderKey, kFloorLoadKey};
+constexpr std::array<std::string_view, 2> kAmongFloorLoads = {kHeaderKey, kRangeKey};
+constexpr std::size_t kFullForm = 15;
+constexpr std::size_t kShortForm = 7;
+
+using Tokens = std::vector<std::string_view>;
+
+// «25. LOAD 1 LOADTYPE DEAD TITLE» makes "1" the title of the floor loads that follow.
+void applyHeaderRule(const Tokens& tokens, std::string& title) {
+    if (tokens.size() >= 6 && tokens[1] == "LOAD" && tokens[3] == "LOADTYPE") {
+        title = std::string(tokens[2]);
+    }
+}
+
+// A token of a floor-load line read as a 32-bit real; the whole token must be a number.
+float tokenValue(const Tokens& tokens, std::size_t index) {
+    const std::string_view token = tokens[index];
+    if (!IsNumberToken(token)) {
+        throw RunEndingError("Piece " + std::to_string(index) + " of a floor-load line, \"" +
+                                 std::string(token) + "\", is not a number",
+                             "A YRANGE line reads «YRANGE y1 y2 FLOAD value GY», or has the X "
+                             "and Z ranges before GY, with numbers in its value places.");
+    }
+    const float value = static_cast<float>(LeadingNumber(token));
+    if (!std::isfinite(value)) {
+        throw RunEndingError(
+            "The floor-load value \"" + std::string(token) + "\" is too large to be held",
+            "Check the floor-load line.");
+    }
+    return value;
+}
+
+// The whole plan along one axis, in metres: the outermost grid lines widened by 0.01 m.
+void wholePlan(const GridList& grid, float& low, float& high) {
+    low = (grid[1] - 1.0f) / 100.0f;
+    high = (grid[grid.count()] + 1.0f) / 100.0f;
+}
+
+void readRangeLine(ModelStore& model, const Tokens& tokens, const std::string& title) {
+    if (tokens.size() < kShortForm) {
+        throw RunEndingError("A floor-load line has " + std::to_string(tokens.size()) +
+                                 " pieces, too few for a YRANGE line",
+                             "A YRANGE line has 7 pieces, or 15 with its X and Z ranges.");
+    }
+    const float value = tokenValue(tokens, 5);
+    const bool full = tokens.size() == kFullForm;
+    const std::size_t directionToken = full ? 14 : 6;
+    if ((!full && tokens.size() != kShortForm) || tokens[directionToken] != "GY" || !(value < 0)) {
+        return;
+    }
+    FloorLoadRow row;
+    row.CaseTitle = title;
+    row.Intensity = std::fabs(value);
+    row.Y1 = tokenValue(tokens, 2);
+    row.Y2 = tokenValue(tokens, 3);
+    if (full) {
+        row.X1 = tokenValue(tokens, 7);
+        row.X2 = tokenValue(tokens, 8);
+        row.Z1 = tokenValue(tokens, 11);
+        row.Z2 = tokenValue(tokens, 12);
+    } else {
+        wholePlan(model.GridX, row.X1, row.X2);
+        wholePlan(model.GridZ, row.Z1, row.Z2);
+    }
+    const int rowIndex = model.FloorLoadCount + 1;
+    model.FloorLoadTable.at(rowIndex) = row;
+    model.FloorLoadCount = static_cast<int16_t>(rowIndex);
+    AddIfAbsent(model.FloorIntensityList, row.Intensity);
+}
+
+}  // namespace
+
+std::span<const std::string_view> FloorLoadPass::keys() const {
+    return floorLoadSeen_ ? kAmongFloorLoads : kBeforeFloorLoads;
+}
+
+void FloorLoadPass::take(std::string_view line, TextStream&) {
+    const Tokens tokens = cutAtBlanks(trimBlanks(line));
+    applyHeaderRule(tokens, title_);
+    if (!floorLoadSeen_) {
+        // The first "FLOOR LOAD" line itself holds no floor load.
+        floorLoadSeen_ = line.find(kFloorLoadKey) != std::string_view::npos;
+    } else if (tokens.size() >= 3 && tokens[1] == kRangeKey) {
+        readRangeLine(model_, tokens, title_);
+    }
+}
+
+}  // namespace fp

@@ -1,0 +1,115 @@
+// Pass 4 of the reader: the distinct downward uniform member loads.
+#include "reader/member_load_pass.h"
+
+#include <array>
+#include <cmath>
+
+#include "model/run_error.h"
+#include "reader/text_primitives.h"
+
+namespace fp {
+namespace {
+
+constexpr std::string_view kSectionKey = "MEMBER LOAD";
+constexpr std::string_view kUniformKey = "UNI GY";
+constexpr std::string_view kDownwardKey = "UNI GY -";
+constexpr std::size_t kIntensityOffset = 7;  // "UNI GY " and then the value
+constexpr std::array<std::string_view, 1> kSectionSearch = {kSectionKey};
+constexpr std::array<std::string_view, 1> kStatementSearch = {"UNI"};
+
+// The message for the first piece of the member list that is not a member number.
+std::string memberListMessage(long index, std::string_view piece, std::string_view before,
+                              std::string_view line) {
+    return std::to_string(index) + " Error : " + std::string(piece) + ", " + std::string(before) +
+           "( " + std::string(line) + ")";
+}
+
+}  // namespace
+
+std::span<const std::string_view> MemberLoadPass::keys() const {
+    return inSection_ ? kStatementSearch : kSectionSearch;
+}
+
+void MemberLoadPass::take(std::string_view line, TextStream& stream) {
+    if (inSection_) {
+        CurrentLine.assign(trimBlanks(line));
+        takeStatementLine(stream);
+    } else {
+        inSection_ = true;
+        gathered_.clear();
+    }
+    notGatheredFrom_ = stream.nextLineOffset();
+}
+
+void MemberLoadPass::gather(std::string_view line) {
+    gathered_.append(gatheredPart(line));
+    if (gathered_.overlong()) {
+        throw RunEndingError("A member-load statement runs on for more than " +
+                                 std::to_string(GatheredMemberList::kLongest) +
+                                 " characters of member numbers",
+                             "Check that the statement ends with its \"UNI GY\" load.");
+    }
+}
+
+void MemberLoadPass::takeStatementLine(TextStream& stream) {
+    const StatementKind kind = statementKind(CurrentLine, scratch_);
+    if (kind == StatementKind::Other) {
+        gathered_.clear();
+        return;
+    }
+    stream.forEachLineBetween(notGatheredFrom_, stream.lineOffset(), [this](std::string_view line) {
+        const std::string_view statement = trimBlanks(line);
+        if (statementKind(statement, scratch_) == StatementKind::Other) {
+            gathered_.clear();
+        } else {
+            gather(statement);
+        }
+    });
+    gather(CurrentLine);
+    if (kind == StatementKind::MemberList) {
+        return;
+    }
+    if (CurrentLine.find(kDownwardKey) != std::string::npos && !keepDownwardLoad()) {
+        inSection_ = false;
+    }
+    gathered_.clear();
+}
+
+// A downward statement is complete on CurrentLine: checks its member list and keeps its load.
+// False when the rest of the section is to be passed over: the load reads as zero or more,
+// or the member list holds a piece that is not a number (which is shown).
+bool MemberLoadPass::keepDownwardLoad() {
+    const std::size_t uniform = CurrentLine.find(kUniformKey);
+    const std::string_view text = intensityText(CurrentLine, uniform + kIntensityOffset);
+    const float w = static_cast<float>(LeadingNumber(text));
+    if (!std::isfinite(w)) {
+        throw RunEndingError(
+            "The member load \"" + std::string(text) + "\" is too large to be held",
+            "Check the member-load statement.");
+    }
+    if (!(w < 0)) {
+        return false;
+    }
+    long index = 0;
+    std::string before;
+    std::string bad;
+    bool allNumbers = true;
+    ForEachMemberListPiece(gathered_.memberList(), [&](std::string_view piece) {
+        if (!IsNumberToken(piece)) {
+            bad = piece;
+            allNumbers = false;
+            return false;
+        }
+        before = piece;
+        ++index;
+        return true;
+    });
+    if (!allNumbers) {
+        show(memberListMessage(index, bad, before, CurrentLine));
+        return false;
+    }
+    AddIfAbsent(model_.MemberLoadList, std::fabs(w));
+    return true;
+}
+
+}  // namespace fp
