@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/run_error.h"
 #include "reader/text_stream.h"
 
 namespace fp {
@@ -37,11 +36,6 @@ struct ListingReading {
 
     // The number of the line last read from the open stream, 0 when none is open.
     long lineNumber() const { return ListingStream ? ListingStream->lineNumber() : 0; }
-
-    // A failure of the line last read.
-    RunEndingError failure(const std::string& statement, const std::string& advice) const {
-        return RunEndingError(statement, advice, lineNumber());
-    }
 };
 
 }  // namespace fp
