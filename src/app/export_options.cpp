@@ -164,7 +164,8 @@ const char* exportUsage() {
            "      one PDF page per level, or one PNG or SVG file per level named OUT-N.png.\n"
            "      --intensities shows only those floor-load intensities; --beam-numbers\n"
            "      shows member numbers in member-load mode. The format follows OUT's\n"
-           "      extension unless --format is given; --size is the image size in pixels.\n";
+           "      extension unless --format is given; --size is the PNG or SVG size in\n"
+           "      pixels (PDF pages are A4 landscape).\n";
 }
 
 }  // namespace fp
