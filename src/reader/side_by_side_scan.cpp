@@ -22,7 +22,7 @@ bool holdsAny(std::string_view line, std::span<const std::string_view> keys) {
     return false;
 }
 
-// The passes in their order, each with the failure that ended it.
+// The passes in their order, and the failure of the first of them to fail.
 class PassesInTurn {
   public:
     explicit PassesInTurn(std::array<SideBySidePass*, 3> passes) : passes_(passes) {}
