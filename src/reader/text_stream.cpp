@@ -187,6 +187,7 @@ void TextStream::holdLastCompleteLine(std::size_t cut) {
     heldLine_.assign(buffer_.data() + start, end - start);
     line_ = heldLine_;
     lineOffset_ = bufferOffset_ + start;
+    nextLineOffset_ = bufferOffset_ + cut;
     anyLine_ = true;
 }
 
