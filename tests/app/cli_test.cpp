@@ -115,6 +115,13 @@ TEST(CommandLine, ARunEndingListingPrintsItsMessageAndNothingElse) {
     EXPECT_EQ(units.status, 2);
     EXPECT_TRUE(units.out.empty());
     EXPECT_NE(units.err.find("Change the units to Kn Meter"), std::string::npos) << units.err;
+    const ProgramRun unitsInfo = frameplan({"info", feet});
+    EXPECT_EQ(unitsInfo.status, 2);
+    EXPECT_TRUE(unitsInfo.out.empty());
+    const std::size_t first = unitsInfo.err.find("Change the units to Kn Meter");
+    ASSERT_NE(first, std::string::npos) << unitsInfo.err;
+    EXPECT_EQ(unitsInfo.err.find("Change the units", first + 1), std::string::npos)
+        << "the message is shown twice: " << unitsInfo.err;
     const std::string wide = writeListing(
         "wide.anl", "1. UNIT METER KN\n2. JOINT COORDINATES\n3. 1 400 0 0\n4. MEMBER INCIDENCES\n");
     const ProgramRun coordinate = frameplan({"info", wide});
