@@ -96,6 +96,23 @@ TEST(MemberLoads, AHugeMemberRangeEndsTheRunInsteadOfFillingMemory) {
     }
 }
 
+TEST(MemberLoads, ATwentyFirstDistinctLoadEndsTheRunAtItsLine) {
+    std::string statements = lines({"   45. MEMBER LOAD"});
+    for (int load = 1; load <= 21; ++load) {
+        statements += "   46. 1 UNI GY -" + std::to_string(load) + "\n";
+    }
+    try {
+        readListingText(testing::structureHead() + statements);
+        ADD_FAILURE() << "21 member loads were held";
+    } catch (const RunEndingError& failure) {
+        EXPECT_NE(std::string(failure.what()).find("20 distinct member-load values"),
+                  std::string::npos)
+            << failure.what();
+        EXPECT_NE(std::string(failure.what()).find("(line 29)"), std::string::npos)
+            << failure.what();
+    }
+}
+
 TEST(MemberLoads, AnInfiniteLoadEndsTheRunAtItsLine) {
     try {
         readMemberLoads({"46. 1 UNI GY -1E999"});
