@@ -19,7 +19,7 @@ std::string WindowServices::chooseListingFile(const std::string& filter) {
     }
     QFileDialog dialog(nullptr, QStringLiteral("Open"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(qtNameFilters(filter).split(QStringLiteral(";;")));
+    dialog.setNameFilter(qtNameFilters(filter));
     // The patterns spell out both cases of every letter; the description says it plainly.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
