@@ -20,7 +20,7 @@ void Group::Labyy_Click(int index) {
 
 void Group::drawPlan(int level) {
     QPainter painter(&PicXZ->image());
-    QtSurface surface(painter, QRectF(PicXZ->image().rect()));
+    QtSurface surface(painter, QRectF(QPointF(0, 0), PicXZ->image().deviceIndependentSize()));
     const UserScale& frame = PicXZ->userScale();
     surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
     // The beams, then in floor-load mode the panels' floor loads over them.

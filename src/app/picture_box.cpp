@@ -23,16 +23,21 @@ PictureBox::PictureBox(QWidget* parent, const TwipsScale& scale)
 }
 
 QPointF PictureBox::toPlan(const QPointF& imagePixel) const {
-    const double width = image_.width() > 0 ? image_.width() : 1;
-    const double height = image_.height() > 0 ? image_.height() : 1;
+    const QSizeF size = image_.deviceIndependentSize();
+    const double width = size.width() > 0 ? size.width() : 1;
+    const double height = size.height() > 0 ? size.height() : 1;
     return {userScale_.left + imagePixel.x() * (userScale_.right - userScale_.left) / width,
             userScale_.top + imagePixel.y() * (userScale_.bottom - userScale_.top) / height};
 }
 
 void PictureBox::placed() {
     const QSize inside = contentsRect().size();
-    if (inside != image_.size()) {
-        QImage resized(inside, QImage::Format_RGB32);
+    // As many image pixels as the screen has, so the plan stays sharp on a high-density screen.
+    const double pixelRatio = devicePixelRatioF();
+    if (inside != image_.deviceIndependentSize().toSize() ||
+        pixelRatio != image_.devicePixelRatio()) {
+        QImage resized(inside * pixelRatio, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(pixelRatio);
         // The drawing measures text and fonts at the resolution the controls are placed by.
         const double dotsPerMetre = kTwipsPerInch / scale().twipsPerPixel() / kMetresPerInch;
         resized.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerMetre)));

@@ -23,7 +23,8 @@ class PictureBox : public QFrame, public TwipsPlaced {
   public:
     PictureBox(QWidget* parent, const TwipsScale& scale);
 
-    // The drawing, as large as the inside of the frame. Call refresh() after drawing on it.
+    // The drawing, as large as the inside of the frame (in device-independent pixels). Call
+    // refresh() after drawing on it.
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
     void refresh() { update(); }

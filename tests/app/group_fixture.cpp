@@ -99,8 +99,9 @@ QPoint OpenWindow::pixelOf(QPointF planPoint) const {
     const PictureBox& picture = *window_->PicXZ;
     const UserScale& scale = picture.userScale();
     const QImage& image = picture.image();
-    const double x = (planPoint.x() - scale.left) * image.width() / (scale.right - scale.left);
-    const double y = (planPoint.y() - scale.top) * image.height() / (scale.bottom - scale.top);
+    const QSizeF size = image.deviceIndependentSize();
+    const double x = (planPoint.x() - scale.left) * size.width() / (scale.right - scale.left);
+    const double y = (planPoint.y() - scale.top) * size.height() / (scale.bottom - scale.top);
     return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))) +
            picture.contentsRect().topLeft();
 }

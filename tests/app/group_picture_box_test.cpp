@@ -13,14 +13,14 @@ TEST(PictureBox, DrawsAtTheResolutionItsControlsArePlacedBy) {
     PictureBox picture(&window, TwipsScale(144));
     picture.setTwipsGeometry({0, 0, 3000, 1500});
     EXPECT_EQ(picture.image().logicalDpiY(), 144);
-    EXPECT_EQ(picture.image().size(), picture.contentsRect().size());
+    EXPECT_EQ(picture.image().deviceIndependentSize(), QSizeF(picture.contentsRect().size()));
 }
 
 TEST(PictureBox, MapsItsPixelsToPlanUnitsOnEachAxisAlone) {
     QWidget window;
     PictureBox picture(&window, TwipsScale(96));
     picture.setTwipsGeometry({0, 0, 3000, 1500});
-    const QSize inside = picture.image().size();
+    const QSizeF inside = picture.image().deviceIndependentSize();
     picture.setUserScale({-100, -100, 900, 400});
     EXPECT_EQ(picture.toPlan(QPointF(0, 0)), QPointF(-100, -100));
     const QPointF farCorner = picture.toPlan(QPointF(inside.width(), inside.height()));

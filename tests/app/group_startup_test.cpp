@@ -136,7 +136,7 @@ TEST(GroupStartup, SizesThePlanAreaFromTheWindowAndFramesTheWholeModel) {
     EXPECT_EQ(picture.Top(), 500);
     EXPECT_DOUBLE_EQ(picture.Width(), open.window().outerWidthTwips() - 1200);
     EXPECT_DOUBLE_EQ(picture.Height(), open.window().outerHeightTwips() - 1200);
-    EXPECT_EQ(picture.image().size(), picture.contentsRect().size());
+    EXPECT_EQ(picture.image().deviceIndependentSize(), QSizeF(picture.contentsRect().size()));
     EXPECT_DOUBLE_EQ(picture.userScale().left, -100);
     EXPECT_DOUBLE_EQ(picture.userScale().top, -100);
     EXPECT_DOUBLE_EQ(picture.userScale().right, 600);
