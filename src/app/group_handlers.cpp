@@ -75,15 +75,17 @@ void Group::ChkUDL_Click(int index) {
     PicXZ->SetFocus();
 }
 
+// A release of the right button changes no selection, so LOAD TYPE follows the mode actually
+// selected: enabled exactly in floor-load mode, whichever button was released over which option.
 void Group::OptFloor_MouseUp() {
-    ChkType->setEnabled(true);
+    ChkType->setEnabled(!OptMemb->Value());
     Labyy_Click(model_.CurrentLevel);
     PicXZ->SetFocus();
     SetLoadModeControls();
 }
 
 void Group::OptMemb_MouseUp() {
-    ChkType->setEnabled(false);
+    ChkType->setEnabled(!OptMemb->Value());
     SetLoadModeControls();
     Labyy_Click(model_.CurrentLevel);
     PicXZ->SetFocus();

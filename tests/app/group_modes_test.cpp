@@ -60,6 +60,19 @@ TEST_F(GroupModes, AReleaseOverTheSelectedButtonRedrawsInTheSameMode) {
     EXPECT_EQ(window.plansDrawn(), drawn + 1);
 }
 
+TEST_F(GroupModes, ARightButtonReleaseOverTheOtherModeRedrawsButKeepsTheMode) {
+    const int drawn = window.plansDrawn();
+    QTest::mouseClick(window.OptMemb, Qt::RightButton);
+    EXPECT_TRUE(window.OptFloor->Value());
+    expectFloorControls(true);
+    EXPECT_EQ(window.plansDrawn(), drawn + 1);
+
+    QTest::mouseClick(window.OptMemb, Qt::LeftButton);
+    QTest::mouseClick(window.OptFloor, Qt::RightButton);
+    EXPECT_TRUE(window.OptMemb->Value());
+    expectFloorControls(false);
+}
+
 TEST_F(GroupModes, AReleaseAwayFromTheButtonRunsNoHandler) {
     const int drawn = window.plansDrawn();
     QTest::mousePress(window.OptMemb, Qt::LeftButton);
