@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "grid/grid_derivation.h"
+#include "bench_support.h"
 #include "model/model_store.h"
-#include "reader/listing_reader.h"
+#include "reader/startup_load.h"
 
 namespace {
 
@@ -23,40 +23,18 @@ constexpr const char* kDefaultListing = "/tmp/frameplan-bench-200mb.anl";
 constexpr const char* kGeneratorArguments =
     " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --size-mb 200 --output ";
 
-class BenchServices : public fp::PlatformServices {
-  public:
-    explicit BenchServices(std::string path) : path_(std::move(path)) {}
-    std::string chooseListingFile(const std::string&) override { return path_; }
-    void setCaption(const std::string&) override {}
-    void showMessage(const std::string& text) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    }
-
-  private:
-    std::string path_;
-};
-
 // The load as the window's start-up does it: the four passes with the grid, the sorted
 // load-value lists and the frames of every level.
 std::size_t loadListing(const std::string& path) {
     const auto model = fp::makeModelStore();
-    BenchServices services(path);
+    fp::bench::GivenListingServices services(path);
     fp::ListingReading reading;
-    fp::ReadListing(*model, services, reading);
-    fp::SortValueList(model->FloorIntensityList);
-    fp::SortValueList(model->MemberLoadList);
-    fp::DeriveFrames(*model);
+    fp::LoadAsStartUpDoes(*model, services, reading);
     return static_cast<std::size_t>(model->BeamDesignCount);
 }
 
 double secondsOf(const std::chrono::steady_clock::duration& elapsed) {
     return std::chrono::duration<double>(elapsed).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 bool exists(const std::string& path) {
@@ -117,8 +95,8 @@ int main(int argc, char** argv) {
             run(wc);
             counts.push_back(secondsOf(std::chrono::steady_clock::now() - start));
         }
-        const double load = median(loads);
-        const double count = median(counts);
+        const double load = fp::bench::median(loads);
+        const double count = fp::bench::median(counts);
         std::printf("listing      %s (%zu designed beams)\n", listing.c_str(), beams);
         std::printf("runs         %d, alternating\n", runs);
         std::printf("load median  %.3f s  (four passes, grid, sort, frames)\n", load);

@@ -17,15 +17,14 @@
 
 #include "app/plan_export.h"
 #include "app/qt_surface.h"
-#include "grid/grid_derivation.h"
+#include "bench_support.h"
 #include "model/model_store.h"
 #include "panels/level_rendering.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/level_beams.h"
 #include "plan/plan_scale.h"
-#include "reader/listing_reader.h"
-#include "reader/startup_texts.h"
+#include "reader/startup_load.h"
 
 namespace {
 
@@ -34,25 +33,10 @@ constexpr const char* kGeneratorArguments =
     " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --output ";
 constexpr const char* kPdfPath = "/tmp/frameplan-plan-bench.pdf";
 
-class BenchServices : public fp::PlatformServices {
-  public:
-    explicit BenchServices(std::string path) : path_(std::move(path)) {}
-    std::string chooseListingFile(const std::string&) override { return path_; }
-    void setCaption(const std::string&) override {}
-    void showMessage(const std::string& text) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    }
-
-  private:
-    std::string path_;
-};
-
 void loadAsStartUpDoes(fp::ModelStore& model, const std::string& path) {
-    BenchServices services(path);
+    fp::bench::GivenListingServices services(path);
     fp::ListingReading reading;
-    fp::ReadListing(model, services, reading);
-    fp::SortLoadValueLists(model);
-    fp::DeriveFrames(model);
+    fp::LoadAsStartUpDoes(model, services, reading);
 }
 
 int panelCount(fp::ModelStore& model, int16_t level) {

@@ -11,11 +11,9 @@
 #include "app/export_options.h"
 #include "app/model_json.h"
 #include "app/model_summary.h"
-#include "grid/grid_derivation.h"
 #include "model/run_error.h"
-#include "reader/listing_reader.h"
 #include "reader/run_ended.h"
-#include "reader/startup_texts.h"
+#include "reader/startup_load.h"
 
 namespace fp {
 namespace {
@@ -84,9 +82,7 @@ bool loadModel(const std::string& listing, std::ostream* echo, std::ostream& err
     ListingReading reading;
     try {
         const auto start = std::chrono::steady_clock::now();
-        ReadListing(*loaded.model, services, reading);
-        SortLoadValueLists(*loaded.model);
-        DeriveFrames(*loaded.model);
+        LoadAsStartUpDoes(*loaded.model, services, reading);
         loaded.loadTime = std::chrono::steady_clock::now() - start;
     } catch (const RunEndingError& failure) {
         err << "frameplan: " << failure.what() << "\n";

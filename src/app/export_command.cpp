@@ -9,11 +9,9 @@
 #include "app/decimal_separator.h"
 #include "app/export_options.h"
 #include "app/plan_export.h"
-#include "grid/grid_derivation.h"
 #include "model/run_error.h"
-#include "reader/listing_reader.h"
 #include "reader/run_ended.h"
-#include "reader/startup_texts.h"
+#include "reader/startup_load.h"
 
 namespace fp {
 
@@ -46,9 +44,7 @@ int runExportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         auto model = makeModelStore();
         CommandLineServices services(options.listing, &err);
         ListingReading reading;
-        ReadListing(*model, services, reading);
-        SortLoadValueLists(*model);
-        DeriveFrames(*model);
+        LoadAsStartUpDoes(*model, services, reading);
         for (const std::string& path : exportPlans(*model, options, userDecimalSeparator())) {
             out << "Wrote " << path << '\n';
         }
