@@ -5,45 +5,16 @@
 
 #include <sstream>
 
+#include "support/one_bay_model.h"
+
 namespace fp {
 namespace {
 
-constexpr int kLevel = 2;
+constexpr int kLevel = testing::kBayLevel;
 
 // One 5 m by 4 m bay at 3 m, closed by four beams, with one floor load of 5 in case "2".
 std::unique_ptr<ModelStore> loadedBay() {
-    auto model = makeModelStore();
-    model->GridX.set(1, 0);
-    model->GridX.set(2, 500);
-    model->GridX.setCount(2);
-    model->GridY.set(1, 0);
-    model->GridY.set(2, 300);
-    model->GridY.setCount(2);
-    model->GridZ.set(1, 0);
-    model->GridZ.set(2, 400);
-    model->GridZ.setCount(2);
-    const int32_t members[] = {12, 13, 14, 15};
-    const int32_t lengths[] = {5000, 4000, 4000, 4990};
-    for (int row = 1; row <= 4; ++row) {
-        model->BeamDesignTable.at(row, 1) = members[row - 1];
-        model->BeamDesignTable.at(row, 2) = lengths[row - 1];
-    }
-    model->BeamDesignCount = 4;
-    for (int ix = 1; ix <= 2; ++ix) {
-        for (int iz = 1; iz <= 2; ++iz) {
-            model->NodeGrid.at(ix, kLevel, iz) = static_cast<int16_t>(ix * 10 + iz);
-        }
-    }
-    model->XBeamGrid.at(1, kLevel, 1) = 1;
-    model->ZBeamGrid.at(1, kLevel, 1) = 2;
-    model->ZBeamGrid.at(2, kLevel, 1) = 3;
-    model->XBeamGrid.at(1, kLevel, 2) = 4;
-    auto& edges = model->PanelEdgeGrid;
-    edges.at(1, kLevel, 1).PlusX = edges.at(1, kLevel, 1).PlusZ = kTrue;
-    edges.at(2, kLevel, 1).MinusX = edges.at(2, kLevel, 1).PlusZ = kTrue;
-    edges.at(1, kLevel, 2).PlusX = edges.at(1, kLevel, 2).MinusZ = kTrue;
-    edges.at(2, kLevel, 2).MinusX = edges.at(2, kLevel, 2).MinusZ = kTrue;
-
+    auto model = testing::oneClosedBay({12, 13, 14, 15}, {5000, 4000, 4000, 4990});
     FloorLoadRow& load = model->FloorLoadTable.at(1);
     load.CaseTitle = "2";
     load.Intensity = 5;

@@ -3,47 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/one_bay_model.h"
 #include "support/recording_surface.h"
 
 namespace fp {
 namespace {
 
-constexpr int16_t kLevel = 2;
+constexpr int16_t kLevel = testing::kBayLevel;
 
 // One 5 m by 4 m bay closed by four beams, and no floor loads.
 std::unique_ptr<ModelStore> oneBay() {
-    auto model = makeModelStore();
-    model->GridX.set(1, 0);
-    model->GridX.set(2, 500);
-    model->GridX.setCount(2);
-    model->GridY.set(1, 0);
-    model->GridY.set(2, 300);
-    model->GridY.setCount(2);
-    model->GridZ.set(1, 0);
-    model->GridZ.set(2, 400);
-    model->GridZ.setCount(2);
-    const int16_t lengths[] = {5000, 4000, 4000, 5000};
-    for (int16_t row = 1; row <= 4; ++row) {
-        model->BeamDesignTable.at(row, 1) = row * 10;
-        model->BeamDesignTable.at(row, 2) = lengths[row - 1];
-    }
-    model->BeamDesignCount = 4;
-    int16_t joint = 0;
-    for (int ix = 1; ix <= 2; ++ix) {
-        for (int iz = 1; iz <= 2; ++iz) {
-            model->NodeGrid.at(ix, kLevel, iz) = ++joint;
-        }
-    }
-    model->XBeamGrid.at(1, kLevel, 1) = 1;
-    model->ZBeamGrid.at(1, kLevel, 1) = 2;
-    model->ZBeamGrid.at(2, kLevel, 1) = 3;
-    model->XBeamGrid.at(1, kLevel, 2) = 4;
-    auto& edges = model->PanelEdgeGrid;
-    edges.at(1, kLevel, 1).PlusX = edges.at(1, kLevel, 1).PlusZ = kTrue;
-    edges.at(2, kLevel, 1).MinusX = edges.at(2, kLevel, 1).PlusZ = kTrue;
-    edges.at(1, kLevel, 2).PlusX = edges.at(1, kLevel, 2).MinusZ = kTrue;
-    edges.at(2, kLevel, 2).MinusX = edges.at(2, kLevel, 2).MinusZ = kTrue;
-    return model;
+    return testing::oneClosedBay({10, 20, 30, 40}, {5000, 4000, 4000, 5000});
 }
 
 std::vector<std::string> printedTexts(const test::RecordingSurface& surface) {
