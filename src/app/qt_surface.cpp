@@ -95,8 +95,12 @@ double QtSurface::TextHeight(std::string_view) {
 void QtSurface::Print(std::string_view text) {
     const QPointF cellTopLeft = toDevice(CurrentX, CurrentY);
     const QStaticText& layout = labels_->label(text).layout;
+    // Qt leaves a one-unit pen behind after text on some devices (a PDF page); the beams drawn
+    // after a label keep theirs.
+    const QPen beamPen = painter_.pen();
     if (escapementDegrees_ == 0) {
         painter_.drawStaticText(cellTopLeft, layout);
+        painter_.setPen(beamPen);
         return;
     }
     // Turned about the cell's top-left: counter-clockwise on the page is negative in Qt,
@@ -108,6 +112,7 @@ void QtSurface::Print(std::string_view text) {
     painter_.setWorldTransform(turned * base);
     painter_.drawStaticText(QPointF(0, 0), layout);
     painter_.setWorldTransform(base);
+    painter_.setPen(beamPen);
 }
 
 void QtSurface::useFont(const QFont& font, LabelTextCache* labels) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QPdfWriter>
 #include <cmath>
 
 #include "plan/text_placement.h"
@@ -123,6 +125,24 @@ TEST_F(QtSurfaceTest, PrintRotatedLeavesHorizontalTextInTheOwnFont) {
     const double before = surface.TextWidth("123");
     PrintRotated(surface, "123", 100, 20, 900);
     EXPECT_DOUBLE_EQ(surface.TextWidth("123"), before);
+}
+
+// On a PDF page the pen is wider than one device unit; the beams drawn after a label must keep it.
+TEST(QtSurfaceOnPdf, LabelsLeaveTheBeamPenAsItWas) {
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&file);
+    pdf.setResolution(300);
+    QPainter painter(&pdf);
+    QtSurface surface(painter, QRectF(0, 0, pdf.width(), pdf.height()));
+    surface.setScale(0, 0, 1000, 1000);
+    const double beamPen = painter.pen().widthF();
+    ASSERT_GT(beamPen, 3) << "one screen pixel at 300 dpi";
+
+    PrintAligned(surface, "17", 500, 500, kAlignCentre);
+    EXPECT_DOUBLE_EQ(painter.pen().widthF(), beamPen);
+    PrintRotated(surface, "18", 500, 500, 900);
+    EXPECT_DOUBLE_EQ(painter.pen().widthF(), beamPen);
 }
 
 }  // namespace
