@@ -21,13 +21,26 @@ std::string fileStart(const std::string& path, std::size_t length) {
     return start;
 }
 
-// Runs frameplan with no Qt platform and no display chosen; returns the exit status.
-int exportWithoutDisplay(const std::string& arguments) {
+struct ProgramRun {
+    int status = -1;
+    std::string err;
+};
+
+// Runs frameplan with no Qt platform and no display chosen.
+ProgramRun withoutDisplay(const std::string& arguments) {
+    const std::string err = temporaryPath("err.txt");
     const std::string command =
         std::string("env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '") + FRAMEPLAN_BINARY +
-        "' export " + arguments + " > /dev/null 2> /dev/null < /dev/null";
+        "' " + arguments + " > /dev/null 2> '" + err + "' < /dev/null";
     const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    ProgramRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = fileStart(err, 4096);
+    return run;
+}
+
+int exportWithoutDisplay(const std::string& arguments) {
+    return withoutDisplay("export " + arguments).status;
 }
 
 TEST(ExportCli, WritesPdfAndPngWithoutADisplay) {
@@ -43,6 +56,13 @@ TEST(ExportCli, WritesPdfAndPngWithoutADisplay) {
 TEST(ExportCli, BadOptionsExitWithStatusTwo) {
     EXPECT_EQ(exportWithoutDisplay("samples/office-block.anl -o plan.png --mode roof"), 2);
     EXPECT_EQ(exportWithoutDisplay("missing.anl -o plan.png"), 2);
+}
+
+TEST(ExportCli, TheWindowWithoutADisplaySaysSoAndPointsToTheExport) {
+    const ProgramRun run = withoutDisplay("samples/office-block.anl");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("frameplan export"), std::string::npos) << run.err;
 }
 
 }  // namespace
