@@ -58,11 +58,13 @@ void MemberLoadPass::takeStatementLine(TextStream& stream) {
         return;
     }
     stream.forEachLineBetween(notGatheredFrom_, stream.lineOffset(), [this](std::string_view line) {
+        // A line without "UNI" cannot hold "UNI GY -", so unless it continues the member list
+        // it starts the statement afresh, even when its keyword reads "UNI" («5 UTO NI»).
         const std::string_view statement = trimBlanks(line);
-        if (statementKind(statement, scratch_) == StatementKind::Other) {
-            gathered_.clear();
-        } else {
+        if (statementKind(statement, scratch_) == StatementKind::MemberList) {
             gather(statement);
+        } else {
+            gathered_.clear();
         }
     });
     gather(CurrentLine);

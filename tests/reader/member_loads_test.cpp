@@ -47,6 +47,14 @@ TEST(MemberLoads, UpwardAndOtherDirectionLoadsAreDroppedAndTheSectionReadsOn) {
     EXPECT_EQ(memberLoads(*result.model), std::vector<float>{4});
 }
 
+// Without "TO " the keyword of «5 UTO NI GY -7» reads "UNI", but the line holds no "UNI GY -":
+// the statement ends there and the next one starts with nothing gathered.
+TEST(MemberLoads, AKeywordMadeUniByRemovingToStillEndsTheStatement) {
+    const auto result = readMemberLoads({"46. 5 UTO NI GY -7", "47. 3 UNI GY -2"});
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_EQ(memberLoads(*result.model), std::vector<float>{2});
+}
+
 TEST(MemberLoads, ADownwardLoadReadingZeroPassesOverTheRestOfItsSection) {
     const auto result = readMemberLoads(
         {"46. 1 UNI GY -0", "47. 2 UNI GY -4", "48. LOAD 2", "49. MEMBER LOAD", "50. 3 UNI GY -6"});
