@@ -96,16 +96,24 @@ bool MemberLoadPass::keepDownwardLoad() {
     std::string before;
     std::string bad;
     bool allNumbers = true;
-    ForEachMemberListPiece(gathered_.memberList(), [&](std::string_view piece) {
-        if (!IsNumberToken(piece)) {
-            bad = piece;
-            allNumbers = false;
-            return false;
-        }
-        before = piece;
-        ++index;
-        return true;
-    });
+    // The numbers a range adds are member numbers as written, so they are only counted.
+    ForEachMemberListPart(
+        gathered_.memberList(),
+        [&](std::string_view piece) {
+            if (!IsNumberToken(piece)) {
+                bad = piece;
+                allNumbers = false;
+                return false;
+            }
+            before = piece;
+            ++index;
+            return true;
+        },
+        [&](int64_t first, int64_t last) {
+            index += static_cast<long>(last - first + 1);
+            before = std::to_string(last);
+            return true;
+        });
     if (!allNumbers) {
         show(memberListMessage(index, bad, before, CurrentLine));
         return false;

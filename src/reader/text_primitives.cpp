@@ -206,23 +206,32 @@ struct MemberRange {
 };
 
 // The numbers strictly between the piece before a "TO" (as a 32-bit integer) and the piece
-// after it (as a real). A range longer than a member table ends the run: it can only be a
-// mistake, and writing it out would take memory without bound.
+// after it (as a real). Each is a member number, so a range reaching past the 32-bit range ends
+// the run.
 MemberRange rangeBetween(std::string_view before, std::string_view after) {
     const int32_t low = toInt32(LeadingNumber(before), "member number before \"TO\"");
-    const double high = LeadingNumber(after);
-    const double last = std::ceil(high) - 1;
-    const double count = last - low;
-    if (count > ModelStore::kMaxMembers) {
+    const double last = std::ceil(LeadingNumber(after)) - 1;
+    if (last - low < 1) {
+        return {1, 0};
+    }
+    if (last > std::numeric_limits<int32_t>::max()) {
+        throw RunEndingError("The member range \"" + std::string(before) + " TO " +
+                                 std::string(after) + "\" reaches past the member numbers " +
+                                 "the program can hold",
+                             "Member numbers must lie within -2147483648 to 2147483647.");
+    }
+    return {int64_t{low} + 1, static_cast<int64_t>(last)};
+}
+
+// Writing a range out one number at a time takes time and memory without bound: a range
+// longer than a member table ends the run there.
+void checkWrittenOut(const MemberRange& range, std::string_view before, std::string_view after) {
+    if (range.last - range.first + 1 > ModelStore::kMaxMembers) {
         throw RunEndingError("The member range \"" + std::string(before) + " TO " +
                                  std::string(after) + "\" lists more members than the " +
                                  std::to_string(ModelStore::kMaxMembers) + " a model can hold",
                              "Check the member list of this load statement.");
     }
-    if (count < 1) {
-        return {1, 0};
-    }
-    return {int64_t{low} + 1, static_cast<int64_t>(last)};
 }
 
 std::string joinWithBlanks(const std::vector<std::string_view>& pieces) {
@@ -236,8 +245,9 @@ std::string joinWithBlanks(const std::vector<std::string_view>& pieces) {
     return text;
 }
 
-// Ends the run for a "TO" without an end on one side or with a range that is too long.
-void checkRanges(const std::vector<std::string_view>& pieces) {
+// Ends the run for a "TO" without an end on one side or with a range that cannot be held;
+// `writtenOut` when every number of a range will be written out one by one.
+void checkRanges(const std::vector<std::string_view>& pieces, bool writtenOut) {
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (pieces[i] != "TO") {
             continue;
@@ -247,7 +257,29 @@ void checkRanges(const std::vector<std::string_view>& pieces) {
                                      (i == 0 ? "starts" : "ends") + " with \"TO\"",
                                  "A member range needs a member number on both sides of \"TO\".");
         }
-        rangeBetween(pieces[i - 1], pieces[i + 1]);
+        const MemberRange range = rangeBetween(pieces[i - 1], pieces[i + 1]);
+        if (writtenOut) {
+            checkWrittenOut(range, pieces[i - 1], pieces[i + 1]);
+        }
+    }
+}
+
+void visitMemberListParts(std::string_view list, bool writtenOut,
+                          const std::function<bool(std::string_view piece)>& piece,
+                          const std::function<bool(int64_t first, int64_t last)>& range) {
+    const std::vector<std::string_view> pieces = cutAtBlanks(trimBlanks(list));
+    checkRanges(pieces, writtenOut);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i] != "TO") {
+            if (!piece(pieces[i])) {
+                return;
+            }
+            continue;
+        }
+        const MemberRange added = rangeBetween(pieces[i - 1], pieces[i + 1]);
+        if (added.first <= added.last && !range(added.first, added.last)) {
+            return;
+        }
     }
 }
 
@@ -362,24 +394,22 @@ std::string_view trimBlanks(std::string_view text) {
 
 void ForEachMemberListPiece(std::string_view list,
                             const std::function<bool(std::string_view piece)>& visit) {
-    const std::vector<std::string_view> pieces = cutAtBlanks(trimBlanks(list));
-    checkRanges(pieces);
     char digits[24];
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (pieces[i] != "TO") {
-            if (!visit(pieces[i])) {
-                return;
-            }
-            continue;
-        }
-        const MemberRange range = rangeBetween(pieces[i - 1], pieces[i + 1]);
-        for (int64_t number = range.first; number <= range.last; ++number) {
+    visitMemberListParts(list, true, visit, [&](int64_t first, int64_t last) {
+        for (int64_t number = first; number <= last; ++number) {
             const auto written = std::to_chars(digits, digits + sizeof digits, number);
             if (!visit(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)))) {
-                return;
+                return false;
             }
         }
-    }
+        return true;
+    });
+}
+
+void ForEachMemberListPart(std::string_view list,
+                           const std::function<bool(std::string_view piece)>& piece,
+                           const std::function<bool(int64_t first, int64_t last)>& range) {
+    visitMemberListParts(list, false, piece, range);
 }
 
 std::string ExpandMemberList(std::string_view list) {

@@ -1,6 +1,7 @@
 // Small readers of the listing's free text: number runs, leading numbers, member lists.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,12 @@ std::string ExpandMemberList(std::string_view list);
 // list that ends the run does so whatever `visit` would have done.
 void ForEachMemberListPiece(std::string_view list,
                             const std::function<bool(std::string_view piece)>& visit);
+
+// The same walk with the numbers of each range handed over at once, as `range(first, last)`
+// (first <= last), however many they are; a range is held only when its numbers fit 32 bits.
+void ForEachMemberListPart(std::string_view list,
+                           const std::function<bool(std::string_view piece)>& piece,
+                           const std::function<bool(int64_t first, int64_t last)>& range);
 
 // The keyword of a load statement line: the first piece that is not a number once "TO " and
 // " -" are removed; an empty piece gives the empty text, as does a line of numbers only.

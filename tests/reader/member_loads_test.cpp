@@ -94,10 +94,21 @@ TEST(MemberLoads, LoadsBeforeTheFirstMemberLoadLineAreNotRead) {
     EXPECT_EQ(memberLoads(*result.model), std::vector<float>{2});
 }
 
-TEST(MemberLoads, AHugeMemberRangeEndsTheRunInsteadOfFillingMemory) {
+// Member numbers run far beyond the number of members a model holds, so a long range is a
+// list of numbers like any other; it is counted, never written out.
+TEST(MemberLoads, ARangeOfAnyLengthWithinMemberNumbersIsAListOfNumbers) {
+    const auto result =
+        readMemberLoads({"46. 1 TO 10001 UNI GY -5", "47. 1 TO 2000000000 UNI GY -6",
+                         "48. 3 TO 2000000001  7 UNI GY -7", "49. 8 UNI GY -3"});
+    EXPECT_EQ(memberLoads(*result.model), (std::vector<float>{5, 6}));
+    EXPECT_EQ(result.messages,
+              std::vector<std::string>{"1999999999 Error : , 2000000001( 49. 8 UNI GY -3)"});
+}
+
+TEST(MemberLoads, ARangeEndBeyondThirtyTwoBitsEndsTheRunAtItsLine) {
     try {
-        readMemberLoads({"46. 1 TO 2000000000 UNI GY -5"});
-        ADD_FAILURE() << "the range was expanded";
+        readMemberLoads({"46. 1 TO 1E300 UNI GY -5"});
+        ADD_FAILURE() << "the range was taken";
     } catch (const RunEndingError& failure) {
         EXPECT_NE(std::string(failure.what()).find("(line 9)"), std::string::npos)
             << failure.what();

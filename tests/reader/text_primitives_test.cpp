@@ -191,6 +191,26 @@ TEST(ForEachMemberListPiece, StopsWhenAskedAndChecksTheWholeListFirst) {
     EXPECT_EQ(visits, 0);
 }
 
+TEST(ForEachMemberListPart, HandsEachRangeOverAtOnceHoweverLong) {
+    std::vector<std::string> parts;
+    ForEachMemberListPart(
+        "1 TO 4.5 7 TO 5 9 TO 2147483648",
+        [&parts](std::string_view piece) {
+            parts.emplace_back(piece);
+            return true;
+        },
+        [&parts](int64_t first, int64_t last) {
+            parts.push_back(std::to_string(first) + ".." + std::to_string(last));
+            return true;
+        });
+    EXPECT_EQ(parts, (std::vector<std::string>{"1", "2..4", "4.5", "7", "5", "9", "10..2147483647",
+                                               "2147483648"}));
+    EXPECT_THROW(ForEachMemberListPart(
+                     "1 TO 2147483649", [](std::string_view) { return true; },
+                     [](int64_t, int64_t) { return true; }),
+                 RunEndingError);
+}
+
 TEST(FirstNonNumberToken, WorkedExamples) {
     EXPECT_EQ(FirstNonNumberToken("46. 1 TO 5 7 9 -"), "");
     EXPECT_EQ(FirstNonNumberToken("47. 11 12 UNI GY -10"), "UNI");
