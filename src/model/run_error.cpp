@@ -4,14 +4,24 @@
 namespace fp {
 namespace {
 
+// The message is read as a C string: a NUL byte of quoted listing text is written "\0" so that
+// the message does not stop there.
+std::string withoutNul(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+    }
+    return shown;
+}
+
 std::string compose(const std::string& statement, const std::string& advice, long line) {
-    std::string message = statement;
+    std::string message = withoutNul(statement);
     if (line > 0) {
         message += " (line " + std::to_string(line) + ")";
     }
     message += ".";
     if (!advice.empty()) {
-        message += " " + advice;
+        message += " " + withoutNul(advice);
     }
     return message;
 }
