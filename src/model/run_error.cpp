@@ -6,22 +6,26 @@ namespace {
 
 // The message is read as a C string: a NUL byte of quoted listing text is written "\0" so that
 // the message does not stop there.
-std::string withoutNul(const std::string& text) {
-    std::string shown;
+void appendWithoutNul(std::string& message, const std::string& text) {
     for (const char c : text) {
-        shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+        if (c == '\0') {
+            message.append("\\0");
+        } else {
+            message.push_back(c);
+        }
     }
-    return shown;
 }
 
 std::string compose(const std::string& statement, const std::string& advice, long line) {
-    std::string message = withoutNul(statement);
+    std::string message;
+    appendWithoutNul(message, statement);
     if (line > 0) {
-        message += " (line " + std::to_string(line) + ")";
+        message.append(" (line ").append(std::to_string(line)).append(")");
     }
-    message += ".";
+    message.push_back('.');
     if (!advice.empty()) {
-        message += " " + withoutNul(advice);
+        message.push_back(' ');
+        appendWithoutNul(message, advice);
     }
     return message;
 }
