@@ -22,6 +22,15 @@ bool holdsAny(std::string_view line, std::span<const std::string_view> keys) {
     return false;
 }
 
+// The number of the listing's last line, the line the design scan starts from.
+long lastLineNumber(const std::string& path) {
+    TextStream stream(path);
+    while (!stream.AtEndOfStream()) {
+        stream.readline();
+    }
+    return stream.lineNumber();
+}
+
 // The passes in their order, and the failure of the first of them to fail.
 class PassesInTurn {
   public:
@@ -76,7 +85,8 @@ void ReadLoadsAndDesigns(ModelStore& model, ListingReading& reading, PlatformSer
     TextStream& stream = *reading.ListingStream;
     for (std::size_t i = 0; i < passes.count(); ++i) {
         passes.run(
-            i, [](SideBySidePass& pass) { pass.start(); }, [] { return 0L; });
+            i, [](SideBySidePass& pass) { pass.start(); },
+            [&reading] { return lastLineNumber(reading.ListingFileName); });
     }
     std::vector<std::string_view> keys;
     while (true) {

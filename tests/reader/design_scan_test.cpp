@@ -90,6 +90,18 @@ TEST(DesignScan, TheFirstSearchTestsTheListingsLastLineFirst) {
     EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{21, 4000}, {21, 0}}));
 }
 
+// The scan starts from the listing's last line before reading any: a failure there names it.
+TEST(DesignScan, ABeamNumberTooLargeOnTheLastLineEndsTheRunAtThatLine) {
+    try {
+        readListingText(testing::structureHead() + lines({lengthLine("4000")}) +
+                        beamHeader("1E20"));
+        ADD_FAILURE() << "the beam number was held";
+    } catch (const RunEndingError& failure) {
+        EXPECT_NE(std::string(failure.what()).find("(line 9)"), std::string::npos)
+            << failure.what();
+    }
+}
+
 TEST(DesignScan, MoreThan2500BeamBlocksEndTheRun) {
     std::string blocks;
     for (int i = 1; i <= 2501; ++i) {
