@@ -136,8 +136,12 @@ void writeCombination(ListingWriter& writer, const Combination& combination) {
     writer.echo("LOAD COMBINATION " + std::to_string(combination.number) + " " + combination.title);
     std::string factors;
     for (const auto& [loadCase, factor] : combination.factors) {
-        factors +=
-            (factors.empty() ? "" : " ") + std::to_string(loadCase) + " " + decimalText(factor);
+        if (!factors.empty()) {
+            factors += ' ';
+        }
+        factors += std::to_string(loadCase);
+        factors += ' ';
+        factors += decimalText(factor);
     }
     writer.echo(factors, true);
 }
