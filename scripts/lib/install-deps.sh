@@ -2,7 +2,7 @@
 FRAMEPLAN_PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-svg-dev libgl-dev
-    libgtest-dev googletest libbenchmark-dev
+    libgtest-dev googletest
     fonts-liberation
 )
 
