@@ -69,6 +69,35 @@ double runValue(std::string_view line, int position) {
     return LeadingNumber(rest.substr(0, rest.find(' ')));
 }
 
+// Only the joint section takes values printed with a negative exponent as zero.
+enum class NegativeExponents { Kept, Zeroed };
+
+// Reads a section's values, those after each line's echo number, into rows of `columns` values.
+// The values flow through the columns regardless of line breaks, so a row may span two lines
+// and several rows may share one; `rowCount` starts at 1 and ends as the row of the last value.
+template <typename StoreValue>
+void readSectionRows(ListingReading& reading, int columns, int16_t& rowCount,
+                     NegativeExponents exponents, StoreValue store) {
+    int column = 0;
+    rowCount = 1;
+    while (nextSectionValue(reading) > 0) {
+        if (exponents == NegativeExponents::Zeroed) {
+            zeroNegativeExponents(reading.CurrentLine);
+        }
+        const std::string_view line = reading.CurrentLine;
+        const int lineEnd = static_cast<int>(line.size()) + 1;
+        int position = SkipToNumber(line, SkipNumber(line, SkipToNumber(line, 1)));
+        for (; position < lineEnd; position = SkipToNumber(line, SkipNumber(line, position))) {
+            if (column >= columns) {
+                column = 0;
+                rowCount = static_cast<int16_t>(rowCount + 1);
+            }
+            store(rowCount, column, runValue(line, position));
+            ++column;
+        }
+    }
+}
+
 }  // namespace
 
 void ReadUnits(ListingReading& reading, PlatformServices& services) {
@@ -89,25 +118,13 @@ void ReadJoints(ModelStore& model, ListingReading& reading) {
     if (!reading.readLineContaining({kJointKey})) {
         throw missingSection(reading, kJointKey, " after its unit line");
     }
-    int column = 0;
-    model.JointCount = 1;
-    while (nextSectionValue(reading) > 0) {
-        zeroNegativeExponents(reading.CurrentLine);
-        const std::string_view line = reading.CurrentLine;
-        const int lineEnd = static_cast<int>(line.size()) + 1;
-        int position = SkipToNumber(line, SkipNumber(line, SkipToNumber(line, 1)));
-        for (; position < lineEnd; position = SkipToNumber(line, SkipNumber(line, position))) {
-            if (column > 3) {
-                column = 0;
-                model.JointCount = static_cast<int16_t>(model.JointCount + 1);
-            }
-            const double value = runValue(line, position);
-            model.JointTable.at(model.JointCount, column) =
-                column == 0 ? toInt16(value, "joint number")
-                            : toInt16(value * 100, "joint coordinate in hundredths of a metre");
-            ++column;
-        }
-    }
+    readSectionRows(reading, 4, model.JointCount, NegativeExponents::Zeroed,
+                    [&](int row, int column, double value) {
+                        model.JointTable.at(row, column) =
+                            column == 0
+                                ? toInt16(value, "joint number")
+                                : toInt16(value * 100, "joint coordinate in hundredths of a metre");
+                    });
 }
 
 void ReadMembers(ModelStore& model, ListingReading& reading) {
@@ -115,23 +132,12 @@ void ReadMembers(ModelStore& model, ListingReading& reading) {
         !reading.readLineContaining({kMemberKey})) {
         throw missingSection(reading, kMemberKey, " after its joint coordinates");
     }
-    int column = 0;
-    model.MemberCount = 1;
-    while (nextSectionValue(reading) > 0) {
-        const std::string_view line = reading.CurrentLine;
-        const int lineEnd = static_cast<int>(line.size()) + 1;
-        int position = SkipToNumber(line, SkipNumber(line, SkipToNumber(line, 1)));
-        for (; position < lineEnd; position = SkipToNumber(line, SkipNumber(line, position))) {
-            if (column > 2) {
-                column = 0;
-                model.MemberCount = static_cast<int16_t>(model.MemberCount + 1);
-            }
-            const char* what = column == 0 ? "member number" : "joint number of a member";
-            model.MemberTable.at(model.MemberCount, column) =
-                toInt32(runValue(line, position), what);
-            ++column;
-        }
-    }
+    readSectionRows(reading, 3, model.MemberCount, NegativeExponents::Kept,
+                    [&](int row, int column, double value) {
+                        const char* what =
+                            column == 0 ? "member number" : "joint number of a member";
+                        model.MemberTable.at(row, column) = toInt32(value, what);
+                    });
 }
 
 }  // namespace fp
