@@ -22,13 +22,18 @@ void echoStatement(ListingWriter& writer, const std::string& lead, const std::ve
     }
 }
 
-void writeJoints(ListingWriter& writer, const Model& model) {
-    writer.echo("JOINT COORDINATES");
+// A section of records written four to an echo line, separated by "; ".
+template <typename Record, typename Text>
+void echoFourToALine(ListingWriter& writer, const std::string& heading,
+                     const std::vector<Record>& records, Text recordText) {
+    writer.echo(heading);
     std::string line;
     int onLine = 0;
-    for (const Joint& joint : model.joints) {
-        line += (onLine > 0 ? "; " : "") + std::to_string(joint.number) + " " +
-                decimalText(joint.x) + " " + decimalText(joint.y) + " " + decimalText(joint.z);
+    for (const Record& record : records) {
+        if (onLine > 0) {
+            line += "; ";
+        }
+        line += recordText(record);
         if (++onLine == 4) {
             writer.echo(line);
             line.clear();
@@ -40,22 +45,18 @@ void writeJoints(ListingWriter& writer, const Model& model) {
     }
 }
 
+void writeJoints(ListingWriter& writer, const Model& model) {
+    echoFourToALine(writer, "JOINT COORDINATES", model.joints, [](const Joint& joint) {
+        return std::to_string(joint.number) + " " + decimalText(joint.x) + " " +
+               decimalText(joint.y) + " " + decimalText(joint.z);
+    });
+}
+
 void writeMembers(ListingWriter& writer, const Model& model) {
-    writer.echo("MEMBER INCIDENCES");
-    std::string line;
-    int onLine = 0;
-    for (const Member& member : model.members) {
-        line += (onLine > 0 ? "; " : "") + std::to_string(member.number) + " " +
-                std::to_string(member.start) + " " + std::to_string(member.end);
-        if (++onLine == 4) {
-            writer.echo(line);
-            line.clear();
-            onLine = 0;
-        }
-    }
-    if (onLine > 0) {
-        writer.echo(line);
-    }
+    echoFourToALine(writer, "MEMBER INCIDENCES", model.members, [](const Member& member) {
+        return std::to_string(member.number) + " " + std::to_string(member.start) + " " +
+               std::to_string(member.end);
+    });
 }
 
 std::vector<int> membersWhere(const Model& model, bool beams) {
