@@ -5,6 +5,12 @@
 
 namespace fp {
 
+// Coordinates are held in hundredths of a metre; this is their value in metres. Taken as a
+// 32-bit real, it is the same as dividing the 32-bit value by 100.
+inline double metres(double hundredths) {
+    return hundredths / 100.0;
+}
+
 // Level caption: a blank before a value that is not negative, "-" before a negative one, up to
 // seven significant digits, "." always, no zero before the point: " 93.6", " 3", " .5", "-1.5".
 std::string levelText(float metres);

@@ -1,44 +1,65 @@
-// A value list: 32-bit reals whose element 0 holds the count in use, as a real.
+// A list of distinct 32-bit values with a fixed limit: the load values and grid coordinates.
 #pragma once
 
-#include <string>
+#include <cstddef>
+#include <vector>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
 
 namespace fp {
 
-template <int Capacity>
+template <std::size_t Limit>
 class ValueList {
   public:
     explicit ValueList(const char* things) : things_(things) {}
 
-    static constexpr int capacity() { return Capacity; }
+    static constexpr std::size_t limit() { return Limit; }
 
-    // Element 0 converted to an integer, as every reader of a value list does before looping.
-    int count() const { return static_cast<int>(elements_[0] + 0.5f); }
-
-    float operator[](int index) const { return elements_[checked(index)]; }
-
-    // Stores `value` in element `index`; an index past the capacity ends the run.
-    void set(int index, float value) { elements_[checked(index)] = value; }
-
-    void setCount(int count) { set(0, static_cast<float>(count)); }
-
-  private:
-    int checked(int index) const {
-        if (index < 0 || index > Capacity) {
-            throw tooMany(things_, Capacity);
+    // Appends `value` unless the list holds it already (exact 32-bit comparison); values keep the
+    // order they first appeared in. A value past the limit ends the reading.
+    void addIfAbsent(float value) {
+        if (contains(value)) {
+            return;
         }
-        return index;
+        if (values_.size() >= Limit) {
+            throw tooMany(things_, static_cast<long>(Limit));
+        }
+        values_.push_back(value);
     }
 
-    float elements_[Capacity + 1] = {};
+    bool contains(float value) const {
+        for (const float held : values_) {
+            if (held == value) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Ascending, by repeated passes of neighbour exchanges until a pass exchanges nothing, so
+    // equal values never move past each other.
+    void sortAscending() {
+        bool exchanged = true;
+        while (exchanged) {
+            exchanged = false;
+            for (std::size_t i = 1; i < values_.size(); ++i) {
+                if (values_[i - 1] > values_[i]) {
+                    std::swap(values_[i - 1], values_[i]);
+                    exchanged = true;
+                }
+            }
+        }
+    }
+
+    std::size_t size() const { return values_.size(); }
+    bool empty() const { return values_.empty(); }
+    float operator[](std::size_t index) const { return values_[index]; }
+    auto begin() const { return values_.begin(); }
+    auto end() const { return values_.end(); }
+
+  private:
+    std::vector<float> values_;
     const char* things_;
 };
-
-// The three coordinate lists (hundredths of a metre).
-using GridList = ValueList<100>;
-// The floor-load intensities and member-load values.
-using LoadValueList = ValueList<20>;
 
 }  // namespace fp

@@ -1,17 +1,32 @@
 // The floor loads acting on one slab panel, and the panel's spans.
 #pragma once
 
-#include <cstdint>
+#include <string>
+#include <vector>
 
-#include "model/model_store.h"
+#include "document/listing_document.h"
+#include "panels/panel_scan.h"
 
 namespace fp {
 
-// The floor-load rows, in table order, whose Y range reaches `level` and whose X and Z ranges
-// cover the panel (ix, iz)-(ix2, iz2), each allowed to stop up to 0.1 m short of an edge. The
-// spans are set only when a row acts. An 11th acting row ends the run with a RunEndingError
-// naming the level and the panel.
-PanelLoadRecord GetPanelLoads(const ModelStore& model, int16_t level, int16_t ix, int16_t iz,
-                              int16_t ix2, int16_t iz2);
+struct ActingLoad {
+    float intensity = 0;
+    std::string caseTitle;
+};
+
+inline constexpr std::size_t kMaxLoadsOnAPanel = 10;
+
+struct PanelLoads {
+    // In the order of the listing's floor loads, equal intensities included.
+    std::vector<ActingLoad> loads;
+    // Hundredths of a metre; set only when a load acts on the panel, 0 otherwise.
+    float spanX = 0;
+    float spanZ = 0;
+};
+
+// The floor loads whose Y range reaches `level` and whose X and Z ranges cover the panel, each
+// allowed to stop up to 0.1 m short of an edge. An 11th acting load throws ListingError naming
+// the level and the panel.
+PanelLoads panelLoads(const ListingDocument& document, int level, const Panel& panel);
 
 }  // namespace fp

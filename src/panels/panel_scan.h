@@ -1,19 +1,25 @@
 // Finding the slab panels of a level: the rectangles of its grid that beams close.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 
-#include "model/model_store.h"
+#include "document/listing_document.h"
 
 namespace fp {
 
-// Called once per panel with the grid indices of its corners (ix, iz) and (ix2, iz2).
-using PanelAction = std::function<void(int16_t ix, int16_t iz, int16_t ix2, int16_t iz2)>;
+// A panel by the grid lines of two opposite corners: (ix, iz) and (ix2, iz2), ix < ix2, iz < iz2.
+struct Panel {
+    int ix = 0;
+    int iz = 0;
+    int ix2 = 0;
+    int iz2 = 0;
+};
 
-// Scans `level` (an index into GridY) X line by X line, records each panel found in PanelTable
-// and runs `action` on it before the scan goes on. PanelCount starts from 0. A 201st panel ends
-// the run with a RunEndingError naming the level.
-void FindPanels(ModelStore& model, int16_t level, const PanelAction& action);
+inline constexpr int kMaxPanelsOnALevel = 200;
+
+// Scans `level` X line by X line and calls `found` with each panel the moment it is found,
+// before the scan goes on. A 201st panel throws ListingError naming the level.
+void findPanels(const ListingDocument& document, int level,
+                const std::function<void(const Panel&)>& found);
 
 }  // namespace fp

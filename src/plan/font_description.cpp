@@ -1,15 +1,15 @@
-// The logical font of rotated labels, rounded as the device asks for it.
-#include "model/checked_convert.h"
-#include "plan/surface.h"
+// The font of rotated labels, rounded as the device asks for it.
+#include "plan/font_description.h"
+
+#include "model/rounding.h"
 
 namespace fp {
 
-FontDescription FontDescription::rotatedArial(float angleTenths, double twipsPerPixelY) {
+FontDescription rotatedLabelFont(float angleTenths, double twipsPerPixelY) {
     FontDescription font;
-    // 180 twips is 9 points; negative asks for the character height rather than the cell height.
-    font.lfHeight = toInt32(-180.0 / twipsPerPixelY, "height of the rotated label font");
-    font.lfEscapement = toInt32(angleTenths, "angle of a rotated label");
-    font.lfFaceName = "Arial";
+    font.pixelHeight = roundToInt32(180.0 / twipsPerPixelY, "height of the rotated label font");
+    font.angleTenths = roundToInt32(angleTenths, "angle of a rotated label");
+    font.family = "Arial";
     return font;
 }
 

@@ -2,23 +2,9 @@
 #include "plan/text_placement.h"
 
 namespace fp {
-
-void PrintAligned(Surface& surface, std::string_view text, float x, float y, int alignment) {
-    const float width = static_cast<float>(surface.TextWidth(text));
-    float start = x;
-    if (alignment == kAlignCentre) {
-        start = x - width / 2;
-    } else if (alignment == kAlignRight) {
-        start = x - width;
-    }
-    surface.CurrentX = start;
-    surface.CurrentY = y;
-    surface.Print(text);
-}
-
 namespace {
 
-// Puts the surface's own font back however the printing ends, so no later text is rotated.
+// Puts the surface's own font back however the writing ends, so no later text is rotated.
 class SelectedFont {
   public:
     SelectedFont(Surface& surface, const FontDescription& font) : surface_(surface) {
@@ -34,13 +20,23 @@ class SelectedFont {
 
 }  // namespace
 
-void PrintRotated(Surface& surface, std::string_view text, float x, float y, float angle) {
-    const FontDescription font = FontDescription::rotatedArial(angle, surface.twipsPerPixelY());
-    const SelectedFont selected(surface, font);
-    surface.CurrentX = x;
+void writeAligned(Surface& surface, std::string_view text, float x, float y, Alignment alignment) {
+    const float width = static_cast<float>(surface.textWidth(text));
+    float start = x;
+    if (alignment == Alignment::Centre) {
+        start = x - width / 2;
+    } else if (alignment == Alignment::Right) {
+        start = x - width;
+    }
+    surface.drawText(text, start, y);
+}
+
+void writeRotated(Surface& surface, std::string_view text, float x, float y, float angleTenths) {
+    const SelectedFont selected(surface,
+                                rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
     // Twice the width, measured in the rotated font: that is where the labels have always sat.
-    surface.CurrentY = y + 2 * static_cast<float>(surface.TextWidth(text));
-    surface.Print(text);
+    const float top = y + 2 * static_cast<float>(surface.textWidth(text));
+    surface.drawText(text, x, top);
 }
 
 }  // namespace fp

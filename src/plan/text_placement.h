@@ -7,18 +7,15 @@
 
 namespace fp {
 
-// Alignment values of PrintAligned.
-constexpr int kAlignCentre = 1;
-constexpr int kAlignRight = 2;
-constexpr int kAlignLeft = 0;
+enum class Alignment { Left, Centre, Right };
 
-// Writes `text` horizontally with the top of its cell at y: centred on x for alignment 1, ending
-// at x for alignment 2, starting at x for any other value.
-void PrintAligned(Surface& surface, std::string_view text, float x, float y, int alignment);
+// Writes `text` horizontally with the top of its cell at y: starting at x, centred on x, or
+// ending at x.
+void writeAligned(Surface& surface, std::string_view text, float x, float y, Alignment alignment);
 
-// Writes `text` in 9-point Arial turned by `angle` tenths of a degree counter-clockwise. The
-// cell's top-left sits at (x, y + 2 * width), the width measured in the rotated font; at 900 the
-// text reads upward from there. The surface's own font is back in place on return.
-void PrintRotated(Surface& surface, std::string_view text, float x, float y, float angle);
+// Writes `text` in 9-point Arial turned by `angleTenths` tenths of a degree counter-clockwise.
+// The cell's top-left sits at (x, y + 2 * width), the width measured in the rotated font; at 900
+// the text reads upward from there. The surface's own font is back in place on return.
+void writeRotated(Surface& surface, std::string_view text, float x, float y, float angleTenths);
 
 }  // namespace fp

@@ -1,9 +1,9 @@
-// Pass 3 of the reader, the design scan.
+// The design scan.
 #include "reader/design_scan_pass.h"
 
 #include <array>
 
-#include "model/checked_convert.h"
+#include "model/rounding.h"
 #include "reader/text_primitives.h"
 
 namespace fp {
@@ -17,15 +17,15 @@ constexpr std::array<std::string_view, 1> kBeamSearch = {kBeamKey};
 // The length search stops at a column header: a column's length is never a beam's.
 constexpr std::array<std::string_view, 2> kLengthSearch = {kLengthKey, kColumnKey};
 
-}  // namespace
-
-float ReadValueAfter(std::string_view line, std::string_view key) {
+// The number in the ten characters that follow the first `key` in `line` (which holds it).
+float valueAfter(std::string_view line, std::string_view key) {
     const std::size_t at = line.find(key);
-    return static_cast<float>(LeadingNumber(line.substr(at + key.size()).substr(0, kValueWindow)));
+    return static_cast<float>(leadingNumber(line.substr(at + key.size()).substr(0, kValueWindow)));
 }
 
+}  // namespace
+
 void DesignScanPass::start() {
-    model_.BeamDesignCount = 0;
     startRowIfBeamHeader();
 }
 
@@ -36,28 +36,25 @@ std::span<const std::string_view> DesignScanPass::keys() const {
     return kBeamSearch;
 }
 
-// A beam header in CurrentLine opens a row; a header without a number in its window is shown
-// as it stands and the row keeps member number 0.
+// A beam header in the current line opens a design row; a header without a number in its
+// window is shown as it stands and the row keeps member number 0.
 void DesignScanPass::startRowIfBeamHeader() {
-    if (CurrentLine.find(kBeamKey) == std::string::npos) {
+    if (currentLine_.find(kBeamKey) == std::string::npos) {
         searchingLength_ = false;
         return;
     }
-    const int row = model_.BeamDesignCount + 1;
-    const int32_t member = toInt32(ReadValueAfter(CurrentLine, kBeamKey), "beam number");
-    model_.BeamDesignTable.at(row, 1) = member;
-    model_.BeamDesignCount = static_cast<int16_t>(row);
+    const int32_t member = roundToInt32(valueAfter(currentLine_, kBeamKey), "beam number");
+    rows_.add(DesignRow{member, 0});
     if (member == 0) {
-        show(CurrentLine);
+        show(currentLine_);
     }
     searchingLength_ = true;
 }
 
 void DesignScanPass::take(std::string_view line, TextStream&) {
-    CurrentLine.assign(line);
-    if (searchingLength_ && CurrentLine.find(kColumnKey) == std::string::npos) {
-        model_.BeamDesignTable.at(model_.BeamDesignCount, 2) =
-            toInt32(ReadValueAfter(CurrentLine, kLengthKey), "beam length");
+    currentLine_.assign(line);
+    if (searchingLength_ && currentLine_.find(kColumnKey) == std::string::npos) {
+        rows_.back().lengthMm = roundToInt32(valueAfter(currentLine_, kLengthKey), "beam length");
     }
     // The next search starts with the line where the length search stopped.
     startRowIfBeamHeader();

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
+#include "model/number_text.h"
 #include "reader/text_primitives.h"
 
 namespace fp {
@@ -32,15 +33,15 @@ void applyHeaderRule(const Tokens& tokens, std::string& title) {
 // A token of a floor-load line read as a 32-bit real; the whole token must be a number.
 float tokenValue(const Tokens& tokens, std::size_t index) {
     const std::string_view token = tokens[index];
-    if (!IsNumberToken(token)) {
-        throw RunEndingError("Piece " + std::to_string(index) + " of a floor-load line, \"" +
+    if (!isNumberToken(token)) {
+        throw ListingError("Piece " + std::to_string(index) + " of a floor-load line, \"" +
                                  std::string(token) + "\", is not a number",
                              "A YRANGE line reads «YRANGE y1 y2 FLOAD value GY», or has the X "
                              "and Z ranges before GY, with numbers in its value places.");
     }
-    const float value = static_cast<float>(LeadingNumber(token));
+    const float value = static_cast<float>(leadingNumber(token));
     if (!std::isfinite(value)) {
-        throw RunEndingError(
+        throw ListingError(
             "The floor-load value \"" + std::string(token) + "\" is too large to be held",
             "Check the floor-load line.");
     }
@@ -48,14 +49,16 @@ float tokenValue(const Tokens& tokens, std::size_t index) {
 }
 
 // The whole plan along one axis, in metres: the outermost grid lines widened by 0.01 m.
-void wholePlan(const GridList& grid, float& low, float& high) {
-    low = (grid[1] - 1.0f) / 100.0f;
-    high = (grid[grid.count()] + 1.0f) / 100.0f;
+void wholePlan(float first, float last, float& low, float& high) {
+    low = static_cast<float>(metres(first - 1.0f));
+    high = static_cast<float>(metres(last + 1.0f));
 }
 
-void readRangeLine(ModelStore& model, const Tokens& tokens, const std::string& title) {
+}  // namespace
+
+void FloorLoadPass::readRangeLine(const Tokens& tokens) {
     if (tokens.size() < kShortForm) {
-        throw RunEndingError("A floor-load line has " + std::to_string(tokens.size()) +
+        throw ListingError("A floor-load line has " + std::to_string(tokens.size()) +
                                  " pieces, too few for a YRANGE line",
                              "A YRANGE line has 7 pieces, or 15 with its X and Z ranges.");
     }
@@ -65,27 +68,24 @@ void readRangeLine(ModelStore& model, const Tokens& tokens, const std::string& t
     if ((!full && tokens.size() != kShortForm) || tokens[directionToken] != "GY" || !(value < 0)) {
         return;
     }
-    FloorLoadRow row;
-    row.CaseTitle = title;
-    row.Intensity = std::fabs(value);
-    row.Y1 = tokenValue(tokens, 2);
-    row.Y2 = tokenValue(tokens, 3);
+    FloorLoad load;
+    load.caseTitle = title_;
+    load.intensity = std::fabs(value);
+    load.y1 = tokenValue(tokens, 2);
+    load.y2 = tokenValue(tokens, 3);
     if (full) {
-        row.X1 = tokenValue(tokens, 7);
-        row.X2 = tokenValue(tokens, 8);
-        row.Z1 = tokenValue(tokens, 11);
-        row.Z2 = tokenValue(tokens, 12);
+        load.x1 = tokenValue(tokens, 7);
+        load.x2 = tokenValue(tokens, 8);
+        load.z1 = tokenValue(tokens, 11);
+        load.z2 = tokenValue(tokens, 12);
     } else {
-        wholePlan(model.GridX, row.X1, row.X2);
-        wholePlan(model.GridZ, row.Z1, row.Z2);
+        wholePlan(extent_.firstX, extent_.lastX, load.x1, load.x2);
+        wholePlan(extent_.firstZ, extent_.lastZ, load.z1, load.z2);
     }
-    const int rowIndex = model.FloorLoadCount + 1;
-    model.FloorLoadTable.at(rowIndex) = row;
-    model.FloorLoadCount = static_cast<int16_t>(rowIndex);
-    AddIfAbsent(model.FloorIntensityList, row.Intensity);
+    const float intensity = load.intensity;
+    loads_.add(std::move(load));
+    intensities_.addIfAbsent(intensity);
 }
-
-}  // namespace
 
 std::span<const std::string_view> FloorLoadPass::keys() const {
     return floorLoadSeen_ ? kAmongFloorLoads : kBeforeFloorLoads;
@@ -98,7 +98,7 @@ void FloorLoadPass::take(std::string_view line, TextStream&) {
         // The first "FLOOR LOAD" line itself holds no floor load.
         floorLoadSeen_ = line.find(kFloorLoadKey) != std::string_view::npos;
     } else if (tokens.size() >= 3 && tokens[1] == kRangeKey) {
-        readRangeLine(model_, tokens, title_);
+        readRangeLine(tokens);
     }
 }
 

@@ -2,21 +2,31 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "model/model_store.h"
+#include "model/records.h"
+#include "reader/loads_reader.h"
 #include "reader/side_by_side_pass.h"
 
 namespace fp {
 
 class FloorLoadPass : public SideBySidePass {
   public:
-    explicit FloorLoadPass(ModelStore& model) : model_(model) {}
+    FloorLoadPass(FloorLoadList& loads, LoadValueList& intensities, const PlanExtent& extent)
+        : loads_(loads), intensities_(intensities), extent_(extent) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
 
   private:
-    ModelStore& model_;
+    using Tokens = std::vector<std::string_view>;
+
+    void readRangeLine(const Tokens& tokens);
+
+    FloorLoadList& loads_;
+    LoadValueList& intensities_;
+    PlanExtent extent_;
     // Token 2 of the latest load-case header: the title of the floor loads that follow.
     std::string title_;
     bool floorLoadSeen_ = false;

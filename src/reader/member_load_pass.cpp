@@ -1,10 +1,10 @@
-// Pass 4 of the reader: the distinct downward uniform member loads.
+// The distinct downward uniform member loads.
 #include "reader/member_load_pass.h"
 
 #include <array>
 #include <cmath>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
 #include "reader/text_primitives.h"
 
 namespace fp {
@@ -32,7 +32,7 @@ std::span<const std::string_view> MemberLoadPass::keys() const {
 
 void MemberLoadPass::take(std::string_view line, TextStream& stream) {
     if (inSection_) {
-        CurrentLine.assign(trimBlanks(line));
+        currentLine_.assign(trimBlanks(line));
         takeStatementLine(stream);
     } else {
         inSection_ = true;
@@ -44,7 +44,7 @@ void MemberLoadPass::take(std::string_view line, TextStream& stream) {
 void MemberLoadPass::gather(std::string_view line) {
     gathered_.append(gatheredPart(line));
     if (gathered_.overlong()) {
-        throw RunEndingError("A member-load statement runs on for more than " +
+        throw ListingError("A member-load statement runs on for more than " +
                                  std::to_string(GatheredMemberList::kLongest) +
                                  " characters of member numbers",
                              "Check that the statement ends with its \"UNI GY\" load.");
@@ -52,7 +52,7 @@ void MemberLoadPass::gather(std::string_view line) {
 }
 
 void MemberLoadPass::takeStatementLine(TextStream& stream) {
-    const StatementKind kind = statementKind(CurrentLine, scratch_);
+    const StatementKind kind = statementKind(currentLine_, scratch_);
     if (kind == StatementKind::Other) {
         gathered_.clear();
         return;
@@ -67,25 +67,25 @@ void MemberLoadPass::takeStatementLine(TextStream& stream) {
             gathered_.clear();
         }
     });
-    gather(CurrentLine);
+    gather(currentLine_);
     if (kind == StatementKind::MemberList) {
         return;
     }
-    if (CurrentLine.find(kDownwardKey) != std::string::npos && !keepDownwardLoad()) {
+    if (currentLine_.find(kDownwardKey) != std::string::npos && !keepDownwardLoad()) {
         inSection_ = false;
     }
     gathered_.clear();
 }
 
-// A downward statement is complete on CurrentLine: checks its member list and keeps its load.
+// A downward statement is complete on the current line: checks its member list and keeps its load.
 // False when the rest of the section is to be passed over: the load reads as zero or more,
 // or the member list holds a piece that is not a number (which is shown).
 bool MemberLoadPass::keepDownwardLoad() {
-    const std::size_t uniform = CurrentLine.find(kUniformKey);
-    const std::string_view text = intensityText(CurrentLine, uniform + kIntensityOffset);
-    const float w = static_cast<float>(LeadingNumber(text));
+    const std::size_t uniform = currentLine_.find(kUniformKey);
+    const std::string_view text = intensityText(currentLine_, uniform + kIntensityOffset);
+    const float w = static_cast<float>(leadingNumber(text));
     if (!std::isfinite(w)) {
-        throw RunEndingError(
+        throw ListingError(
             "The member load \"" + std::string(text) + "\" is too large to be held",
             "Check the member-load statement.");
     }
@@ -97,10 +97,10 @@ bool MemberLoadPass::keepDownwardLoad() {
     std::string bad;
     bool allNumbers = true;
     // The numbers a range adds are member numbers as written, so they are only counted.
-    ForEachMemberListPart(
+    forEachMemberListPart(
         gathered_.memberList(),
         [&](std::string_view piece) {
-            if (!IsNumberToken(piece)) {
+            if (!isNumberToken(piece)) {
                 bad = piece;
                 allNumbers = false;
                 return false;
@@ -115,10 +115,10 @@ bool MemberLoadPass::keepDownwardLoad() {
             return true;
         });
     if (!allNumbers) {
-        show(memberListMessage(index, bad, before, CurrentLine));
+        show(memberListMessage(index, bad, before, currentLine_));
         return false;
     }
-    AddIfAbsent(model_.MemberLoadList, std::fabs(w));
+    values_.addIfAbsent(std::fabs(w));
     return true;
 }
 

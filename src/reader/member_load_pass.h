@@ -1,10 +1,10 @@
-// Pass 4 of the reader: the distinct downward uniform member loads ("UNI GY -" statements).
+// The distinct downward uniform member loads ("UNI GY -" statements).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "model/model_store.h"
+#include "model/records.h"
 #include "reader/member_load_statement.h"
 #include "reader/side_by_side_pass.h"
 
@@ -16,7 +16,7 @@ namespace fp {
 // statement, and are then gathered as if they had been read one by one.
 class MemberLoadPass : public SideBySidePass {
   public:
-    explicit MemberLoadPass(ModelStore& model) : model_(model) {}
+    explicit MemberLoadPass(LoadValueList& values) : values_(values) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
@@ -26,9 +26,9 @@ class MemberLoadPass : public SideBySidePass {
     void gather(std::string_view line);
     bool keepDownwardLoad();
 
-    ModelStore& model_;
+    LoadValueList& values_;
     bool inSection_ = false;
-    std::string CurrentLine;  // the statement line last taken, without its outer blanks
+    std::string currentLine_;  // the statement line last taken, without its outer blanks
     GatheredMemberList gathered_;
     std::string scratch_;
     std::uint64_t notGatheredFrom_ = 0;  // file offset of the first line not yet gathered

@@ -30,7 +30,7 @@ StatementKind kindOfFirstNonNumberPiece(std::string_view text) {
         const std::size_t blank = text.find(' ', start);
         const std::string_view piece =
             text.substr(start, blank == std::string_view::npos ? blank : blank - start);
-        if (!IsNumberToken(piece)) {
+        if (!isNumberToken(piece)) {
             if (piece.empty()) {
                 return StatementKind::MemberList;
             }
@@ -123,7 +123,7 @@ void GatheredMemberList::settleWhenKnown() {
             return;
         }
         const std::string_view piece = text.substr(start, blank - start);
-        if (piece != "TO" && !IsNumberToken(piece)) {
+        if (piece != "TO" && !isNumberToken(piece)) {
             // A closing "0" keeps an empty piece from being trimmed away; it is never visited.
             text_.resize(blank + 1);
             text_ += '0';

@@ -8,15 +8,16 @@
 
 namespace fp {
 
-// What the keyword of a statement line (FirstNonNumberToken) makes of it.
+// What a statement line is, by its keyword: the first piece that is not a number once every
+// "TO " and then every " -" has been removed; an empty piece gives the empty keyword.
 enum class StatementKind {
     MemberList,  // no keyword: numbers only, or an empty piece
     Uniform,     // the keyword "UNI"
     Other,       // any other keyword
 };
 
-// The same decision as FirstNonNumberToken(line), without building the keyword; `scratch`
-// is reused between calls so that reading a long listing allocates nothing per line.
+// The kind of a statement line; `scratch` is reused between calls so that reading a long
+// listing allocates nothing per line.
 StatementKind statementKind(std::string_view line, std::string& scratch);
 
 // The part of a line a statement gathers: from two characters after its first "." (from its

@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "model/checked_convert.h"
-#include "model/model_store.h"
-#include "model/run_error.h"
+#include "model/listing_error.h"
+#include "model/rounding.h"
 
 namespace fp {
 namespace {
@@ -25,7 +24,7 @@ bool isExponentLetter(char c) {
     return c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
-// The characters LeadingNumber passes over wherever they stand.
+// The characters leadingNumber passes over wherever they stand.
 bool isSkippedInNumber(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
@@ -160,45 +159,6 @@ class NumberShape {
     State state_ = State::Start;
 };
 
-// The characters of a line as they stand once every "TO " and then every " -" has been removed
-// (each removal left to right, without overlaps), produced one at a time so that a caller can
-// stop early without building the stripped text.
-class StrippedCharacters {
-  public:
-    explicit StrippedCharacters(std::string_view line) : line_(line), pending_(nextWithoutTo()) {}
-
-    static constexpr int kEnd = -1;
-
-    int next() {
-        while (pending_ != kEnd) {
-            const int current = pending_;
-            pending_ = nextWithoutTo();
-            if (current == ' ' && pending_ == '-') {
-                pending_ = nextWithoutTo();
-                continue;
-            }
-            return current;
-        }
-        return kEnd;
-    }
-
-  private:
-    int nextWithoutTo() {
-        while (position_ + 2 < line_.size() && line_[position_] == 'T' &&
-               line_[position_ + 1] == 'O' && line_[position_ + 2] == ' ') {
-            position_ += 3;
-        }
-        if (position_ >= line_.size()) {
-            return kEnd;
-        }
-        return static_cast<unsigned char>(line_[position_++]);
-    }
-
-    std::string_view line_;
-    std::size_t position_ = 0;
-    int pending_;
-};
-
 // The whole numbers n with first <= n <= last that a "TO" adds; none when first > last.
 struct MemberRange {
     int64_t first;
@@ -207,31 +167,20 @@ struct MemberRange {
 
 // The numbers strictly between the piece before a "TO" (as a 32-bit integer) and the piece
 // after it (as a real). Each is a member number, so a range reaching past the 32-bit range ends
-// the run.
+// the reading.
 MemberRange rangeBetween(std::string_view before, std::string_view after) {
-    const int32_t low = toInt32(LeadingNumber(before), "member number before \"TO\"");
-    const double last = std::ceil(LeadingNumber(after)) - 1;
+    const int32_t low = roundToInt32(leadingNumber(before), "member number before \"TO\"");
+    const double last = std::ceil(leadingNumber(after)) - 1;
     if (last - low < 1) {
         return {1, 0};
     }
     if (last > std::numeric_limits<int32_t>::max()) {
-        throw RunEndingError("The member range \"" + std::string(before) + " TO " +
+        throw ListingError("The member range \"" + std::string(before) + " TO " +
                                  std::string(after) + "\" reaches past the member numbers " +
                                  "the program can hold",
                              "Member numbers must lie within -2147483648 to 2147483647.");
     }
     return {int64_t{low} + 1, static_cast<int64_t>(last)};
-}
-
-// Writing a range out one number at a time takes time and memory without bound: a range
-// longer than a member table ends the run there.
-void checkWrittenOut(const MemberRange& range, std::string_view before, std::string_view after) {
-    if (range.last - range.first + 1 > ModelStore::kMaxMembers) {
-        throw RunEndingError("The member range \"" + std::string(before) + " TO " +
-                                 std::string(after) + "\" lists more members than the " +
-                                 std::to_string(ModelStore::kMaxMembers) + " a model can hold",
-                             "Check the member list of this load statement.");
-    }
 }
 
 std::string joinWithBlanks(const std::vector<std::string_view>& pieces) {
@@ -245,41 +194,18 @@ std::string joinWithBlanks(const std::vector<std::string_view>& pieces) {
     return text;
 }
 
-// Ends the run for a "TO" without an end on one side or with a range that cannot be held;
-// `writtenOut` when every number of a range will be written out one by one.
-void checkRanges(const std::vector<std::string_view>& pieces, bool writtenOut) {
+// Ends the reading for a "TO" without an end on one side or with a range that cannot be held.
+void checkRanges(const std::vector<std::string_view>& pieces) {
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (pieces[i] != "TO") {
             continue;
         }
         if (i == 0 || i + 1 == pieces.size()) {
-            throw RunEndingError("The member list \"" + joinWithBlanks(pieces) + "\" " +
+            throw ListingError("The member list \"" + joinWithBlanks(pieces) + "\" " +
                                      (i == 0 ? "starts" : "ends") + " with \"TO\"",
                                  "A member range needs a member number on both sides of \"TO\".");
         }
-        const MemberRange range = rangeBetween(pieces[i - 1], pieces[i + 1]);
-        if (writtenOut) {
-            checkWrittenOut(range, pieces[i - 1], pieces[i + 1]);
-        }
-    }
-}
-
-void visitMemberListParts(std::string_view list, bool writtenOut,
-                          const std::function<bool(std::string_view piece)>& piece,
-                          const std::function<bool(int64_t first, int64_t last)>& range) {
-    const std::vector<std::string_view> pieces = cutAtBlanks(trimBlanks(list));
-    checkRanges(pieces, writtenOut);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (pieces[i] != "TO") {
-            if (!piece(pieces[i])) {
-                return;
-            }
-            continue;
-        }
-        const MemberRange added = rangeBetween(pieces[i - 1], pieces[i + 1]);
-        if (added.first <= added.last && !range(added.first, added.last)) {
-            return;
-        }
+        rangeBetween(pieces[i - 1], pieces[i + 1]);
     }
 }
 
@@ -289,7 +215,7 @@ bool isNumberCharacter(char c) {
     return c >= '-' && c <= '9';
 }
 
-int SkipToNumber(std::string_view line, int start) {
+int skipToNumber(std::string_view line, int start) {
     const int end = static_cast<int>(line.size()) + 1;
     for (int position = std::max(start, 1); position < end; ++position) {
         if (isNumberCharacter(line[static_cast<std::size_t>(position - 1)])) {
@@ -299,7 +225,7 @@ int SkipToNumber(std::string_view line, int start) {
     return end;
 }
 
-int SkipNumber(std::string_view line, int start) {
+int skipNumber(std::string_view line, int start) {
     const int end = static_cast<int>(line.size()) + 1;
     for (int position = std::max(start, 1); position < end; ++position) {
         if (!isNumberCharacter(line[static_cast<std::size_t>(position - 1)])) {
@@ -309,7 +235,7 @@ int SkipNumber(std::string_view line, int start) {
     return end;
 }
 
-double LeadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) {
     SkippingCursor cursor(text);
     std::string compact;
     if (!cursor.atEnd() && isSign(cursor.peek())) {
@@ -361,7 +287,7 @@ double LeadingNumber(std::string_view text) {
     return parseCompact(compact, mantissaEnd, exponent);
 }
 
-bool IsNumberToken(std::string_view token) {
+bool isNumberToken(std::string_view token) {
     NumberShape shape;
     for (char c : trimBlanks(token)) {
         shape.add(c);
@@ -392,65 +318,23 @@ std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void ForEachMemberListPiece(std::string_view list,
-                            const std::function<bool(std::string_view piece)>& visit) {
-    char digits[24];
-    visitMemberListParts(list, true, visit, [&](int64_t first, int64_t last) {
-        for (int64_t number = first; number <= last; ++number) {
-            const auto written = std::to_chars(digits, digits + sizeof digits, number);
-            if (!visit(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)))) {
-                return false;
-            }
-        }
-        return true;
-    });
-}
-
-void ForEachMemberListPart(std::string_view list,
+void forEachMemberListPart(std::string_view list,
                            const std::function<bool(std::string_view piece)>& piece,
                            const std::function<bool(int64_t first, int64_t last)>& range) {
-    visitMemberListParts(list, false, piece, range);
-}
-
-std::string ExpandMemberList(std::string_view list) {
-    std::string expanded;
-    ForEachMemberListPiece(list, [&expanded](std::string_view piece) {
-        expanded.append(piece);
-        expanded += ' ';
-        return true;
-    });
-    return expanded;
-}
-
-void FirstNonNumberTokenInto(std::string_view line, std::string& keyword) {
-    keyword.clear();
-    StrippedCharacters characters(line);
-    int c = characters.next();
-    if (c == StrippedCharacters::kEnd) {
-        return;
-    }
-    while (true) {
-        NumberShape shape;
-        keyword.clear();
-        for (; c != StrippedCharacters::kEnd && c != ' '; c = characters.next()) {
-            keyword += static_cast<char>(c);
-            shape.add(static_cast<char>(c));
+    const std::vector<std::string_view> pieces = cutAtBlanks(trimBlanks(list));
+    checkRanges(pieces);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i] != "TO") {
+            if (!piece(pieces[i])) {
+                return;
+            }
+            continue;
         }
-        if (!shape.isNumber()) {
+        const MemberRange added = rangeBetween(pieces[i - 1], pieces[i + 1]);
+        if (added.first <= added.last && !range(added.first, added.last)) {
             return;
         }
-        if (c == StrippedCharacters::kEnd) {
-            keyword.clear();
-            return;
-        }
-        c = characters.next();
     }
-}
-
-std::string FirstNonNumberToken(std::string_view line) {
-    std::string keyword;
-    FirstNonNumberTokenInto(line, keyword);
-    return keyword;
 }
 
 }  // namespace fp

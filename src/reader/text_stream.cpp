@@ -1,14 +1,10 @@
-// A listing opened as 8-bit text and read line by line, in large blocks, without holding it.
+// A listing read line by line, in large blocks, without holding it.
 #include "reader/text_stream.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
 #include "reader/key_search.h"
 
 namespace fp {
@@ -20,44 +16,20 @@ bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
 }
 
-std::string systemReason() {
-    return std::strerror(errno);
-}
-
 }  // namespace
 
-TextStream::TextStream(std::string path) : path_(std::move(path)) {
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) {
-        throw RunEndingError("The listing \"" + path_ + "\" cannot be opened: " + systemReason(),
-                             "Check the file name and that the file may be read.");
-    }
+TextStream::TextStream(ListingSource& source) : source_(source) {
     buffer_.resize(kBlockSize);
 }
 
-TextStream::TextStream(std::string path, std::uint64_t from, std::uint64_t to)
-    : TextStream(std::move(path)) {
-    if (::lseek(fd_, static_cast<off_t>(from), SEEK_SET) < 0) {
-        throw RunEndingError("The listing \"" + path_ +
-                             "\" cannot be read again: " + systemReason());
-    }
+TextStream::TextStream(ListingSource& source, std::uint64_t from, std::uint64_t to)
+    : TextStream(source) {
     bufferOffset_ = from;
     readLimit_ = to;
 }
 
-TextStream::~TextStream() {
-    Close();
-}
-
-void TextStream::Close() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-}
-
 bool TextStream::fill() {
-    if (endOfFile_ || fd_ < 0) {
+    if (endOfFile_) {
         return false;
     }
     const char* const data = buffer_.data();
@@ -78,23 +50,16 @@ bool TextStream::fill() {
     const std::uint64_t readTo = bufferOffset_ + end_;
     const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(
         buffer_.size() - end_, readLimit_ > readTo ? readLimit_ - readTo : 0));
-    ssize_t count = 0;
-    do {
-        count = wanted == 0 ? 0 : ::read(fd_, buffer_.data() + end_, wanted);
-    } while (count < 0 && errno == EINTR);
-    if (count < 0) {
-        throw RunEndingError("The listing \"" + path_ + "\" cannot be read: " + systemReason(),
-                             "Check that the file is a readable text file.");
-    }
+    const std::size_t count = wanted == 0 ? 0 : source_.readAt(readTo, buffer_.data() + end_, wanted);
     if (count == 0) {
         endOfFile_ = true;
         return false;
     }
-    end_ += static_cast<std::size_t>(count);
+    end_ += count;
     return true;
 }
 
-bool TextStream::AtEndOfStream() {
+bool TextStream::atEnd() {
     return begin_ == end_ && !fill();
 }
 
@@ -124,7 +89,7 @@ void TextStream::takeLine(std::size_t start, std::size_t end) {
     anyLine_ = true;
 }
 
-std::string_view TextStream::readline() {
+std::string_view TextStream::readLine() {
     while (true) {
         const std::size_t lineEnd = nextLineEnd(begin_);
         if (lineEnd < end_) {
@@ -214,7 +179,7 @@ void TextStream::takeFinalLine() {
     nextLineOffset_ = bufferOffset_ + end_;
 }
 
-bool TextStream::readlineContaining(std::span<const std::string_view> keys) {
+bool TextStream::readLineContaining(std::span<const std::string_view> keys) {
     while (true) {
         std::size_t hit = end_;
         for (const std::string_view key : keys) {
@@ -226,7 +191,7 @@ bool TextStream::readlineContaining(std::span<const std::string_view> keys) {
                 --start;
             }
             begin_ = start;
-            readline();
+            readLine();
             return true;
         }
         if (endOfFile_) {
@@ -276,73 +241,57 @@ void TextStream::forEachLineBetween(std::uint64_t from, std::uint64_t to,
         }
         return;
     }
-    TextStream range(path_, from, to);
-    while (!range.AtEndOfStream()) {
-        visit(range.readline());
+    TextStream range(source_, from, to);
+    while (!range.atEnd()) {
+        visit(range.readLine());
     }
 }
 
+// Counted from where the last count stopped, so that numbering lines in file order reads the
+// file once in all.
 long TextStream::lineNumber() const {
     if (!anyLine_) {
         return 0;
     }
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return 0;
+    if (lineOffset_ < countedTo_) {
+        countedTo_ = 0;
+        lineEndsBefore_ = 0;
+        countedAfterCr_ = false;
     }
     std::vector<char> block(kBlockSize);
-    std::uint64_t offset = 0;
-    long lineEnds = 0;
-    bool afterCarriageReturn = false;
-    while (offset < lineOffset_) {
+    while (countedTo_ < lineOffset_) {
         const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), lineOffset_ - offset));
-        const ssize_t count = ::read(fd, block.data(), wanted);
-        if (count <= 0) {
+            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), lineOffset_ - countedTo_));
+        const std::size_t count = source_.readAt(countedTo_, block.data(), wanted);
+        if (count == 0) {
             break;
         }
-        for (ssize_t i = 0; i < count; ++i) {
-            const char c = block[static_cast<std::size_t>(i)];
-            if (c == '\n' && !afterCarriageReturn) {
-                ++lineEnds;
-            } else if (c == '\r') {
-                ++lineEnds;
+        for (std::size_t i = 0; i < count; ++i) {
+            const char c = block[i];
+            if (c == '\r' || (c == '\n' && !countedAfterCr_)) {
+                ++lineEndsBefore_;
             }
-            afterCarriageReturn = c == '\r';
+            countedAfterCr_ = c == '\r';
         }
-        offset += static_cast<std::uint64_t>(count);
+        countedTo_ += count;
     }
-    ::close(fd);
-    return lineEnds + 1;
+    return lineEndsBefore_ + 1;
 }
 
-}  // namespace fp
 
-namespace fp {
-
-std::string lastLineOf(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    const off_t size = fd < 0 ? -1 : ::lseek(fd, 0, SEEK_END);
-    if (size < 0) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        throw RunEndingError("The listing \"" + path + "\" cannot be read: " + systemReason(),
-                             "Check that the file is a readable text file.");
-    }
-    const auto fileSize = static_cast<std::uint64_t>(size);
+std::string lastLineOf(ListingSource& source) {
+    const std::uint64_t fileSize = source.size();
     std::string tail;
     for (std::uint64_t length = 4096;; length *= 2) {
         const std::uint64_t start = fileSize > length ? fileSize - length : 0;
         tail.resize(static_cast<std::size_t>(fileSize - start));
         std::size_t got = 0;
         while (got < tail.size()) {
-            const ssize_t count =
-                ::pread(fd, tail.data() + got, tail.size() - got, static_cast<off_t>(start + got));
-            if (count <= 0) {
+            const std::size_t count = source.readAt(start + got, tail.data() + got, tail.size() - got);
+            if (count == 0) {
                 break;
             }
-            got += static_cast<std::size_t>(count);
+            got += count;
         }
         tail.resize(got);
         std::size_t end = tail.size();
@@ -357,7 +306,6 @@ std::string lastLineOf(const std::string& path) {
         const std::size_t lineEnd = tail.find_last_of("\r\n", end == 0 ? 0 : end - 1);
         const bool whole = lineEnd != std::string::npos && lineEnd < end;
         if (whole || start == 0) {
-            ::close(fd);
             const std::size_t lineStart = whole ? lineEnd + 1 : 0;
             return tail.substr(lineStart, end - lineStart);
         }

@@ -1,4 +1,4 @@
-// A listing opened as 8-bit text and read line by line, in large blocks, without holding it.
+// A listing read as 8-bit text line by line, in large blocks, without holding it.
 #pragma once
 
 #include <cstddef>
@@ -10,31 +10,32 @@
 #include <string_view>
 #include <vector>
 
+#include "reader/listing_source.h"
+
 namespace fp {
 
 // Lines end at LF, CRLF or CR; the line end is never part of a line, and a last line without
-// a line end is still a line. Any byte, NUL included, is text. The file is read in blocks of
-// 1 MB (a longer line grows the block), so memory does not depend on the file's size.
+// a line end is still a line. Any byte, NUL included, is text. The listing is read in blocks of
+// 1 MB (a longer line grows the block), so memory does not depend on the listing's size.
 class TextStream {
   public:
-    // Opens the file at its first line; a file that cannot be opened ends the run.
-    explicit TextStream(std::string path);
-    ~TextStream();
+    // Reads `source`, which must outlive the stream, from its first line.
+    explicit TextStream(ListingSource& source);
     TextStream(const TextStream&) = delete;
     TextStream& operator=(const TextStream&) = delete;
 
     // True when no line is left.
-    bool AtEndOfStream();
+    bool atEnd();
 
     // The next line; the view stays valid until the next read. At the end: the empty text.
-    std::string_view readline();
+    std::string_view readLine();
 
     // Reads on to the first line that holds one of `keys` and returns true with that line as
     // the line last read. Lines without a key are passed over quickly, without being split.
     // False at the end of the file; the line last read is then the file's last line.
-    bool readlineContaining(std::span<const std::string_view> keys);
-    bool readlineContaining(std::initializer_list<std::string_view> keys) {
-        return readlineContaining(std::span<const std::string_view>(keys.begin(), keys.size()));
+    bool readLineContaining(std::span<const std::string_view> keys);
+    bool readLineContaining(std::initializer_list<std::string_view> keys) {
+        return readLineContaining(std::span<const std::string_view>(keys.begin(), keys.size()));
     }
 
     // File offsets of the line last read and of the line after it.
@@ -43,7 +44,7 @@ class TextStream {
 
     // Calls `visit` with each line of the file between the offsets `from` and `to`, both line
     // starts, in order. They are taken from the block when it still holds them, else read
-    // again from the file.
+    // again from the source.
     void forEachLineBetween(std::uint64_t from, std::uint64_t to,
                             const std::function<void(std::string_view)>& visit);
 
@@ -53,13 +54,11 @@ class TextStream {
     // The 1-based number of the line last read; counted on demand, for messages.
     long lineNumber() const;
 
-    const std::string& path() const { return path_; }
-
-    void Close();
+    ListingSource& source() const { return source_; }
 
   private:
-    // The lines of the byte range [from, to) of the file, which begins at a line start.
-    TextStream(std::string path, std::uint64_t from, std::uint64_t to);
+    // The lines of the byte range [from, to) of the source, which begins at a line start.
+    TextStream(ListingSource& source, std::uint64_t from, std::uint64_t to);
 
     struct KeyHit {
         std::string_view key;
@@ -75,8 +74,7 @@ class TextStream {
     void holdLastCompleteLine(std::size_t cut);
     void takeFinalLine();
 
-    std::string path_;
-    int fd_ = -1;
+    ListingSource& source_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // first unread byte
     std::size_t end_ = 0;    // end of the bytes read into the buffer
@@ -95,10 +93,13 @@ class TextStream {
     bool anyLine_ = false;
     std::uint64_t nextLineOffset_ = 0;
     std::uint64_t readLimit_ = UINT64_MAX;  // file offset where reading stops
+    // Where lineNumber() last stopped counting, and the line ends it had counted before it.
+    mutable std::uint64_t countedTo_ = 0;
+    mutable long lineEndsBefore_ = 0;
+    mutable bool countedAfterCr_ = false;
 };
 
-// The last line of the file at `path` (empty for an empty file), read from its end. A file that
-// cannot be read ends the run.
-std::string lastLineOf(const std::string& path);
+// The last line of the listing (empty for an empty one), read from its end.
+std::string lastLineOf(ListingSource& source);
 
 }  // namespace fp

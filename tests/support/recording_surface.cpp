@@ -29,17 +29,17 @@ void RecordingSurface::circle(double x, double z, double radius) {
     record(Kind::Circle, x, z, radius);
 }
 
-double RecordingSurface::TextWidth(std::string_view text) {
+double RecordingSurface::textWidth(std::string_view text) {
     const double perCharacter = selected_ ? kSelectedCharWidth : ownCharWidth_;
     return perCharacter * static_cast<double>(text.size());
 }
 
-double RecordingSurface::TextHeight(std::string_view) {
+double RecordingSurface::textHeight(std::string_view) {
     return selected_ ? kSelectedLineHeight : ownLineHeight_;
 }
 
-void RecordingSurface::Print(std::string_view text) {
-    record(Kind::Print, CurrentX, CurrentY);
+void RecordingSurface::drawText(std::string_view text, double x, double z) {
+    record(Kind::Text, x, z);
     calls_.back().text = std::string(text);
     calls_.back().font = selected_;
 }

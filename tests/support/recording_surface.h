@@ -22,11 +22,11 @@ class RecordingSurface : public Surface {
     static constexpr double kSelectedCharWidth = 12;
     static constexpr double kSelectedLineHeight = 24;
 
-    enum class Kind { Clear, SetScale, Line, Circle, Print, SelectFont, RestoreOwnFont };
+    enum class Kind { Clear, SetScale, Line, Circle, Text, SelectFont, RestoreOwnFont };
 
     // One call. Line: (x1, z1)-(x2, z2). Circle: centre (x1, z1), radius in x2. SetScale: left,
-    // top, right, bottom in x1, z1, x2, z2. Print: (CurrentX, CurrentY) in (x1, z1), the text,
-    // and the selected font if any. SelectFont: the font.
+    // top, right, bottom in x1, z1, x2, z2. Text: its cell's top-left in (x1, z1), the text, and
+    // the selected font if any. SelectFont: the font.
     struct Call {
         Kind kind = Kind::Clear;
         double x1 = 0;
@@ -43,9 +43,9 @@ class RecordingSurface : public Surface {
     void setScale(double left, double top, double right, double bottom) override;
     void line(double x1, double z1, double x2, double z2) override;
     void circle(double x, double z, double radius) override;
-    double TextWidth(std::string_view text) override;
-    double TextHeight(std::string_view text) override;
-    void Print(std::string_view text) override;
+    double textWidth(std::string_view text) override;
+    double textHeight(std::string_view text) override;
+    void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override;
     double twipsPerPixelY() const override { return twipsPerPixel_; }
@@ -58,7 +58,7 @@ class RecordingSurface : public Surface {
     const std::vector<Call>& calls() const { return calls_; }
     // The calls of one kind, in order.
     std::vector<Call> callsOf(Kind kind) const;
-    std::vector<Call> prints() const { return callsOf(Kind::Print); }
+    std::vector<Call> texts() const { return callsOf(Kind::Text); }
     std::vector<Call> lines() const { return callsOf(Kind::Line); }
     std::vector<Call> circles() const { return callsOf(Kind::Circle); }
     void forget() { calls_.clear(); }

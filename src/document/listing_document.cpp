@@ -1,0 +1,53 @@
+// Reading a listing into a document: structure, grid, loads and designs, framing.
+#include "document/listing_document.h"
+
+#include "model/listing_error.h"
+#include "reader/loads_reader.h"
+#include "reader/structure_reader.h"
+
+namespace fp {
+namespace {
+
+// A failure that does not name the listing yet is told which one it is about.
+ListingError inListing(const ListingError& failure, const std::string& name) {
+    if (failure.isVerbatim() || failure.statement().find(name) != std::string::npos) {
+        return failure;
+    }
+    return ListingError(failure.statement() + " in \"" + name + "\"", failure.advice(),
+                        failure.line());
+}
+
+}  // namespace
+
+ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
+    try {
+        ListingDocument document;
+        document.name = listing.name();
+        Structure structure = readStructure(listing);
+        document.grid = buildGrid(structure.joints);
+        const PlanExtent extent{document.grid.x.first(), document.grid.x.last(),
+                                document.grid.z.first(), document.grid.z.last()};
+        LoadsAndDesigns loads = readLoadsAndDesigns(listing, extent, messages);
+        orientMembers(structure.members, structure.joints);
+
+        document.joints = std::move(structure.joints);
+        document.members = std::move(structure.members);
+        document.designRows = std::move(loads.designRows);
+        document.floorLoads = std::move(loads.floorLoads);
+        document.floorIntensities = std::move(loads.floorIntensities);
+        document.memberLoads = std::move(loads.memberLoads);
+        document.floorIntensities.sortAscending();
+        document.memberLoads.sortAscending();
+        document.framing = deriveFrames(document.grid, document.members, document.designRows);
+        return document;
+    } catch (const ListingError& failure) {
+        throw inListing(failure, listing.name());
+    }
+}
+
+ListingDocument openListing(const std::string& path, MessageSink& messages) {
+    const auto listing = openListingFile(path);
+    return readListing(*listing, messages);
+}
+
+}  // namespace fp

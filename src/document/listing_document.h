@@ -1,0 +1,48 @@
+// The listing document: everything read from one analysis listing, and the grid and framing
+// derived from it. It is built whole by openListing and never changes afterwards.
+#pragma once
+
+#include <string>
+
+#include "grid/framing.h"
+#include "grid/grid.h"
+#include "model/records.h"
+#include "reader/listing_source.h"
+#include "reader/message_sink.h"
+
+namespace fp {
+
+struct ListingDocument {
+    // The listing's path (or name) as it was given.
+    std::string name;
+
+    JointList joints{"joints"};
+    // Oriented: every member runs from its lower joint to its higher one.
+    MemberList members{"members"};
+    DesignRowList designRows{"beam design blocks"};
+    FloorLoadList floorLoads{"floor loads"};
+    // Both ascending.
+    LoadValueList floorIntensities{"distinct floor-load intensities"};
+    LoadValueList memberLoads{"distinct member-load values"};
+
+    Grid grid;
+    Framing framing;
+
+    const DesignRow& designRow(DesignRowNumber number) const {
+        return designRows[static_cast<std::size_t>(number - 1)];
+    }
+    int levelCount() const { return grid.levelCount(); }
+    // The height of a level (1 .. levelCount()) in hundredths of a metre.
+    float levelHeight(int level) const { return grid.y.at(level); }
+};
+
+// Reads the listing at `path`: its structure, then the grid of its joints, its loads and beam
+// designs, and last the framing of every level. Messages shown while reading go to `messages`
+// and the reading goes on. A listing that cannot be read or held throws ListingError, whose
+// message names the listing and, where there is one, the line; no document is made then.
+ListingDocument openListing(const std::string& path, MessageSink& messages);
+
+// The same for a listing already open as a source (a file, or bytes in memory).
+ListingDocument readListing(ListingSource& listing, MessageSink& messages);
+
+}  // namespace fp

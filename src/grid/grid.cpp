@@ -1,0 +1,39 @@
+// Builds the coordinate grid from the joints.
+#include "grid/grid.h"
+
+#include <algorithm>
+
+namespace fp {
+namespace {
+
+// The line number of `coordinate` on a sorted axis that holds it.
+int lineOf(const GridAxis& axis, float coordinate) {
+    const auto& values = axis.values();
+    return static_cast<int>(std::lower_bound(values.begin(), values.end(), coordinate) -
+                            values.begin()) +
+           1;
+}
+
+}  // namespace
+
+Grid buildGrid(const JointList& joints) {
+    Grid grid;
+    for (const Joint& joint : joints) {
+        grid.x.addIfAbsent(joint.x);
+        grid.y.addIfAbsent(joint.y);
+        grid.z.addIfAbsent(joint.z);
+    }
+    grid.x.sortAscending();
+    grid.y.sortAscending();
+    grid.z.sortAscending();
+
+    grid.joints = GridMap<int16_t>(grid.x.count(), grid.y.count(), grid.z.count());
+    // In reading order, so that of several joints at one point the last one stays.
+    for (const Joint& joint : joints) {
+        grid.joints.at(lineOf(grid.x, joint.x), lineOf(grid.y, joint.y), lineOf(grid.z, joint.z)) =
+            joint.number;
+    }
+    return grid;
+}
+
+}  // namespace fp

@@ -1,0 +1,31 @@
+// The distinct coordinates of the joints along one axis: the grid lines, numbered from 1.
+#pragma once
+
+#include <cstddef>
+
+#include "model/records.h"
+
+namespace fp {
+
+// Coordinates in hundredths of a metre, ascending once the grid is built. Line 1 is the lowest;
+// along Y the lines are the building's levels.
+class GridAxis {
+  public:
+    explicit GridAxis(const char* things) : values_(things) {}
+
+    int count() const { return static_cast<int>(values_.size()); }
+    // The coordinate of line 1 .. count().
+    float at(int line) const { return values_[static_cast<std::size_t>(line - 1)]; }
+    // The outermost lines; an axis without lines is taken as one line at 0.
+    float first() const { return values_.empty() ? 0 : values_[0]; }
+    float last() const { return values_.empty() ? 0 : values_[values_.size() - 1]; }
+
+    void addIfAbsent(int16_t coordinate) { values_.addIfAbsent(coordinate); }
+    void sortAscending() { values_.sortAscending(); }
+    const ValueList<kMaxGridLines>& values() const { return values_; }
+
+  private:
+    ValueList<kMaxGridLines> values_;
+};
+
+}  // namespace fp

@@ -1,0 +1,62 @@
+// The records a listing is read into: joints, members, beam designs and floor loads.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "model/bounded_list.h"
+#include "model/value_list.h"
+
+namespace fp {
+
+// A joint of the JOINT COORDINATES section; coordinates in hundredths of a metre, so that the
+// 16 bits hold -327.68 m to 327.67 m.
+struct Joint {
+    int16_t number = 0;
+    int16_t x = 0;
+    int16_t y = 0;
+    int16_t z = 0;
+};
+
+// A member of the MEMBER INCIDENCES section, by the numbers of its two joints. Once read, every
+// member runs from its lower joint to its higher one.
+struct Member {
+    int32_t number = 0;
+    int32_t start = 0;
+    int32_t end = 0;
+};
+
+// One beam design block: the member it designs and its length as printed, in millimetres.
+struct DesignRow {
+    int32_t member = 0;
+    int32_t lengthMm = 0;
+};
+
+// One downward floor-load command; the intensity is its absolute value, the ranges in metres.
+struct FloorLoad {
+    std::string caseTitle;  // the load-case number of the latest load-case header, as written
+    float intensity = 0;
+    float y1 = 0;
+    float y2 = 0;
+    float x1 = 0;
+    float x2 = 0;
+    float z1 = 0;
+    float z2 = 0;
+};
+
+inline constexpr std::size_t kMaxJoints = 9000;
+inline constexpr std::size_t kMaxMembers = 9000;
+inline constexpr std::size_t kMaxDesignRows = 2500;
+inline constexpr std::size_t kMaxFloorLoads = 1000;
+inline constexpr std::size_t kMaxLoadValues = 20;
+inline constexpr std::size_t kMaxGridLines = 100;
+
+using JointList = BoundedList<Joint, kMaxJoints>;
+using MemberList = BoundedList<Member, kMaxMembers>;
+using DesignRowList = BoundedList<DesignRow, kMaxDesignRows>;
+using FloorLoadList = BoundedList<FloorLoad, kMaxFloorLoads>;
+// The distinct floor-load intensities, or member-load values.
+using LoadValueList = ValueList<kMaxLoadValues>;
+
+}  // namespace fp

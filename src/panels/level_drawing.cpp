@@ -1,0 +1,17 @@
+// A level's plan, then its floor loads when they are on show.
+#include "panels/level_drawing.h"
+
+#include "panels/panel_labels.h"
+#include "plan/beam_plan.h"
+
+namespace fp {
+
+PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface) {
+    PickBoxes boxes = drawBeamPlan(document, view, surface);
+    if (view.mode == LoadMode::Floor) {
+        writePanelLabels(document, view, surface);
+    }
+    return boxes;
+}
+
+}  // namespace fp

@@ -1,0 +1,23 @@
+// The label of a slab panel: its shown floor loads, then its spans, written at its centre.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/listing_document.h"
+#include "panels/panel_loads.h"
+#include "plan/plan_view.h"
+#include "plan/surface.h"
+
+namespace fp {
+
+// The lines written at a panel's centre, top to bottom: one per acting load whose intensity the
+// view shows, with " (title)" when the view shows load-case titles, then "<spanX> X <spanZ>".
+std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView& view);
+
+// Finds the panels of the view's level and writes each one's label lines centred on the panel's
+// centre, the first a line height above it and each further line one lower, in the surface's
+// current font.
+void writePanelLabels(const ListingDocument& document, const PlanView& view, Surface& surface);
+
+}  // namespace fp

@@ -1,0 +1,117 @@
+// Draws the beams of one level and records where each one can be picked.
+#include "plan/beam_plan.h"
+
+#include <string>
+
+#include "model/listing_error.h"
+#include "model/number_text.h"
+#include "model/rounding.h"
+#include "plan/level_beams.h"
+#include "plan/text_placement.h"
+
+namespace fp {
+namespace {
+
+constexpr float kRotatedUpward = 900;
+// Half the width of a +Z beam's pick box, and its inset from each end, in plan units.
+constexpr float kZBoxHalfWidth = 50;
+
+// The text measures every label position is derived from, in plan units.
+struct TextMeasures {
+    int16_t digitWidth;      // w: width of "8"
+    int16_t halfLineHeight;  // h: half the height of "8"
+};
+
+TextMeasures measure(Surface& surface) {
+    return {roundToInt16(surface.textWidth("8"), "width of a digit on the plan"),
+            roundToInt16(surface.textHeight("8") / 2, "height of a digit on the plan")};
+}
+
+class LevelDrawing {
+  public:
+    LevelDrawing(const ListingDocument& document, const PlanView& view, Surface& surface)
+        : document_(document), view_(view), surface_(surface), measures_(measure(surface)) {}
+
+    PickBoxes draw() {
+        for (const LevelBeam& beam : beamsOfLevel(document_, view_.level)) {
+            if (beam.direction == BeamDirection::PlusX) {
+                drawXBeam(beam);
+            } else {
+                drawZBeam(beam);
+            }
+        }
+        return std::move(boxes_);
+    }
+
+  private:
+    static float lengthOf(const LevelBeam& beam) {
+        // Millimetres as printed, to hundredths of a metre.
+        return static_cast<float>(beam.lengthMm) / 10;
+    }
+
+    static std::string memberLabel(const LevelBeam& beam) {
+        return "B: " + std::to_string(beam.member);
+    }
+
+    float w() const { return measures_.digitWidth; }
+    float h() const { return measures_.halfLineHeight; }
+
+    void drawXBeam(const LevelBeam& beam) {
+        const float x1 = beam.x;
+        const float z1 = beam.z;
+        const float length = lengthOf(beam);
+        const float anchorX = x1 + length / 2;
+        const float anchorZ = z1 - h();
+        if (view_.showsMemberNumbers()) {
+            writeAligned(surface_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
+        }
+        surface_.line(x1, z1, x1 + length, z1);
+        surface_.circle(x1, z1, h() / 10);
+        const int serial = addBox({x1 + w(), z1 - h(), x1 + length - w(), z1 + h()});
+        writeAligned(surface_, std::to_string(serial), anchorX, anchorZ, Alignment::Centre);
+    }
+
+    void drawZBeam(const LevelBeam& beam) {
+        const float x1 = beam.x;
+        const float z1 = beam.z;
+        const float length = lengthOf(beam);
+        const float anchorX = x1 - w();
+        const float anchorZ = z1 + length / 2;
+        if (view_.showsMemberNumbers()) {
+            writeRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
+        }
+        surface_.line(x1, z1, x1, z1 + length);
+        surface_.circle(x1, z1, h() / 10);
+        const int serial = addBox({x1 - kZBoxHalfWidth, z1 + kZBoxHalfWidth, x1 + kZBoxHalfWidth,
+                                   z1 + length - kZBoxHalfWidth});
+        writeRotated(surface_, std::to_string(serial), anchorX, anchorZ, kRotatedUpward);
+    }
+
+    int addBox(const PickBox& box) {
+        if (boxes_.size() >= kMaxBeamsOnALevel) {
+            const std::string limit = std::to_string(kMaxBeamsOnALevel);
+            throw ListingError(
+                "Level " + std::to_string(view_.level) + " (at " +
+                    valueText(static_cast<float>(metres(document_.levelHeight(view_.level)))) +
+                    " m) has more than " + limit + " beams to draw",
+                "The plan shows at most " + limit + " beams on one level.");
+        }
+        boxes_.push_back(box);
+        return static_cast<int>(boxes_.size());
+    }
+
+    const ListingDocument& document_;
+    const PlanView& view_;
+    Surface& surface_;
+    TextMeasures measures_;
+    PickBoxes boxes_;
+};
+
+}  // namespace
+
+PickBoxes drawBeamPlan(const ListingDocument& document, const PlanView& view, Surface& surface) {
+    surface.clear();
+    return LevelDrawing(document, view, surface).draw();
+}
+
+}  // namespace fp

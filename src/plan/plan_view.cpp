@@ -1,0 +1,24 @@
+// What a plan shows.
+#include "plan/plan_view.h"
+
+#include <algorithm>
+
+#include "document/startup_texts.h"
+
+namespace fp {
+
+bool PlanView::showsIntensity(float intensity) const {
+    return std::find(shownIntensities.begin(), shownIntensities.end(), intensity) !=
+           shownIntensities.end();
+}
+
+PlanView startUpView(const ListingDocument& document, char decimalSeparator) {
+    PlanView view;
+    view.level = startLevel(document);
+    view.shownIntensities.assign(document.floorIntensities.begin(),
+                                 document.floorIntensities.end());
+    view.decimalSeparator = decimalSeparator;
+    return view;
+}
+
+}  // namespace fp

@@ -1,0 +1,37 @@
+// What a plan shows: the level, the load mode and the annotations. The window, the exports and
+// printing each hold one and draw the same level through it.
+#pragma once
+
+#include <vector>
+
+#include "document/listing_document.h"
+
+namespace fp {
+
+enum class LoadMode {
+    Floor,   // every slab panel labelled with its floor loads and spans
+    Member,  // the beams only, with their member numbers when asked for
+};
+
+struct PlanView {
+    // The level on show, 1 .. the document's level count (0 for a listing without joints).
+    int level = 0;
+    LoadMode mode = LoadMode::Floor;
+    // The floor-load intensities whose loads are written on the panels.
+    std::vector<float> shownIntensities;
+    // The load-case title after each floor load ("LOAD TYPE").
+    bool loadCaseTitles = true;
+    // "B: " and the member number on every beam, in member-load mode only ("Beem Nos").
+    bool memberNumbers = false;
+    // Written in the numbers of the panel labels and captions.
+    char decimalSeparator = '.';
+
+    bool showsIntensity(float intensity) const;
+    bool showsMemberNumbers() const { return mode == LoadMode::Member && memberNumbers; }
+};
+
+// The view the window opens with: the start level in floor-load mode, every intensity and the
+// load-case titles shown, no member numbers.
+PlanView startUpView(const ListingDocument& document, char decimalSeparator = '.');
+
+}  // namespace fp

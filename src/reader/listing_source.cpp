@@ -1,0 +1,108 @@
+// Listing bytes from a file or from memory, through the standard library only.
+#include "reader/listing_source.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "model/listing_error.h"
+
+namespace fp {
+namespace {
+
+ListingError cannotRead(const std::string& path, const std::string& reason) {
+    return ListingError("The listing \"" + path + "\" cannot be read: " + reason,
+                        "Check that the file is a readable text file.");
+}
+
+class FileSource : public ListingSource {
+  public:
+    explicit FileSource(const std::string& path) : path_(path) {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        const fs::file_status status = fs::status(fs::path(path), error);
+        if (error || !fs::exists(status)) {
+            throw ListingError("The listing \"" + path + "\" cannot be opened: " +
+                                   (error ? error.message() : std::string("No such file or directory")),
+                               "Check the file name and that the file may be read.");
+        }
+        if (!fs::is_regular_file(status)) {
+            throw ListingError("\"" + path + "\" is not a listing file but " +
+                                   (fs::is_directory(status) ? "a folder" : "a device or pipe"),
+                               "Choose the analysis output listing, a plain text file.");
+        }
+        size_ = fs::file_size(fs::path(path), error);
+        file_.open(fs::path(path), std::ios::binary);
+        if (error || !file_) {
+            throw ListingError("The listing \"" + path + "\" cannot be opened",
+                               "Check the file name and that the file may be read.");
+        }
+    }
+
+    std::size_t readAt(std::uint64_t offset, char* into, std::size_t size) override {
+        if (offset >= size_ || size == 0) {
+            return 0;
+        }
+        if (offset != position_) {
+            file_.clear();
+            file_.seekg(static_cast<std::streamoff>(offset));
+        }
+        file_.read(into, static_cast<std::streamsize>(size));
+        const auto count = static_cast<std::size_t>(file_.gcount());
+        if (file_.bad() || (count == 0 && !file_.eof())) {
+            throw cannotRead(path_, "the file could not be read to its end");
+        }
+        position_ = offset + count;
+        if (!file_) {
+            file_.clear();
+            position_ = UINT64_MAX;
+        }
+        return count;
+    }
+
+    std::uint64_t size() const override { return size_; }
+    const std::string& name() const override { return path_; }
+
+  private:
+    std::string path_;
+    std::ifstream file_;
+    std::uint64_t size_ = 0;
+    std::uint64_t position_ = 0;
+};
+
+class MemorySource : public ListingSource {
+  public:
+    MemorySource(std::string_view bytes, std::string name)
+        : bytes_(bytes), name_(std::move(name)) {}
+
+    std::size_t readAt(std::uint64_t offset, char* into, std::size_t size) override {
+        if (offset >= bytes_.size()) {
+            return 0;
+        }
+        const std::size_t count =
+            std::min<std::size_t>(size, bytes_.size() - static_cast<std::size_t>(offset));
+        std::memcpy(into, bytes_.data() + offset, count);
+        return count;
+    }
+
+    std::uint64_t size() const override { return bytes_.size(); }
+    const std::string& name() const override { return name_; }
+
+  private:
+    std::string_view bytes_;
+    std::string name_;
+};
+
+}  // namespace
+
+std::unique_ptr<ListingSource> openListingFile(const std::string& path) {
+    return std::make_unique<FileSource>(path);
+}
+
+std::unique_ptr<ListingSource> listingInMemory(std::string_view bytes, std::string name) {
+    return std::make_unique<MemorySource>(bytes, std::move(name));
+}
+
+}  // namespace fp

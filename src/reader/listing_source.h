@@ -1,0 +1,33 @@
+// Where a listing's bytes come from: a file on disk, or text already in memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace fp {
+
+// The bytes of one listing, read by position so that a reader may go back over them.
+class ListingSource {
+  public:
+    virtual ~ListingSource() = default;
+
+    // Copies up to `size` bytes from `offset` into `into` and returns how many; fewer only at
+    // the end. A read that fails throws ListingError.
+    virtual std::size_t readAt(std::uint64_t offset, char* into, std::size_t size) = 0;
+    // The number of bytes.
+    virtual std::uint64_t size() const = 0;
+    // The name messages give the listing: its path as given.
+    virtual const std::string& name() const = 0;
+};
+
+// The listing in the file at `path`. A path that is not a readable regular file throws
+// ListingError: a folder, a device or a pipe is refused before it is opened.
+std::unique_ptr<ListingSource> openListingFile(const std::string& path);
+
+// A listing held in memory under `name`; `bytes` must outlive the source.
+std::unique_ptr<ListingSource> listingInMemory(std::string_view bytes, std::string name);
+
+}  // namespace fp

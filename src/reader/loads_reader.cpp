@@ -1,0 +1,117 @@
+// The floor loads, the beam designs and the member loads, read side by side in one scan.
+#include "reader/loads_reader.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "model/listing_error.h"
+#include "reader/design_scan_pass.h"
+#include "reader/floor_load_pass.h"
+#include "reader/member_load_pass.h"
+
+namespace fp {
+namespace {
+
+bool holdsAny(std::string_view line, std::span<const std::string_view> keys) {
+    for (const std::string_view key : keys) {
+        if (line.find(key) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The number of the listing's last line, the line the design scan starts from.
+long lastLineNumber(ListingSource& listing) {
+    TextStream stream(listing);
+    while (!stream.atEnd()) {
+        stream.readLine();
+    }
+    return stream.lineNumber();
+}
+
+// The passes in their order, and the failure of the first of them to fail.
+class PassesInTurn {
+  public:
+    explicit PassesInTurn(std::array<SideBySidePass*, 3> passes) : passes_(passes) {}
+
+    // Runs `step` for pass i while it is running; a failure, tied to the line `lineOf` counts,
+    // ends pass i and every later pass, which would never have run.
+    template <typename Step, typename LineOf>
+    void run(std::size_t i, Step step, LineOf lineOf) {
+        if (ended_ <= i) {
+            return;
+        }
+        try {
+            step(*passes_[i]);
+        } catch (const ListingError& failure) {
+            failure_ = failure.atLine(lineOf());
+            ended_ = i;
+        }
+    }
+
+    std::size_t count() const { return passes_.size(); }
+    bool running(std::size_t i) const { return i < ended_; }
+    SideBySidePass& pass(std::size_t i) { return *passes_[i]; }
+
+    // Shows the messages of the passes that ran, in order, then ends the run if one failed.
+    void finish(MessageSink& sink) const {
+        for (std::size_t i = 0; i < passes_.size() && i <= ended_; ++i) {
+            for (const std::string& message : passes_[i]->messages()) {
+                sink.show(message);
+            }
+        }
+        if (failure_) {
+            throw *failure_;
+        }
+    }
+
+  private:
+    std::array<SideBySidePass*, 3> passes_;
+    std::size_t ended_ = 3;
+    std::optional<ListingError> failure_;
+};
+
+}  // namespace
+
+LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& extent,
+                                    MessageSink& messages) {
+    LoadsAndDesigns read;
+    FloorLoadPass floorLoads(read.floorLoads, read.floorIntensities, extent);
+    DesignScanPass designs(read.designRows, lastLineOf(listing));
+    MemberLoadPass memberLoads(read.memberLoads);
+    PassesInTurn passes({&floorLoads, &designs, &memberLoads});
+
+    TextStream stream(listing);
+    for (std::size_t i = 0; i < passes.count(); ++i) {
+        passes.run(
+            i, [](SideBySidePass& pass) { pass.start(); },
+            [&listing] { return lastLineNumber(listing); });
+    }
+    std::vector<std::string_view> keys;
+    while (true) {
+        keys.clear();
+        for (std::size_t i = 0; i < passes.count(); ++i) {
+            if (passes.running(i)) {
+                const auto wanted = passes.pass(i).keys();
+                keys.insert(keys.end(), wanted.begin(), wanted.end());
+            }
+        }
+        if (keys.empty() || !stream.readLineContaining(keys)) {
+            break;
+        }
+        const std::string_view line = stream.lastLine();
+        for (std::size_t i = 0; i < passes.count(); ++i) {
+            if (passes.running(i) && holdsAny(line, passes.pass(i).keys())) {
+                passes.run(
+                    i, [&](SideBySidePass& pass) { pass.take(line, stream); },
+                    [&stream] { return stream.lineNumber(); });
+            }
+        }
+    }
+    passes.finish(messages);
+    return read;
+}
+
+}  // namespace fp

@@ -1,0 +1,34 @@
+// The loads and beam designs of a listing: floor loads, beam design blocks, member loads.
+#pragma once
+
+#include "model/records.h"
+#include "reader/listing_source.h"
+#include "reader/message_sink.h"
+
+namespace fp {
+
+struct LoadsAndDesigns {
+    FloorLoadList floorLoads{"floor loads"};
+    LoadValueList floorIntensities{"distinct floor-load intensities"};
+    DesignRowList designRows{"beam design blocks"};
+    LoadValueList memberLoads{"distinct member-load values"};
+};
+
+// The plan's outermost grid lines, in hundredths of a metre: a floor load written without X
+// and Z ranges covers them.
+struct PlanExtent {
+    float firstX = 0;
+    float lastX = 0;
+    float firstZ = 0;
+    float lastZ = 0;
+};
+
+// Reads the floor loads (after the load-case headers), the beam design blocks and the uniform
+// member loads, each from the listing's first line to its last as if alone, in one reading of
+// the listing. The messages of the three go to `messages` in that order once the reading is
+// over; the first of them to fail throws its ListingError after the messages of the ones before
+// it, as if they had run in turn. Distinct values keep the order they first appear in.
+LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& extent,
+                                    MessageSink& messages);
+
+}  // namespace fp

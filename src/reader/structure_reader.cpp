@@ -1,0 +1,224 @@
+// The unit line, the joint coordinates and the member incidences, and the members' orientation.
+#include "reader/structure_reader.h"
+
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/listing_error.h"
+#include "model/rounding.h"
+#include "reader/text_primitives.h"
+#include "reader/text_stream.h"
+
+namespace fp {
+namespace {
+
+constexpr std::string_view kUnitKey = "UNIT";
+constexpr std::string_view kJointKey = "JOINT COORDINATES";
+constexpr std::string_view kMemberKey = "MEMBER INCIDENCES";
+constexpr const char* kUnitMessage = "Change the units to Kn Meter ";
+
+// The listing read from its top, and the line last read, which carries from one section to the
+// next: the line that ends the joint section is the first tested for the member section.
+class SectionReading {
+  public:
+    explicit SectionReading(ListingSource& listing) : listing_(listing), stream_(listing) {}
+
+    const std::string& currentLine() const { return currentLine_; }
+    std::string& currentLine() { return currentLine_; }
+    long lineNumber() const { return stream_.lineNumber(); }
+
+    // Reads on to the next line holding `key`; false at the end of the listing.
+    bool readLineContaining(std::string_view key) {
+        const bool found = stream_.readLineContaining({key});
+        currentLine_.assign(stream_.lastLine());
+        return found;
+    }
+
+    // Reads on to the next line of a section that starts with a number and holds a value after
+    // it; the position of that value in the current line, or 0 when the section has ended (a
+    // line with its echo number alone, or the end of the listing).
+    int nextSectionValue() {
+        while (!stream_.atEnd()) {
+            currentLine_.assign(stream_.readLine());
+            const std::string_view line = currentLine_;
+            if (leadingNumber(line) == 0) {
+                continue;
+            }
+            const int afterEcho = skipNumber(line, skipToNumber(line, 1));
+            const int value = skipToNumber(line, afterEcho);
+            return value <= static_cast<int>(line.size()) ? value : 0;
+        }
+        return 0;
+    }
+
+    ListingError missingSection(std::string_view what, std::string_view where) const {
+        return ListingError("The listing \"" + listing_.name() + "\" has no line with \"" +
+                                std::string(what) + "\"" + std::string(where),
+                            "FramePlan reads the unit line, then the joint coordinates, then the "
+                            "member incidences of the analysis input.");
+    }
+
+  private:
+    ListingSource& listing_;
+    TextStream stream_;
+    std::string currentLine_;
+};
+
+// A value printed with a negative exponent is taken as zero: every blank-separated piece
+// holding "E-" becomes "0.0".
+void zeroNegativeExponents(std::string& line) {
+    if (line.find("E-") == std::string::npos) {
+        return;
+    }
+    std::string replaced;
+    replaced.reserve(line.size());
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t blank = line.find(' ', start);
+        const std::string_view piece = std::string_view(line).substr(
+            start, blank == std::string::npos ? std::string::npos : blank - start);
+        replaced += piece.find("E-") == std::string_view::npos ? piece : "0.0";
+        if (blank == std::string::npos) {
+            break;
+        }
+        replaced += ' ';
+        start = blank + 1;
+    }
+    line = replaced;
+}
+
+// The value of the run at `position`: the number read up to the next blank.
+double runValue(std::string_view line, int position) {
+    const std::string_view rest = line.substr(static_cast<std::size_t>(position - 1));
+    return leadingNumber(rest.substr(0, rest.find(' ')));
+}
+
+// Only the joint section takes values printed with a negative exponent as zero.
+enum class NegativeExponents { Kept, Zeroed };
+
+// Reads a section's values, those after each line's echo number, into records of `columns`
+// values. The values flow through the columns regardless of line breaks, so a record may span
+// two lines and several records may share one. `store(record, column, value)` fills the record.
+// The section starts with one empty record, which a section without values leaves as it is, and
+// a new one follows every `columns` values.
+template <typename Record, std::size_t Limit, typename StoreValue>
+void readSectionRecords(SectionReading& reading, BoundedList<Record, Limit>& records, int columns,
+                        NegativeExponents exponents, StoreValue store) {
+    records.add(Record{});
+    int column = 0;
+    while (reading.nextSectionValue() > 0) {
+        if (exponents == NegativeExponents::Zeroed) {
+            zeroNegativeExponents(reading.currentLine());
+        }
+        const std::string_view line = reading.currentLine();
+        const int lineEnd = static_cast<int>(line.size()) + 1;
+        int position = skipToNumber(line, skipNumber(line, skipToNumber(line, 1)));
+        for (; position < lineEnd; position = skipToNumber(line, skipNumber(line, position))) {
+            if (column >= columns) {
+                column = 0;
+                records.add(Record{});
+            }
+            store(records.back(), column, runValue(line, position));
+            ++column;
+        }
+    }
+}
+
+void readUnits(SectionReading& reading) {
+    if (!reading.readLineContaining(kUnitKey)) {
+        throw reading.missingSection(kUnitKey, "");
+    }
+    const std::string& line = reading.currentLine();
+    // The four characters after "UNIT" and one blank.
+    const std::size_t unitStart = line.find(kUnitKey) + kUnitKey.size() + 1;
+    const std::string unit = unitStart < line.size() ? line.substr(unitStart, 4) : "";
+    if (unit != "METE") {
+        throw ListingError::verbatim(kUnitMessage);
+    }
+}
+
+void readJoints(SectionReading& reading, JointList& joints) {
+    if (!reading.readLineContaining(kJointKey)) {
+        throw reading.missingSection(kJointKey, " after its unit line");
+    }
+    readSectionRecords(reading, joints, 4, NegativeExponents::Zeroed,
+                       [](Joint& joint, int column, double value) {
+                           if (column == 0) {
+                               joint.number = roundToInt16(value, "joint number");
+                               return;
+                           }
+                           const int16_t hundredths =
+                               roundToInt16(value * 100, "joint coordinate in hundredths of a metre");
+                           (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
+                       });
+}
+
+void readMembers(SectionReading& reading, MemberList& members) {
+    if (reading.currentLine().find(kMemberKey) == std::string::npos &&
+        !reading.readLineContaining(kMemberKey)) {
+        throw reading.missingSection(kMemberKey, " after its joint coordinates");
+    }
+    readSectionRecords(reading, members, 3, NegativeExponents::Kept,
+                       [](Member& member, int column, double value) {
+                           const char* what =
+                               column == 0 ? "member number" : "joint number of a member";
+                           const int32_t number = roundToInt32(value, what);
+                           (column == 0 ? member.number : column == 1 ? member.start : member.end) =
+                               number;
+                       });
+}
+
+constexpr int kJointNumbers = std::numeric_limits<uint16_t>::max() + 1;
+constexpr int kJointNumberOffset = -std::numeric_limits<int16_t>::min();
+
+// The first joint of every joint number, by its position in the list plus one, 0 where a number
+// has none; built once so that each member's ends are found at once.
+std::vector<int> firstJointByNumber(const JointList& joints) {
+    std::vector<int> positions(kJointNumbers, 0);
+    for (std::size_t i = joints.size(); i > 0; --i) {
+        positions[static_cast<std::size_t>(joints[i - 1].number + kJointNumberOffset)] =
+            static_cast<int>(i);
+    }
+    return positions;
+}
+
+// The joint numbered `number`; one at the origin when there is none. A number outside the 16-bit
+// range names no joint.
+Joint jointNumbered(const JointList& joints, const std::vector<int>& positions, int32_t number) {
+    if (number < std::numeric_limits<int16_t>::min() ||
+        number > std::numeric_limits<int16_t>::max()) {
+        return {};
+    }
+    const int position = positions[static_cast<std::size_t>(number + kJointNumberOffset)];
+    return position > 0 ? joints[static_cast<std::size_t>(position - 1)] : Joint{};
+}
+
+}  // namespace
+
+Structure readStructure(ListingSource& listing) {
+    Structure structure;
+    SectionReading reading(listing);
+    try {
+        readUnits(reading);
+        readJoints(reading, structure.joints);
+        readMembers(reading, structure.members);
+    } catch (const ListingError& failure) {
+        throw failure.atLine(reading.lineNumber());
+    }
+    return structure;
+}
+
+void orientMembers(MemberList& members, const JointList& joints) {
+    const std::vector<int> positions = firstJointByNumber(joints);
+    for (Member& member : members) {
+        const Joint start = jointNumbered(joints, positions, member.start);
+        const Joint end = jointNumbered(joints, positions, member.end);
+        if (start.x > end.x || start.y > end.y || start.z > end.z) {
+            std::swap(member.start, member.end);
+        }
+    }
+}
+
+}  // namespace fp
