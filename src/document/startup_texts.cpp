@@ -24,8 +24,7 @@ std::vector<std::string> levelLabels(const ListingDocument& document) {
     return labels;
 }
 
-std::vector<std::string> intensityCaptions(const ListingDocument& document,
-                                           char decimalSeparator) {
+std::vector<std::string> intensityCaptions(const ListingDocument& document, char decimalSeparator) {
     std::vector<std::string> captions;
     for (const float intensity : document.floorIntensities) {
         captions.push_back(valueText(intensity, decimalSeparator));

@@ -18,8 +18,9 @@ Int roundChecked(double value, const std::string& what, const char* rangeText) {
           rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
         char shown[32];
         std::snprintf(shown, sizeof shown, "%.10g", value);
-        throw ListingError("The " + what + " " + shown + " is outside the range the program can hold",
-                           std::string("Values must lie within ") + rangeText + ".");
+        throw ListingError(
+            "The " + what + " " + shown + " is outside the range the program can hold",
+            std::string("Values must lie within ") + rangeText + ".");
     }
     return static_cast<Int>(rounded);
 }

@@ -32,13 +32,12 @@ ListingError tooManyPanels(const ListingDocument& document, int level) {
 ListingError tooManyPanelLoads(const ListingDocument& document, int level, const Panel& panel) {
     const std::string limit = std::to_string(kMaxLoadsOnAPanel);
     const Grid& grid = document.grid;
-    return ListingError("The slab panel from X " + metresText(grid.x.at(panel.ix)) + " to " +
-                            metresText(grid.x.at(panel.ix2)) + " m, Z " +
-                            metresText(grid.z.at(panel.iz)) + " to " +
-                            metresText(grid.z.at(panel.iz2)) + " m on " +
-                            levelName(document, level) + " has more than " + limit +
-                            " floor loads acting on it",
-                        "FramePlan shows at most " + limit + " floor loads on one panel.");
+    return ListingError(
+        "The slab panel from X " + metresText(grid.x.at(panel.ix)) + " to " +
+            metresText(grid.x.at(panel.ix2)) + " m, Z " + metresText(grid.z.at(panel.iz)) + " to " +
+            metresText(grid.z.at(panel.iz2)) + " m on " + levelName(document, level) +
+            " has more than " + limit + " floor loads acting on it",
+        "FramePlan shows at most " + limit + " floor loads on one panel.");
 }
 
 }  // namespace fp

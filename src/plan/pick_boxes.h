@@ -14,7 +14,9 @@ struct PickBox {
     float bottom = 0;
 
     // Edges count as inside.
-    bool contains(float x, float z) const { return left <= x && x <= right && top <= z && z <= bottom; }
+    bool contains(float x, float z) const {
+        return left <= x && x <= right && top <= z && z <= bottom;
+    }
 };
 
 // Box k - 1 belongs to the beam with serial number k.

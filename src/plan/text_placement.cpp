@@ -32,8 +32,7 @@ void writeAligned(Surface& surface, std::string_view text, float x, float y, Ali
 }
 
 void writeRotated(Surface& surface, std::string_view text, float x, float y, float angleTenths) {
-    const SelectedFont selected(surface,
-                                rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
+    const SelectedFont selected(surface, rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
     // Twice the width, measured in the rotated font: that is where the labels have always sat.
     const float top = y + 2 * static_cast<float>(surface.textWidth(text));
     surface.drawText(text, x, top);

@@ -35,9 +35,9 @@ float tokenValue(const Tokens& tokens, std::size_t index) {
     const std::string_view token = tokens[index];
     if (!isNumberToken(token)) {
         throw ListingError("Piece " + std::to_string(index) + " of a floor-load line, \"" +
-                                 std::string(token) + "\", is not a number",
-                             "A YRANGE line reads «YRANGE y1 y2 FLOAD value GY», or has the X "
-                             "and Z ranges before GY, with numbers in its value places.");
+                               std::string(token) + "\", is not a number",
+                           "A YRANGE line reads «YRANGE y1 y2 FLOAD value GY», or has the X "
+                           "and Z ranges before GY, with numbers in its value places.");
     }
     const float value = static_cast<float>(leadingNumber(token));
     if (!std::isfinite(value)) {
@@ -59,8 +59,8 @@ void wholePlan(float first, float last, float& low, float& high) {
 void FloorLoadPass::readRangeLine(const Tokens& tokens) {
     if (tokens.size() < kShortForm) {
         throw ListingError("A floor-load line has " + std::to_string(tokens.size()) +
-                                 " pieces, too few for a YRANGE line",
-                             "A YRANGE line has 7 pieces, or 15 with its X and Z ranges.");
+                               " pieces, too few for a YRANGE line",
+                           "A YRANGE line has 7 pieces, or 15 with its X and Z ranges.");
     }
     const float value = tokenValue(tokens, 5);
     const bool full = tokens.size() == kFullForm;

@@ -24,9 +24,10 @@ class FileSource : public ListingSource {
         std::error_code error;
         const fs::file_status status = fs::status(fs::path(path), error);
         if (error || !fs::exists(status)) {
-            throw ListingError("The listing \"" + path + "\" cannot be opened: " +
-                                   (error ? error.message() : std::string("No such file or directory")),
-                               "Check the file name and that the file may be read.");
+            throw ListingError(
+                "The listing \"" + path + "\" cannot be opened: " +
+                    (error ? error.message() : std::string("No such file or directory")),
+                "Check the file name and that the file may be read.");
         }
         if (!fs::is_regular_file(status)) {
             throw ListingError("\"" + path + "\" is not a listing file but " +

@@ -45,9 +45,9 @@ void MemberLoadPass::gather(std::string_view line) {
     gathered_.append(gatheredPart(line));
     if (gathered_.overlong()) {
         throw ListingError("A member-load statement runs on for more than " +
-                                 std::to_string(GatheredMemberList::kLongest) +
-                                 " characters of member numbers",
-                             "Check that the statement ends with its \"UNI GY\" load.");
+                               std::to_string(GatheredMemberList::kLongest) +
+                               " characters of member numbers",
+                           "Check that the statement ends with its \"UNI GY\" load.");
     }
 }
 
@@ -85,9 +85,8 @@ bool MemberLoadPass::keepDownwardLoad() {
     const std::string_view text = intensityText(currentLine_, uniform + kIntensityOffset);
     const float w = static_cast<float>(leadingNumber(text));
     if (!std::isfinite(w)) {
-        throw ListingError(
-            "The member load \"" + std::string(text) + "\" is too large to be held",
-            "Check the member-load statement.");
+        throw ListingError("The member load \"" + std::string(text) + "\" is too large to be held",
+                           "Check the member-load statement.");
     }
     if (!(w < 0)) {
         return false;

@@ -143,16 +143,16 @@ void readJoints(SectionReading& reading, JointList& joints) {
     if (!reading.readLineContaining(kJointKey)) {
         throw reading.missingSection(kJointKey, " after its unit line");
     }
-    readSectionRecords(reading, joints, 4, NegativeExponents::Zeroed,
-                       [](Joint& joint, int column, double value) {
-                           if (column == 0) {
-                               joint.number = roundToInt16(value, "joint number");
-                               return;
-                           }
-                           const int16_t hundredths =
-                               roundToInt16(value * 100, "joint coordinate in hundredths of a metre");
-                           (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
-                       });
+    readSectionRecords(
+        reading, joints, 4, NegativeExponents::Zeroed, [](Joint& joint, int column, double value) {
+            if (column == 0) {
+                joint.number = roundToInt16(value, "joint number");
+                return;
+            }
+            const int16_t hundredths =
+                roundToInt16(value * 100, "joint coordinate in hundredths of a metre");
+            (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
+        });
 }
 
 void readMembers(SectionReading& reading, MemberList& members) {
@@ -160,14 +160,12 @@ void readMembers(SectionReading& reading, MemberList& members) {
         !reading.readLineContaining(kMemberKey)) {
         throw reading.missingSection(kMemberKey, " after its joint coordinates");
     }
-    readSectionRecords(reading, members, 3, NegativeExponents::Kept,
-                       [](Member& member, int column, double value) {
-                           const char* what =
-                               column == 0 ? "member number" : "joint number of a member";
-                           const int32_t number = roundToInt32(value, what);
-                           (column == 0 ? member.number : column == 1 ? member.start : member.end) =
-                               number;
-                       });
+    readSectionRecords(
+        reading, members, 3, NegativeExponents::Kept, [](Member& member, int column, double value) {
+            const char* what = column == 0 ? "member number" : "joint number of a member";
+            const int32_t number = roundToInt32(value, what);
+            (column == 0 ? member.number : column == 1 ? member.start : member.end) = number;
+        });
 }
 
 constexpr int kJointNumbers = std::numeric_limits<uint16_t>::max() + 1;

@@ -176,9 +176,9 @@ MemberRange rangeBetween(std::string_view before, std::string_view after) {
     }
     if (last > std::numeric_limits<int32_t>::max()) {
         throw ListingError("The member range \"" + std::string(before) + " TO " +
-                                 std::string(after) + "\" reaches past the member numbers " +
-                                 "the program can hold",
-                             "Member numbers must lie within -2147483648 to 2147483647.");
+                               std::string(after) + "\" reaches past the member numbers " +
+                               "the program can hold",
+                           "Member numbers must lie within -2147483648 to 2147483647.");
     }
     return {int64_t{low} + 1, static_cast<int64_t>(last)};
 }
@@ -202,8 +202,8 @@ void checkRanges(const std::vector<std::string_view>& pieces) {
         }
         if (i == 0 || i + 1 == pieces.size()) {
             throw ListingError("The member list \"" + joinWithBlanks(pieces) + "\" " +
-                                     (i == 0 ? "starts" : "ends") + " with \"TO\"",
-                                 "A member range needs a member number on both sides of \"TO\".");
+                                   (i == 0 ? "starts" : "ends") + " with \"TO\"",
+                               "A member range needs a member number on both sides of \"TO\".");
         }
         rangeBetween(pieces[i - 1], pieces[i + 1]);
     }

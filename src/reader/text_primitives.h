@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace fp {
 
 // "-", ".", "/" and the digits: the characters a number run is made of.

@@ -50,7 +50,8 @@ bool TextStream::fill() {
     const std::uint64_t readTo = bufferOffset_ + end_;
     const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(
         buffer_.size() - end_, readLimit_ > readTo ? readLimit_ - readTo : 0));
-    const std::size_t count = wanted == 0 ? 0 : source_.readAt(readTo, buffer_.data() + end_, wanted);
+    const std::size_t count =
+        wanted == 0 ? 0 : source_.readAt(readTo, buffer_.data() + end_, wanted);
     if (count == 0) {
         endOfFile_ = true;
         return false;
@@ -260,8 +261,8 @@ long TextStream::lineNumber() const {
     }
     std::vector<char> block(kBlockSize);
     while (countedTo_ < lineOffset_) {
-        const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), lineOffset_ - countedTo_));
+        const std::size_t wanted = static_cast<std::size_t>(
+            std::min<std::uint64_t>(block.size(), lineOffset_ - countedTo_));
         const std::size_t count = source_.readAt(countedTo_, block.data(), wanted);
         if (count == 0) {
             break;
@@ -278,7 +279,6 @@ long TextStream::lineNumber() const {
     return lineEndsBefore_ + 1;
 }
 
-
 std::string lastLineOf(ListingSource& source) {
     const std::uint64_t fileSize = source.size();
     std::string tail;
@@ -287,7 +287,8 @@ std::string lastLineOf(ListingSource& source) {
         tail.resize(static_cast<std::size_t>(fileSize - start));
         std::size_t got = 0;
         while (got < tail.size()) {
-            const std::size_t count = source.readAt(start + got, tail.data() + got, tail.size() - got);
+            const std::size_t count =
+                source.readAt(start + got, tail.data() + got, tail.size() - got);
             if (count == 0) {
                 break;
             }

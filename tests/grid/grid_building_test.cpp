@@ -1,152 +1,146 @@
 // Tests of the coordinate grid: distinct sorted lines per axis and the joint on each grid point.
+#include "grid/grid.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "grid/grid_derivation.h"
-#include "grid/model_builder.h"
+#include "model/listing_error.h"
+#include "support/document_builder.h"
 
 namespace fp {
 namespace {
 
-using testing::addJoint;
+using testing::DocumentBuilder;
 
-template <int Capacity>
-std::vector<float> valuesOf(const ValueList<Capacity>& list) {
-    std::vector<float> values;
-    for (int i = 1; i <= list.count(); ++i) {
-        values.push_back(list[i]);
+std::vector<float> linesOf(const GridAxis& axis) {
+    std::vector<float> lines;
+    for (int line = 1; line <= axis.count(); ++line) {
+        lines.push_back(axis.at(line));
     }
-    return values;
+    return lines;
 }
 
-TEST(AddGridValue, KeepsFirstAppearanceOrderAndIgnoresRepeats) {
-    GridList list{"distinct X coordinates"};
-    AddGridValue(list, 700);
-    AddGridValue(list, -250);
-    AddGridValue(list, 700);
-    AddGridValue(list, 0);
-    AddGridValue(list, -250);
-    EXPECT_EQ(valuesOf(list), (std::vector<float>{700, -250, 0}));
-    EXPECT_EQ(list[0], 3.0f);
+TEST(GridAxis, KeepsFirstAppearanceOrderAndIgnoresRepeats) {
+    GridAxis axis{"distinct X coordinates"};
+    for (const int16_t value : {700, -250, 700, 0, -250}) {
+        axis.addIfAbsent(value);
+    }
+    EXPECT_EQ(linesOf(axis), (std::vector<float>{700, -250, 0}));
+    axis.sortAscending();
+    EXPECT_EQ(linesOf(axis), (std::vector<float>{-250, 0, 700}));
+    EXPECT_EQ(axis.first(), -250);
+    EXPECT_EQ(axis.last(), 700);
 }
 
-TEST(AddGridValue, A101stDistinctValueEndsTheRun) {
-    GridList list{"distinct X coordinates"};
+TEST(GridAxis, AnAxisWithoutLinesIsTakenAsOneLineAtZero) {
+    const GridAxis axis{"distinct Z coordinates"};
+    EXPECT_EQ(axis.count(), 0);
+    EXPECT_EQ(axis.first(), 0);
+    EXPECT_EQ(axis.last(), 0);
+}
+
+TEST(GridAxis, A101stDistinctValueEndsTheReading) {
+    GridAxis axis{"distinct X coordinates"};
     for (int16_t value = 1; value <= 100; ++value) {
-        AddGridValue(list, value);
+        axis.addIfAbsent(value);
     }
-    AddGridValue(list, 50);
-    EXPECT_EQ(list.count(), 100);
-    EXPECT_THROW(AddGridValue(list, 101), RunEndingError);
-    EXPECT_EQ(list.count(), 100);
-}
-
-TEST(SortValueList, LeavesEmptyAndSingleValueListsAlone) {
-    LoadValueList empty{"intensities"};
-    empty.set(1, 9.0f);  // beyond the count: not part of the list
-    empty.set(2, 4.0f);
-    SortValueList(empty);
-    EXPECT_EQ(empty[0], 0.0f);
-    EXPECT_EQ(empty[1], 9.0f);
-    EXPECT_EQ(empty[2], 4.0f);
-
-    LoadValueList single{"intensities"};
-    single.set(1, 9.0f);
-    single.set(2, 4.0f);
-    single.setCount(1);
-    SortValueList(single);
-    EXPECT_EQ(single[1], 9.0f);
-    EXPECT_EQ(single[2], 4.0f);
-}
-
-TEST(SortValueList, SortsAscendingAndKeepsTheCount) {
-    LoadValueList list{"intensities"};
-    list.set(1, 3.0f);
-    list.set(2, 1.0f);
-    list.set(3, 2.0f);
-    list.setCount(3);
-    SortValueList(list);
-    EXPECT_EQ(valuesOf(list), (std::vector<float>{1.0f, 2.0f, 3.0f}));
-    EXPECT_EQ(list[0], 3.0f);
-
-    GridList grid{"distinct X coordinates"};
-    for (int16_t value : {500, -100, 2500, 500, 0, 1200, -3000}) {
-        AddGridValue(grid, value);
-    }
-    SortValueList(grid);
-    EXPECT_EQ(valuesOf(grid), (std::vector<float>{-3000, -100, 0, 500, 1200, 2500}));
+    axis.addIfAbsent(50);
+    EXPECT_EQ(axis.count(), 100);
+    EXPECT_THROW(axis.addIfAbsent(101), ListingError);
+    EXPECT_EQ(axis.count(), 100);
 }
 
 TEST(BuildGrid, SortsTheDistinctCoordinatesOfEachAxis) {
-    auto model = makeModelStore();
-    addJoint(*model, 1, 1000, 300, 0);
-    addJoint(*model, 2, 0, 0, 800);
-    addJoint(*model, 3, 500, 300, 400);
-    addJoint(*model, 4, 1000, 600, 800);
-    BuildGrid(*model);
-    EXPECT_EQ(valuesOf(model->GridX), (std::vector<float>{0, 500, 1000}));
-    EXPECT_EQ(valuesOf(model->GridY), (std::vector<float>{0, 300, 600}));
-    EXPECT_EQ(valuesOf(model->GridZ), (std::vector<float>{0, 400, 800}));
+    const ListingDocument document = DocumentBuilder()
+                                         .joint(1, 1000, 300, 0)
+                                         .joint(2, 0, 0, 800)
+                                         .joint(3, 500, 300, 400)
+                                         .joint(4, 1000, 600, 800)
+                                         .build();
+    const Grid& grid = document.grid;
+    EXPECT_EQ(linesOf(grid.x), (std::vector<float>{0, 500, 1000}));
+    EXPECT_EQ(linesOf(grid.y), (std::vector<float>{0, 300, 600}));
+    EXPECT_EQ(linesOf(grid.z), (std::vector<float>{0, 400, 800}));
+    EXPECT_EQ(grid.levelCount(), 3);
 
-    EXPECT_EQ(model->NodeGrid.at(3, 2, 1), 1);
-    EXPECT_EQ(model->NodeGrid.at(1, 1, 3), 2);
-    EXPECT_EQ(model->NodeGrid.at(2, 2, 2), 3);
-    EXPECT_EQ(model->NodeGrid.at(3, 3, 3), 4);
-    EXPECT_EQ(model->NodeGrid.at(1, 1, 1), 0);
-    EXPECT_EQ(model->NodeGrid.at(3, 2, 3), 0);
+    EXPECT_EQ(grid.joints.at(3, 2, 1), 1);
+    EXPECT_EQ(grid.joints.at(1, 1, 3), 2);
+    EXPECT_EQ(grid.joints.at(2, 2, 2), 3);
+    EXPECT_EQ(grid.joints.at(3, 3, 3), 4);
+    EXPECT_EQ(grid.joints.at(1, 1, 1), 0);
+    EXPECT_EQ(grid.joints.at(3, 2, 3), 0);
 }
 
-TEST(BuildGrid, OfSeveralJointsAtOnePointTheLatestRowWins) {
-    auto model = makeModelStore();
-    addJoint(*model, 5, 0, 0, 0);
-    addJoint(*model, 9, 100, 0, 0);
-    addJoint(*model, 30, 0, 0, 0);
-    addJoint(*model, 2, 0, 0, 0);
-    BuildGrid(*model);
-    EXPECT_EQ(model->GridX.count(), 2);
-    EXPECT_EQ(model->NodeGrid.at(1, 1, 1), 2);
-    EXPECT_EQ(model->NodeGrid.at(2, 1, 1), 9);
+TEST(BuildGrid, OfSeveralJointsAtOnePointTheLatestWins) {
+    const Grid grid = DocumentBuilder()
+                          .joint(5, 0, 0, 0)
+                          .joint(9, 100, 0, 0)
+                          .joint(30, 0, 0, 0)
+                          .joint(2, 0, 0, 0)
+                          .build()
+                          .grid;
+    EXPECT_EQ(grid.x.count(), 2);
+    EXPECT_EQ(grid.joints.at(1, 1, 1), 2);
+    EXPECT_EQ(grid.joints.at(2, 1, 1), 9);
 }
 
 TEST(BuildGrid, CoordinatesOneHundredthApartLieOnDifferentLines) {
-    auto model = makeModelStore();
-    addJoint(*model, 1, 500, 0, 0);
-    addJoint(*model, 2, 501, 0, 0);
-    addJoint(*model, 3, 500, 0, 0);
-    BuildGrid(*model);
-    EXPECT_EQ(valuesOf(model->GridX), (std::vector<float>{500, 501}));
-    EXPECT_EQ(model->NodeGrid.at(1, 1, 1), 3);
-    EXPECT_EQ(model->NodeGrid.at(2, 1, 1), 2);
+    const Grid grid =
+        DocumentBuilder().joint(1, 500, 0, 0).joint(2, 501, 0, 0).joint(3, 500, 0, 0).build().grid;
+    EXPECT_EQ(linesOf(grid.x), (std::vector<float>{500, 501}));
+    EXPECT_EQ(grid.joints.at(1, 1, 1), 3);
+    EXPECT_EQ(grid.joints.at(2, 1, 1), 2);
 }
 
 TEST(BuildGrid, AJointAtMidHeightOfAColumnAddsALevel) {
-    auto model = makeModelStore();
-    addJoint(*model, 1, 0, 0, 0);
-    addJoint(*model, 2, 0, 350, 0);
-    addJoint(*model, 3, 0, 175, 0);
-    addJoint(*model, 4, 600, 350, 0);
-    BuildGrid(*model);
-    EXPECT_EQ(valuesOf(model->GridY), (std::vector<float>{0, 175, 350}));
-    EXPECT_EQ(model->NodeGrid.at(1, 2, 1), 3);
+    const Grid grid = DocumentBuilder()
+                          .joint(1, 0, 0, 0)
+                          .joint(2, 0, 350, 0)
+                          .joint(3, 0, 175, 0)
+                          .joint(4, 600, 350, 0)
+                          .build()
+                          .grid;
+    EXPECT_EQ(linesOf(grid.y), (std::vector<float>{0, 175, 350}));
+    EXPECT_EQ(grid.joints.at(1, 2, 1), 3);
 }
 
 TEST(BuildGrid, AModelWithoutJointsHasAnEmptyGrid) {
-    auto model = makeModelStore();
-    BuildGrid(*model);
-    DeriveFrames(*model);
-    EXPECT_EQ(model->GridX.count(), 0);
-    EXPECT_EQ(model->GridY.count(), 0);
-    EXPECT_EQ(model->GridZ.count(), 0);
+    const ListingDocument document = DocumentBuilder().build();
+    EXPECT_EQ(document.grid.x.count(), 0);
+    EXPECT_EQ(document.grid.y.count(), 0);
+    EXPECT_EQ(document.grid.z.count(), 0);
+    EXPECT_EQ(document.levelCount(), 0);
 }
 
 TEST(BuildGrid, NegativeAndExtremeCoordinatesFindTheirLines) {
-    auto model = makeModelStore();
-    addJoint(*model, 1, 32767, -32768, 0);
-    addJoint(*model, 2, -32768, 32767, -1);
-    BuildGrid(*model);
-    EXPECT_EQ(model->NodeGrid.at(2, 1, 2), 1);
-    EXPECT_EQ(model->NodeGrid.at(1, 2, 1), 2);
+    const Grid grid =
+        DocumentBuilder().joint(1, 32767, -32768, 0).joint(2, -32768, 32767, -1).build().grid;
+    EXPECT_EQ(grid.joints.at(2, 1, 2), 1);
+    EXPECT_EQ(grid.joints.at(1, 2, 1), 2);
+}
+
+TEST(BuildGrid, A101stDistinctCoordinateOnAnyAxisEndsTheReadingNamingTheAxis) {
+    const struct {
+        int axis;
+        const char* named;
+    } cases[] = {{0, "100 distinct X coordinates"},
+                 {1, "100 distinct Y coordinates (levels)"},
+                 {2, "100 distinct Z coordinates"}};
+    for (const auto& c : cases) {
+        JointList joints("joints");
+        for (int16_t i = 0; i <= 100; ++i) {
+            const int16_t value = static_cast<int16_t>(i * 10);
+            joints.add(Joint{static_cast<int16_t>(i + 1), c.axis == 0 ? value : int16_t{0},
+                             c.axis == 1 ? value : int16_t{0}, c.axis == 2 ? value : int16_t{0}});
+        }
+        try {
+            buildGrid(joints);
+            ADD_FAILURE() << c.named;
+        } catch (const ListingError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+        }
+    }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
 #include "reader/listing_fixture.h"
 
 namespace fp {
@@ -24,16 +24,16 @@ std::string lengthLine(const std::string& length) {
     return "   LENGTH:  " + length + " mm      SIZE:  230 mm X  450 mm";
 }
 
-struct DesignRow {
+struct Row {
     int32_t member;
     int32_t length;
-    bool operator==(const DesignRow&) const = default;
+    bool operator==(const Row&) const = default;
 };
 
-std::vector<DesignRow> designRows(const ModelStore& model) {
-    std::vector<DesignRow> rows;
-    for (int row = 1; row <= model.BeamDesignCount; ++row) {
-        rows.push_back({model.BeamDesignTable.at(row, 1), model.BeamDesignTable.at(row, 2)});
+std::vector<Row> designRows(const ListingDocument& document) {
+    std::vector<Row> rows;
+    for (const DesignRow& row : document.designRows) {
+        rows.push_back({row.member, row.lengthMm});
     }
     return rows;
 }
@@ -43,14 +43,14 @@ TEST(DesignScan, EveryBeamBlockGivesARowInListingOrder) {
         readListingText(testing::structureHead() +
                         lines({beamHeader("12"), "", lengthLine("4500.0"), beamHeader("15"),
                                lengthLine("4500.5"), beamHeader("12"), lengthLine("4501.5")}));
-    EXPECT_EQ(designRows(*result.model),
-              (std::vector<DesignRow>{{12, 4500}, {15, 4500}, {12, 4502}}));
+    EXPECT_EQ(designRows(result.document),
+              (std::vector<Row>{{12, 4500}, {15, 4500}, {12, 4502}}));
     EXPECT_TRUE(result.messages.empty());
 }
 
 TEST(DesignScan, AListingWithoutDesignOutputHasNoRows) {
     const auto result = readListingText(testing::structureHead());
-    EXPECT_EQ(result.model->BeamDesignCount, 0);
+    EXPECT_EQ(result.document.designRows.size(), 0u);
 }
 
 TEST(DesignScan, AColumnHeaderStopsTheLengthSearchAndColumnsAddNoRow) {
@@ -58,27 +58,27 @@ TEST(DesignScan, AColumnHeaderStopsTheLengthSearchAndColumnsAddNoRow) {
         testing::structureHead() +
         lines({beamHeader("12"), columnHeader("7"), lengthLine("3000"), beamHeader("15"),
                lengthLine("6000"), columnHeader("8"), lengthLine("3500")}));
-    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{12, 0}, {15, 6000}}));
+    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{12, 0}, {15, 6000}}));
 }
 
 TEST(DesignScan, ABeamWithoutLengthTakesTheNextBlocksLengthAndThatHeaderIsPassedOver) {
     const auto result = readListingText(
         testing::structureHead() + lines({beamHeader("12"), beamHeader("15"), lengthLine("6000"),
                                           beamHeader("17"), lengthLine("2500")}));
-    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{12, 6000}, {17, 2500}}));
+    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{12, 6000}, {17, 2500}}));
 }
 
 TEST(DesignScan, TheNumberMustStandInTheTenCharactersAfterTheKey) {
     const std::string farHeader = "   B E A M  N O.          12";
     const auto result =
         readListingText(testing::structureHead() + lines({farHeader, lengthLine("4000")}));
-    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{0, 4000}}));
+    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{0, 4000}}));
     EXPECT_EQ(result.messages, std::vector<std::string>{farHeader});
 }
 
 TEST(DesignScan, TheListingEndingBeforeALengthEndsTheScanWithLengthZero) {
     const auto result = readListingText(testing::structureHead() + beamHeader("12"));
-    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{12, 0}}));
+    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{12, 0}}));
 }
 
 // The scan starts from the line the previous pass left: the listing's last line. A listing
@@ -87,22 +87,22 @@ TEST(DesignScan, TheFirstSearchTestsTheListingsLastLineFirst) {
     const auto result =
         readListingText(testing::structureHead() + lines({beamHeader("12"), lengthLine("4000")}) +
                         beamHeader("21"));
-    EXPECT_EQ(designRows(*result.model), (std::vector<DesignRow>{{21, 4000}, {21, 0}}));
+    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{21, 4000}, {21, 0}}));
 }
 
 // The scan starts from the listing's last line before reading any: a failure there names it.
-TEST(DesignScan, ABeamNumberTooLargeOnTheLastLineEndsTheRunAtThatLine) {
+TEST(DesignScan, ABeamNumberTooLargeOnTheLastLineEndsTheReadingAtThatLine) {
     try {
         readListingText(testing::structureHead() + lines({lengthLine("4000")}) +
                         beamHeader("1E20"));
         ADD_FAILURE() << "the beam number was held";
-    } catch (const RunEndingError& failure) {
+    } catch (const ListingError& failure) {
         EXPECT_NE(std::string(failure.what()).find("(line 9)"), std::string::npos)
             << failure.what();
     }
 }
 
-TEST(DesignScan, MoreThan2500BeamBlocksEndTheRun) {
+TEST(DesignScan, MoreThan2500BeamBlocksEndTheReading) {
     std::string blocks;
     for (int i = 1; i <= 2501; ++i) {
         blocks += beamHeader(std::to_string(i)) + "\n" + lengthLine("1000") + "\n";
@@ -110,7 +110,7 @@ TEST(DesignScan, MoreThan2500BeamBlocksEndTheRun) {
     try {
         readListingText(testing::structureHead() + blocks);
         ADD_FAILURE() << "2501 beam blocks were held";
-    } catch (const RunEndingError& failure) {
+    } catch (const ListingError& failure) {
         EXPECT_NE(std::string(failure.what()).find("2500 beam design blocks"), std::string::npos);
         EXPECT_NE(std::string(failure.what()).find("(line 5008)"), std::string::npos)
             << failure.what();

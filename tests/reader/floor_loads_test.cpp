@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
 #include "reader/listing_fixture.h"
 
 namespace fp {
@@ -20,50 +20,53 @@ std::string listingWithLoads(const std::string& loads) {
 TEST(FloorLoads, TheShortFormCoversTheWholePlanWidenedByOneHundredth) {
     const auto result = readListingText(
         listingWithLoads(lines({"   30. FLOOR LOAD", "   31. YRANGE 2.9 3.1 FLOAD -5 GY"})));
-    const ModelStore& model = *result.model;
-    ASSERT_EQ(model.FloorLoadCount, 1);
-    const FloorLoadRow& row = model.FloorLoadTable.at(1);
-    EXPECT_EQ(row.CaseTitle, "");
-    EXPECT_EQ(row.Intensity, 5.0f);
-    EXPECT_EQ(row.Y1, 2.9f);
-    EXPECT_EQ(row.Y2, 3.1f);
-    EXPECT_EQ(row.X1, -0.01f);
-    EXPECT_EQ(row.X2, 12.01f);
-    EXPECT_EQ(row.Z1, -0.01f);
-    EXPECT_EQ(row.Z2, 8.01f);
-    EXPECT_EQ(model.FloorIntensityList.count(), 1);
-    EXPECT_EQ(model.FloorIntensityList[1], 5.0f);
+    const ListingDocument& document = result.document;
+    ASSERT_EQ(document.floorLoads.size(), 1u);
+    const FloorLoad& load = document.floorLoads[0];
+    EXPECT_EQ(load.caseTitle, "");
+    EXPECT_EQ(load.intensity, 5.0f);
+    EXPECT_EQ(load.y1, 2.9f);
+    EXPECT_EQ(load.y2, 3.1f);
+    EXPECT_EQ(load.x1, -0.01f);
+    EXPECT_EQ(load.x2, 12.01f);
+    EXPECT_EQ(load.z1, -0.01f);
+    EXPECT_EQ(load.z2, 8.01f);
+    ASSERT_EQ(document.floorIntensities.size(), 1u);
+    EXPECT_EQ(document.floorIntensities[0], 5.0f);
 }
 
 // The full form prints its X and Z ranges after two blanks: 15 pieces, with empty pieces 9 and 13.
 TEST(FloorLoads, TheFullFormTakesItsOwnRangesAndTheLatestHeadersTitle) {
-    const auto result = readListingText(
+    const auto result = testing::readLoadsText(
         listingWithLoads(lines({"   20. LOAD 1 LOADTYPE DEAD TITLE SLAB", "   21. FLOOR LOAD",
                                 "   22. YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 0 6  ZRANGE 0 4  GY",
                                 "   23. LOAD 2 LOADTYPE LIVE TITLE", "   24. FLOOR LOAD",
                                 "   25. YRANGE 2.9 3.1 FLOAD -2 XRANGE 6 12  ZRANGE 4 8  GY",
                                 "   26. YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 6 12  ZRANGE 0 4  GY"})));
-    const ModelStore& model = *result.model;
-    ASSERT_EQ(model.FloorLoadCount, 3);
-    const FloorLoadRow& first = model.FloorLoadTable.at(1);
-    EXPECT_EQ(first.CaseTitle, "1");
-    EXPECT_EQ(first.Intensity, 4.5f);
-    EXPECT_EQ(first.X1, 0.0f);
-    EXPECT_EQ(first.X2, 6.0f);
-    EXPECT_EQ(first.Z1, 0.0f);
-    EXPECT_EQ(first.Z2, 4.0f);
-    EXPECT_EQ(model.FloorLoadTable.at(2).CaseTitle, "2");
-    EXPECT_EQ(model.FloorLoadTable.at(2).Z1, 4.0f);
-    EXPECT_EQ(model.FloorIntensityList.count(), 2);
-    EXPECT_EQ(model.FloorIntensityList[1], 4.5f);
-    EXPECT_EQ(model.FloorIntensityList[2], 2.0f);
+    const LoadsAndDesigns& read = result.loads;
+    ASSERT_EQ(read.floorLoads.size(), 3u);
+    const FloorLoad& first = read.floorLoads[0];
+    EXPECT_EQ(first.caseTitle, "1");
+    EXPECT_EQ(first.intensity, 4.5f);
+    EXPECT_EQ(first.x1, 0.0f);
+    EXPECT_EQ(first.x2, 6.0f);
+    EXPECT_EQ(first.z1, 0.0f);
+    EXPECT_EQ(first.z2, 4.0f);
+    EXPECT_EQ(read.floorLoads[1].caseTitle, "2");
+    EXPECT_EQ(read.floorLoads[1].z1, 4.0f);
+    EXPECT_EQ(read.floorLoads[2].caseTitle, "2");
+    // In the order they first appear; the document sorts them.
+    ASSERT_EQ(read.floorIntensities.size(), 2u);
+    EXPECT_EQ(read.floorIntensities[0], 4.5f);
+    EXPECT_EQ(read.floorIntensities[1], 2.0f);
 }
 
 TEST(FloorLoads, HeadersNeedSixPiecesWithLoadAndLoadtypeInPlace) {
     const auto result = readListingText(
         listingWithLoads(lines({"   20. LOAD 7 LOADTYPE DEAD TITLE", "   21. LOAD 8 LOADTYPE DEAD",
                                 "   22. FLOOR LOAD", "   23. YRANGE 2.9 3.1 FLOAD -5 GY"})));
-    EXPECT_EQ(result.model->FloorLoadTable.at(1).CaseTitle, "7");
+    ASSERT_EQ(result.document.floorLoads.size(), 1u);
+    EXPECT_EQ(result.document.floorLoads[0].caseTitle, "7");
 }
 
 TEST(FloorLoads, PositiveValuesOtherDirectionsAndOtherPieceCountsAreIgnored) {
@@ -73,8 +76,8 @@ TEST(FloorLoads, PositiveValuesOtherDirectionsAndOtherPieceCountsAreIgnored) {
                "   34. YRANGE 2.9 3.1 FLOAD -5 GY EXTRA",
                "   35. YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 6  ZRANGE 0 4  GX",
                "   36. YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 6 ZRANGE 0 4 GY"})));
-    EXPECT_EQ(result.model->FloorLoadCount, 0);
-    EXPECT_EQ(result.model->FloorIntensityList.count(), 0);
+    EXPECT_TRUE(result.document.floorLoads.empty());
+    EXPECT_TRUE(result.document.floorIntensities.empty());
 }
 
 TEST(FloorLoads, LinesBeforeTheFirstFloorLoadLineAreIgnored) {
@@ -82,17 +85,17 @@ TEST(FloorLoads, LinesBeforeTheFirstFloorLoadLineAreIgnored) {
         lines({"   30. YRANGE 2.9 3.1 FLOAD -7 GY", "   31. FLOOR LOAD YRANGE 2.9 3.1 FLOAD -8 GY",
                "   32. YRANGE 2.9 3.1 FLOAD -5 GY", "  ANALYSIS RESULTS",
                "   90. YRANGE 5.9 6.1 FLOAD -6 GY"})));
-    const ModelStore& model = *result.model;
-    ASSERT_EQ(model.FloorLoadCount, 2);
-    EXPECT_EQ(model.FloorLoadTable.at(1).Intensity, 5.0f);
-    EXPECT_EQ(model.FloorLoadTable.at(2).Intensity, 6.0f);
+    const FloorLoadList& loads = result.document.floorLoads;
+    ASSERT_EQ(loads.size(), 2u);
+    EXPECT_EQ(loads[0].intensity, 5.0f);
+    EXPECT_EQ(loads[1].intensity, 6.0f);
 }
 
 void expectFailure(const std::string& loads, std::initializer_list<std::string> parts) {
     try {
         readListingText(listingWithLoads(loads));
         ADD_FAILURE() << "the listing was read";
-    } catch (const RunEndingError& failure) {
+    } catch (const ListingError& failure) {
         for (const std::string& part : parts) {
             EXPECT_NE(std::string(failure.what()).find(part), std::string::npos)
                 << failure.what() << " does not hold " << part;
@@ -100,7 +103,7 @@ void expectFailure(const std::string& loads, std::initializer_list<std::string> 
     }
 }
 
-TEST(FloorLoads, AYrangeLineOfThreeToSixPiecesEndsTheRunAtItsLine) {
+TEST(FloorLoads, AYrangeLineOfThreeToSixPiecesEndsTheReadingAtItsLine) {
     for (const std::string line :
          {"YRANGE 2.9", "YRANGE 2.9 3.1 FLOAD", "YRANGE 2.9 3.1 FLOAD -5"}) {
         expectFailure(lines({"   30. FLOOR LOAD", "   31. " + line}), {"(line 9)", ".anl"});
@@ -109,7 +112,7 @@ TEST(FloorLoads, AYrangeLineOfThreeToSixPiecesEndsTheRunAtItsLine) {
     EXPECT_NO_THROW(readListingText(listingWithLoads(lines({"30. FLOOR LOAD", "31. YRANGE"}))));
 }
 
-TEST(FloorLoads, NonNumbersInTheValueOrInTheRangesOfAnAcceptedLineEndTheRun) {
+TEST(FloorLoads, NonNumbersInTheValueOrInTheRangesOfAnAcceptedLineEndTheReading) {
     expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD -5X GY"}), {"\"-5X\""});
     expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD X GY A B C"}), {"\"X\""});
     // Two blanks shift the value: piece 5 is then "FLOAD".
@@ -123,13 +126,13 @@ TEST(FloorLoads, NonNumbersInTheValueOrInTheRangesOfAnAcceptedLineEndTheRun) {
         listingWithLoads(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 A FLOAD 5 GY"}))));
 }
 
-TEST(FloorLoads, AValueTooLargeForARealEndsTheRunInsteadOfBecomingInfinite) {
+TEST(FloorLoads, AValueTooLargeForARealEndsTheReadingInsteadOfBecomingInfinite) {
     expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 2.9 3.1 FLOAD -1E999 GY"}),
                   {"\"-1E999\"", "(line 9)"});
     expectFailure(lines({"30. FLOOR LOAD", "31. YRANGE 1E39 3.1 FLOAD -5 GY"}), {"\"1E39\""});
 }
 
-TEST(FloorLoads, MoreThanAThousandLoadsOrTwentyIntensitiesEndTheRun) {
+TEST(FloorLoads, MoreThanAThousandLoadsOrTwentyIntensitiesEndTheReading) {
     std::string many = lines({"30. FLOOR LOAD"});
     for (int i = 0; i < 1001; ++i) {
         many += "31. YRANGE 2.9 3.1 FLOAD -5 GY\n";

@@ -1,4 +1,5 @@
-// Test helpers for the reader: listings written to temporary files, services that record.
+// Test helpers for the reader and the document: listings written to temporary files, a message
+// sink that records, and whole listings read as the program reads them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,36 +7,23 @@
 
 #include <atomic>
 #include <fstream>
-#include <memory>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "model/model_store.h"
-#include "reader/listing_reader.h"
-#include "reader/platform_services.h"
+#include "document/listing_document.h"
+#include "reader/loads_reader.h"
+#include "reader/message_sink.h"
 
 namespace fp::testing {
 
-// Hands out a fixed path and records what the reader shows.
-class RecordingServices : public PlatformServices {
+// Records what the reader shows, in order.
+class RecordingSink : public MessageSink {
   public:
-    explicit RecordingServices(std::string path) : path_(std::move(path)) {}
-
-    std::string chooseListingFile(const std::string& filter) override {
-        filter_ = filter;
-        return path_;
-    }
-    void setCaption(const std::string& caption) override { caption_ = caption; }
-    void showMessage(const std::string& text) override { messages_.push_back(text); }
-
-    const std::string& filter() const { return filter_; }
-    const std::string& caption() const { return caption_; }
+    void show(const std::string& text) override { messages_.push_back(text); }
     const std::vector<std::string>& messages() const { return messages_; }
 
   private:
-    std::string path_;
-    std::string filter_;
-    std::string caption_;
     std::vector<std::string> messages_;
 };
 
@@ -58,29 +46,40 @@ inline std::string lines(std::initializer_list<std::string> all) {
     return text;
 }
 
-// A model read from `text`, with the messages shown while reading it.
+// A document read from `text` through a file, as the program opens it, with the messages shown
+// while reading it.
 struct ReadListingResult {
-    std::unique_ptr<ModelStore> model = makeModelStore();
+    ListingDocument document;
     std::vector<std::string> messages;
     std::string path;
 };
 
 inline ReadListingResult readListingText(const std::string& text) {
-    ReadListingResult result;
-    result.path = writeListingFile(text);
-    RecordingServices services(result.path);
-    ListingReading reading;
-    try {
-        ReadListing(*result.model, services, reading);
-    } catch (...) {
-        result.messages = services.messages();
-        throw;
-    }
-    result.messages = services.messages();
+    const std::string path = writeListingFile(text);
+    RecordingSink sink;
+    ListingDocument document = openListing(path, sink);
+    return ReadListingResult{std::move(document), sink.messages(), path};
+}
+
+// The loads and designs of `text` as the reader leaves them, before the document sorts the
+// distinct values: each list keeps the order its values first appear in. A floor load without
+// X and Z ranges covers the plan from 0 to 12 m along X and from 0 to 8 m along Z.
+struct ReadLoadsResult {
+    LoadsAndDesigns loads;
+    std::vector<std::string> messages;
+};
+
+inline ReadLoadsResult readLoadsText(const std::string& text) {
+    const auto listing = listingInMemory(text, "loads.anl");
+    RecordingSink sink;
+    const PlanExtent extent{0, 1200, 0, 800};
+    ReadLoadsResult result{readLoadsAndDesigns(*listing, extent, sink), {}};
+    result.messages = sink.messages();
     return result;
 }
 
-// The head every listing of these tests needs: units, two joints, one member.
+// The head every listing of these tests needs: units, four joints, two members. Its joints span
+// X 0 to 12 m and Z 0 to 8 m, the plan readLoadsText assumes.
 inline std::string structureHead() {
     return lines({"    1. STAAD SPACE", "    2. UNIT METER KN", "    3. JOINT COORDINATES",
                   "    4. 1 0 0 0; 2 12 0 0; 3 0 3 0; 4 12 3 8", "    5. MEMBER INCIDENCES",

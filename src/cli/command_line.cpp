@@ -1,0 +1,159 @@
+// The command line: dump, info and export of a listing, or the window.
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <chrono>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+
+#include "cli/document_json.h"
+#include "cli/document_summary.h"
+#include "cli/stream_messages.h"
+#include "document/listing_document.h"
+#include "model/listing_error.h"
+
+namespace fp {
+namespace {
+
+constexpr const char* kDescription =
+    "FramePlan reads the output listing of a frame analysis (in kN and metres) and draws\n"
+    "the beam plan and floor loads of each level.";
+
+constexpr const char* kForms =
+    "\nUsage:\n"
+    "  frameplan [LISTING]            opens the window on LISTING, or asks for one\n"
+    "  frameplan dump LISTING         prints the model read from LISTING as JSON\n"
+    "  frameplan info LISTING         prints a short summary and the time the read took\n"
+    "  frameplan export LISTING -o OUT [--level N|all] [--format png|svg|pdf]\n"
+    "                 [--mode floor|member] [--beam-numbers] [--no-load-type]\n"
+    "                 [--intensities 2,4.5] [--size 1600x900]\n"
+    "                                 draws the plan of a level (default: level 3, or the\n"
+    "                                 highest when there are fewer) in floor-load mode; --level\n"
+    "                                 all writes one PDF page per level, or one PNG or SVG file\n"
+    "                                 per level named OUT-N.png\n"
+    "  frameplan --help | --version\n"
+    "\n"
+    "Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read.\n";
+
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "frameplan: " << problem << "\nTry \"frameplan --help\".\n";
+    return kFailureStatus;
+}
+
+// The document after the whole reading, or nothing when the reading failed (reported on `err`).
+struct ReadDocument {
+    std::optional<ListingDocument> document;
+    std::vector<std::string> messages;
+    std::chrono::steady_clock::duration readTime{};
+};
+
+ReadDocument readDocument(const std::string& listing, std::ostream* echo, std::ostream& err) {
+    ReadDocument read;
+    StreamMessages messages(echo);
+    try {
+        const auto start = std::chrono::steady_clock::now();
+        read.document = openListing(listing, messages);
+        read.readTime = std::chrono::steady_clock::now() - start;
+    } catch (const ListingError& failure) {
+        err << "frameplan: " << failure.what() << "\n";
+    }
+    read.messages = messages.shown();
+    return read;
+}
+
+int runDump(const std::string& listing, std::ostream& out, std::ostream& err) {
+    const ReadDocument read = readDocument(listing, nullptr, err);
+    if (!read.document) {
+        return kFailureStatus;
+    }
+    // Written whole or not at all: a level past a drawing limit fails half-way through.
+    std::ostringstream json;
+    try {
+        writeDocumentJson(json, *read.document, read.messages);
+    } catch (const ListingError& failure) {
+        err << "frameplan: " << failure.what() << "\n";
+        return kFailureStatus;
+    }
+    out << json.str();
+    return 0;
+}
+
+int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
+    const ReadDocument read = readDocument(listing, &err, err);
+    if (!read.document) {
+        return kFailureStatus;
+    }
+    writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
+    return 0;
+}
+
+// The words CLI11 left over: an unknown option, or a word no command takes.
+int leftOver(const std::vector<std::string>& words, const std::string& windowListing,
+             std::ostream& err) {
+    const std::string& first = words.front();
+    if (first.size() > 1 && first[0] == '-') {
+        return usageError(err, "unknown option \"" + first + "\"");
+    }
+    if (!windowListing.empty()) {
+        return usageError(err, "unknown command \"" + windowListing + "\"");
+    }
+    return usageError(err, "\"" + first + "\" is one word too many");
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const CommandLineHooks& hooks) {
+    CLI::App app(kDescription, "frameplan");
+    app.set_version_flag("--version", std::string("frameplan ") + FRAMEPLAN_VERSION);
+    app.footer(kForms);
+    app.allow_extras();
+    app.require_subcommand(0, 1);
+    std::string windowListing;
+    app.add_option("LISTING", windowListing, "Opens the window on LISTING, or asks for one");
+
+    std::string listing;
+    CLI::App* dump = app.add_subcommand("dump", "Prints the model read from LISTING as JSON");
+    dump->add_option("LISTING", listing, "The analysis listing")->required();
+    CLI::App* info =
+        app.add_subcommand("info", "Prints a short summary and the time the read took");
+    info->add_option("LISTING", listing, "The analysis listing")->required();
+    ExportArguments exportArguments;
+    CLI::App* exportCommand =
+        app.add_subcommand("export", "Draws level plans to PNG, SVG or PDF files");
+    addExportArguments(*exportCommand, exportArguments);
+    for (CLI::App* command : {dump, info, exportCommand}) {
+        command->allow_extras(false);
+    }
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::Success& success) {
+        return app.exit(success, out, err);
+    } catch (const CLI::ParseError& failure) {
+        return usageError(err, failure.what());
+    }
+    if (!app.remaining().empty()) {
+        return leftOver(app.remaining(), windowListing, err);
+    }
+    if (*dump) {
+        return runDump(listing, out, err);
+    }
+    if (*info) {
+        return runInfo(listing, out, err);
+    }
+    if (*exportCommand) {
+        try {
+            return hooks.exportPlans(exportOptionsFrom(exportArguments));
+        } catch (const std::invalid_argument& failure) {
+            err << "frameplan " << failure.what() << '\n';
+            return kFailureStatus;
+        }
+    }
+    return hooks.openWindow(windowListing);
+}
+
+}  // namespace fp

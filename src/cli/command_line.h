@@ -1,0 +1,29 @@
+// The command line: dump and info of a listing here; export and the window through hooks, since
+// they need the Qt libraries that dump and info do without.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/export_options.h"
+
+namespace fp {
+
+struct CommandLineHooks {
+    // Writes the plans the options ask for; returns the exit status.
+    std::function<int(const ExportOptions&)> exportPlans;
+    // Opens the window on the listing, or asks for one when it is empty; returns the exit status.
+    std::function<int(const std::string& listing)> openWindow;
+};
+
+// The exit status of bad arguments, and of a listing that cannot be read or drawn.
+inline constexpr int kFailureStatus = 2;
+
+// Runs the command the arguments (those after the program's name) ask for. Output goes to `out`,
+// messages and failures to `err`. Returns 0, or 2 for bad arguments or a failure.
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const CommandLineHooks& hooks);
+
+}  // namespace fp

@@ -1,0 +1,52 @@
+// The options of "frameplan export": what to draw, how, and where to write it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace fp {
+
+enum class ExportFormat { Png, Svg, Pdf };
+
+struct ExportOptions {
+    std::string listing;
+    std::string output;
+    // A level index; nothing means the start level. allLevels overrides it.
+    std::optional<int> level;
+    bool allLevels = false;
+    ExportFormat format = ExportFormat::Png;
+    bool memberLoadMode = false;
+    bool beamNumbers = false;
+    bool loadType = true;
+    // The intensities to show; nothing means every one.
+    std::optional<std::vector<float>> intensities;
+    int width = 1600;
+    int height = 900;
+};
+
+// The export command's options as they are written, before they are checked.
+struct ExportArguments {
+    std::string listing;
+    std::string output;
+    std::string level;
+    std::string format;
+    std::string mode = "floor";
+    bool beamNumbers = false;
+    bool noLoadType = false;
+    std::string intensities;
+    std::string size;
+};
+
+// Declares the export command's arguments on `command`, to be filled into `arguments`.
+void addExportArguments(CLI::App& command, ExportArguments& arguments);
+
+// Checks the arguments and turns them into options. Bad values throw std::invalid_argument with
+// a message for the user.
+ExportOptions exportOptionsFrom(const ExportArguments& arguments);
+
+}  // namespace fp

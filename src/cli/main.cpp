@@ -1,0 +1,15 @@
+// frameplan: the command line, and the way into the window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/gui_program.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const fp::CommandLineHooks hooks{
+        [argv](const fp::ExportOptions&) { return fp::runGuiProgram(argv); },
+        [argv](const std::string&) { return fp::runGuiProgram(argv); }};
+    return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
+}

@@ -1,0 +1,49 @@
+// The export command: the listing read whole, then the plans written.
+#include "render/export_command.h"
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "cli/command_line.h"
+#include "cli/stream_messages.h"
+#include "document/listing_document.h"
+#include "model/listing_error.h"
+#include "render/decimal_separator.h"
+#include "render/plan_pages.h"
+
+namespace fp {
+namespace {
+
+// Fonts and images need a Qt application; the command line has none of its own. Without a
+// display the plans are drawn offscreen.
+std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
+    if (QGuiApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "frameplan";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err) {
+    const auto application = guiApplicationIfNone();
+    try {
+        StreamMessages messages(&err);
+        const ListingDocument document = openListing(options.listing, messages);
+        for (const std::string& path : exportPlans(document, options, userDecimalSeparator())) {
+            out << "Wrote " << path << '\n';
+        }
+        return 0;
+    } catch (const ListingError& error) {
+        err << "frameplan: " << error.what() << '\n';
+    }
+    return kFailureStatus;
+}
+
+}  // namespace fp

@@ -1,0 +1,195 @@
+// Level plans to image, vector and page files through the one drawing path of the window.
+#include "render/plan_pages.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "document/startup_texts.h"
+#include "model/listing_error.h"
+#include "model/number_text.h"
+#include "panels/level_drawing.h"
+#include "plan/plan_frame.h"
+#include "render/qt_surface.h"
+
+namespace fp {
+
+namespace {
+
+constexpr int kSvgDpi = 96;
+constexpr int kPdfDpi = 300;
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+ListingError cannotWrite(const std::string& path) {
+    return ListingError("Cannot write " + path,
+                        "Check that the folder exists and that the file may be written.");
+}
+
+// "plan.png" for level 4 becomes "plan-4.png".
+std::string numberedPath(const std::string& path, int level) {
+    const auto dot = path.find_last_of('.');
+    const auto slash = path.find_last_of('/');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? path.substr(0, dot) : path;
+    const std::string extension = hasExtension ? path.substr(dot) : std::string();
+    return stem + "-" + std::to_string(level) + extension;
+}
+
+std::vector<int> levelsToExport(const ListingDocument& document, const ExportOptions& options) {
+    const int count = document.levelCount();
+    if (count < 1) {
+        throw ListingError("The listing " + options.listing + " has no joints",
+                           "There is no level to draw.");
+    }
+    std::vector<int> levels;
+    if (options.allLevels) {
+        for (int level = 1; level <= count; ++level) {
+            levels.push_back(level);
+        }
+        return levels;
+    }
+    const int level = options.level.value_or(startLevel(document));
+    if (level < 1 || level > count) {
+        throw ListingError(
+            "There is no level " + std::to_string(level) + " in " + options.listing,
+            "Its levels are numbered 1 to " + std::to_string(count) + ", from the lowest up.");
+    }
+    levels.push_back(level);
+    return levels;
+}
+
+void writeImage(const ListingDocument& document, const ExportOptions& options, const PlanView& view,
+                const std::string& path) {
+    QImage image(options.width, options.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        renderPage(document, view, painter, QRectF(image.rect()));
+    }
+    if (!image.save(toQString(path), "PNG")) {
+        throw cannotWrite(path);
+    }
+}
+
+void writeSvg(const ListingDocument& document, const ExportOptions& options, const PlanView& view,
+              const std::string& path) {
+    QSvgGenerator svg;
+    svg.setFileName(toQString(path));
+    svg.setResolution(kSvgDpi);
+    svg.setSize(QSize(options.width, options.height));
+    svg.setViewBox(QRect(0, 0, options.width, options.height));
+    svg.setTitle(toQString(levelCaption(document, view.level, view.decimalSeparator)));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        throw cannotWrite(path);
+    }
+    renderPage(document, view, painter, QRectF(0, 0, options.width, options.height));
+    painter.end();
+}
+
+void writePdf(const ListingDocument& document, const std::vector<int>& levels, PlanView view,
+              const std::string& path) {
+    QPdfWriter pdf(toQString(path));
+    pdf.setResolution(kPdfDpi);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf.setTitle(toQString(path));
+    pdf.setCreator(QStringLiteral("FramePlan"));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        throw cannotWrite(path);
+    }
+    const QRectF page(0, 0, pdf.width(), pdf.height());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (i > 0) {
+            pdf.newPage();
+        }
+        view.level = levels[i];
+        renderPage(document, view, painter, page);
+    }
+    if (!painter.end()) {
+        throw cannotWrite(path);
+    }
+}
+
+}  // namespace
+
+PlanView exportView(const ListingDocument& document, const ExportOptions& options,
+                    char decimalSeparator) {
+    PlanView view = startUpView(document, decimalSeparator);
+    view.mode = options.memberLoadMode ? LoadMode::Member : LoadMode::Floor;
+    view.memberNumbers = options.beamNumbers;
+    view.loadCaseTitles = options.loadType;
+    if (!options.intensities) {
+        return view;
+    }
+    std::string available;
+    for (const float intensity : document.floorIntensities) {
+        available += (available.empty() ? "" : ", ") + valueText(intensity);
+    }
+    view.shownIntensities.clear();
+    for (const float wanted : *options.intensities) {
+        if (!document.floorIntensities.contains(wanted)) {
+            throw ListingError("--intensities: " + valueText(wanted) +
+                                   " is not a floor-load intensity of " + options.listing,
+                               available.empty() ? "The listing has no floor loads."
+                                                 : "Its intensities are " + available + ".");
+        }
+        view.shownIntensities.push_back(wanted);
+    }
+    return view;
+}
+
+void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
+                const QRectF& area) {
+    // The caption as the window's level label shows it: Arial 14.25 pt.
+    QFont titleFont(QStringLiteral("Liberation Sans"));
+    titleFont.setPointSizeF(14.25);
+    const QFontMetricsF titleMetrics(titleFont, painter.device());
+    const double titleHeight = titleMetrics.height() * 1.5;
+    painter.fillRect(area, Qt::white);
+    painter.setFont(titleFont);
+    painter.setPen(Qt::black);
+    const double indent = titleMetrics.height() / 2;
+    painter.drawText(QRectF(area.left() + indent, area.top(), area.width() - indent, titleHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     toQString(levelCaption(document, view.level, view.decimalSeparator)));
+
+    const QRectF planArea(area.left(), area.top() + titleHeight, area.width(),
+                          area.height() - titleHeight);
+    QtSurface surface(painter, planArea);
+    setPlanScale(document.grid, surface);
+    drawLevel(document, view, surface);
+}
+
+std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
+                                     char decimalSeparator) {
+    PlanView view = exportView(document, options, decimalSeparator);
+    const std::vector<int> levels = levelsToExport(document, options);
+    if (options.format == ExportFormat::Pdf) {
+        writePdf(document, levels, view, options.output);
+        return {options.output};
+    }
+    std::vector<std::string> written;
+    for (const int level : levels) {
+        const std::string path =
+            options.allLevels ? numberedPath(options.output, level) : options.output;
+        view.level = level;
+        if (options.format == ExportFormat::Svg) {
+            writeSvg(document, options, view, path);
+        } else {
+            writeImage(document, options, view, path);
+        }
+        written.push_back(path);
+    }
+    return written;
+}
+
+}  // namespace fp

@@ -1,0 +1,147 @@
+// Plan drawing on a QPainter, with fonts and pens sized for the device it paints on.
+#include "render/qt_surface.h"
+
+#include <QPaintDevice>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace fp {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kScreenDpi = 96;
+
+// Arial is seldom installed on Linux; Liberation Sans is metric-compatible with it.
+QString familyFor(const std::string& family) {
+    if (family == "Arial") {
+        return QStringLiteral("Liberation Sans");
+    }
+    return QString::fromStdString(family);
+}
+
+double safeSpan(double from, double to) {
+    const double span = to - from;
+    return span == 0 ? 1 : span;
+}
+
+}  // namespace
+
+QFont QtSurface::ownFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8);
+    return font;
+}
+
+QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
+    : painter_(painter),
+      area_(deviceArea),
+      twipsPerPixelY_(kTwipsPerInch / painter.device()->logicalDpiY()),
+      ownFont_(ownFont()),
+      ownLabels_(&LabelTextCache::forFont(ownFont_, painter.device())),
+      labels_(ownLabels_) {
+    // Beams run along the axes and are crisp, and quicker, without smoothing; circles and any
+    // slanted line are smoothed where they are drawn.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    // One screen pixel wide on any device, so a PDF page looks like the window.
+    QPen pen(Qt::black);
+    pen.setWidthF(painter.device()->logicalDpiX() / kScreenDpi);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setFont(ownFont_);
+    setScale(area_.left(), area_.top(), area_.right(), area_.bottom());
+}
+
+void QtSurface::clear() {
+    painter_.fillRect(area_, Qt::white);
+}
+
+void QtSurface::setScale(double left, double top, double right, double bottom) {
+    left_ = left;
+    top_ = top;
+    // An area squeezed to nothing still measures text, as if it were one pixel across.
+    scaleX_ = std::max(area_.width(), 1.0) / safeSpan(left, right);
+    scaleZ_ = std::max(area_.height(), 1.0) / safeSpan(top, bottom);
+}
+
+QPointF QtSurface::toDevice(double x, double z) const {
+    return {area_.left() + (x - left_) * scaleX_, area_.top() + (z - top_) * scaleZ_};
+}
+
+void QtSurface::line(double x1, double z1, double x2, double z2) {
+    const bool alongAnAxis = x1 == x2 || z1 == z2;
+    painter_.setRenderHint(QPainter::Antialiasing, !alongAnAxis);
+    painter_.drawLine(toDevice(x1, z1), toDevice(x2, z2));
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QtSurface::circle(double x, double z, double radius) {
+    const double pixels = std::abs(radius * scaleX_);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.drawEllipse(toDevice(x, z), pixels, pixels);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+double QtSurface::textWidth(std::string_view text) {
+    return labels_->label(text).width / std::abs(scaleX_);
+}
+
+double QtSurface::textHeight(std::string_view) {
+    return labels_->metrics().height() / std::abs(scaleZ_);
+}
+
+void QtSurface::drawText(std::string_view text, double x, double z) {
+    const QPointF cellTopLeft = toDevice(x, z);
+    const QStaticText& layout = labels_->label(text).layout;
+    // Qt leaves a one-unit pen behind after text on some devices (a PDF page); the beams drawn
+    // after a label keep theirs.
+    const QPen beamPen = painter_.pen();
+    if (escapementDegrees_ == 0) {
+        painter_.drawStaticText(cellTopLeft, layout);
+        painter_.setPen(beamPen);
+        return;
+    }
+    // Turned about the cell's top-left: counter-clockwise on the page is negative in Qt,
+    // whose y grows downward.
+    const QTransform base = painter_.worldTransform();
+    QTransform turned;
+    turned.translate(cellTopLeft.x(), cellTopLeft.y());
+    turned.rotate(-escapementDegrees_);
+    painter_.setWorldTransform(turned * base);
+    painter_.drawStaticText(QPointF(0, 0), layout);
+    painter_.setWorldTransform(base);
+    painter_.setPen(beamPen);
+}
+
+void QtSurface::useFont(const QFont& font, LabelTextCache* labels) {
+    painter_.setFont(font);
+    labels_ = labels;
+}
+
+void QtSurface::selectFont(const FontDescription& description) {
+    const bool realised = realisedDescription_ &&
+                          realisedDescription_->pixelHeight == description.pixelHeight &&
+                          realisedDescription_->family == description.family;
+    if (!realised) {
+        QFont font(familyFor(description.family));
+        if (description.pixelHeight == 0) {
+            font.setPointSizeF(ownFont_.pointSizeF());
+        } else {
+            font.setPixelSize(std::abs(description.pixelHeight));
+        }
+        realisedFont_ = font;
+        realisedLabels_ = &LabelTextCache::forFont(font, painter_.device());
+        realisedDescription_ = description;
+    }
+    useFont(realisedFont_, realisedLabels_);
+    escapementDegrees_ = description.angleTenths / 10.0;
+}
+
+void QtSurface::restoreOwnFont() {
+    useFont(ownFont_, ownLabels_);
+    escapementDegrees_ = 0;
+}
+
+}  // namespace fp

@@ -1,0 +1,63 @@
+// The drawing surface over a QPainter: the window's image, PNG, SVG, PDF and the printer all
+// draw through it.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <optional>
+
+#include "plan/surface.h"
+#include "render/label_text_cache.h"
+
+namespace fp {
+
+// Draws in plan units on the area `deviceArea` (device pixels) of the painter's device. The
+// surface's own font is a small sans at the device's resolution; rotated fonts are realised
+// from their description, with Liberation Sans standing in for Arial. Text keeps its size in
+// points whatever the two plan scales, and circles stay round.
+class QtSurface : public Surface {
+  public:
+    QtSurface(QPainter& painter, const QRectF& deviceArea);
+
+    void clear() override;
+    void setScale(double left, double top, double right, double bottom) override;
+    void line(double x1, double z1, double x2, double z2) override;
+    void circle(double x, double z, double radius) override;
+    double textWidth(std::string_view text) override;
+    double textHeight(std::string_view text) override;
+    void drawText(std::string_view text, double x, double z) override;
+    void selectFont(const FontDescription& font) override;
+    void restoreOwnFont() override;
+    double twipsPerPixelY() const override { return twipsPerPixelY_; }
+
+    // A plan point in device pixels.
+    QPointF toDevice(double x, double z) const;
+
+    // The font plan text is written in when no rotated font is selected.
+    static QFont ownFont();
+
+  private:
+    // Puts `font` on the painter and measures and lays out with its `labels` from now on.
+    void useFont(const QFont& font, LabelTextCache* labels);
+
+    QPainter& painter_;
+    QRectF area_;
+    double twipsPerPixelY_;
+    // Device pixels per plan unit, and the plan coordinates of the area's top-left corner.
+    double scaleX_ = 1;
+    double scaleZ_ = 1;
+    double left_ = 0;
+    double top_ = 0;
+    double escapementDegrees_ = 0;
+    QFont ownFont_;
+    // The last rotated font realised, kept so that a plan's many labels share one.
+    std::optional<FontDescription> realisedDescription_;
+    QFont realisedFont_;
+    LabelTextCache* realisedLabels_ = nullptr;
+    // Layouts and metrics of the own font, and of the font in use.
+    LabelTextCache* ownLabels_;
+    LabelTextCache* labels_;
+};
+
+}  // namespace fp

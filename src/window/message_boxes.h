@@ -1,0 +1,26 @@
+// Messages in the window: a modal box with one OK button and no icon, under the program's title.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "reader/message_sink.h"
+
+class QWidget;
+
+namespace fp {
+
+// The program's title, the caption of every message box.
+inline const QString kProgramTitle = QStringLiteral("FramePlan");
+
+class MessageBoxes : public MessageSink {
+  public:
+    // The window that owns the boxes once it is showing; before, they stand alone.
+    void setWindow(QWidget& window) { window_ = &window; }
+    void show(const std::string& text) override;
+
+  private:
+    QWidget* window_ = nullptr;
+};
+
+}  // namespace fp

@@ -1,0 +1,98 @@
+// The plan window: the level labels down its left edge, the load-mode and annotation controls
+// along its top, and the plan of the level on show.
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "document/listing_document.h"
+#include "plan/pick_boxes.h"
+#include "plan/plan_view.h"
+#include "reader/message_sink.h"
+#include "window/placed_check_box.h"
+#include "window/placed_label.h"
+#include "window/placed_option_button.h"
+#include "window/plan_area.h"
+#include "window/twips_scale.h"
+
+namespace fp {
+
+class PlanWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Messages (the serial number of a beam picked on the plan) go to `messages`.
+    PlanWindow(MessageSink& messages, const TwipsScale& scale);
+
+    // Builds the level labels, the intensity boxes and the member-load caption of the document
+    // in place of those of any document shown before, shows the window, frames the plan area
+    // on the whole model and shows the start level.
+    void showDocument(ListingDocument document);
+
+    // Shows a level (1 .. the level count) and marks its label; every other change ends here.
+    void selectLevel(int level);
+    // Up and down arrows step through the levels without wrapping; other keys do nothing.
+    void stepLevel(int key);
+    // "Beem Nos", "LOAD TYPE" or one intensity box was clicked.
+    void annotationClicked();
+    // "Chk All" was clicked: every intensity box takes its state.
+    void allIntensitiesClicked();
+    // A mouse button was released over "Floor Load", or over "Member Load".
+    void floorLoadReleased();
+    void memberLoadReleased();
+    // A press on the plan, in plan units: shows the serial number of the first beam hit.
+    void planPressed(QPointF planPoint);
+    // The member-load label follows the pointer sideways while only the left button is held.
+    void memberLoadsPressed(QPointF positionTwips);
+    void memberLoadsDragged(Qt::MouseButtons buttons, QPointF positionTwips);
+
+    // What the controls ask the plan to show.
+    PlanView view() const;
+    const ListingDocument* document() const { return document_ ? &*document_ : nullptr; }
+    int levelOnShow() const { return level_; }
+    const PickBoxes& pickBoxes() const { return boxes_; }
+    // How many times the plan has been drawn since the window was built.
+    int plansDrawn() const { return plansDrawn_; }
+    const TwipsScale& scale() const { return scale_; }
+    // The window's outer size (frame included), in twips.
+    double outerWidthTwips() const;
+    double outerHeightTwips() const;
+
+    PlacedLabel* levelHeightLabel = nullptr;         // "Level", then the height on show
+    PlacedOptionButton* memberLoadOption = nullptr;  // "Member Load"
+    PlacedOptionButton* floorLoadOption = nullptr;   // "Floor Load"
+    PlacedCheckBox* loadTypeBox = nullptr;           // "LOAD TYPE": load-case titles
+    PlacedCheckBox* beamNumbersBox = nullptr;        // "Beem Nos": member numbers
+    PlacedLabel* floadsLabel = nullptr;              // "FLOADS ->"
+    PlacedCheckBox* allIntensitiesBox = nullptr;     // "Chk All"
+    PlacedLabel* memberLoadsLabel = nullptr;         // "Member Loads" and the values
+    PlanArea* planArea = nullptr;
+    // One per level, lowest first, and one per floor-load intensity, ascending.
+    std::vector<PlacedLabel*> levelLabels;
+    std::vector<PlacedCheckBox*> intensityBoxes;
+
+  private:
+    // The designed place of the member-load label; it widens to show every value.
+    static constexpr TwipsRect kMemberLoadsPlace{8640, 120, 1365, 300};
+
+    void buildControls();
+    void connectControls();
+    void showModeControls();
+    void buildLevelLabels();
+    void buildIntensityBoxes();
+    void buildMemberLoadCaption();
+    void framePlanArea();
+    void drawPlan();
+    PlacedLabel* levelLabel(int level) const;
+
+    MessageSink& messages_;
+    TwipsScale scale_;
+    std::optional<ListingDocument> document_;
+    int level_ = 0;
+    PickBoxes boxes_;
+    float dragStartX_ = 0;
+    int plansDrawn_ = 0;
+};
+
+}  // namespace fp

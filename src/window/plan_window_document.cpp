@@ -1,0 +1,107 @@
+// Showing a document: the controls built from it, the plan area framed on it, the first plan.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "document/startup_texts.h"
+#include "render/decimal_separator.h"
+#include "window/plan_window.h"
+
+namespace fp {
+namespace {
+
+// Every level label copies the designed one: 600 by 270 twips at the window's left edge.
+constexpr TwipsRect kLevelLabel{30, 840, 600, 270};
+constexpr double kIntensityBoxSpacingTwips = 900;
+constexpr double kPlanLeftTwips = 650;
+constexpr double kPlanTopTwips = 500;
+constexpr double kPlanMarginTwips = 1200;
+constexpr int kCaptionPaddingPixels = 4;
+
+}  // namespace
+
+void PlanWindow::showDocument(ListingDocument document) {
+    document_ = std::move(document);
+    level_ = 0;
+    buildLevelLabels();
+    buildIntensityBoxes();
+    buildMemberLoadCaption();
+    showModeControls();
+    show();
+    framePlanArea();
+    const int start = startLevel(*document_);
+    if (start > 0) {
+        selectLevel(start);
+    } else {
+        drawPlan();
+    }
+    showModeControls();
+}
+
+void PlanWindow::buildLevelLabels() {
+    for (PlacedLabel* label : levelLabels) {
+        delete label;
+    }
+    levelLabels.clear();
+    const std::vector<std::string> captions = fp::levelLabels(*document_);
+    const auto levels = static_cast<double>(captions.size());
+    const double height = kLevelLabel.height;
+    // Centres the column on half the window's height; the half rounds to even.
+    const double base = std::nearbyint((height * levels + outerHeightTwips()) / 2);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const int level = static_cast<int>(i) + 1;
+        auto* label = new PlacedLabel(this, scale_);
+        label->setObjectName(QStringLiteral("levelLabel%1").arg(level));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        TwipsRect place = kLevelLabel;
+        place.top = base - level * height;
+        label->setTwipsGeometry(place);
+        label->setText(QString::fromStdString(captions[i]));
+        label->setVisible(true);
+        connect(label, &PlacedLabel::clicked, this, [this, level] { selectLevel(level); });
+        levelLabels.push_back(label);
+    }
+}
+
+void PlanWindow::buildIntensityBoxes() {
+    for (PlacedCheckBox* box : intensityBoxes) {
+        delete box;
+    }
+    intensityBoxes.clear();
+    const std::vector<std::string> captions = intensityCaptions(*document_, userDecimalSeparator());
+    TwipsRect place = allIntensitiesBox->twipsGeometry();
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* box = new PlacedCheckBox(this, scale_);
+        box->setObjectName(QStringLiteral("intensityBox%1").arg(i + 1));
+        box->setFont(allIntensitiesBox->font());
+        place.left += kIntensityBoxSpacingTwips;
+        box->setTwipsGeometry(place);
+        box->setText(QString::fromStdString(captions[i]));
+        box->setState(Qt::Checked);
+        box->setVisible(true);
+        connect(box, &QCheckBox::clicked, this, &PlanWindow::annotationClicked);
+        intensityBoxes.push_back(box);
+    }
+}
+
+void PlanWindow::buildMemberLoadCaption() {
+    const QString caption =
+        QString::fromStdString(memberLoadCaption(*document_, userDecimalSeparator()));
+    memberLoadsLabel->setText(caption);
+    // At its designed width the label shows "Member Loads" and none of the values; it grows
+    // to the right to show them all (and can be dragged sideways out of the way).
+    TwipsRect place = memberLoadsLabel->twipsGeometry();
+    const double needed = scale_.toTwips(
+        memberLoadsLabel->fontMetrics().horizontalAdvance(caption) + kCaptionPaddingPixels);
+    place.width = std::max(kMemberLoadsPlace.width, needed);
+    memberLoadsLabel->setTwipsGeometry(place);
+}
+
+void PlanWindow::framePlanArea() {
+    planArea->setTwipsGeometry({kPlanLeftTwips, kPlanTopTwips, outerWidthTwips() - kPlanMarginTwips,
+                                outerHeightTwips() - kPlanMarginTwips});
+    planArea->setFrame(planFrame(document_->grid));
+}
+
+}  // namespace fp

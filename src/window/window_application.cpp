@@ -1,0 +1,26 @@
+// Ends the run on a failure raised while an event is handled.
+#include "window/window_application.h"
+
+#include "cli/command_line.h"
+
+#include <exception>
+
+namespace fp {
+
+WindowApplication::WindowApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool WindowApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        // A level with more beams than the pick boxes hold, for one; the model stays intact but
+        // the plan cannot be shown, so the run ends as it does for a listing it cannot hold.
+        if (messages_ != nullptr) {
+            messages_->show(failure.what());
+        }
+        exit(kFailureStatus);
+        return false;
+    }
+}
+
+}  // namespace fp

@@ -1,0 +1,50 @@
+// Tests of the listing error's message: what it says, where, and what to do.
+#include "model/listing_error.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace fp {
+namespace {
+
+TEST(ListingError, TheMessageReadsStatementLineAndAdvice) {
+    EXPECT_STREQ(ListingError("The beam is lost", "Check it.", 12).what(),
+                 "The beam is lost (line 12). Check it.");
+    EXPECT_STREQ(ListingError("The beam is lost", "Check it.").what(),
+                 "The beam is lost. Check it.");
+    EXPECT_STREQ(ListingError("The beam is lost").what(), "The beam is lost.");
+}
+
+TEST(ListingError, AVerbatimMessageIsShownExactlyAsWritten) {
+    const ListingError failure = ListingError::verbatim("Change the units to Kn Meter ");
+    EXPECT_STREQ(failure.what(), "Change the units to Kn Meter ");
+    EXPECT_TRUE(failure.isVerbatim());
+    EXPECT_STREQ(failure.atLine(7).what(), "Change the units to Kn Meter ");
+}
+
+TEST(ListingError, AnErrorThatNamesItsLineKeepsIt) {
+    const ListingError unplaced("No joints", "Add some.");
+    EXPECT_STREQ(unplaced.atLine(4).what(), "No joints (line 4). Add some.");
+    EXPECT_EQ(unplaced.atLine(4).line(), 4);
+    const ListingError placed("No joints", "Add some.", 9);
+    EXPECT_STREQ(placed.atLine(4).what(), "No joints (line 9). Add some.");
+    EXPECT_EQ(placed.atLine(4).statement(), "No joints");
+    EXPECT_EQ(placed.atLine(4).advice(), "Add some.");
+}
+
+// Listing text quoted in a message may hold NUL bytes; the message is read as a C string, so
+// it would stop at the first of them and lose the line and the advice.
+TEST(ListingError, ANulByteOfQuotedTextDoesNotCutTheMessageShort) {
+    const ListingError failure(std::string("Piece 3, \"2\0x\", is no number", 28), "Check it.", 9);
+    EXPECT_STREQ(failure.what(), "Piece 3, \"2\\0x\", is no number (line 9). Check it.");
+    EXPECT_EQ(failure.statement().size(), 28u);
+}
+
+TEST(TooMany, NamesTheThingsAndTheLimit) {
+    EXPECT_STREQ(tooMany("joints", 9000).what(),
+                 "The listing has more than 9000 joints. FramePlan holds at most 9000 joints.");
+}
+
+}  // namespace
+}  // namespace fp
