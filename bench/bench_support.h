@@ -1,4 +1,4 @@
-// What the benchmarks share: services that hand the reader a given listing, and the median.
+// What the benchmarks share: messages shown on standard error, and the median.
 #pragma once
 
 #include <algorithm>
@@ -6,22 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "reader/platform_services.h"
+#include "reader/message_sink.h"
 
 namespace fp::bench {
 
-// Gives the reader the listing named on the command line; messages go to standard error.
-class GivenListingServices : public PlatformServices {
+class ErrorStreamMessages : public MessageSink {
   public:
-    explicit GivenListingServices(std::string path) : path_(std::move(path)) {}
-    std::string chooseListingFile(const std::string&) override { return path_; }
-    void setCaption(const std::string&) override {}
-    void showMessage(const std::string& text) override {
+    void show(const std::string& text) override {
         std::fprintf(stderr, "message: %s\n", text.c_str());
     }
-
-  private:
-    std::string path_;
 };
 
 inline double median(std::vector<double> values) {

@@ -8,10 +8,11 @@
 #include <exception>
 #include <vector>
 
-#include "app/group_window.h"
-#include "app/twips_scale.h"
-#include "app/window_application.h"
-#include "app/window_services.h"
+#include "document/listing_document.h"
+#include "window/message_boxes.h"
+#include "window/plan_window.h"
+#include "window/twips_scale.h"
+#include "window/window_application.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -21,25 +22,24 @@ int main(int argc, char** argv) {
     }
     const int changes = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
     fp::WindowApplication application(argc, argv);
-    fp::WindowServices services(argv[1]);
-    application.setServices(services);
-    const auto model = fp::makeModelStore();
-    fp::Group window(*model, services, fp::TwipsScale::ofScreen());
-    services.setWindow(window);
+    fp::MessageBoxes messages;
+    application.setMessages(messages);
+    fp::PlanWindow window(messages, fp::TwipsScale::ofScreen());
+    messages.setWindow(window);
     try {
-        window.Form_Load();
+        window.showDocument(fp::openListing(argv[1], messages));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 2;
     }
     QCoreApplication::processEvents();
 
-    const int levels = model->GridY.count();
+    const int levels = window.document()->levelCount();
     std::vector<double> times;
     for (int i = 0; i < changes; ++i) {
         const int level = 1 + (i * 7) % levels;
         const auto start = std::chrono::steady_clock::now();
-        window.Labyy_Click(level);
+        window.selectLevel(level);
         window.repaint();
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

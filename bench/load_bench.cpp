@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "model/model_store.h"
-#include "reader/startup_load.h"
+#include "document/listing_document.h"
 
 namespace {
 
@@ -23,14 +22,11 @@ constexpr const char* kDefaultListing = "/tmp/frameplan-bench-200mb.anl";
 constexpr const char* kGeneratorArguments =
     " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --size-mb 200 --output ";
 
-// The load as the window's start-up does it: the four passes with the grid, the sorted
-// load-value lists and the frames of every level.
+// The whole document: the passes with the grid, the sorted load values and the frames of every
+// level.
 std::size_t loadListing(const std::string& path) {
-    const auto model = fp::makeModelStore();
-    fp::bench::GivenListingServices services(path);
-    fp::ListingReading reading;
-    fp::LoadAsStartUpDoes(*model, services, reading);
-    return static_cast<std::size_t>(model->BeamDesignCount);
+    fp::bench::ErrorStreamMessages messages;
+    return fp::openListing(path, messages).designRows.size();
 }
 
 double secondsOf(const std::chrono::steady_clock::duration& elapsed) {

@@ -15,16 +15,15 @@
 #include <string>
 #include <vector>
 
-#include "app/plan_export.h"
-#include "app/qt_surface.h"
 #include "bench_support.h"
-#include "model/model_store.h"
-#include "panels/level_rendering.h"
+#include "document/listing_document.h"
+#include "panels/level_drawing.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/level_beams.h"
-#include "plan/plan_scale.h"
-#include "reader/startup_load.h"
+#include "plan/plan_frame.h"
+#include "render/plan_pages.h"
+#include "render/qt_surface.h"
 
 namespace {
 
@@ -33,24 +32,19 @@ constexpr const char* kGeneratorArguments =
     " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --output ";
 constexpr const char* kPdfPath = "/tmp/frameplan-plan-bench.pdf";
 
-void loadAsStartUpDoes(fp::ModelStore& model, const std::string& path) {
-    fp::bench::GivenListingServices services(path);
-    fp::ListingReading reading;
-    fp::LoadAsStartUpDoes(model, services, reading);
-}
-
-int panelCount(fp::ModelStore& model, int16_t level) {
-    fp::FindPanels(model, level, [](int16_t, int16_t, int16_t, int16_t) {});
-    return model.PanelCount;
+int panelCount(const fp::ListingDocument& document, int level) {
+    int panels = 0;
+    fp::findPanels(document, level, [&panels](const fp::Panel&) { ++panels; });
+    return panels;
 }
 
 // The level with the most beams and panels: the most text and lines to draw.
-int16_t densestLevel(fp::ModelStore& model) {
-    int16_t densest = 1;
+int densestLevel(const fp::ListingDocument& document) {
+    int densest = 1;
     std::size_t most = 0;
-    for (int16_t level = 1; level <= model.GridY.count(); ++level) {
-        const std::size_t items = fp::beamsOfLevel(model, level).size() +
-                                  static_cast<std::size_t>(panelCount(model, level));
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        const std::size_t items = fp::beamsOfLevel(document, level).size() +
+                                  static_cast<std::size_t>(panelCount(document, level));
         if (items > most) {
             most = items;
             densest = level;
@@ -114,36 +108,34 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
-        auto model = fp::makeModelStore();
-        loadAsStartUpDoes(*model, listing);
-        const int16_t level = densestLevel(*model);
-        std::printf("%s: level %d of %d, %zu beams, %d panels, %d floor-load rows\n",
-                    listing.c_str(), level, model->GridY.count(),
-                    fp::beamsOfLevel(*model, level).size(), panelCount(*model, level),
-                    model->FloorLoadCount);
+        fp::bench::ErrorStreamMessages messages;
+        const fp::ListingDocument document = fp::openListing(listing, messages);
+        const int level = densestLevel(document);
+        std::printf("%s: level %d of %d, %zu beams, %d panels, %zu floor loads\n", listing.c_str(),
+                    level, document.levelCount(), fp::beamsOfLevel(document, level).size(),
+                    panelCount(document, level), document.floorLoads.size());
 
         QImage image(1600, 900, QImage::Format_RGB32);
-        const fp::ViewState view;
-        fp::BeamBoxes boxes;
+        fp::PlanView view = fp::startUpView(document);
+        view.level = level;
         report("redraw of the level onto a 1600x900 image",
                timeRuns(runs,
                         [&] {
                             QPainter painter(&image);
                             fp::QtSurface surface(painter, QRectF(image.rect()));
-                            fp::setPlanScale(*model, surface);
-                            fp::renderLevel(*model, surface, view, level, boxes, '.');
+                            fp::setPlanScale(document.grid, surface);
+                            fp::drawLevel(document, view, surface);
                         }),
                runs, 2);
 
         const int scanRuns = runs * 10;
+        std::size_t loadsFound = 0;
         report("panel scan with panel loads of the level",
                timeRuns(scanRuns,
                         [&] {
-                            fp::FindPanels(*model, level,
-                                           [&](int16_t ix, int16_t iz, int16_t ix2, int16_t iz2) {
-                                               model->PanelLoadRecord = fp::GetPanelLoads(
-                                                   *model, level, ix, iz, ix2, iz2);
-                                           });
+                            fp::findPanels(document, level, [&](const fp::Panel& panel) {
+                                loadsFound += fp::panelLoads(document, level, panel).loads.size();
+                            });
                         }),
                scanRuns, 0.2);
 
@@ -154,7 +146,7 @@ int main(int argc, char** argv) {
         options.allLevels = true;
         const int exportRuns = std::max(1, runs / 40);
         report("export of every level to one PDF",
-               timeRuns(exportRuns, [&] { fp::exportPlans(*model, options, '.'); }), exportRuns,
+               timeRuns(exportRuns, [&] { fp::exportPlans(document, options, '.'); }), exportRuns,
                2000);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/group_window.h"
-#include "app/twips_scale.h"
-#include "app/window_application.h"
-#include "app/window_services.h"
+#include "document/listing_document.h"
+#include "window/message_boxes.h"
+#include "window/plan_window.h"
+#include "window/twips_scale.h"
+#include "window/window_application.h"
 
 extern char** environ;
 
@@ -49,15 +50,14 @@ class FirstPlanPaint : public QObject {
 // The window exactly as the program starts it, on the given listing.
 int runChild(int argc, char** argv, const char* listing) {
     fp::WindowApplication application(argc, argv);
-    fp::WindowServices services(listing);
-    application.setServices(services);
-    const auto model = fp::makeModelStore();
-    fp::Group window(*model, services, fp::TwipsScale::ofScreen());
-    services.setWindow(window);
-    FirstPlanPaint watcher(window.PicXZ);
-    window.PicXZ->installEventFilter(&watcher);
+    fp::MessageBoxes messages;
+    application.setMessages(messages);
+    fp::PlanWindow window(messages, fp::TwipsScale::ofScreen());
+    messages.setWindow(window);
+    FirstPlanPaint watcher(window.planArea);
+    window.planArea->installEventFilter(&watcher);
     try {
-        window.Form_Load();
+        window.showDocument(fp::openListing(listing, messages));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 2;

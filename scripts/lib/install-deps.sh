@@ -2,6 +2,7 @@
 FRAMEPLAN_PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-svg-dev libgl-dev
+    libcli11-dev
     libgtest-dev googletest
     fonts-liberation
 )
