@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
+#include "model/listing_error.h"
 #include "model/records.h"
 
 namespace fp {
@@ -11,11 +13,17 @@ namespace fp {
 // along Y the lines are the building's levels.
 class GridAxis {
   public:
-    explicit GridAxis(const char* things) : values_(things) {}
+    explicit GridAxis(const char* things) : values_(things), things_(things) {}
 
     int count() const { return static_cast<int>(values_.size()); }
-    // The coordinate of line 1 .. count().
-    float at(int line) const { return values_[static_cast<std::size_t>(line - 1)]; }
+    // The coordinate of line 1 .. count(); any other line is a fault of the caller.
+    float at(int line) const {
+        if (line < 1 || line > count()) {
+            throw ListingError("There is no line " + std::to_string(line) + " of the " +
+                               things_ + "; they are numbered 1 to " + std::to_string(count()));
+        }
+        return values_[static_cast<std::size_t>(line - 1)];
+    }
     // The outermost lines; an axis without lines is taken as one line at 0.
     float first() const { return values_.empty() ? 0 : values_[0]; }
     float last() const { return values_.empty() ? 0 : values_[values_.size() - 1]; }
@@ -26,6 +34,7 @@ class GridAxis {
 
   private:
     ValueList<kMaxGridLines> values_;
+    const char* things_;
 };
 
 }  // namespace fp

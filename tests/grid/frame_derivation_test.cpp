@@ -241,8 +241,8 @@ TEST(DeriveFrames, AJointOnTheLastLineOfAFullAxisHasNoNeighbour) {
     DocumentBuilder builder;
     builder.joint(1, 0, 0, 0);
     for (int line = 1; line <= 100; ++line) {
-        builder.joint(static_cast<int16_t>(100 + line), static_cast<int16_t>(100 * line - 100),
-                      300, 0);
+        builder.joint(static_cast<int16_t>(100 + line), static_cast<int16_t>(100 * line - 100), 300,
+                      0);
     }
     for (int line = 2; line <= 100; ++line) {
         builder.joint(static_cast<int16_t>(300 + line), 9900, 300,

@@ -53,8 +53,7 @@ TEST(BoundedList, ARecordPastTheLimitEndsTheReadingNamingTheList) {
     EXPECT_NE(tooManyMembers.find("9000 members"), std::string::npos) << tooManyMembers;
     DesignRowList designs("beam design blocks");
     const std::string tooManyDesigns = messageOfOneTooMany(designs);
-    EXPECT_NE(tooManyDesigns.find("2500 beam design blocks"), std::string::npos)
-        << tooManyDesigns;
+    EXPECT_NE(tooManyDesigns.find("2500 beam design blocks"), std::string::npos) << tooManyDesigns;
     FloorLoadList loads("floor loads");
     const std::string tooManyLoads = messageOfOneTooMany(loads);
     EXPECT_NE(tooManyLoads.find("1000 floor loads"), std::string::npos) << tooManyLoads;

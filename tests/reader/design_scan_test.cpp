@@ -43,8 +43,7 @@ TEST(DesignScan, EveryBeamBlockGivesARowInListingOrder) {
         readListingText(testing::structureHead() +
                         lines({beamHeader("12"), "", lengthLine("4500.0"), beamHeader("15"),
                                lengthLine("4500.5"), beamHeader("12"), lengthLine("4501.5")}));
-    EXPECT_EQ(designRows(result.document),
-              (std::vector<Row>{{12, 4500}, {15, 4500}, {12, 4502}}));
+    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{12, 4500}, {15, 4500}, {12, 4502}}));
     EXPECT_TRUE(result.messages.empty());
 }
 

@@ -35,6 +35,19 @@ TEST(FloorLoads, TheShortFormCoversTheWholePlanWidenedByOneHundredth) {
     EXPECT_EQ(document.floorIntensities[0], 5.0f);
 }
 
+TEST(FloorLoads, TheShortFormCoversThePlanTheReaderIsGiven) {
+    const std::string text = lines({"   30. FLOOR LOAD", "   31. YRANGE 2.9 3.1 FLOAD -5 GY"});
+    const auto listing = listingInMemory(text, "plan.anl");
+    testing::RecordingSink sink;
+    const LoadsAndDesigns read =
+        readLoadsAndDesigns(*listing, PlanExtent{-250, 700, 100, 900}, sink);
+    ASSERT_EQ(read.floorLoads.size(), 1u);
+    EXPECT_EQ(read.floorLoads[0].x1, -2.51f);
+    EXPECT_EQ(read.floorLoads[0].x2, 7.01f);
+    EXPECT_EQ(read.floorLoads[0].z1, 0.99f);
+    EXPECT_EQ(read.floorLoads[0].z2, 9.01f);
+}
+
 // The full form prints its X and Z ranges after two blanks: 15 pieces, with empty pieces 9 and 13.
 TEST(FloorLoads, TheFullFormTakesItsOwnRangesAndTheLatestHeadersTitle) {
     const auto result = testing::readLoadsText(

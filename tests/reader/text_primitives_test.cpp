@@ -146,7 +146,8 @@ TEST(ForEachMemberListPart, WorkedExamples) {
     EXPECT_EQ(partsOf(""), Parts{});
     EXPECT_EQ(partsOf("7 TO 5"), (Parts{"7", "5"}));
     EXPECT_EQ(partsOf("5 TO 5"), (Parts{"5", "5"}));
-    EXPECT_EQ(partsOf("47 TO 50  12 TO 9 4.5"), (Parts{"47", "48..49", "50", "", "12", "9", "4.5"}));
+    EXPECT_EQ(partsOf("47 TO 50  12 TO 9 4.5"),
+              (Parts{"47", "48..49", "50", "", "12", "9", "4.5"}));
 }
 
 TEST(ForEachMemberListPart, OnlyUpperCaseToIsARange) {

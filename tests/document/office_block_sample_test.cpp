@@ -1,0 +1,123 @@
+// The bundled office-block listing reads completely and describes its building.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "document/listing_document.h"
+#include "reader/listing_fixture.h"
+
+namespace fp {
+namespace {
+
+std::string samplePath() {
+    return (std::filesystem::path(__FILE__).parent_path() / "../../samples/office-block.anl")
+        .lexically_normal()
+        .string();
+}
+
+class OfficeBlockSample : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::RecordingSink sink;
+        document = openListing(samplePath(), sink);
+        messages = sink.messages();
+    }
+
+    // The first joint numbered `number`; none is a failure of the test.
+    const Joint& joint(int number) const {
+        for (const Joint& joint : document.joints) {
+            if (joint.number == number) {
+                return joint;
+            }
+        }
+        ADD_FAILURE() << "no joint " << number;
+        static const Joint none;
+        return none;
+    }
+
+    // The first member numbered `number`, or nullptr.
+    const Member* member(int32_t number) const {
+        for (const Member& member : document.members) {
+            if (member.number == number) {
+                return &member;
+            }
+        }
+        return nullptr;
+    }
+
+    ListingDocument document;
+    std::vector<std::string> messages;
+};
+
+TEST_F(OfficeBlockSample, ReadsEveryListWithoutAMessage) {
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(document.name, samplePath());
+    EXPECT_EQ(document.joints.size(), 162u);
+    EXPECT_EQ(document.members.size(), 334u);
+    EXPECT_EQ(document.designRows.size(), 214u);
+    EXPECT_EQ(document.floorLoads.size(), 30u);
+    EXPECT_EQ(document.grid.x.count(), 6);
+    EXPECT_EQ(document.grid.y.count(), 7);
+    EXPECT_EQ(document.grid.z.count(), 5);
+    EXPECT_EQ(document.floorIntensities.size(), 7u);
+    EXPECT_EQ(document.memberLoads.size(), 5u);
+}
+
+TEST_F(OfficeBlockSample, LoadsComeFromBothLoadCasesAndBothLineForms) {
+    const FloorLoad& first = document.floorLoads[0];
+    EXPECT_EQ(first.caseTitle, "1");
+    EXPECT_FLOAT_EQ(first.intensity, 4.5f);
+    EXPECT_FLOAT_EQ(first.z2, 16.0f);
+    const FloorLoad& roof = document.floorLoads[10];
+    EXPECT_FLOAT_EQ(roof.y1, 22.1f);
+    EXPECT_FLOAT_EQ(roof.x1, -0.01f);
+    EXPECT_FLOAT_EQ(roof.z2, 17.81f);
+    EXPECT_EQ(document.floorLoads[29].caseTitle, "2");
+}
+
+TEST_F(OfficeBlockSample, DesignLengthsAreTheBeamsLengthsInMillimetres) {
+    std::size_t index = 0;
+    for (const DesignRow& row : document.designRows) {
+        ++index;
+        const Member* designed = member(row.member);
+        ASSERT_NE(designed, nullptr) << "design row " << index;
+        const Joint& start = joint(designed->start);
+        const Joint& end = joint(designed->end);
+        const double dx = end.x - start.x;
+        const double dy = end.y - start.y;
+        const double dz = end.z - start.z;
+        EXPECT_EQ(row.lengthMm, std::lround(std::sqrt(dx * dx + dy * dy + dz * dz) * 10))
+            << "design row " << index;
+    }
+}
+
+TEST_F(OfficeBlockSample, CantileverWrittenFromItsTipRunsOutwards) {
+    const Member* cantilever = member(133);
+    ASSERT_NE(cantilever, nullptr);
+    EXPECT_EQ(cantilever->start, 119);
+    EXPECT_EQ(cantilever->end, 123);
+}
+
+// Every level above the ground has designed beams, and each beam's design row is its member's.
+TEST_F(OfficeBlockSample, EveryUpperLevelIsFramed) {
+    for (int level = 2; level <= document.levelCount(); ++level) {
+        int beams = 0;
+        for (int ix = 1; ix <= document.grid.x.count(); ++ix) {
+            for (int iz = 1; iz <= document.grid.z.count(); ++iz) {
+                for (const DesignRowNumber row : {document.framing.xBeams.at(ix, level, iz),
+                                                  document.framing.zBeams.at(ix, level, iz)}) {
+                    if (row > 0) {
+                        ++beams;
+                        EXPECT_NE(member(document.designRow(row).member), nullptr);
+                    }
+                }
+            }
+        }
+        EXPECT_GT(beams, 0) << "level " << level;
+    }
+}
+
+}  // namespace
+}  // namespace fp
