@@ -78,8 +78,14 @@ class PassesInTurn {
 LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& extent,
                                     MessageSink& messages) {
     LoadsAndDesigns read;
+    std::string lastLine;
+    try {
+        lastLine = lastLineOf(listing);
+    } catch (const ListingError& failure) {
+        throw failure.atLine(lastLineNumber(listing));
+    }
     FloorLoadPass floorLoads(read.floorLoads, read.floorIntensities, extent);
-    DesignScanPass designs(read.designRows, lastLineOf(listing));
+    DesignScanPass designs(read.designRows, std::move(lastLine));
     MemberLoadPass memberLoads(read.memberLoads);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 

@@ -44,7 +44,11 @@ bool TextStream::fill() {
         begin_ = 0;
     }
     if (end_ == buffer_.size()) {
-        buffer_.resize(buffer_.size() * 2);
+        // The block holds one unfinished line: a longer line grows it, up to the longest line.
+        if (buffer_.size() >= kLongestLine) {
+            throw lineTooLong().atLine(lineNumberAt(bufferOffset_));
+        }
+        buffer_.resize(std::min(buffer_.size() * 2, kLongestLine));
     }
     ++generation_;
     const std::uint64_t readTo = bufferOffset_ + end_;
@@ -248,21 +252,22 @@ void TextStream::forEachLineBetween(std::uint64_t from, std::uint64_t to,
     }
 }
 
+long TextStream::lineNumber() const {
+    return anyLine_ ? lineNumberAt(lineOffset_) : 0;
+}
+
 // Counted from where the last count stopped, so that numbering lines in file order reads the
 // file once in all.
-long TextStream::lineNumber() const {
-    if (!anyLine_) {
-        return 0;
-    }
-    if (lineOffset_ < countedTo_) {
+long TextStream::lineNumberAt(std::uint64_t offset) const {
+    if (offset < countedTo_) {
         countedTo_ = 0;
         lineEndsBefore_ = 0;
         countedAfterCr_ = false;
     }
     std::vector<char> block(kBlockSize);
-    while (countedTo_ < lineOffset_) {
-        const std::size_t wanted = static_cast<std::size_t>(
-            std::min<std::uint64_t>(block.size(), lineOffset_ - countedTo_));
+    while (countedTo_ < offset) {
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), offset - countedTo_));
         const std::size_t count = source_.readAt(countedTo_, block.data(), wanted);
         if (count == 0) {
             break;
@@ -277,6 +282,12 @@ long TextStream::lineNumber() const {
         countedTo_ += count;
     }
     return lineEndsBefore_ + 1;
+}
+
+ListingError lineTooLong() {
+    return ListingError("The line is longer than " + std::to_string(kLongestLine >> 20) +
+                            " MB, more than any line of an analysis listing",
+                        "Check that the file is the analysis output listing, a text file.");
 }
 
 std::string lastLineOf(ListingSource& source) {
@@ -306,8 +317,11 @@ std::string lastLineOf(ListingSource& source) {
         }
         const std::size_t lineEnd = tail.find_last_of("\r\n", end == 0 ? 0 : end - 1);
         const bool whole = lineEnd != std::string::npos && lineEnd < end;
+        const std::size_t lineStart = whole ? lineEnd + 1 : 0;
+        if (end - lineStart > kLongestLine) {
+            throw lineTooLong();
+        }
         if (whole || start == 0) {
-            const std::size_t lineStart = whole ? lineEnd + 1 : 0;
             return tail.substr(lineStart, end - lineStart);
         }
     }

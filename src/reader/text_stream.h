@@ -10,13 +10,19 @@
 #include <string_view>
 #include <vector>
 
+#include "model/listing_error.h"
 #include "reader/listing_source.h"
 
 namespace fp {
 
+// The longest line a listing may have; a longer one (a file that is not a listing, or has no
+// line ends) fails rather than fill the memory.
+inline constexpr std::size_t kLongestLine = std::size_t{4} << 20;
+
 // Lines end at LF, CRLF or CR; the line end is never part of a line, and a last line without
 // a line end is still a line. Any byte, NUL included, is text. The listing is read in blocks of
-// 1 MB (a longer line grows the block), so memory does not depend on the listing's size.
+// 1 MB (a longer line grows the block, up to kLongestLine), so memory does not depend on the
+// listing's size. A longer line throws ListingError naming it.
 class TextStream {
   public:
     // Reads `source`, which must outlive the stream, from its first line.
@@ -53,6 +59,8 @@ class TextStream {
 
     // The 1-based number of the line last read; counted on demand, for messages.
     long lineNumber() const;
+    // The number of the line that starts at `offset`.
+    long lineNumberAt(std::uint64_t offset) const;
 
     ListingSource& source() const { return source_; }
 
@@ -99,7 +107,11 @@ class TextStream {
     mutable bool countedAfterCr_ = false;
 };
 
-// The last line of the listing (empty for an empty one), read from its end.
+// The failure of a line longer than kLongestLine.
+ListingError lineTooLong();
+
+// The last line of the listing (empty for an empty one), read from its end. A last line longer
+// than kLongestLine throws lineTooLong().
 std::string lastLineOf(ListingSource& source);
 
 }  // namespace fp

@@ -95,6 +95,27 @@ TEST_P(TextStreamTest, AOneMegabyteLineIsReadWhole) {
     EXPECT_EQ(allLines(longer), (Lines{longer}));
 }
 
+// A file without line ends (or not a listing at all) fails at its first overlong line, naming it,
+// instead of being held in memory whole.
+TEST_P(TextStreamTest, ALineLongerThanTheLongestFailsNamingItsLine) {
+    const std::string overlong(kLongestLine + 1, 'z');
+    TextStream stream(source("one\ntwo\n" + overlong + "\nfour\n"));
+    EXPECT_EQ(stream.readLine(), "one");
+    EXPECT_EQ(stream.readLine(), "two");
+    try {
+        stream.readLine();
+        ADD_FAILURE() << "an overlong line was read";
+    } catch (const ListingError& failure) {
+        EXPECT_EQ(failure.line(), 3);
+        EXPECT_NE(std::string(failure.what()).find("longer than 4 MB"), std::string::npos);
+    }
+    TextStream searching(source(overlong + "KEY\n"));
+    EXPECT_THROW(searching.readLineContaining({"KEY"}), ListingError);
+    EXPECT_THROW(lastLineOf(source("first\n" + overlong)), ListingError);
+    const std::string longest(kLongestLine - 1, 'y');
+    EXPECT_EQ(allLines(longest + "\nlast"), (Lines{longest, "last"}));
+}
+
 TEST_P(TextStreamTest, ACrlfSplitByTheReadingBlockIsOneLineEnd) {
     // The first line fills the 1 MB block up to its CR; the LF comes with the next block.
     const std::string first((1 << 20) - 1, 'a');
