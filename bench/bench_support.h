@@ -12,8 +12,8 @@ namespace fp::bench {
 
 class ErrorStreamMessages : public MessageSink {
   public:
-    void show(const std::string& text) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
+    void show(const ListingMessage& message) override {
+        std::fprintf(stderr, "frameplan: %s\n", message.described().c_str());
     }
 };
 

@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
     const int changes = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
     fp::WindowApplication application(argc, argv);
     fp::MessageBoxes messages;
-    application.setMessages(messages);
-    fp::PlanWindow window(messages, fp::TwipsScale::ofScreen());
+    fp::PlanWindow window(fp::TwipsScale::ofScreen());
     messages.setWindow(window);
     try {
         window.showDocument(fp::openListing(argv[1], messages));

@@ -51,8 +51,7 @@ class FirstPlanPaint : public QObject {
 int runChild(int argc, char** argv, const char* listing) {
     fp::WindowApplication application(argc, argv);
     fp::MessageBoxes messages;
-    application.setMessages(messages);
-    fp::PlanWindow window(messages, fp::TwipsScale::ofScreen());
+    fp::PlanWindow window(fp::TwipsScale::ofScreen());
     messages.setWindow(window);
     FirstPlanPaint watcher(window.planArea);
     window.planArea->installEventFilter(&watcher);

@@ -44,7 +44,7 @@ int usageError(std::ostream& err, const std::string& problem) {
 // The document after the whole reading, or nothing when the reading failed (reported on `err`).
 struct ReadDocument {
     std::optional<ListingDocument> document;
-    std::vector<std::string> messages;
+    std::vector<ListingMessage> messages;
     std::chrono::steady_clock::duration readTime{};
 };
 
@@ -72,7 +72,7 @@ int runDump(const std::string& listing, std::ostream& out, std::ostream& err) {
     try {
         writeDocumentJson(json, *read.document, read.messages);
     } catch (const ListingError& failure) {
-        err << "frameplan: " << failure.what() << "\n";
+        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
         return kFailureStatus;
     }
     out << json.str();

@@ -97,7 +97,7 @@ void writeLevel(std::ostream& out, const ListingDocument& document, int level,
 }  // namespace
 
 void writeDocumentJson(std::ostream& out, const ListingDocument& document,
-                       const std::vector<std::string>& messages) {
+                       const std::vector<ListingMessage>& messages) {
     out << "{\n  \"listing\": " << jsonString(document.name) << ",\n  \"jointTable\": ";
     writeList(out, document.joints.size(), [&](std::size_t i) {
         const Joint& joint = document.joints[i];
@@ -133,7 +133,10 @@ void writeDocumentJson(std::ostream& out, const ListingDocument& document,
     out << ",\n  \"memberLoadCaption\": " << jsonString(memberLoadCaption(document, '.'));
     out << ",\n  \"startLevel\": " << startLevel(document);
     out << ",\n  \"messages\": ";
-    writeTexts(out, messages);
+    writeList(out, messages.size(), [&](std::size_t i) {
+        out << "{\"line\": " << messages[i].line << ", \"text\": " << jsonString(messages[i].text)
+            << "}";
+    });
     out << ",\n  \"levels\": [";
     const PlanView startUp = startUpView(document);
     for (int level = 1; level <= document.levelCount(); ++level) {

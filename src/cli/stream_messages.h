@@ -1,9 +1,8 @@
 // The reader's messages on the command line: kept for the output and, when asked, written to
-// the error stream as they are shown.
+// the error stream as they are shown, in the one form of every message and failure.
 #pragma once
 
 #include <ostream>
-#include <string>
 #include <vector>
 
 #include "reader/message_sink.h"
@@ -15,18 +14,18 @@ class StreamMessages : public MessageSink {
     // `echo` receives each message as it is shown; nullptr keeps them only.
     explicit StreamMessages(std::ostream* echo) : echo_(echo) {}
 
-    void show(const std::string& text) override {
-        shown_.push_back(text);
+    void show(const ListingMessage& message) override {
+        shown_.push_back(message);
         if (echo_ != nullptr) {
-            *echo_ << "frameplan: message: " << text << "\n";
+            *echo_ << "frameplan: " << message.described() << "\n";
         }
     }
 
-    const std::vector<std::string>& shown() const { return shown_; }
+    const std::vector<ListingMessage>& shown() const { return shown_; }
 
   private:
     std::ostream* echo_;
-    std::vector<std::string> shown_;
+    std::vector<ListingMessage> shown_;
 };
 
 }  // namespace fp

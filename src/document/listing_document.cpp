@@ -6,18 +6,6 @@
 #include "reader/structure_reader.h"
 
 namespace fp {
-namespace {
-
-// A failure that does not name the listing yet is told which one it is about.
-ListingError inListing(const ListingError& failure, const std::string& name) {
-    if (failure.isVerbatim() || failure.statement().find(name) != std::string::npos) {
-        return failure;
-    }
-    return ListingError(failure.statement() + " in \"" + name + "\"", failure.advice(),
-                        failure.line());
-}
-
-}  // namespace
 
 ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
     try {
@@ -41,7 +29,7 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         document.framing = deriveFrames(document.grid, document.members, document.designRows);
         return document;
     } catch (const ListingError& failure) {
-        throw inListing(failure, listing.name());
+        throw failure.inListing(listing.name());
     }
 }
 

@@ -19,8 +19,8 @@ class GridAxis {
     // The coordinate of line 1 .. count(); any other line is a fault of the caller.
     float at(int line) const {
         if (line < 1 || line > count()) {
-            throw ListingError("There is no line " + std::to_string(line) + " of the " +
-                               things_ + "; they are numbered 1 to " + std::to_string(count()));
+            throw ListingError("There is no line " + std::to_string(line) + " of the " + things_ +
+                               "; they are numbered 1 to " + std::to_string(count()));
         }
         return values_[static_cast<std::size_t>(line - 1)];
     }

@@ -6,8 +6,11 @@
 
 namespace fp {
 
-// Carries a statement of what went wrong and, once known, the listing line it came from.
-// The message reads "<statement> (line N). <advice>", so it can be shown to a user as it is.
+// "office.anl, line 12", "office.anl", "line 12" or nothing: where a message is about.
+std::string placeText(const std::string& listing, long line);
+
+// What went wrong and what to do, and once known the listing and the line it is about. Shown to
+// a user as "<listing>, line <N>: <statement>. <advice>", the one form every message takes.
 class ListingError : public std::runtime_error {
   public:
     explicit ListingError(std::string statement, std::string advice = {}, long line = 0);
@@ -19,17 +22,23 @@ class ListingError : public std::runtime_error {
     const std::string& statement() const { return statement_; }
     const std::string& advice() const { return advice_; }
     long line() const { return line_; }
-    bool isVerbatim() const { return verbatim_; }
+    const std::string& listing() const { return listing_; }
+    // The message without its place.
+    std::string message() const;
 
     // The same error tied to a listing line; an error that already names its line keeps it.
     ListingError atLine(long line) const;
+    // The same error about the listing `name`; an error that already names one keeps it.
+    ListingError inListing(const std::string& name) const;
 
   private:
-    ListingError(std::string statement, std::string advice, long line, bool verbatim);
+    ListingError(std::string statement, std::string advice, long line, std::string listing,
+                 bool verbatim);
 
     std::string statement_;
     std::string advice_;
     long line_;
+    std::string listing_;
     bool verbatim_;
 };
 

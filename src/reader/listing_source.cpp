@@ -13,8 +13,9 @@ namespace fp {
 namespace {
 
 ListingError cannotRead(const std::string& path, const std::string& reason) {
-    return ListingError("The listing \"" + path + "\" cannot be read: " + reason,
-                        "Check that the file is a readable text file.");
+    return ListingError("The listing cannot be read: " + reason,
+                        "Check that the file is a readable text file.")
+        .inListing(path);
 }
 
 class FileSource : public ListingSource {
@@ -25,20 +26,23 @@ class FileSource : public ListingSource {
         const fs::file_status status = fs::status(fs::path(path), error);
         if (error || !fs::exists(status)) {
             throw ListingError(
-                "The listing \"" + path + "\" cannot be opened: " +
+                "The listing cannot be opened: " +
                     (error ? error.message() : std::string("No such file or directory")),
-                "Check the file name and that the file may be read.");
+                "Check the file name and that the file may be read.")
+                .inListing(path);
         }
         if (!fs::is_regular_file(status)) {
-            throw ListingError("\"" + path + "\" is not a listing file but " +
+            throw ListingError(std::string("This is not a listing file but ") +
                                    (fs::is_directory(status) ? "a folder" : "a device or pipe"),
-                               "Choose the analysis output listing, a plain text file.");
+                               "Choose the analysis output listing, a plain text file.")
+                .inListing(path);
         }
         size_ = fs::file_size(fs::path(path), error);
         file_.open(fs::path(path), std::ios::binary);
         if (error || !file_) {
-            throw ListingError("The listing \"" + path + "\" cannot be opened",
-                               "Check the file name and that the file may be read.");
+            throw ListingError("The listing cannot be opened",
+                               "Check the file name and that the file may be read.")
+                .inListing(path);
         }
     }
 

@@ -31,23 +31,32 @@ long lastLineNumber(ListingSource& listing) {
     return stream.lineNumber();
 }
 
-// The passes in their order, and the failure of the first of them to fail.
+// The passes in their order, the messages each has shown with their lines, and the failure of
+// the first of them to fail.
 class PassesInTurn {
   public:
     explicit PassesInTurn(std::array<SideBySidePass*, 3> passes) : passes_(passes) {}
 
-    // Runs `step` for pass i while it is running; a failure, tied to the line `lineOf` counts,
-    // ends pass i and every later pass, which would never have run.
+    // Runs `step` for pass i while it is running. The messages it shows, and a failure, are
+    // about the line `lineOf` counts; a failure ends pass i and every later pass, which would
+    // never have run.
     template <typename Step, typename LineOf>
     void run(std::size_t i, Step step, LineOf lineOf) {
         if (ended_ <= i) {
             return;
         }
+        const std::size_t shownBefore = passes_[i]->messages().size();
         try {
             step(*passes_[i]);
         } catch (const ListingError& failure) {
             failure_ = failure.atLine(lineOf());
             ended_ = i;
+        }
+        if (passes_[i]->messages().size() > shownBefore) {
+            const long line = lineOf();
+            for (std::size_t m = shownBefore; m < passes_[i]->messages().size(); ++m) {
+                lines_[i].push_back(line);
+            }
         }
     }
 
@@ -56,10 +65,11 @@ class PassesInTurn {
     SideBySidePass& pass(std::size_t i) { return *passes_[i]; }
 
     // Shows the messages of the passes that ran, in order, then ends the run if one failed.
-    void finish(MessageSink& sink) const {
+    void finish(MessageSink& sink, const std::string& listing) const {
         for (std::size_t i = 0; i < passes_.size() && i <= ended_; ++i) {
-            for (const std::string& message : passes_[i]->messages()) {
-                sink.show(message);
+            const std::vector<std::string>& texts = passes_[i]->messages();
+            for (std::size_t m = 0; m < texts.size(); ++m) {
+                sink.show(ListingMessage{texts[m], listing, lines_[i][m]});
             }
         }
         if (failure_) {
@@ -69,6 +79,7 @@ class PassesInTurn {
 
   private:
     std::array<SideBySidePass*, 3> passes_;
+    std::array<std::vector<long>, 3> lines_;
     std::size_t ended_ = 3;
     std::optional<ListingError> failure_;
 };
@@ -116,7 +127,7 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
             }
         }
     }
-    passes.finish(messages);
+    passes.finish(messages, listing.name());
     return read;
 }
 

@@ -23,7 +23,7 @@ constexpr const char* kUnitMessage = "Change the units to Kn Meter ";
 // next: the line that ends the joint section is the first tested for the member section.
 class SectionReading {
   public:
-    explicit SectionReading(ListingSource& listing) : listing_(listing), stream_(listing) {}
+    explicit SectionReading(ListingSource& listing) : stream_(listing) {}
 
     const std::string& currentLine() const { return currentLine_; }
     std::string& currentLine() { return currentLine_; }
@@ -53,15 +53,18 @@ class SectionReading {
         return 0;
     }
 
-    ListingError missingSection(std::string_view what, std::string_view where) const {
-        return ListingError("The listing \"" + listing_.name() + "\" has no line with \"" +
-                                std::string(what) + "\"" + std::string(where),
-                            "FramePlan reads the unit line, then the joint coordinates, then the "
-                            "member incidences of the analysis input.");
+    // A section that is not there; the failure is about the line of the section before it,
+    // after which the reading looked.
+    ListingError missingSection(std::string_view what, std::string_view where,
+                                long lineBefore) const {
+        return ListingError(
+            "The listing has no line with \"" + std::string(what) + "\"" + std::string(where),
+            "FramePlan reads the unit line, then the joint coordinates, then the "
+            "member incidences of the analysis input.",
+            lineBefore);
     }
 
   private:
-    ListingSource& listing_;
     TextStream stream_;
     std::string currentLine_;
 };
@@ -126,9 +129,10 @@ void readSectionRecords(SectionReading& reading, BoundedList<Record, Limit>& rec
     }
 }
 
-void readUnits(SectionReading& reading) {
+// Each section returns the number of the line it started at.
+long readUnits(SectionReading& reading) {
     if (!reading.readLineContaining(kUnitKey)) {
-        throw reading.missingSection(kUnitKey, "");
+        throw reading.missingSection(kUnitKey, "", 0);
     }
     const std::string& line = reading.currentLine();
     // The four characters after "UNIT" and one blank.
@@ -137,12 +141,14 @@ void readUnits(SectionReading& reading) {
     if (unit != "METE") {
         throw ListingError::verbatim(kUnitMessage);
     }
+    return reading.lineNumber();
 }
 
-void readJoints(SectionReading& reading, JointList& joints) {
+long readJoints(SectionReading& reading, JointList& joints, long unitLine) {
     if (!reading.readLineContaining(kJointKey)) {
-        throw reading.missingSection(kJointKey, " after its unit line");
+        throw reading.missingSection(kJointKey, " after its unit line", unitLine);
     }
+    const long jointLine = reading.lineNumber();
     readSectionRecords(
         reading, joints, 4, NegativeExponents::Zeroed, [](Joint& joint, int column, double value) {
             if (column == 0) {
@@ -153,12 +159,13 @@ void readJoints(SectionReading& reading, JointList& joints) {
                 roundToInt16(value * 100, "joint coordinate in hundredths of a metre");
             (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
         });
+    return jointLine;
 }
 
-void readMembers(SectionReading& reading, MemberList& members) {
+void readMembers(SectionReading& reading, MemberList& members, long jointLine) {
     if (reading.currentLine().find(kMemberKey) == std::string::npos &&
         !reading.readLineContaining(kMemberKey)) {
-        throw reading.missingSection(kMemberKey, " after its joint coordinates");
+        throw reading.missingSection(kMemberKey, " after its joint coordinates", jointLine);
     }
     readSectionRecords(
         reading, members, 3, NegativeExponents::Kept, [](Member& member, int column, double value) {
@@ -199,9 +206,9 @@ Structure readStructure(ListingSource& listing) {
     Structure structure;
     SectionReading reading(listing);
     try {
-        readUnits(reading);
-        readJoints(reading, structure.joints);
-        readMembers(reading, structure.members);
+        const long unitLine = readUnits(reading);
+        const long jointLine = readJoints(reading, structure.joints, unitLine);
+        readMembers(reading, structure.members, jointLine);
     } catch (const ListingError& failure) {
         throw failure.atLine(reading.lineNumber());
     }

@@ -39,8 +39,11 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
         for (const std::string& path : exportPlans(document, options, userDecimalSeparator())) {
             out << "Wrote " << path << '\n';
         }
-        return 0;
+        out.flush();
+        return out ? 0 : kFailureStatus;
     } catch (const ListingError& error) {
+        err << "frameplan: " << error.inListing(options.listing).what() << '\n';
+    } catch (const OutputError& error) {
         err << "frameplan: " << error.what() << '\n';
     }
     return kFailureStatus;

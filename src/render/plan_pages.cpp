@@ -1,11 +1,15 @@
 // Level plans to image, vector and page files through the one drawing path of the window.
 #include "render/plan_pages.h"
 
+#include <memory>
+
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "document/startup_texts.h"
@@ -26,11 +30,6 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-ListingError cannotWrite(const std::string& path) {
-    return ListingError("Cannot write " + path,
-                        "Check that the folder exists and that the file may be written.");
-}
-
 // "plan.png" for level 4 becomes "plan-4.png".
 std::string numberedPath(const std::string& path, int level) {
     const auto dot = path.find_last_of('.');
@@ -45,8 +44,7 @@ std::string numberedPath(const std::string& path, int level) {
 std::vector<int> levelsToExport(const ListingDocument& document, const ExportOptions& options) {
     const int count = document.levelCount();
     if (count < 1) {
-        throw ListingError("The listing " + options.listing + " has no joints",
-                           "There is no level to draw.");
+        throw ListingError("The listing has no joints", "There is no level to draw.");
     }
     std::vector<int> levels;
     if (options.allLevels) {
@@ -58,53 +56,86 @@ std::vector<int> levelsToExport(const ListingDocument& document, const ExportOpt
     const int level = options.level.value_or(startLevel(document));
     if (level < 1 || level > count) {
         throw ListingError(
-            "There is no level " + std::to_string(level) + " in " + options.listing,
+            "There is no level " + std::to_string(level),
             "Its levels are numbered 1 to " + std::to_string(count) + ", from the lowest up.");
     }
     levels.push_back(level);
     return levels;
 }
 
+// One output file, written beside its place under a temporary name and put in place by
+// commit() only once it is whole; dropped without a trace otherwise.
+class OutputFile {
+  public:
+    explicit OutputFile(std::string path)
+        : path_(std::move(path)), file_(QFile::decodeName(QByteArray::fromStdString(path_))) {
+        if (!file_.open(QIODevice::WriteOnly)) {
+            throw failure();
+        }
+    }
+
+    QIODevice& device() { return file_; }
+    const std::string& path() const { return path_; }
+
+    OutputError failure() const {
+        return OutputError("Cannot write " + path_ + ": " + file_.errorString().toStdString() +
+                           ". Check that the folder exists, that the file may be written and that "
+                           "the disk has room.");
+    }
+
+    void commit() {
+        if (!file_.commit()) {
+            throw failure();
+        }
+    }
+
+  private:
+    std::string path_;
+    QSaveFile file_;
+};
+
 void writeImage(const ListingDocument& document, const ExportOptions& options, const PlanView& view,
-                const std::string& path) {
+                OutputFile& file) {
     QImage image(options.width, options.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         renderPage(document, view, painter, QRectF(image.rect()));
     }
-    if (!image.save(toQString(path), "PNG")) {
-        throw cannotWrite(path);
+    if (!image.save(&file.device(), "PNG")) {
+        throw file.failure();
     }
 }
 
 void writeSvg(const ListingDocument& document, const ExportOptions& options, const PlanView& view,
-              const std::string& path) {
+              OutputFile& file) {
     QSvgGenerator svg;
-    svg.setFileName(toQString(path));
+    svg.setOutputDevice(&file.device());
     svg.setResolution(kSvgDpi);
     svg.setSize(QSize(options.width, options.height));
     svg.setViewBox(QRect(0, 0, options.width, options.height));
     svg.setTitle(toQString(levelCaption(document, view.level, view.decimalSeparator)));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        throw cannotWrite(path);
+        throw file.failure();
     }
     renderPage(document, view, painter, QRectF(0, 0, options.width, options.height));
-    painter.end();
+    if (!painter.end()) {
+        throw file.failure();
+    }
 }
 
 void writePdf(const ListingDocument& document, const std::vector<int>& levels, PlanView view,
-              const std::string& path) {
-    QPdfWriter pdf(toQString(path));
+              OutputFile& file) {
+    QPdfWriter pdf(&file.device());
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    pdf.setTitle(toQString(path));
+    pdf.setTitle(QFile::decodeName(QByteArray::fromStdString(file.path())));
     pdf.setCreator(QStringLiteral("FramePlan"));
     QPainter painter;
     if (!painter.begin(&pdf)) {
-        throw cannotWrite(path);
+        throw file.failure();
     }
     const QRectF page(0, 0, pdf.width(), pdf.height());
     for (std::size_t i = 0; i < levels.size(); ++i) {
@@ -115,7 +146,7 @@ void writePdf(const ListingDocument& document, const std::vector<int>& levels, P
         renderPage(document, view, painter, page);
     }
     if (!painter.end()) {
-        throw cannotWrite(path);
+        throw file.failure();
     }
 }
 
@@ -138,7 +169,7 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
     for (const float wanted : *options.intensities) {
         if (!document.floorIntensities.contains(wanted)) {
             throw ListingError("--intensities: " + valueText(wanted) +
-                                   " is not a floor-load intensity of " + options.listing,
+                                   " is not a floor-load intensity of the listing",
                                available.empty() ? "The listing has no floor loads."
                                                  : "Its intensities are " + available + ".");
         }
@@ -173,21 +204,28 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
                                      char decimalSeparator) {
     PlanView view = exportView(document, options, decimalSeparator);
     const std::vector<int> levels = levelsToExport(document, options);
+    // Every file is drawn whole before any is put in place: a level that fails, or a full disk,
+    // leaves none of them behind.
+    std::vector<std::unique_ptr<OutputFile>> files;
     if (options.format == ExportFormat::Pdf) {
-        writePdf(document, levels, view, options.output);
-        return {options.output};
+        files.push_back(std::make_unique<OutputFile>(options.output));
+        writePdf(document, levels, view, *files.back());
+    } else {
+        for (const int level : levels) {
+            files.push_back(std::make_unique<OutputFile>(
+                options.allLevels ? numberedPath(options.output, level) : options.output));
+            view.level = level;
+            if (options.format == ExportFormat::Svg) {
+                writeSvg(document, options, view, *files.back());
+            } else {
+                writeImage(document, options, view, *files.back());
+            }
+        }
     }
     std::vector<std::string> written;
-    for (const int level : levels) {
-        const std::string path =
-            options.allLevels ? numberedPath(options.output, level) : options.output;
-        view.level = level;
-        if (options.format == ExportFormat::Svg) {
-            writeSvg(document, options, view, path);
-        } else {
-            writeImage(document, options, view, path);
-        }
-        written.push_back(path);
+    for (const auto& file : files) {
+        file->commit();
+        written.push_back(file->path());
     }
     return written;
 }

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QRectF>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,12 @@
 #include "plan/plan_view.h"
 
 namespace fp {
+
+// A file that could not be written; its message names the file and says why.
+class OutputError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 // The view the options ask for, at the start level. An intensity the listing does not have
 // throws ListingError.
@@ -21,8 +28,9 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
                 const QRectF& area);
 
-// Writes the files the options ask for and returns their paths. A failure to write throws
-// ListingError naming the file.
+// Writes the files the options ask for and returns their paths. Nothing is left behind when it
+// fails: a level past a drawing limit throws ListingError, a file that cannot be written
+// OutputError naming it.
 std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
                                      char decimalSeparator);
 

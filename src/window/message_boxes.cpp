@@ -6,11 +6,14 @@
 
 namespace fp {
 
-void MessageBoxes::show(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, QString::fromStdString(text),
-                    QMessageBox::Ok,
-                    window_ != nullptr && window_->isVisible() ? window_ : nullptr);
+void showMessageBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok,
+                    parent != nullptr && parent->isVisible() ? parent : nullptr);
     box.exec();
+}
+
+void MessageBoxes::show(const ListingMessage& message) {
+    showMessageBox(window_, QString::fromStdString(message.described()));
 }
 
 }  // namespace fp

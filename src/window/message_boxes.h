@@ -13,11 +13,15 @@ namespace fp {
 // The program's title, the caption of every message box.
 inline const QString kProgramTitle = QStringLiteral("FramePlan");
 
+// Shows `text` and waits for OK; owned by `parent` when it is showing.
+void showMessageBox(QWidget* parent, const QString& text);
+
+// The reader's messages, each in a box of its own, in the one form of every message.
 class MessageBoxes : public MessageSink {
   public:
     // The window that owns the boxes once it is showing; before, they stand alone.
     void setWindow(QWidget& window) { window_ = &window; }
-    void show(const std::string& text) override;
+    void show(const ListingMessage& message) override;
 
   private:
     QWidget* window_ = nullptr;

@@ -21,8 +21,7 @@ QFont faceFont(const char* family, double points) {
 
 }  // namespace
 
-PlanWindow::PlanWindow(MessageSink& messages, const TwipsScale& scale)
-    : messages_(messages), scale_(scale) {
+PlanWindow::PlanWindow(const TwipsScale& scale) : scale_(scale) {
     setObjectName(QStringLiteral("PlanWindow"));
     // The window and its labels, check boxes and option buttons sit on the window colour.
     QPalette windowColours = palette();

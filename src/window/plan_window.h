@@ -10,7 +10,6 @@
 #include "document/listing_document.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_view.h"
-#include "reader/message_sink.h"
 #include "window/placed_check_box.h"
 #include "window/placed_label.h"
 #include "window/placed_option_button.h"
@@ -22,8 +21,7 @@ namespace fp {
 class PlanWindow : public QWidget {
     Q_OBJECT
   public:
-    // Messages (the serial number of a beam picked on the plan) go to `messages`.
-    PlanWindow(MessageSink& messages, const TwipsScale& scale);
+    explicit PlanWindow(const TwipsScale& scale);
 
     // Builds the level labels, the intensity boxes and the member-load caption of the document
     // in place of those of any document shown before, shows the window, frames the plan area
@@ -41,7 +39,7 @@ class PlanWindow : public QWidget {
     // A mouse button was released over "Floor Load", or over "Member Load".
     void floorLoadReleased();
     void memberLoadReleased();
-    // A press on the plan, in plan units: shows the serial number of the first beam hit.
+    // A press on the plan, in plan units: tells the serial number of the first beam hit.
     void planPressed(QPointF planPoint);
     // The member-load label follows the pointer sideways while only the left button is held.
     void memberLoadsPressed(QPointF positionTwips);
@@ -72,6 +70,10 @@ class PlanWindow : public QWidget {
     std::vector<PlacedLabel*> levelLabels;
     std::vector<PlacedCheckBox*> intensityBoxes;
 
+  signals:
+    // A press on the plan hit the beam with this serial number; the program shows it.
+    void beamPicked(int serial);
+
   private:
     // The designed place of the member-load label; it widens to show every value.
     static constexpr TwipsRect kMemberLoadsPlace{8640, 120, 1365, 300};
@@ -86,7 +88,6 @@ class PlanWindow : public QWidget {
     void drawPlan();
     PlacedLabel* levelLabel(int level) const;
 
-    MessageSink& messages_;
     TwipsScale scale_;
     std::optional<ListingDocument> document_;
     int level_ = 0;

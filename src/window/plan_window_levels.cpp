@@ -94,7 +94,7 @@ void PlanWindow::planPressed(QPointF planPoint) {
     const int serial =
         beamAt(boxes_, static_cast<float>(planPoint.x()), static_cast<float>(planPoint.y()));
     if (serial > 0) {
-        messages_.show(std::to_string(serial));
+        emit beamPicked(serial);
     }
 }
 

@@ -1,9 +1,10 @@
 // Ends the run on a failure raised while an event is handled.
 #include "window/window_application.h"
 
-#include "cli/command_line.h"
-
 #include <exception>
+
+#include "cli/command_line.h"
+#include "window/message_boxes.h"
 
 namespace fp {
 
@@ -15,9 +16,7 @@ bool WindowApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& failure) {
         // A level with more beams than the pick boxes hold, for one; the model stays intact but
         // the plan cannot be shown, so the run ends as it does for a listing it cannot hold.
-        if (messages_ != nullptr) {
-            messages_->show(failure.what());
-        }
+        showMessageBox(activeWindow(), QString::fromStdString(failure.what()));
         exit(kFailureStatus);
         return false;
     }

@@ -4,21 +4,13 @@
 
 #include <QApplication>
 
-#include "reader/message_sink.h"
-
 namespace fp {
 
 class WindowApplication : public QApplication {
   public:
     WindowApplication(int& argc, char** argv);
 
-    // Where the message of a failure is shown.
-    void setMessages(MessageSink& messages) { messages_ = &messages; }
-
     bool notify(QObject* receiver, QEvent* event) override;
-
-  private:
-    MessageSink* messages_ = nullptr;
 };
 
 }  // namespace fp

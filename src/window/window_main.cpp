@@ -50,19 +50,20 @@ int runWindow(int argc, char** argv, const std::string& listing) {
     WindowApplication application(argc, argv);
     WindowApplication::setApplicationName(kProgramTitle);
     MessageBoxes messages;
-    application.setMessages(messages);
 
     const std::string path = listing.empty() ? chooseListing(nullptr) : listing;
     if (path.empty()) {
         return 0;
     }
-    PlanWindow window(messages, TwipsScale::ofScreen());
+    PlanWindow window(TwipsScale::ofScreen());
     messages.setWindow(window);
+    QObject::connect(&window, &PlanWindow::beamPicked, &window,
+                     [&window](int serial) { showMessageBox(&window, QString::number(serial)); });
     window.setWindowTitle(QFile::decodeName(QByteArray::fromStdString(path)));
     try {
         window.showDocument(openListing(path, messages));
     } catch (const ListingError& failure) {
-        messages.show(failure.what());
+        showMessageBox(nullptr, QString::fromStdString(failure.what()));
         return kFailureStatus;
     }
     return application.exec();

@@ -20,11 +20,17 @@ namespace fp::testing {
 // Records what the reader shows, in order.
 class RecordingSink : public MessageSink {
   public:
-    void show(const std::string& text) override { messages_.push_back(text); }
+    void show(const ListingMessage& message) override {
+        messages_.push_back(message.text);
+        shown_.push_back(message);
+    }
+    // The texts shown, and the messages whole, with their listing and line.
     const std::vector<std::string>& messages() const { return messages_; }
+    const std::vector<ListingMessage>& shown() const { return shown_; }
 
   private:
     std::vector<std::string> messages_;
+    std::vector<ListingMessage> shown_;
 };
 
 // Writes `text` byte for byte to a new file in the test's temporary directory.

@@ -44,12 +44,25 @@ TEST(LoadsInTurn, DesignMessagesComeBeforeMemberLoadMessagesWhereverTheyStand) {
                                                           "2 Error : , 12( 47. 15 UNI GY -3)"}));
 }
 
+// Every message names the listing and the line it is about: the header without a number, and
+// the line that completes the statement whose member list is bad.
+TEST(LoadsInTurn, EveryMessageNamesItsListingAndLine) {
+    testing::RecordingSink sink;
+    const std::string path = testing::writeListingFile(
+        testing::structureHead() + kBadMemberList + lines({"   48. FINISH", kHeaderWithoutNumber}));
+    openListing(path, sink);
+    ASSERT_EQ(sink.shown().size(), 2u);
+    EXPECT_EQ(sink.shown()[0].line, 12);
+    EXPECT_EQ(sink.shown()[1].line, 10);
+    EXPECT_EQ(sink.shown()[1].described(), path + ", line 10: 2 Error : , 12( 47. 15 UNI GY -3)");
+}
+
 TEST(LoadsInTurn, AFloorLoadFailureEndsTheReadingBeforeAnyLaterPassShowsAnything) {
     const Outcome outcome = readToTheEnd(
         testing::structureHead() + kBadMemberList +
         lines({kHeaderWithoutNumber, "   80. FLOOR LOAD", "   81. YRANGE 2.9 3.1 FLOAD"}));
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_NE(outcome.failure.find("(line 13)"), std::string::npos) << outcome.failure;
+    EXPECT_NE(outcome.failure.find("line 13:"), std::string::npos) << outcome.failure;
 }
 
 TEST(LoadsInTurn, ADesignFailureShowsTheDesignMessagesButNoMemberLoadMessages) {
@@ -70,7 +83,7 @@ TEST(LoadsInTurn, AMemberLoadFailureComesAfterEveryDesignMessage) {
                                          lines({kHeaderWithoutNumber}));
     EXPECT_EQ(outcome.messages, std::vector<std::string>{kHeaderWithoutNumber});
     EXPECT_NE(outcome.failure.find("\"TO\""), std::string::npos) << outcome.failure;
-    EXPECT_NE(outcome.failure.find("(line 9)"), std::string::npos) << outcome.failure;
+    EXPECT_NE(outcome.failure.find("line 9:"), std::string::npos) << outcome.failure;
 }
 
 }  // namespace

@@ -109,8 +109,7 @@ TEST(MemberLoads, ARangeEndBeyondThirtyTwoBitsEndsTheReadingAtItsLine) {
         readMemberLoads({"46. 1 TO 1E300 UNI GY -5"});
         ADD_FAILURE() << "the range was taken";
     } catch (const ListingError& failure) {
-        EXPECT_NE(std::string(failure.what()).find("(line 9)"), std::string::npos)
-            << failure.what();
+        EXPECT_NE(std::string(failure.what()).find("line 9:"), std::string::npos) << failure.what();
     }
 }
 
@@ -126,7 +125,7 @@ TEST(MemberLoads, ATwentyFirstDistinctLoadEndsTheReadingAtItsLine) {
         EXPECT_NE(std::string(failure.what()).find("20 distinct member-load values"),
                   std::string::npos)
             << failure.what();
-        EXPECT_NE(std::string(failure.what()).find("(line 29)"), std::string::npos)
+        EXPECT_NE(std::string(failure.what()).find("line 29:"), std::string::npos)
             << failure.what();
     }
 }
@@ -136,8 +135,7 @@ TEST(MemberLoads, AnInfiniteLoadEndsTheReadingAtItsLine) {
         readMemberLoads({"46. 1 UNI GY -1E999"});
         ADD_FAILURE() << "the load was kept";
     } catch (const ListingError& failure) {
-        EXPECT_NE(std::string(failure.what()).find("(line 9)"), std::string::npos)
-            << failure.what();
+        EXPECT_NE(std::string(failure.what()).find("line 9:"), std::string::npos) << failure.what();
     }
 }
 

@@ -33,10 +33,28 @@ TEST(UnitLine, AnyOtherLengthUnitEndsTheReadingWithTheUnitMessageAlone) {
             openListing(testing::writeListingFile(withUnitLine(unitLine)), sink);
             ADD_FAILURE() << unitLine << " was accepted";
         } catch (const ListingError& failure) {
-            EXPECT_STREQ(failure.what(), "Change the units to Kn Meter ") << unitLine;
-            EXPECT_TRUE(failure.isVerbatim());
+            EXPECT_EQ(failure.message(), "Change the units to Kn Meter ") << unitLine;
+            EXPECT_EQ(failure.line(), 1) << unitLine;
         }
         EXPECT_TRUE(sink.messages().empty()) << unitLine;
+    }
+}
+
+// A missing section is reported at the line of the section after which it was looked for, not at
+// the end of the listing where the search stopped.
+TEST(UnitLine, AMissingSectionIsReportedAtTheLineOfTheSectionBefore) {
+    try {
+        readListingText(lines({"1. STAAD", "2. UNIT METER KN", "3. PRINT", "4. FINISH"}));
+        ADD_FAILURE() << "a listing without joints was read";
+    } catch (const ListingError& failure) {
+        EXPECT_EQ(failure.line(), 2);
+        EXPECT_NE(std::string(failure.what()).find("after its unit line"), std::string::npos);
+    }
+    try {
+        readListingText(lines({"UNIT METER KN", "JOINT COORDINATES", "3. 1 0 0 0", "4. FINISH"}));
+        ADD_FAILURE() << "a listing without members was read";
+    } catch (const ListingError& failure) {
+        EXPECT_EQ(failure.line(), 2);
     }
 }
 
@@ -108,7 +126,7 @@ TEST(JointSection, NegativeExponentsAreZeroAndHeadingsInsideTheSectionAreSkipped
 TEST(JointSection, ACoordinateOutsideTheSixteenBitRangeEndsTheReadingAtItsLine) {
     expectFailureMessage(lines({"UNIT METER KN", "JOINT COORDINATES", "3. 1 0 0 0",
                                 "4. 2 327.68 0 0", "5. MEMBER INCIDENCES", "6. 1 1 2"}),
-                         {"(line 4)", ".anl"});
+                         {"line 4:", ".anl"});
 }
 
 TEST(JointSection, MoreJointsThanTheListHoldsEndTheReadingAtTheLineOfTheLastOne) {
@@ -117,7 +135,7 @@ TEST(JointSection, MoreJointsThanTheListHoldsEndTheReadingAtTheLineOfTheLastOne)
         text += "3. " + std::to_string(joint % 30000) + " 1 2 3\n";
     }
     text += lines({"9. MEMBER INCIDENCES", "9. 1 1 2"});
-    expectFailureMessage(text, {"9000 joints", "(line 9003)"});
+    expectFailureMessage(text, {"9000 joints", "line 9003:"});
 }
 
 TEST(JointSection, AListingEndingInsideASectionEndsTheSectionThere) {
