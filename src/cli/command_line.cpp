@@ -36,6 +36,17 @@ constexpr const char* kForms =
     "\n"
     "Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read.\n";
 
+// Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
+int written(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) {
+        return 0;
+    }
+    err << "frameplan: Cannot write the standard output. Check that the disk it goes to has "
+           "room.\n";
+    return kFailureStatus;
+}
+
 int usageError(std::ostream& err, const std::string& problem) {
     err << "frameplan: " << problem << "\nTry \"frameplan --help\".\n";
     return kFailureStatus;
@@ -76,7 +87,7 @@ int runDump(const std::string& listing, std::ostream& out, std::ostream& err) {
         return kFailureStatus;
     }
     out << json.str();
-    return 0;
+    return written(out, err);
 }
 
 int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
@@ -85,7 +96,7 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
         return kFailureStatus;
     }
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
-    return 0;
+    return written(out, err);
 }
 
 // The words CLI11 left over: an unknown option, or a word no command takes.
