@@ -6,8 +6,8 @@
 
 namespace fp {
 
-// A JSON string literal with its quotes. Text that is not valid UTF-8 (a listing is 8-bit
-// text) has each byte above 127 written as the Latin-1 character of that code.
+// A JSON string literal with its quotes, in strictly valid UTF-8: bytes that are not part of a
+// valid UTF-8 sequence are taken as Windows-1252 characters; control characters are escaped.
 std::string jsonString(std::string_view text);
 
 }  // namespace fp

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "model/listing_error.h"
-#include "model/number_text.h"
 #include "model/rounding.h"
 #include "plan/level_beams.h"
 #include "plan/text_placement.h"
@@ -88,14 +86,6 @@ class LevelDrawing {
     }
 
     int addBox(const PickBox& box) {
-        if (boxes_.size() >= kMaxBeamsOnALevel) {
-            const std::string limit = std::to_string(kMaxBeamsOnALevel);
-            throw ListingError(
-                "Level " + std::to_string(view_.level) + " (at " +
-                    valueText(static_cast<float>(metres(document_.levelHeight(view_.level)))) +
-                    " m) has more than " + limit + " beams to draw",
-                "The plan shows at most " + limit + " beams on one level.");
-        }
         boxes_.push_back(box);
         return static_cast<int>(boxes_.size());
     }

@@ -1,8 +1,22 @@
 // Walks a level's grid points column by column and collects the beams that start there.
 #include "plan/level_beams.h"
 
+#include <string>
+
+#include "model/listing_error.h"
+#include "model/number_text.h"
+#include "plan/pick_boxes.h"
+
 namespace fp {
 namespace {
+
+ListingError tooManyBeams(const ListingDocument& document, int level) {
+    const std::string limit = std::to_string(kMaxBeamsOnALevel);
+    return ListingError("Level " + std::to_string(level) + " (at " +
+                            valueText(static_cast<float>(metres(document.levelHeight(level)))) +
+                            " m) has more than " + limit + " beams to draw",
+                        "The plan shows at most " + limit + " beams on one level.");
+}
 
 LevelBeam beamFrom(const ListingDocument& document, BeamDirection direction,
                    DesignRowNumber designRow, float x, float z) {
@@ -23,13 +37,17 @@ std::vector<LevelBeam> beamsOfLevel(const ListingDocument& document, int level) 
             }
             const float x = grid.x.at(ix);
             const float z = grid.z.at(iz);
-            const DesignRowNumber xBeam = framing.xBeams.at(ix, level, iz);
-            if (xBeam > 0) {
-                beams.push_back(beamFrom(document, BeamDirection::PlusX, xBeam, x, z));
-            }
-            const DesignRowNumber zBeam = framing.zBeams.at(ix, level, iz);
-            if (zBeam > 0) {
-                beams.push_back(beamFrom(document, BeamDirection::PlusZ, zBeam, x, z));
+            for (const BeamDirection direction : {BeamDirection::PlusX, BeamDirection::PlusZ}) {
+                const DesignRowNumber row = direction == BeamDirection::PlusX
+                                                ? framing.xBeams.at(ix, level, iz)
+                                                : framing.zBeams.at(ix, level, iz);
+                if (row <= 0) {
+                    continue;
+                }
+                if (beams.size() >= kMaxBeamsOnALevel) {
+                    throw tooManyBeams(document, level);
+                }
+                beams.push_back(beamFrom(document, direction, row, x, z));
             }
         }
     }

@@ -20,7 +20,8 @@ struct LevelBeam {
 };
 
 // The beams of `level` in serial order: by X grid line, then by Z grid line, and at one joint
-// the +X beam before the +Z beam. Serial number k is element k - 1.
+// the +X beam before the +Z beam. Serial number k is element k - 1. A level with more than 300
+// beams throws ListingError naming it, for the plan and every listing of its beams alike.
 std::vector<LevelBeam> beamsOfLevel(const ListingDocument& document, int level);
 
 }  // namespace fp

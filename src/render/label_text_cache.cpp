@@ -6,6 +6,8 @@
 #include <memory>
 #include <utility>
 
+#include "model/text_encoding.h"
+
 namespace fp {
 
 namespace {
@@ -40,7 +42,7 @@ const LabelTextCache::Label& LabelTextCache::label(std::string_view text) {
     if (labels_.size() >= kMostLabels) {
         labels_.clear();
     }
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString qtext = QString::fromStdString(utf8FromListingText(text));
     Label label;
     label.layout = QStaticText(qtext);
     label.layout.setTextFormat(Qt::PlainText);

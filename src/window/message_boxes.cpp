@@ -4,16 +4,19 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "model/text_encoding.h"
+
 namespace fp {
 
-void showMessageBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok,
+void showMessageBox(QWidget* parent, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle,
+                    QString::fromStdString(utf8FromListingText(text)), QMessageBox::Ok,
                     parent != nullptr && parent->isVisible() ? parent : nullptr);
     box.exec();
 }
 
 void MessageBoxes::show(const ListingMessage& message) {
-    showMessageBox(window_, QString::fromStdString(message.described()));
+    showMessageBox(window_, message.described());
 }
 
 }  // namespace fp

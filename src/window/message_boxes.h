@@ -13,8 +13,9 @@ namespace fp {
 // The program's title, the caption of every message box.
 inline const QString kProgramTitle = QStringLiteral("FramePlan");
 
-// Shows `text` and waits for OK; owned by `parent` when it is showing.
-void showMessageBox(QWidget* parent, const QString& text);
+// Shows `text` (listing text: UTF-8, or Windows-1252 where it is not) and waits for OK; owned by
+// `parent` when it is showing.
+void showMessageBox(QWidget* parent, const std::string& text);
 
 // The reader's messages, each in a box of its own, in the one form of every message.
 class MessageBoxes : public MessageSink {

@@ -16,7 +16,7 @@ bool WindowApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& failure) {
         // A level with more beams than the pick boxes hold, for one; the model stays intact but
         // the plan cannot be shown, so the run ends as it does for a listing it cannot hold.
-        showMessageBox(activeWindow(), QString::fromStdString(failure.what()));
+        showMessageBox(activeWindow(), failure.what());
         exit(kFailureStatus);
         return false;
     }

@@ -58,12 +58,12 @@ int runWindow(int argc, char** argv, const std::string& listing) {
     PlanWindow window(TwipsScale::ofScreen());
     messages.setWindow(window);
     QObject::connect(&window, &PlanWindow::beamPicked, &window,
-                     [&window](int serial) { showMessageBox(&window, QString::number(serial)); });
+                     [&window](int serial) { showMessageBox(&window, std::to_string(serial)); });
     window.setWindowTitle(QFile::decodeName(QByteArray::fromStdString(path)));
     try {
         window.showDocument(openListing(path, messages));
     } catch (const ListingError& failure) {
-        showMessageBox(nullptr, QString::fromStdString(failure.what()));
+        showMessageBox(nullptr, failure.what());
         return kFailureStatus;
     }
     return application.exec();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/listing_error.h"
+#include "plan/level_beams.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -292,6 +293,7 @@ TEST_F(BeamLimitTest, ThreeHundredBeamsDrawCompletely) {
     EXPECT_EQ(surface.texts().back().text, "300");
 }
 
+// The limit holds wherever a level's beams are listed, before any of them is drawn.
 TEST_F(BeamLimitTest, TheThreeHundredAndFirstBeamEndsTheDrawingNamingTheLevel) {
     buildThreeHundred();
     addZBeam(16, 1, 2, 9999, 4000);
@@ -303,7 +305,8 @@ TEST_F(BeamLimitTest, TheThreeHundredAndFirstBeamEndsTheDrawingNamingTheLevel) {
             << error.what();
         EXPECT_NE(std::string(error.what()).find("300"), std::string::npos);
     }
-    EXPECT_EQ(surface.texts().back().text, "300") << "no serial written past the last box";
+    EXPECT_TRUE(surface.texts().empty());
+    EXPECT_THROW(beamsOfLevel(builder.build(), 2), ListingError);
 }
 
 }  // namespace
