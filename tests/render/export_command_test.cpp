@@ -1,11 +1,16 @@
-// The export command end to end on the bundled sample: files written, failures reported.
-#include "app/export_command.h"
+// The export command end to end on the bundled sample, as frameplan-gui runs it: files written,
+// failures reported.
+#include "render/export_command.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <fstream>
 #include <sstream>
+
+#include "cli/command_line.h"
 
 namespace fp {
 namespace {
@@ -18,39 +23,52 @@ struct Outcome {
     std::string err;
 };
 
-Outcome run(std::vector<std::string> arguments) {
+// The command line of "frameplan export" with the arguments after "export".
+Outcome exportCommand(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "export");
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runExportCommand(arguments, out, err);
+    const CommandLineHooks hooks{
+        [&](const ExportOptions& options) { return runExport(options, out, err); },
+        [](const std::string&) {
+            ADD_FAILURE() << "the export opened the window";
+            return 0;
+        }};
+    const int status = runCommandLine(arguments, out, err, hooks);
     return {status, out.str(), err.str()};
 }
 
 TEST(ExportCommand, WritesThePlanOfTheSample) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("plan.png").toStdString();
-    const Outcome outcome = run({kSample, "-o", path, "--size", "800x450"});
+    const Outcome outcome = exportCommand({kSample, "-o", path, "--size", "800x450"});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out, "Wrote " + path + "\n");
+    EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(800, 450));
 }
 
 TEST(ExportCommand, FailuresGoToTheErrorStreamWithStatusTwo) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("plan.png").toStdString();
+    const std::string feet = dir.filePath("feet.anl").toStdString();
+    std::ofstream(feet) << "1. UNIT FEET KIP\n2. JOINT COORDINATES\n";
     const struct {
         std::vector<std::string> arguments;
         const char* message;
     } cases[] = {
-        {{kSample, "-o", path, "--bogus"}, "unknown option --bogus"},
+        {{kSample, "-o", path, "--bogus"}, "--bogus"},
         {{"no-such-listing.anl", "-o", path}, "no-such-listing.anl"},
         {{kSample, "-o", path, "--level", "99"}, "no level 99"},
         {{kSample, "-o", path, "--intensities", "123"}, "123 is not a floor-load intensity"},
+        {{feet, "-o", path}, "line 1: Change the units to Kn Meter \n"},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = run(c.arguments);
+        const Outcome outcome = exportCommand(c.arguments);
         EXPECT_EQ(outcome.status, 2) << c.message;
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path))) << c.message;
     }
 }
 

@@ -1,5 +1,5 @@
 // The Qt surface on an image: the plan-to-pixel mapping, round circles, rotated text, fonts.
-#include "app/qt_surface.h"
+#include "render/qt_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <cmath>
 
+#include "plan/font_description.h"
 #include "plan/text_placement.h"
 
 namespace fp {
@@ -26,14 +27,14 @@ QRect inkBounds(const QImage& image) {
     return bounds;
 }
 
-class QtSurfaceTest : public ::testing::Test {
+class QtSurfaceOnImage : public ::testing::Test {
   protected:
-    QtSurfaceTest() : image(400, 200, QImage::Format_RGB32) { image.fill(Qt::white); }
+    QtSurfaceOnImage() : image(400, 200, QImage::Format_RGB32) { image.fill(Qt::white); }
 
     QImage image;
 };
 
-TEST_F(QtSurfaceTest, MapsTheScaleOntoTheArea) {
+TEST_F(QtSurfaceOnImage, MapsTheScaleOntoTheArea) {
     QPainter painter(&image);
     QtSurface surface(painter, QRectF(100, 50, 200, 100));
     surface.setScale(-100, 1000, 300, 1200);
@@ -42,7 +43,7 @@ TEST_F(QtSurfaceTest, MapsTheScaleOntoTheArea) {
     EXPECT_EQ(surface.toDevice(100, 1100), QPointF(200, 100));
 }
 
-TEST_F(QtSurfaceTest, ClearPaintsOnlyItsArea) {
+TEST_F(QtSurfaceOnImage, ClearPaintsOnlyItsArea) {
     image.fill(Qt::black);
     {
         QPainter painter(&image);
@@ -53,15 +54,15 @@ TEST_F(QtSurfaceTest, ClearPaintsOnlyItsArea) {
     EXPECT_EQ(qGray(image.pixel(50, 100)), 0);
 }
 
-TEST_F(QtSurfaceTest, AnEmptyAreaStillMeasuresFiniteText) {
+TEST_F(QtSurfaceOnImage, AnEmptyAreaStillMeasuresFiniteText) {
     QPainter painter(&image);
     QtSurface surface(painter, QRectF(0, 0, 0, 0));
     surface.setScale(0, 0, 400, 200);
-    EXPECT_TRUE(std::isfinite(surface.TextWidth("8")));
-    EXPECT_TRUE(std::isfinite(surface.TextHeight("8")));
+    EXPECT_TRUE(std::isfinite(surface.textWidth("8")));
+    EXPECT_TRUE(std::isfinite(surface.textHeight("8")));
 }
 
-TEST_F(QtSurfaceTest, CirclesStayRoundWhateverTheScales) {
+TEST_F(QtSurfaceOnImage, CirclesStayRoundWhateverTheScales) {
     {
         QPainter painter(&image);
         QtSurface surface(painter, QRectF(image.rect()));
@@ -76,31 +77,29 @@ TEST_F(QtSurfaceTest, CirclesStayRoundWhateverTheScales) {
     EXPECT_NEAR(ink.center().y(), 100, 2);
 }
 
-TEST_F(QtSurfaceTest, MeasuresTextInPlanUnits) {
+TEST_F(QtSurfaceOnImage, MeasuresTextInPlanUnits) {
     QPainter painter(&image);
     QtSurface surface(painter, QRectF(image.rect()));
     surface.setScale(0, 0, 400, 200);
-    const double width = surface.TextWidth("8");
-    const double height = surface.TextHeight("8");
+    const double width = surface.textWidth("8");
+    const double height = surface.textHeight("8");
     EXPECT_GT(width, 3);
     EXPECT_GT(height, width);
     surface.setScale(0, 0, 800, 50);  // half a pixel per unit across, four down
-    EXPECT_NEAR(surface.TextWidth("8"), 2 * width, 1e-9);
-    EXPECT_NEAR(surface.TextHeight("8"), height / 4, 1e-9);
+    EXPECT_NEAR(surface.textWidth("8"), 2 * width, 1e-9);
+    EXPECT_NEAR(surface.textHeight("8"), height / 4, 1e-9);
     EXPECT_DOUBLE_EQ(surface.twipsPerPixelY(), 15) << "a 96-dpi image";
 }
 
-TEST_F(QtSurfaceTest, RotatedTextRunsUpwardAndTheOwnFontReturns) {
+TEST_F(QtSurfaceOnImage, RotatedTextRunsUpwardAndTheOwnFontReturns) {
     QPainter painter(&image);
     QtSurface surface(painter, QRectF(image.rect()));
     surface.setScale(0, 0, 400, 200);
-    const double ownWidth = surface.TextWidth("12345");
+    const double ownWidth = surface.textWidth("12345");
 
-    surface.selectFont(FontDescription::rotatedArial(900, surface.twipsPerPixelY()));
-    const double rotatedWidth = surface.TextWidth("12345");
-    surface.CurrentX = 200;
-    surface.CurrentY = 150;
-    surface.Print("12345");
+    surface.selectFont(rotatedLabelFont(900, surface.twipsPerPixelY()));
+    const double rotatedWidth = surface.textWidth("12345");
+    surface.drawText("12345", 200, 150);
     surface.restoreOwnFont();
     painter.end();
 
@@ -115,16 +114,16 @@ TEST_F(QtSurfaceTest, RotatedTextRunsUpwardAndTheOwnFontReturns) {
     QPainter again(&image);
     QtSurface fresh(again, QRectF(image.rect()));
     fresh.setScale(0, 0, 400, 200);
-    EXPECT_DOUBLE_EQ(fresh.TextWidth("12345"), ownWidth);
+    EXPECT_DOUBLE_EQ(fresh.textWidth("12345"), ownWidth);
 }
 
-TEST_F(QtSurfaceTest, PrintRotatedLeavesHorizontalTextInTheOwnFont) {
+TEST_F(QtSurfaceOnImage, WritingRotatedLeavesHorizontalTextInTheOwnFont) {
     QPainter painter(&image);
     QtSurface surface(painter, QRectF(image.rect()));
     surface.setScale(0, 0, 400, 200);
-    const double before = surface.TextWidth("123");
-    PrintRotated(surface, "123", 100, 20, 900);
-    EXPECT_DOUBLE_EQ(surface.TextWidth("123"), before);
+    const double before = surface.textWidth("123");
+    writeRotated(surface, "123", 100, 20, 900);
+    EXPECT_DOUBLE_EQ(surface.textWidth("123"), before);
 }
 
 // On a PDF page the pen is wider than one device unit; the beams drawn after a label must keep it.
@@ -139,9 +138,9 @@ TEST(QtSurfaceOnPdf, LabelsLeaveTheBeamPenAsItWas) {
     const double beamPen = painter.pen().widthF();
     ASSERT_GT(beamPen, 3) << "one screen pixel at 300 dpi";
 
-    PrintAligned(surface, "17", 500, 500, kAlignCentre);
+    writeAligned(surface, "17", 500, 500, Alignment::Centre);
     EXPECT_DOUBLE_EQ(painter.pen().widthF(), beamPen);
-    PrintRotated(surface, "18", 500, 500, 900);
+    writeRotated(surface, "18", 500, 500, 900);
     EXPECT_DOUBLE_EQ(painter.pen().widthF(), beamPen);
 }
 

@@ -1,4 +1,4 @@
-// Runs the surface and export tests with an offscreen Qt application for fonts and images.
+// Runs the rendering tests inside one offscreen Qt application, which fonts and images need.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // Writing plans to files: the view the options ask for, the levels, the formats, the failures.
-#include "app/plan_export.h"
+#include "render/plan_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,48 +10,43 @@
 #include <iterator>
 #include <regex>
 
-#include "model/run_error.h"
+#include "model/listing_error.h"
+#include "support/document_builder.h"
 
 namespace fp {
 namespace {
 
-// Three levels; on each from the second up one 5 m by 4 m bay closed by four beams.
-std::unique_ptr<ModelStore> threeLevels() {
-    auto model = makeModelStore();
-    const float xs[] = {0, 500};
-    const float ys[] = {0, 350, 700};
-    const float zs[] = {0, 400};
-    for (int i = 0; i < 2; ++i) {
-        model->GridX.set(i + 1, xs[i]);
-        model->GridZ.set(i + 1, zs[i]);
-    }
-    for (int i = 0; i < 3; ++i) {
-        model->GridY.set(i + 1, ys[i]);
-    }
-    model->GridX.setCount(2);
-    model->GridY.setCount(3);
-    model->GridZ.setCount(2);
-    const int32_t lengths[] = {5000, 4000, 4000, 5000};
-    for (int row = 1; row <= 4; ++row) {
-        model->BeamDesignTable.at(row, 1) = row;
-        model->BeamDesignTable.at(row, 2) = lengths[row - 1];
-    }
-    model->BeamDesignCount = 4;
-    for (int level = 2; level <= 3; ++level) {
+// Three levels, at 0, 3.5 and 7 m; on each from the second up one 5 m by 4 m bay closed by four
+// designed beams. A floor load of 2 on the second level and one of 4.5 on the third.
+ListingDocument threeLevels() {
+    testing::DocumentBuilder builder;
+    const int16_t heights[] = {0, 350, 700};
+    const auto joint = [](int level, int ix, int iz) {
+        return static_cast<int16_t>(level * 100 + ix * 10 + iz);
+    };
+    for (int level = 1; level <= 3; ++level) {
         for (int ix = 1; ix <= 2; ++ix) {
             for (int iz = 1; iz <= 2; ++iz) {
-                model->NodeGrid.at(ix, level, iz) = static_cast<int16_t>(level * 10 + ix * 2 + iz);
+                builder.joint(joint(level, ix, iz), static_cast<int16_t>(500 * (ix - 1)),
+                              heights[level - 1], static_cast<int16_t>(400 * (iz - 1)));
             }
         }
-        model->XBeamGrid.at(1, level, 1) = 1;
-        model->ZBeamGrid.at(1, level, 1) = 2;
-        model->ZBeamGrid.at(2, level, 1) = 3;
-        model->XBeamGrid.at(1, level, 2) = 4;
     }
-    model->FloorIntensityList.set(1, 2);
-    model->FloorIntensityList.set(2, 4.5f);
-    model->FloorIntensityList.setCount(2);
-    return model;
+    int32_t member = 0;
+    for (int level = 2; level <= 3; ++level) {
+        const std::pair<int16_t, int16_t> ends[] = {{joint(level, 1, 1), joint(level, 2, 1)},
+                                                    {joint(level, 1, 1), joint(level, 1, 2)},
+                                                    {joint(level, 2, 1), joint(level, 2, 2)},
+                                                    {joint(level, 1, 2), joint(level, 2, 2)}};
+        const int32_t lengths[] = {5000, 4000, 4000, 5000};
+        for (int i = 0; i < 4; ++i) {
+            builder.member(++member, ends[i].first, ends[i].second);
+            builder.designRow(member, lengths[i]);
+        }
+    }
+    builder.floorLoad("1", 2, 3.4f, 3.6f, -0.01f, 5.01f, -0.01f, 4.01f);
+    builder.floorLoad("1", 4.5f, 6.9f, 7.1f, -0.01f, 5.01f, -0.01f, 4.01f);
+    return builder.build();
 }
 
 ExportOptions optionsFor(const std::string& output, ExportFormat format) {
@@ -64,10 +59,12 @@ ExportOptions optionsFor(const std::string& output, ExportFormat format) {
     return options;
 }
 
-std::string runEndingMessage(ModelStore& model, const ExportOptions& options) {
+std::string failureOf(const ListingDocument& document, const ExportOptions& options) {
     try {
-        exportPlans(model, options, '.');
-    } catch (const RunEndingError& error) {
+        exportPlans(document, options, '.');
+    } catch (const ListingError& error) {
+        return error.what();
+    } catch (const OutputError& error) {
         return error.what();
     }
     return "no failure";
@@ -82,36 +79,35 @@ int pdfPageCount(const std::string& path) {
         std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
 }
 
-TEST(ExportViewState, FollowsTheOptions) {
-    auto model = threeLevels();
+TEST(ExportView, FollowsTheOptions) {
+    const ListingDocument document = threeLevels();
     ExportOptions options = optionsFor("p.png", ExportFormat::Png);
-    const ViewState defaults = exportViewState(*model, options);
-    EXPECT_FALSE(defaults.memberLoadMode);
-    EXPECT_EQ(defaults.beamNumbers, kUnticked);
-    EXPECT_EQ(defaults.loadType, kTicked);
-    EXPECT_EQ(defaults.intensityBoxes[1], kTicked);
-    EXPECT_EQ(defaults.intensityBoxes[2], kTicked);
+    const PlanView defaults = exportView(document, options, '.');
+    EXPECT_EQ(defaults.level, 3);
+    EXPECT_EQ(defaults.mode, LoadMode::Floor);
+    EXPECT_FALSE(defaults.memberNumbers);
+    EXPECT_TRUE(defaults.loadCaseTitles);
+    EXPECT_EQ(defaults.shownIntensities, (std::vector<float>{2, 4.5f}));
 
     options.memberLoadMode = true;
     options.beamNumbers = true;
     options.loadType = false;
     options.intensities = std::vector<float>{4.5f};
-    const ViewState chosen = exportViewState(*model, options);
-    EXPECT_TRUE(chosen.memberLoadMode);
-    EXPECT_EQ(chosen.beamNumbers, kTicked);
-    EXPECT_EQ(chosen.loadType, kUnticked);
-    EXPECT_EQ(chosen.intensityBoxes[1], kUnticked);
-    EXPECT_EQ(chosen.intensityBoxes[2], kTicked);
+    const PlanView chosen = exportView(document, options, ',');
+    EXPECT_EQ(chosen.mode, LoadMode::Member);
+    EXPECT_TRUE(chosen.memberNumbers);
+    EXPECT_FALSE(chosen.loadCaseTitles);
+    EXPECT_EQ(chosen.shownIntensities, std::vector<float>{4.5f});
+    EXPECT_EQ(chosen.decimalSeparator, ',');
 }
 
-TEST(ExportViewState, AnIntensityTheListingLacksIsNamedWithThoseItHas) {
-    auto model = threeLevels();
+TEST(ExportView, AnIntensityTheListingLacksIsNamedWithThoseItHas) {
     ExportOptions options = optionsFor("p.png", ExportFormat::Png);
     options.intensities = std::vector<float>{3};
     try {
-        exportViewState(*model, options);
+        exportView(threeLevels(), options, '.');
         FAIL() << "an unknown intensity must be refused";
-    } catch (const RunEndingError& error) {
+    } catch (const ListingError& error) {
         EXPECT_NE(std::string(error.what()).find("3 is not a floor-load intensity"),
                   std::string::npos);
         EXPECT_NE(std::string(error.what()).find("2, 4.5"), std::string::npos);
@@ -120,14 +116,13 @@ TEST(ExportViewState, AnIntensityTheListingLacksIsNamedWithThoseItHas) {
 
 TEST(ExportPlans, WritesTheStartLevelAsAnImageOfTheGivenSize) {
     QTemporaryDir dir;
-    auto model = threeLevels();
     const std::string path = dir.filePath("plan.png").toStdString();
-    const auto written = exportPlans(*model, optionsFor(path, ExportFormat::Png), '.');
+    const auto written = exportPlans(threeLevels(), optionsFor(path, ExportFormat::Png), '.');
     ASSERT_EQ(written, std::vector<std::string>{path});
     const QImage image(QString::fromStdString(path));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(320, 200));
-    // The beam along the top of the bay: a dark row across the middle of the image.
+    // The beams along both X edges of the bay cross the image's middle column.
     int dark = 0;
     for (int y = 0; y < image.height(); ++y) {
         dark += qGray(image.pixel(image.width() / 2, y)) < 128 ? 1 : 0;
@@ -137,15 +132,15 @@ TEST(ExportPlans, WritesTheStartLevelAsAnImageOfTheGivenSize) {
 
 TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     QTemporaryDir dir;
-    auto model = threeLevels();
+    const ListingDocument document = threeLevels();
     ExportOptions pdf = optionsFor(dir.filePath("plans.pdf").toStdString(), ExportFormat::Pdf);
     pdf.allLevels = true;
-    EXPECT_EQ(exportPlans(*model, pdf, '.').size(), 1u);
+    EXPECT_EQ(exportPlans(document, pdf, '.'), std::vector<std::string>{pdf.output});
     EXPECT_EQ(pdfPageCount(pdf.output), 3);
 
     ExportOptions svg = optionsFor(dir.filePath("plan.svg").toStdString(), ExportFormat::Svg);
     svg.allLevels = true;
-    const auto written = exportPlans(*model, svg, '.');
+    const auto written = exportPlans(document, svg, '.');
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written[0], dir.filePath("plan-1.svg").toStdString());
     EXPECT_EQ(written[2], dir.filePath("plan-3.svg").toStdString());
@@ -160,25 +155,24 @@ TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
 
 TEST(ExportPlans, MissingLevelsAndUnwritableFilesEndTheRun) {
     QTemporaryDir dir;
-    auto model = threeLevels();
+    const ListingDocument document = threeLevels();
     ExportOptions options = optionsFor(dir.filePath("p.png").toStdString(), ExportFormat::Png);
     options.level = 4;
-    EXPECT_NE(runEndingMessage(*model, options).find("no level 4"), std::string::npos);
+    EXPECT_NE(failureOf(document, options).find("no level 4"), std::string::npos);
     options.level = 0;
-    EXPECT_NE(runEndingMessage(*model, options).find("levels are numbered 1 to 3"),
-              std::string::npos);
+    EXPECT_NE(failureOf(document, options).find("levels are numbered 1 to 3"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(options.output));
 
     const std::string unwritable = dir.filePath("missing/folder/p.png").toStdString();
     for (const ExportFormat format : {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf}) {
-        EXPECT_NE(runEndingMessage(*model, optionsFor(unwritable, format)).find("Cannot write"),
+        EXPECT_NE(failureOf(document, optionsFor(unwritable, format)).find("Cannot write"),
                   std::string::npos);
     }
 
-    auto empty = makeModelStore();
-    EXPECT_NE(
-        runEndingMessage(*empty, optionsFor(dir.filePath("e.png").toStdString(), ExportFormat::Png))
-            .find("has no joints"),
-        std::string::npos);
+    const ListingDocument empty = testing::DocumentBuilder().build();
+    EXPECT_NE(failureOf(empty, optionsFor(dir.filePath("e.png").toStdString(), ExportFormat::Png))
+                  .find("has no joints"),
+              std::string::npos);
 }
 
 }  // namespace

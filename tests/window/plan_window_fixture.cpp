@@ -1,5 +1,5 @@
 // Test listings and the window opened on them.
-#include "group_fixture.h"
+#include "plan_window_fixture.h"
 
 #include <QDir>
 #include <QImage>
@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/twips_scale.h"
+#include "document/listing_document.h"
+#include "window/twips_scale.h"
 
 namespace fp::testing {
 
@@ -40,11 +41,6 @@ const char* const kTopLevelDesign =
 
 }  // namespace
 
-std::string RecordingServices::chooseListingFile(const std::string& filter) {
-    lastFilter = filter;
-    return listing_;
-}
-
 std::string threeLevelListing() {
     return std::string(kFrameLines) +
            "   12. LOAD 1 LOADTYPE DEAD TITLE DL\n"
@@ -75,6 +71,44 @@ std::string closeBeamsListing() {
            "   LENGTH:  4000.0\n";
 }
 
+std::string crowdedMiddleLevelListing() {
+    constexpr int kLinesX = 13;
+    constexpr int kLinesZ = 15;
+    const auto joint = [](int ix, int iz) { return 1000 + ix * 100 + iz; };
+    std::string joints;
+    std::string members;
+    std::string designs;
+    int line = 2;
+    int member = 0;
+    const auto addMember = [&](int start, int end) {
+        ++member;
+        members += "   " + std::to_string(++line) + ". " + std::to_string(member) + " " +
+                   std::to_string(start) + " " + std::to_string(end) + "\n";
+        designs += "   B E A M  N O. " + std::to_string(member) + "\n   LENGTH:  1000.0\n";
+    };
+    for (int ix = 0; ix < kLinesX; ++ix) {
+        for (int iz = 0; iz < kLinesZ; ++iz) {
+            joints += "   " + std::to_string(++line) + ". " + std::to_string(joint(ix, iz)) + " " +
+                      std::to_string(ix) + " 3 " + std::to_string(iz) + "\n";
+        }
+    }
+    joints += "   " + std::to_string(++line) + ". 1 0 0 0; 2 0 6 0; 3 1 6 0\n";
+    const std::string memberHeader = "   " + std::to_string(++line) + ". MEMBER INCIDENCES\n";
+    for (int ix = 0; ix < kLinesX; ++ix) {
+        for (int iz = 0; iz < kLinesZ; ++iz) {
+            if (ix + 1 < kLinesX) {
+                addMember(joint(ix, iz), joint(ix + 1, iz));
+            }
+            if (iz + 1 < kLinesZ) {
+                addMember(joint(ix, iz), joint(ix, iz + 1));
+            }
+        }
+    }
+    addMember(2, 3);
+    return "    1. UNIT METER KN\n    2. JOINT COORDINATES\n" + joints + memberHeader + members +
+           "   " + std::to_string(++line) + ". FINISH\n" + designs;
+}
+
 TemporaryListing::TemporaryListing(const std::string& text)
     : path_(QDir::temp()
                 .filePath(QStringLiteral("frameplan-window-%1.anl")
@@ -88,22 +122,20 @@ TemporaryListing::~TemporaryListing() {
 }
 
 OpenWindow::OpenWindow(const std::string& listingText)
-    : listing_(listingText),
-      model_(makeModelStore()),
-      services_(std::make_unique<RecordingServices>(listing_.path())) {
-    window_ = std::make_unique<Group>(*model_, *services_, TwipsScale(96));
-    window_->Form_Load();
+    : listing_(listingText), window_(TwipsScale(96)) {
+    QObject::connect(&window_, &PlanWindow::beamPicked,
+                     [this](int serial) { picked_.push_back(serial); });
+    window_.showDocument(openListing(listing_.path(), messages_));
 }
 
 QPoint OpenWindow::pixelOf(QPointF planPoint) const {
-    const PictureBox& picture = *window_->PicXZ;
-    const UserScale& scale = picture.userScale();
-    const QImage& image = picture.image();
-    const QSizeF size = image.deviceIndependentSize();
-    const double x = (planPoint.x() - scale.left) * size.width() / (scale.right - scale.left);
-    const double y = (planPoint.y() - scale.top) * size.height() / (scale.bottom - scale.top);
+    const PlanArea& area = *window_.planArea;
+    const PlanFrame& frame = area.frame();
+    const QSizeF size = area.image().deviceIndependentSize();
+    const double x = (planPoint.x() - frame.left) * size.width() / (frame.right - frame.left);
+    const double y = (planPoint.y() - frame.top) * size.height() / (frame.bottom - frame.top);
     return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))) +
-           picture.contentsRect().topLeft();
+           area.contentsRect().topLeft();
 }
 
 }  // namespace fp::testing

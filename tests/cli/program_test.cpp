@@ -1,55 +1,19 @@
-// The command line run as the built program: exit status, stdout, stderr and the JSON dump.
+// frameplan run as the built program: exit status, standard output and error, and the JSON dump
+// (checked with Qt's JSON parser).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "program_run.h"
+
+namespace fp::testing {
 namespace {
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string fileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::string temporaryPath(const std::string& name) {
-    return ::testing::TempDir() + "frameplan_cli_" + std::to_string(::getpid()) + "_" + name;
-}
-
-// Runs frameplan with `arguments` (each passed as one word).
-ProgramRun frameplan(std::initializer_list<std::string> arguments) {
-    const std::string out = temporaryPath("out.txt");
-    const std::string err = temporaryPath("err.txt");
-    std::string command = std::string("'") + FRAMEPLAN_BINARY + "'";
-    for (const std::string& argument : arguments) {
-        command += " '" + argument + "'";
-    }
-    command += " > '" + out + "' 2> '" + err + "' < /dev/null";
-    const int status = std::system(command.c_str());
-    ProgramRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = fileText(out);
-    run.err = fileText(err);
-    return run;
-}
-
-std::string writeListing(const std::string& name, const std::string& text) {
-    const std::string path = temporaryPath(name);
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+ProgramRun frameplan(const std::vector<std::string>& arguments) {
+    return runProgram(FRAMEPLAN_BINARY, arguments);
 }
 
 // Joints from 0 to 12 m on two levels, a floor load, a member load with a bad member list.
@@ -71,6 +35,12 @@ std::string smallListing(const std::string& caseTitle) {
            "   13. 3 5 UNI GY -12.5\n";
 }
 
+constexpr const char* kUnitMessage = "Change the units to Kn Meter \n";
+
+std::string feetListing() {
+    return writeTemporaryFile("feet.anl", "1. UNIT FEET KIP\n2. JOINT COORDINATES\n");
+}
+
 QJsonObject parsedObject(const std::string& text) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
@@ -79,7 +49,7 @@ QJsonObject parsedObject(const std::string& text) {
     return document.object();
 }
 
-TEST(CommandLine, HelpAndVersionPrintOnStandardOutput) {
+TEST(CommandLineProgram, HelpAndVersionPrintOnStandardOutput) {
     const ProgramRun help = frameplan({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("frameplan dump LISTING"), std::string::npos);
@@ -91,47 +61,48 @@ TEST(CommandLine, HelpAndVersionPrintOnStandardOutput) {
     EXPECT_EQ(version.out.rfind("frameplan ", 0), 0u);
 }
 
-TEST(CommandLine, BadArgumentsAreReportedOnStandardErrorWithStatusTwo) {
-    for (const ProgramRun& run :
-         {frameplan({"--bogus"}), frameplan({"dump"}), frameplan({"info", "a", "b"}),
-          frameplan({"frob", "listing.anl"})}) {
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.out.empty());
+TEST(CommandLineProgram, BadArgumentsAreReportedOnStandardErrorWithStatusTwo) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"--bogus"},
+                                               {"dump"},
+                                               {"info", "a", "b"},
+                                               {"frob", "listing.anl"},
+                                               {"export", "m.anl", "-o", "p.png", "--colour"}}) {
+        const ProgramRun run = frameplan(arguments);
+        EXPECT_EQ(run.status, 2) << arguments[0];
+        EXPECT_TRUE(run.out.empty()) << arguments[0];
         EXPECT_NE(run.err.find("frameplan --help"), std::string::npos) << run.err;
     }
     EXPECT_NE(frameplan({"--bogus"}).err.find("unknown option \"--bogus\""), std::string::npos);
+    EXPECT_NE(frameplan({"frob", "listing.anl"}).err.find("unknown command \"frob\""),
+              std::string::npos);
 }
 
-TEST(CommandLine, AMissingListingIsNamedAndNothingIsPrinted) {
+TEST(CommandLineProgram, AMissingListingIsNamedAndNothingIsPrinted) {
     const ProgramRun run = frameplan({"dump", "/nonexistent/model.anl"});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("/nonexistent/model.anl"), std::string::npos) << run.err;
 }
 
-TEST(CommandLine, ARunEndingListingPrintsItsMessageAndNothingElse) {
-    const std::string feet = writeListing("feet.anl", "1. UNIT FEET KIP\n2. JOINT COORDINATES\n");
-    const ProgramRun units = frameplan({"dump", feet});
-    EXPECT_EQ(units.status, 2);
-    EXPECT_TRUE(units.out.empty());
-    EXPECT_NE(units.err.find("Change the units to Kn Meter"), std::string::npos) << units.err;
-    const ProgramRun unitsInfo = frameplan({"info", feet});
-    EXPECT_EQ(unitsInfo.status, 2);
-    EXPECT_TRUE(unitsInfo.out.empty());
-    const std::size_t first = unitsInfo.err.find("Change the units to Kn Meter");
-    ASSERT_NE(first, std::string::npos) << unitsInfo.err;
-    EXPECT_EQ(unitsInfo.err.find("Change the units", first + 1), std::string::npos)
-        << "the message is shown twice: " << unitsInfo.err;
-    const std::string wide = writeListing(
+TEST(CommandLineProgram, ARunEndingListingPrintsItsMessageOnceAndNothingElse) {
+    const std::string feet = feetListing();
+    for (const char* command : {"dump", "info"}) {
+        const ProgramRun units = frameplan({command, feet});
+        EXPECT_EQ(units.status, 2) << command;
+        EXPECT_TRUE(units.out.empty()) << command;
+        EXPECT_EQ(units.err, "frameplan: " + feet + ", line 1: " + kUnitMessage) << command;
+    }
+    const std::string wide = writeTemporaryFile(
         "wide.anl", "1. UNIT METER KN\n2. JOINT COORDINATES\n3. 1 400 0 0\n4. MEMBER INCIDENCES\n");
     const ProgramRun coordinate = frameplan({"info", wide});
     EXPECT_EQ(coordinate.status, 2);
     EXPECT_TRUE(coordinate.out.empty());
-    EXPECT_NE(coordinate.err.find("(line 3)"), std::string::npos) << coordinate.err;
+    EXPECT_NE(coordinate.err.find(wide + ", line 3: "), std::string::npos) << coordinate.err;
 }
 
-TEST(CommandLine, DumpPrintsTheModelAsJsonWithItsKeysInOrder) {
-    const std::string listing = writeListing("small.anl", smallListing("1"));
+TEST(CommandLineProgram, DumpPrintsTheModelAsJsonWithItsKeysInOrder) {
+    const std::string listing = writeTemporaryFile("small.anl", smallListing("1"));
     const ProgramRun run = frameplan({"dump", listing});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.err.empty()) << run.err;
@@ -155,7 +126,9 @@ TEST(CommandLine, DumpPrintsTheModelAsJsonWithItsKeysInOrder) {
     EXPECT_NE(run.out.find("\"x1\": -0.01, \"x2\": 12.01, \"z1\": -0.01, \"z2\": 8.01"),
               std::string::npos);
     EXPECT_EQ(model["memberLoadCaption"].toString(), "Member Loads   12.5");
-    EXPECT_EQ(model["messages"].toArray()[0].toString(), "2 Error : , 12( 11. 15 UNI GY -3)");
+    const QJsonObject message = model["messages"].toArray()[0].toObject();
+    EXPECT_EQ(message["text"].toString(), "2 Error : , 12( 11. 15 UNI GY -3)");
+    EXPECT_EQ(message["line"].toInt(), 11);
     EXPECT_EQ(model["startLevel"].toInt(), 2);
     const QJsonArray levels = model["levels"].toArray();
     ASSERT_EQ(levels.size(), 2);
@@ -163,7 +136,7 @@ TEST(CommandLine, DumpPrintsTheModelAsJsonWithItsKeysInOrder) {
     EXPECT_EQ(model["levelLabels"].toArray()[1].toString(), " 3.5");
 }
 
-TEST(CommandLine, DumpOfTheBundledSampleIsValidJson) {
+TEST(CommandLineProgram, DumpOfTheBundledSampleIsValidJson) {
     const ProgramRun run = frameplan({"dump", "samples/office-block.anl"});
     ASSERT_EQ(run.status, 0) << run.err;
     const QJsonObject model = parsedObject(run.out);
@@ -172,8 +145,8 @@ TEST(CommandLine, DumpOfTheBundledSampleIsValidJson) {
     EXPECT_EQ(model["levels"].toArray().size(), model["gridY"].toArray().size());
 }
 
-TEST(CommandLine, TextThatIsNotUtf8StillGivesValidJson) {
-    const std::string listing = writeListing("latin1.anl", smallListing("1\xB0\""));
+TEST(CommandLineProgram, TextThatIsNotUtf8StillGivesValidJson) {
+    const std::string listing = writeTemporaryFile("latin1.anl", smallListing("1\xB0\""));
     const ProgramRun run = frameplan({"dump", listing});
     ASSERT_EQ(run.status, 0) << run.err;
     const QJsonObject model = parsedObject(run.out);
@@ -181,8 +154,8 @@ TEST(CommandLine, TextThatIsNotUtf8StillGivesValidJson) {
               QString::fromUtf8("1\u00B0\""));
 }
 
-TEST(CommandLine, InfoSummarisesTheModelAndEchoesMessagesOnStandardError) {
-    const std::string listing = writeListing("info.anl", smallListing("1"));
+TEST(CommandLineProgram, InfoSummarisesTheModelAndEchoesMessagesOnStandardError) {
+    const std::string listing = writeTemporaryFile("info.anl", smallListing("1"));
     const ProgramRun run = frameplan({"info", listing});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Joints        6"), std::string::npos) << run.out;
@@ -192,4 +165,52 @@ TEST(CommandLine, InfoSummarisesTheModelAndEchoesMessagesOnStandardError) {
     EXPECT_NE(run.err.find("2 Error : , 12( 11. 15 UNI GY -3)"), std::string::npos) << run.err;
 }
 
+// The export and the window are run by frameplan-gui, which frameplan hands them to; from a
+// shell without a display the export still works and the window says why it cannot open.
+class ProgramWithoutDisplay : public ::testing::Test {
+  protected:
+    static ProgramRun run(const std::vector<std::string>& arguments) {
+        return runProgram(FRAMEPLAN_BINARY, arguments,
+                          {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"});
+    }
+};
+
+TEST_F(ProgramWithoutDisplay, ExportWritesPdfAndPng) {
+    const std::string pdf = temporaryPath("plans.pdf");
+    const ProgramRun pdfRun =
+        run({"export", "samples/office-block.anl", "-o", pdf, "--level", "all"});
+    ASSERT_EQ(pdfRun.status, 0) << pdfRun.err;
+    EXPECT_EQ(pdfRun.out, "Wrote " + pdf + "\n");
+    EXPECT_EQ(fileText(pdf).substr(0, 5), "%PDF-");
+
+    const std::string png = temporaryPath("plan.png");
+    const ProgramRun pngRun = run({"export", "samples/office-block.anl", "-o", png});
+    ASSERT_EQ(pngRun.status, 0) << pngRun.err;
+    EXPECT_EQ(fileText(png).substr(0, 4), "\x89PNG");
+}
+
+TEST_F(ProgramWithoutDisplay, ExportFailuresExitWithStatusTwoAndWriteNothing) {
+    const std::string png = temporaryPath("failed.png");
+    EXPECT_EQ(run({"export", "samples/office-block.anl", "-o", png, "--mode", "roof"}).status, 2);
+    EXPECT_EQ(run({"export", "missing.anl", "-o", png}).status, 2);
+    const std::string feet = feetListing();
+    const ProgramRun units = run({"export", feet, "-o", png});
+    EXPECT_EQ(units.status, 2);
+    // Qt may warn about its environment first.
+    const std::string shown = "frameplan: " + feet + ", line 1: " + kUnitMessage;
+    const std::size_t message = units.err.find(shown);
+    ASSERT_NE(message, std::string::npos) << units.err;
+    EXPECT_EQ(units.err.find("Change the units", message + shown.size()), std::string::npos)
+        << "the message is shown twice: " << units.err;
+    EXPECT_TRUE(fileText(png).empty()) << "no file is written";
+}
+
+TEST_F(ProgramWithoutDisplay, TheWindowSaysSoAndPointsToTheExport) {
+    const ProgramRun window = run({"samples/office-block.anl"});
+    EXPECT_EQ(window.status, 2);
+    EXPECT_NE(window.err.find("no display"), std::string::npos) << window.err;
+    EXPECT_NE(window.err.find("frameplan export"), std::string::npos) << window.err;
+}
+
 }  // namespace
+}  // namespace fp::testing

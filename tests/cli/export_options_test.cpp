@@ -1,0 +1,165 @@
+// The export command's arguments as the command line reads them: defaults, every option, the
+// format, and the messages for bad ones. The export itself is replaced by a hook that keeps the
+// options it is given.
+#include "cli/export_options.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+
+#include "cli/command_line.h"
+
+namespace fp {
+namespace {
+
+struct ExportRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    // What the export hook was given, when it was called.
+    std::optional<ExportOptions> options;
+};
+
+ExportRun runExportArguments(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "export");
+    ExportRun run;
+    const CommandLineHooks hooks{[&run](const ExportOptions& options) {
+                                     run.options = options;
+                                     return 0;
+                                 },
+                                 [](const std::string&) -> int {
+                                     ADD_FAILURE() << "the export opened the window";
+                                     return 0;
+                                 }};
+    std::ostringstream out;
+    std::ostringstream err;
+    run.status = runCommandLine(arguments, out, err, hooks);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+ExportOptions parse(std::vector<std::string> arguments) {
+    const ExportRun run = runExportArguments(std::move(arguments));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.options.has_value()) << run.err;
+    return run.options.value_or(ExportOptions{});
+}
+
+// The message of a refused command line; a refusal never reaches the export.
+std::string failureOf(std::vector<std::string> arguments) {
+    const ExportRun run = runExportArguments(std::move(arguments));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(run.options.has_value());
+    return run.options ? "no failure" : run.err;
+}
+
+TEST(ExportOptions, DefaultsToTheStartLevelInFloorLoadModeWithEverythingShown) {
+    const ExportOptions options = parse({"model.anl", "-o", "plan.png"});
+    EXPECT_EQ(options.listing, "model.anl");
+    EXPECT_EQ(options.output, "plan.png");
+    EXPECT_FALSE(options.level.has_value());
+    EXPECT_FALSE(options.allLevels);
+    EXPECT_EQ(options.format, ExportFormat::Png);
+    EXPECT_FALSE(options.memberLoadMode);
+    EXPECT_FALSE(options.beamNumbers);
+    EXPECT_TRUE(options.loadType);
+    EXPECT_FALSE(options.intensities.has_value());
+    EXPECT_EQ(options.width, 1600);
+    EXPECT_EQ(options.height, 900);
+}
+
+TEST(ExportOptions, ReadsEveryOption) {
+    const ExportOptions options = parse(
+        {"-o", "out.file", "--level", "4", "--format", "SVG", "--mode", "member", "--beam-numbers",
+         "--no-load-type", "--intensities", "2,4.5", "--size", "800x600", "model.anl"});
+    EXPECT_EQ(options.listing, "model.anl");
+    EXPECT_EQ(options.output, "out.file");
+    EXPECT_EQ(options.level, 4);
+    EXPECT_FALSE(options.allLevels);
+    EXPECT_EQ(options.format, ExportFormat::Svg);
+    EXPECT_TRUE(options.memberLoadMode);
+    EXPECT_TRUE(options.beamNumbers);
+    EXPECT_FALSE(options.loadType);
+    ASSERT_TRUE(options.intensities.has_value());
+    EXPECT_EQ(*options.intensities, (std::vector<float>{2, 4.5f}));
+    EXPECT_EQ(options.width, 800);
+    EXPECT_EQ(options.height, 600);
+    const ExportOptions all = parse({"m.anl", "--output", "p.pdf", "--level", "all"});
+    EXPECT_TRUE(all.allLevels);
+    EXPECT_EQ(all.output, "p.pdf");
+}
+
+TEST(ExportOptions, FormatFollowsTheExtensionUnlessGiven) {
+    EXPECT_EQ(parse({"m.anl", "-o", "p.PDF"}).format, ExportFormat::Pdf);
+    EXPECT_EQ(parse({"m.anl", "-o", "dir.v2/p.svg"}).format, ExportFormat::Svg);
+    EXPECT_EQ(parse({"m.anl", "-o", "p.svg", "--format", "png"}).format, ExportFormat::Png);
+    EXPECT_NE(failureOf({"m.anl", "-o", "dir.png/plan"}).find("cannot tell the format"),
+              std::string::npos);
+    EXPECT_NE(failureOf({"m.anl", "-o", "plan.jpg"}).find("cannot tell the format"),
+              std::string::npos);
+}
+
+TEST(ExportOptions, BadValuesAreNamed) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } cases[] = {
+        {{"m.anl", "-o", "p.png", "--level", "three"}, "--level expects a whole number"},
+        {{"m.anl", "-o", "p.png", "--mode", "roof"}, "--mode is floor or member"},
+        {{"m.anl", "-o", "p.png", "--format", "gif"}, "unknown format \"gif\""},
+        {{"m.anl", "-o", "p.png", "--intensities", "2,,4"}, "--intensities expects numbers"},
+        {{"m.anl", "-o", "p.png", "--intensities", "2;4"}, "--intensities expects numbers"},
+        {{"m.anl", "-o", "p.png", "--size", "1600"}, "--size expects WIDTHxHEIGHT"},
+        {{"m.anl", "-o", "p.png", "--size", "0x900"}, "out of range"},
+        {{"m.anl", "-o", "p.png", "--size", "99999x900"}, "out of range"},
+    };
+    for (const auto& c : cases) {
+        const std::string failure = failureOf(c.arguments);
+        EXPECT_NE(failure.find(c.message), std::string::npos)
+            << "expected \"" << c.message << "\", got \"" << failure << "\"";
+        EXPECT_EQ(failure.rfind("frameplan export: ", 0), 0u) << failure;
+    }
+}
+
+// Missing, extra and unknown arguments are told in the command-line parser's words, naming the
+// argument, with the way to the help.
+TEST(ExportOptions, MissingExtraAndUnknownArgumentsAreNamed) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* named;
+    } cases[] = {
+        {{"-o", "p.png"}, "LISTING"},
+        {{"m.anl"}, "--output"},
+        {{"m.anl", "-o"}, "--output"},
+        {{"m.anl", "-o", "p.png", "--colour"}, "--colour"},
+        {{"m.anl", "other.anl", "-o", "p.png"}, "other.anl"},
+    };
+    for (const auto& c : cases) {
+        const std::string failure = failureOf(c.arguments);
+        EXPECT_NE(failure.find(c.named), std::string::npos)
+            << "expected \"" << c.named << "\" named, got \"" << failure << "\"";
+        EXPECT_NE(failure.find("frameplan --help"), std::string::npos) << failure;
+    }
+}
+
+TEST(ExportOptions, CheckingTheArgumentsThrowsTheMessageForTheUser) {
+    ExportArguments arguments;
+    arguments.listing = "m.anl";
+    arguments.output = "p.png";
+    arguments.size = "12x900";
+    try {
+        exportOptionsFrom(arguments);
+        FAIL() << "a size below 16 pixels must be refused";
+    } catch (const std::invalid_argument& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "export: --size 12x900 is out of range; each side must be 16 to 20000 (see "
+                  "frameplan --help)");
+    }
+}
+
+}  // namespace
+}  // namespace fp

@@ -1,0 +1,71 @@
+// The plan window opened on a listing written by a test, with its messages recorded.
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <string>
+#include <vector>
+
+#include "reader/message_sink.h"
+#include "window/plan_window.h"
+
+namespace fp::testing {
+
+// Keeps every message, in the form it is shown in, instead of showing it.
+class RecordingMessages : public MessageSink {
+  public:
+    void show(const ListingMessage& message) override { shown.push_back(message.described()); }
+
+    std::vector<std::string> shown;
+};
+
+// A listing with levels at 0, 3.5 and 7 m on a 5 m by 4 m grid: beams with design blocks on
+// the top level only, floor loads of 4.5 then 2 kN/m2, member loads of 10 and 12.5 kN/m.
+std::string threeLevelListing();
+
+// The same frame with neither floor loads nor member loads.
+std::string unloadedListing();
+
+// Two levels; on the upper one two +Z beams 0.6 m apart, whose pick boxes overlap.
+std::string closeBeamsListing();
+
+// Levels at 0, 3 and 6 m; the top one has one designed beam, the middle one a grid of 13 by 15
+// joints with a designed beam between every two neighbours: 362, more than a plan draws.
+std::string crowdedMiddleLevelListing();
+
+// A listing written to a file of its own, removed again at the end of the test.
+class TemporaryListing {
+  public:
+    explicit TemporaryListing(const std::string& text);
+    ~TemporaryListing();
+    TemporaryListing(const TemporaryListing&) = delete;
+    TemporaryListing& operator=(const TemporaryListing&) = delete;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// The window at 96 dots per inch, showing the document read from the listing.
+class OpenWindow {
+  public:
+    explicit OpenWindow(const std::string& listingText);
+
+    PlanWindow& window() { return window_; }
+    // The messages of the reading.
+    const std::vector<std::string>& messages() const { return messages_.shown; }
+    // The serial numbers of the beams picked on the plan, in order.
+    const std::vector<int>& picked() const { return picked_; }
+
+    // The pixel of the plan area (in the area's own coordinates) showing a plan point.
+    QPoint pixelOf(QPointF planPoint) const;
+
+  private:
+    TemporaryListing listing_;
+    RecordingMessages messages_;
+    PlanWindow window_;
+    std::vector<int> picked_;
+};
+
+}  // namespace fp::testing
