@@ -33,9 +33,14 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
     }
 }
 
-ListingDocument openListing(const std::string& path, MessageSink& messages) {
+ListingDocument openListing(const std::string& path, MessageSink& messages,
+                            const ReadProgress& progress) {
     const auto listing = openListingFile(path);
-    return readListing(*listing, messages);
+    if (!progress) {
+        return readListing(*listing, messages);
+    }
+    const auto followed = withProgress(*listing, progress);
+    return readListing(*followed, messages);
 }
 
 }  // namespace fp

@@ -9,6 +9,7 @@
 #include "model/records.h"
 #include "reader/listing_source.h"
 #include "reader/message_sink.h"
+#include "reader/read_progress.h"
 
 namespace fp {
 
@@ -40,7 +41,9 @@ struct ListingDocument {
 // designs, and last the framing of every level. Messages shown while reading go to `messages`
 // and the reading goes on. A listing that cannot be read or held throws ListingError, whose
 // message names the listing and, where there is one, the line; no document is made then.
-ListingDocument openListing(const std::string& path, MessageSink& messages);
+// `progress`, when given, is told how far the reading has come and may stop it (ReadCancelled).
+ListingDocument openListing(const std::string& path, MessageSink& messages,
+                            const ReadProgress& progress = {});
 
 // The same for a listing already open as a source (a file, or bytes in memory).
 ListingDocument readListing(ListingSource& listing, MessageSink& messages);

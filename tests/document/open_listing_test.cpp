@@ -169,5 +169,22 @@ TEST(OpenListing, TwoDocumentsStandSideBySideEachWithItsOwnGridAndLevels) {
     EXPECT_EQ(low.document.designRows.size(), 1u);
 }
 
+// The progress callback sees the reading reach the listing's end, and stopping it makes nothing.
+TEST(OpenListing, ProgressIsToldAndCanStopTheReading) {
+    const std::string path = testing::writeListingFile(framedListing({"0", "3"}));
+    testing::RecordingSink sink;
+    std::uint64_t furthest = 0;
+    std::uint64_t size = 0;
+    openListing(path, sink, [&](std::uint64_t reached, std::uint64_t total) {
+        furthest = std::max(furthest, reached);
+        size = total;
+        return true;
+    });
+    EXPECT_GT(size, 0u);
+    EXPECT_EQ(furthest, size);
+    EXPECT_THROW(openListing(path, sink, [](std::uint64_t, std::uint64_t) { return false; }),
+                 ReadCancelled);
+}
+
 }  // namespace
 }  // namespace fp
