@@ -120,6 +120,13 @@ void writeDocumentJson(std::ostream& out, const ListingDocument& document,
     writeValues(out, document.floorIntensities);
     out << ",\n  \"memberLoads\": ";
     writeValues(out, document.memberLoads);
+    out << ",\n  \"loadCases\": ";
+    writeList(out, document.loadCases.size(), [&](std::size_t i) {
+        const LoadCase& loadCase = document.loadCases[i];
+        out << "{\"number\": " << jsonString(loadCase.number)
+            << ", \"type\": " << jsonString(loadCase.type)
+            << ", \"title\": " << jsonString(loadCase.title) << "}";
+    });
     out << ",\n  \"gridX\": ";
     writeValues(out, document.grid.x.values());
     out << ",\n  \"gridY\": ";

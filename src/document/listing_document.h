@@ -21,6 +21,8 @@ struct ListingDocument {
     // Oriented: every member runs from its lower joint to its higher one.
     MemberList members{"members"};
     DesignRowList designRows{"beam design blocks"};
+    // The first header of each load-case number, in the order they appear.
+    LoadCaseList loadCases{"load cases"};
     FloorLoadList floorLoads{"floor loads"};
     // Both ascending.
     LoadValueList floorIntensities{"distinct floor-load intensities"};

@@ -45,17 +45,26 @@ struct FloorLoad {
     float z2 = 0;
 };
 
+// A load-case header of the input echo, «LOAD 1 LOADTYPE Dead TITLE DEAD LOAD».
+struct LoadCase {
+    std::string number;  // as written; floor loads carry it as their case title
+    std::string type;    // the word after LOADTYPE
+    std::string title;   // the words after TITLE; the type when there is no TITLE
+};
+
 inline constexpr std::size_t kMaxJoints = 9000;
 inline constexpr std::size_t kMaxMembers = 9000;
 inline constexpr std::size_t kMaxDesignRows = 2500;
 inline constexpr std::size_t kMaxFloorLoads = 1000;
 inline constexpr std::size_t kMaxLoadValues = 20;
 inline constexpr std::size_t kMaxGridLines = 100;
+inline constexpr std::size_t kMaxLoadCases = 10000;
 
 using JointList = BoundedList<Joint, kMaxJoints>;
 using MemberList = BoundedList<Member, kMaxMembers>;
 using DesignRowList = BoundedList<DesignRow, kMaxDesignRows>;
 using FloorLoadList = BoundedList<FloorLoad, kMaxFloorLoads>;
+using LoadCaseList = BoundedList<LoadCase, kMaxLoadCases>;
 // The distinct floor-load intensities, or member-load values.
 using LoadValueList = ValueList<kMaxLoadValues>;
 

@@ -1,4 +1,4 @@
-// Pass 2 of the reader: load-case headers and the downward floor loads ("YRANGE" lines).
+// The load-case headers and the downward floor loads ("YRANGE" lines).
 #include "reader/floor_load_pass.h"
 
 #include <array>
@@ -23,11 +23,17 @@ constexpr std::size_t kShortForm = 7;
 
 using Tokens = std::vector<std::string_view>;
 
-// «25. LOAD 1 LOADTYPE DEAD TITLE» makes "1" the title of the floor loads that follow.
-void applyHeaderRule(const Tokens& tokens, std::string& title) {
-    if (tokens.size() >= 6 && tokens[1] == "LOAD" && tokens[3] == "LOADTYPE") {
-        title = std::string(tokens[2]);
-    }
+// «25. LOAD 1 LOADTYPE DEAD TITLE DL»: at least six pieces, "LOAD" and "LOADTYPE" in place.
+bool isHeader(const Tokens& tokens) {
+    return tokens.size() >= 6 && tokens[1] == "LOAD" && tokens[3] == "LOADTYPE";
+}
+
+// The words after " TITLE " in a header line, or nothing.
+std::string_view titleOf(std::string_view line) {
+    constexpr std::string_view kTitleKey = " TITLE ";
+    const std::size_t at = line.find(kTitleKey);
+    return at == std::string_view::npos ? std::string_view()
+                                        : trimBlanks(line.substr(at + kTitleKey.size()));
 }
 
 // A token of a floor-load line read as a 32-bit real; the whole token must be a number.
@@ -55,6 +61,20 @@ void wholePlan(float first, float last, float& low, float& high) {
 }
 
 }  // namespace
+
+// A header makes its number the case title of the floor loads that follow, and is kept as a load
+// case unless one of its number came before.
+void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens) {
+    title_ = std::string(tokens[2]);
+    for (const LoadCase& known : cases_) {
+        if (known.number == title_) {
+            return;
+        }
+    }
+    const std::string_view title = titleOf(line);
+    cases_.add(
+        LoadCase{title_, std::string(tokens[4]), std::string(title.empty() ? tokens[4] : title)});
+}
 
 void FloorLoadPass::readRangeLine(const Tokens& tokens) {
     if (tokens.size() < kShortForm) {
@@ -93,7 +113,9 @@ std::span<const std::string_view> FloorLoadPass::keys() const {
 
 void FloorLoadPass::take(std::string_view line, TextStream&) {
     const Tokens tokens = cutAtBlanks(trimBlanks(line));
-    applyHeaderRule(tokens, title_);
+    if (isHeader(tokens)) {
+        readHeader(trimBlanks(line), tokens);
+    }
     if (!floorLoadSeen_) {
         // The first "FLOOR LOAD" line itself holds no floor load.
         floorLoadSeen_ = line.find(kFloorLoadKey) != std::string_view::npos;

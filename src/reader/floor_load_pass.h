@@ -1,4 +1,4 @@
-// Pass 2 of the reader: load-case headers and the downward floor loads ("YRANGE" lines).
+// The load-case headers and the downward floor loads ("YRANGE" lines).
 #pragma once
 
 #include <string>
@@ -13,8 +13,9 @@ namespace fp {
 
 class FloorLoadPass : public SideBySidePass {
   public:
-    FloorLoadPass(FloorLoadList& loads, LoadValueList& intensities, const PlanExtent& extent)
-        : loads_(loads), intensities_(intensities), extent_(extent) {}
+    FloorLoadPass(LoadCaseList& cases, FloorLoadList& loads, LoadValueList& intensities,
+                  const PlanExtent& extent)
+        : cases_(cases), loads_(loads), intensities_(intensities), extent_(extent) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
@@ -23,7 +24,9 @@ class FloorLoadPass : public SideBySidePass {
     using Tokens = std::vector<std::string_view>;
 
     void readRangeLine(const Tokens& tokens);
+    void readHeader(std::string_view line, const Tokens& tokens);
 
+    LoadCaseList& cases_;
     FloorLoadList& loads_;
     LoadValueList& intensities_;
     PlanExtent extent_;

@@ -95,7 +95,7 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
     } catch (const ListingError& failure) {
         throw failure.atLine(lastLineNumber(listing));
     }
-    FloorLoadPass floorLoads(read.floorLoads, read.floorIntensities, extent);
+    FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent);
     DesignScanPass designs(read.designRows, std::move(lastLine));
     MemberLoadPass memberLoads(read.memberLoads);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});

@@ -8,6 +8,8 @@
 namespace fp {
 
 struct LoadsAndDesigns {
+    // The first header of each load-case number, in the order they appear.
+    LoadCaseList loadCases{"load cases"};
     FloorLoadList floorLoads{"floor loads"};
     LoadValueList floorIntensities{"distinct floor-load intensities"};
     DesignRowList designRows{"beam design blocks"};

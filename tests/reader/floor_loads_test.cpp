@@ -82,6 +82,20 @@ TEST(FloorLoads, HeadersNeedSixPiecesWithLoadAndLoadtypeInPlace) {
     EXPECT_EQ(result.document.floorLoads[0].caseTitle, "7");
 }
 
+// Each load-case number is kept once, from its first header, with its type and title; a header
+// without TITLE is titled by its type.
+TEST(LoadCases, TheFirstHeaderOfEachNumberGivesItsTypeAndTitle) {
+    const auto read = testing::readLoadsText(testing::lines(
+        {"   20. LOAD 1 LOADTYPE Dead TITLE DEAD  LOAD", "   21. LOAD 2 LOADTYPE Live X",
+         "   40. LOAD 1 LOADTYPE Wind TITLE AGAIN", "   41. LOAD 3 LOADTYPE Wind"}));
+    ASSERT_EQ(read.loads.loadCases.size(), 2u);
+    EXPECT_EQ(read.loads.loadCases[0].number, "1");
+    EXPECT_EQ(read.loads.loadCases[0].type, "Dead");
+    EXPECT_EQ(read.loads.loadCases[0].title, "DEAD  LOAD");
+    EXPECT_EQ(read.loads.loadCases[1].number, "2");
+    EXPECT_EQ(read.loads.loadCases[1].title, "Live");
+}
+
 TEST(FloorLoads, PositiveValuesOtherDirectionsAndOtherPieceCountsAreIgnored) {
     const auto result = readListingText(listingWithLoads(
         lines({"   30. FLOOR LOAD", "   31. YRANGE 2.9 3.1 FLOAD 5 GY",
