@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "model/listing_error.h"
 #include "model/rounding.h"
@@ -175,29 +175,27 @@ void readMembers(SectionReading& reading, MemberList& members, long jointLine) {
         });
 }
 
-constexpr int kJointNumbers = std::numeric_limits<uint16_t>::max() + 1;
-constexpr int kJointNumberOffset = -std::numeric_limits<int16_t>::min();
+// The first joint of every joint number, found at once for each member's ends.
+using FirstJointByNumber = std::unordered_map<int16_t, const Joint*>;
 
-// The first joint of every joint number, by its position in the list plus one, 0 where a number
-// has none; built once so that each member's ends are found at once.
-std::vector<int> firstJointByNumber(const JointList& joints) {
-    std::vector<int> positions(kJointNumbers, 0);
-    for (std::size_t i = joints.size(); i > 0; --i) {
-        positions[static_cast<std::size_t>(joints[i - 1].number + kJointNumberOffset)] =
-            static_cast<int>(i);
+FirstJointByNumber firstJointByNumber(const JointList& joints) {
+    FirstJointByNumber first;
+    first.reserve(joints.size());
+    for (const Joint& joint : joints) {
+        first.try_emplace(joint.number, &joint);
     }
-    return positions;
+    return first;
 }
 
 // The joint numbered `number`; one at the origin when there is none. A number outside the 16-bit
 // range names no joint.
-Joint jointNumbered(const JointList& joints, const std::vector<int>& positions, int32_t number) {
+Joint jointNumbered(const FirstJointByNumber& joints, int32_t number) {
     if (number < std::numeric_limits<int16_t>::min() ||
         number > std::numeric_limits<int16_t>::max()) {
         return {};
     }
-    const int position = positions[static_cast<std::size_t>(number + kJointNumberOffset)];
-    return position > 0 ? joints[static_cast<std::size_t>(position - 1)] : Joint{};
+    const auto found = joints.find(static_cast<int16_t>(number));
+    return found != joints.end() ? *found->second : Joint{};
 }
 
 }  // namespace
@@ -216,10 +214,10 @@ Structure readStructure(ListingSource& listing) {
 }
 
 void orientMembers(MemberList& members, const JointList& joints) {
-    const std::vector<int> positions = firstJointByNumber(joints);
+    const FirstJointByNumber first = firstJointByNumber(joints);
     for (Member& member : members) {
-        const Joint start = jointNumbered(joints, positions, member.start);
-        const Joint end = jointNumbered(joints, positions, member.end);
+        const Joint start = jointNumbered(first, member.start);
+        const Joint end = jointNumbered(first, member.end);
         if (start.x > end.x || start.y > end.y || start.z > end.z) {
             std::swap(member.start, member.end);
         }
