@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "cli/stream_messages.h"
 #include "document/listing_document.h"
 #include "model/listing_error.h"
+#include "panels/level_drawing.h"
 
 namespace fp {
 namespace {
@@ -96,7 +98,17 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
         return kFailureStatus;
     }
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
-    return written(out, err);
+    // A level past a drawing limit cannot be drawn or dumped: info says so, and fails too.
+    int status = 0;
+    for (int level = 1; level <= read.document->levelCount(); ++level) {
+        try {
+            checkLevelLimits(*read.document, level);
+        } catch (const ListingError& failure) {
+            err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
+            status = kFailureStatus;
+        }
+    }
+    return std::max(written(out, err), status);
 }
 
 // The words CLI11 left over: an unknown option, or a word no command takes.

@@ -144,21 +144,43 @@ long readUnits(SectionReading& reading) {
     return reading.lineNumber();
 }
 
+// The distinct coordinates of the joints read so far, counted as each joint is read so that a
+// coordinate past the grid's lines is reported at the line that holds it.
+class DistinctCoordinates {
+  public:
+    void add(const Joint& joint) {
+        x_.addIfAbsent(joint.x);
+        y_.addIfAbsent(joint.y);
+        z_.addIfAbsent(joint.z);
+    }
+
+  private:
+    ValueList<kMaxGridLines> x_{"distinct X coordinates"};
+    ValueList<kMaxGridLines> y_{"distinct Y coordinates (levels)"};
+    ValueList<kMaxGridLines> z_{"distinct Z coordinates"};
+};
+
 long readJoints(SectionReading& reading, JointList& joints, long unitLine) {
     if (!reading.readLineContaining(kJointKey)) {
         throw reading.missingSection(kJointKey, " after its unit line", unitLine);
     }
     const long jointLine = reading.lineNumber();
-    readSectionRecords(
-        reading, joints, 4, NegativeExponents::Zeroed, [](Joint& joint, int column, double value) {
-            if (column == 0) {
-                joint.number = roundToInt16(value, "joint number");
-                return;
-            }
-            const int16_t hundredths =
-                roundToInt16(value * 100, "joint coordinate in hundredths of a metre");
-            (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
-        });
+    DistinctCoordinates distinct;
+    readSectionRecords(reading, joints, 4, NegativeExponents::Zeroed,
+                       [&distinct](Joint& joint, int column, double value) {
+                           if (column == 0) {
+                               joint.number = roundToInt16(value, "joint number");
+                               return;
+                           }
+                           const int16_t hundredths = roundToInt16(
+                               value * 100, "joint coordinate in hundredths of a metre");
+                           (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
+                           if (column == 3) {
+                               distinct.add(joint);
+                           }
+                       });
+    // The last joint may lack its coordinates, and stands at 0 where it does.
+    distinct.add(joints.back());
     return jointLine;
 }
 
