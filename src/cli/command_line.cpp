@@ -159,8 +159,12 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     } catch (const CLI::ParseError& failure) {
         return usageError(err, failure.what());
     }
-    if (!app.remaining().empty()) {
-        return leftOver(app.remaining(), windowListing, err);
+    // Extras are allowed so that unknown words get messages of the program's own; the "--"
+    // that ends the options is kept among them, and is no extra.
+    std::vector<std::string> extras = app.remaining();
+    extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
+    if (!extras.empty()) {
+        return leftOver(extras, windowListing, err);
     }
     if (*dump) {
         return runDump(listing, out, err);
