@@ -9,29 +9,15 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "export_run.h"
 #include "render/export_command.h"
 #include "support/limit_listings.h"
 
 namespace fp {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome exportCommand(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "export");
-    std::ostringstream out;
-    std::ostringstream err;
-    const CommandLineHooks hooks{
-        [&](const ExportOptions& options) { return runExport(options, out, err); },
-        [](const std::string&) { return 99; }};
-    const int status = runCommandLine(arguments, out, err, hooks);
-    return {status, out.str(), err.str()};
-}
+using testing::exportCommand;
+using Outcome = testing::ExportOutcome;
 
 // File names are bytes; Qt would read one that is not UTF-8 as another name.
 bool exists(const std::string& path) {
