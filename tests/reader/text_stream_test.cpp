@@ -194,27 +194,24 @@ TEST_P(TextStreamTest, ALineLongerThanTheLongestFailsNamingItsLine) {
     }
 }
 
-// A source whose reading fails past an offset, as a disk may.
+// Text in memory whose reading fails past an offset, as a disk may.
 class FailingSource : public ListingSource {
   public:
-    FailingSource(std::string text, std::uint64_t failAt)
-        : text_(std::move(text)), failAt_(failAt) {}
+    FailingSource(const std::string& text, std::uint64_t failAt)
+        : text_(listingInMemory(text, "failing.anl")), failAt_(failAt) {}
 
     std::size_t readAt(std::uint64_t offset, char* into, std::size_t size) override {
         if (offset + size > failAt_) {
             throw ListingError("The listing cannot be read", "Check the disk.");
         }
-        const std::size_t count = std::min<std::size_t>(size, text_.size() - offset);
-        std::copy_n(text_.data() + offset, count, into);
-        return count;
+        return text_->readAt(offset, into, size);
     }
-    std::uint64_t size() const override { return text_.size(); }
-    const std::string& name() const override { return name_; }
+    std::uint64_t size() const override { return text_->size(); }
+    const std::string& name() const override { return text_->name(); }
 
   private:
-    std::string text_;
+    std::unique_ptr<ListingSource> text_;
     std::uint64_t failAt_;
-    std::string name_ = "failing.anl";
 };
 
 TEST(TextStream, ASourceThatFailsEndsTheReadingAfterTheLinesReadBeforeIt) {
