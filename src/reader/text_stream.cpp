@@ -15,25 +15,36 @@ bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
 }
 
-// The line ends in bytes [0, size): every CR, and every LF that does not complete a CRLF.
-// `afterCr` tells whether the byte before them was a CR, and is left telling it for the next.
+constexpr std::size_t kRun = 64;
+
+// Whether the byte at `at` ends a line: a CR, or an LF that does not complete a CRLF.
+unsigned char endsLine(const char* at) {
+    return (at[0] == '\r') | ((at[0] == '\n') & (at[-1] != '\r'));
+}
+
+// The line ends among the kRun bytes at `run`, which has a byte before it. A loop of a fixed
+// length, which the compiler turns into vector instructions.
+unsigned char lineEndsInRun(const char* run) {
+    unsigned char ends = 0;
+    for (std::size_t i = 0; i < kRun; ++i) {
+        ends += endsLine(run + i);
+    }
+    return ends;
+}
+
+// The line ends in bytes [0, size). `afterCr` tells whether the byte before them was a CR, and
+// is left telling it for the next bytes.
 long countLineEnds(const char* bytes, std::size_t size, bool& afterCr) {
     if (size == 0) {
         return 0;
     }
     long count = (bytes[0] == '\r' || (bytes[0] == '\n' && !afterCr)) ? 1 : 0;
     std::size_t at = 1;
-    // In runs of a fixed length, which the compiler turns into vector instructions.
-    constexpr std::size_t kRun = 64;
     for (; at + kRun <= size; at += kRun) {
-        unsigned char inRun = 0;
-        for (std::size_t i = at; i < at + kRun; ++i) {
-            inRun += (bytes[i] == '\r') | ((bytes[i] == '\n') & (bytes[i - 1] != '\r'));
-        }
-        count += inRun;
+        count += lineEndsInRun(bytes + at);
     }
     for (; at < size; ++at) {
-        count += (bytes[at] == '\r') | ((bytes[at] == '\n') & (bytes[at - 1] != '\r'));
+        count += endsLine(bytes + at);
     }
     afterCr = bytes[size - 1] == '\r';
     return count;
