@@ -80,8 +80,8 @@ void KeyTable::find(std::string_view text, KeySet keys, std::vector<KeyHit>& hit
                     static_cast<std::size_t>(end - found) < after) {
                     continue;
                 }
-                // Most places fail on a neighbour of the pivot character; keys are too short
-                // for a call to pay.
+                // Most places fail on a neighbour of the pivot character, tested before the
+                // whole key is compared.
                 const char* const start = found - before;
                 if (key.size() > 1) {
                     const std::size_t neighbour = after > 1 ? before + 1 : before - 1;
