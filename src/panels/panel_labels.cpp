@@ -27,6 +27,7 @@ std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView
 void writePanelLabels(const ListingDocument& document, const PlanView& view, Surface& surface) {
     const auto lineHeight = static_cast<float>(surface.textHeight("H"));
     const Grid& grid = document.grid;
+    surface.startPart(PlanPart::PanelLabels);
     findPanels(document, view.level, [&](const Panel& panel) {
         const PanelLoads loads = panelLoads(document, view.level, panel);
         const float centreX = (grid.x.at(panel.ix2) + grid.x.at(panel.ix)) / 2;
