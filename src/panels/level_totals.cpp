@@ -2,10 +2,24 @@
 #include "panels/level_totals.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "model/number_text.h"
 
 namespace fp {
+namespace {
+
+// The value the listing wrote: the shortest decimal that reads back as the 32-bit intensity, as
+// a 64-bit real, so that 3.3 kN/m² on 10.8 m² is 35.64 kN and not 35.6399995.
+double writtenValue(float value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    double decimal = value;
+    std::from_chars(text, written.ptr, decimal);
+    return decimal;
+}
+
+}  // namespace
 
 std::vector<std::string> floorLoadCases(const ListingDocument& document) {
     std::vector<std::string> cases;
@@ -41,7 +55,8 @@ std::vector<double> intensitiesByCase(const PanelLoads& loads,
     for (const ActingLoad& load : loads.loads) {
         const auto at = std::find(cases.begin(), cases.end(), load.caseTitle);
         if (at != cases.end()) {
-            intensities[static_cast<std::size_t>(at - cases.begin())] += load.intensity;
+            intensities[static_cast<std::size_t>(at - cases.begin())] +=
+                writtenValue(load.intensity);
         }
     }
     return intensities;

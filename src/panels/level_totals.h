@@ -19,7 +19,7 @@ std::vector<std::string> floorLoadCases(const ListingDocument& document);
 double panelArea(const ListingDocument& document, const Panel& panel);
 
 // The intensity each case puts on a panel, in kN/m²: the sum of the acting loads of that case,
-// 0 where none acts. One value per element of `cases`.
+// each as the decimal the listing wrote, 0 where none acts. One value per element of `cases`.
 std::vector<double> intensitiesByCase(const PanelLoads& loads,
                                       const std::vector<std::string>& cases);
 

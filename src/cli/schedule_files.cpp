@@ -1,0 +1,74 @@
+// Schedule files: XLSX, or one CSV per table.
+#include "cli/schedule_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+
+#include "cli/xlsx_workbook.h"
+#include "files/pending_file.h"
+#include "schedule/csv_table.h"
+
+namespace fp {
+namespace {
+
+bool endsWith(const std::string& path, const std::string& ending) {
+    if (path.size() < ending.size()) {
+        return false;
+    }
+    return std::equal(
+        ending.begin(), ending.end(), path.end() - static_cast<long>(ending.size()),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+// "loads.csv" and "Panels" give "loads-panels.csv".
+std::string csvPath(const std::string& path, const std::string& table) {
+    std::string suffix = table;
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return path.substr(0, path.size() - 4) + "-" + suffix + path.substr(path.size() - 4);
+}
+
+void writeCsvFile(const ScheduleTable& table, PendingFile& file) {
+    std::ofstream out(std::filesystem::path(file.temporaryPath()), std::ios::binary);
+    writeCsvTable(out, table);
+    out.close();
+    if (!out) {
+        throw cannotWrite(file.path(), "the file could not be written whole");
+    }
+}
+
+}  // namespace
+
+void checkSchedulePath(const std::string& path) {
+    if (!endsWith(path, ".xlsx") && !endsWith(path, ".csv")) {
+        throw std::invalid_argument("schedule: cannot tell the format from \"" + path +
+                                    "\"; end it in .xlsx or .csv");
+    }
+}
+
+std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path) {
+    checkSchedulePath(path);
+    const bool xlsx = endsWith(path, ".xlsx");
+    const std::vector<ScheduleTable> tables = loadSchedules(document);
+    std::vector<std::unique_ptr<PendingFile>> files;
+    if (xlsx) {
+        files.push_back(std::make_unique<PendingFile>(path));
+        writeXlsxWorkbook(tables, files.back()->temporaryPath(), path);
+    } else {
+        for (const ScheduleTable& table : tables) {
+            files.push_back(std::make_unique<PendingFile>(csvPath(path, table.name)));
+            writeCsvFile(table, *files.back());
+        }
+    }
+    std::vector<std::string> written;
+    for (const auto& file : files) {
+        file->commit();
+        written.push_back(file->path());
+    }
+    return written;
+}
+
+}  // namespace fp
