@@ -27,13 +27,14 @@ constexpr const char* kForms =
     "  frameplan [LISTING]            opens the window on LISTING, or asks for one\n"
     "  frameplan dump LISTING         prints the model read from LISTING as JSON\n"
     "  frameplan info LISTING         prints a short summary and the time the read took\n"
-    "  frameplan export LISTING -o OUT [--level N|all] [--format png|svg|pdf]\n"
-    "                 [--mode floor|member] [--beam-numbers] [--no-load-type]\n"
-    "                 [--intensities 2,4.5] [--size 1600x900]\n"
+    "  frameplan export LISTING -o OUT [--level N|all] [--format png|svg|pdf|dxf]\n"
+    "                 [--mode floor|member] [--beam-numbers] [--member-loads]\n"
+    "                 [--no-load-type] [--intensities 2,4.5] [--size 1600x900]\n"
     "                                 draws the plan of a level (default: level 3, or the\n"
     "                                 highest when there are fewer) in floor-load mode; --level\n"
-    "                                 all writes one PDF page per level, or one PNG or SVG file\n"
-    "                                 per level named OUT-N.png\n"
+    "                                 all writes one PDF page per level, or one PNG, SVG or DXF\n"
+    "                                 file per level named OUT-N.png; DXF is in metres at the\n"
+    "                                 true coordinates\n"
     "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
     "                                 writes the panel and beam load schedules: one workbook,\n"
     "                                 or loads-panels.csv and loads-beams.csv\n"
@@ -162,7 +163,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     info->add_option("LISTING", listing, "The analysis listing")->required();
     ExportArguments exportArguments;
     CLI::App* exportCommand =
-        app.add_subcommand("export", "Draws level plans to PNG, SVG or PDF files");
+        app.add_subcommand("export", "Draws level plans to PNG, SVG, PDF or DXF files");
     addExportArguments(*exportCommand, exportArguments);
     std::string scheduleOutput;
     CLI::App* schedule = app.add_subcommand(

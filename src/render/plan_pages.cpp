@@ -13,6 +13,8 @@
 #include <QSvgGenerator>
 
 #include "document/startup_texts.h"
+#include "dxf/dxf_plan.h"
+#include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "panels/level_drawing.h"
@@ -157,6 +159,7 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
     PlanView view = startUpView(document, decimalSeparator);
     view.mode = options.memberLoadMode ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = options.beamNumbers;
+    view.memberLoadsOnBeams = options.memberLoads;
     view.loadCaseTitles = options.loadType;
     if (!options.intensities) {
         return view;
@@ -204,6 +207,18 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
                                      char decimalSeparator) {
     PlanView view = exportView(document, options, decimalSeparator);
     const std::vector<int> levels = levelsToExport(document, options);
+    if (options.format == ExportFormat::Dxf) {
+        std::vector<DxfPlanFile> files;
+        for (const int level : levels) {
+            files.push_back(
+                {level, options.allLevels ? numberedPath(options.output, level) : options.output});
+        }
+        try {
+            return writeDxfPlans(document, view, files);
+        } catch (const FileWriteError& failure) {
+            throw OutputError(failure.what());
+        }
+    }
     // Every file is drawn whole before any is put in place: a level that fails, or a full disk,
     // leaves none of them behind.
     std::vector<std::unique_ptr<OutputFile>> files;

@@ -71,7 +71,8 @@ TEST_F(TwoPanels, TheLowestLevelHasNoPanels) {
 // The bundled sample, by hand. Every floor is 24 m by 16 m (X lines 0, 6, 12, 18, 24; Z lines
 // 0, 5, 10.5, 16 m; a secondary beam at X 9 m splits one bay) with a 6 m by 1.8 m balcony at
 // X 18-24, Z 16-17.8 on levels 2 to 6; the roof (level 7) has none. The stair opening leaves
-// the X 12-18 bay without its beam along Z 10.5, so one panel runs from Z 5 to 16 m.
+// the X 0-6 bay without its beam along Z 10.5 on levels 2 to 6, so one panel runs from Z 5 to
+// 16 m there.
 //
 // Dead (case 1), levels 2-6: 4.5 x 384 m² + 3.5 x 10.8 m² = 1728 + 37.8 = 1765.8 kN;
 //   roof: 5.5 x 384 (short form: the whole plan) = 2112 kN.

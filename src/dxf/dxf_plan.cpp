@@ -1,0 +1,46 @@
+// A level plan on the DXF surface, with its title, and the files of several levels.
+#include "dxf/dxf_plan.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "document/startup_texts.h"
+#include "dxf/dxf_surface.h"
+#include "files/pending_file.h"
+#include "panels/level_drawing.h"
+#include "plan/plan_frame.h"
+
+namespace fp {
+
+DxfDrawing dxfPlan(const ListingDocument& document, const PlanView& view) {
+    DxfSurface surface;
+    drawLevel(document, view, surface);
+    // Two text heights for the caption, one for the listing's name, both above the frame.
+    const PlanFrame frame = planFrame(document.grid);
+    const double height = DxfSurface::kTextHeight;
+    const double cell = surface.textHeight("H");
+    surface.writeText(kTitleLayer, levelCaption(document, view.level, view.decimalSeparator),
+                      frame.left, frame.top - 3 * cell, 2 * height);
+    surface.writeText(kTitleLayer, std::filesystem::path(document.name).filename().string(),
+                      frame.left, frame.top - cell, height);
+    return surface.drawing();
+}
+
+std::vector<std::string> writeDxfPlans(const ListingDocument& document, PlanView view,
+                                       const std::vector<DxfPlanFile>& files) {
+    std::vector<std::unique_ptr<PendingFile>> pending;
+    for (const DxfPlanFile& file : files) {
+        view.level = file.level;
+        const DxfDrawing drawing = dxfPlan(document, view);
+        pending.push_back(std::make_unique<PendingFile>(file.path));
+        writeDxfFile(drawing, pending.back()->temporaryPath(), file.path);
+    }
+    std::vector<std::string> written;
+    for (const auto& file : pending) {
+        file->commit();
+        written.push_back(file->path());
+    }
+    return written;
+}
+
+}  // namespace fp
