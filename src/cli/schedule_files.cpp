@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
@@ -33,6 +34,9 @@ std::string csvPath(const std::string& path, const std::string& table) {
 
 void writeCsvFile(const ScheduleTable& table, PendingFile& file) {
     std::ofstream out(std::filesystem::path(file.temporaryPath()), std::ios::binary);
+    if (!out.is_open()) {
+        throw cannotWrite(file.path(), "the file could not be created");
+    }
     writeCsvTable(out, table);
     out.close();
     if (!out) {
