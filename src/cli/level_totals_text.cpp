@@ -12,14 +12,6 @@
 namespace fp {
 namespace {
 
-std::string caseName(const ListingDocument& document, const std::string& number) {
-    if (number.empty()) {
-        return "no load case";
-    }
-    const LoadCase* loadCase = document.loadCase(number);
-    return "case " + number + (loadCase != nullptr ? " " + loadCase->title : std::string());
-}
-
 std::string panelsText(int count) {
     return std::to_string(count) + (count == 1 ? " panel" : " panels");
 }
@@ -31,7 +23,7 @@ void writeLevel(std::ostream& out, const ListingDocument& document, const LevelT
         std::ostringstream load;
         load << std::fixed << std::setprecision(1) << total.load << " kN";
         out << "  " << std::setw(10) << "" << std::left << std::setw(28)
-            << caseName(document, total.caseNumber) << std::right << std::setw(12) << load.str()
+            << loadCaseName(document, total.caseNumber) << std::right << std::setw(12) << load.str()
             << " on " << panelsText(total.panelsLoaded) << "\n";
     }
 }

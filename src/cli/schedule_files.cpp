@@ -5,7 +5,6 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <stdexcept>
 
 #include "cli/xlsx_workbook.h"
@@ -57,22 +56,15 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
     checkSchedulePath(path);
     const bool xlsx = endsWith(path, ".xlsx");
     const std::vector<ScheduleTable> tables = loadSchedules(document);
-    std::vector<std::unique_ptr<PendingFile>> files;
+    PendingFiles files;
     if (xlsx) {
-        files.push_back(std::make_unique<PendingFile>(path));
-        writeXlsxWorkbook(tables, files.back()->temporaryPath(), path);
+        writeXlsxWorkbook(tables, files.add(path).temporaryPath(), path);
     } else {
         for (const ScheduleTable& table : tables) {
-            files.push_back(std::make_unique<PendingFile>(csvPath(path, table.name)));
-            writeCsvFile(table, *files.back());
+            writeCsvFile(table, files.add(csvPath(path, table.name)));
         }
     }
-    std::vector<std::string> written;
-    for (const auto& file : files) {
-        file->commit();
-        written.push_back(file->path());
-    }
-    return written;
+    return files.commitAll();
 }
 
 }  // namespace fp

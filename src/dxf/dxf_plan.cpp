@@ -2,7 +2,6 @@
 #include "dxf/dxf_plan.h"
 
 #include <filesystem>
-#include <memory>
 
 #include "document/startup_texts.h"
 #include "dxf/dxf_surface.h"
@@ -28,19 +27,13 @@ DxfDrawing dxfPlan(const ListingDocument& document, const PlanView& view) {
 
 std::vector<std::string> writeDxfPlans(const ListingDocument& document, PlanView view,
                                        const std::vector<DxfPlanFile>& files) {
-    std::vector<std::unique_ptr<PendingFile>> pending;
+    PendingFiles pending;
     for (const DxfPlanFile& file : files) {
         view.level = file.level;
         const DxfDrawing drawing = dxfPlan(document, view);
-        pending.push_back(std::make_unique<PendingFile>(file.path));
-        writeDxfFile(drawing, pending.back()->temporaryPath(), file.path);
+        writeDxfFile(drawing, pending.add(file.path).temporaryPath(), file.path);
     }
-    std::vector<std::string> written;
-    for (const auto& file : pending) {
-        file->commit();
-        written.push_back(file->path());
-    }
-    return written;
+    return pending.commitAll();
 }
 
 }  // namespace fp

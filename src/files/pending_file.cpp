@@ -30,4 +30,18 @@ void PendingFile::commit() {
     committed_ = true;
 }
 
+PendingFile& PendingFiles::add(const std::string& path) {
+    files_.push_back(std::make_unique<PendingFile>(path));
+    return *files_.back();
+}
+
+std::vector<std::string> PendingFiles::commitAll() {
+    std::vector<std::string> paths;
+    for (const auto& file : files_) {
+        file->commit();
+        paths.push_back(file->path());
+    }
+    return paths;
+}
+
 }  // namespace fp

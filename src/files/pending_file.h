@@ -3,8 +3,10 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace fp {
 
@@ -36,6 +38,17 @@ class PendingFile {
     std::string path_;
     std::string temporary_;
     bool committed_ = false;
+};
+
+// Several files that are put in place together, once every one of them is whole.
+class PendingFiles {
+  public:
+    PendingFile& add(const std::string& path);
+    // Commits them in the order added; returns their paths.
+    std::vector<std::string> commitAll();
+
+  private:
+    std::vector<std::unique_ptr<PendingFile>> files_;
 };
 
 }  // namespace fp

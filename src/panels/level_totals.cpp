@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 
 namespace fp {
 namespace {
@@ -21,26 +22,40 @@ double writtenValue(float value) {
 
 }  // namespace
 
-std::vector<std::string> floorLoadCases(const ListingDocument& document) {
+std::vector<std::string> inHeaderOrder(const ListingDocument& document,
+                                       const std::vector<std::string>& used) {
     std::vector<std::string> cases;
-    const auto known = [&cases](const std::string& number) {
-        return std::find(cases.begin(), cases.end(), number) != cases.end();
-    };
-    const auto carried = [&document](const std::string& number) {
-        return std::any_of(document.floorLoads.begin(), document.floorLoads.end(),
-                           [&number](const FloorLoad& load) { return load.caseTitle == number; });
+    const auto isUsed = [&used](const std::string& number) {
+        return std::find(used.begin(), used.end(), number) != used.end();
     };
     for (const LoadCase& loadCase : document.loadCases) {
-        if (carried(loadCase.number)) {
+        if (isUsed(loadCase.number)) {
             cases.push_back(loadCase.number);
         }
     }
-    for (const FloorLoad& load : document.floorLoads) {
-        if (!known(load.caseTitle)) {
-            cases.push_back(load.caseTitle);
+    for (const std::string& number : used) {
+        if (std::find(cases.begin(), cases.end(), number) == cases.end()) {
+            cases.push_back(number);
         }
     }
     return cases;
+}
+
+std::string loadCaseName(const ListingDocument& document, const std::string& number) {
+    if (number.empty()) {
+        return "No load case";
+    }
+    const LoadCase* loadCase = document.loadCase(number);
+    return utf8FromListingText("Case " + number +
+                               (loadCase != nullptr ? " " + loadCase->title : std::string()));
+}
+
+std::vector<std::string> floorLoadCases(const ListingDocument& document) {
+    std::vector<std::string> used;
+    for (const FloorLoad& load : document.floorLoads) {
+        used.push_back(load.caseTitle);
+    }
+    return inHeaderOrder(document, used);
 }
 
 double panelArea(const ListingDocument& document, const Panel& panel) {

@@ -10,9 +10,17 @@
 
 namespace fp {
 
-// The load-case numbers that floor loads are written under, as the loads carry them: those with
-// a header in the order of the headers, then any without one (loads before the first header
-// carry the empty number) in the order first read.
+// The distinct load-case numbers of `used`: those with a header in the order of the headers,
+// then any without one (loads before the first header carry the empty number) in their order in
+// `used`.
+std::vector<std::string> inHeaderOrder(const ListingDocument& document,
+                                       const std::vector<std::string>& used);
+
+// "Case 1 DEAD LOAD": the number and the title of its header (the number alone without one), or
+// "No load case" for the empty number; as UTF-8.
+std::string loadCaseName(const ListingDocument& document, const std::string& number);
+
+// The load cases of the floor loads, in header order.
 std::vector<std::string> floorLoadCases(const ListingDocument& document);
 
 // A panel's area in square metres, from its grid lines.

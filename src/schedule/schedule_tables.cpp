@@ -6,7 +6,6 @@
 #include <unordered_map>
 
 #include "model/number_text.h"
-#include "model/text_encoding.h"
 #include "panels/level_totals.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
@@ -25,35 +24,14 @@ double inMetres(float hundredths) {
     return rounded(metres(hundredths));
 }
 
-// "Case 1 DEAD LOAD", or "No load case" for loads before the first header.
-std::string caseName(const ListingDocument& document, const std::string& number) {
-    if (number.empty()) {
-        return "No load case";
-    }
-    const LoadCase* loadCase = document.loadCase(number);
-    return utf8FromListingText("Case " + number +
-                               (loadCase != nullptr ? " " + loadCase->title : std::string()));
-}
-
-// The load cases of the member loads: those with a header in the order of the headers, then the
-// others in the order of the members they first act on.
+// The load cases of the member loads, in header order; those without a header in the order of
+// the members they first act on.
 std::vector<std::string> memberLoadCases(const ListingDocument& document) {
-    std::vector<std::string> cases;
-    const auto carried = [&document](const std::string& number) {
-        return std::any_of(document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
-                           [&number](const MemberLoad& load) { return load.caseNumber == number; });
-    };
-    for (const LoadCase& loadCase : document.loadCases) {
-        if (carried(loadCase.number)) {
-            cases.push_back(loadCase.number);
-        }
-    }
+    std::vector<std::string> used;
     for (const MemberLoad& load : document.memberLoadsByMember) {
-        if (std::find(cases.begin(), cases.end(), load.caseNumber) == cases.end()) {
-            cases.push_back(load.caseNumber);
-        }
+        used.push_back(load.caseNumber);
     }
-    return cases;
+    return inHeaderOrder(document, used);
 }
 
 }  // namespace
@@ -65,7 +43,7 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
                         {}};
     const std::vector<std::string> cases = floorLoadCases(document);
     for (const std::string& number : cases) {
-        const std::string name = caseName(document, number);
+        const std::string name = loadCaseName(document, number);
         table.headers.push_back(name + " intensity (kN/m²)");
         table.headers.push_back(name + " total (kN)");
     }
@@ -106,7 +84,7 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
         "Beams", {"Level (m)", "Serial", "Member", "Start joint", "End joint", "Length (m)"}, {}};
     const std::vector<std::string> cases = memberLoadCases(document);
     for (const std::string& number : cases) {
-        table.headers.push_back(caseName(document, number) + " (kN/m)");
+        table.headers.push_back(loadCaseName(document, number) + " (kN/m)");
     }
     // A member is found by its number; where several share one, the first read.
     std::unordered_map<int32_t, const Member*> members;

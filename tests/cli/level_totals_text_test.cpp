@@ -21,8 +21,8 @@ TEST(LevelTotalsText, EachLevelShowsItsPanelsAndEachCasesLoad) {
     EXPECT_EQ(out.str(),
               "Level totals  floor load on each level's panels (area x intensity)\n"
               "  3 M       2 panels, 0 without floor load\n"
-              "            case 1 DEAD LOAD                 90.0 kN on 1 panel\n"
-              "            no load case                     40.0 kN on 2 panels\n");
+              "            Case 1 DEAD LOAD                 90.0 kN on 1 panel\n"
+              "            No load case                     40.0 kN on 2 panels\n");
 }
 
 TEST(LevelTotalsText, ALevelPastItsPanelLimitPrintsItsMessageAndTheOthersGoOn) {

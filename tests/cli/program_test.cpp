@@ -166,7 +166,7 @@ TEST(CommandLineProgram, InfoSummarisesTheModelAndEchoesMessagesOnStandardError)
     // The 12 m by 8 m panel of level 2 under 4.5 kN/m².
     EXPECT_NE(run.out.find("3.5 M     1 panel, 0 without floor load\n"), std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("case 1 SLAB                     432.0 kN on 1 panel\n"),
+    EXPECT_NE(run.out.find("Case 1 SLAB                     432.0 kN on 1 panel\n"),
               std::string::npos)
         << run.out;
 }
