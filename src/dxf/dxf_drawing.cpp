@@ -19,11 +19,12 @@ struct LayerStyle {
     int colour;  // AutoCAD colour index
 };
 
-constexpr std::array<LayerStyle, 6> kLayers = {{{kBeamsLayer, 7},
+constexpr std::array<LayerStyle, 7> kLayers = {{{kBeamsLayer, 7},
                                                 {kBeamSerialsLayer, 1},
                                                 {kMemberNumbersLayer, 3},
                                                 {kMemberLoadsLayer, 5},
                                                 {kPanelLabelsLayer, 4},
+                                                {kPanelHatchingLayer, 8},
                                                 {kTitleLayer, 7}}};
 constexpr int kByLayer = 256;
 constexpr int kMetres = 6;  // $INSUNITS

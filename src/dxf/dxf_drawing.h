@@ -12,6 +12,7 @@ inline constexpr const char* kBeamSerialsLayer = "BEAM-SERIALS";
 inline constexpr const char* kMemberNumbersLayer = "MEMBER-NUMBERS";
 inline constexpr const char* kMemberLoadsLayer = "MEMBER-LOADS";
 inline constexpr const char* kPanelLabelsLayer = "PANEL-LABELS";
+inline constexpr const char* kPanelHatchingLayer = "PANEL-HATCHING";
 inline constexpr const char* kTitleLayer = "TITLE";
 
 // Coordinates in metres, X to the right and Y up the drawing: a plan point (x, z) is at

@@ -42,6 +42,9 @@ void DxfSurface::startPart(PlanPart part) {
         case PlanPart::PanelLabels:
             layer_ = kPanelLabelsLayer;
             break;
+        case PlanPart::PanelHatching:
+            layer_ = kPanelHatchingLayer;
+            break;
     }
 }
 

@@ -25,6 +25,8 @@ struct PlanView {
     bool memberNumbers = false;
     // Each beam's member loads, with their load cases, in member-load mode only.
     bool memberLoadsOnBeams = false;
+    // Hatching over every panel that no floor load acts on, in floor-load mode only.
+    bool markPanelsWithoutLoad = false;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 

@@ -15,6 +15,7 @@ enum class PlanPart {
     MemberNumbers,  // "B: " and the member number
     MemberLoads,    // the member loads on each beam
     PanelLabels,    // the floor loads and spans of each slab panel
+    PanelHatching,  // the hatching of panels without floor load
 };
 
 class Surface {
