@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "document/listing_document.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
+#include "panels/level_drawing.h"
 
 namespace fp {
 namespace {
@@ -102,7 +104,17 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
         return kFailureStatus;
     }
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
-    return written(out, err);
+    // A level past a drawing limit cannot be drawn or dumped: info says so, and fails too.
+    int status = 0;
+    for (int level = 1; level <= read.document->levelCount(); ++level) {
+        try {
+            checkLevelLimits(*read.document, level);
+        } catch (const ListingError& failure) {
+            err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
+            status = kFailureStatus;
+        }
+    }
+    return std::max(written(out, err), status);
 }
 
 int runSchedule(const std::string& listing, const std::string& output, std::ostream& out,
@@ -186,8 +198,12 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     } catch (const CLI::ParseError& failure) {
         return usageError(err, failure.what());
     }
-    if (!app.remaining().empty()) {
-        return leftOver(app.remaining(), windowListing, err);
+    // Extras are allowed so that unknown words get messages of the program's own; the "--"
+    // that ends the options is kept among them, and is no extra.
+    std::vector<std::string> extras = app.remaining();
+    extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
+    if (!extras.empty()) {
+        return leftOver(extras, windowListing, err);
     }
     if (*dump) {
         return runDump(listing, out, err);

@@ -4,10 +4,14 @@
 #include <dl_dxf.h>
 
 #include <array>
+#include <atomic>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <numbers>
+#include <random>
+#include <sstream>
 
 #include "files/pending_file.h"
 
@@ -129,8 +133,6 @@ bool endsWithEof(const std::string& path) {
     return in && tail.find("EOF") != std::string::npos;
 }
 
-}  // namespace
-
 void writeDxfFile(const DxfDrawing& drawing, const std::string& path,
                   const std::string& shownPath) {
     DL_Dxf dxf;
@@ -153,6 +155,38 @@ void writeDxfFile(const DxfDrawing& drawing, const std::string& path,
     if (!endsWithEof(path)) {
         throw cannotWrite(shownPath, "the file could not be written whole");
     }
+}
+
+// A name in the temporary folder that no other writer picks.
+std::filesystem::path temporaryDxfPath() {
+    static std::atomic<unsigned> serial{0};
+    static const unsigned seed = std::random_device{}();
+    return std::filesystem::temp_directory_path() /
+           ("frameplan-" + std::to_string(seed) + "-" + std::to_string(++serial) + ".dxf");
+}
+
+// Removed however the reading ends.
+struct TemporaryFile {
+    TemporaryFile() : path(temporaryDxfPath()) {}
+    ~TemporaryFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    std::filesystem::path path;
+};
+
+}  // namespace
+
+std::string dxfText(const DxfDrawing& drawing) {
+    const TemporaryFile file;
+    writeDxfFile(drawing, file.path.string(), file.path.string());
+    std::ifstream in(file.path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace fp

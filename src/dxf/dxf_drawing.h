@@ -49,9 +49,9 @@ struct DxfDrawing {
     std::vector<DxfText> texts;
 };
 
-// Writes the drawing as an AutoCAD 2000 DXF file at `path`, in metres ($INSUNITS 6), with every
-// plan layer in the layer table. A file that cannot be written throws FileWriteError naming
-// `shownPath`.
-void writeDxfFile(const DxfDrawing& drawing, const std::string& path, const std::string& shownPath);
+// The drawing as the text of an AutoCAD 2000 DXF file, in metres ($INSUNITS 6), with every plan
+// layer in the layer table. dxflib writes only to files, so the text is written to a temporary
+// file and read back; one that cannot be written throws FileWriteError.
+std::string dxfText(const DxfDrawing& drawing);
 
 }  // namespace fp

@@ -5,7 +5,6 @@
 
 #include "document/startup_texts.h"
 #include "dxf/dxf_surface.h"
-#include "files/pending_file.h"
 #include "panels/level_drawing.h"
 #include "plan/plan_frame.h"
 
@@ -23,17 +22,6 @@ DxfDrawing dxfPlan(const ListingDocument& document, const PlanView& view) {
     surface.writeText(kTitleLayer, std::filesystem::path(document.name).filename().string(),
                       frame.left, frame.top - cell, height);
     return surface.drawing();
-}
-
-std::vector<std::string> writeDxfPlans(const ListingDocument& document, PlanView view,
-                                       const std::vector<DxfPlanFile>& files) {
-    PendingFiles pending;
-    for (const DxfPlanFile& file : files) {
-        view.level = file.level;
-        const DxfDrawing drawing = dxfPlan(document, view);
-        writeDxfFile(drawing, pending.add(file.path).temporaryPath(), file.path);
-    }
-    return pending.commitAll();
 }
 
 }  // namespace fp

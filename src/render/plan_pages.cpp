@@ -1,15 +1,12 @@
 // Level plans to image, vector and page files through the one drawing path of the window.
 #include "render/plan_pages.h"
 
-#include <memory>
-
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "document/startup_texts.h"
@@ -19,6 +16,7 @@
 #include "model/number_text.h"
 #include "panels/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "render/output_files.h"
 #include "render/qt_surface.h"
 
 namespace fp {
@@ -65,79 +63,62 @@ std::vector<int> levelsToExport(const ListingDocument& document, const ExportOpt
     return levels;
 }
 
-// One output file, written beside its place under a temporary name and put in place by
-// commit() only once it is whole; dropped without a trace otherwise.
-class OutputFile {
-  public:
-    explicit OutputFile(std::string path)
-        : path_(std::move(path)), file_(QFile::decodeName(QByteArray::fromStdString(path_))) {
-        if (!file_.open(QIODevice::WriteOnly)) {
-            throw failure();
-        }
-    }
+// A drawing that could not be made into its file's bytes.
+OutputError cannotDraw(const std::string& path, const char* format) {
+    return OutputError("Cannot write " + path + ": the " + format + " could not be drawn");
+}
 
-    QIODevice& device() { return file_; }
-    const std::string& path() const { return path_; }
-
-    OutputError failure() const {
-        return OutputError("Cannot write " + path_ + ": " + file_.errorString().toStdString() +
-                           ". Check that the folder exists, that the file may be written and that "
-                           "the disk has room.");
-    }
-
-    void commit() {
-        if (!file_.commit()) {
-            throw failure();
-        }
-    }
-
-  private:
-    std::string path_;
-    QSaveFile file_;
-};
-
-void writeImage(const ListingDocument& document, const ExportOptions& options, const PlanView& view,
-                OutputFile& file) {
+QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
+                 const PlanView& view, const std::string& path) {
     QImage image(options.width, options.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         renderPage(document, view, painter, QRectF(image.rect()));
     }
-    if (!image.save(&file.device(), "PNG")) {
-        throw file.failure();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        throw cannotDraw(path, "PNG image");
     }
+    return bytes;
 }
 
-void writeSvg(const ListingDocument& document, const ExportOptions& options, const PlanView& view,
-              OutputFile& file) {
+QByteArray svgOf(const ListingDocument& document, const ExportOptions& options,
+                 const PlanView& view, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file.device());
+    svg.setOutputDevice(&buffer);
     svg.setResolution(kSvgDpi);
     svg.setSize(QSize(options.width, options.height));
     svg.setViewBox(QRect(0, 0, options.width, options.height));
     svg.setTitle(toQString(levelCaption(document, view.level, view.decimalSeparator)));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        throw file.failure();
+        throw cannotDraw(path, "SVG drawing");
     }
     renderPage(document, view, painter, QRectF(0, 0, options.width, options.height));
     if (!painter.end()) {
-        throw file.failure();
+        throw cannotDraw(path, "SVG drawing");
     }
+    return bytes;
 }
 
-void writePdf(const ListingDocument& document, const std::vector<int>& levels, PlanView view,
-              OutputFile& file) {
-    QPdfWriter pdf(&file.device());
+QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels, PlanView view,
+                 const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    pdf.setTitle(QFile::decodeName(QByteArray::fromStdString(file.path())));
+    pdf.setTitle(QString::fromStdString(path));
     pdf.setCreator(QStringLiteral("FramePlan"));
     QPainter painter;
     if (!painter.begin(&pdf)) {
-        throw file.failure();
+        throw cannotDraw(path, "PDF document");
     }
     const QRectF page(0, 0, pdf.width(), pdf.height());
     for (std::size_t i = 0; i < levels.size(); ++i) {
@@ -148,7 +129,29 @@ void writePdf(const ListingDocument& document, const std::vector<int>& levels, P
         renderPage(document, view, painter, page);
     }
     if (!painter.end()) {
-        throw file.failure();
+        throw cannotDraw(path, "PDF document");
+    }
+    return bytes;
+}
+
+QByteArray dxfOf(const ListingDocument& document, const PlanView& view, const std::string& path) {
+    try {
+        return QByteArray::fromStdString(dxfText(dxfPlan(document, view)));
+    } catch (const FileWriteError&) {
+        throw cannotDraw(path, "DXF drawing");
+    }
+}
+
+// One level's file, in any format but PDF.
+QByteArray levelFileOf(const ListingDocument& document, const ExportOptions& options,
+                       const PlanView& view, const std::string& path) {
+    switch (options.format) {
+        case ExportFormat::Svg:
+            return svgOf(document, options, view, path);
+        case ExportFormat::Dxf:
+            return dxfOf(document, view, path);
+        default:
+            return pngOf(document, options, view, path);
     }
 }
 
@@ -207,40 +210,23 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
                                      char decimalSeparator) {
     PlanView view = exportView(document, options, decimalSeparator);
     const std::vector<int> levels = levelsToExport(document, options);
-    if (options.format == ExportFormat::Dxf) {
-        std::vector<DxfPlanFile> files;
-        for (const int level : levels) {
-            files.push_back(
-                {level, options.allLevels ? numberedPath(options.output, level) : options.output});
-        }
-        try {
-            return writeDxfPlans(document, view, files);
-        } catch (const FileWriteError& failure) {
-            throw OutputError(failure.what());
-        }
-    }
-    // Every file is drawn whole before any is put in place: a level that fails, or a full disk,
+    // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
-    std::vector<std::unique_ptr<OutputFile>> files;
+    std::vector<OutputFile> files;
     if (options.format == ExportFormat::Pdf) {
-        files.push_back(std::make_unique<OutputFile>(options.output));
-        writePdf(document, levels, view, *files.back());
+        files.push_back({options.output, pdfOf(document, levels, view, options.output)});
     } else {
         for (const int level : levels) {
-            files.push_back(std::make_unique<OutputFile>(
-                options.allLevels ? numberedPath(options.output, level) : options.output));
+            const std::string path =
+                options.allLevels ? numberedPath(options.output, level) : options.output;
             view.level = level;
-            if (options.format == ExportFormat::Svg) {
-                writeSvg(document, options, view, *files.back());
-            } else {
-                writeImage(document, options, view, *files.back());
-            }
+            files.push_back({path, levelFileOf(document, options, view, path)});
         }
     }
+    writeWhole(files);
     std::vector<std::string> written;
-    for (const auto& file : files) {
-        file->commit();
-        written.push_back(file->path());
+    for (const OutputFile& file : files) {
+        written.push_back(file.path);
     }
     return written;
 }

@@ -1,5 +1,5 @@
 // DXF plans read back with dxflib's reader: the layers, the beams in metres at their true
-// coordinates (Y = -Z), text entities with heights in metres, and files left whole or not at all.
+// coordinates (Y = -Z), and text entities with heights in metres.
 #include "dxf/dxf_plan.h"
 
 #include <dl_creationadapter.h>
@@ -10,9 +10,9 @@
 #include <cmath>
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "dxf/dxf_surface.h"
-#include "files/pending_file.h"
 #include "reader/listing_fixture.h"
 
 namespace fp {
@@ -62,18 +62,12 @@ class ReadBack : public DL_CreationAdapter {
     std::string layer() { return getAttributes().getLayer(); }
 };
 
-ReadBack readDxf(const fs::path& path) {
+ReadBack readDxf(const std::string& text) {
     ReadBack read;
     DL_Dxf dxf;
-    EXPECT_TRUE(dxf.in(path.string(), &read)) << path;
+    std::istringstream in(text);
+    EXPECT_TRUE(dxf.in(in, &read));
     return read;
-}
-
-fs::path freshFolder(const std::string& name) {
-    const fs::path folder = fs::path(::testing::TempDir()) / ("frameplan_dxf_" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
 }
 
 class SamplePlan : public ::testing::Test {
@@ -85,13 +79,8 @@ class SamplePlan : public ::testing::Test {
     }
     static void TearDownTestSuite() { delete sample; }
 
-    // Level 3 (7.8 m) written and read back.
-    ReadBack written(const PlanView& view, const std::string& name) {
-        const fs::path path = freshFolder(name) / "plan.dxf";
-        const auto paths = writeDxfPlans(*sample, view, {{3, path.string()}});
-        EXPECT_EQ(paths, std::vector<std::string>{path.string()});
-        return readDxf(path);
-    }
+    // The start level, 3 (7.8 m), written and read back.
+    ReadBack written(const PlanView& view) { return readDxf(dxfText(dxfPlan(*sample, view))); }
 
     PlanView floorView() const { return startUpView(*sample); }
 
@@ -101,7 +90,7 @@ class SamplePlan : public ::testing::Test {
 ListingDocument* SamplePlan::sample = nullptr;
 
 TEST_F(SamplePlan, EveryPlanLayerIsInTheFile) {
-    const ReadBack read = written(floorView(), "layers");
+    const ReadBack read = written(floorView());
     for (const char* layer :
          {"BEAMS", "BEAM-SERIALS", "MEMBER-NUMBERS", "MEMBER-LOADS", "PANEL-LABELS", "TITLE"}) {
         EXPECT_EQ(read.layers.count(layer), 1u) << layer;
@@ -110,7 +99,7 @@ TEST_F(SamplePlan, EveryPlanLayerIsInTheFile) {
 
 // Beam 201 runs 6 m along X from the origin, beam 220 5 m along Z: down the drawing.
 TEST_F(SamplePlan, BeamsAreLinesInMetresAtTheirTrueCoordinates) {
-    const ReadBack read = written(floorView(), "beams");
+    const ReadBack read = written(floorView());
     const auto has = [&read](double x1, double y1, double x2, double y2) {
         return std::any_of(read.lines.begin(), read.lines.end(), [&](const DxfLine& line) {
             return line.layer == "BEAMS" && std::abs(line.x1 - x1) < 1e-9 &&
@@ -130,7 +119,7 @@ TEST_F(SamplePlan, BeamsAreLinesInMetresAtTheirTrueCoordinates) {
 }
 
 TEST_F(SamplePlan, LabelsAreTextEntitiesWithHeightsInMetres) {
-    const ReadBack read = written(floorView(), "labels");
+    const ReadBack read = written(floorView());
     EXPECT_TRUE(read.hasText("PANEL-LABELS", "4.5 (1)"));
     EXPECT_TRUE(read.hasText("PANEL-LABELS", "600 X 1100"));
     EXPECT_TRUE(read.hasText("BEAM-SERIALS", "1"));
@@ -153,18 +142,10 @@ TEST_F(SamplePlan, MemberLoadModeWritesMemberNumbersAndLoadsOnTheirLayers) {
     view.mode = LoadMode::Member;
     view.memberNumbers = true;
     view.memberLoadsOnBeams = true;
-    const ReadBack read = written(view, "member");
+    const ReadBack read = written(view);
     EXPECT_TRUE(read.hasText("MEMBER-NUMBERS", "B: 201"));
     EXPECT_TRUE(read.hasText("MEMBER-LOADS", "10 (1)"));
     EXPECT_TRUE(read.textsOn("PANEL-LABELS").empty());
-}
-
-TEST_F(SamplePlan, AFileThatCannotBeWrittenLeavesNoneOfTheOthers) {
-    const fs::path folder = freshFolder("failed");
-    const std::vector<DxfPlanFile> files = {{2, (folder / "plan-2.dxf").string()},
-                                            {3, (folder / "missing" / "plan-3.dxf").string()}};
-    EXPECT_THROW(writeDxfPlans(*sample, floorView(), files), FileWriteError);
-    EXPECT_TRUE(fs::is_empty(folder));
 }
 
 // The cell's top-left is where the plan puts it; the baseline lies 1.25 heights below it in the
@@ -192,9 +173,7 @@ TEST(DxfSurface, TextBaselinesFollowTheTurnOfTheFont) {
 TEST(DxfFile, CharactersBeyondAsciiAreWrittenAsUnicodeEscapes) {
     DxfDrawing drawing;
     drawing.texts.push_back({"TITLE", 0, 0, 0.25, 0, "Büro 3 m²"});
-    const fs::path path = freshFolder("escapes") / "title.dxf";
-    writeDxfFile(drawing, path.string(), path.string());
-    const ReadBack read = readDxf(path);
+    const ReadBack read = readDxf(dxfText(drawing));
     ASSERT_EQ(read.texts.size(), 1u);
     EXPECT_EQ(read.texts[0].text, "B\\U+00FCro 3 m\\U+00B2");
 }
