@@ -10,6 +10,8 @@
 #include <QSvgGenerator>
 
 #include "document/startup_texts.h"
+#include "dxf/dxf_plan.h"
+#include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "panels/level_drawing.h"
@@ -132,6 +134,27 @@ QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels
     return bytes;
 }
 
+QByteArray dxfOf(const ListingDocument& document, const PlanView& view, const std::string& path) {
+    try {
+        return QByteArray::fromStdString(dxfText(dxfPlan(document, view)));
+    } catch (const FileWriteError&) {
+        throw cannotDraw(path, "DXF drawing");
+    }
+}
+
+// One level's file, in any format but PDF.
+QByteArray levelFileOf(const ListingDocument& document, const ExportOptions& options,
+                       const PlanView& view, const std::string& path) {
+    switch (options.format) {
+        case ExportFormat::Svg:
+            return svgOf(document, options, view, path);
+        case ExportFormat::Dxf:
+            return dxfOf(document, view, path);
+        default:
+            return pngOf(document, options, view, path);
+    }
+}
+
 }  // namespace
 
 PlanView exportView(const ListingDocument& document, const ExportOptions& options,
@@ -139,6 +162,7 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
     PlanView view = startUpView(document, decimalSeparator);
     view.mode = options.memberLoadMode ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = options.beamNumbers;
+    view.memberLoadsOnBeams = options.memberLoads;
     view.loadCaseTitles = options.loadType;
     if (!options.intensities) {
         return view;
@@ -196,9 +220,7 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
             const std::string path =
                 options.allLevels ? numberedPath(options.output, level) : options.output;
             view.level = level;
-            files.push_back({path, options.format == ExportFormat::Svg
-                                       ? svgOf(document, options, view, path)
-                                       : pngOf(document, options, view, path)});
+            files.push_back({path, levelFileOf(document, options, view, path)});
         }
     }
     writeWhole(files);
