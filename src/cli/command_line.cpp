@@ -10,8 +10,10 @@
 
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
+#include "cli/schedule_files.h"
 #include "cli/stream_messages.h"
 #include "document/listing_document.h"
+#include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "panels/level_drawing.h"
 
@@ -27,13 +29,17 @@ constexpr const char* kForms =
     "  frameplan [LISTING]            opens the window on LISTING, or asks for one\n"
     "  frameplan dump LISTING         prints the model read from LISTING as JSON\n"
     "  frameplan info LISTING         prints a short summary and the time the read took\n"
-    "  frameplan export LISTING -o OUT [--level N|all] [--format png|svg|pdf]\n"
-    "                 [--mode floor|member] [--beam-numbers] [--no-load-type]\n"
-    "                 [--intensities 2,4.5] [--size 1600x900]\n"
+    "  frameplan export LISTING -o OUT [--level N|all] [--format png|svg|pdf|dxf]\n"
+    "                 [--mode floor|member] [--beam-numbers] [--member-loads]\n"
+    "                 [--no-load-type] [--intensities 2,4.5] [--size 1600x900]\n"
     "                                 draws the plan of a level (default: level 3, or the\n"
     "                                 highest when there are fewer) in floor-load mode; --level\n"
-    "                                 all writes one PDF page per level, or one PNG or SVG file\n"
-    "                                 per level named OUT-N.png\n"
+    "                                 all writes one PDF page per level, or one PNG, SVG or DXF\n"
+    "                                 file per level named OUT-N.png; DXF is in metres at the\n"
+    "                                 true coordinates\n"
+    "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
+    "                                 writes the panel and beam load schedules: one workbook,\n"
+    "                                 or loads-panels.csv and loads-beams.csv\n"
     "  frameplan --help | --version\n"
     "\n"
     "Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read.\n";
@@ -111,6 +117,31 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
     return std::max(written(out, err), status);
 }
 
+int runSchedule(const std::string& listing, const std::string& output, std::ostream& out,
+                std::ostream& err) {
+    try {
+        checkSchedulePath(output);
+    } catch (const std::invalid_argument& failure) {
+        return usageError(err, failure.what());
+    }
+    const ReadDocument read = readDocument(listing, &err, err);
+    if (!read.document) {
+        return kFailureStatus;
+    }
+    try {
+        for (const std::string& path : writeSchedule(*read.document, output)) {
+            out << "Wrote " << path << "\n";
+        }
+    } catch (const ListingError& failure) {
+        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
+        return kFailureStatus;
+    } catch (const FileWriteError& failure) {
+        err << "frameplan: " << failure.what() << "\n";
+        return kFailureStatus;
+    }
+    return written(out, err);
+}
+
 // The words CLI11 left over: an unknown option, or a word no command takes.
 int leftOver(const std::vector<std::string>& words, const std::string& windowListing,
              std::ostream& err) {
@@ -150,9 +181,17 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     info->add_option("LISTING", listing, "The analysis listing")->required();
     ExportArguments exportArguments;
     CLI::App* exportCommand =
-        app.add_subcommand("export", "Draws level plans to PNG, SVG or PDF files");
+        app.add_subcommand("export", "Draws level plans to PNG, SVG, PDF or DXF files");
     addExportArguments(*exportCommand, exportArguments);
-    for (CLI::App* command : {dump, info, exportCommand}) {
+    std::string scheduleOutput;
+    CLI::App* schedule = app.add_subcommand(
+        "schedule", "Writes the panel and beam load schedules to XLSX or CSV files");
+    schedule->add_option("LISTING", listing, "The analysis listing")->required();
+    schedule
+        ->add_option("-o,--output", scheduleOutput,
+                     "loads.xlsx, or loads.csv for loads-panels.csv and loads-beams.csv")
+        ->required();
+    for (CLI::App* command : {dump, info, exportCommand, schedule}) {
         command->allow_extras(false);
     }
 
@@ -177,6 +216,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (*info) {
         return runInfo(listing, out, err);
+    }
+    if (*schedule) {
+        return runSchedule(listing, scheduleOutput, out, err);
     }
     if (*exportCommand) {
         try {

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "model/rounding.h"
+#include "plan/font_description.h"
 #include "plan/level_beams.h"
+#include "plan/member_load_label.h"
 #include "plan/text_placement.h"
 
 namespace fp {
@@ -61,12 +63,21 @@ class LevelDrawing {
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
         if (view_.showsMemberNumbers()) {
+            surface_.startPart(PlanPart::MemberNumbers);
             writeAligned(surface_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
         }
+        surface_.startPart(PlanPart::Beams);
         surface_.line(x1, z1, x1 + length, z1);
         surface_.circle(x1, z1, h() / 10);
         const int serial = addBox({x1 + w(), z1 - h(), x1 + length - w(), z1 + h()});
+        surface_.startPart(PlanPart::BeamSerials);
         writeAligned(surface_, std::to_string(serial), anchorX, anchorZ, Alignment::Centre);
+        const std::string loads = loadLabel(beam);
+        if (!loads.empty()) {
+            // Under the line, clear of the serial.
+            surface_.startPart(PlanPart::MemberLoads);
+            writeAligned(surface_, loads, anchorX, z1 + h(), Alignment::Centre);
+        }
     }
 
     void drawZBeam(const LevelBeam& beam) {
@@ -76,13 +87,33 @@ class LevelDrawing {
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
         if (view_.showsMemberNumbers()) {
+            surface_.startPart(PlanPart::MemberNumbers);
             writeRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
         }
+        surface_.startPart(PlanPart::Beams);
         surface_.line(x1, z1, x1, z1 + length);
         surface_.circle(x1, z1, h() / 10);
         const int serial = addBox({x1 - kZBoxHalfWidth, z1 + kZBoxHalfWidth, x1 + kZBoxHalfWidth,
                                    z1 + length - kZBoxHalfWidth});
+        surface_.startPart(PlanPart::BeamSerials);
         writeRotated(surface_, std::to_string(serial), anchorX, anchorZ, kRotatedUpward);
+        const std::string loads = loadLabel(beam);
+        if (!loads.empty()) {
+            // Right of the line, centred on the beam's middle: writeRotated starts the text two
+            // of its widths below the point it is given.
+            surface_.startPart(PlanPart::MemberLoads);
+            surface_.selectFont(rotatedLabelFont(kRotatedUpward, surface_.twipsPerPixelY()));
+            const auto width = static_cast<float>(surface_.textWidth(loads));
+            surface_.restoreOwnFont();
+            writeRotated(surface_, loads, x1 + w(), anchorZ - 1.5f * width, kRotatedUpward);
+        }
+    }
+
+    std::string loadLabel(const LevelBeam& beam) const {
+        if (!view_.showsMemberLoadsOnBeams()) {
+            return {};
+        }
+        return memberLoadLabel(document_.memberLoadsOn(beam.member), view_);
     }
 
     int addBox(const PickBox& box) {

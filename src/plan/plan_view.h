@@ -23,11 +23,16 @@ struct PlanView {
     bool loadCaseTitles = true;
     // "B: " and the member number on every beam, in member-load mode only ("Beem Nos").
     bool memberNumbers = false;
+    // Each beam's member loads, with their load cases, in member-load mode only.
+    bool memberLoadsOnBeams = false;
+    // Hatching over every panel that no floor load acts on, in floor-load mode only.
+    bool markPanelsWithoutLoad = false;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 
     bool showsIntensity(float intensity) const;
     bool showsMemberNumbers() const { return mode == LoadMode::Member && memberNumbers; }
+    bool showsMemberLoadsOnBeams() const { return mode == LoadMode::Member && memberLoadsOnBeams; }
 };
 
 // The view the window opens with: the start level in floor-load mode, every intensity and the

@@ -10,11 +10,12 @@
 #include <QSvgGenerator>
 
 #include "document/startup_texts.h"
+#include "dxf/dxf_plan.h"
+#include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "panels/level_drawing.h"
 #include "plan/plan_frame.h"
-#include "render/output_files.h"
 #include "render/qt_surface.h"
 
 namespace fp {
@@ -62,8 +63,8 @@ std::vector<int> levelsToExport(const ListingDocument& document, const ExportOpt
 }
 
 // A drawing that could not be made into its file's bytes.
-OutputError cannotDraw(const std::string& path, const char* format) {
-    return OutputError("Cannot write " + path + ": the " + format + " could not be drawn");
+FileWriteError cannotDraw(const std::string& path, const char* format) {
+    return cannotWrite(path, std::string("the ") + format + " could not be drawn");
 }
 
 QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
@@ -132,6 +133,27 @@ QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels
     return bytes;
 }
 
+QByteArray dxfOf(const ListingDocument& document, const PlanView& view, const std::string& path) {
+    try {
+        return QByteArray::fromStdString(dxfText(dxfPlan(document, view)));
+    } catch (const FileWriteError&) {
+        throw cannotDraw(path, "DXF drawing");
+    }
+}
+
+// One level's file, in any format but PDF.
+QByteArray levelFileOf(const ListingDocument& document, const ExportOptions& options,
+                       const PlanView& view, const std::string& path) {
+    switch (options.format) {
+        case ExportFormat::Svg:
+            return svgOf(document, options, view, path);
+        case ExportFormat::Dxf:
+            return dxfOf(document, view, path);
+        default:
+            return pngOf(document, options, view, path);
+    }
+}
+
 }  // namespace
 
 PlanView exportView(const ListingDocument& document, const ExportOptions& options,
@@ -139,6 +161,7 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
     PlanView view = startUpView(document, decimalSeparator);
     view.mode = options.memberLoadMode ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = options.beamNumbers;
+    view.memberLoadsOnBeams = options.memberLoads;
     view.loadCaseTitles = options.loadType;
     if (!options.intensities) {
         return view;
@@ -188,25 +211,19 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
     const std::vector<int> levels = levelsToExport(document, options);
     // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
-    std::vector<OutputFile> files;
+    std::vector<FileBytes> files;
     if (options.format == ExportFormat::Pdf) {
-        files.push_back({options.output, pdfOf(document, levels, view, options.output)});
+        files.push_back(
+            {options.output, pdfOf(document, levels, view, options.output).toStdString()});
     } else {
         for (const int level : levels) {
             const std::string path =
                 options.allLevels ? numberedPath(options.output, level) : options.output;
             view.level = level;
-            files.push_back({path, options.format == ExportFormat::Svg
-                                       ? svgOf(document, options, view, path)
-                                       : pngOf(document, options, view, path)});
+            files.push_back({path, levelFileOf(document, options, view, path).toStdString()});
         }
     }
-    writeWhole(files);
-    std::vector<std::string> written;
-    for (const OutputFile& file : files) {
-        written.push_back(file.path);
-    }
-    return written;
+    return writeWhole(files);
 }
 
 }  // namespace fp
