@@ -159,8 +159,8 @@ int leftOver(const std::vector<std::string>& words, const std::string& windowLis
 
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const CommandLineHooks& hooks) {
-    // Answered before the command line is built: CLI11 answers it with an exception, whose first
-    // throw costs more than the rest of the start.
+    // Answered before the command line is built: CLI11 would build every command first and
+    // then answer by throwing an exception.
     if (arguments == std::vector<std::string>{"--version"}) {
         out << "frameplan " << FRAMEPLAN_VERSION << '\n';
         return written(out, err);
