@@ -1,7 +1,12 @@
-// Times the start-up load of a big listing against `wc -l` on the same file, page cache warm.
-// Usage: bench_load [LISTING] [--runs N] [--load-only]
-//   With no LISTING a 200 MB listing is generated once into /tmp with gen_listing.
-//   --load-only loads the listing once and prints nothing else: for /usr/bin/time -v.
+// Times the reading of a big listing against `wc -l` on the same file, page cache warm: the
+// whole `frameplan info` process as a user runs it, and the load alone in this process, each
+// alternating with `wc -l`; then the start of the program alone, `frameplan --version`.
+// Usage: bench_load [LISTING] [--runs N] [--frameplan PROGRAM] [--load-only]
+//   With no LISTING a 200 MB listing, headed on every page as real ones are, is generated once
+//   into /tmp with gen_listing.
+//   --frameplan times another build of the program in its place.
+//   --load-only loads the listing once in this process and prints nothing else: for
+//   /usr/bin/time -v.
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -10,6 +15,7 @@
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bench_support.h"
@@ -17,7 +23,7 @@
 
 namespace {
 
-constexpr const char* kDefaultListing = "/tmp/frameplan-bench-200mb.anl";
+constexpr const char* kDefaultListing = "/tmp/frameplan-bench-200mb-paged.anl";
 // 12 storeys of 10 by 8 bays, six load cases: 1287 joints, 2136 designed beams.
 constexpr const char* kGeneratorArguments =
     " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --size-mb 200 --output ";
@@ -29,28 +35,52 @@ std::size_t loadListing(const std::string& path) {
     return fp::openListing(path, messages).designRows.size();
 }
 
-double secondsOf(const std::chrono::steady_clock::duration& elapsed) {
-    return std::chrono::duration<double>(elapsed).count();
+double millisecondsOf(const std::chrono::steady_clock::duration& elapsed) {
+    return std::chrono::duration<double, std::milli>(elapsed).count();
 }
 
-bool exists(const std::string& path) {
+std::uint64_t fileSize(const std::string& path) {
     struct stat status {};
-    return stat(path.c_str(), &status) == 0;
+    return stat(path.c_str(), &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
 }
 
-void run(const std::string& command) {
-    const int status = std::system(command.c_str());
-    if (status != 0) {
-        std::fprintf(stderr, "bench_load: \"%s\" failed (status %d)\n", command.c_str(), status);
+fp::bench::ProgramRun mustRun(const std::vector<std::string>& arguments) {
+    const fp::bench::ProgramRun run = fp::bench::runProgram(arguments);
+    if (run.status != 0) {
+        std::fprintf(stderr, "bench_load: \"%s\" failed (status %d)\n", arguments[0].c_str(),
+                     run.status);
         std::exit(1);
     }
+    return run;
+}
+
+struct Comparison {
+    double program = 0;
+    double count = 0;
+    long peakKilobytes = 0;
+};
+
+// `time` and `wc -l` in turn, `runs` times each; the medians.
+template <typename Timed>
+Comparison againstLineCount(const std::string& listing, int runs, Timed time) {
+    std::vector<double> programs;
+    std::vector<double> counts;
+    long peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        const fp::bench::ProgramRun run = time();
+        programs.push_back(run.milliseconds);
+        peak = std::max(peak, run.peakKilobytes);
+        counts.push_back(mustRun({"wc", "-l", listing}).milliseconds);
+    }
+    return {fp::bench::median(programs), fp::bench::median(counts), peak};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string listing;
-    int runs = 7;
+    std::string program = FRAMEPLAN_PROGRAM;
+    int runs = 21;
     bool loadOnly = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -58,18 +88,27 @@ int main(int argc, char** argv) {
             loadOnly = true;
         } else if (argument == "--runs" && i + 1 < argc) {
             runs = std::max(1, std::atoi(argv[++i]));
+        } else if (argument == "--frameplan" && i + 1 < argc) {
+            program = argv[++i];
         } else if (!argument.empty() && argument[0] != '-' && listing.empty()) {
             listing = argument;
         } else {
-            std::fprintf(stderr, "usage: %s [LISTING] [--runs N] [--load-only]\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [LISTING] [--runs N] [--frameplan PROGRAM] [--load-only]\n",
+                         argv[0]);
             return 2;
         }
     }
     if (listing.empty()) {
         listing = kDefaultListing;
-        if (!exists(listing)) {
+        if (fileSize(listing) == 0) {
             std::fprintf(stderr, "Generating %s ...\n", listing.c_str());
-            run(std::string(FRAMEPLAN_GEN_LISTING) + kGeneratorArguments + listing);
+            if (std::system(
+                    (std::string(FRAMEPLAN_GEN_LISTING) + kGeneratorArguments + listing).c_str()) !=
+                0) {
+                std::fprintf(stderr, "bench_load: gen_listing failed\n");
+                return 1;
+            }
         }
     }
     try {
@@ -77,27 +116,41 @@ int main(int argc, char** argv) {
             loadListing(listing);
             return 0;
         }
-        const std::string wc = "wc -l '" + listing + "' > /dev/null";
-        // Warm the page cache and check the listing reads before anything is timed.
-        run(wc);
+        // Warm the page cache and check that the listing reads before anything is timed.
+        mustRun({"wc", "-l", listing});
+        mustRun({program, "info", listing});
         const std::size_t beams = loadListing(listing);
-        std::vector<double> loads;
-        std::vector<double> counts;
-        for (int i = 0; i < runs; ++i) {
-            auto start = std::chrono::steady_clock::now();
+
+        const Comparison process = againstLineCount(listing, runs, [&] {
+            return mustRun({program, "info", listing});
+        });
+        const Comparison load = againstLineCount(listing, runs, [&] {
+            const auto start = std::chrono::steady_clock::now();
             loadListing(listing);
-            loads.push_back(secondsOf(std::chrono::steady_clock::now() - start));
-            start = std::chrono::steady_clock::now();
-            run(wc);
-            counts.push_back(secondsOf(std::chrono::steady_clock::now() - start));
+            return fp::bench::ProgramRun{millisecondsOf(std::chrono::steady_clock::now() - start),
+                                         0, 0};
+        });
+        std::vector<double> starts;
+        for (int i = 0; i < runs; ++i) {
+            starts.push_back(mustRun({program, "--version"}).milliseconds);
         }
-        const double load = fp::bench::median(loads);
-        const double count = fp::bench::median(counts);
-        std::printf("listing      %s (%zu designed beams)\n", listing.c_str(), beams);
-        std::printf("runs         %d, alternating\n", runs);
-        std::printf("load median  %.3f s  (four passes, grid, sort, frames)\n", load);
-        std::printf("wc -l median %.3f s\n", count);
-        std::printf("ratio        %.2f  (target <= 2.0)\n", load / count);
+
+        std::printf("listing          %s (%.0f MB, %zu designed beams)\n", listing.c_str(),
+                    static_cast<double>(fileSize(listing)) / (1 << 20), beams);
+        std::printf(
+            "runs             %d of each, alternating with wc -l, page cache warm, "
+            "%u cores\n",
+            runs, std::thread::hardware_concurrency());
+        std::printf(
+            "frameplan info   median %6.1f ms  wc -l %6.1f ms  ratio %.2f  (target <= "
+            "1.5)  peak RSS %.1f MB\n",
+            process.program, process.count, process.program / process.count,
+            static_cast<double>(process.peakKilobytes) / 1024);
+        std::printf(
+            "load in process  median %6.1f ms  wc -l %6.1f ms  ratio %.2f  (four passes, "
+            "grid, sort, frames)\n",
+            load.program, load.count, load.program / load.count);
+        std::printf("--version        median %6.2f ms  (target <= 3)\n", fp::bench::median(starts));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench_load: %s\n", error.what());
         return 1;

@@ -152,13 +152,35 @@ void writeMemberForces(ListingWriter& writer, const Model& model, bool extract) 
     writer.setTableHeading({});
 }
 
-// Forces at twelve sections along every beam, case after case, round after round, until the
-// listing has reached the requested size.
+// The heading of one load case's block of results: its number and title, underlined.
+std::vector<std::string> caseBlockHeading(const std::string& table, const Model& model,
+                                          int loadCase) {
+    std::string title = "LOAD COMBINATION";
+    for (const LoadCase& primary : model.cases) {
+        if (primary.number == loadCase) {
+            title = primary.title;
+        }
+    }
+    for (const Combination& combination : model.combinations) {
+        if (combination.number == loadCase) {
+            title = combination.title;
+        }
+    }
+    char line[120];
+    std::snprintf(line, sizeof line, "   LOAD CASE %4d   %s", loadCase, title.c_str());
+    return {table,
+            "   --------------------------------------",
+            "",
+            line,
+            "   " + std::string(std::string(line).size() - 3, '-'),
+            "",
+            "  MEMBER  LOAD  SECT      DIST     AXIAL   SHEAR-Y     MOM-Z",
+            ""};
+}
+
+// Forces at twelve sections along every beam, in one block per load case, round after round,
+// until the listing has reached the requested size.
 void writeSectionForces(ListingWriter& writer, const Model& model, std::uint64_t paddedTo) {
-    writer.line();
-    writer.setTableHeading({"   MEMBER FORCES AT INTERMEDIATE SECTIONS    STRUCTURE TYPE = SPACE",
-                            "   --------------------------------------", "",
-                            "  MEMBER  LOAD  SECT      DIST     AXIAL   SHEAR-Y     MOM-Z", ""});
     const std::vector<int> cases = resultCases(model);
     std::vector<std::pair<const Member*, double>> beams;
     for (const Member& member : model.members) {
@@ -167,9 +189,16 @@ void writeSectionForces(ListingWriter& writer, const Model& model, std::uint64_t
         }
     }
     char text[120];
-    for (std::uint64_t round = 0; !beams.empty() && writer.bytesWritten() < paddedTo; ++round) {
-        for (const auto& [member, length] : beams) {
-            for (int loadCase : cases) {
+    const auto full = [&writer, paddedTo] { return writer.bytesWritten() >= paddedTo; };
+    for (std::uint64_t round = 0; !beams.empty() && !full(); ++round) {
+        for (std::size_t c = 0; c < cases.size() && !full(); ++c) {
+            const int loadCase = cases[c];
+            writer.line();
+            writer.setTableHeading(caseBlockHeading(
+                "   MEMBER FORCES AT INTERMEDIATE SECTIONS    STRUCTURE TYPE = SPACE", model,
+                loadCase));
+            for (std::size_t b = 0; b < beams.size() && !full(); ++b) {
+                const auto& [member, length] = beams[b];
                 for (int section = 1; section <= 12; ++section) {
                     const std::uint64_t key = (static_cast<std::uint64_t>(member->number) << 20) +
                                               round * 16 + static_cast<std::uint64_t>(section);
@@ -182,12 +211,9 @@ void writeSectionForces(ListingWriter& writer, const Model& model, std::uint64_t
                     writer.line(text);
                 }
             }
-            if (writer.bytesWritten() >= paddedTo) {
-                break;
-            }
+            writer.setTableHeading({});
         }
     }
-    writer.setTableHeading({});
 }
 
 }  // namespace

@@ -178,6 +178,7 @@ void writeModelInput(ListingWriter& writer, const Model& model) {
     writer.echo("END JOB INFORMATION");
     writer.echo("INPUT WIDTH 79");
     writer.echo("UNIT METER KN");
+    writer.setUnits("     ALL UNITS ARE -- KN   METE  (UNLESS OTHERWISE NOTED)");
     writeJoints(writer, model);
     writeMembers(writer, model);
     writeProperties(writer, model);

@@ -25,16 +25,27 @@ void ListingWriter::line(const std::string& text) {
 }
 
 void ListingWriter::newPage() {
-    char heading[160];
-    std::snprintf(heading, sizeof heading, " FRAME ANALYSIS PROGRAM  --  %-40s  -- PAGE NO. %5d",
-                  title_.c_str(), ++page_);
+    char banner[160];
+    std::snprintf(banner, sizeof banner,
+                  " FRAME ANALYSIS PROGRAM  --  Version 4.2.1                    -- PAGE NO. %5d",
+                  ++page_);
+    char job[160];
+    std::snprintf(job, sizeof job, "     JOB: %-50s    DATE 08-DEC-26", title_.c_str());
     linesOnPage_ = 0;
     put("");
-    put(heading);
+    put(banner);
+    put(job);
+    if (!units_.empty()) {
+        put(units_);
+    }
     put("");
     for (const std::string& line : tableHeading_) {
         put(line);
     }
+}
+
+void ListingWriter::setUnits(std::string line) {
+    units_ = std::move(line);
 }
 
 void ListingWriter::setTableHeading(std::vector<std::string> lines) {

@@ -1,4 +1,6 @@
-// Writes the lines of a listing: numbers the input echo and heads a new page every so often.
+// Writes the lines of a listing: numbers the input echo and heads every page as the analysis
+// program does: a banner line with the page number, the job title and, once the input has set
+// them, the units in words.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +21,8 @@ class ListingWriter {
     // One printed line; a full page gets its heading first.
     void line(const std::string& text = {});
     void newPage();
+    // The units every page heading names from the next page on, as the UNIT command sets them.
+    void setUnits(std::string line);
     // Column headings repeated under every page heading until the table ends (empty).
     void setTableHeading(std::vector<std::string> lines);
 
@@ -31,6 +35,7 @@ class ListingWriter {
 
     std::FILE* out_;
     std::string title_;
+    std::string units_;
     std::vector<std::string> tableHeading_;
     int echoNumber_ = 0;
     int page_ = 0;

@@ -159,6 +159,12 @@ int leftOver(const std::vector<std::string>& words, const std::string& windowLis
 
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const CommandLineHooks& hooks) {
+    // Answered before the command line is built: CLI11 would build every command first and
+    // then answer by throwing an exception.
+    if (arguments == std::vector<std::string>{"--version"}) {
+        out << "frameplan " << FRAMEPLAN_VERSION << '\n';
+        return written(out, err);
+    }
     CLI::App app(kDescription, "frameplan");
     app.set_version_flag("--version", std::string("frameplan ") + FRAMEPLAN_VERSION);
     app.footer(kForms);

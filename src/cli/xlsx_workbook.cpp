@@ -1,34 +1,94 @@
-// XLSX through libxlsxwriter.
+// XLSX through libxlsxwriter, loaded when the first workbook is written: it brings OpenSSL and
+// zlib along, which every other command would otherwise load and bind at its start.
 #include "cli/xlsx_workbook.h"
 
+#include <dlfcn.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "files/pending_file.h"
 
 namespace fp {
 namespace {
 
+// The functions of libxlsxwriter a workbook needs, with the types its header gives them.
+struct XlsxLibrary {
+    decltype(&workbook_new) newWorkbook;
+    decltype(&workbook_add_format) addFormat;
+    decltype(&format_set_bold) setBold;
+    decltype(&workbook_add_worksheet) addWorksheet;
+    decltype(&worksheet_set_column) setColumn;
+    decltype(&worksheet_write_string) writeString;
+    decltype(&worksheet_write_number) writeNumber;
+    decltype(&worksheet_freeze_panes) freezePanes;
+    decltype(&workbook_close) closeWorkbook;
+    decltype(&lxw_strerror) errorText;
+};
+
+template <typename Function>
+void lookUp(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    if (function == nullptr) {
+        throw std::runtime_error(std::string("it has no ") + name);
+    }
+}
+
+XlsxLibrary loadXlsxLibrary() {
+    // Kept loaded until the program ends, as a library linked to it would be.
+    void* library = dlopen(FRAMEPLAN_XLSX_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        throw std::runtime_error(dlerror());
+    }
+    XlsxLibrary functions;
+    lookUp(library, "workbook_new", functions.newWorkbook);
+    lookUp(library, "workbook_add_format", functions.addFormat);
+    lookUp(library, "format_set_bold", functions.setBold);
+    lookUp(library, "workbook_add_worksheet", functions.addWorksheet);
+    lookUp(library, "worksheet_set_column", functions.setColumn);
+    lookUp(library, "worksheet_write_string", functions.writeString);
+    lookUp(library, "worksheet_write_number", functions.writeNumber);
+    lookUp(library, "worksheet_freeze_panes", functions.freezePanes);
+    lookUp(library, "workbook_close", functions.closeWorkbook);
+    lookUp(library, "lxw_strerror", functions.errorText);
+    return functions;
+}
+
+// The library, loaded at the first call; one that cannot be loaded fails the writing of
+// `shownPath`, and the next workbook tries again.
+const XlsxLibrary& xlsxLibrary(const std::string& shownPath) {
+    try {
+        static const XlsxLibrary library = loadXlsxLibrary();
+        return library;
+    } catch (const std::runtime_error& failure) {
+        throw cannotWrite(shownPath, std::string("the XLSX library " FRAMEPLAN_XLSX_LIBRARY
+                                                 " could not be loaded (") +
+                                         failure.what() + "); write CSV files instead");
+    }
+}
+
 // Wide enough for its header, within reason, so that every column reads without resizing.
 double columnWidth(const std::string& header) {
     return std::clamp(static_cast<double>(header.size()) + 2, 10.0, 40.0);
 }
 
-void writeSheet(lxw_workbook* workbook, const ScheduleTable& table, lxw_format* bold) {
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, table.name.c_str());
+void writeSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const ScheduleTable& table,
+                lxw_format* bold) {
+    lxw_worksheet* sheet = xlsx.addWorksheet(workbook, table.name.c_str());
     for (std::size_t column = 0; column < table.headers.size(); ++column) {
         const auto at = static_cast<lxw_col_t>(column);
-        worksheet_set_column(sheet, at, at, columnWidth(table.headers[column]), nullptr);
-        worksheet_write_string(sheet, 0, at, table.headers[column].c_str(), bold);
+        xlsx.setColumn(sheet, at, at, columnWidth(table.headers[column]), nullptr);
+        xlsx.writeString(sheet, 0, at, table.headers[column].c_str(), bold);
     }
-    worksheet_freeze_panes(sheet, 1, 0);
+    xlsx.freezePanes(sheet, 1, 0);
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto row = static_cast<lxw_row_t>(r + 1);
         for (std::size_t column = 0; column < table.rows[r].size(); ++column) {
             const auto at = static_cast<lxw_col_t>(column);
             if (const ScheduleCell& cell = table.rows[r][column]) {
-                worksheet_write_number(sheet, row, at, *cell, nullptr);
+                xlsx.writeNumber(sheet, row, at, *cell, nullptr);
             }
         }
     }
@@ -38,18 +98,19 @@ void writeSheet(lxw_workbook* workbook, const ScheduleTable& table, lxw_format* 
 
 void writeXlsxWorkbook(const std::vector<ScheduleTable>& tables, const std::string& path,
                        const std::string& shownPath) {
-    lxw_workbook* workbook = workbook_new(path.c_str());
+    const XlsxLibrary& xlsx = xlsxLibrary(shownPath);
+    lxw_workbook* workbook = xlsx.newWorkbook(path.c_str());
     if (workbook == nullptr) {
         throw cannotWrite(shownPath, "the workbook could not be started");
     }
-    lxw_format* bold = workbook_add_format(workbook);
-    format_set_bold(bold);
+    lxw_format* bold = xlsx.addFormat(workbook);
+    xlsx.setBold(bold);
     for (const ScheduleTable& table : tables) {
-        writeSheet(workbook, table, bold);
+        writeSheet(xlsx, workbook, table, bold);
     }
-    const lxw_error error = workbook_close(workbook);
+    const lxw_error error = xlsx.closeWorkbook(workbook);
     if (error != LXW_NO_ERROR) {
-        throw cannotWrite(shownPath, lxw_strerror(error));
+        throw cannotWrite(shownPath, xlsx.errorText(error));
     }
 }
 

@@ -1,6 +1,8 @@
 // The pieces of a uniform member-load statement.
 #include "reader/member_load_statement.h"
 
+#include <algorithm>
+
 #include "reader/text_primitives.h"
 
 namespace fp {
@@ -12,16 +14,22 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Every occurrence of `pattern` removed, left to right without overlaps, into `out`.
-void removeAllInto(std::string_view text, std::string_view pattern, std::string& out) {
-    out.clear();
-    std::size_t from = 0;
-    for (std::size_t at = text.find(pattern); at != std::string_view::npos;
-         at = text.find(pattern, from)) {
-        out.append(text.substr(from, at - from));
-        from = at + pattern.size();
+// Every occurrence of `pattern` removed from `text`, left to right without overlaps, in place.
+void removeAll(std::string& text, std::string_view pattern) {
+    std::size_t kept = text.find(pattern);
+    if (kept == std::string::npos) {
+        return;
     }
-    out.append(text.substr(from));
+    for (std::size_t from = kept; from < text.size();) {
+        const std::size_t at = text.find(pattern, from);
+        const std::size_t until = at == std::string::npos ? text.size() : at;
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(from),
+                  text.begin() + static_cast<std::ptrdiff_t>(until),
+                  text.begin() + static_cast<std::ptrdiff_t>(kept));
+        kept += until - from;
+        from = at == std::string::npos ? text.size() : at + pattern.size();
+    }
+    text.resize(kept);
 }
 
 StatementKind kindOfFirstNonNumberPiece(std::string_view text) {
@@ -46,17 +54,22 @@ StatementKind kindOfFirstNonNumberPiece(std::string_view text) {
 }  // namespace
 
 StatementKind statementKind(std::string_view line, std::string& scratch) {
+    // A line that starts with a word is most often a page heading. The removals cannot reach
+    // that word unless it ends in "TO" or the blank after it is followed by a "-" or a "T":
+    // then it is the keyword as it stands.
+    const std::size_t blank = line.find(' ');
+    const std::string_view word = line.substr(0, blank);
+    if (!word.empty() && !word.ends_with("TO") && !isNumberToken(word) &&
+        (blank + 1 >= line.size() || (line[blank + 1] != '-' && line[blank + 1] != 'T'))) {
+        return word == "UNI" ? StatementKind::Uniform : StatementKind::Other;
+    }
     if (line.find("TO ") == std::string_view::npos && line.find(" -") == std::string_view::npos) {
         return kindOfFirstNonNumberPiece(line);
     }
-    std::string withoutTo;
-    withoutTo.swap(scratch);
-    removeAllInto(line, "TO ", withoutTo);
-    std::string stripped;
-    removeAllInto(withoutTo, " -", stripped);
-    const StatementKind kind = kindOfFirstNonNumberPiece(stripped);
-    scratch.swap(withoutTo);
-    return kind;
+    scratch.assign(line);
+    removeAll(scratch, "TO ");
+    removeAll(scratch, " -");
+    return kindOfFirstNonNumberPiece(scratch);
 }
 
 std::string_view gatheredPart(std::string_view line) {

@@ -1,88 +1,102 @@
-// A listing read line by line, in large blocks, without holding it.
+// A listing read line by line, in blocks, without holding it.
 #include "reader/text_stream.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "model/listing_error.h"
-#include "reader/key_search.h"
 
 namespace fp {
 namespace {
 
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+constexpr std::size_t kCountBlock = std::size_t{64} << 10;
 
 bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
 }
 
+constexpr std::size_t kRun = 64;
+
+// Whether the byte at `at` ends a line: a CR, or an LF that does not complete a CRLF.
+unsigned char endsLine(const char* at) {
+    return (at[0] == '\r') | ((at[0] == '\n') & (at[-1] != '\r'));
+}
+
+// The line ends among the kRun bytes at `run`, which has a byte before it. A loop of a fixed
+// length, which the compiler turns into vector instructions.
+unsigned char lineEndsInRun(const char* run) {
+    unsigned char ends = 0;
+    for (std::size_t i = 0; i < kRun; ++i) {
+        ends += endsLine(run + i);
+    }
+    return ends;
+}
+
+// The line ends in bytes [0, size). `afterCr` tells whether the byte before them was a CR, and
+// is left telling it for the next bytes.
+long countLineEnds(const char* bytes, std::size_t size, bool& afterCr) {
+    if (size == 0) {
+        return 0;
+    }
+    long count = (bytes[0] == '\r' || (bytes[0] == '\n' && !afterCr)) ? 1 : 0;
+    std::size_t at = 1;
+    for (; at + kRun <= size; at += kRun) {
+        count += lineEndsInRun(bytes + at);
+    }
+    for (; at < size; ++at) {
+        count += endsLine(bytes + at);
+    }
+    afterCr = bytes[size - 1] == '\r';
+    return count;
+}
+
 }  // namespace
 
-TextStream::TextStream(ListingSource& source) : source_(source) {
-    // A small listing needs no more than its own size; the block grows if the listing does.
-    buffer_.resize(
-        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, source.size() + 1)));
-}
+TextStream::TextStream(ListingSource& source) : source_(source), blocks_(source, 0, UINT64_MAX) {}
 
 TextStream::TextStream(ListingSource& source, std::uint64_t from, std::uint64_t to)
-    : TextStream(source) {
-    bufferOffset_ = from;
-    readLimit_ = to;
-}
+    : source_(source), blocks_(source, from, to) {}
 
-bool TextStream::fill() {
-    if (endOfFile_) {
-        return false;
-    }
-    const char* const data = buffer_.data();
-    if (line_.data() >= data && line_.data() < data + buffer_.size()) {
-        heldLine_.assign(line_);
-        line_ = heldLine_;
-    }
-    if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-        bufferOffset_ += begin_;
-        end_ -= begin_;
-        begin_ = 0;
-    }
-    if (end_ == buffer_.size()) {
-        // The block holds one unfinished line: a longer line grows it, up to the longest line.
-        if (buffer_.size() >= kLongestLine) {
-            throw lineTooLong().atLine(lineNumberAt(bufferOffset_));
+// Gives back the block read so far, keeping the line last read, and takes the next one.
+bool TextStream::nextBlock() {
+    if (block_ != nullptr) {
+        const char* const text = block_->text.data();
+        if (line_.data() >= text && line_.data() <= text + block_->text.size()) {
+            heldLine_.assign(line_);
+            line_ = heldLine_;
         }
-        buffer_.resize(std::min(buffer_.size() * 2, kLongestLine));
     }
-    ++generation_;
-    const std::uint64_t readTo = bufferOffset_ + end_;
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(
-        buffer_.size() - end_, readLimit_ > readTo ? readLimit_ - readTo : 0));
-    const std::size_t count =
-        wanted == 0 ? 0 : source_.readAt(readTo, buffer_.data() + end_, wanted);
-    if (count == 0) {
-        endOfFile_ = true;
-        return false;
+    block_ = nullptr;
+    try {
+        block_ = blocks_.next();
+    } catch (const OverlongLine& overlong) {
+        throw lineTooLong().atLine(lineNumberAt(overlong.offset));
     }
-    end_ += count;
-    return true;
+    at_ = 0;
+    lfFrom_ = crFrom_ = SIZE_MAX;
+    return block_ != nullptr;
 }
 
 bool TextStream::atEnd() {
-    return begin_ == end_ && !fill();
+    while (block_ == nullptr || at_ == block_->text.size()) {
+        if ((block_ != nullptr && block_->last) || !nextBlock()) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// The first LF or CR at or after `from`; the next of each is remembered, so a file with only
-// one kind of line end is not searched to the block's end for the other on every line.
+// The first LF or CR at or after `from` in the block; the next of each is remembered, so a
+// file with only one kind of line end is not searched to the block's end for the other on
+// every line.
 std::size_t TextStream::nextLineEnd(std::size_t from) {
-    if (endsGeneration_ != generation_) {
-        endsGeneration_ = generation_;
-        lfFrom_ = crFrom_ = end_ + 1;
-    }
-    const auto next = [this, from](char c, std::size_t& at, std::size_t& searchedFrom) {
+    const std::string_view text = block_->text;
+    const auto next = [text, from](char c, std::size_t& at, std::size_t& searchedFrom) {
         if (searchedFrom > from || at < from) {
-            const void* hit = std::memchr(buffer_.data() + from, c, end_ - from);
+            const void* hit = std::memchr(text.data() + from, c, text.size() - from);
             at = hit == nullptr
-                     ? end_
-                     : static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data());
+                     ? text.size()
+                     : static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
             searchedFrom = from;
         }
         return at;
@@ -91,139 +105,94 @@ std::size_t TextStream::nextLineEnd(std::size_t from) {
 }
 
 void TextStream::takeLine(std::size_t start, std::size_t end) {
-    line_ = std::string_view(buffer_.data() + start, end - start);
-    lineOffset_ = bufferOffset_ + start;
+    line_ = block_->text.substr(start, end - start);
+    lineOffset_ = block_->offset + start;
     anyLine_ = true;
 }
 
 std::string_view TextStream::readLine() {
-    while (true) {
-        const std::size_t lineEnd = nextLineEnd(begin_);
-        if (lineEnd < end_) {
-            std::size_t next = lineEnd + 1;
-            if (buffer_[lineEnd] == '\r') {
-                // A CR at the block's end may be the first half of a CRLF.
-                if (next == end_ && !endOfFile_) {
-                    fill();
-                    continue;
-                }
-                if (next < end_ && buffer_[next] == '\n') {
-                    ++next;
-                }
-            }
-            takeLine(begin_, lineEnd);
-            begin_ = next;
-            nextLineOffset_ = bufferOffset_ + begin_;
-            return line_;
+    if (atEnd()) {
+        return {};
+    }
+    const std::string_view text = block_->text;
+    const std::size_t lineEnd = nextLineEnd(at_);
+    std::size_t next = std::min(lineEnd + 1, text.size());
+    if (lineEnd < text.size() && text[lineEnd] == '\r' && next < text.size() &&
+        text[next] == '\n') {
+        ++next;
+    }
+    takeLine(at_, lineEnd);
+    at_ = next;
+    nextLineOffset_ = block_->offset + at_;
+    return line_;
+}
+
+// The place of the first key of `keys` in the block's unread text, or npos. Keys the block
+// has not been searched for yet are searched for in it now.
+std::size_t TextStream::firstHit(KeySet keys) {
+    LineBlock& block = *block_;
+    const KeySet missing = keys & ~block.searched;
+    if (missing != 0) {
+        const auto searched = static_cast<std::ptrdiff_t>(block.hits.size());
+        keys_.find(block.text, missing, block.hits);
+        std::inplace_merge(block.hits.begin(), block.hits.begin() + searched, block.hits.end());
+        block.searched |= missing;
+    }
+    for (auto hit = std::lower_bound(block.hits.begin(), block.hits.end(), KeyHit{at_, 0});
+         hit != block.hits.end(); ++hit) {
+        if ((keys >> hit->key & 1) != 0) {
+            return hit->at;
         }
-        if (!fill()) {
-            if (begin_ == end_) {
-                return {};
-            }
-            takeLine(begin_, end_);
-            begin_ = end_;
-            nextLineOffset_ = bufferOffset_ + begin_;
-            return line_;
-        }
     }
+    return std::string_view::npos;
 }
 
-std::size_t TextStream::findInBuffer(std::string_view key) {
-    auto hit = std::find_if(keyHits_.begin(), keyHits_.end(),
-                            [key](const KeyHit& known) { return known.key == key; });
-    if (hit == keyHits_.end()) {
-        keyHits_.push_back(KeyHit{key});
-        hit = keyHits_.end() - 1;
-    }
-    if (hit->generation != generation_ || hit->searchedFrom > begin_ || hit->at < begin_) {
-        const std::string_view unread(buffer_.data() + begin_, end_ - begin_);
-        const std::size_t found = findKey(unread, key);
-        hit->at = found == std::string_view::npos ? end_ : begin_ + found;
-        hit->searchedFrom = begin_;
-        hit->generation = generation_;
-    }
-    return hit->at;
-}
-
-// Keeps a copy of the last whole line before `cut` (which follows a line end), in case the
-// file ends before another line is read.
-void TextStream::holdLastCompleteLine(std::size_t cut) {
-    std::size_t end = cut - 1;
-    if (buffer_[end] == '\n' && end > begin_ && buffer_[end - 1] == '\r') {
-        --end;
-    }
-    std::size_t start = end;
-    while (start > begin_ && !isLineEnd(buffer_[start - 1])) {
-        --start;
-    }
-    heldLine_.assign(buffer_.data() + start, end - start);
-    line_ = heldLine_;
-    lineOffset_ = bufferOffset_ + start;
-    nextLineOffset_ = bufferOffset_ + cut;
-    anyLine_ = true;
-}
-
-// At the end of the file: the file's last line becomes the line last read.
-void TextStream::takeFinalLine() {
-    if (begin_ == end_) {
+// Makes the last line of the block's unread text the line last read, as if every line up to
+// it had been read.
+void TextStream::passOverToLastLine() {
+    const std::string_view text = block_->text;
+    if (at_ == text.size()) {
         return;
     }
-    std::size_t end = end_;
-    if (buffer_[end - 1] == '\n') {
+    std::size_t end = text.size();
+    if (text[end - 1] == '\n') {
         --end;
-        if (end > begin_ && buffer_[end - 1] == '\r') {
+        if (end > at_ && text[end - 1] == '\r') {
             --end;
         }
-    } else if (buffer_[end - 1] == '\r') {
+    } else if (text[end - 1] == '\r') {
         --end;
     }
     std::size_t start = end;
-    while (start > begin_ && !isLineEnd(buffer_[start - 1])) {
+    while (start > at_ && !isLineEnd(text[start - 1])) {
         --start;
     }
     takeLine(start, end);
-    begin_ = end_;
-    nextLineOffset_ = bufferOffset_ + end_;
+    at_ = text.size();
+    nextLineOffset_ = block_->offset + at_;
 }
 
 bool TextStream::readLineContaining(std::span<const std::string_view> keys) {
-    while (true) {
-        std::size_t hit = end_;
-        for (const std::string_view key : keys) {
-            hit = std::min(hit, findInBuffer(key));
-        }
-        if (hit < end_) {
+    const KeySet wanted = keys_.setOf(keys);
+    while (block_ != nullptr || nextBlock()) {
+        const std::size_t hit = firstHit(wanted);
+        if (hit != std::string_view::npos) {
             std::size_t start = hit;
-            while (start > begin_ && !isLineEnd(buffer_[start - 1])) {
+            while (start > at_ && !isLineEnd(block_->text[start - 1])) {
                 --start;
             }
-            begin_ = start;
+            at_ = start;
             readLine();
             return true;
         }
-        if (endOfFile_) {
-            takeFinalLine();
+        // The listing may end before another line is read: the block's last line is kept.
+        passOverToLastLine();
+        if (block_->last) {
             return false;
         }
-        // Drop the whole lines; the last one may be unfinished and still receive a key. A CR
-        // in the last byte may be half of a CRLF, so it is never taken as a line's end here.
-        std::size_t cut = begin_;
-        for (std::size_t at = end_ > begin_ ? end_ - 1 : begin_; at > begin_; --at) {
-            const std::size_t lineEnd = at - 1;
-            if (isLineEnd(buffer_[lineEnd])) {
-                cut = at;
-                if (buffer_[lineEnd] == '\r' && buffer_[at] == '\n') {
-                    cut = at + 1;
-                }
-                break;
-            }
-        }
-        if (cut > begin_) {
-            holdLastCompleteLine(cut);
-            begin_ = cut;
-        }
-        fill();
+        nextBlock();
     }
+    return false;
 }
 
 void TextStream::forEachLineBetween(std::uint64_t from, std::uint64_t to,
@@ -231,18 +200,19 @@ void TextStream::forEachLineBetween(std::uint64_t from, std::uint64_t to,
     if (from >= to) {
         return;
     }
-    if (from >= bufferOffset_ && to <= bufferOffset_ + end_) {
-        std::size_t at = static_cast<std::size_t>(from - bufferOffset_);
-        const std::size_t end = static_cast<std::size_t>(to - bufferOffset_);
+    if (block_ != nullptr && from >= block_->offset && to <= block_->offset + block_->text.size()) {
+        const std::string_view text = block_->text;
+        std::size_t at = static_cast<std::size_t>(from - block_->offset);
+        const std::size_t end = static_cast<std::size_t>(to - block_->offset);
         while (at < end) {
             std::size_t lineEnd = at;
-            while (lineEnd < end && !isLineEnd(buffer_[lineEnd])) {
+            while (lineEnd < end && !isLineEnd(text[lineEnd])) {
                 ++lineEnd;
             }
-            visit(std::string_view(buffer_.data() + at, lineEnd - at));
-            const bool carriageReturn = lineEnd < end && buffer_[lineEnd] == '\r';
+            visit(text.substr(at, lineEnd - at));
+            const bool carriageReturn = lineEnd < end && text[lineEnd] == '\r';
             at = lineEnd + 1;
-            if (carriageReturn && at < end && buffer_[at] == '\n') {
+            if (carriageReturn && at < end && text[at] == '\n') {
                 ++at;
             }
         }
@@ -266,22 +236,17 @@ long TextStream::lineNumberAt(std::uint64_t offset) const {
         lineEndsBefore_ = 0;
         countedAfterCr_ = false;
     }
-    std::vector<char> block(
-        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, offset - countedTo_ + 1)));
+    if (countedTo_ < offset && countBlock_ == nullptr) {
+        countBlock_.reset(new char[kCountBlock]);
+    }
     while (countedTo_ < offset) {
         const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), offset - countedTo_));
-        const std::size_t count = source_.readAt(countedTo_, block.data(), wanted);
+            static_cast<std::size_t>(std::min<std::uint64_t>(kCountBlock, offset - countedTo_));
+        const std::size_t count = source_.readAt(countedTo_, countBlock_.get(), wanted);
         if (count == 0) {
             break;
         }
-        for (std::size_t i = 0; i < count; ++i) {
-            const char c = block[i];
-            if (c == '\r' || (c == '\n' && !countedAfterCr_)) {
-                ++lineEndsBefore_;
-            }
-            countedAfterCr_ = c == '\r';
-        }
+        lineEndsBefore_ += countLineEnds(countBlock_.get(), count, countedAfterCr_);
         countedTo_ += count;
     }
     return lineEndsBefore_ + 1;

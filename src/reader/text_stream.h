@@ -1,28 +1,26 @@
-// A listing read as 8-bit text line by line, in large blocks, without holding it.
+// A listing read as 8-bit text line by line, in blocks, without holding it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/listing_error.h"
+#include "reader/key_search.h"
+#include "reader/line_blocks.h"
 #include "reader/listing_source.h"
 
 namespace fp {
 
-// The longest line a listing may have; a longer one (a file that is not a listing, or has no
-// line ends) fails rather than fill the memory.
-inline constexpr std::size_t kLongestLine = std::size_t{4} << 20;
-
 // Lines end at LF, CRLF or CR; the line end is never part of a line, and a last line without
-// a line end is still a line. Any byte, NUL included, is text. The listing is read in blocks of
-// 1 MB (a longer line grows the block, up to kLongestLine), so memory does not depend on the
-// listing's size. A longer line throws ListingError naming it.
+// a line end is still a line. Any byte, NUL included, is text. The listing is read in blocks
+// of kBlockSize (a longer line grows its block, up to kLongestLine), so memory does not depend
+// on the listing's size. A line of kLongestLine bytes or more throws ListingError naming it.
 class TextStream {
   public:
     // Reads `source`, which must outlive the stream, from its first line.
@@ -37,8 +35,10 @@ class TextStream {
     std::string_view readLine();
 
     // Reads on to the first line that holds one of `keys` and returns true with that line as
-    // the line last read. Lines without a key are passed over quickly, without being split.
-    // False at the end of the file; the line last read is then the file's last line.
+    // the line last read. Lines without a key are passed over quickly, without being split: a
+    // block is searched once for each key. False at the end of the file; the line last read is
+    // then the file's last line. Keys are at least one character and hold no line end; a stream
+    // takes up to 64 different keys.
     bool readLineContaining(std::span<const std::string_view> keys);
     bool readLineContaining(std::initializer_list<std::string_view> keys) {
         return readLineContaining(std::span<const std::string_view>(keys.begin(), keys.size()));
@@ -68,43 +68,32 @@ class TextStream {
     // The lines of the byte range [from, to) of the source, which begins at a line start.
     TextStream(ListingSource& source, std::uint64_t from, std::uint64_t to);
 
-    struct KeyHit {
-        std::string_view key;
-        std::size_t searchedFrom = 0;
-        std::size_t at = 0;
-        std::uint64_t generation = 0;
-    };
-
-    bool fill();
+    bool nextBlock();
     std::size_t nextLineEnd(std::size_t from);
-    std::size_t findInBuffer(std::string_view key);
+    std::size_t firstHit(KeySet keys);
     void takeLine(std::size_t start, std::size_t end);
-    void holdLastCompleteLine(std::size_t cut);
-    void takeFinalLine();
+    void passOverToLastLine();
 
     ListingSource& source_;
-    std::vector<char> buffer_;
-    std::size_t begin_ = 0;  // first unread byte
-    std::size_t end_ = 0;    // end of the bytes read into the buffer
-    bool endOfFile_ = false;
-    std::uint64_t bufferOffset_ = 0;  // file offset of buffer_[0]
-    std::uint64_t generation_ = 1;    // changes whenever the buffer's contents move
-    std::size_t lfAt_ = 0;            // cached next LF at or after lfFrom_ (end_ when none)
+    KeyTable keys_;
+    LineBlocks blocks_;
+    LineBlock* block_ = nullptr;  // the block being read; null before the first and after the last
+    std::size_t at_ = 0;          // its first unread byte
+    // The next LF and CR at or after lfFrom_ and crFrom_ in the block (its size when none).
+    std::size_t lfAt_ = 0;
     std::size_t lfFrom_ = 0;
     std::size_t crAt_ = 0;
     std::size_t crFrom_ = 0;
-    std::uint64_t endsGeneration_ = 0;
-    std::vector<KeyHit> keyHits_;
     std::string_view line_;
-    std::string heldLine_;  // a line kept while the block it stood in is refilled
+    std::string heldLine_;  // a line kept while the block it stood in is given back
     std::uint64_t lineOffset_ = 0;
     bool anyLine_ = false;
     std::uint64_t nextLineOffset_ = 0;
-    std::uint64_t readLimit_ = UINT64_MAX;  // file offset where reading stops
-    // Where lineNumber() last stopped counting, and the line ends it had counted before it.
+    // Where lineNumberAt() last stopped counting, and the line ends it had counted before it.
     mutable std::uint64_t countedTo_ = 0;
     mutable long lineEndsBefore_ = 0;
     mutable bool countedAfterCr_ = false;
+    mutable std::unique_ptr<char[]> countBlock_;
 };
 
 // The failure of a line longer than kLongestLine.

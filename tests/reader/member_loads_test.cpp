@@ -257,9 +257,9 @@ StatementKind kindOfKeyword(const std::string& keyword) {
 }
 
 TEST(StatementKind, AgreesWithTheKeywordByItsDefinitionOnMixedLines) {
-    const char* const fragments[] = {"TO",   "TO ", " -",   "-", " ", "12", ".",
-                                     "5",    "UNI", "GY",   "T", "O", "E",  "3.",
-                                     "46. ", "--",  "1E-5", "U", "NI"};
+    const char* const fragments[] = {"TO",   "TO ", " -",   "-", " ",  "12",  ".",
+                                     "5",    "UNI", "GY",   "T", "O",  "E",   "3.",
+                                     "46. ", "--",  "1E-5", "U", "NI", "ALL", "UNITS"};
     std::uint32_t seed = 12345;
     std::string scratch = "stale";
     for (int line = 0; line < 20000; ++line) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +96,77 @@ TEST_P(TextStreamTest, AOneMegabyteLineIsReadWhole) {
     EXPECT_EQ(allLines(longer), (Lines{longer}));
 }
 
+// The lines of `text` split one by one, as the stream is to give them.
+Lines plainLines(const std::string& text) {
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\n' || text[at] == '\r') {
+            lines.push_back(text.substr(start, at - start));
+            if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
+                ++at;
+            }
+            start = at + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines.push_back(text.substr(start));
+    }
+    return lines;
+}
+
+// Text of short and long lines with every kind of line end, and stretches of nothing but line
+// ends, where the edges of the reading blocks fall between a CR and its LF.
+std::string mixedText(std::uint32_t seed) {
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    std::string text;
+    for (const std::string dense : {"", "\r\n", "x\r\n", "\r", "", "\n\r"}) {
+        for (std::size_t part = 0; part < kBlockSize; part += dense.size()) {
+            if (!dense.empty()) {
+                text += dense;
+                continue;
+            }
+            seed = seed * 1664525u + 1013904223u;
+            const std::size_t length =
+                (seed >> 8) % 61 == 0 ? (seed >> 4) % (2 * kBlockSize) : (seed >> 8) % 120;
+            text += std::string(length, static_cast<char>('a' + (seed >> 28)));
+            text += (seed >> 12) % 5 == 0 ? " KEY " : "";
+            text += ends[(seed >> 20) % 3];
+            part += length + 1;
+        }
+    }
+    return text;
+}
+
+TEST_P(TextStreamTest, LinesAcrossTheEdgesOfTheReadingBlocksAreReadWhole) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
+        const std::string text = mixedText(seed);
+        EXPECT_EQ(allLines(text), plainLines(text)) << "seed " << seed;
+    }
+}
+
+TEST_P(TextStreamTest, KeywordSearchAgreesWithReadingLineByLine) {
+    for (std::uint32_t seed : {4u, 5u}) {
+        const std::string text = mixedText(seed);
+        const Lines lines = plainLines(text);
+        TextStream stream(source(text));
+        std::size_t line = 0;
+        while (stream.readLineContaining({"KEY"})) {
+            while (lines[line].find("KEY") == std::string::npos) {
+                ++line;
+            }
+            ASSERT_EQ(stream.lastLine(), lines[line]);
+            ASSERT_EQ(stream.lineNumber(), static_cast<long>(line) + 1);
+            // Every fourth line found, the next line is read in turn.
+            if (++line % 4 == 0 && !stream.atEnd()) {
+                ASSERT_EQ(stream.readLine(), lines[line++]);
+            }
+        }
+        EXPECT_EQ(stream.lastLine(), lines.back());
+        EXPECT_EQ(stream.lineNumber(), static_cast<long>(lines.size()));
+    }
+}
+
 // A file without line ends (or not a listing at all) fails at its first overlong line, naming it,
 // instead of being held in memory whole.
 TEST_P(TextStreamTest, ALineLongerThanTheLongestFailsNamingItsLine) {
@@ -114,6 +186,54 @@ TEST_P(TextStreamTest, ALineLongerThanTheLongestFailsNamingItsLine) {
     EXPECT_THROW(lastLineOf(source("first\n" + overlong)), ListingError);
     const std::string longest(kLongestLine - 1, 'y');
     EXPECT_EQ(allLines(longest + "\nlast"), (Lines{longest, "last"}));
+    EXPECT_EQ(allLines(longest + "\r"), (Lines{longest}));
+    for (const std::string ending : {"\n", "\r\n", "\r", ""}) {
+        TextStream exact(source("first\r\n" + std::string(kLongestLine, 'x') + ending));
+        EXPECT_EQ(exact.readLine(), "first");
+        EXPECT_THROW(exact.readLine(), ListingError);
+    }
+}
+
+// Text in memory whose reading fails past an offset, as a disk may.
+class FailingSource : public ListingSource {
+  public:
+    FailingSource(const std::string& text, std::uint64_t failAt)
+        : text_(listingInMemory(text, "failing.anl")), failAt_(failAt) {}
+
+    std::size_t readAt(std::uint64_t offset, char* into, std::size_t size) override {
+        if (offset + size > failAt_) {
+            throw ListingError("The listing cannot be read", "Check the disk.");
+        }
+        return text_->readAt(offset, into, size);
+    }
+    std::uint64_t size() const override { return text_->size(); }
+    const std::string& name() const override { return text_->name(); }
+
+  private:
+    std::unique_ptr<ListingSource> text_;
+    std::uint64_t failAt_;
+};
+
+TEST(TextStream, ASourceThatFailsEndsTheReadingAfterTheLinesReadBeforeIt) {
+    std::string text;
+    while (text.size() < 3 * kBlockSize) {
+        text += "line " + std::to_string(text.size()) + "\n";
+    }
+    FailingSource failing(text, 2 * kBlockSize);
+    TextStream stream(failing);
+    Lines read;
+    try {
+        while (!stream.atEnd()) {
+            read.emplace_back(stream.readLine());
+        }
+        ADD_FAILURE() << "the failure was not reported";
+    } catch (const ListingError& failure) {
+        EXPECT_NE(std::string(failure.what()).find("cannot be read"), std::string::npos);
+    }
+    const Lines all = plainLines(text);
+    ASSERT_FALSE(read.empty());
+    EXPECT_EQ(read, Lines(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(read.size())));
+    EXPECT_GE(stream.nextLineOffset() + 200, kBlockSize);
 }
 
 TEST_P(TextStreamTest, ACrlfSplitByTheReadingBlockIsOneLineEnd) {
