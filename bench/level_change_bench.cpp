@@ -1,18 +1,16 @@
 // Times a level change in the window, offscreen: the redraw of the plan and the window's repaint.
 // Usage: level_change_bench LISTING [CHANGES]
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEventLoop>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <vector>
 
-#include "document/listing_document.h"
-#include "window/message_boxes.h"
-#include "window/plan_window.h"
+#include "window/main_window.h"
+#include "window/plan_panel.h"
 #include "window/twips_scale.h"
-#include "window/window_application.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -21,25 +19,29 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int changes = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
-    fp::WindowApplication application(argc, argv);
-    fp::MessageBoxes messages;
-    fp::PlanWindow window(fp::TwipsScale::ofScreen());
-    messages.setWindow(window);
-    try {
-        window.showDocument(fp::openListing(argv[1], messages));
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
+    QApplication application(argc, argv);
+    fp::MainWindow window(fp::TwipsScale::ofScreen());
+    window.showMessage = [](const std::string& message) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    };
+    window.show();
+    window.openListing(QString::fromLocal8Bit(argv[1]));
+    while (window.loader().isReading()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (window.document() == nullptr) {
         return 2;
     }
     QCoreApplication::processEvents();
+    fp::PlanPanel& panel = window.panel();
 
     const int levels = window.document()->levelCount();
     std::vector<double> times;
     for (int i = 0; i < changes; ++i) {
         const int level = 1 + (i * 7) % levels;
         const auto start = std::chrono::steady_clock::now();
-        window.selectLevel(level);
-        window.repaint();
+        panel.selectLevel(level);
+        panel.repaint();
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());

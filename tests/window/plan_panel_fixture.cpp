@@ -1,5 +1,5 @@
 // Test listings and the window opened on them.
-#include "plan_window_fixture.h"
+#include "plan_panel_fixture.h"
 
 #include <QDir>
 #include <QImage>
@@ -121,15 +121,20 @@ TemporaryListing::~TemporaryListing() {
     std::remove(path_.c_str());
 }
 
-OpenWindow::OpenWindow(const std::string& listingText)
-    : listing_(listingText), window_(TwipsScale(96)) {
-    QObject::connect(&window_, &PlanWindow::beamPicked,
-                     [this](int serial) { picked_.push_back(serial); });
-    window_.showDocument(openListing(listing_.path(), messages_));
+std::shared_ptr<const ListingDocument> readDocument(const std::string& path,
+                                                    MessageSink& messages) {
+    return std::make_shared<const ListingDocument>(openListing(path, messages));
 }
 
-QPoint OpenWindow::pixelOf(QPointF planPoint) const {
-    const PlanArea& area = *window_.planArea;
+OpenPanel::OpenPanel(const std::string& listingText)
+    : listing_(listingText), panel_(TwipsScale(96)) {
+    QObject::connect(&panel_, &PlanPanel::beamPicked,
+                     [this](int serial) { picked_.push_back(serial); });
+    panel_.showDocument(readDocument(listing_.path(), messages_));
+}
+
+QPoint OpenPanel::pixelOf(QPointF planPoint) const {
+    const PlanArea& area = *panel_.planArea;
     const PlanFrame& frame = area.frame();
     const QSizeF size = area.image().deviceIndependentSize();
     const double x = (planPoint.x() - frame.left) * size.width() / (frame.right - frame.left);

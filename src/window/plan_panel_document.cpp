@@ -6,7 +6,7 @@
 
 #include "document/startup_texts.h"
 #include "render/decimal_separator.h"
-#include "window/plan_window.h"
+#include "window/plan_panel.h"
 
 namespace fp {
 namespace {
@@ -21,25 +21,70 @@ constexpr int kCaptionPaddingPixels = 4;
 
 }  // namespace
 
-void PlanWindow::showDocument(ListingDocument document) {
+void PlanPanel::showDocument(std::shared_ptr<const ListingDocument> document,
+                             const PanelOptions* kept) {
     document_ = std::move(document);
     level_ = 0;
     buildLevelLabels();
     buildIntensityBoxes();
     buildMemberLoadCaption();
+    if (kept != nullptr) {
+        applyOptions(*kept);
+    }
     showModeControls();
     show();
     framePlanArea();
-    const int start = startLevel(*document_);
+    int start = startLevel(*document_);
+    if (kept != nullptr && kept->levelHeight) {
+        for (int level = 1; level <= document_->levelCount(); ++level) {
+            if (document_->levelHeight(level) == *kept->levelHeight) {
+                start = level;
+            }
+        }
+    }
     if (start > 0) {
         selectLevel(start);
     } else {
         drawPlan();
     }
     showModeControls();
+    planArea->setFocus(Qt::OtherFocusReason);
 }
 
-void PlanWindow::buildLevelLabels() {
+PanelOptions PlanPanel::options() const {
+    PanelOptions options;
+    if (document_ && level_ >= 1) {
+        options.levelHeight = document_->levelHeight(level_);
+    }
+    options.memberMode = memberLoadOption->isChecked();
+    options.loadType = loadTypeBox->checkState();
+    options.beamNumbers = beamNumbersBox->checkState();
+    options.allIntensities = allIntensitiesBox->checkState();
+    for (std::size_t i = 0; i < intensityBoxes.size(); ++i) {
+        options.intensities.emplace_back(document_->floorIntensities[i],
+                                         intensityBoxes[i]->checkState());
+    }
+    options.memberLoadsLeft = memberLoadsLabel->twipsGeometry().left;
+    return options;
+}
+
+void PlanPanel::applyOptions(const PanelOptions& kept) {
+    (kept.memberMode ? memberLoadOption : floorLoadOption)->setChecked(true);
+    loadTypeBox->setEnabled(!kept.memberMode);
+    loadTypeBox->setState(kept.loadType);
+    beamNumbersBox->setState(kept.beamNumbers);
+    allIntensitiesBox->setState(kept.allIntensities);
+    for (std::size_t i = 0; i < intensityBoxes.size(); ++i) {
+        for (const auto& [intensity, state] : kept.intensities) {
+            if (intensity == document_->floorIntensities[i]) {
+                intensityBoxes[i]->setState(state);
+            }
+        }
+    }
+    memberLoadsLabel->moveToTwipsLeft(kept.memberLoadsLeft);
+}
+
+void PlanPanel::buildLevelLabels() {
     for (PlacedLabel* label : levelLabels) {
         delete label;
     }
@@ -47,8 +92,8 @@ void PlanWindow::buildLevelLabels() {
     const std::vector<std::string> captions = fp::levelLabels(*document_);
     const auto levels = static_cast<double>(captions.size());
     const double height = kLevelLabel.height;
-    // Centres the column on half the window's height; the half rounds to even.
-    const double base = std::nearbyint((height * levels + outerHeightTwips()) / 2);
+    // Centres the column on half the panel's height; the half rounds to even.
+    const double base = std::nearbyint((height * levels + heightTwips()) / 2);
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const int level = static_cast<int>(i) + 1;
         auto* label = new PlacedLabel(this, scale_);
@@ -64,7 +109,7 @@ void PlanWindow::buildLevelLabels() {
     }
 }
 
-void PlanWindow::buildIntensityBoxes() {
+void PlanPanel::buildIntensityBoxes() {
     for (PlacedCheckBox* box : intensityBoxes) {
         delete box;
     }
@@ -80,12 +125,12 @@ void PlanWindow::buildIntensityBoxes() {
         box->setText(QString::fromStdString(captions[i]));
         box->setState(Qt::Checked);
         box->setVisible(true);
-        connect(box, &QCheckBox::clicked, this, &PlanWindow::annotationClicked);
+        connect(box, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
         intensityBoxes.push_back(box);
     }
 }
 
-void PlanWindow::buildMemberLoadCaption() {
+void PlanPanel::buildMemberLoadCaption() {
     const QString caption =
         QString::fromStdString(memberLoadCaption(*document_, userDecimalSeparator()));
     memberLoadsLabel->setText(caption);
@@ -98,9 +143,9 @@ void PlanWindow::buildMemberLoadCaption() {
     memberLoadsLabel->setTwipsGeometry(place);
 }
 
-void PlanWindow::framePlanArea() {
-    planArea->setTwipsGeometry({kPlanLeftTwips, kPlanTopTwips, outerWidthTwips() - kPlanMarginTwips,
-                                outerHeightTwips() - kPlanMarginTwips});
+void PlanPanel::framePlanArea() {
+    planArea->setTwipsGeometry({kPlanLeftTwips, kPlanTopTwips, widthTwips() - kPlanMarginTwips,
+                                heightTwips() - kPlanMarginTwips});
     planArea->setFrame(planFrame(document_->grid));
 }
 

@@ -1,15 +1,17 @@
-// The plan window: the level labels down its left edge, the load-mode and annotation controls
-// along its top, and the plan of the level on show.
+// The designed client area: the level labels down its left edge, the load-mode and annotation
+// controls along its top, and the plan of the level on show.
 #pragma once
 
 #include <QPointF>
+#include <QString>
 #include <QWidget>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "document/listing_document.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_view.h"
+#include "window/panel_options.h"
 #include "window/placed_check_box.h"
 #include "window/placed_label.h"
 #include "window/placed_option_button.h"
@@ -18,15 +20,19 @@
 
 namespace fp {
 
-class PlanWindow : public QWidget {
+class PlanPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit PlanWindow(const TwipsScale& scale);
+    explicit PlanPanel(const TwipsScale& scale);
 
     // Builds the level labels, the intensity boxes and the member-load caption of the document
-    // in place of those of any document shown before, shows the window, frames the plan area
-    // on the whole model and shows the start level.
-    void showDocument(ListingDocument document);
+    // in place of those of any document shown before, shows the panel, frames the plan area on
+    // the whole model and shows the start level. With `kept`, the options of the document shown
+    // before, the level at the same height and the options that still apply are shown instead.
+    void showDocument(std::shared_ptr<const ListingDocument> document,
+                      const PanelOptions* kept = nullptr);
+    // The level on show (by its height) and the view options, to be kept by the next document.
+    PanelOptions options() const;
 
     // Shows a level (1 .. the level count) and marks its label; every other change ends here.
     void selectLevel(int level);
@@ -47,15 +53,18 @@ class PlanWindow : public QWidget {
 
     // What the controls ask the plan to show.
     PlanView view() const;
-    const ListingDocument* document() const { return document_ ? &*document_ : nullptr; }
+    const ListingDocument* document() const { return document_.get(); }
+    std::shared_ptr<const ListingDocument> sharedDocument() const { return document_; }
     int levelOnShow() const { return level_; }
     const PickBoxes& pickBoxes() const { return boxes_; }
-    // How many times the plan has been drawn since the window was built.
+    // Why the level on show has no plan (a drawing limit it passes); empty when it has one.
+    const QString& planMessage() const { return planMessage_; }
+    // How many times the plan has been drawn since the panel was built.
     int plansDrawn() const { return plansDrawn_; }
     const TwipsScale& scale() const { return scale_; }
-    // The window's outer size (frame included), in twips.
-    double outerWidthTwips() const;
-    double outerHeightTwips() const;
+    // The panel's size, in twips.
+    double widthTwips() const;
+    double heightTwips() const;
 
     PlacedLabel* levelHeightLabel = nullptr;         // "Level", then the height on show
     PlacedOptionButton* memberLoadOption = nullptr;  // "Member Load"
@@ -85,13 +94,15 @@ class PlanWindow : public QWidget {
     void buildIntensityBoxes();
     void buildMemberLoadCaption();
     void framePlanArea();
+    void applyOptions(const PanelOptions& kept);
     void drawPlan();
     PlacedLabel* levelLabel(int level) const;
 
     TwipsScale scale_;
-    std::optional<ListingDocument> document_;
+    std::shared_ptr<const ListingDocument> document_;
     int level_ = 0;
     PickBoxes boxes_;
+    QString planMessage_;
     float dragStartX_ = 0;
     int plansDrawn_ = 0;
 };

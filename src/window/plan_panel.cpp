@@ -1,5 +1,5 @@
-// The plan window's controls, at their designed places, and their wiring.
-#include "window/plan_window.h"
+// The client area's controls, at their designed places, and their wiring.
+#include "window/plan_panel.h"
 
 #include <QFont>
 #include <QPalette>
@@ -21,9 +21,9 @@ QFont faceFont(const char* family, double points) {
 
 }  // namespace
 
-PlanWindow::PlanWindow(const TwipsScale& scale) : scale_(scale) {
-    setObjectName(QStringLiteral("PlanWindow"));
-    // The window and its labels, check boxes and option buttons sit on the window colour.
+PlanPanel::PlanPanel(const TwipsScale& scale) : scale_(scale) {
+    setObjectName(QStringLiteral("PlanPanel"));
+    // The panel and its labels, check boxes and option buttons sit on the window colour.
     QPalette windowColours = palette();
     windowColours.setColor(QPalette::Window, windowColours.color(QPalette::Base));
     setPalette(windowColours);
@@ -34,7 +34,7 @@ PlanWindow::PlanWindow(const TwipsScale& scale) : scale_(scale) {
     connectControls();
 }
 
-void PlanWindow::buildControls() {
+void PlanPanel::buildControls() {
     // Made in tab order, so the focus moves between them as designed.
     memberLoadsLabel = new PlacedLabel(this, scale_);
     memberLoadsLabel->setObjectName(QStringLiteral("memberLoadsLabel"));
@@ -94,23 +94,23 @@ void PlanWindow::buildControls() {
     setTabOrder(loadTypeBox, beamNumbersBox);
 }
 
-void PlanWindow::connectControls() {
-    connect(allIntensitiesBox, &QCheckBox::clicked, this, &PlanWindow::allIntensitiesClicked);
-    connect(loadTypeBox, &QCheckBox::clicked, this, &PlanWindow::annotationClicked);
-    connect(beamNumbersBox, &QCheckBox::clicked, this, &PlanWindow::annotationClicked);
+void PlanPanel::connectControls() {
+    connect(allIntensitiesBox, &QCheckBox::clicked, this, &PlanPanel::allIntensitiesClicked);
+    connect(loadTypeBox, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
+    connect(beamNumbersBox, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
     connect(floorLoadOption, &PlacedOptionButton::mouseReleased, this,
-            &PlanWindow::floorLoadReleased);
+            &PlanPanel::floorLoadReleased);
     connect(memberLoadOption, &PlacedOptionButton::mouseReleased, this,
-            &PlanWindow::memberLoadReleased);
-    connect(planArea, &PlanArea::keyPressed, this, &PlanWindow::stepLevel);
+            &PlanPanel::memberLoadReleased);
+    connect(planArea, &PlanArea::keyPressed, this, &PlanPanel::stepLevel);
     connect(planArea, &PlanArea::pressed, this,
             [this](Qt::MouseButton, QPointF planPoint) { planPressed(planPoint); });
     connect(memberLoadsLabel, &PlacedLabel::pressed, this,
             [this](Qt::MouseButton, QPointF position) { memberLoadsPressed(position); });
-    connect(memberLoadsLabel, &PlacedLabel::dragged, this, &PlanWindow::memberLoadsDragged);
+    connect(memberLoadsLabel, &PlacedLabel::dragged, this, &PlanPanel::memberLoadsDragged);
 }
 
-PlanView PlanWindow::view() const {
+PlanView PlanPanel::view() const {
     PlanView view;
     view.level = level_;
     view.mode = memberLoadOption->isChecked() ? LoadMode::Member : LoadMode::Floor;
@@ -127,12 +127,12 @@ PlanView PlanWindow::view() const {
     return view;
 }
 
-double PlanWindow::outerWidthTwips() const {
-    return scale_.toTwips(frameGeometry().width());
+double PlanPanel::widthTwips() const {
+    return scale_.toTwips(width());
 }
 
-double PlanWindow::outerHeightTwips() const {
-    return scale_.toTwips(frameGeometry().height());
+double PlanPanel::heightTwips() const {
+    return scale_.toTwips(height());
 }
 
 }  // namespace fp

@@ -2,20 +2,23 @@
 #include <QPainter>
 
 #include "document/startup_texts.h"
+#include "model/listing_error.h"
+#include "model/text_encoding.h"
 #include "panels/level_drawing.h"
 #include "render/decimal_separator.h"
 #include "render/qt_surface.h"
-#include "window/plan_window.h"
+#include "window/plan_message.h"
+#include "window/plan_panel.h"
 
 namespace fp {
 
-PlacedLabel* PlanWindow::levelLabel(int level) const {
+PlacedLabel* PlanPanel::levelLabel(int level) const {
     return level >= 1 && level <= static_cast<int>(levelLabels.size())
                ? levelLabels[static_cast<std::size_t>(level - 1)]
                : nullptr;
 }
 
-void PlanWindow::selectLevel(int level) {
+void PlanPanel::selectLevel(int level) {
     if (PlacedLabel* previous = levelLabel(level_)) {
         previous->setMarked(false);
     }
@@ -30,19 +33,31 @@ void PlanWindow::selectLevel(int level) {
     }
 }
 
-void PlanWindow::drawPlan() {
+void PlanPanel::drawPlan() {
     QPainter painter(&planArea->image());
-    QtSurface surface(painter, QRectF(QPointF(0, 0), planArea->image().deviceIndependentSize()));
+    const QRectF area(QPointF(0, 0), planArea->image().deviceIndependentSize());
+    QtSurface surface(painter, area);
     const PlanFrame& frame = planArea->frame();
     surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
-    // The beams, then in floor-load mode the panels' floor loads over them.
-    boxes_ = document_ ? drawLevel(*document_, view(), surface) : PickBoxes{};
+    planMessage_.clear();
+    try {
+        // The beams, then in floor-load mode the panels' floor loads over them.
+        boxes_ = document_ ? drawLevel(*document_, view(), surface) : PickBoxes{};
+    } catch (const ListingError& failure) {
+        // The level cannot be drawn; the rest of the listing can, so the message takes the
+        // plan's place and every other level stays within reach.
+        boxes_.clear();
+        planMessage_ =
+            QString::fromStdString(utf8FromListingText(failure.inListing(document_->name).what()));
+        surface.clear();
+        writePlanMessage(painter, area, planMessage_);
+    }
     painter.end();
     ++plansDrawn_;
     planArea->update();
 }
 
-void PlanWindow::stepLevel(int key) {
+void PlanPanel::stepLevel(int key) {
     const int levels = document_ ? document_->levelCount() : 0;
     // A listing without joints has no level to step to.
     if ((key != Qt::Key_Up && key != Qt::Key_Down) || levels == 0) {
@@ -52,12 +67,12 @@ void PlanWindow::stepLevel(int key) {
     selectLevel(level);
 }
 
-void PlanWindow::annotationClicked() {
+void PlanPanel::annotationClicked() {
     selectLevel(level_);
     planArea->setFocus(Qt::OtherFocusReason);
 }
 
-void PlanWindow::allIntensitiesClicked() {
+void PlanPanel::allIntensitiesClicked() {
     for (PlacedCheckBox* box : intensityBoxes) {
         box->setState(allIntensitiesBox->checkState());
     }
@@ -66,21 +81,21 @@ void PlanWindow::allIntensitiesClicked() {
 
 // A release of the right button changes no selection, so LOAD TYPE follows the mode actually
 // selected: enabled exactly in floor-load mode, whichever button was released over which option.
-void PlanWindow::floorLoadReleased() {
+void PlanPanel::floorLoadReleased() {
     loadTypeBox->setEnabled(!memberLoadOption->isChecked());
     selectLevel(level_);
     planArea->setFocus(Qt::OtherFocusReason);
     showModeControls();
 }
 
-void PlanWindow::memberLoadReleased() {
+void PlanPanel::memberLoadReleased() {
     loadTypeBox->setEnabled(!memberLoadOption->isChecked());
     showModeControls();
     selectLevel(level_);
     planArea->setFocus(Qt::OtherFocusReason);
 }
 
-void PlanWindow::showModeControls() {
+void PlanPanel::showModeControls() {
     const bool memberMode = memberLoadOption->isChecked();
     allIntensitiesBox->setVisible(!memberMode);
     for (PlacedCheckBox* box : intensityBoxes) {
@@ -90,7 +105,7 @@ void PlanWindow::showModeControls() {
     beamNumbersBox->setVisible(memberMode);
 }
 
-void PlanWindow::planPressed(QPointF planPoint) {
+void PlanPanel::planPressed(QPointF planPoint) {
     const int serial =
         beamAt(boxes_, static_cast<float>(planPoint.x()), static_cast<float>(planPoint.y()));
     if (serial > 0) {
@@ -98,11 +113,11 @@ void PlanWindow::planPressed(QPointF planPoint) {
     }
 }
 
-void PlanWindow::memberLoadsPressed(QPointF positionTwips) {
+void PlanPanel::memberLoadsPressed(QPointF positionTwips) {
     dragStartX_ = static_cast<float>(positionTwips.x());
 }
 
-void PlanWindow::memberLoadsDragged(Qt::MouseButtons buttons, QPointF positionTwips) {
+void PlanPanel::memberLoadsDragged(Qt::MouseButtons buttons, QPointF positionTwips) {
     if (buttons != Qt::LeftButton) {
         return;
     }
