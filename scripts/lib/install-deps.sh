@@ -5,6 +5,8 @@ FRAMEPLAN_PACKAGES=(
     libcli11-dev
     libgtest-dev googletest
     fonts-liberation
+    # The window's test on a real X server: Xvfb, keys sent with xdotool, screenshots compared.
+    xvfb xdotool imagemagick
 )
 
 install_missing_packages() {
