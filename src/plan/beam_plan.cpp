@@ -51,6 +51,9 @@ class LevelDrawing {
         return "B: " + std::to_string(beam.member);
     }
 
+    // The serial number the beam being drawn gets.
+    std::string nextSerial() const { return std::to_string(boxes_.size() + 1); }
+
     float w() const { return measures_.digitWidth; }
     float h() const { return measures_.halfLineHeight; }
 
@@ -60,7 +63,12 @@ class LevelDrawing {
         const float length = lengthOf(beam);
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
-        if (view_.showsMemberNumbers()) {
+        if (view_.showsMemberNumbers() && view_.memberNumbersBeside) {
+            // One digit's width to the right of the serial number.
+            const float serialHalfWidth = static_cast<float>(surface_.textWidth(nextSerial())) / 2;
+            writeAligned(surface_, memberLabel(beam), anchorX + serialHalfWidth + w(), anchorZ,
+                         Alignment::Left);
+        } else if (view_.showsMemberNumbers()) {
             writeAligned(surface_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
         }
         surface_.line(x1, z1, x1 + length, z1);
@@ -75,7 +83,13 @@ class LevelDrawing {
         const float length = lengthOf(beam);
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
-        if (view_.showsMemberNumbers()) {
+        if (view_.showsMemberNumbers() && view_.memberNumbersBeside) {
+            // A digit's width to the right of the serial number, starting where it starts.
+            const std::string label = memberLabel(beam);
+            const float lift = 2 * (rotatedTextWidth(surface_, label, kRotatedUpward) -
+                                    rotatedTextWidth(surface_, nextSerial(), kRotatedUpward));
+            writeRotated(surface_, label, x1 + w(), anchorZ - lift, kRotatedUpward);
+        } else if (view_.showsMemberNumbers()) {
             writeRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
         }
         surface_.line(x1, z1, x1, z1 + length);

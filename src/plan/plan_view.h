@@ -23,6 +23,8 @@ struct PlanView {
     bool loadCaseTitles = true;
     // "B: " and the member number on every beam, in member-load mode only ("Beem Nos").
     bool memberNumbers = false;
+    // The member numbers beside the serial numbers rather than on top of them.
+    bool memberNumbersBeside = false;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 

@@ -12,6 +12,12 @@ namespace {
 const std::vector<ShortcutLine>& planKeys() {
     static const std::vector<ShortcutLine> keys{
         {QStringLiteral("Up / Down"), QStringLiteral("The level above / below")},
+        {QStringLiteral("Page Up / Page Down"), QStringLiteral("Five levels up / down")},
+        {QStringLiteral("Home / End"), QStringLiteral("The highest / the lowest level")},
+        {QStringLiteral("+ / -"), QStringLiteral("Zoom in / out about the middle of the plan")},
+        {QStringLiteral("Ctrl + wheel, pinch"), QStringLiteral("Zoom about the pointer")},
+        {QStringLiteral("Middle button, Space + left button"),
+         QStringLiteral("Drag the plan along")},
     };
     return keys;
 }

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <exception>
 
-#include "reader/read_progress.h"
-
 namespace fp {
 
 struct ListingLoader::Reading {
@@ -51,7 +49,7 @@ void ListingLoader::start(const QString& path) {
     path_ = path;
     emit started(path);
     const std::string file = QFile::encodeName(path).toStdString();
-    thread_ = std::thread([this, reading, path, file] {
+    thread_ = std::thread([this, reading, path, file, reader = reader] {
         ReadOutcome outcome;
         outcome.path = path;
         CollectedMessages messages;
@@ -64,7 +62,7 @@ void ListingLoader::start(const QString& path) {
         };
         try {
             outcome.document =
-                std::make_shared<const ListingDocument>(openListing(file, messages, progress));
+                std::make_shared<const ListingDocument>(reader(file, messages, progress));
         } catch (const ReadCancelled&) {
             outcome.cancelled = true;
         } catch (const ListingError& failure) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "document/listing_document.h"
 #include "model/listing_error.h"
 #include "reader/message_sink.h"
+#include "reader/read_progress.h"
 
 namespace fp {
 
@@ -40,6 +42,11 @@ class ListingLoader : public QObject {
     // Asks the reading in progress to stop; it ends, cancelled, at its next block.
     void cancel();
     bool isReading() const { return reading_ != nullptr; }
+    // What reads a listing; a test may put a slower one in its place.
+    using Reader = std::function<ListingDocument(const std::string& path, MessageSink& messages,
+                                                 const ReadProgress& progress)>;
+    Reader reader = &openListing;
+
     // The path being read.
     const QString& path() const { return path_; }
     // The bytes read so far, over every pass through the listing, and the listing's size.

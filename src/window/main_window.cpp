@@ -69,6 +69,7 @@ MainWindow::MainWindow(const TwipsScale& scale) : scale_(scale), loader_(this), 
     connect(reloadBar_, &ReloadBar::reloadClicked, this, &MainWindow::reload);
     connect(panel_, &PlanPanel::beamPicked, this,
             [this](int serial) { showMessage(std::to_string(serial)); });
+    connect(panel_, &PlanPanel::pointerTextChanged, pointerText, &QLabel::setText);
     updateActions();
 }
 

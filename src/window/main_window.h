@@ -53,6 +53,10 @@ class MainWindow : public QMainWindow {
     // through the pages of "frameplan export". Returns the files written; on a failure its
     // message is shown and nothing is written.
     std::vector<std::string> exportTo(const QString& path, bool allLevels);
+    // Shows the member's beam on its level, highlighted; a member that is no beam on the plans
+    // gets the answer why.
+    void findMember(long member);
+
     // Prints one level per page; a level past a drawing limit shows its message and nothing is
     // printed. Returns whether it printed.
     bool printLevels(QPrinter& printer, const std::vector<int>& levels);
@@ -76,6 +80,11 @@ class MainWindow : public QMainWindow {
         QAction* print = nullptr;
         QAction* printPreview = nullptr;
         QAction* quit = nullptr;
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* fit = nullptr;
+        QAction* findMember = nullptr;
+        QAction* memberNumbersBeside = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };
@@ -112,6 +121,7 @@ class MainWindow : public QMainWindow {
     void fillRecentMenu();
     void readingOver(const ReadOutcome& outcome);
     void showOutcomeMessages(const ReadOutcome& outcome);
+    void askForMember();
     void showKeyboardShortcuts();
     void showAbout();
     void exportLevels(bool allLevels);
@@ -131,6 +141,7 @@ class MainWindow : public QMainWindow {
     // What the reading in progress is for.
     OnFailure onFailure_ = OnFailure::KeepShown;
     bool keepOptions_ = false;
+    int lastMemberSought_ = 1;
 };
 
 }  // namespace fp

@@ -3,14 +3,12 @@
 
 #include <QFont>
 #include <QPalette>
+#include <utility>
 
 #include "render/decimal_separator.h"
 
 namespace fp {
 namespace {
-
-constexpr double kClientWidthTwips = 13755;
-constexpr double kClientHeightTwips = 7500;
 
 QFont faceFont(const char* family, double points) {
     QFont font(QString::fromLatin1(family));
@@ -29,12 +27,14 @@ PlanPanel::PlanPanel(const TwipsScale& scale) : scale_(scale) {
     setPalette(windowColours);
     setAutoFillBackground(true);
     setFont(faceFont("Liberation Sans", 8));
-    resize(scale_.toPixels(kClientWidthTwips), scale_.toPixels(kClientHeightTwips));
+    resize(scale_.toPixels(kDesignedWidthTwips), scale_.toPixels(kDesignedHeightTwips));
     buildControls();
     connectControls();
 }
 
 void PlanPanel::buildControls() {
+    levelColumn = new LevelColumn(this, scale_);
+
     // Made in tab order, so the focus moves between them as designed.
     memberLoadsLabel = new PlacedLabel(this, scale_);
     memberLoadsLabel->setObjectName(QStringLiteral("memberLoadsLabel"));
@@ -92,19 +92,33 @@ void PlanPanel::buildControls() {
     setTabOrder(floorLoadOption, planArea);
     setTabOrder(planArea, loadTypeBox);
     setTabOrder(loadTypeBox, beamNumbersBox);
+    // Beneath every control, as the level labels it holds were made to lie.
+    levelColumn->lower();
 }
 
 void PlanPanel::connectControls() {
     connect(allIntensitiesBox, &QCheckBox::clicked, this, &PlanPanel::allIntensitiesClicked);
     connect(loadTypeBox, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
     connect(beamNumbersBox, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
-    connect(floorLoadOption, &PlacedOptionButton::mouseReleased, this,
-            &PlanPanel::floorLoadReleased);
-    connect(memberLoadOption, &PlacedOptionButton::mouseReleased, this,
-            &PlanPanel::memberLoadReleased);
+    for (const auto& [option, chosen] :
+         {std::pair{floorLoadOption, &PlanPanel::floorLoadReleased},
+          std::pair{memberLoadOption, &PlanPanel::memberLoadReleased}}) {
+        connect(option, &PlacedOptionButton::mouseReleased, this, chosen);
+        connect(option, &PlacedOptionButton::keyboardChosen, this, [this, chosen = chosen] {
+            (this->*chosen)();
+            // An arrow key puts the focus on the option it chose once its click is over; the
+            // plan takes it back after that, as after a click.
+            QMetaObject::invokeMethod(
+                planArea, [this] { planArea->setFocus(Qt::OtherFocusReason); },
+                Qt::QueuedConnection);
+        });
+    }
     connect(planArea, &PlanArea::keyPressed, this, &PlanPanel::stepLevel);
     connect(planArea, &PlanArea::pressed, this,
             [this](Qt::MouseButton, QPointF planPoint) { planPressed(planPoint); });
+    connect(planArea, &PlanArea::hovered, this, &PlanPanel::pointerMoved);
+    connect(planArea, &PlanArea::pointerLeft, this, [this] { emit pointerTextChanged({}); });
+    connect(planArea, &PlanArea::viewChanged, this, &PlanPanel::viewChanged);
     connect(memberLoadsLabel, &PlacedLabel::pressed, this,
             [this](Qt::MouseButton, QPointF position) { memberLoadsPressed(position); });
     connect(memberLoadsLabel, &PlacedLabel::dragged, this, &PlanPanel::memberLoadsDragged);
@@ -115,6 +129,7 @@ PlanView PlanPanel::view() const {
     view.level = level_;
     view.mode = memberLoadOption->isChecked() ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = beamNumbersBox->isTicked();
+    view.memberNumbersBeside = memberNumbersBeside_;
     view.loadCaseTitles = loadTypeBox->isTicked();
     view.decimalSeparator = userDecimalSeparator();
     if (document_) {

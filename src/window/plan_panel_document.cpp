@@ -1,30 +1,27 @@
 // Showing a document: the controls built from it, the plan area framed on it, the first plan.
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "document/startup_texts.h"
+#include "plan/plan_frame.h"
 #include "render/decimal_separator.h"
 #include "window/plan_panel.h"
 
 namespace fp {
 namespace {
 
-// Every level label copies the designed one: 600 by 270 twips at the window's left edge.
-constexpr TwipsRect kLevelLabel{30, 840, 600, 270};
-constexpr double kIntensityBoxSpacingTwips = 900;
-constexpr double kPlanLeftTwips = 650;
-constexpr double kPlanTopTwips = 500;
-constexpr double kPlanMarginTwips = 1200;
 constexpr int kCaptionPaddingPixels = 4;
 
 }  // namespace
 
 void PlanPanel::showDocument(std::shared_ptr<const ListingDocument> document,
                              const PanelOptions* kept) {
+    const PlanZoom zoom = planArea->zoom();
+    const bool sameFrame = document_ && planFrame(document_->grid) == planFrame(document->grid);
     document_ = std::move(document);
     level_ = 0;
+    highlighted_ = 0;
     buildLevelLabels();
     buildIntensityBoxes();
     buildMemberLoadCaption();
@@ -33,7 +30,12 @@ void PlanPanel::showDocument(std::shared_ptr<const ListingDocument> document,
     }
     showModeControls();
     show();
-    framePlanArea();
+    planArea->setModelFrame(planFrame(document_->grid));
+    // A listing read again over the same grid keeps the part of it on show.
+    if (kept != nullptr && sameFrame) {
+        planArea->setZoom(zoom);
+    }
+    layoutControls();
     int start = startLevel(*document_);
     if (kept != nullptr && kept->levelHeight) {
         for (int level = 1; level <= document_->levelCount(); ++level) {
@@ -90,21 +92,17 @@ void PlanPanel::buildLevelLabels() {
     }
     levelLabels.clear();
     const std::vector<std::string> captions = fp::levelLabels(*document_);
-    const auto levels = static_cast<double>(captions.size());
-    const double height = kLevelLabel.height;
-    // Centres the column on half the panel's height; the half rounds to even.
-    const double base = std::nearbyint((height * levels + heightTwips()) / 2);
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const int level = static_cast<int>(i) + 1;
-        auto* label = new PlacedLabel(this, scale_);
+        auto* label = new PlacedLabel(levelColumn->labels(), scale_);
         label->setObjectName(QStringLiteral("levelLabel%1").arg(level));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        TwipsRect place = kLevelLabel;
-        place.top = base - level * height;
-        label->setTwipsGeometry(place);
         label->setText(QString::fromStdString(captions[i]));
         label->setVisible(true);
-        connect(label, &PlacedLabel::clicked, this, [this, level] { selectLevel(level); });
+        connect(label, &PlacedLabel::clicked, this, [this, level] {
+            selectLevel(level);
+            planArea->setFocus(Qt::OtherFocusReason);
+        });
         levelLabels.push_back(label);
     }
 }
@@ -115,13 +113,10 @@ void PlanPanel::buildIntensityBoxes() {
     }
     intensityBoxes.clear();
     const std::vector<std::string> captions = intensityCaptions(*document_, userDecimalSeparator());
-    TwipsRect place = allIntensitiesBox->twipsGeometry();
     for (std::size_t i = 0; i < captions.size(); ++i) {
         auto* box = new PlacedCheckBox(this, scale_);
         box->setObjectName(QStringLiteral("intensityBox%1").arg(i + 1));
         box->setFont(allIntensitiesBox->font());
-        place.left += kIntensityBoxSpacingTwips;
-        box->setTwipsGeometry(place);
         box->setText(QString::fromStdString(captions[i]));
         box->setState(Qt::Checked);
         box->setVisible(true);
@@ -141,12 +136,6 @@ void PlanPanel::buildMemberLoadCaption() {
         memberLoadsLabel->fontMetrics().horizontalAdvance(caption) + kCaptionPaddingPixels);
     place.width = std::max(kMemberLoadsPlace.width, needed);
     memberLoadsLabel->setTwipsGeometry(place);
-}
-
-void PlanPanel::framePlanArea() {
-    planArea->setTwipsGeometry({kPlanLeftTwips, kPlanTopTwips, widthTwips() - kPlanMarginTwips,
-                                heightTwips() - kPlanMarginTwips});
-    planArea->setFrame(planFrame(document_->grid));
 }
 
 }  // namespace fp

@@ -1,5 +1,6 @@
 // Level selection and view options: every change ends in one redraw of the level on show.
 #include <QPainter>
+#include <algorithm>
 
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
@@ -11,6 +12,12 @@
 #include "window/plan_panel.h"
 
 namespace fp {
+namespace {
+
+// Page Up and Page Down step this many levels.
+constexpr int kLevelPage = 5;
+
+}  // namespace
 
 PlacedLabel* PlanPanel::levelLabel(int level) const {
     return level >= 1 && level <= static_cast<int>(levelLabels.size())
@@ -24,8 +31,10 @@ void PlanPanel::selectLevel(int level) {
     }
     if (PlacedLabel* chosen = levelLabel(level)) {
         chosen->setMarked(true);
+        levelColumn->keepInView(chosen);
     }
     level_ = level;
+    highlighted_ = 0;
     drawPlan();
     if (level >= 1) {
         levelHeightLabel->setText(
@@ -33,25 +42,37 @@ void PlanPanel::selectLevel(int level) {
     }
 }
 
+void PlanPanel::viewChanged() {
+    highlighted_ = 0;
+    if (document_) {
+        drawPlan();
+    }
+}
+
 void PlanPanel::drawPlan() {
     QPainter painter(&planArea->image());
     const QRectF area(QPointF(0, 0), planArea->image().deviceIndependentSize());
     QtSurface surface(painter, area);
-    const PlanFrame& frame = planArea->frame();
+    const PlanFrame frame = planArea->frame();
     surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
     planMessage_.clear();
+    const PlanView shown = view();
+    bool drawn = true;
     try {
         // The beams, then in floor-load mode the panels' floor loads over them.
-        boxes_ = document_ ? drawLevel(*document_, view(), surface) : PickBoxes{};
+        boxes_ = document_ ? drawLevel(*document_, shown, surface) : PickBoxes{};
     } catch (const ListingError& failure) {
         // The level cannot be drawn; the rest of the listing can, so the message takes the
         // plan's place and every other level stays within reach.
+        drawn = false;
         boxes_.clear();
         planMessage_ =
             QString::fromStdString(utf8FromListingText(failure.inListing(document_->name).what()));
         surface.clear();
         writePlanMessage(painter, area, planMessage_);
     }
+    pointerFacts_.levelDrawn(document_.get(), shown, boxes_, drawn);
+    drawHighlight(painter, surface);
     painter.end();
     ++plansDrawn_;
     planArea->update();
@@ -60,11 +81,33 @@ void PlanPanel::drawPlan() {
 void PlanPanel::stepLevel(int key) {
     const int levels = document_ ? document_->levelCount() : 0;
     // A listing without joints has no level to step to.
-    if ((key != Qt::Key_Up && key != Qt::Key_Down) || levels == 0) {
+    if (levels == 0) {
         return;
     }
-    const int level = key == Qt::Key_Up ? std::min(level_ + 1, levels) : std::max(level_ - 1, 1);
-    selectLevel(level);
+    int level = level_;
+    switch (key) {
+        case Qt::Key_Up:
+            level += 1;
+            break;
+        case Qt::Key_Down:
+            level -= 1;
+            break;
+        case Qt::Key_PageUp:
+            level += kLevelPage;
+            break;
+        case Qt::Key_PageDown:
+            level -= kLevelPage;
+            break;
+        case Qt::Key_Home:
+            level = levels;
+            break;
+        case Qt::Key_End:
+            level = 1;
+            break;
+        default:
+            return;
+    }
+    selectLevel(std::clamp(level, 1, levels));
 }
 
 void PlanPanel::annotationClicked() {
@@ -111,19 +154,6 @@ void PlanPanel::planPressed(QPointF planPoint) {
     if (serial > 0) {
         emit beamPicked(serial);
     }
-}
-
-void PlanPanel::memberLoadsPressed(QPointF positionTwips) {
-    dragStartX_ = static_cast<float>(positionTwips.x());
-}
-
-void PlanPanel::memberLoadsDragged(Qt::MouseButtons buttons, QPointF positionTwips) {
-    if (buttons != Qt::LeftButton) {
-        return;
-    }
-    // The window measures in twips, as the label's positions are, so no conversion is needed.
-    const double moved = positionTwips.x() - dragStartX_;
-    memberLoadsLabel->moveToTwipsLeft(memberLoadsLabel->twipsGeometry().left + moved);
 }
 
 }  // namespace fp

@@ -223,6 +223,44 @@ TEST_F(BeamPlanTest, MemberNumbersOnlyInMemberLoadModeWhenAskedFor) {
     }
 }
 
+// Beside the serial numbers: an X beam's member number starts a digit's width to the right of
+// its serial; a Z beam's reads upward from where its serial starts, a digit's width further right.
+TEST_F(BeamPlanTest, MemberNumbersBesideTheSerialsDoNotCoverThem) {
+    setGrid({1000, 1500}, {2000, 2300});
+    addJoint(1, 1);
+    addJoint(2, 1);
+    addJoint(1, 2);
+    addXBeam(1, 1, 2, 1043, 4500);
+    addZBeam(1, 1, 2, -12, 3000);
+    view.mode = LoadMode::Member;
+    view.memberNumbers = true;
+    view.memberNumbersBeside = true;
+    draw();
+    const auto texts = surface.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, "B: 1043");
+    EXPECT_EQ(texts[1].text, "1");
+    // The serial is centred on 1225 and 10 wide.
+    EXPECT_DOUBLE_EQ(texts[1].x1, 1220);
+    EXPECT_DOUBLE_EQ(texts[0].x1, 1225 + 5 + 10);
+    EXPECT_DOUBLE_EQ(texts[0].z1, texts[1].z1);
+    EXPECT_EQ(texts[2].text, "B: -12");
+    EXPECT_EQ(texts[3].text, "2");
+    EXPECT_EQ(texts[2].font, texts[3].font);
+    EXPECT_DOUBLE_EQ(texts[3].x1, 990);
+    EXPECT_DOUBLE_EQ(texts[2].x1, 1010);
+    EXPECT_DOUBLE_EQ(texts[3].z1, 2150 + 2 * 12);
+    EXPECT_DOUBLE_EQ(texts[2].z1, texts[3].z1);
+
+    // Beside or not, the plan is the same but for where the member numbers are.
+    const auto besideLines = surface.lines();
+    view.memberNumbersBeside = false;
+    surface.forget();
+    draw();
+    EXPECT_EQ(surface.lines().size(), besideLines.size());
+    EXPECT_DOUBLE_EQ(surface.texts()[0].x1, 1225 - 35);
+}
+
 TEST_F(BeamPlanTest, DigitMeasuresAreRoundedHalfToEven) {
     setGrid({1000, 1500}, {2000});
     addJoint(1, 1);

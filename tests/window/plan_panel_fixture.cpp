@@ -109,6 +109,44 @@ std::string crowdedMiddleLevelListing() {
            "   " + std::to_string(++line) + ". FINISH\n" + designs;
 }
 
+std::string manyLevelsListing(int levels, int intensities) {
+    std::string joints;
+    std::string members;
+    std::string designs;
+    std::string loads;
+    int line = 2;
+    const auto echo = [&line](const std::string& text) {
+        return "   " + std::to_string(++line) + ". " + text + "\n";
+    };
+    int member = 0;
+    for (int level = 0; level < levels; ++level) {
+        const int base = level * 4;
+        const std::string y = std::to_string(level * 3);
+        joints += echo(std::to_string(base + 1) + " 0 " + y + " 0; " + std::to_string(base + 2) +
+                       " 5 " + y + " 0; " + std::to_string(base + 3) + " 0 " + y + " 4; " +
+                       std::to_string(base + 4) + " 5 " + y + " 4");
+        if (level == 0) {
+            continue;
+        }
+        for (const auto& [start, end] :
+             {std::pair{1, 2}, std::pair{1, 3}, std::pair{2, 4}, std::pair{3, 4}}) {
+            ++member;
+            members += std::to_string(member) + " " + std::to_string(base + start) + " " +
+                       std::to_string(base + end) + "; ";
+            designs += "   B E A M  N O. " + std::to_string(member) + "\n   LENGTH:  " +
+                       // Z beams join joints two apart and are 4 m long.
+                       std::string(end - start == 2 ? "4000.0" : "5000.0") + "\n";
+        }
+    }
+    std::string text = "    1. UNIT METER KN\n    2. JOINT COORDINATES\n" + joints +
+                       echo("MEMBER INCIDENCES") + echo(members) + echo("SUPPORTS") +
+                       echo("LOAD 1 LOADTYPE DEAD TITLE DL") + echo("FLOOR LOAD");
+    for (int i = 1; i <= intensities; ++i) {
+        text += echo("YRANGE 2.9 3.1 FLOAD -" + std::to_string(i) + " GY");
+    }
+    return text + echo("FINISH") + designs;
+}
+
 TemporaryListing::TemporaryListing(const std::string& text)
     : path_(QDir::temp()
                 .filePath(QStringLiteral("frameplan-window-%1.anl")

@@ -37,6 +37,11 @@ std::string crowdedMiddleLevelListing();
 // The document read from a listing file, as the window shares it.
 std::shared_ptr<const ListingDocument> readDocument(const std::string& path, MessageSink& messages);
 
+// `levels` levels 3 m apart, each with one closed 5 m by 4 m bay of designed beams from the
+// second level up, and floor loads of `intensities` distinct intensities (1, 2, 3 ...) on the
+// second level.
+std::string manyLevelsListing(int levels, int intensities);
+
 // A listing written to a file of its own, removed again at the end of the test.
 class TemporaryListing {
   public:
