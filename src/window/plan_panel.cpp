@@ -30,6 +30,8 @@ PlanPanel::PlanPanel(const TwipsScale& scale) : scale_(scale) {
     resize(scale_.toPixels(kDesignedWidthTwips), scale_.toPixels(kDesignedHeightTwips));
     buildControls();
     connectControls();
+    // Before any listing is read, as in floor-load mode.
+    showModeControls();
 }
 
 void PlanPanel::buildControls() {

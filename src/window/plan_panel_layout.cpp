@@ -22,8 +22,8 @@ constexpr double kIntensityRowTwips = 255;
 
 void PlanPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    layoutControls();
     if (document_) {
-        layoutControls();
         drawPlan();
     }
 }
