@@ -17,7 +17,6 @@
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
-#include "model/text_encoding.h"
 #include "panels/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "render/qt_surface.h"
@@ -133,8 +132,7 @@ void writeSvg(const ListingDocument& document, const ExportOptions& options,
 // "office.anl, level 7.8 M", or "office.anl, all levels" for a file of every level.
 QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels,
                  const PlanView& view) {
-    const QString name =
-        QString::fromStdString(utf8FromListingText(listingFileName(document.name)));
+    const QString name = QString::fromStdString(listingFileName(document.name));
     if (levels.size() == 1) {
         return name + QStringLiteral(", level ") +
                toQString(levelCaption(document, levels.front(), view.decimalSeparator));

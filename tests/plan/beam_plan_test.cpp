@@ -52,6 +52,17 @@ class BeamPlanTest : public ::testing::Test {
         builder.designRow(member, lengthMm);
     }
 
+    // Member 1043 along X from (1000, 2000), 4.5 m long, and member -12 along Z from the same
+    // joint, 3 m long.
+    void addMemberNumberedBeams() {
+        setGrid({1000, 1500}, {2000, 2300});
+        addJoint(1, 1);
+        addJoint(2, 1);
+        addJoint(1, 2);
+        addXBeam(1, 1, 2, 1043, 4500);
+        addZBeam(1, 1, 2, -12, 3000);
+    }
+
     PickBoxes draw() {
         const ListingDocument document = builder.build();
         return drawBeamPlan(document, view, surface);
@@ -179,12 +190,7 @@ TEST_F(BeamPlanTest, SerialsRunColumnByColumnXBeforeZ) {
 }
 
 TEST_F(BeamPlanTest, MemberNumbersOnlyInMemberLoadModeWhenAskedFor) {
-    setGrid({1000, 1500}, {2000, 2300});
-    addJoint(1, 1);
-    addJoint(2, 1);
-    addJoint(1, 2);
-    addXBeam(1, 1, 2, 1043, 4500);
-    addZBeam(1, 1, 2, -12, 3000);
+    addMemberNumberedBeams();
 
     const struct {
         LoadMode mode;
@@ -226,12 +232,7 @@ TEST_F(BeamPlanTest, MemberNumbersOnlyInMemberLoadModeWhenAskedFor) {
 // Beside the serial numbers: an X beam's member number starts a digit's width to the right of
 // its serial; a Z beam's reads upward from where its serial starts, a digit's width further right.
 TEST_F(BeamPlanTest, MemberNumbersBesideTheSerialsDoNotCoverThem) {
-    setGrid({1000, 1500}, {2000, 2300});
-    addJoint(1, 1);
-    addJoint(2, 1);
-    addJoint(1, 2);
-    addXBeam(1, 1, 2, 1043, 4500);
-    addZBeam(1, 1, 2, -12, 3000);
+    addMemberNumberedBeams();
     view.mode = LoadMode::Member;
     view.memberNumbers = true;
     view.memberNumbersBeside = true;
