@@ -3,6 +3,7 @@ FRAMEPLAN_PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-svg-dev libgl-dev
     libcli11-dev
+    pkgconf libxlsxwriter-dev libdxflib-dev unzip
     libgtest-dev googletest
     fonts-liberation
     # The window's test on a real X server: Xvfb, keys sent with xdotool, screenshots compared.

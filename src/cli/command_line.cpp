@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <sstream>
@@ -9,9 +10,12 @@
 
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
+#include "cli/schedule_files.h"
 #include "cli/stream_messages.h"
 #include "document/listing_document.h"
+#include "files/pending_file.h"
 #include "model/listing_error.h"
+#include "panels/level_drawing.h"
 
 namespace fp {
 namespace {
@@ -26,12 +30,17 @@ constexpr const char* kForms =
     "  frameplan dump LISTING         prints the model read from LISTING as JSON\n"
     "  frameplan info LISTING         prints a short summary and the time the read took\n"
     "  frameplan export LISTING -o OUT [--level N|all | --height 7.8]\n"
-    "                 [--format png|svg|pdf] [--mode floor|member] [--beam-numbers]\n"
-    "                 [--no-load-type] [--intensities 2,4.5] [--size 1600x900] [--title-block]\n"
+    "                 [--format png|svg|pdf|dxf] [--mode floor|member] [--beam-numbers]\n"
+    "                 [--member-loads] [--no-load-type] [--intensities 2,4.5]\n"
+    "                 [--size 1600x900] [--title-block]\n"
     "                                 draws the plan of a level (default: level 3, or the\n"
     "                                 highest when there are fewer) in floor-load mode; --level\n"
-    "                                 all writes one PDF page per level, or one PNG or SVG file\n"
-    "                                 per level named OUT-N.png\n"
+    "                                 all writes one PDF page per level, or one PNG, SVG or DXF\n"
+    "                                 file per level named OUT-N.png; DXF is in metres at the\n"
+    "                                 true coordinates\n"
+    "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
+    "                                 writes the panel and beam load schedules: one workbook,\n"
+    "                                 or loads-panels.csv and loads-beams.csv\n"
     "  frameplan --help | --version\n"
     "\n"
     "Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read.\n";
@@ -96,6 +105,41 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
         return kFailureStatus;
     }
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
+    // A level past a drawing limit cannot be drawn or dumped: info says so, and fails too.
+    int status = 0;
+    for (int level = 1; level <= read.document->levelCount(); ++level) {
+        try {
+            checkLevelLimits(*read.document, level);
+        } catch (const ListingError& failure) {
+            err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
+            status = kFailureStatus;
+        }
+    }
+    return std::max(written(out, err), status);
+}
+
+int runSchedule(const std::string& listing, const std::string& output, std::ostream& out,
+                std::ostream& err) {
+    try {
+        checkSchedulePath(output);
+    } catch (const std::invalid_argument& failure) {
+        return usageError(err, failure.what());
+    }
+    const ReadDocument read = readDocument(listing, &err, err);
+    if (!read.document) {
+        return kFailureStatus;
+    }
+    try {
+        for (const std::string& path : writeSchedule(*read.document, output)) {
+            out << "Wrote " << path << "\n";
+        }
+    } catch (const ListingError& failure) {
+        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
+        return kFailureStatus;
+    } catch (const FileWriteError& failure) {
+        err << "frameplan: " << failure.what() << "\n";
+        return kFailureStatus;
+    }
     return written(out, err);
 }
 
@@ -132,9 +176,17 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     info->add_option("LISTING", listing, "The analysis listing")->required();
     ExportArguments exportArguments;
     CLI::App* exportCommand =
-        app.add_subcommand("export", "Draws level plans to PNG, SVG or PDF files");
+        app.add_subcommand("export", "Draws level plans to PNG, SVG, PDF or DXF files");
     addExportArguments(*exportCommand, exportArguments);
-    for (CLI::App* command : {dump, info, exportCommand}) {
+    std::string scheduleOutput;
+    CLI::App* schedule = app.add_subcommand(
+        "schedule", "Writes the panel and beam load schedules to XLSX or CSV files");
+    schedule->add_option("LISTING", listing, "The analysis listing")->required();
+    schedule
+        ->add_option("-o,--output", scheduleOutput,
+                     "loads.xlsx, or loads.csv for loads-panels.csv and loads-beams.csv")
+        ->required();
+    for (CLI::App* command : {dump, info, exportCommand, schedule}) {
         command->allow_extras(false);
     }
 
@@ -147,14 +199,21 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     } catch (const CLI::ParseError& failure) {
         return usageError(err, failure.what());
     }
-    if (!app.remaining().empty()) {
-        return leftOver(app.remaining(), windowListing, err);
+    // Extras are allowed so that unknown words get messages of the program's own; the "--"
+    // that ends the options is kept among them, and is no extra.
+    std::vector<std::string> extras = app.remaining();
+    extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
+    if (!extras.empty()) {
+        return leftOver(extras, windowListing, err);
     }
     if (*dump) {
         return runDump(listing, out, err);
     }
     if (*info) {
         return runInfo(listing, out, err);
+    }
+    if (*schedule) {
+        return runSchedule(listing, scheduleOutput, out, err);
     }
     if (*exportCommand) {
         try {

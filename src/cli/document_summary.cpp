@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/level_totals_text.h"
 #include "model/number_text.h"
 
 namespace fp {
@@ -85,6 +86,7 @@ void writeDocumentSummary(std::ostream& out, const ListingDocument& document,
     line("Intensities") << valuesText(document.floorIntensities, 1) << "\n";
     line("Member loads") << valuesText(document.memberLoads, 1) << "\n";
     line("Messages") << messageCount << "\n";
+    writeLevelTotals(out, document);
 }
 
 }  // namespace fp

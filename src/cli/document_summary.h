@@ -10,7 +10,7 @@
 namespace fp {
 
 // Joints, members, design rows and plan beams, levels, floor loads per load case, the load
-// values, the number of messages shown, and the time the reading took.
+// values, the number of messages shown, the time the reading took, and the totals of each level.
 void writeDocumentSummary(std::ostream& out, const ListingDocument& document,
                           std::size_t messageCount, std::chrono::steady_clock::duration readTime);
 

@@ -70,7 +70,10 @@ ExportFormat parseFormat(const std::string& text) {
     if (name == "pdf") {
         return ExportFormat::Pdf;
     }
-    throw badOption("unknown format \"" + text + "\"; use png, svg or pdf");
+    if (name == "dxf") {
+        return ExportFormat::Dxf;
+    }
+    throw badOption("unknown format \"" + text + "\"; use png, svg, pdf or dxf");
 }
 
 std::optional<ExportFormat> formatFromExtension(const std::string& path) {
@@ -123,10 +126,12 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_option("--height", arguments.levelHeight, "The level at this height in metres")
         ->excludes(level);
     command.add_option("--format", arguments.format,
-                       "png, svg or pdf (default: from OUT's extension)");
+                       "png, svg, pdf or dxf (default: from OUT's extension)");
     command.add_option("--mode", arguments.mode, "floor or member (default: floor)");
     command.add_flag("--beam-numbers", arguments.beamNumbers,
                      "Member numbers on the beams, in member-load mode");
+    command.add_flag("--member-loads", arguments.memberLoads,
+                     "Each beam's member loads on it, in member-load mode");
     command.add_flag("--no-load-type", arguments.noLoadType,
                      "No load-case titles after the floor loads");
     command.add_option("--intensities", arguments.intensities,
@@ -156,6 +161,7 @@ ExportOptions exportOptionsFrom(const ExportArguments& arguments) {
     }
     options.memberLoadMode = arguments.mode == "member";
     options.beamNumbers = arguments.beamNumbers;
+    options.memberLoads = arguments.memberLoads;
     options.loadType = !arguments.noLoadType;
     if (!arguments.intensities.empty()) {
         options.intensities = parseIntensities(arguments.intensities);
@@ -170,7 +176,7 @@ ExportOptions exportOptionsFrom(const ExportArguments& arguments) {
         format = formatFromExtension(options.output);
         if (!format) {
             throw badOption("cannot tell the format from \"" + options.output +
-                            "\"; end it in .png, .svg or .pdf, or give --format");
+                            "\"; end it in .png, .svg, .pdf or .dxf, or give --format");
         }
     }
     options.format = *format;

@@ -11,7 +11,7 @@ class App;
 
 namespace fp {
 
-enum class ExportFormat { Png, Svg, Pdf };
+enum class ExportFormat { Png, Svg, Pdf, Dxf };
 
 struct ExportOptions {
     std::string listing;
@@ -24,6 +24,8 @@ struct ExportOptions {
     ExportFormat format = ExportFormat::Png;
     bool memberLoadMode = false;
     bool beamNumbers = false;
+    // Each beam's member loads, in member-load mode.
+    bool memberLoads = false;
     bool loadType = true;
     // The intensities to show; nothing means every one.
     std::optional<std::vector<float>> intensities;
@@ -42,6 +44,7 @@ struct ExportArguments {
     std::string format;
     std::string mode = "floor";
     bool beamNumbers = false;
+    bool memberLoads = false;
     bool noLoadType = false;
     std::string intensities;
     std::string size;

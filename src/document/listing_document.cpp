@@ -1,6 +1,8 @@
 // Reading a listing into a document: structure, grid, loads and designs, framing.
 #include "document/listing_document.h"
 
+#include <algorithm>
+
 #include "model/listing_error.h"
 #include "reader/loads_reader.h"
 #include "reader/structure_reader.h"
@@ -27,11 +29,38 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         document.memberLoads = std::move(loads.memberLoads);
         document.floorIntensities.sortAscending();
         document.memberLoads.sortAscending();
+        document.memberLoadsByMember = std::move(loads.memberLoadsByMember);
+        std::stable_sort(
+            document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
+            [](const MemberLoad& a, const MemberLoad& b) { return a.member < b.member; });
         document.framing = deriveFrames(document.grid, document.members, document.designRows);
         return document;
     } catch (const ListingError& failure) {
         throw failure.inListing(listing.name());
     }
+}
+
+std::span<const MemberLoad> ListingDocument::memberLoadsOn(int32_t member) const {
+    struct ByMember {
+        bool operator()(const MemberLoad& load, int32_t number) const {
+            return load.member < number;
+        }
+        bool operator()(int32_t number, const MemberLoad& load) const {
+            return number < load.member;
+        }
+    };
+    const auto [first, last] = std::equal_range(memberLoadsByMember.begin(),
+                                                memberLoadsByMember.end(), member, ByMember{});
+    return {first, last};
+}
+
+const LoadCase* ListingDocument::loadCase(std::string_view number) const {
+    for (const LoadCase& known : loadCases) {
+        if (known.number == number) {
+            return &known;
+        }
+    }
+    return nullptr;
 }
 
 ListingDocument openListing(const std::string& path, MessageSink& messages,

@@ -2,7 +2,9 @@
 // derived from it. It is built whole by openListing and never changes afterwards.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "grid/framing.h"
 #include "grid/grid.h"
@@ -27,6 +29,9 @@ struct ListingDocument {
     // Both ascending.
     LoadValueList floorIntensities{"distinct floor-load intensities"};
     LoadValueList memberLoads{"distinct member-load values"};
+    // Every accepted member load, one per member it acts on: by member number, and for one
+    // member in the order read.
+    MemberLoadList memberLoadsByMember{"member loads by member"};
 
     Grid grid;
     Framing framing;
@@ -37,6 +42,10 @@ struct ListingDocument {
     int levelCount() const { return grid.levelCount(); }
     // The height of a level (1 .. levelCount()) in hundredths of a metre.
     float levelHeight(int level) const { return grid.y.at(level); }
+    // The member loads acting on a member, in the order read; empty for a member without any.
+    std::span<const MemberLoad> memberLoadsOn(int32_t member) const;
+    // The load case of a number as written, or null when the listing has no header for it.
+    const LoadCase* loadCase(std::string_view number) const;
 };
 
 // Reads the listing at `path`: its structure, then the grid of its joints, its loads and beam

@@ -52,6 +52,14 @@ struct LoadCase {
     std::string title;   // the words after TITLE; the type when there is no TITLE
 };
 
+// One member a downward uniform member load acts on: a "TO" range or a list of several members
+// gives one of these per member. The value is the load's absolute value, in kN/m.
+struct MemberLoad {
+    int32_t member = 0;
+    float value = 0;
+    std::string caseNumber;  // of the latest load-case header, as written; empty before any
+};
+
 inline constexpr std::size_t kMaxJoints = 9000;
 inline constexpr std::size_t kMaxMembers = 9000;
 inline constexpr std::size_t kMaxDesignRows = 2500;
@@ -59,12 +67,15 @@ inline constexpr std::size_t kMaxFloorLoads = 1000;
 inline constexpr std::size_t kMaxLoadValues = 20;
 inline constexpr std::size_t kMaxGridLines = 100;
 inline constexpr std::size_t kMaxLoadCases = 10000;
+// Every member of a large building under several load cases, with room to spare.
+inline constexpr std::size_t kMaxMemberLoads = 60000;
 
 using JointList = BoundedList<Joint, kMaxJoints>;
 using MemberList = BoundedList<Member, kMaxMembers>;
 using DesignRowList = BoundedList<DesignRow, kMaxDesignRows>;
 using FloorLoadList = BoundedList<FloorLoad, kMaxFloorLoads>;
 using LoadCaseList = BoundedList<LoadCase, kMaxLoadCases>;
+using MemberLoadList = BoundedList<MemberLoad, kMaxMemberLoads>;
 // The distinct floor-load intensities, or member-load values.
 using LoadValueList = ValueList<kMaxLoadValues>;
 

@@ -2,7 +2,10 @@
 #include "panels/level_drawing.h"
 
 #include "panels/panel_labels.h"
+#include "panels/panel_loads.h"
+#include "panels/panel_scan.h"
 #include "plan/beam_plan.h"
+#include "plan/level_beams.h"
 
 namespace fp {
 
@@ -12,6 +15,11 @@ PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surfa
         writePanelLabels(document, view, surface);
     }
     return boxes;
+}
+
+void checkLevelLimits(const ListingDocument& document, int level) {
+    beamsOfLevel(document, level);
+    findPanels(document, level, [&](const Panel& panel) { panelLoads(document, level, panel); });
 }
 
 }  // namespace fp

@@ -13,4 +13,8 @@ namespace fp {
 // Changes nothing but the surface; a level past a drawing limit throws ListingError.
 PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface);
 
+// Throws the ListingError that drawing the level would throw, without drawing it: more than 300
+// beams, 200 panels, or 10 floor loads on a panel.
+void checkLevelLimits(const ListingDocument& document, int level);
+
 }  // namespace fp

@@ -2,6 +2,7 @@
 #include "panels/panel_labels.h"
 
 #include "model/number_text.h"
+#include "panels/panel_hatching.h"
 #include "panels/panel_scan.h"
 #include "plan/text_placement.h"
 
@@ -29,6 +30,11 @@ void writePanelLabels(const ListingDocument& document, const PlanView& view, Sur
     const Grid& grid = document.grid;
     findPanels(document, view.level, [&](const Panel& panel) {
         const PanelLoads loads = panelLoads(document, view.level, panel);
+        if (view.markPanelsWithoutLoad && loads.loads.empty()) {
+            surface.startPart(PlanPart::PanelHatching);
+            hatchPanel(document, panel, surface);
+        }
+        surface.startPart(PlanPart::PanelLabels);
         const float centreX = (grid.x.at(panel.ix2) + grid.x.at(panel.ix)) / 2;
         const float centreZ = (grid.z.at(panel.iz2) + grid.z.at(panel.iz)) / 2;
         int k = 0;

@@ -17,7 +17,7 @@ std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView
 
 // Finds the panels of the view's level and writes each one's label lines centred on the panel's
 // centre, the first a line height above it and each further line one lower, in the surface's
-// current font.
+// current font. When the view marks panels without floor load, those are hatched first.
 void writePanelLabels(const ListingDocument& document, const PlanView& view, Surface& surface);
 
 }  // namespace fp

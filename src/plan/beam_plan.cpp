@@ -4,13 +4,17 @@
 #include <string>
 
 #include "model/rounding.h"
+#include "plan/font_description.h"
 #include "plan/level_beams.h"
+#include "plan/member_load_label.h"
 #include "plan/text_placement.h"
 
 namespace fp {
 namespace {
 
 constexpr float kRotatedUpward = 900;
+// A column of rotated labels is about this many digits of the own font wide.
+constexpr float kRotatedColumnDigits = 2.5f;
 // Half the width of a +Z beam's pick box, and its inset from each end, in plan units.
 constexpr float kZBoxHalfWidth = 50;
 
@@ -53,6 +57,7 @@ class LevelDrawing {
 
     // The serial number the beam being drawn gets.
     std::string nextSerial() const { return std::to_string(boxes_.size() + 1); }
+    bool besideSerials() const { return view_.showsMemberNumbers() && view_.memberNumbersBeside; }
 
     float w() const { return measures_.digitWidth; }
     float h() const { return measures_.halfLineHeight; }
@@ -63,18 +68,28 @@ class LevelDrawing {
         const float length = lengthOf(beam);
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
-        if (view_.showsMemberNumbers() && view_.memberNumbersBeside) {
+        if (besideSerials()) {
+            surface_.startPart(PlanPart::MemberNumbers);
             // One digit's width to the right of the serial number.
             const float serialHalfWidth = static_cast<float>(surface_.textWidth(nextSerial())) / 2;
             writeAligned(surface_, memberLabel(beam), anchorX + serialHalfWidth + w(), anchorZ,
                          Alignment::Left);
         } else if (view_.showsMemberNumbers()) {
+            surface_.startPart(PlanPart::MemberNumbers);
             writeAligned(surface_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
         }
+        surface_.startPart(PlanPart::Beams);
         surface_.line(x1, z1, x1 + length, z1);
         surface_.circle(x1, z1, h() / 10);
         const int serial = addBox({x1 + w(), z1 - h(), x1 + length - w(), z1 + h()});
+        surface_.startPart(PlanPart::BeamSerials);
         writeAligned(surface_, std::to_string(serial), anchorX, anchorZ, Alignment::Centre);
+        const std::string loads = loadLabel(beam);
+        if (!loads.empty()) {
+            // Under the line, clear of the serial.
+            surface_.startPart(PlanPart::MemberLoads);
+            writeAligned(surface_, loads, anchorX, z1 + h(), Alignment::Centre);
+        }
     }
 
     void drawZBeam(const LevelBeam& beam) {
@@ -83,20 +98,43 @@ class LevelDrawing {
         const float length = lengthOf(beam);
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
-        if (view_.showsMemberNumbers() && view_.memberNumbersBeside) {
+        if (besideSerials()) {
+            surface_.startPart(PlanPart::MemberNumbers);
             // A digit's width to the right of the serial number, starting where it starts.
             const std::string label = memberLabel(beam);
             const float lift = 2 * (rotatedTextWidth(surface_, label, kRotatedUpward) -
                                     rotatedTextWidth(surface_, nextSerial(), kRotatedUpward));
             writeRotated(surface_, label, x1 + w(), anchorZ - lift, kRotatedUpward);
         } else if (view_.showsMemberNumbers()) {
+            surface_.startPart(PlanPart::MemberNumbers);
             writeRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
         }
+        surface_.startPart(PlanPart::Beams);
         surface_.line(x1, z1, x1, z1 + length);
         surface_.circle(x1, z1, h() / 10);
         const int serial = addBox({x1 - kZBoxHalfWidth, z1 + kZBoxHalfWidth, x1 + kZBoxHalfWidth,
                                    z1 + length - kZBoxHalfWidth});
+        surface_.startPart(PlanPart::BeamSerials);
         writeRotated(surface_, std::to_string(serial), anchorX, anchorZ, kRotatedUpward);
+        const std::string loads = loadLabel(beam);
+        if (!loads.empty()) {
+            // Right of the line, centred on the beam's middle: writeRotated starts the text two
+            // of its widths below the point it is given.
+            surface_.startPart(PlanPart::MemberLoads);
+            surface_.selectFont(rotatedLabelFont(kRotatedUpward, surface_.twipsPerPixelY()));
+            const auto width = static_cast<float>(surface_.textWidth(loads));
+            surface_.restoreOwnFont();
+            // Beside the member number, where that is beside the serial.
+            const float column = x1 + w() + (besideSerials() ? kRotatedColumnDigits * w() : 0);
+            writeRotated(surface_, loads, column, anchorZ - 1.5f * width, kRotatedUpward);
+        }
+    }
+
+    std::string loadLabel(const LevelBeam& beam) const {
+        if (!view_.showsMemberLoadsOnBeams()) {
+            return {};
+        }
+        return memberLoadLabel(document_.memberLoadsOn(beam.member), view_);
     }
 
     int addBox(const PickBox& box) {

@@ -25,11 +25,16 @@ struct PlanView {
     bool memberNumbers = false;
     // The member numbers beside the serial numbers rather than on top of them.
     bool memberNumbersBeside = false;
+    // Each beam's member loads, with their load cases, in member-load mode only.
+    bool memberLoadsOnBeams = false;
+    // Hatching over every panel that no floor load acts on, in floor-load mode only.
+    bool markPanelsWithoutLoad = false;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 
     bool showsIntensity(float intensity) const;
     bool showsMemberNumbers() const { return mode == LoadMode::Member && memberNumbers; }
+    bool showsMemberLoadsOnBeams() const { return mode == LoadMode::Member && memberLoadsOnBeams; }
 };
 
 // The view the window opens with: the start level in floor-load mode, every intensity and the

@@ -8,9 +8,22 @@
 
 namespace fp {
 
+// The kinds of thing a plan is drawn in, for a surface that keeps them apart (DXF layers).
+enum class PlanPart {
+    Beams,          // beam lines and start-joint circles
+    BeamSerials,    // the serial number on each beam
+    MemberNumbers,  // "B: " and the member number
+    MemberLoads,    // the member loads on each beam
+    PanelLabels,    // the floor loads and spans of each slab panel
+    PanelHatching,  // the hatching of panels without floor load
+};
+
 class Surface {
   public:
     virtual ~Surface() = default;
+
+    // What is drawn from now on; a surface that draws every part alike ignores it.
+    virtual void startPart(PlanPart) {}
 
     // Erases the whole surface to its background colour.
     virtual void clear() = 0;

@@ -7,6 +7,7 @@
 
 #include "model/listing_error.h"
 #include "model/number_text.h"
+#include "reader/load_case_header.h"
 #include "reader/text_primitives.h"
 
 namespace fp {
@@ -22,11 +23,6 @@ constexpr std::size_t kFullForm = 15;
 constexpr std::size_t kShortForm = 7;
 
 using Tokens = std::vector<std::string_view>;
-
-// «25. LOAD 1 LOADTYPE DEAD TITLE DL»: at least six pieces, "LOAD" and "LOADTYPE" in place.
-bool isHeader(const Tokens& tokens) {
-    return tokens.size() >= 6 && tokens[1] == "LOAD" && tokens[3] == "LOADTYPE";
-}
 
 // The words after " TITLE " in a header line, or nothing.
 std::string_view titleOf(std::string_view line) {
@@ -113,7 +109,7 @@ std::span<const std::string_view> FloorLoadPass::keys() const {
 
 void FloorLoadPass::take(std::string_view line, TextStream&) {
     const Tokens tokens = cutAtBlanks(trimBlanks(line));
-    if (isHeader(tokens)) {
+    if (isLoadCaseHeader(tokens)) {
         readHeader(trimBlanks(line), tokens);
     }
     if (!floorLoadSeen_) {

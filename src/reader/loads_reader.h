@@ -14,6 +14,8 @@ struct LoadsAndDesigns {
     LoadValueList floorIntensities{"distinct floor-load intensities"};
     DesignRowList designRows{"beam design blocks"};
     LoadValueList memberLoads{"distinct member-load values"};
+    // Every accepted member load, one per member it acts on, in the order read.
+    MemberLoadList memberLoadsByMember{"member loads by member"};
 };
 
 // The plan's outermost grid lines, in hundredths of a metre: a floor load written without X

@@ -14,8 +14,10 @@ constexpr std::string_view kSectionKey = "MEMBER LOAD";
 constexpr std::string_view kUniformKey = "UNI GY";
 constexpr std::string_view kDownwardKey = "UNI GY -";
 constexpr std::size_t kIntensityOffset = 7;  // "UNI GY " and then the value
-constexpr std::array<std::string_view, 1> kSectionSearch = {kSectionKey};
-constexpr std::array<std::string_view, 1> kStatementSearch = {"UNI"};
+constexpr std::string_view kStatementKey = "UNI";
+constexpr std::string_view kHeaderKey = "LOADTYPE";
+constexpr std::array<std::string_view, 2> kSectionSearch = {kSectionKey, kHeaderKey};
+constexpr std::array<std::string_view, 2> kStatementSearch = {kStatementKey, kHeaderKey};
 
 // The message for the first piece of the member list that is not a member number.
 std::string memberListMessage(long index, std::string_view piece, std::string_view before,
@@ -31,6 +33,13 @@ std::span<const std::string_view> MemberLoadPass::keys() const {
 }
 
 void MemberLoadPass::take(std::string_view line, TextStream& stream) {
+    if (line.find(kHeaderKey) != std::string_view::npos) {
+        byMember_.takeHeader(line);
+    }
+    // A header alone changes nothing else: the lines between statements are gathered as before.
+    if (line.find(inSection_ ? kStatementKey : kSectionKey) == std::string_view::npos) {
+        return;
+    }
     if (inSection_) {
         currentLine_.assign(trimBlanks(line));
         takeStatementLine(stream);
@@ -95,7 +104,8 @@ bool MemberLoadPass::keepDownwardLoad() {
     std::string before;
     std::string bad;
     bool allNumbers = true;
-    // The numbers a range adds are member numbers as written, so they are only counted.
+    byMember_.startStatement();
+    // The numbers a range adds are counted, and taken by member as far as the table has room.
     forEachMemberListPart(
         gathered_.memberList(),
         [&](std::string_view piece) {
@@ -105,11 +115,13 @@ bool MemberLoadPass::keepDownwardLoad() {
                 return false;
             }
             before = piece;
+            byMember_.addMember(piece);
             ++index;
             return true;
         },
         [&](int64_t first, int64_t last) {
             index += static_cast<long>(last - first + 1);
+            byMember_.addRange(first, last);
             before = std::to_string(last);
             return true;
         });
@@ -118,6 +130,9 @@ bool MemberLoadPass::keepDownwardLoad() {
         return false;
     }
     values_.addIfAbsent(std::fabs(w));
+    if (auto full = byMember_.keep(std::fabs(w))) {
+        show(std::move(*full));
+    }
     return true;
 }
 

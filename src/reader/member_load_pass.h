@@ -6,6 +6,7 @@
 
 #include "model/records.h"
 #include "reader/member_load_statement.h"
+#include "reader/member_load_table.h"
 #include "reader/side_by_side_pass.h"
 
 namespace fp {
@@ -13,10 +14,12 @@ namespace fp {
 // A member-load section runs from its "MEMBER LOAD" line to the end of the listing. Every line
 // of it is a statement line, but only a line holding "UNI" can complete a statement, so the
 // pass is handed those; the lines between matter only when the line handed continues a
-// statement, and are then gathered as if they had been read one by one.
+// statement, and are then gathered as if they had been read one by one. The load-case headers
+// are handed too, anywhere, so that every load kept by member carries its case.
 class MemberLoadPass : public SideBySidePass {
   public:
-    explicit MemberLoadPass(LoadValueList& values) : values_(values) {}
+    MemberLoadPass(LoadValueList& values, MemberLoadList& byMember)
+        : values_(values), byMember_(byMember) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
@@ -27,6 +30,7 @@ class MemberLoadPass : public SideBySidePass {
     bool keepDownwardLoad();
 
     LoadValueList& values_;
+    MemberLoadTable byMember_;
     bool inSection_ = false;
     std::string currentLine_;  // the statement line last taken, without its outer blanks
     GatheredMemberList gathered_;

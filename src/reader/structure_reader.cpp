@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "model/listing_error.h"
 #include "model/rounding.h"
@@ -144,21 +144,43 @@ long readUnits(SectionReading& reading) {
     return reading.lineNumber();
 }
 
+// The distinct coordinates of the joints read so far, counted as each joint is read so that a
+// coordinate past the grid's lines is reported at the line that holds it.
+class DistinctCoordinates {
+  public:
+    void add(const Joint& joint) {
+        x_.addIfAbsent(joint.x);
+        y_.addIfAbsent(joint.y);
+        z_.addIfAbsent(joint.z);
+    }
+
+  private:
+    ValueList<kMaxGridLines> x_{"distinct X coordinates"};
+    ValueList<kMaxGridLines> y_{"distinct Y coordinates (levels)"};
+    ValueList<kMaxGridLines> z_{"distinct Z coordinates"};
+};
+
 long readJoints(SectionReading& reading, JointList& joints, long unitLine) {
     if (!reading.readLineContaining(kJointKey)) {
         throw reading.missingSection(kJointKey, " after its unit line", unitLine);
     }
     const long jointLine = reading.lineNumber();
-    readSectionRecords(
-        reading, joints, 4, NegativeExponents::Zeroed, [](Joint& joint, int column, double value) {
-            if (column == 0) {
-                joint.number = roundToInt16(value, "joint number");
-                return;
-            }
-            const int16_t hundredths =
-                roundToInt16(value * 100, "joint coordinate in hundredths of a metre");
-            (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
-        });
+    DistinctCoordinates distinct;
+    readSectionRecords(reading, joints, 4, NegativeExponents::Zeroed,
+                       [&distinct](Joint& joint, int column, double value) {
+                           if (column == 0) {
+                               joint.number = roundToInt16(value, "joint number");
+                               return;
+                           }
+                           const int16_t hundredths = roundToInt16(
+                               value * 100, "joint coordinate in hundredths of a metre");
+                           (column == 1 ? joint.x : column == 2 ? joint.y : joint.z) = hundredths;
+                           if (column == 3) {
+                               distinct.add(joint);
+                           }
+                       });
+    // The last joint may lack its coordinates, and stands at 0 where it does.
+    distinct.add(joints.back());
     return jointLine;
 }
 
@@ -175,29 +197,27 @@ void readMembers(SectionReading& reading, MemberList& members, long jointLine) {
         });
 }
 
-constexpr int kJointNumbers = std::numeric_limits<uint16_t>::max() + 1;
-constexpr int kJointNumberOffset = -std::numeric_limits<int16_t>::min();
+// The first joint of every joint number, found at once for each member's ends.
+using FirstJointByNumber = std::unordered_map<int16_t, const Joint*>;
 
-// The first joint of every joint number, by its position in the list plus one, 0 where a number
-// has none; built once so that each member's ends are found at once.
-std::vector<int> firstJointByNumber(const JointList& joints) {
-    std::vector<int> positions(kJointNumbers, 0);
-    for (std::size_t i = joints.size(); i > 0; --i) {
-        positions[static_cast<std::size_t>(joints[i - 1].number + kJointNumberOffset)] =
-            static_cast<int>(i);
+FirstJointByNumber firstJointByNumber(const JointList& joints) {
+    FirstJointByNumber first;
+    first.reserve(joints.size());
+    for (const Joint& joint : joints) {
+        first.try_emplace(joint.number, &joint);
     }
-    return positions;
+    return first;
 }
 
 // The joint numbered `number`; one at the origin when there is none. A number outside the 16-bit
 // range names no joint.
-Joint jointNumbered(const JointList& joints, const std::vector<int>& positions, int32_t number) {
+Joint jointNumbered(const FirstJointByNumber& joints, int32_t number) {
     if (number < std::numeric_limits<int16_t>::min() ||
         number > std::numeric_limits<int16_t>::max()) {
         return {};
     }
-    const int position = positions[static_cast<std::size_t>(number + kJointNumberOffset)];
-    return position > 0 ? joints[static_cast<std::size_t>(position - 1)] : Joint{};
+    const auto found = joints.find(static_cast<int16_t>(number));
+    return found != joints.end() ? *found->second : Joint{};
 }
 
 }  // namespace
@@ -216,10 +236,10 @@ Structure readStructure(ListingSource& listing) {
 }
 
 void orientMembers(MemberList& members, const JointList& joints) {
-    const std::vector<int> positions = firstJointByNumber(joints);
+    const FirstJointByNumber first = firstJointByNumber(joints);
     for (Member& member : members) {
-        const Joint start = jointNumbered(joints, positions, member.start);
-        const Joint end = jointNumbered(joints, positions, member.end);
+        const Joint start = jointNumbered(first, member.start);
+        const Joint end = jointNumbered(first, member.end);
         if (start.x > end.x || start.y > end.y || start.z > end.z) {
             std::swap(member.start, member.end);
         }

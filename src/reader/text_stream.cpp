@@ -19,7 +19,9 @@ bool isLineEnd(char c) {
 }  // namespace
 
 TextStream::TextStream(ListingSource& source) : source_(source) {
-    buffer_.resize(kBlockSize);
+    // A small listing needs no more than its own size; the block grows if the listing does.
+    buffer_.resize(
+        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, source.size() + 1)));
 }
 
 TextStream::TextStream(ListingSource& source, std::uint64_t from, std::uint64_t to)
@@ -264,7 +266,8 @@ long TextStream::lineNumberAt(std::uint64_t offset) const {
         lineEndsBefore_ = 0;
         countedAfterCr_ = false;
     }
-    std::vector<char> block(kBlockSize);
+    std::vector<char> block(
+        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, offset - countedTo_ + 1)));
     while (countedTo_ < offset) {
         const std::size_t wanted =
             static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), offset - countedTo_));

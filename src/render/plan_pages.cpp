@@ -2,23 +2,24 @@
 #include "render/plan_pages.h"
 
 #include <algorithm>
-#include <memory>
 
+#include <QBuffer>
 #include <QDate>
-#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "document/startup_texts.h"
+#include "dxf/dxf_plan.h"
+#include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "panels/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "render/output_files.h"
 #include "render/qt_surface.h"
 
 namespace fp {
@@ -45,36 +46,10 @@ std::string numberedPath(const std::string& path, int level) {
     return stem + "-" + std::to_string(level) + extension;
 }
 
-// One output file, written beside its place under a temporary name and put in place by
-// commit() only once it is whole; dropped without a trace otherwise.
-class OutputFile {
-  public:
-    explicit OutputFile(std::string path)
-        : path_(std::move(path)), file_(QFile::decodeName(QByteArray::fromStdString(path_))) {
-        if (!file_.open(QIODevice::WriteOnly)) {
-            throw failure();
-        }
-    }
-
-    QIODevice& device() { return file_; }
-    const std::string& path() const { return path_; }
-
-    OutputError failure() const {
-        return OutputError("Cannot write " + path_ + ": " + file_.errorString().toStdString() +
-                           ". Check that the folder exists, that the file may be written and that "
-                           "the disk has room.");
-    }
-
-    void commit() {
-        if (!file_.commit()) {
-            throw failure();
-        }
-    }
-
-  private:
-    std::string path_;
-    QSaveFile file_;
-};
+// A drawing that could not be made into its file's bytes.
+OutputError cannotDraw(const std::string& path, const char* format) {
+    return OutputError("Cannot write " + path + ": the " + format + " could not be drawn");
+}
 
 // The facts of the page of `level` among `levels` of the listing.
 PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& levels, int level) {
@@ -87,6 +62,7 @@ PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& lev
     return facts;
 }
 
+// A PNG or SVG page, with the title block when the options ask for it.
 void renderFilePage(const ListingDocument& document, const ExportOptions& options,
                     const std::vector<int>& levels, const PlanView& view, QPainter& painter) {
     const QRectF area(0, 0, options.width, options.height);
@@ -98,35 +74,41 @@ void renderFilePage(const ListingDocument& document, const ExportOptions& option
     }
 }
 
-void writeImage(const ListingDocument& document, const ExportOptions& options,
-                const std::vector<int>& levels, const PlanView& view, OutputFile& file) {
+QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
+                 const std::vector<int>& levels, const PlanView& view, const std::string& path) {
     QImage image(options.width, options.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         renderFilePage(document, options, levels, view, painter);
     }
-    if (!image.save(&file.device(), "PNG")) {
-        throw file.failure();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        throw cannotDraw(path, "PNG image");
     }
+    return bytes;
 }
 
-void writeSvg(const ListingDocument& document, const ExportOptions& options,
-              const std::vector<int>& levels, const PlanView& view, OutputFile& file) {
+QByteArray svgOf(const ListingDocument& document, const ExportOptions& options,
+                 const std::vector<int>& levels, const PlanView& view, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file.device());
+    svg.setOutputDevice(&buffer);
     svg.setResolution(kSvgDpi);
     svg.setSize(QSize(options.width, options.height));
     svg.setViewBox(QRect(0, 0, options.width, options.height));
     svg.setTitle(toQString(levelCaption(document, view.level, view.decimalSeparator)));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        throw file.failure();
+        throw cannotDraw(path, "SVG drawing");
     }
     renderFilePage(document, options, levels, view, painter);
     if (!painter.end()) {
-        throw file.failure();
+        throw cannotDraw(path, "SVG drawing");
     }
+    return bytes;
 }
 
 // "office.anl, level 7.8 M", or "office.anl, all levels" for a file of every level.
@@ -140,20 +122,46 @@ QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels
     return name + QStringLiteral(", all levels");
 }
 
-void writePdf(const ListingDocument& document, const std::vector<int>& levels, const PlanView& view,
-              OutputFile& file) {
-    QPdfWriter pdf(&file.device());
+QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels,
+                 const PlanView& view, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(planPageLayout());
     pdf.setTitle(pdfTitle(document, levels, view));
     pdf.setCreator(QStringLiteral("FramePlan"));
     QPainter painter;
     if (!painter.begin(&pdf)) {
-        throw file.failure();
+        throw cannotDraw(path, "PDF document");
     }
     paintPages(pdf, painter, document, view, levels);
     if (!painter.end()) {
-        throw file.failure();
+        throw cannotDraw(path, "PDF document");
+    }
+    return bytes;
+}
+
+QByteArray dxfOf(const ListingDocument& document, const PlanView& view, const std::string& path) {
+    try {
+        return QByteArray::fromStdString(dxfText(dxfPlan(document, view)));
+    } catch (const FileWriteError&) {
+        throw cannotDraw(path, "DXF drawing");
+    }
+}
+
+// One level's file, in any format but PDF.
+QByteArray levelFileOf(const ListingDocument& document, const ExportOptions& options,
+                       const std::vector<int>& levels, const PlanView& view,
+                       const std::string& path) {
+    switch (options.format) {
+        case ExportFormat::Svg:
+            return svgOf(document, options, levels, view, path);
+        case ExportFormat::Dxf:
+            return dxfOf(document, view, path);
+        default:
+            return pngOf(document, options, levels, view, path);
     }
 }
 
@@ -164,6 +172,7 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
     PlanView view = startUpView(document, decimalSeparator);
     view.mode = options.memberLoadMode ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = options.beamNumbers;
+    view.memberLoadsOnBeams = options.memberLoads;
     view.loadCaseTitles = options.loadType;
     if (!options.intensities) {
         return view;
@@ -280,29 +289,24 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
 std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
                                      const PlanView& view) {
     const std::vector<int> levels = levelsToExport(document, options);
-    // Every file is drawn whole before any is put in place: a level that fails, or a full disk,
+    // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
-    std::vector<std::unique_ptr<OutputFile>> files;
+    std::vector<OutputFile> files;
     if (options.format == ExportFormat::Pdf) {
-        files.push_back(std::make_unique<OutputFile>(options.output));
-        writePdf(document, levels, view, *files.back());
+        files.push_back({options.output, pdfOf(document, levels, view, options.output)});
     } else {
         PlanView levelView = view;
         for (const int level : levels) {
-            files.push_back(std::make_unique<OutputFile>(
-                options.allLevels ? numberedPath(options.output, level) : options.output));
+            const std::string path =
+                options.allLevels ? numberedPath(options.output, level) : options.output;
             levelView.level = level;
-            if (options.format == ExportFormat::Svg) {
-                writeSvg(document, options, levels, levelView, *files.back());
-            } else {
-                writeImage(document, options, levels, levelView, *files.back());
-            }
+            files.push_back({path, levelFileOf(document, options, levels, levelView, path)});
         }
     }
+    writeWhole(files);
     std::vector<std::string> written;
-    for (const auto& file : files) {
-        file->commit();
-        written.push_back(file->path());
+    for (const OutputFile& file : files) {
+        written.push_back(file.path);
     }
     return written;
 }

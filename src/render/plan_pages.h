@@ -5,22 +5,16 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QRectF>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cli/export_options.h"
 #include "document/listing_document.h"
 #include "plan/plan_view.h"
+#include "render/output_files.h"
 #include "render/title_block.h"
 
 namespace fp {
-
-// A file that could not be written; its message names the file and says why.
-class OutputError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 // The view the options ask for, at the start level. An intensity the listing does not have
 // throws ListingError.

@@ -57,5 +57,19 @@ TEST(CommandLineForms, DumpAndInfoCallNeitherHook) {
     }
 }
 
+// A listing whose name starts with "-" is named after "--", which ends the options.
+TEST(CommandLineForms, DoubleDashEndsTheOptionsSoANameMayStartWithADash) {
+    HookCalls calls;
+    std::ostringstream out;
+    std::ostringstream err;
+    const CommandLineHooks hooks{[](const ExportOptions&) { return 0; },
+                                 [](const std::string&) { return 0; }};
+    EXPECT_EQ(runCommandLine({"dump", "--", "-odd.anl"}, out, err, hooks), 2);
+    EXPECT_NE(err.str().find("-odd.anl: The listing cannot be opened"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(run({"--", "-odd.anl"}, calls), 0);
+    EXPECT_EQ(calls.windowListing, "-odd.anl");
+}
+
 }  // namespace
 }  // namespace fp

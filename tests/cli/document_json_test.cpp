@@ -1,6 +1,7 @@
 // The levels of the dump: each level's beams and panels, their fields and order, and the label
 // lines the start-up view writes on the panels.
 #include "cli/document_json.h"
+#include "cli/json_text.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,17 @@ TEST(DocumentJson, MessagesAreListedWithTheirLinesAndADocumentWithoutJointsHasNo
         << dump;
     EXPECT_NE(dump.find("\"startLevel\": 0"), std::string::npos) << dump;
     EXPECT_NE(dump.find("\"levels\": []\n}\n"), std::string::npos) << dump;
+}
+
+// Strict JSON readers reject text that is not valid UTF-8: overlong forms, surrogates and code
+// points past U+10FFFF are written as the Windows-1252 characters of their bytes; control
+// characters are escaped.
+TEST(DocumentJson, EveryStringIsStrictlyValidUtf8) {
+    EXPECT_EQ(jsonString("1\xB0 \xC3\xA9"), "\"1\xC2\xB0 \xC3\xA9\"");
+    EXPECT_EQ(jsonString("\xC0\xAF"), "\"\xC3\x80\xC2\xAF\"");
+    EXPECT_EQ(jsonString("\xED\xA0\x80"), "\"\xC3\xAD\xC2\xA0\xE2\x82\xAC\"");
+    EXPECT_EQ(jsonString("\xF4\x90\x80\x80").substr(0, 3), "\"\xC3\xB4");
+    EXPECT_EQ(jsonString(std::string("a\0\x1F\x7F\t", 5)), "\"a\\u0000\\u001f\\u007f\\t\"");
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ TEST(ExportOptions, DefaultsToTheStartLevelInFloorLoadModeWithEverythingShown) {
     EXPECT_EQ(options.format, ExportFormat::Png);
     EXPECT_FALSE(options.memberLoadMode);
     EXPECT_FALSE(options.beamNumbers);
+    EXPECT_FALSE(options.memberLoads);
     EXPECT_TRUE(options.loadType);
     EXPECT_FALSE(options.intensities.has_value());
     EXPECT_EQ(options.width, 1600);
@@ -75,9 +76,10 @@ TEST(ExportOptions, DefaultsToTheStartLevelInFloorLoadModeWithEverythingShown) {
 }
 
 TEST(ExportOptions, ReadsEveryOption) {
-    const ExportOptions options = parse(
-        {"-o", "out.file", "--level", "4", "--format", "SVG", "--mode", "member", "--beam-numbers",
-         "--no-load-type", "--intensities", "2,4.5", "--size", "800x600", "model.anl"});
+    const ExportOptions options =
+        parse({"-o", "out.file", "--level", "4", "--format", "SVG", "--mode", "member",
+               "--beam-numbers", "--member-loads", "--no-load-type", "--intensities", "2,4.5",
+               "--size", "800x600", "model.anl"});
     EXPECT_EQ(options.listing, "model.anl");
     EXPECT_EQ(options.output, "out.file");
     EXPECT_EQ(options.level, 4);
@@ -85,6 +87,7 @@ TEST(ExportOptions, ReadsEveryOption) {
     EXPECT_EQ(options.format, ExportFormat::Svg);
     EXPECT_TRUE(options.memberLoadMode);
     EXPECT_TRUE(options.beamNumbers);
+    EXPECT_TRUE(options.memberLoads);
     EXPECT_FALSE(options.loadType);
     ASSERT_TRUE(options.intensities.has_value());
     EXPECT_EQ(*options.intensities, (std::vector<float>{2, 4.5f}));
@@ -104,6 +107,8 @@ TEST(ExportOptions, FormatFollowsTheExtensionUnlessGiven) {
     EXPECT_EQ(parse({"m.anl", "-o", "p.PDF"}).format, ExportFormat::Pdf);
     EXPECT_EQ(parse({"m.anl", "-o", "dir.v2/p.svg"}).format, ExportFormat::Svg);
     EXPECT_EQ(parse({"m.anl", "-o", "p.svg", "--format", "png"}).format, ExportFormat::Png);
+    EXPECT_EQ(parse({"m.anl", "-o", "plan.dxf"}).format, ExportFormat::Dxf);
+    EXPECT_EQ(parse({"m.anl", "-o", "plan", "--format", "DXF"}).format, ExportFormat::Dxf);
     EXPECT_NE(failureOf({"m.anl", "-o", "dir.png/plan"}).find("cannot tell the format"),
               std::string::npos);
     EXPECT_NE(failureOf({"m.anl", "-o", "plan.jpg"}).find("cannot tell the format"),

@@ -163,6 +163,29 @@ TEST(CommandLineProgram, InfoSummarisesTheModelAndEchoesMessagesOnStandardError)
     EXPECT_NE(run.out.find("Floor loads   1 (case 1: 1)"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Read in"), std::string::npos);
     EXPECT_NE(run.err.find("2 Error : , 12( 11. 15 UNI GY -3)"), std::string::npos) << run.err;
+    // The 12 m by 8 m panel of level 2 under 4.5 kN/m².
+    EXPECT_NE(run.out.find("3.5 M     1 panel, 0 without floor load\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("Case 1 SLAB                     432.0 kN on 1 panel\n"),
+              std::string::npos)
+        << run.out;
+}
+
+TEST(CommandLineProgram, ScheduleWritesItsFilesOrSaysWhyNot) {
+    const std::string csv = temporaryPath("loads.csv");
+    const std::string stem = csv.substr(0, csv.size() - 4);
+    const ProgramRun run = frameplan({"schedule", "samples/office-block.anl", "-o", csv});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Wrote " + stem + "-panels.csv\nWrote " + stem + "-beams.csv\n");
+    EXPECT_EQ(fileText(stem + "-beams.csv").substr(0, 18), "Level (m),Serial,M");
+
+    const ProgramRun format = frameplan({"schedule", "missing.anl", "-o", "loads.ods"});
+    EXPECT_EQ(format.status, 2);
+    EXPECT_NE(format.err.find("end it in .xlsx or .csv"), std::string::npos) << format.err;
+    const std::string folder = temporaryPath("no-such-folder") + "/loads.xlsx";
+    const ProgramRun unwritable = frameplan({"schedule", "samples/office-block.anl", "-o", folder});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_NE(unwritable.err.find("Cannot write " + folder), std::string::npos) << unwritable.err;
 }
 
 // The export and the window are run by frameplan-gui, which frameplan hands them to; from a

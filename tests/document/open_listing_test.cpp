@@ -137,8 +137,8 @@ TEST(OpenListing, AListingThatFailsLateGivesNoDocumentAndANamedFailure) {
     const std::string wide = testing::writeListingFile(joints + lines({"9. MEMBER INCIDENCES"}));
     const std::string gridFailure = failureOpening(wide, document, messages);
     EXPECT_EQ(gridFailure, wide +
-                               ": The listing has more than 100 distinct X coordinates. FramePlan "
-                               "holds at most 100 distinct X coordinates.");
+                               ", line 103: The listing has more than 100 distinct X coordinates. "
+                               "FramePlan holds at most 100 distinct X coordinates.");
     EXPECT_FALSE(document.has_value());
 }
 

@@ -350,3 +350,61 @@ TEST_F(BeamLimitTest, TheThreeHundredAndFirstBeamEndsTheDrawingNamingTheLevel) {
 
 }  // namespace
 }  // namespace fp
+
+namespace fp {
+namespace {
+
+class MemberLoadsOnBeams : public BeamPlanTest {
+  protected:
+    MemberLoadsOnBeams() {
+        setGrid({1000, 1500}, {2000, 2300});
+        addJoint(1, 1);
+        addJoint(2, 1);
+        addJoint(1, 2);
+        addXBeam(1, 1, 2, 1043, 4500);
+        addZBeam(1, 1, 2, -12, 3000);
+        builder.memberLoadOn(-12, 3, "").memberLoadOn(1043, 10, "1").memberLoadOn(1043, 2.5f, "2");
+        builder.memberLoadOn(77, 8, "1");  // no beam of the level
+        view.mode = LoadMode::Member;
+        view.memberLoadsOnBeams = true;
+    }
+};
+
+TEST_F(MemberLoadsOnBeams, EachBeamIsLabelledWithItsLoadsAndCases) {
+    draw();
+    const auto texts = surface.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[1].text, "10 (1), 2.5 (2)");
+    // Centred under the serial: w = 10 a character, h = 13.
+    EXPECT_DOUBLE_EQ(texts[1].x1, 1225 - 75);
+    EXPECT_DOUBLE_EQ(texts[1].z1, 2000 + 13);
+    EXPECT_FALSE(texts[1].font.has_value());
+    // Rotated, right of the +Z beam and centred on its middle: one 12-wide character whose
+    // cell starts two widths below the point given.
+    EXPECT_EQ(texts[3].text, "3");
+    ASSERT_TRUE(texts[3].font.has_value());
+    EXPECT_DOUBLE_EQ(texts[3].x1, 1000 + 10);
+    EXPECT_DOUBLE_EQ(texts[3].z1, 2150 - 1.5 * 12 + 2 * 12);
+    EXPECT_FALSE(surface.selectedFont().has_value());
+}
+
+TEST_F(MemberLoadsOnBeams, CasesFollowTheLoadCaseTitlesBox) {
+    view.loadCaseTitles = false;
+    draw();
+    EXPECT_EQ(surface.texts()[1].text, "10, 2.5");
+}
+
+TEST_F(MemberLoadsOnBeams, OnlyInMemberLoadModeAndOffByDefault) {
+    view.mode = LoadMode::Floor;
+    draw();
+    EXPECT_EQ(textsOf(surface), "1 2 ");
+    surface.forget();
+    view = PlanView{};
+    view.level = kLevel;
+    view.mode = LoadMode::Member;
+    draw();
+    EXPECT_EQ(textsOf(surface), "1 2 ");
+}
+
+}  // namespace
+}  // namespace fp

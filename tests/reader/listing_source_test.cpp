@@ -3,6 +3,8 @@
 #include "reader/listing_source.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -36,6 +38,15 @@ TEST(OpenListingFile, AFolderOrADeviceIsRefusedBeforeItIsRead) {
         const std::string deviceMessage = openingFailure("/dev/null");
         EXPECT_NE(deviceMessage.find("a device or pipe"), std::string::npos) << deviceMessage;
     }
+}
+
+// A pipe with no writer would block the opening for good; it is refused without being opened.
+TEST(OpenListingFile, APipeIsRefusedWithoutWaitingForAWriter) {
+    const std::string pipe = ::testing::TempDir() + "frameplan_pipe_" + std::to_string(::getpid());
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string message = openingFailure(pipe);
+    ::unlink(pipe.c_str());
+    EXPECT_NE(message.find("a device or pipe"), std::string::npos) << message;
 }
 
 // Reads `size` bytes at `offset` as text.

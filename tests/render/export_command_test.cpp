@@ -10,33 +10,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "export_run.h"
 
 namespace fp {
 namespace {
 
 constexpr const char* kSample = "samples/office-block.anl";
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// The command line of "frameplan export" with the arguments after "export".
-Outcome exportCommand(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "export");
-    std::ostringstream out;
-    std::ostringstream err;
-    const CommandLineHooks hooks{
-        [&](const ExportOptions& options) { return runExport(options, out, err); },
-        [](const std::string&) {
-            ADD_FAILURE() << "the export opened the window";
-            return 0;
-        }};
-    const int status = runCommandLine(arguments, out, err, hooks);
-    return {status, out.str(), err.str()};
-}
+using testing::exportCommand;
+using Outcome = testing::ExportOutcome;
 
 TEST(ExportCommand, WritesThePlanOfTheSample) {
     QTemporaryDir dir;

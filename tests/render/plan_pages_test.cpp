@@ -89,13 +89,17 @@ TEST(ExportView, FollowsTheOptions) {
     EXPECT_TRUE(defaults.loadCaseTitles);
     EXPECT_EQ(defaults.shownIntensities, (std::vector<float>{2, 4.5f}));
 
+    EXPECT_FALSE(defaults.memberLoadsOnBeams);
+
     options.memberLoadMode = true;
     options.beamNumbers = true;
+    options.memberLoads = true;
     options.loadType = false;
     options.intensities = std::vector<float>{4.5f};
     const PlanView chosen = exportView(document, options, ',');
     EXPECT_EQ(chosen.mode, LoadMode::Member);
     EXPECT_TRUE(chosen.memberNumbers);
+    EXPECT_TRUE(chosen.memberLoadsOnBeams);
     EXPECT_FALSE(chosen.loadCaseTitles);
     EXPECT_EQ(chosen.shownIntensities, std::vector<float>{4.5f});
     EXPECT_EQ(chosen.decimalSeparator, ',');
@@ -151,6 +155,23 @@ TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     const std::string content((std::istreambuf_iterator<char>(third)),
                               std::istreambuf_iterator<char>());
     EXPECT_NE(content.find("<title>7 M</title>"), std::string::npos);
+}
+
+// DXF files go one to a level, like images; one that cannot be written is an OutputError.
+TEST(ExportPlans, DxfIsOneFileForEachLevel) {
+    QTemporaryDir dir;
+    ExportOptions dxf = optionsFor(dir.filePath("plan.dxf").toStdString(), ExportFormat::Dxf);
+    dxf.allLevels = true;
+    const auto written = exportPlans(threeLevels(), dxf, '.');
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[1], dir.filePath("plan-2.dxf").toStdString());
+    std::ifstream second(written[1]);
+    const std::string content((std::istreambuf_iterator<char>(second)),
+                              std::istreambuf_iterator<char>());
+    EXPECT_NE(content.find("BEAMS"), std::string::npos);
+    EXPECT_NE(content.find("3.5 M"), std::string::npos);
+    dxf.output = dir.filePath("missing/plan.dxf").toStdString();
+    EXPECT_THROW(exportPlans(threeLevels(), dxf, '.'), OutputError);
 }
 
 TEST(ExportPlans, MissingLevelsAndUnwritableFilesEndTheRun) {

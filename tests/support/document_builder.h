@@ -2,6 +2,7 @@
 // (the grid from the joints, the framing derived), without a listing file.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
@@ -51,6 +52,17 @@ class DocumentBuilder {
         return *this;
     }
 
+    DocumentBuilder& loadCase(const char* number, const char* title) {
+        document_.loadCases.add(LoadCase{number, "DEAD", title});
+        return *this;
+    }
+
+    // A load on one member; the value joins the distinct member loads.
+    DocumentBuilder& memberLoadOn(int32_t member, float value, const char* caseNumber) {
+        document_.memberLoadsByMember.add(MemberLoad{member, value, caseNumber});
+        return memberLoad(value);
+    }
+
     DocumentBuilder& memberLoad(float value) {
         document_.memberLoads.addIfAbsent(value);
         return *this;
@@ -60,6 +72,9 @@ class DocumentBuilder {
         ListingDocument document = document_;
         document.floorIntensities.sortAscending();
         document.memberLoads.sortAscending();
+        std::stable_sort(
+            document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
+            [](const MemberLoad& a, const MemberLoad& b) { return a.member < b.member; });
         document.grid = buildGrid(document.joints);
         document.framing = deriveFrames(document.grid, document.members, document.designRows);
         return document;

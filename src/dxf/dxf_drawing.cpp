@@ -1,0 +1,192 @@
+// DXF through dxflib's writer.
+#include "dxf/dxf_drawing.h"
+
+#include <dl_dxf.h>
+
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <numbers>
+#include <random>
+#include <sstream>
+
+#include "files/pending_file.h"
+
+namespace fp {
+namespace {
+
+struct LayerStyle {
+    const char* name;
+    int colour;  // AutoCAD colour index
+};
+
+constexpr std::array<LayerStyle, 7> kLayers = {{{kBeamsLayer, 7},
+                                                {kBeamSerialsLayer, 1},
+                                                {kMemberNumbersLayer, 3},
+                                                {kMemberLoadsLayer, 5},
+                                                {kPanelLabelsLayer, 4},
+                                                {kPanelHatchingLayer, 8},
+                                                {kTitleLayer, 7}}};
+constexpr int kByLayer = 256;
+constexpr int kMetres = 6;  // $INSUNITS
+
+DL_Attributes onLayer(const std::string& layer) {
+    return DL_Attributes(layer, kByLayer, -1, "BYLAYER", 1.0);
+}
+
+// DXF 2000 text is in the drawing's code page; every character beyond ASCII is written as its
+// \U+XXXX escape, which CAD programs read whatever the code page.
+std::string escapedText(const std::string& utf8) {
+    std::string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            text += utf8[i++];
+            continue;
+        }
+        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        char32_t code = lead & (0x3F >> (length - 1));
+        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < utf8.size(); ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        i += static_cast<std::size_t>(length);
+        char escape[16];
+        std::snprintf(escape, sizeof escape, "\\U+%04X", static_cast<unsigned>(code));
+        text += escape;
+    }
+    return text;
+}
+
+void writeTables(DL_Dxf& dxf, DL_WriterA& out) {
+    out.sectionTables();
+    dxf.writeVPort(out);
+    out.tableLinetypes(3);
+    dxf.writeLinetype(out, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    dxf.writeLinetype(out, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    dxf.writeLinetype(out, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    out.tableEnd();
+    out.tableLayers(static_cast<int>(kLayers.size()) + 1);
+    dxf.writeLayer(out, DL_LayerData("0", 0),
+                   DL_Attributes("", DL_Codes::black, 100, "CONTINUOUS", 1.0));
+    for (const LayerStyle& layer : kLayers) {
+        dxf.writeLayer(out, DL_LayerData(layer.name, 0),
+                       DL_Attributes("", layer.colour, 25, "CONTINUOUS", 1.0));
+    }
+    out.tableEnd();
+    out.tableStyle(1);
+    dxf.writeStyle(out, DL_StyleData("standard", 0, 0.0, 1.0, 0.0, 0, 0.25, "txt", ""));
+    out.tableEnd();
+    dxf.writeView(out);
+    dxf.writeUcs(out);
+    out.tableAppid(1);
+    dxf.writeAppid(out, "ACAD");
+    out.tableEnd();
+    dxf.writeDimStyle(out, 0.25, 0.125, 0.0625, 0.0625, 0.25);
+    dxf.writeBlockRecord(out);
+    out.tableEnd();
+    out.sectionEnd();
+}
+
+void writeBlocks(DL_Dxf& dxf, DL_WriterA& out) {
+    out.sectionBlocks();
+    for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(out, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(out, name);
+    }
+    out.sectionEnd();
+}
+
+void writeEntities(DL_Dxf& dxf, DL_WriterA& out, const DxfDrawing& drawing) {
+    out.sectionEntities();
+    for (const DxfLine& line : drawing.lines) {
+        dxf.writeLine(out, DL_LineData(line.x1, line.y1, 0, line.x2, line.y2, 0),
+                      onLayer(line.layer));
+    }
+    for (const DxfCircle& circle : drawing.circles) {
+        dxf.writeCircle(out, DL_CircleData(circle.x, circle.y, 0, circle.radius),
+                        onLayer(circle.layer));
+    }
+    for (const DxfText& text : drawing.texts) {
+        // dxflib takes the angle in radians; left-aligned on the baseline, so the insertion
+        // point is the only one that counts.
+        const double radians = text.degrees * std::numbers::pi / 180;
+        dxf.writeText(out,
+                      DL_TextData(text.x, text.y, 0, text.x, text.y, 0, text.height, 1.0, 0, 0, 0,
+                                  escapedText(text.text), "standard", radians),
+                      onLayer(text.layer));
+    }
+    out.sectionEnd();
+}
+
+bool endsWithEof(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    constexpr std::streamoff kTail = 8;
+    if (!in || in.tellg() < kTail) {
+        return false;
+    }
+    in.seekg(-kTail, std::ios::end);
+    std::string tail(kTail, '\0');
+    in.read(tail.data(), kTail);
+    return in && tail.find("EOF") != std::string::npos;
+}
+
+void writeDxfFile(const DxfDrawing& drawing, const std::string& path,
+                  const std::string& shownPath) {
+    DL_Dxf dxf;
+    const std::unique_ptr<DL_WriterA> out(dxf.out(path.c_str(), DL_Codes::AC1015));
+    if (!out || out->openFailed()) {
+        throw cannotWrite(shownPath, "the file could not be opened");
+    }
+    dxf.writeHeader(*out);
+    out->dxfString(9, "$INSUNITS");
+    out->dxfInt(70, kMetres);
+    out->sectionEnd();
+    writeTables(dxf, *out);
+    writeBlocks(dxf, *out);
+    writeEntities(dxf, *out, drawing);
+    dxf.writeObjects(*out);
+    dxf.writeObjectsEnd(*out);
+    out->dxfEOF();
+    out->close();
+    // dxflib does not report a failed write (a full disk), so the file is checked for its end.
+    if (!endsWithEof(path)) {
+        throw cannotWrite(shownPath, "the file could not be written whole");
+    }
+}
+
+// A name in the temporary folder that no other writer picks.
+std::filesystem::path temporaryDxfPath() {
+    static std::atomic<unsigned> serial{0};
+    static const unsigned seed = std::random_device{}();
+    return std::filesystem::temp_directory_path() /
+           ("frameplan-" + std::to_string(seed) + "-" + std::to_string(++serial) + ".dxf");
+}
+
+// Removed however the reading ends.
+struct TemporaryFile {
+    TemporaryFile() : path(temporaryDxfPath()) {}
+    ~TemporaryFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    std::filesystem::path path;
+};
+
+}  // namespace
+
+std::string dxfText(const DxfDrawing& drawing) {
+    const TemporaryFile file;
+    writeDxfFile(drawing, file.path.string(), file.path.string());
+    std::ifstream in(file.path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace fp

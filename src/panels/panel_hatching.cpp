@@ -1,0 +1,24 @@
+// Diagonal hatching clipped to a panel.
+#include "panels/panel_hatching.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace fp {
+
+void hatchPanel(const ListingDocument& document, const Panel& panel, Surface& surface) {
+    const Grid& grid = document.grid;
+    const double x0 = grid.x.at(panel.ix);
+    const double x1 = grid.x.at(panel.ix2);
+    const double z0 = grid.z.at(panel.iz);
+    const double z1 = grid.z.at(panel.iz2);
+    // Each line is x = z + c; it crosses the panel for c strictly between x0 - z1 and x1 - z0.
+    const double first = std::floor((x0 - z1) / kHatchSpacing + 1) * kHatchSpacing;
+    for (double c = first; c < x1 - z0; c += kHatchSpacing) {
+        const double low = std::max(z0, x0 - c);
+        const double high = std::min(z1, x1 - c);
+        surface.line(low + c, low, high + c, high);
+    }
+}
+
+}  // namespace fp

@@ -1,0 +1,46 @@
+// The table of member loads by member, filled as the member-load pass accepts its statements.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/records.h"
+
+namespace fp {
+
+// Takes the members of one statement as its member list is walked, and keeps them with the load
+// only once the statement is accepted. The table never grows past its limit: the members past it
+// are dropped, and the first statement that loses one gives the one message about it.
+class MemberLoadTable {
+  public:
+    explicit MemberLoadTable(MemberLoadList& table) : table_(table) {}
+
+    // A load-case header line: the loads that follow belong to its case.
+    void takeHeader(std::string_view line);
+
+    // Forgets the members of the statement before.
+    void startStatement();
+    // A member-list piece that reads as a number; one that is no whole 32-bit number names no
+    // member and is passed over.
+    void addMember(std::string_view piece);
+    // The members first..last, both included.
+    void addRange(int64_t first, int64_t last);
+
+    // Keeps every member taken since startStatement() with `value`. Returns the message to show
+    // when members had to be dropped for the first time.
+    std::optional<std::string> keep(float value);
+
+  private:
+    bool roomFor(std::size_t more) const;
+
+    MemberLoadList& table_;
+    std::string caseNumber_;
+    std::vector<int32_t> members_;
+    bool dropped_ = false;
+    bool told_ = false;
+};
+
+}  // namespace fp

@@ -1,0 +1,128 @@
+// Panel and beam rows of the load schedules.
+#include "schedule/schedule_tables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "model/number_text.h"
+#include "panels/level_totals.h"
+#include "panels/panel_loads.h"
+#include "panels/panel_scan.h"
+#include "plan/level_beams.h"
+
+namespace fp {
+namespace {
+
+// Millionths are far below what a load schedule shows, and rounding to them keeps 6 x 1.8 from
+// reading 10.799999999999999 in a spreadsheet.
+double rounded(double value) {
+    return std::round(value * 1e6) / 1e6;
+}
+
+double inMetres(float hundredths) {
+    return rounded(metres(hundredths));
+}
+
+// The load cases of the member loads, in header order; those without a header in the order of
+// the members they first act on.
+std::vector<std::string> memberLoadCases(const ListingDocument& document) {
+    std::vector<std::string> used;
+    for (const MemberLoad& load : document.memberLoadsByMember) {
+        used.push_back(load.caseNumber);
+    }
+    return inHeaderOrder(document, used);
+}
+
+}  // namespace
+
+ScheduleTable panelSchedule(const ListingDocument& document) {
+    ScheduleTable table{"Panels",
+                        {"Level (m)", "X from (m)", "X to (m)", "Z from (m)", "Z to (m)",
+                         "Span X (m)", "Span Z (m)", "Area (m²)"},
+                        {}};
+    const std::vector<std::string> cases = floorLoadCases(document);
+    for (const std::string& number : cases) {
+        const std::string name = loadCaseName(document, number);
+        table.headers.push_back(name + " intensity (kN/m²)");
+        table.headers.push_back(name + " total (kN)");
+    }
+    const Grid& grid = document.grid;
+    for (int level = 2; level <= document.levelCount(); ++level) {
+        findPanels(document, level, [&](const Panel& panel) {
+            const PanelLoads loads = panelLoads(document, level, panel);
+            const std::vector<double> intensities = intensitiesByCase(loads, cases);
+            const double area = rounded(panelArea(document, panel));
+            std::vector<ScheduleCell> row = {inMetres(document.levelHeight(level)),
+                                             inMetres(grid.x.at(panel.ix)),
+                                             inMetres(grid.x.at(panel.ix2)),
+                                             inMetres(grid.z.at(panel.iz)),
+                                             inMetres(grid.z.at(panel.iz2)),
+                                             inMetres(grid.x.at(panel.ix2) - grid.x.at(panel.ix)),
+                                             inMetres(grid.z.at(panel.iz2) - grid.z.at(panel.iz)),
+                                             area};
+            for (std::size_t i = 0; i < cases.size(); ++i) {
+                const bool acts =
+                    std::any_of(loads.loads.begin(), loads.loads.end(),
+                                [&](const ActingLoad& load) { return load.caseTitle == cases[i]; });
+                if (acts) {
+                    row.emplace_back(rounded(intensities[i]));
+                    row.emplace_back(rounded(area * intensities[i]));
+                } else {
+                    row.emplace_back(std::nullopt);
+                    row.emplace_back(std::nullopt);
+                }
+            }
+            table.rows.push_back(std::move(row));
+        });
+    }
+    return table;
+}
+
+ScheduleTable beamSchedule(const ListingDocument& document) {
+    ScheduleTable table{
+        "Beams", {"Level (m)", "Serial", "Member", "Start joint", "End joint", "Length (m)"}, {}};
+    const std::vector<std::string> cases = memberLoadCases(document);
+    for (const std::string& number : cases) {
+        table.headers.push_back(loadCaseName(document, number) + " (kN/m)");
+    }
+    // A member is found by its number; where several share one, the first read.
+    std::unordered_map<int32_t, const Member*> members;
+    for (const Member& member : document.members) {
+        members.emplace(member.number, &member);
+    }
+    for (int level = 2; level <= document.levelCount(); ++level) {
+        int serial = 0;
+        for (const LevelBeam& beam : beamsOfLevel(document, level)) {
+            const auto found = members.find(beam.member);
+            const Member* member = found != members.end() ? found->second : nullptr;
+            std::vector<ScheduleCell> row = {
+                inMetres(document.levelHeight(level)),
+                static_cast<double>(++serial),
+                static_cast<double>(beam.member),
+                member != nullptr ? ScheduleCell(member->start) : std::nullopt,
+                member != nullptr ? ScheduleCell(member->end) : std::nullopt,
+                rounded(static_cast<double>(beam.lengthMm) / 1000)};
+            const auto loads = document.memberLoadsOn(beam.member);
+            for (const std::string& number : cases) {
+                double sum = 0;
+                bool any = false;
+                for (const MemberLoad& load : loads) {
+                    if (load.caseNumber == number) {
+                        sum += load.value;
+                        any = true;
+                    }
+                }
+                row.push_back(any ? ScheduleCell(rounded(sum)) : std::nullopt);
+            }
+            table.rows.push_back(std::move(row));
+        }
+    }
+    return table;
+}
+
+std::vector<ScheduleTable> loadSchedules(const ListingDocument& document) {
+    return {panelSchedule(document), beamSchedule(document)};
+}
+
+}  // namespace fp

@@ -1,0 +1,36 @@
+// The load schedules of a listing as tables: one row per slab panel, one per beam, for
+// spreadsheets (XLSX or CSV).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/listing_document.h"
+
+namespace fp {
+
+// A number, or an empty cell.
+using ScheduleCell = std::optional<double>;
+
+struct ScheduleTable {
+    std::string name;  // "Panels", "Beams": the sheet's name, and the CSV file's suffix
+    // With their units: "Area (m²)".
+    std::vector<std::string> headers;
+    std::vector<std::vector<ScheduleCell>> rows;
+};
+
+// Panels, level by level from the lowest, in the order the plan finds them: level (m), X and Z
+// bounds (m), spans (m), area (m²), then for each floor-load case its intensity (kN/m²) and total
+// (kN), empty where none of its loads acts on the panel.
+ScheduleTable panelSchedule(const ListingDocument& document);
+
+// Beams, level by level, in serial order: level (m), serial, member, start and end joints, length
+// (m, as printed in its design block), then for each load case of the member loads the sum of
+// the member's loads of that case (kN/m), empty where it has none.
+ScheduleTable beamSchedule(const ListingDocument& document);
+
+// Both; a level past a drawing limit throws ListingError naming it.
+std::vector<ScheduleTable> loadSchedules(const ListingDocument& document);
+
+}  // namespace fp

@@ -1,0 +1,29 @@
+// CSV as RFC 4180: CR LF records, quoted fields where needed, numbers that read back exactly.
+#include "schedule/csv_table.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace fp {
+namespace {
+
+std::string csv(const ScheduleTable& table) {
+    std::ostringstream out;
+    writeCsvTable(out, table);
+    return out.str();
+}
+
+TEST(CsvTable, FieldsWithCommasQuotesOrLineBreaksAreQuotedWithQuotesDoubled) {
+    const ScheduleTable table{"T", {"plain", "a,b", "say \"hi\"", "two\nlines", "cr\r"}, {}};
+    EXPECT_EQ(csv(table), "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\"\r\n");
+}
+
+TEST(CsvTable, NumbersAreShortestExactAndEmptyCellsEmptyFields) {
+    const ScheduleTable table{
+        "T", {"a", "b", "c", "d"}, {{4.2, std::nullopt, 1e-7, -3}, {0.1 + 0.2, 12, 1e21, 66}}};
+    EXPECT_EQ(csv(table), "a,b,c,d\r\n4.2,,1e-07,-3\r\n0.30000000000000004,12,1e+21,66\r\n");
+}
+
+}  // namespace
+}  // namespace fp
