@@ -388,6 +388,20 @@ TEST_F(MemberLoadsOnBeams, EachBeamIsLabelledWithItsLoadsAndCases) {
     EXPECT_FALSE(surface.selectedFont().has_value());
 }
 
+// With the member numbers beside the serials, a +Z beam's loads move a column further right, off
+// its member number.
+TEST_F(MemberLoadsOnBeams, StandBesideMemberNumbersThatAreBesideTheSerials) {
+    view.memberNumbers = true;
+    view.memberNumbersBeside = true;
+    draw();
+    const auto texts = surface.texts();
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[3].text, "B: -12");
+    EXPECT_EQ(texts[5].text, "3");
+    EXPECT_DOUBLE_EQ(texts[3].x1, 1000 + 10);
+    EXPECT_DOUBLE_EQ(texts[5].x1, 1000 + 10 + 2.5 * 10);
+}
+
 TEST_F(MemberLoadsOnBeams, CasesFollowTheLoadCaseTitlesBox) {
     view.loadCaseTitles = false;
     draw();
