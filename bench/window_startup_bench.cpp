@@ -51,7 +51,7 @@ class FirstPlanPaint : public QObject {
 // The window exactly as the program starts it, on the given listing.
 int runChild(int argc, char** argv, const char* listing) {
     QApplication application(argc, argv);
-    fp::MainWindow window(fp::TwipsScale::ofScreen());
+    fp::MainWindow window(fp::TwipsScale::ofScreen(), QString::fromLocal8Bit(listing));
     window.showMessage = [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
     };
@@ -60,7 +60,6 @@ int runChild(int argc, char** argv, const char* listing) {
     FirstPlanPaint watcher(window.panel().planArea, window);
     window.panel().planArea->installEventFilter(&watcher);
     window.show();
-    window.openListing(QString::fromLocal8Bit(listing), fp::MainWindow::OnFailure::EndRun);
     return application.exec();
 }
 

@@ -33,7 +33,11 @@ QString droppedListing(const QMimeData* data) {
 
 }  // namespace
 
-MainWindow::MainWindow(const TwipsScale& scale) : scale_(scale), loader_(this), watcher_(this) {
+MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
+    : scale_(scale), loader_(this), watcher_(this) {
+    if (!startListing.isEmpty()) {
+        openListing(startListing, OnFailure::EndRun);
+    }
     setObjectName(QStringLiteral("MainWindow"));
     showMessage = [this](const std::string& message) { showMessageBox(this, message); };
     chooseListing = [](QWidget* parent, const QString& folder) {

@@ -37,7 +37,9 @@ class MainWindow : public QMainWindow {
         EndRun,     // its message, then the run ends with status 2 (started with a listing)
     };
 
-    explicit MainWindow(const TwipsScale& scale);
+    // With `startListing`, its reading starts before the window is built, so that the two go
+    // on together; a failure ends the run, as for `frameplan LISTING`.
+    explicit MainWindow(const TwipsScale& scale, const QString& startListing = {});
     ~MainWindow() override;
 
     // Reads the listing off the GUI thread and, once it is whole, shows it in place of the one

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "cli/command_line.h"
 #include "window/main_window.h"
@@ -63,7 +64,8 @@ void MainWindow::readingOver(const ReadOutcome& outcome) {
         panel_->showDocument(outcome.document, keep ? &kept : nullptr);
         listingPath_ = outcome.path;
         setWindowTitle(fileNameOf(listingPath_) + QStringLiteral(" — ") + kProgramTitle);
-        recent_.add(listingPath_);
+        // Written once the plan is on the screen: settings go to disk, which can be slow.
+        QTimer::singleShot(0, this, [this, path = listingPath_] { recent_.add(path); });
         watcher_.watch(listingPath_);
         reloadBar_->hide();
         updateActions();

@@ -47,6 +47,10 @@ ReadStatus::ReadStatus(ListingLoader& loader, QWidget* parent) : QWidget(parent)
         hide();
     });
     connect(cancelButton, &QToolButton::clicked, &loader_, &ListingLoader::cancel);
+    // A reading started before the status bar was built counts from now.
+    if (loader_.isReading()) {
+        began();
+    }
 }
 
 void ReadStatus::began() {

@@ -49,19 +49,16 @@ int runWindow(int argc, char** argv, const std::string& listing) {
     QApplication::setApplicationName(kProgramTitle);
     QApplication::setOrganizationName(kProgramTitle);
 
-    MainWindow window(TwipsScale::ofScreen());
+    const QString start = QFile::decodeName(QByteArray::fromStdString(listing));
+    MainWindow window(TwipsScale::ofScreen(), start);
     QObject::connect(&window, &MainWindow::runEnded, &application,
                      [](int status) { QCoreApplication::exit(status); });
     window.show();
-    // Inside the event loop, so that a run ended at once (a cancelled dialog) ends it.
-    QTimer::singleShot(0, &window, [&window, &listing] {
-        if (listing.empty()) {
-            window.askForListing(MainWindow::OnFailure::AskAgain);
-        } else {
-            window.openListing(QFile::decodeName(QByteArray::fromStdString(listing)),
-                               MainWindow::OnFailure::EndRun);
-        }
-    });
+    if (listing.empty()) {
+        // Inside the event loop, so that a run ended at once (a cancelled dialog) ends it.
+        QTimer::singleShot(0, &window,
+                           [&window] { window.askForListing(MainWindow::OnFailure::AskAgain); });
+    }
     return application.exec();
 }
 

@@ -1,6 +1,7 @@
 // The main window with recorders in place of its boxes and dialog.
 #include "main_window_fixture.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 #include "window/twips_scale.h"
@@ -29,7 +30,11 @@ TestedMainWindow::TestedMainWindow() : window_(TwipsScale(96)) {
 }
 
 bool TestedMainWindow::waitForReadings() {
-    return QTest::qWaitFor([this] { return !window_.loader().isReading(); }, kReadingTimeoutMs);
+    const bool over =
+        QTest::qWaitFor([this] { return !window_.loader().isReading(); }, kReadingTimeoutMs);
+    // What the window leaves until the plan is on the screen (the recent listings) is done too.
+    QCoreApplication::processEvents();
+    return over;
 }
 
 bool TestedMainWindow::open(const std::string& path, MainWindow::OnFailure onFailure) {

@@ -17,6 +17,7 @@
 #include "main_window_fixture.h"
 #include "plan_panel_fixture.h"
 #include "window/plan_panel.h"
+#include "window/twips_scale.h"
 
 namespace fp::testing {
 namespace {
@@ -88,6 +89,24 @@ TEST(MainWindowOpen, StartedOnAListingThatFailsTheRunEndsWithStatusTwo) {
     EXPECT_NE(tested.messages[0].find("/nonexistent/folder/TOWER.ANL"), std::string::npos);
     EXPECT_EQ(tested.endedWith, 2);
     EXPECT_TRUE(tested.askedIn.empty());
+}
+
+TEST(MainWindowOpen, AListingToStartWithIsReadWhileTheWindowIsBuilt) {
+    TemporaryListing good(threeLevelListing());
+    MainWindow window(TwipsScale(96), QString::fromStdString(good.path()));
+    EXPECT_TRUE(window.loader().isReading());
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.loader().isReading(); }, 10000));
+    EXPECT_EQ(window.panel().levelOnShow(), 3);
+
+    TemporaryListing bad(kWrongUnits);
+    MainWindow failing(TwipsScale(96), QString::fromStdString(bad.path()));
+    std::vector<std::string> messages;
+    failing.showMessage = [&messages](const std::string& message) { messages.push_back(message); };
+    std::optional<int> ended;
+    QObject::connect(&failing, &MainWindow::runEnded, [&ended](int status) { ended = status; });
+    ASSERT_TRUE(QTest::qWaitFor([&failing] { return !failing.loader().isReading(); }, 10000));
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(ended, 2);
 }
 
 TEST(MainWindowOpen, StartedWithoutAListingAFailureAsksAgainAndCancelEndsQuietly) {
