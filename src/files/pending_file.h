@@ -1,8 +1,7 @@
-// A file written under a temporary name beside its place and put in place only once whole, so
+// Files written under a temporary name beside their place and put in place only once whole, so
 // that a failure part-way leaves nothing half-written.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -19,6 +18,7 @@ class FileWriteError : public std::runtime_error {
 // The message of a file that could not be written, for `reason` ("the disk is full").
 FileWriteError cannotWrite(const std::string& path, const std::string& reason);
 
+// Paths are bytes in the platform's file-name encoding, which need not be UTF-8.
 class PendingFile {
   public:
     explicit PendingFile(std::string path);
@@ -27,7 +27,9 @@ class PendingFile {
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
-    // Where the file is written until it is committed.
+    // Where the file is written until it is committed. A place that exists but is not a regular
+    // file (a device, a pipe) is written to directly: putting a file in its place would replace
+    // the device itself.
     const std::string& temporaryPath() const { return temporary_; }
     const std::string& path() const { return path_; }
 
@@ -50,5 +52,15 @@ class PendingFiles {
   private:
     std::vector<std::unique_ptr<PendingFile>> files_;
 };
+
+// A file's path and its whole contents.
+struct FileBytes {
+    std::string path;
+    std::string bytes;
+};
+
+// Writes every file, then puts them all in place; a failure leaves none of them and throws
+// FileWriteError naming the file. Returns their paths.
+std::vector<std::string> writeWhole(const std::vector<FileBytes>& files);
 
 }  // namespace fp

@@ -43,7 +43,7 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
         return out ? 0 : kFailureStatus;
     } catch (const ListingError& error) {
         err << "frameplan: " << error.inListing(options.listing).what() << '\n';
-    } catch (const OutputError& error) {
+    } catch (const FileWriteError& error) {
         err << "frameplan: " << error.what() << '\n';
     }
     return kFailureStatus;

@@ -19,7 +19,6 @@
 #include "model/number_text.h"
 #include "panels/level_drawing.h"
 #include "plan/plan_frame.h"
-#include "render/output_files.h"
 #include "render/qt_surface.h"
 
 namespace fp {
@@ -47,8 +46,8 @@ std::string numberedPath(const std::string& path, int level) {
 }
 
 // A drawing that could not be made into its file's bytes.
-OutputError cannotDraw(const std::string& path, const char* format) {
-    return OutputError("Cannot write " + path + ": the " + format + " could not be drawn");
+FileWriteError cannotDraw(const std::string& path, const char* format) {
+    return cannotWrite(path, std::string("the ") + format + " could not be drawn");
 }
 
 // The facts of the page of `level` among `levels` of the listing.
@@ -291,24 +290,21 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
     const std::vector<int> levels = levelsToExport(document, options);
     // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
-    std::vector<OutputFile> files;
+    std::vector<FileBytes> files;
     if (options.format == ExportFormat::Pdf) {
-        files.push_back({options.output, pdfOf(document, levels, view, options.output)});
+        files.push_back(
+            {options.output, pdfOf(document, levels, view, options.output).toStdString()});
     } else {
         PlanView levelView = view;
         for (const int level : levels) {
             const std::string path =
                 options.allLevels ? numberedPath(options.output, level) : options.output;
             levelView.level = level;
-            files.push_back({path, levelFileOf(document, options, levels, levelView, path)});
+            files.push_back(
+                {path, levelFileOf(document, options, levels, levelView, path).toStdString()});
         }
     }
-    writeWhole(files);
-    std::vector<std::string> written;
-    for (const OutputFile& file : files) {
-        written.push_back(file.path);
-    }
-    return written;
+    return writeWhole(files);
 }
 
 }  // namespace fp

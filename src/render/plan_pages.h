@@ -10,8 +10,8 @@
 
 #include "cli/export_options.h"
 #include "document/listing_document.h"
+#include "files/pending_file.h"
 #include "plan/plan_view.h"
-#include "render/output_files.h"
 #include "render/title_block.h"
 
 namespace fp {
@@ -44,7 +44,7 @@ void checkDrawable(const ListingDocument& document, PlanView view, const std::ve
 
 // Writes the files the options ask for and returns their paths. Nothing is left behind when it
 // fails: a level past a drawing limit throws ListingError, a file that cannot be written
-// OutputError naming it.
+// FileWriteError naming it.
 std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
                                      char decimalSeparator);
 

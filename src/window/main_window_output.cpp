@@ -95,7 +95,7 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         return written;
     } catch (const ListingError& failure) {
         showMessage(failure.inListing(shown->name).what());
-    } catch (const OutputError& failure) {
+    } catch (const FileWriteError& failure) {
         showMessage(failure.what());
     } catch (const std::invalid_argument& failure) {
         showMessage(failure.what());

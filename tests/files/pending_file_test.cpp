@@ -61,5 +61,21 @@ TEST(PendingFile, ACommitThatFailsNamesTheFile) {
     }
 }
 
+// Putting a file in the place of a device would replace the device (run as root, /dev/full became
+// a PNG file): a place that is not a regular file is written directly and left where it is.
+TEST(PendingFile, APlaceThatIsNotARegularFileIsWrittenDirectly) {
+    if (!std::filesystem::exists("/dev/null")) {
+        GTEST_SKIP() << "no /dev/null here";
+    }
+    {
+        PendingFile file("/dev/null");
+        EXPECT_EQ(file.temporaryPath(), "/dev/null");
+        file.commit();
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(writeWhole({{"/dev/null", "bytes"}}), std::vector<std::string>{"/dev/null"});
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
 }  // namespace
 }  // namespace fp

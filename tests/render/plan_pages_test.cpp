@@ -64,7 +64,7 @@ std::string failureOf(const ListingDocument& document, const ExportOptions& opti
         exportPlans(document, options, '.');
     } catch (const ListingError& error) {
         return error.what();
-    } catch (const OutputError& error) {
+    } catch (const FileWriteError& error) {
         return error.what();
     }
     return "no failure";
@@ -157,7 +157,7 @@ TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     EXPECT_NE(content.find("<title>7 M</title>"), std::string::npos);
 }
 
-// DXF files go one to a level, like images; one that cannot be written is an OutputError.
+// DXF files go one to a level, like images; one that cannot be written is an FileWriteError.
 TEST(ExportPlans, DxfIsOneFileForEachLevel) {
     QTemporaryDir dir;
     ExportOptions dxf = optionsFor(dir.filePath("plan.dxf").toStdString(), ExportFormat::Dxf);
@@ -171,7 +171,7 @@ TEST(ExportPlans, DxfIsOneFileForEachLevel) {
     EXPECT_NE(content.find("BEAMS"), std::string::npos);
     EXPECT_NE(content.find("3.5 M"), std::string::npos);
     dxf.output = dir.filePath("missing/plan.dxf").toStdString();
-    EXPECT_THROW(exportPlans(threeLevels(), dxf, '.'), OutputError);
+    EXPECT_THROW(exportPlans(threeLevels(), dxf, '.'), FileWriteError);
 }
 
 TEST(ExportPlans, MissingLevelsAndUnwritableFilesEndTheRun) {
