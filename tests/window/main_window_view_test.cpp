@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -69,6 +71,25 @@ TEST(ViewMenu, MemberNumbersBesideSerialsIsRememberedAndReachesTheExports) {
     EXPECT_TRUE(again.window().actions.memberNumbersBeside->isChecked());
     EXPECT_TRUE(again.panel().view().memberNumbersBeside);
     QSettings().clear();
+}
+
+TEST(ViewMenu, BelowItsDesignedSizeTheClientAreaScrollsRatherThanShrinks) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    const QSize designed = tested.panel().size();
+    tested.window().resize(500, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tested.panel().size(), designed);
+    auto* scroller = tested.window().findChild<QScrollArea*>(QStringLiteral("panelScroller"));
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
+    // Larger, the client area takes all the room.
+    tested.window().resize(1400, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tested.panel().size(), scroller->viewport()->size());
+    EXPECT_GT(tested.panel().width(), designed.width());
 }
 
 TEST(ViewMenu, TheStatusBarTellsWhatIsUnderThePointer) {
