@@ -357,12 +357,7 @@ namespace {
 class MemberLoadsOnBeams : public BeamPlanTest {
   protected:
     MemberLoadsOnBeams() {
-        setGrid({1000, 1500}, {2000, 2300});
-        addJoint(1, 1);
-        addJoint(2, 1);
-        addJoint(1, 2);
-        addXBeam(1, 1, 2, 1043, 4500);
-        addZBeam(1, 1, 2, -12, 3000);
+        addMemberNumberedBeams();
         builder.memberLoadOn(-12, 3, "").memberLoadOn(1043, 10, "1").memberLoadOn(1043, 2.5f, "2");
         builder.memberLoadOn(77, 8, "1");  // no beam of the level
         view.mode = LoadMode::Member;
