@@ -37,7 +37,6 @@ void PlanArea::setModelFrame(const PlanFrame& frame) {
 
 void PlanArea::setZoom(const PlanZoom& zoom) {
     zoom_ = zoom;
-    emit viewChanged();
 }
 
 QPointF PlanArea::toPlan(const QPointF& imagePixel) const {

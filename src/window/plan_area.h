@@ -34,6 +34,7 @@ class PlanArea : public QFrame, public PlacedInTwips {
     // The plan coordinates of the picture's four edges: the part of the model's frame on show.
     PlanFrame frame() const { return zoom_.visible(modelFrame_); }
     const PlanZoom& zoom() const { return zoom_; }
+    // Puts back a zoom kept from before; the caller draws the plan.
     void setZoom(const PlanZoom& zoom);
 
     // A point of the image (pixels from its top-left corner) in plan units, and back.
