@@ -55,6 +55,22 @@ TEST(MainWindowReload, KeepsTheLevelByItsHeightAndTheViewOptions) {
     EXPECT_EQ(panel.view().shownIntensities, std::vector<float>{4.5f});
 }
 
+TEST(MainWindowReload, KeepsTheZoomWhileTheGridIsTheSame) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    PlanArea& area = *tested.panel().planArea;
+    area.zoomAt(3, QPointF(20, 20));
+    const PlanFrame zoomed = area.frame();
+    rewrite(listing.path(), unloadedListing());
+    ASSERT_TRUE(tested.reload());
+    EXPECT_EQ(area.frame(), zoomed);
+    // Another grid is shown whole.
+    rewrite(listing.path(), closeBeamsListing());
+    ASSERT_TRUE(tested.reload());
+    EXPECT_EQ(area.frame(), area.modelFrame());
+}
+
 TEST(MainWindowReload, ALevelThatIsGoneGivesTheStartLevel) {
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());
