@@ -92,14 +92,6 @@ TEST(ViewMenu, BelowItsDesignedSizeTheClientAreaScrollsRatherThanShrinks) {
     EXPECT_GT(tested.panel().width(), designed.width());
 }
 
-TEST(ViewMenu, TheStatusBarTellsWhatIsUnderThePointer) {
-    TestedMainWindow tested;
-    TemporaryListing listing(threeLevelListing());
-    ASSERT_TRUE(tested.open(listing.path()));
-    emit tested.panel().pointerTextChanged(QStringLiteral("X 1 m, Z 2 m"));
-    EXPECT_EQ(tested.window().pointerText->text(), QStringLiteral("X 1 m, Z 2 m"));
-}
-
 TEST(ViewMenu, FindMemberShowsTheAnswerForAMiss) {
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());

@@ -150,21 +150,5 @@ TEST(PlanPanelStartup, SizesThePlanAreaFromTheWindowAndFramesTheWholeModel) {
     EXPECT_DOUBLE_EQ(area.frame().bottom, 500);
 }
 
-TEST(PlanPanelStartup, AnotherDocumentReplacesTheControlsOfTheFirst) {
-    OpenPanel open(threeLevelListing());
-    PlanPanel& panel = open.panel();
-    RecordingMessages messages;
-    TemporaryListing other(closeBeamsListing());
-    panel.showDocument(readDocument(other.path(), messages));
-    ASSERT_EQ(panel.levelLabels.size(), 2u);
-    EXPECT_EQ(panel.levelLabels[1]->text(), QStringLiteral(" 3"));
-    EXPECT_EQ(panel.findChildren<PlacedLabel*>(QStringLiteral("levelLabel3")).size(), 0);
-    EXPECT_TRUE(panel.intensityBoxes.empty());
-    EXPECT_EQ(panel.findChildren<PlacedCheckBox*>(QStringLiteral("intensityBox1")).size(), 0);
-    EXPECT_EQ(panel.memberLoadsLabel->text(), QStringLiteral("Member Loads"));
-    EXPECT_EQ(panel.levelOnShow(), 2);
-    EXPECT_EQ(panel.pickBoxes().size(), 2u);
-}
-
 }  // namespace
 }  // namespace fp::testing
