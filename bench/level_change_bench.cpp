@@ -1,18 +1,18 @@
-// Times a level change in the window, offscreen: the redraw of the plan and the window's repaint.
+// Times, offscreen, a level change and a zoom step in the window (the redraw of the plan and the
+// panel's repaint), and the text that tells what lies under the pointer.
 // Usage: level_change_bench LISTING [CHANGES]
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEventLoop>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
+#include <functional>
 #include <vector>
 
-#include "document/listing_document.h"
-#include "window/message_boxes.h"
-#include "window/plan_window.h"
+#include "window/main_window.h"
+#include "window/plan_panel.h"
 #include "window/twips_scale.h"
-#include "window/window_application.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -20,32 +20,66 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s LISTING [CHANGES]\n", argv[0]);
         return 2;
     }
-    const int changes = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
-    fp::WindowApplication application(argc, argv);
-    fp::MessageBoxes messages;
-    fp::PlanWindow window(fp::TwipsScale::ofScreen());
-    messages.setWindow(window);
-    try {
-        window.showDocument(fp::openListing(argv[1], messages));
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
+    const int changeCount = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
+    QApplication application(argc, argv);
+    fp::MainWindow window(fp::TwipsScale::ofScreen());
+    window.showMessage = [](const std::string& message) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    };
+    window.show();
+    window.openListing(QString::fromLocal8Bit(argv[1]));
+    while (window.loader().isReading()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (window.document() == nullptr) {
         return 2;
     }
     QCoreApplication::processEvents();
+    fp::PlanPanel& panel = window.panel();
 
     const int levels = window.document()->levelCount();
-    std::vector<double> times;
-    for (int i = 0; i < changes; ++i) {
-        const int level = 1 + (i * 7) % levels;
+    const auto timed = [](const std::function<void()>& step) {
         const auto start = std::chrono::steady_clock::now();
-        window.selectLevel(level);
-        window.repaint();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
+        step();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    const auto report = [](const char* what, std::vector<double> times) {
+        std::sort(times.begin(), times.end());
+        std::printf("%s: median %.2f ms (max %.2f)\n", what, times[times.size() / 2], times.back());
+    };
+
+    std::vector<double> changes;
+    for (int i = 0; i < changeCount; ++i) {
+        const int level = 1 + (i * 7) % levels;
+        changes.push_back(timed([&] {
+            panel.selectLevel(level);
+            panel.repaint();
+        }));
     }
-    std::sort(times.begin(), times.end());
-    std::printf("level change with repaint, %d levels, %d changes: median %.2f ms (max %.2f)\n",
-                levels, changes, times[times.size() / 2], times.back());
+    std::printf("%d levels, %d changes of each kind\n", levels, changeCount);
+    report("level change with repaint", changes);
+
+    // Zoom steps in and out about the middle, each a redraw of the level on show.
+    std::vector<double> zooms;
+    for (int i = 0; i < changeCount; ++i) {
+        const double by = (i / 4) % 2 == 0 ? fp::PlanArea::kZoomStep : 1 / fp::PlanArea::kZoomStep;
+        zooms.push_back(timed([&] {
+            panel.planArea->zoomAtMiddle(by);
+            panel.repaint();
+        }));
+    }
+    report("zoom step with repaint", zooms);
+
+    // The status bar's text for points across the plan, the first after a redraw finding the
+    // level's beams and panels.
+    std::vector<double> pointers;
+    const fp::PlanFrame frame = panel.planArea->frame();
+    for (int i = 0; i < changeCount; ++i) {
+        const double x = frame.left + (frame.right - frame.left) * ((i * 37) % 100) / 100.0;
+        const double z = frame.top + (frame.bottom - frame.top) * ((i * 53) % 100) / 100.0;
+        pointers.push_back(timed([&] { panel.pointerMoved(QPointF(x, z)); }));
+    }
+    report("pointer text", pointers);
     return 0;
 }

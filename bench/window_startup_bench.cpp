@@ -4,33 +4,33 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <string>
 #include <vector>
 
-#include "document/listing_document.h"
-#include "window/message_boxes.h"
-#include "window/plan_window.h"
+#include "window/main_window.h"
+#include "window/plan_panel.h"
 #include "window/twips_scale.h"
-#include "window/window_application.h"
 
 extern char** environ;
 
 namespace {
 
-// Reports the end of the first paint of the plan on standard output, then quits.
+// Reports the end of the first paint of the plan of a level on standard output, then quits.
 class FirstPlanPaint : public QObject {
   public:
-    explicit FirstPlanPaint(QObject* plan) : plan_(plan) {}
+    FirstPlanPaint(QObject* plan, fp::MainWindow& window) : plan_(plan) {
+        QObject::connect(&window, &fp::MainWindow::documentShown, this, [this] { shown_ = true; });
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == plan_ && event->type() == QEvent::Paint && !seen_) {
+        if (watched == plan_ && event->type() == QEvent::Paint && shown_ && !seen_) {
             seen_ = true;
             // Runs once the paint event that is starting now has been handled.
             QTimer::singleShot(0, [] {
@@ -44,23 +44,22 @@ class FirstPlanPaint : public QObject {
 
   private:
     QObject* plan_;
+    bool shown_ = false;
     bool seen_ = false;
 };
 
 // The window exactly as the program starts it, on the given listing.
 int runChild(int argc, char** argv, const char* listing) {
-    fp::WindowApplication application(argc, argv);
-    fp::MessageBoxes messages;
-    fp::PlanWindow window(fp::TwipsScale::ofScreen());
-    messages.setWindow(window);
-    FirstPlanPaint watcher(window.planArea);
-    window.planArea->installEventFilter(&watcher);
-    try {
-        window.showDocument(fp::openListing(listing, messages));
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
-        return 2;
-    }
+    QApplication application(argc, argv);
+    fp::MainWindow window(fp::TwipsScale::ofScreen(), QString::fromLocal8Bit(listing));
+    window.showMessage = [](const std::string& message) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    };
+    QObject::connect(&window, &fp::MainWindow::runEnded, &application,
+                     [](int status) { QCoreApplication::exit(status); });
+    FirstPlanPaint watcher(window.panel().planArea, window);
+    window.panel().planArea->installEventFilter(&watcher);
+    window.show();
     return application.exec();
 }
 

@@ -6,6 +6,8 @@ FRAMEPLAN_PACKAGES=(
     pkgconf libxlsxwriter-dev libdxflib-dev unzip
     libgtest-dev googletest
     fonts-liberation
+    # The window's test on a real X server: Xvfb, keys sent with xdotool, screenshots compared.
+    xvfb xdotool imagemagick
 )
 
 install_missing_packages() {

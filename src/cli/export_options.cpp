@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <optional>
 #include <stdexcept>
 
 namespace fp {
@@ -31,14 +32,31 @@ int parseInt(const std::string& text, const std::string& option) {
     return value;
 }
 
-float parseFloat(const std::string& text, const std::string& option) {
+// The whole text read as a number; nothing when it is not one.
+std::optional<float> wholeNumber(const std::string& text) {
     float value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end) {
-        throw badOption(option + " expects numbers separated by commas, not \"" + text + "\"");
+        return std::nullopt;
     }
     return value;
+}
+
+float parseFloat(const std::string& text, const std::string& option) {
+    const std::optional<float> value = wholeNumber(text);
+    if (!value) {
+        throw badOption(option + " expects numbers separated by commas, not \"" + text + "\"");
+    }
+    return *value;
+}
+
+float parseHeight(const std::string& text) {
+    const std::optional<float> value = wholeNumber(text);
+    if (!value) {
+        throw badOption("--height expects a height in metres, such as 7.8, not \"" + text + "\"");
+    }
+    return *value;
 }
 
 ExportFormat parseFormat(const std::string& text) {
@@ -101,9 +119,12 @@ void parseSize(const std::string& text, ExportOptions& options) {
 void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_option("LISTING", arguments.listing, "The analysis listing")->required();
     command.add_option("-o,--output", arguments.output, "The file to write (OUT)")->required();
-    command.add_option("--level", arguments.level,
-                       "The level: its number from 1 at the lowest, or all (default: level 3, "
-                       "or the highest when there are fewer)");
+    CLI::Option* level =
+        command.add_option("--level", arguments.level,
+                           "The level: its number from 1 at the lowest, or all (default: level 3, "
+                           "or the highest when there are fewer)");
+    command.add_option("--height", arguments.levelHeight, "The level at this height in metres")
+        ->excludes(level);
     command.add_option("--format", arguments.format,
                        "png, svg, pdf or dxf (default: from OUT's extension)");
     command.add_option("--mode", arguments.mode, "floor or member (default: floor)");
@@ -118,6 +139,8 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_option("--size", arguments.size,
                        "The PNG or SVG size in pixels, such as 1600x900 (PDF pages are A4 "
                        "landscape)");
+    command.add_flag("--title-block", arguments.titleBlock,
+                     "A title block and legend on PNG and SVG files too (PDF pages have them)");
 }
 
 ExportOptions exportOptionsFrom(const ExportArguments& arguments) {
@@ -129,6 +152,10 @@ ExportOptions exportOptionsFrom(const ExportArguments& arguments) {
     } else if (!arguments.level.empty()) {
         options.level = parseInt(arguments.level, "--level");
     }
+    if (!arguments.levelHeight.empty()) {
+        options.levelHeight = parseHeight(arguments.levelHeight);
+    }
+    options.titleBlock = arguments.titleBlock;
     if (arguments.mode != "floor" && arguments.mode != "member") {
         throw badOption("--mode is floor or member, not \"" + arguments.mode + "\"");
     }

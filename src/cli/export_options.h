@@ -16,8 +16,10 @@ enum class ExportFormat { Png, Svg, Pdf, Dxf };
 struct ExportOptions {
     std::string listing;
     std::string output;
-    // A level index; nothing means the start level. allLevels overrides it.
+    // A level index, or a level's height in metres; neither means the start level. allLevels
+    // overrides both.
     std::optional<int> level;
+    std::optional<float> levelHeight;
     bool allLevels = false;
     ExportFormat format = ExportFormat::Png;
     bool memberLoadMode = false;
@@ -29,6 +31,8 @@ struct ExportOptions {
     std::optional<std::vector<float>> intensities;
     int width = 1600;
     int height = 900;
+    // The title block and legend on PNG and SVG files too; PDF pages always have them.
+    bool titleBlock = false;
 };
 
 // The export command's options as they are written, before they are checked.
@@ -36,6 +40,7 @@ struct ExportArguments {
     std::string listing;
     std::string output;
     std::string level;
+    std::string levelHeight;
     std::string format;
     std::string mode = "floor";
     bool beamNumbers = false;
@@ -43,6 +48,7 @@ struct ExportArguments {
     bool noLoadType = false;
     std::string intensities;
     std::string size;
+    bool titleBlock = false;
 };
 
 // Declares the export command's arguments on `command`, to be filled into `arguments`.

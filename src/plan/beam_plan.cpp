@@ -13,6 +13,8 @@ namespace fp {
 namespace {
 
 constexpr float kRotatedUpward = 900;
+// A column of rotated labels is about this many digits of the own font wide.
+constexpr float kRotatedColumnDigits = 2.5f;
 // Half the width of a +Z beam's pick box, and its inset from each end, in plan units.
 constexpr float kZBoxHalfWidth = 50;
 
@@ -53,6 +55,10 @@ class LevelDrawing {
         return "B: " + std::to_string(beam.member);
     }
 
+    // The serial number the beam being drawn gets.
+    std::string nextSerial() const { return std::to_string(boxes_.size() + 1); }
+    bool besideSerials() const { return view_.showsMemberNumbers() && view_.memberNumbersBeside; }
+
     float w() const { return measures_.digitWidth; }
     float h() const { return measures_.halfLineHeight; }
 
@@ -62,7 +68,13 @@ class LevelDrawing {
         const float length = lengthOf(beam);
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
-        if (view_.showsMemberNumbers()) {
+        if (besideSerials()) {
+            surface_.startPart(PlanPart::MemberNumbers);
+            // One digit's width to the right of the serial number.
+            const float serialHalfWidth = static_cast<float>(surface_.textWidth(nextSerial())) / 2;
+            writeAligned(surface_, memberLabel(beam), anchorX + serialHalfWidth + w(), anchorZ,
+                         Alignment::Left);
+        } else if (view_.showsMemberNumbers()) {
             surface_.startPart(PlanPart::MemberNumbers);
             writeAligned(surface_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
         }
@@ -86,7 +98,14 @@ class LevelDrawing {
         const float length = lengthOf(beam);
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
-        if (view_.showsMemberNumbers()) {
+        if (besideSerials()) {
+            surface_.startPart(PlanPart::MemberNumbers);
+            // A digit's width to the right of the serial number, starting where it starts.
+            const std::string label = memberLabel(beam);
+            const float lift = 2 * (rotatedTextWidth(surface_, label, kRotatedUpward) -
+                                    rotatedTextWidth(surface_, nextSerial(), kRotatedUpward));
+            writeRotated(surface_, label, x1 + w(), anchorZ - lift, kRotatedUpward);
+        } else if (view_.showsMemberNumbers()) {
             surface_.startPart(PlanPart::MemberNumbers);
             writeRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
         }
@@ -105,7 +124,9 @@ class LevelDrawing {
             surface_.selectFont(rotatedLabelFont(kRotatedUpward, surface_.twipsPerPixelY()));
             const auto width = static_cast<float>(surface_.textWidth(loads));
             surface_.restoreOwnFont();
-            writeRotated(surface_, loads, x1 + w(), anchorZ - 1.5f * width, kRotatedUpward);
+            // Beside the member number, where that is beside the serial.
+            const float column = x1 + w() + (besideSerials() ? kRotatedColumnDigits * w() : 0);
+            writeRotated(surface_, loads, column, anchorZ - 1.5f * width, kRotatedUpward);
         }
     }
 

@@ -12,6 +12,8 @@ struct PlanFrame {
     double top = 0;
     double right = 0;
     double bottom = 0;
+
+    bool operator==(const PlanFrame&) const = default;
 };
 
 // The first X line less 1 m ... the last X line plus 1 m across, the same along Z down. An axis

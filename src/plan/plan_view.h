@@ -23,6 +23,8 @@ struct PlanView {
     bool loadCaseTitles = true;
     // "B: " and the member number on every beam, in member-load mode only ("Beem Nos").
     bool memberNumbers = false;
+    // The member numbers beside the serial numbers rather than on top of them.
+    bool memberNumbersBeside = false;
     // Each beam's member loads, with their load cases, in member-load mode only.
     bool memberLoadsOnBeams = false;
     // Hatching over every panel that no floor load acts on, in floor-load mode only.

@@ -31,6 +31,11 @@ void writeAligned(Surface& surface, std::string_view text, float x, float y, Ali
     surface.drawText(text, start, y);
 }
 
+float rotatedTextWidth(Surface& surface, std::string_view text, float angleTenths) {
+    const SelectedFont selected(surface, rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
+    return static_cast<float>(surface.textWidth(text));
+}
+
 void writeRotated(Surface& surface, std::string_view text, float x, float y, float angleTenths) {
     const SelectedFont selected(surface, rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
     // Twice the width, measured in the rotated font: that is where the labels have always sat.

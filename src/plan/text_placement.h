@@ -18,4 +18,7 @@ void writeAligned(Surface& surface, std::string_view text, float x, float y, Ali
 // the text reads upward from there. The surface's own font is back in place on return.
 void writeRotated(Surface& surface, std::string_view text, float x, float y, float angleTenths);
 
+// The width of `text` in the rotated font writeRotated writes it in, in plan units.
+float rotatedTextWidth(Surface& surface, std::string_view text, float angleTenths);
+
 }  // namespace fp

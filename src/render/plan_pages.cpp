@@ -1,7 +1,10 @@
 // Level plans to image, vector and page files through the one drawing path of the window.
 #include "render/plan_pages.h"
 
+#include <algorithm>
+
 #include <QBuffer>
+#include <QDate>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
@@ -24,6 +27,8 @@ namespace {
 
 constexpr int kSvgDpi = 96;
 constexpr int kPdfDpi = 300;
+// The side of the image a level is drawn on to see that it can be drawn at all.
+constexpr int kScratchSide = 64;
 
 QString toQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -40,40 +45,41 @@ std::string numberedPath(const std::string& path, int level) {
     return stem + "-" + std::to_string(level) + extension;
 }
 
-std::vector<int> levelsToExport(const ListingDocument& document, const ExportOptions& options) {
-    const int count = document.levelCount();
-    if (count < 1) {
-        throw ListingError("The listing has no joints", "There is no level to draw.");
-    }
-    std::vector<int> levels;
-    if (options.allLevels) {
-        for (int level = 1; level <= count; ++level) {
-            levels.push_back(level);
-        }
-        return levels;
-    }
-    const int level = options.level.value_or(startLevel(document));
-    if (level < 1 || level > count) {
-        throw ListingError(
-            "There is no level " + std::to_string(level),
-            "Its levels are numbered 1 to " + std::to_string(count) + ", from the lowest up.");
-    }
-    levels.push_back(level);
-    return levels;
-}
-
 // A drawing that could not be made into its file's bytes.
 FileWriteError cannotDraw(const std::string& path, const char* format) {
     return cannotWrite(path, std::string("the ") + format + " could not be drawn");
 }
 
+// The facts of the page of `level` among `levels` of the listing.
+PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& levels, int level) {
+    PageFacts facts;
+    facts.listingName = listingFileName(document.name);
+    facts.date = QDate::currentDate();
+    facts.pages = static_cast<int>(levels.size());
+    facts.page =
+        static_cast<int>(std::find(levels.begin(), levels.end(), level) - levels.begin()) + 1;
+    return facts;
+}
+
+// A PNG or SVG page, with the title block when the options ask for it.
+void renderFilePage(const ListingDocument& document, const ExportOptions& options,
+                    const std::vector<int>& levels, const PlanView& view, QPainter& painter) {
+    const QRectF area(0, 0, options.width, options.height);
+    if (options.titleBlock) {
+        const PageFacts facts = pageFacts(document, levels, view.level);
+        renderPage(document, view, painter, area, &facts);
+    } else {
+        renderPage(document, view, painter, area);
+    }
+}
+
 QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
-                 const PlanView& view, const std::string& path) {
+                 const std::vector<int>& levels, const PlanView& view, const std::string& path) {
     QImage image(options.width, options.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        renderPage(document, view, painter, QRectF(image.rect()));
+        renderFilePage(document, options, levels, view, painter);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -84,7 +90,7 @@ QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
 }
 
 QByteArray svgOf(const ListingDocument& document, const ExportOptions& options,
-                 const PlanView& view, const std::string& path) {
+                 const std::vector<int>& levels, const PlanView& view, const std::string& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
@@ -97,36 +103,39 @@ QByteArray svgOf(const ListingDocument& document, const ExportOptions& options,
     if (!painter.begin(&svg)) {
         throw cannotDraw(path, "SVG drawing");
     }
-    renderPage(document, view, painter, QRectF(0, 0, options.width, options.height));
+    renderFilePage(document, options, levels, view, painter);
     if (!painter.end()) {
         throw cannotDraw(path, "SVG drawing");
     }
     return bytes;
 }
 
-QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels, PlanView view,
-                 const std::string& path) {
+// "office.anl, level 7.8 M", or "office.anl, all levels" for a file of every level.
+QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels,
+                 const PlanView& view) {
+    const QString name = QString::fromStdString(listingFileName(document.name));
+    if (levels.size() == 1) {
+        return name + QStringLiteral(", level ") +
+               toQString(levelCaption(document, levels.front(), view.decimalSeparator));
+    }
+    return name + QStringLiteral(", all levels");
+}
+
+QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels,
+                 const PlanView& view, const std::string& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    pdf.setTitle(QString::fromStdString(path));
+    pdf.setPageLayout(planPageLayout());
+    pdf.setTitle(pdfTitle(document, levels, view));
     pdf.setCreator(QStringLiteral("FramePlan"));
     QPainter painter;
     if (!painter.begin(&pdf)) {
         throw cannotDraw(path, "PDF document");
     }
-    const QRectF page(0, 0, pdf.width(), pdf.height());
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        if (i > 0) {
-            pdf.newPage();
-        }
-        view.level = levels[i];
-        renderPage(document, view, painter, page);
-    }
+    paintPages(pdf, painter, document, view, levels);
     if (!painter.end()) {
         throw cannotDraw(path, "PDF document");
     }
@@ -143,14 +152,15 @@ QByteArray dxfOf(const ListingDocument& document, const PlanView& view, const st
 
 // One level's file, in any format but PDF.
 QByteArray levelFileOf(const ListingDocument& document, const ExportOptions& options,
-                       const PlanView& view, const std::string& path) {
+                       const std::vector<int>& levels, const PlanView& view,
+                       const std::string& path) {
     switch (options.format) {
         case ExportFormat::Svg:
-            return svgOf(document, options, view, path);
+            return svgOf(document, options, levels, view, path);
         case ExportFormat::Dxf:
             return dxfOf(document, view, path);
         default:
-            return pngOf(document, options, view, path);
+            return pngOf(document, options, levels, view, path);
     }
 }
 
@@ -183,8 +193,42 @@ PlanView exportView(const ListingDocument& document, const ExportOptions& option
     return view;
 }
 
+std::vector<int> levelsToExport(const ListingDocument& document, const ExportOptions& options) {
+    const int count = document.levelCount();
+    if (count < 1) {
+        throw ListingError("The listing has no joints", "There is no level to draw.");
+    }
+    std::vector<int> levels;
+    if (options.allLevels) {
+        for (int level = 1; level <= count; ++level) {
+            levels.push_back(level);
+        }
+        return levels;
+    }
+    if (options.levelHeight) {
+        std::string heights;
+        for (int level = 1; level <= count; ++level) {
+            const auto height = static_cast<float>(metres(document.levelHeight(level)));
+            if (height == *options.levelHeight) {
+                return {level};
+            }
+            heights += (level > 1 ? ", " : "") + valueText(height);
+        }
+        throw ListingError("There is no level at " + valueText(*options.levelHeight) + " m",
+                           "Its levels are at " + heights + " m.");
+    }
+    const int level = options.level.value_or(startLevel(document));
+    if (level < 1 || level > count) {
+        throw ListingError(
+            "There is no level " + std::to_string(level),
+            "Its levels are numbered 1 to " + std::to_string(count) + ", from the lowest up.");
+    }
+    levels.push_back(level);
+    return levels;
+}
+
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
-                const QRectF& area) {
+                const QRectF& area, const PageFacts* facts) {
     // The caption as the window's level label shows it: Arial 14.25 pt.
     QFont titleFont(QStringLiteral("Liberation Sans"));
     titleFont.setPointSizeF(14.25);
@@ -198,16 +242,51 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
                      Qt::AlignLeft | Qt::AlignVCenter,
                      toQString(levelCaption(document, view.level, view.decimalSeparator)));
 
-    const QRectF planArea(area.left(), area.top() + titleHeight, area.width(),
-                          area.height() - titleHeight);
+    const QRectF below(area.left(), area.top() + titleHeight, area.width(),
+                       area.height() - titleHeight);
+    const QRectF planArea =
+        facts != nullptr ? drawTitleBlock(painter, below, document, view, *facts) : below;
     QtSurface surface(painter, planArea);
     setPlanScale(document.grid, surface);
     drawLevel(document, view, surface);
 }
 
+QPageLayout planPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
+                PlanView view, const std::vector<int>& levels) {
+    const QRectF page(0, 0, device.width(), device.height());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (i > 0) {
+            device.newPage();
+        }
+        view.level = levels[i];
+        const PageFacts facts = pageFacts(document, levels, view.level);
+        renderPage(document, view, painter, page, &facts);
+    }
+}
+
+void checkDrawable(const ListingDocument& document, PlanView view, const std::vector<int>& levels) {
+    QImage scratch(kScratchSide, kScratchSide, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    for (const int level : levels) {
+        view.level = level;
+        QtSurface surface(painter, QRectF(scratch.rect()));
+        setPlanScale(document.grid, surface);
+        drawLevel(document, view, surface);
+    }
+}
+
 std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
                                      char decimalSeparator) {
-    PlanView view = exportView(document, options, decimalSeparator);
+    return exportPlans(document, options, exportView(document, options, decimalSeparator));
+}
+
+std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
+                                     const PlanView& view) {
     const std::vector<int> levels = levelsToExport(document, options);
     // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
@@ -216,11 +295,13 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
         files.push_back(
             {options.output, pdfOf(document, levels, view, options.output).toStdString()});
     } else {
+        PlanView levelView = view;
         for (const int level : levels) {
             const std::string path =
                 options.allLevels ? numberedPath(options.output, level) : options.output;
-            view.level = level;
-            files.push_back({path, levelFileOf(document, options, view, path).toStdString()});
+            levelView.level = level;
+            files.push_back(
+                {path, levelFileOf(document, options, levels, levelView, path).toStdString()});
         }
     }
     return writeWhole(files);

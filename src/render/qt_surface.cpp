@@ -45,9 +45,13 @@ QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
     // slanted line are smoothed where they are drawn.
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing);
-    // One screen pixel wide on any device, so a PDF page looks like the window.
+    // One screen pixel wide on any device, so a PDF page looks like the window; on a scaled
+    // screen a whole number of its pixels, so that every beam has the same width.
+    const double pixelRatio = painter.device()->devicePixelRatioF();
+    const double devicePixels = painter.device()->logicalDpiX() / kScreenDpi * pixelRatio;
     QPen pen(Qt::black);
-    pen.setWidthF(painter.device()->logicalDpiX() / kScreenDpi);
+    pen.setWidthF(pixelRatio == 1 ? devicePixels
+                                  : std::max(1.0, std::round(devicePixels)) / pixelRatio);
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
     painter_.setFont(ownFont_);

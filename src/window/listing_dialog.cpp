@@ -7,8 +7,8 @@
 
 namespace fp {
 
-std::string chooseListing(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Open"));
+QString chooseListing(QWidget* parent, const QString& folder) {
+    QFileDialog dialog(parent, QStringLiteral("Open"), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtNameFilters(kListingFilter));
     // The patterns spell out both cases of every letter; the description says it plainly.
@@ -16,7 +16,7 @@ std::string chooseListing(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    return dialog.selectedFiles().first();
 }
 
 }  // namespace fp

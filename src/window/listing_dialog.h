@@ -1,7 +1,7 @@
 // The file-open dialog that asks for a listing.
 #pragma once
 
-#include <string>
+#include <QString>
 
 class QWidget;
 
@@ -10,7 +10,8 @@ namespace fp {
 // The filter the dialog offers.
 inline constexpr const char* kListingFilter = "Analysis Files(*.ANL)|*.ANL|All Files(*.*)|*.*";
 
-// The path of the listing the user chose; the empty text when the dialog was cancelled.
-std::string chooseListing(QWidget* parent);
+// The path of the listing the user chose, starting in `folder` (the current folder when empty);
+// the empty text when the dialog was cancelled.
+QString chooseListing(QWidget* parent, const QString& folder = {});
 
 }  // namespace fp

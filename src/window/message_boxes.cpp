@@ -15,8 +15,4 @@ void showMessageBox(QWidget* parent, const std::string& text) {
     box.exec();
 }
 
-void MessageBoxes::show(const ListingMessage& message) {
-    showMessageBox(window_, message.described());
-}
-
 }  // namespace fp

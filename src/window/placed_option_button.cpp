@@ -10,10 +10,17 @@ PlacedOptionButton::PlacedOptionButton(QWidget* parent, const TwipsScale& scale)
     // Opaque, so a label beneath it does not show through.
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!releasing_) {
+            emit keyboardChosen();
+        }
+    });
 }
 
 void PlacedOptionButton::mouseReleaseEvent(QMouseEvent* event) {
+    releasing_ = true;
     QRadioButton::mouseReleaseEvent(event);
+    releasing_ = false;
     if (rect().contains(event->position().toPoint())) {
         emit mouseReleased(event->button());
     }

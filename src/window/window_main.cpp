@@ -1,19 +1,17 @@
 // Opens the window: on the listing named on the command line, or on one the user chooses.
 #include "window/window_main.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
 #include <QtGlobal>
 #include <iostream>
 #include <string_view>
 
 #include "cli/command_line.h"
-#include "document/listing_document.h"
-#include "model/listing_error.h"
-#include "window/listing_dialog.h"
+#include "window/main_window.h"
 #include "window/message_boxes.h"
-#include "window/plan_window.h"
 #include "window/twips_scale.h"
-#include "window/window_application.h"
 
 namespace fp {
 namespace {
@@ -47,24 +45,19 @@ int runWindow(int argc, char** argv, const std::string& listing) {
                      "all\" draws the plans without one.\n";
         return kFailureStatus;
     }
-    WindowApplication application(argc, argv);
-    WindowApplication::setApplicationName(kProgramTitle);
-    MessageBoxes messages;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(kProgramTitle);
+    QApplication::setOrganizationName(kProgramTitle);
 
-    const std::string path = listing.empty() ? chooseListing(nullptr) : listing;
-    if (path.empty()) {
-        return 0;
-    }
-    PlanWindow window(TwipsScale::ofScreen());
-    messages.setWindow(window);
-    QObject::connect(&window, &PlanWindow::beamPicked, &window,
-                     [&window](int serial) { showMessageBox(&window, std::to_string(serial)); });
-    window.setWindowTitle(QFile::decodeName(QByteArray::fromStdString(path)));
-    try {
-        window.showDocument(openListing(path, messages));
-    } catch (const ListingError& failure) {
-        showMessageBox(nullptr, failure.what());
-        return kFailureStatus;
+    const QString start = QFile::decodeName(QByteArray::fromStdString(listing));
+    MainWindow window(TwipsScale::ofScreen(), start);
+    QObject::connect(&window, &MainWindow::runEnded, &application,
+                     [](int status) { QCoreApplication::exit(status); });
+    window.show();
+    if (listing.empty()) {
+        // Inside the event loop, so that a run ended at once (a cancelled dialog) ends it.
+        QTimer::singleShot(0, &window,
+                           [&window] { window.askForListing(MainWindow::OnFailure::AskAgain); });
     }
     return application.exec();
 }

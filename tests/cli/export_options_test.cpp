@@ -71,6 +71,8 @@ TEST(ExportOptions, DefaultsToTheStartLevelInFloorLoadModeWithEverythingShown) {
     EXPECT_FALSE(options.intensities.has_value());
     EXPECT_EQ(options.width, 1600);
     EXPECT_EQ(options.height, 900);
+    EXPECT_FALSE(options.levelHeight.has_value());
+    EXPECT_FALSE(options.titleBlock);
 }
 
 TEST(ExportOptions, ReadsEveryOption) {
@@ -94,6 +96,11 @@ TEST(ExportOptions, ReadsEveryOption) {
     const ExportOptions all = parse({"m.anl", "--output", "p.pdf", "--level", "all"});
     EXPECT_TRUE(all.allLevels);
     EXPECT_EQ(all.output, "p.pdf");
+    const ExportOptions byHeight =
+        parse({"m.anl", "-o", "p.png", "--height", "7.8", "--title-block"});
+    EXPECT_EQ(byHeight.levelHeight, 7.8f);
+    EXPECT_FALSE(byHeight.level.has_value());
+    EXPECT_TRUE(byHeight.titleBlock);
 }
 
 TEST(ExportOptions, FormatFollowsTheExtensionUnlessGiven) {
@@ -121,6 +128,7 @@ TEST(ExportOptions, BadValuesAreNamed) {
         {{"m.anl", "-o", "p.png", "--size", "1600"}, "--size expects WIDTHxHEIGHT"},
         {{"m.anl", "-o", "p.png", "--size", "0x900"}, "out of range"},
         {{"m.anl", "-o", "p.png", "--size", "99999x900"}, "out of range"},
+        {{"m.anl", "-o", "p.png", "--height", "7,8"}, "--height expects a height in metres"},
     };
     for (const auto& c : cases) {
         const std::string failure = failureOf(c.arguments);
@@ -142,6 +150,7 @@ TEST(ExportOptions, MissingExtraAndUnknownArgumentsAreNamed) {
         {{"m.anl", "-o"}, "--output"},
         {{"m.anl", "-o", "p.png", "--colour"}, "--colour"},
         {{"m.anl", "other.anl", "-o", "p.png"}, "other.anl"},
+        {{"m.anl", "-o", "p.png", "--level", "2", "--height", "3.5"}, "--height"},
     };
     for (const auto& c : cases) {
         const std::string failure = failureOf(c.arguments);

@@ -52,6 +52,17 @@ class BeamPlanTest : public ::testing::Test {
         builder.designRow(member, lengthMm);
     }
 
+    // Member 1043 along X from (1000, 2000), 4.5 m long, and member -12 along Z from the same
+    // joint, 3 m long.
+    void addMemberNumberedBeams() {
+        setGrid({1000, 1500}, {2000, 2300});
+        addJoint(1, 1);
+        addJoint(2, 1);
+        addJoint(1, 2);
+        addXBeam(1, 1, 2, 1043, 4500);
+        addZBeam(1, 1, 2, -12, 3000);
+    }
+
     PickBoxes draw() {
         const ListingDocument document = builder.build();
         return drawBeamPlan(document, view, surface);
@@ -179,12 +190,7 @@ TEST_F(BeamPlanTest, SerialsRunColumnByColumnXBeforeZ) {
 }
 
 TEST_F(BeamPlanTest, MemberNumbersOnlyInMemberLoadModeWhenAskedFor) {
-    setGrid({1000, 1500}, {2000, 2300});
-    addJoint(1, 1);
-    addJoint(2, 1);
-    addJoint(1, 2);
-    addXBeam(1, 1, 2, 1043, 4500);
-    addZBeam(1, 1, 2, -12, 3000);
+    addMemberNumberedBeams();
 
     const struct {
         LoadMode mode;
@@ -221,6 +227,39 @@ TEST_F(BeamPlanTest, MemberNumbersOnlyInMemberLoadModeWhenAskedFor) {
         EXPECT_DOUBLE_EQ(texts[2].x1, 990);
         EXPECT_DOUBLE_EQ(texts[2].z1, 2150 + 2 * 6 * 12);
     }
+}
+
+// Beside the serial numbers: an X beam's member number starts a digit's width to the right of
+// its serial; a Z beam's reads upward from where its serial starts, a digit's width further right.
+TEST_F(BeamPlanTest, MemberNumbersBesideTheSerialsDoNotCoverThem) {
+    addMemberNumberedBeams();
+    view.mode = LoadMode::Member;
+    view.memberNumbers = true;
+    view.memberNumbersBeside = true;
+    draw();
+    const auto texts = surface.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, "B: 1043");
+    EXPECT_EQ(texts[1].text, "1");
+    // The serial is centred on 1225 and 10 wide.
+    EXPECT_DOUBLE_EQ(texts[1].x1, 1220);
+    EXPECT_DOUBLE_EQ(texts[0].x1, 1225 + 5 + 10);
+    EXPECT_DOUBLE_EQ(texts[0].z1, texts[1].z1);
+    EXPECT_EQ(texts[2].text, "B: -12");
+    EXPECT_EQ(texts[3].text, "2");
+    EXPECT_EQ(texts[2].font, texts[3].font);
+    EXPECT_DOUBLE_EQ(texts[3].x1, 990);
+    EXPECT_DOUBLE_EQ(texts[2].x1, 1010);
+    EXPECT_DOUBLE_EQ(texts[3].z1, 2150 + 2 * 12);
+    EXPECT_DOUBLE_EQ(texts[2].z1, texts[3].z1);
+
+    // Beside or not, the plan is the same but for where the member numbers are.
+    const auto besideLines = surface.lines();
+    view.memberNumbersBeside = false;
+    surface.forget();
+    draw();
+    EXPECT_EQ(surface.lines().size(), besideLines.size());
+    EXPECT_DOUBLE_EQ(surface.texts()[0].x1, 1225 - 35);
 }
 
 TEST_F(BeamPlanTest, DigitMeasuresAreRoundedHalfToEven) {
@@ -318,12 +357,7 @@ namespace {
 class MemberLoadsOnBeams : public BeamPlanTest {
   protected:
     MemberLoadsOnBeams() {
-        setGrid({1000, 1500}, {2000, 2300});
-        addJoint(1, 1);
-        addJoint(2, 1);
-        addJoint(1, 2);
-        addXBeam(1, 1, 2, 1043, 4500);
-        addZBeam(1, 1, 2, -12, 3000);
+        addMemberNumberedBeams();
         builder.memberLoadOn(-12, 3, "").memberLoadOn(1043, 10, "1").memberLoadOn(1043, 2.5f, "2");
         builder.memberLoadOn(77, 8, "1");  // no beam of the level
         view.mode = LoadMode::Member;
@@ -347,6 +381,20 @@ TEST_F(MemberLoadsOnBeams, EachBeamIsLabelledWithItsLoadsAndCases) {
     EXPECT_DOUBLE_EQ(texts[3].x1, 1000 + 10);
     EXPECT_DOUBLE_EQ(texts[3].z1, 2150 - 1.5 * 12 + 2 * 12);
     EXPECT_FALSE(surface.selectedFont().has_value());
+}
+
+// With the member numbers beside the serials, a +Z beam's loads move a column further right, off
+// its member number.
+TEST_F(MemberLoadsOnBeams, StandBesideMemberNumbersThatAreBesideTheSerials) {
+    view.memberNumbers = true;
+    view.memberNumbersBeside = true;
+    draw();
+    const auto texts = surface.texts();
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[3].text, "B: -12");
+    EXPECT_EQ(texts[5].text, "3");
+    EXPECT_DOUBLE_EQ(texts[3].x1, 1000 + 10);
+    EXPECT_DOUBLE_EQ(texts[5].x1, 1000 + 10 + 2.5 * 10);
 }
 
 TEST_F(MemberLoadsOnBeams, CasesFollowTheLoadCaseTitlesBox) {

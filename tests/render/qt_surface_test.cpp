@@ -34,6 +34,42 @@ class QtSurfaceOnImage : public ::testing::Test {
     QImage image;
 };
 
+// On a screen scaled by 150 % or 200 %, every beam line is the same whole number of the
+// screen's pixels wide, wherever it falls between them.
+TEST(QtSurfaceOnAScaledScreen, EveryLineHasOneWidth) {
+    for (const double ratio : {1.5, 2.0}) {
+        QImage image(static_cast<int>(300 * ratio), static_cast<int>(100 * ratio),
+                     QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            QtSurface surface(painter, QRectF(0, 0, 300, 100));
+            surface.setScale(0, 0, 300, 100);
+            // Vertical lines at a third of a pixel apart, so they fall differently on the pixels.
+            for (int i = 0; i < 12; ++i) {
+                const double x = 10 + i * 20 + i / 3.0;
+                surface.line(x, 10, x, 90);
+            }
+        }
+        std::vector<int> widths;
+        int run = 0;
+        const int row = image.height() / 2;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, row)) < 128) {
+                ++run;
+            } else if (run > 0) {
+                widths.push_back(run);
+                run = 0;
+            }
+        }
+        ASSERT_EQ(widths.size(), 12u) << "ratio " << ratio;
+        for (const int width : widths) {
+            EXPECT_EQ(width, 2) << "ratio " << ratio;
+        }
+    }
+}
+
 TEST_F(QtSurfaceOnImage, MapsTheScaleOntoTheArea) {
     QPainter painter(&image);
     QtSurface surface(painter, QRectF(100, 50, 200, 100));

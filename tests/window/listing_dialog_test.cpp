@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -63,7 +64,7 @@ TEST(ListingDialog, ACancelledDialogGivesNoListing) {
         offered = dialog.nameFilters();
         dialog.reject();
     });
-    EXPECT_EQ(chooseListing(nullptr), "");
+    EXPECT_TRUE(chooseListing(nullptr).isEmpty());
     EXPECT_EQ(offered, qtNameFilters(kListingFilter).split(QStringLiteral(";;")));
 }
 
@@ -75,7 +76,18 @@ TEST(ListingDialog, GivesThePathOfTheChosenListing) {
         dialog.selectFile(path);
         static_cast<QDialog&>(dialog).accept();
     });
-    EXPECT_EQ(chooseListing(nullptr), path.toStdString());
+    EXPECT_EQ(chooseListing(nullptr), path);
+}
+
+TEST(ListingDialog, StartsInTheFolderItIsGiven) {
+    QTemporaryDir folder;
+    QString shown;
+    answerTheDialog([&shown](QFileDialog& dialog) {
+        shown = dialog.directory().absolutePath();
+        dialog.reject();
+    });
+    chooseListing(nullptr, folder.path());
+    EXPECT_EQ(shown, QDir(folder.path()).absolutePath());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The window's messages: a modal box with one OK button, no icon and the program's title, the
-// reader's messages in their one form with the listing and line they are about.
+// The window's messages: a modal box with one OK button, no icon and the program's title, and
+// listing text shown as Unicode.
 #include "window/message_boxes.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +35,9 @@ void answerTheBox(ShownBox& shown) {
 }
 
 TEST(MessageBoxes, AreModalWithOneOkButtonNoIconAndTheProgramsTitle) {
-    MessageBoxes messages;
     ShownBox shown;
     answerTheBox(shown);
-    messages.show(ListingMessage{"17", "", 0});
+    showMessageBox(nullptr, "17");
     EXPECT_EQ(shown.title, QStringLiteral("FramePlan"));
     EXPECT_EQ(shown.text, QStringLiteral("17"));
     EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
@@ -46,12 +45,13 @@ TEST(MessageBoxes, AreModalWithOneOkButtonNoIconAndTheProgramsTitle) {
     EXPECT_TRUE(shown.modal);
 }
 
-TEST(MessageBoxes, NameTheListingAndLineAMessageIsAbout) {
-    MessageBoxes messages;
+TEST(MessageBoxes, ShowListingTextWrittenOnWindowsAsUnicode) {
     ShownBox shown;
     answerTheBox(shown);
-    messages.show(ListingMessage{"2 Error : , 12( 48. 15 UNI GY -3)", "office.anl", 48});
-    EXPECT_EQ(shown.text, QStringLiteral("office.anl, line 48: 2 Error : , 12( 48. 15 UNI GY -3)"));
+    showMessageBox(nullptr,
+                   "office.anl, line 48: 20 \xB0"
+                   "C");
+    EXPECT_EQ(shown.text, QStringLiteral("office.anl, line 48: 20 °C"));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(PlanArea, MapsItsPixelsToPlanUnitsOnEachAxisAlone) {
     PlanArea area(&window, TwipsScale(96));
     area.setTwipsGeometry({0, 0, 3000, 1500});
     const QSizeF inside = area.image().deviceIndependentSize();
-    area.setFrame({-100, -100, 900, 400});
+    area.setModelFrame({-100, -100, 900, 400});
     EXPECT_EQ(area.toPlan(QPointF(0, 0)), QPointF(-100, -100));
     const QPointF farCorner = area.toPlan(QPointF(inside.width(), inside.height()));
     EXPECT_DOUBLE_EQ(farCorner.x(), 900);

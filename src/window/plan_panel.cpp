@@ -1,16 +1,14 @@
-// The plan window's controls, at their designed places, and their wiring.
-#include "window/plan_window.h"
+// The client area's controls, at their designed places, and their wiring.
+#include "window/plan_panel.h"
 
 #include <QFont>
 #include <QPalette>
+#include <utility>
 
 #include "render/decimal_separator.h"
 
 namespace fp {
 namespace {
-
-constexpr double kClientWidthTwips = 13755;
-constexpr double kClientHeightTwips = 7500;
 
 QFont faceFont(const char* family, double points) {
     QFont font(QString::fromLatin1(family));
@@ -21,20 +19,24 @@ QFont faceFont(const char* family, double points) {
 
 }  // namespace
 
-PlanWindow::PlanWindow(const TwipsScale& scale) : scale_(scale) {
-    setObjectName(QStringLiteral("PlanWindow"));
-    // The window and its labels, check boxes and option buttons sit on the window colour.
+PlanPanel::PlanPanel(const TwipsScale& scale) : scale_(scale) {
+    setObjectName(QStringLiteral("PlanPanel"));
+    // The panel and its labels, check boxes and option buttons sit on the window colour.
     QPalette windowColours = palette();
     windowColours.setColor(QPalette::Window, windowColours.color(QPalette::Base));
     setPalette(windowColours);
     setAutoFillBackground(true);
     setFont(faceFont("Liberation Sans", 8));
-    resize(scale_.toPixels(kClientWidthTwips), scale_.toPixels(kClientHeightTwips));
+    resize(scale_.toPixels(kDesignedWidthTwips), scale_.toPixels(kDesignedHeightTwips));
     buildControls();
     connectControls();
+    // Before any listing is read, as in floor-load mode.
+    showModeControls();
 }
 
-void PlanWindow::buildControls() {
+void PlanPanel::buildControls() {
+    levelColumn = new LevelColumn(this, scale_);
+
     // Made in tab order, so the focus moves between them as designed.
     memberLoadsLabel = new PlacedLabel(this, scale_);
     memberLoadsLabel->setObjectName(QStringLiteral("memberLoadsLabel"));
@@ -92,29 +94,44 @@ void PlanWindow::buildControls() {
     setTabOrder(floorLoadOption, planArea);
     setTabOrder(planArea, loadTypeBox);
     setTabOrder(loadTypeBox, beamNumbersBox);
+    // Beneath every control, as the level labels it holds were made to lie.
+    levelColumn->lower();
 }
 
-void PlanWindow::connectControls() {
-    connect(allIntensitiesBox, &QCheckBox::clicked, this, &PlanWindow::allIntensitiesClicked);
-    connect(loadTypeBox, &QCheckBox::clicked, this, &PlanWindow::annotationClicked);
-    connect(beamNumbersBox, &QCheckBox::clicked, this, &PlanWindow::annotationClicked);
-    connect(floorLoadOption, &PlacedOptionButton::mouseReleased, this,
-            &PlanWindow::floorLoadReleased);
-    connect(memberLoadOption, &PlacedOptionButton::mouseReleased, this,
-            &PlanWindow::memberLoadReleased);
-    connect(planArea, &PlanArea::keyPressed, this, &PlanWindow::stepLevel);
+void PlanPanel::connectControls() {
+    connect(allIntensitiesBox, &QCheckBox::clicked, this, &PlanPanel::allIntensitiesClicked);
+    connect(loadTypeBox, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
+    connect(beamNumbersBox, &QCheckBox::clicked, this, &PlanPanel::annotationClicked);
+    for (const auto& [option, chosen] :
+         {std::pair{floorLoadOption, &PlanPanel::floorLoadReleased},
+          std::pair{memberLoadOption, &PlanPanel::memberLoadReleased}}) {
+        connect(option, &PlacedOptionButton::mouseReleased, this, chosen);
+        connect(option, &PlacedOptionButton::keyboardChosen, this, [this, chosen = chosen] {
+            (this->*chosen)();
+            // An arrow key puts the focus on the option it chose once its click is over; the
+            // plan takes it back after that, as after a click.
+            QMetaObject::invokeMethod(
+                planArea, [this] { planArea->setFocus(Qt::OtherFocusReason); },
+                Qt::QueuedConnection);
+        });
+    }
+    connect(planArea, &PlanArea::keyPressed, this, &PlanPanel::stepLevel);
     connect(planArea, &PlanArea::pressed, this,
             [this](Qt::MouseButton, QPointF planPoint) { planPressed(planPoint); });
+    connect(planArea, &PlanArea::hovered, this, &PlanPanel::pointerMoved);
+    connect(planArea, &PlanArea::pointerLeft, this, [this] { emit pointerTextChanged({}); });
+    connect(planArea, &PlanArea::viewChanged, this, &PlanPanel::viewChanged);
     connect(memberLoadsLabel, &PlacedLabel::pressed, this,
             [this](Qt::MouseButton, QPointF position) { memberLoadsPressed(position); });
-    connect(memberLoadsLabel, &PlacedLabel::dragged, this, &PlanWindow::memberLoadsDragged);
+    connect(memberLoadsLabel, &PlacedLabel::dragged, this, &PlanPanel::memberLoadsDragged);
 }
 
-PlanView PlanWindow::view() const {
+PlanView PlanPanel::view() const {
     PlanView view;
     view.level = level_;
     view.mode = memberLoadOption->isChecked() ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = beamNumbersBox->isTicked();
+    view.memberNumbersBeside = memberNumbersBeside_;
     view.loadCaseTitles = loadTypeBox->isTicked();
     view.decimalSeparator = userDecimalSeparator();
     if (document_) {
@@ -127,12 +144,12 @@ PlanView PlanWindow::view() const {
     return view;
 }
 
-double PlanWindow::outerWidthTwips() const {
-    return scale_.toTwips(frameGeometry().width());
+double PlanPanel::widthTwips() const {
+    return scale_.toTwips(width());
 }
 
-double PlanWindow::outerHeightTwips() const {
-    return scale_.toTwips(frameGeometry().height());
+double PlanPanel::heightTwips() const {
+    return scale_.toTwips(height());
 }
 
 }  // namespace fp

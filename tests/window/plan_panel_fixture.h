@@ -1,4 +1,4 @@
-// The plan window opened on a listing written by a test, with its messages recorded.
+// The client area opened on a listing written by a test, with its messages recorded.
 #pragma once
 
 #include <QPoint>
@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "document/listing_document.h"
 #include "reader/message_sink.h"
-#include "window/plan_window.h"
+#include "window/plan_panel.h"
 
 namespace fp::testing {
 
@@ -33,6 +34,14 @@ std::string closeBeamsListing();
 // joints with a designed beam between every two neighbours: 362, more than a plan draws.
 std::string crowdedMiddleLevelListing();
 
+// The document read from a listing file, as the window shares it.
+std::shared_ptr<const ListingDocument> readDocument(const std::string& path, MessageSink& messages);
+
+// `levels` levels 3 m apart, each with one closed 5 m by 4 m bay of designed beams from the
+// second level up, and floor loads of `intensities` distinct intensities (1, 2, 3 ...) on the
+// second level.
+std::string manyLevelsListing(int levels, int intensities);
+
 // A listing written to a file of its own, removed again at the end of the test.
 class TemporaryListing {
   public:
@@ -47,12 +56,12 @@ class TemporaryListing {
     std::string path_;
 };
 
-// The window at 96 dots per inch, showing the document read from the listing.
-class OpenWindow {
+// The client area at 96 dots per inch, on its own, showing the document read from the listing.
+class OpenPanel {
   public:
-    explicit OpenWindow(const std::string& listingText);
+    explicit OpenPanel(const std::string& listingText);
 
-    PlanWindow& window() { return window_; }
+    PlanPanel& panel() { return panel_; }
     // The messages of the reading.
     const std::vector<std::string>& messages() const { return messages_.shown; }
     // The serial numbers of the beams picked on the plan, in order.
@@ -64,7 +73,7 @@ class OpenWindow {
   private:
     TemporaryListing listing_;
     RecordingMessages messages_;
-    PlanWindow window_;
+    PlanPanel panel_;
     std::vector<int> picked_;
 };
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "plan_window_fixture.h"
+#include "plan_panel_fixture.h"
 
 namespace fp::testing {
 namespace {
@@ -16,50 +16,50 @@ QPointF middleOf(const PickBox& box) {
     return {(box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0};
 }
 
-TEST(PlanWindowPicking, APressOnABeamShowsItsSerialNumber) {
-    OpenWindow open(threeLevelListing());
-    PlanWindow& window = open.window();
+TEST(PlanPanelPicking, APressOnABeamShowsItsSerialNumber) {
+    OpenPanel open(threeLevelListing());
+    PlanPanel& panel = open.panel();
     // The top level: the +X beam at Z = 0 is beam 1, the +Z beam from the same joint beam 2.
-    const PickBox first = window.pickBoxes().at(0);
-    QTest::mouseClick(window.planArea, Qt::LeftButton, {}, open.pixelOf(middleOf(first)));
-    const PickBox fourth = window.pickBoxes().at(3);
-    QTest::mouseClick(window.planArea, Qt::RightButton, Qt::ShiftModifier,
+    const PickBox first = panel.pickBoxes().at(0);
+    QTest::mouseClick(panel.planArea, Qt::LeftButton, {}, open.pixelOf(middleOf(first)));
+    const PickBox fourth = panel.pickBoxes().at(3);
+    QTest::mouseClick(panel.planArea, Qt::RightButton, Qt::ShiftModifier,
                       open.pixelOf(middleOf(fourth)));
     EXPECT_EQ(open.picked(), (Serials{1, 4}));
 }
 
-TEST(PlanWindowPicking, TheEdgesOfABoxCountAsInside) {
-    OpenWindow open(threeLevelListing());
-    PlanWindow& window = open.window();
-    const PickBox box = window.pickBoxes().at(2);
-    window.planPressed(QPointF(box.left, box.top));
-    window.planPressed(QPointF(box.right, box.bottom));
-    window.planPressed(QPointF(box.left - 0.01, box.top));
+TEST(PlanPanelPicking, TheEdgesOfABoxCountAsInside) {
+    OpenPanel open(threeLevelListing());
+    PlanPanel& panel = open.panel();
+    const PickBox box = panel.pickBoxes().at(2);
+    panel.planPressed(QPointF(box.left, box.top));
+    panel.planPressed(QPointF(box.right, box.bottom));
+    panel.planPressed(QPointF(box.left - 0.01, box.top));
     EXPECT_EQ(open.picked(), (Serials{3, 3}));
 }
 
-TEST(PlanWindowPicking, WhereBoxesOverlapTheLowerSerialNumberWins) {
-    OpenWindow open(closeBeamsListing());
-    PlanWindow& window = open.window();
-    ASSERT_EQ(window.pickBoxes().size(), 2u);
-    window.planPressed(QPointF(30, 200));
-    window.planPressed(QPointF(80, 200));
+TEST(PlanPanelPicking, WhereBoxesOverlapTheLowerSerialNumberWins) {
+    OpenPanel open(closeBeamsListing());
+    PlanPanel& panel = open.panel();
+    ASSERT_EQ(panel.pickBoxes().size(), 2u);
+    panel.planPressed(QPointF(30, 200));
+    panel.planPressed(QPointF(80, 200));
     EXPECT_EQ(open.picked(), (Serials{1, 2}));
 }
 
-TEST(PlanWindowPicking, APressOnALevelWithoutBeamsShowsNothing) {
-    OpenWindow open(threeLevelListing());
-    PlanWindow& window = open.window();
-    const QPointF whereABeamWas = middleOf(window.pickBoxes().at(0));
-    QTest::mouseClick(window.levelLabels[0], Qt::LeftButton);
-    QTest::mouseClick(window.planArea, Qt::LeftButton, {}, open.pixelOf(whereABeamWas));
+TEST(PlanPanelPicking, APressOnALevelWithoutBeamsShowsNothing) {
+    OpenPanel open(threeLevelListing());
+    PlanPanel& panel = open.panel();
+    const QPointF whereABeamWas = middleOf(panel.pickBoxes().at(0));
+    QTest::mouseClick(panel.levelLabels[0], Qt::LeftButton);
+    QTest::mouseClick(panel.planArea, Qt::LeftButton, {}, open.pixelOf(whereABeamWas));
     EXPECT_TRUE(open.picked().empty());
 }
 
 class MemberLoadsDrag : public ::testing::Test {
   protected:
-    MemberLoadsDrag() : open(threeLevelListing()), label(*open.window().memberLoadsLabel) {
-        QTest::mouseClick(open.window().memberLoadOption, Qt::LeftButton);
+    MemberLoadsDrag() : open(threeLevelListing()), label(*open.panel().memberLoadsLabel) {
+        QTest::mouseClick(open.panel().memberLoadOption, Qt::LeftButton);
     }
 
     void press(Qt::MouseButton button, QPoint at) {
@@ -73,7 +73,7 @@ class MemberLoadsDrag : public ::testing::Test {
         QApplication::sendEvent(&label, &event);
     }
 
-    OpenWindow open;
+    OpenPanel open;
     PlacedLabel& label;
 };
 

@@ -1,5 +1,5 @@
 // Test listings and the window opened on them.
-#include "plan_window_fixture.h"
+#include "plan_panel_fixture.h"
 
 #include <QDir>
 #include <QImage>
@@ -109,6 +109,44 @@ std::string crowdedMiddleLevelListing() {
            "   " + std::to_string(++line) + ". FINISH\n" + designs;
 }
 
+std::string manyLevelsListing(int levels, int intensities) {
+    std::string joints;
+    std::string members;
+    std::string designs;
+    std::string loads;
+    int line = 2;
+    const auto echo = [&line](const std::string& text) {
+        return "   " + std::to_string(++line) + ". " + text + "\n";
+    };
+    int member = 0;
+    for (int level = 0; level < levels; ++level) {
+        const int base = level * 4;
+        const std::string y = std::to_string(level * 3);
+        joints += echo(std::to_string(base + 1) + " 0 " + y + " 0; " + std::to_string(base + 2) +
+                       " 5 " + y + " 0; " + std::to_string(base + 3) + " 0 " + y + " 4; " +
+                       std::to_string(base + 4) + " 5 " + y + " 4");
+        if (level == 0) {
+            continue;
+        }
+        for (const auto& [start, end] :
+             {std::pair{1, 2}, std::pair{1, 3}, std::pair{2, 4}, std::pair{3, 4}}) {
+            ++member;
+            members += std::to_string(member) + " " + std::to_string(base + start) + " " +
+                       std::to_string(base + end) + "; ";
+            designs += "   B E A M  N O. " + std::to_string(member) + "\n   LENGTH:  " +
+                       // Z beams join joints two apart and are 4 m long.
+                       std::string(end - start == 2 ? "4000.0" : "5000.0") + "\n";
+        }
+    }
+    std::string text = "    1. UNIT METER KN\n    2. JOINT COORDINATES\n" + joints +
+                       echo("MEMBER INCIDENCES") + echo(members) + echo("SUPPORTS") +
+                       echo("LOAD 1 LOADTYPE DEAD TITLE DL") + echo("FLOOR LOAD");
+    for (int i = 1; i <= intensities; ++i) {
+        text += echo("YRANGE 2.9 3.1 FLOAD -" + std::to_string(i) + " GY");
+    }
+    return text + echo("FINISH") + designs;
+}
+
 TemporaryListing::TemporaryListing(const std::string& text)
     : path_(QDir::temp()
                 .filePath(QStringLiteral("frameplan-window-%1.anl")
@@ -121,15 +159,20 @@ TemporaryListing::~TemporaryListing() {
     std::remove(path_.c_str());
 }
 
-OpenWindow::OpenWindow(const std::string& listingText)
-    : listing_(listingText), window_(TwipsScale(96)) {
-    QObject::connect(&window_, &PlanWindow::beamPicked,
-                     [this](int serial) { picked_.push_back(serial); });
-    window_.showDocument(openListing(listing_.path(), messages_));
+std::shared_ptr<const ListingDocument> readDocument(const std::string& path,
+                                                    MessageSink& messages) {
+    return std::make_shared<const ListingDocument>(openListing(path, messages));
 }
 
-QPoint OpenWindow::pixelOf(QPointF planPoint) const {
-    const PlanArea& area = *window_.planArea;
+OpenPanel::OpenPanel(const std::string& listingText)
+    : listing_(listingText), panel_(TwipsScale(96)) {
+    QObject::connect(&panel_, &PlanPanel::beamPicked,
+                     [this](int serial) { picked_.push_back(serial); });
+    panel_.showDocument(readDocument(listing_.path(), messages_));
+}
+
+QPoint OpenPanel::pixelOf(QPointF planPoint) const {
+    const PlanArea& area = *panel_.planArea;
     const PlanFrame& frame = area.frame();
     const QSizeF size = area.image().deviceIndependentSize();
     const double x = (planPoint.x() - frame.left) * size.width() / (frame.right - frame.left);

@@ -1,0 +1,149 @@
+// The program's main window: the designed client area in the middle, a menu bar and a status
+// bar around it, and the file operations: open, reload, export and print.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/listing_document.h"
+#include "window/listing_loader.h"
+#include "window/listing_watcher.h"
+#include "window/recent_listings.h"
+#include "window/twips_scale.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QScrollArea;
+
+namespace fp {
+
+class PlanPanel;
+class ReadStatus;
+class ReloadBar;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // What a listing that cannot be read leads to.
+    enum class OnFailure {
+        KeepShown,  // its message; the listing on show stays
+        AskAgain,   // its message, then the file dialog again (started without a listing)
+        EndRun,     // its message, then the run ends with status 2 (started with a listing)
+    };
+
+    // With `startListing`, its reading starts before the window is built, so that the two go
+    // on together; a failure ends the run, as for `frameplan LISTING`.
+    explicit MainWindow(const TwipsScale& scale, const QString& startListing = {});
+    ~MainWindow() override;
+
+    // Reads the listing off the GUI thread and, once it is whole, shows it in place of the one
+    // on show. Its messages are shown when the reading is over.
+    void openListing(const QString& path, OnFailure onFailure = OnFailure::KeepShown);
+    // Asks for a listing with the file dialog, starting in the folder of the last one, and opens
+    // it. Cancelled with nothing on show, the run ends quietly.
+    void askForListing(OnFailure onFailure = OnFailure::KeepShown);
+    // Reads the listing on show again, keeping the level on show and the view options.
+    void reload();
+
+    // Writes the level on show, or every level, to `path` (PDF, SVG or PNG, by its extension)
+    // through the pages of "frameplan export". Returns the files written; on a failure its
+    // message is shown and nothing is written.
+    std::vector<std::string> exportTo(const QString& path, bool allLevels);
+    // Shows the member's beam on its level, highlighted; a member that is no beam on the plans
+    // gets the answer why.
+    void findMember(long member);
+
+    // Prints one level per page; a level past a drawing limit shows its message and nothing is
+    // printed. Returns whether it printed.
+    bool printLevels(QPrinter& printer, const std::vector<int>& levels);
+
+    PlanPanel& panel() { return *panel_; }
+    const ListingDocument* document() const;
+    // The path of the listing on show; empty when none is.
+    const QString& listingPath() const { return listingPath_; }
+    ListingLoader& loader() { return loader_; }
+    RecentListings& recentListings() { return recent_; }
+    ReloadBar& reloadBar() { return *reloadBar_; }
+    ReadStatus& readStatus() { return *readStatus_; }
+
+    // The actions of the menus.
+    struct Actions {
+        QAction* open = nullptr;
+        QAction* reload = nullptr;
+        QAction* exportLevel = nullptr;
+        QAction* exportAllLevels = nullptr;
+        QAction* titleBlockOnImages = nullptr;
+        QAction* print = nullptr;
+        QAction* printPreview = nullptr;
+        QAction* quit = nullptr;
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* fit = nullptr;
+        QAction* findMember = nullptr;
+        QAction* memberNumbersBeside = nullptr;
+        QAction* keyboardShortcuts = nullptr;
+        QAction* about = nullptr;
+    };
+    Actions actions;
+    // The menus, for more actions to join.
+    QMenu* fileMenu = nullptr;
+    QMenu* recentMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+    // The status bar's text about what lies under the pointer.
+    QLabel* pointerText = nullptr;
+
+    // Where messages go and where a listing is asked for; a test puts its own in their place.
+    std::function<void(const std::string& message)> showMessage;
+    std::function<QString(QWidget* parent, const QString& folder)> chooseListing;
+
+  signals:
+    // A listing was read and is on show (opened, or read again).
+    void documentShown();
+    // A reading ended without a new document: it failed, or it was stopped.
+    void readingFailed();
+    // The run is to end with this exit status.
+    void runEnded(int status);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildStatusBar();
+    void updateActions();
+    void fillRecentMenu();
+    void readingOver(const ReadOutcome& outcome);
+    void showOutcomeMessages(const ReadOutcome& outcome);
+    void askForMember();
+    void showKeyboardShortcuts();
+    void showAbout();
+    void exportLevels(bool allLevels);
+    void print();
+    void printPreview();
+    QString exportFolder() const;
+
+    TwipsScale scale_;
+    PlanPanel* panel_ = nullptr;
+    QScrollArea* scroller_ = nullptr;
+    ReloadBar* reloadBar_ = nullptr;
+    ReadStatus* readStatus_ = nullptr;
+    ListingLoader loader_;
+    ListingWatcher watcher_;
+    RecentListings recent_;
+    QString listingPath_;
+    // What the reading in progress is for.
+    OnFailure onFailure_ = OnFailure::KeepShown;
+    bool keepOptions_ = false;
+    int lastMemberSought_ = 1;
+};
+
+}  // namespace fp

@@ -1,0 +1,129 @@
+// The menus of the main window and the Help boxes.
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <limits>
+
+#include "window/help_texts.h"
+#include "window/main_window.h"
+#include "window/message_boxes.h"
+#include "window/plan_panel.h"
+
+namespace fp {
+namespace {
+
+const QString kTitleBlockOnImagesKey = QStringLiteral("export/titleBlockOnImages");
+const QString kMemberNumbersBesideKey = QStringLiteral("view/memberNumbersBeside");
+
+}  // namespace
+
+void MainWindow::buildMenus() {
+    fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    actions.open = fileMenu->addAction(QStringLiteral("&Open…"), this, [this] { askForListing(); });
+    actions.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    recentMenu = fileMenu->addMenu(QStringLiteral("Open &Recent"));
+    connect(recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    actions.reload = fileMenu->addAction(QStringLiteral("Re&load"), this, &MainWindow::reload);
+    actions.reload->setShortcut(QKeySequence(Qt::Key_F5));
+    fileMenu->addSeparator();
+    actions.exportLevel = fileMenu->addAction(QStringLiteral("&Export Level…"), this,
+                                              [this] { exportLevels(false); });
+    actions.exportAllLevels = fileMenu->addAction(QStringLiteral("Export &All Levels…"), this,
+                                                  [this] { exportLevels(true); });
+    actions.titleBlockOnImages = fileMenu->addAction(QStringLiteral("&Title Block on PNG and SVG"));
+    actions.titleBlockOnImages->setCheckable(true);
+    actions.titleBlockOnImages->setChecked(QSettings().value(kTitleBlockOnImagesKey).toBool());
+    connect(actions.titleBlockOnImages, &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(kTitleBlockOnImagesKey, on); });
+    fileMenu->addSeparator();
+    actions.print = fileMenu->addAction(QStringLiteral("&Print…"), this, &MainWindow::print);
+    actions.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    actions.printPreview =
+        fileMenu->addAction(QStringLiteral("Print Pre&view"), this, &MainWindow::printPreview);
+    fileMenu->addSeparator();
+    actions.quit = fileMenu->addAction(QStringLiteral("&Quit"), this, &MainWindow::close);
+    actions.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    PlanArea* plan = panel_->planArea;
+    actions.zoomIn = viewMenu->addAction(QStringLiteral("Zoom &In"), plan,
+                                         [plan] { plan->zoomAtMiddle(PlanArea::kZoomStep); });
+    // Ctrl and the key of + with or without Shift, as keyboards differ.
+    actions.zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    actions.zoomOut = viewMenu->addAction(QStringLiteral("Zoom &Out"), plan,
+                                          [plan] { plan->zoomAtMiddle(1 / PlanArea::kZoomStep); });
+    actions.zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    actions.fit = viewMenu->addAction(QStringLiteral("&Fit"), plan, &PlanArea::fit);
+    actions.fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    viewMenu->addSeparator();
+    actions.findMember =
+        viewMenu->addAction(QStringLiteral("Find &Member…"), this, &MainWindow::askForMember);
+    actions.findMember->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    viewMenu->addSeparator();
+    actions.memberNumbersBeside =
+        viewMenu->addAction(QStringLiteral("Member numbers beside serials"));
+    actions.memberNumbersBeside->setCheckable(true);
+    const bool beside = QSettings().value(kMemberNumbersBesideKey).toBool();
+    actions.memberNumbersBeside->setChecked(beside);
+    panel_->setMemberNumbersBeside(beside);
+    connect(actions.memberNumbersBeside, &QAction::toggled, this, [this](bool on) {
+        QSettings().setValue(kMemberNumbersBesideKey, on);
+        panel_->setMemberNumbersBeside(on);
+    });
+
+    helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    actions.keyboardShortcuts = helpMenu->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
+                                                    &MainWindow::showKeyboardShortcuts);
+    actions.about =
+        helpMenu->addAction(QStringLiteral("&About FramePlan"), this, &MainWindow::showAbout);
+}
+
+void MainWindow::updateActions() {
+    const bool shown = document() != nullptr;
+    const bool levels = shown && document()->levelCount() > 0;
+    actions.reload->setEnabled(shown);
+    for (QAction* action :
+         {actions.exportLevel, actions.exportAllLevels, actions.print, actions.printPreview,
+          actions.zoomIn, actions.zoomOut, actions.fit, actions.findMember}) {
+        action->setEnabled(levels);
+    }
+}
+
+void MainWindow::askForMember() {
+    bool accepted = false;
+    const int member = QInputDialog::getInt(
+        this, QStringLiteral("Find Member"), QStringLiteral("Member number:"), lastMemberSought_,
+        std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 1, &accepted);
+    if (accepted) {
+        lastMemberSought_ = member;
+        findMember(member);
+    }
+}
+
+void MainWindow::findMember(long member) {
+    const std::string answer = panel_->findMember(member);
+    if (!answer.empty()) {
+        showMessage(answer);
+    }
+}
+
+void MainWindow::showKeyboardShortcuts() {
+    QList<QAction*> all;
+    for (const QMenu* menu : {fileMenu, viewMenu, helpMenu}) {
+        all += menu->actions();
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keyboard Shortcuts"),
+                    shortcutTable(keyboardShortcuts(all)), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void MainWindow::showAbout() {
+    QMessageBox::about(this, QStringLiteral("About FramePlan"), aboutText(listingPath_));
+}
+
+}  // namespace fp

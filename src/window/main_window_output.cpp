@@ -1,0 +1,178 @@
+// Export and print from the window: the pages of "frameplan export", drawn with the window's
+// view (its level, mode and annotations; not its zoom).
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <stdexcept>
+
+#include "document/startup_texts.h"
+#include "model/listing_error.h"
+#include "render/plan_pages.h"
+#include "window/main_window.h"
+#include "window/plan_panel.h"
+
+namespace fp {
+namespace {
+
+constexpr int kNoteMs = 8000;
+
+const QStringList kExportFilters{QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
+                                 QStringLiteral("PNG (*.png)")};
+
+// The extension the chosen filter stands for: "PDF (*.pdf)" gives "pdf".
+QString filterExtension(const QString& filter) {
+    const qsizetype dot = filter.lastIndexOf(QLatin1Char('.'));
+    return filter.mid(dot + 1).chopped(1);
+}
+
+std::vector<int> allLevelsOf(const ListingDocument& document) {
+    std::vector<int> levels;
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        levels.push_back(level);
+    }
+    return levels;
+}
+
+}  // namespace
+
+QString MainWindow::exportFolder() const {
+    return QFileInfo(listingPath_).absolutePath();
+}
+
+void MainWindow::exportLevels(bool allLevels) {
+    const ListingDocument* shown = document();
+    if (shown == nullptr || shown->levelCount() < 1) {
+        return;
+    }
+    QString name = QFileInfo(listingPath_).completeBaseName();
+    if (!allLevels) {
+        name += QLatin1Char('-') +
+                QString::fromStdString(levelCaption(*shown, panel_->levelOnShow(), '.'))
+                    .remove(QLatin1Char(' '));
+    }
+    QString filter = kExportFilters.first();
+    QString path = QFileDialog::getSaveFileName(
+        this, allLevels ? QStringLiteral("Export All Levels") : QStringLiteral("Export Level"),
+        QDir(exportFolder()).filePath(name + QStringLiteral(".pdf")),
+        kExportFilters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension != QLatin1String("pdf") && extension != QLatin1String("svg") &&
+        extension != QLatin1String("png")) {
+        path += QLatin1Char('.') + filterExtension(filter);
+    }
+    exportTo(path, allLevels);
+}
+
+std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevels) {
+    const ListingDocument* shown = document();
+    if (shown == nullptr) {
+        return {};
+    }
+    try {
+        ExportArguments arguments;
+        arguments.listing = shown->name;
+        arguments.output = QFile::encodeName(path).toStdString();
+        arguments.level = allLevels ? "all" : std::to_string(panel_->levelOnShow());
+        arguments.titleBlock = actions.titleBlockOnImages->isChecked();
+        const ExportOptions options = exportOptionsFrom(arguments);
+        const std::vector<std::string> written = exportPlans(*shown, options, panel_->view());
+        statusBar()->showMessage(
+            written.size() == 1
+                ? QStringLiteral("Wrote %1").arg(QDir::toNativeSeparators(path))
+                : QStringLiteral("Wrote %1 files in %2")
+                      .arg(written.size())
+                      .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
+            kNoteMs);
+        return written;
+    } catch (const ListingError& failure) {
+        showMessage(failure.inListing(shown->name).what());
+    } catch (const FileWriteError& failure) {
+        showMessage(failure.what());
+    } catch (const std::invalid_argument& failure) {
+        showMessage(failure.what());
+    }
+    return {};
+}
+
+bool MainWindow::printLevels(QPrinter& printer, const std::vector<int>& levels) {
+    const ListingDocument* shown = document();
+    if (shown == nullptr || levels.empty()) {
+        return false;
+    }
+    const PlanView view = panel_->view();
+    try {
+        checkDrawable(*shown, view, levels);
+    } catch (const ListingError& failure) {
+        showMessage(failure.inListing(shown->name).what());
+        return false;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage("The printer could not be started. Check that it is set up and try again.");
+        return false;
+    }
+    paintPages(printer, painter, *shown, view, levels);
+    return painter.end();
+}
+
+void MainWindow::print() {
+    const ListingDocument* shown = document();
+    if (shown == nullptr || shown->levelCount() < 1) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(planPageLayout());
+    printer.setDocName(QFileInfo(listingPath_).fileName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCurrentPage);
+    // One page per level, the lowest first.
+    dialog.setMinMax(1, shown->levelCount());
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    std::vector<int> levels;
+    if (printer.printRange() == QPrinter::PageRange) {
+        for (int level = printer.fromPage(); level <= printer.toPage(); ++level) {
+            levels.push_back(level);
+        }
+    } else if (printer.printRange() == QPrinter::CurrentPage) {
+        levels.push_back(panel_->levelOnShow());
+    } else {
+        levels = allLevelsOf(*shown);
+    }
+    printLevels(printer, levels);
+}
+
+void MainWindow::printPreview() {
+    const ListingDocument* shown = document();
+    if (shown == nullptr || shown->levelCount() < 1) {
+        return;
+    }
+    const std::vector<int> levels = allLevelsOf(*shown);
+    try {
+        checkDrawable(*shown, panel_->view(), levels);
+    } catch (const ListingError& failure) {
+        showMessage(failure.inListing(shown->name).what());
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(planPageLayout());
+    printer.setDocName(QFileInfo(listingPath_).fileName());
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &levels](QPrinter* target) { printLevels(*target, levels); });
+    preview.exec();
+}
+
+}  // namespace fp

@@ -1,0 +1,52 @@
+// What lies under the pointer on the plan of the level on show, for the status bar: the point in
+// metres, the beam, and in floor-load mode the slab panel with the floor loads acting on it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/listing_document.h"
+#include "panels/panel_loads.h"
+#include "panels/panel_scan.h"
+#include "plan/level_beams.h"
+#include "plan/pick_boxes.h"
+#include "plan/plan_view.h"
+
+namespace fp {
+
+class PointerFacts {
+  public:
+    // The level of `view` was drawn with these pick boxes, or could not be drawn at all; what
+    // was known of the level before is forgotten. The document must outlive the facts.
+    void levelDrawn(const ListingDocument* document, const PlanView& view, const PickBoxes& boxes,
+                    bool drawn);
+
+    // "X 12.35 m, Z 4.2 m; beam 12: member 1043, 6 m long; panel X 0 to 6 m, Z 0 to 5 m, spans
+    // 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a level.
+    std::string textAt(double x, double z);
+    // The beam with the serial number on the plan; nothing when there is none.
+    std::optional<LevelBeam> beam(int serial);
+
+  private:
+    struct PanelFacts {
+        Panel panel;
+        PanelLoads loads;
+    };
+
+    const std::vector<LevelBeam>& beams();
+    const std::vector<PanelFacts>& panels();
+    std::string beamText(int serial);
+    std::string panelText(const PanelFacts& facts) const;
+    std::string caseTitle(const std::string& number) const;
+
+    const ListingDocument* document_ = nullptr;
+    PlanView view_;
+    PickBoxes boxes_;
+    bool drawn_ = false;
+    // Found when first asked for.
+    std::optional<std::vector<LevelBeam>> beams_;
+    std::optional<std::vector<PanelFacts>> panels_;
+};
+
+}  // namespace fp

@@ -1,0 +1,137 @@
+// The View and Help menus, and a slow reading: its progress in the status bar after half a
+// second, and a Cancel that keeps what was on show.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <chrono>
+#include <thread>
+
+#include "main_window_fixture.h"
+#include "plan_panel_fixture.h"
+#include "reader/read_progress.h"
+#include "window/help_texts.h"
+#include "window/plan_panel.h"
+#include "window/read_status.h"
+
+namespace fp::testing {
+namespace {
+
+// A reading that goes on, telling its progress, until it is stopped.
+ListingDocument endlessReading(const std::string&, MessageSink&, const ReadProgress& progress) {
+    for (std::uint64_t reached = 0;; reached += 1000) {
+        if (!progress(reached % 100000, 100000)) {
+            throw ReadCancelled();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+TEST(SlowReading, ShowsItsProgressAndACancelKeepsTheListingOnShow) {
+    TestedMainWindow tested;
+    TemporaryListing shown(threeLevelListing());
+    ASSERT_TRUE(tested.open(shown.path()));
+    const ListingDocument* before = tested.panel().document();
+    ReadStatus& status = tested.window().readStatus();
+
+    tested.window().loader().reader = endlessReading;
+    tested.window().openListing(QStringLiteral("/network/drive/TOWER.ANL"));
+    EXPECT_FALSE(status.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&status] { return status.isVisible(); }, 5000));
+    EXPECT_TRUE(status.text->text().startsWith(QStringLiteral("Reading TOWER.ANL: ")))
+        << status.text->text().toStdString();
+    status.cancelButton->click();
+    ASSERT_TRUE(tested.waitForReadings());
+    EXPECT_FALSE(status.isVisible());
+    EXPECT_EQ(tested.panel().document(), before);
+    EXPECT_EQ(tested.window().listingPath(), QString::fromStdString(shown.path()));
+    EXPECT_TRUE(tested.messages.empty());
+    EXPECT_EQ(tested.window().statusBar()->currentMessage(),
+              QStringLiteral("Stopped reading TOWER.ANL."));
+}
+
+TEST(ViewMenu, MemberNumbersBesideSerialsIsRememberedAndReachesTheExports) {
+    QSettings().clear();
+    {
+        TestedMainWindow tested;
+        EXPECT_FALSE(tested.window().actions.memberNumbersBeside->isChecked());
+        TemporaryListing listing(threeLevelListing());
+        ASSERT_TRUE(tested.open(listing.path()));
+        tested.window().actions.memberNumbersBeside->trigger();
+        EXPECT_TRUE(tested.panel().view().memberNumbersBeside);
+    }
+    TestedMainWindow again;
+    EXPECT_TRUE(again.window().actions.memberNumbersBeside->isChecked());
+    EXPECT_TRUE(again.panel().view().memberNumbersBeside);
+    QSettings().clear();
+}
+
+TEST(ViewMenu, BelowItsDesignedSizeTheClientAreaScrollsRatherThanShrinks) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    const QSize designed = tested.panel().size();
+    tested.window().resize(500, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tested.panel().size(), designed);
+    auto* scroller = tested.window().findChild<QScrollArea*>(QStringLiteral("panelScroller"));
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
+    // Larger, the client area takes all the room.
+    tested.window().resize(1400, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tested.panel().size(), scroller->viewport()->size());
+    EXPECT_GT(tested.panel().width(), designed.width());
+}
+
+TEST(ViewMenu, FindMemberShowsTheAnswerForAMiss) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    tested.window().findMember(12);
+    EXPECT_TRUE(tested.messages.empty());
+    EXPECT_EQ(tested.panel().highlightedBeam(), 4);
+    tested.window().findMember(77);
+    EXPECT_EQ(tested.messages, std::vector<std::string>{"Member 77 is not in the listing."});
+}
+
+TEST(HelpMenu, TheShortcutsListTheMenusKeysAndThePlans) {
+    TestedMainWindow tested;
+    QList<QAction*> all;
+    for (const QMenu* menu : {tested.window().fileMenu, tested.window().viewMenu}) {
+        all += menu->actions();
+    }
+    const std::vector<ShortcutLine> lines = keyboardShortcuts(all);
+    const auto has = [&lines](const char* keys, const char* what) {
+        return std::any_of(lines.begin(), lines.end(), [&](const ShortcutLine& line) {
+            return line.keys == QString::fromUtf8(keys) && line.what == QString::fromUtf8(what);
+        });
+    };
+    EXPECT_TRUE(has("Ctrl+O", "Open"));
+    EXPECT_TRUE(has("F5", "Reload"));
+    EXPECT_TRUE(has("Ctrl+P", "Print"));
+    EXPECT_TRUE(has("Ctrl+Q", "Quit"));
+    EXPECT_TRUE(has("Ctrl+F", "Find Member"));
+    EXPECT_TRUE(has("Ctrl+0", "Fit"));
+    EXPECT_TRUE(has("Page Up / Page Down", "Five levels up / down"));
+    EXPECT_TRUE(shortcutTable(lines).contains(QStringLiteral("<b>Ctrl+O</b>")));
+}
+
+TEST(HelpMenu, AboutTellsTheVersionsAndTheListing) {
+    const QString about = aboutText(QStringLiteral("/jobs/TOWER.ANL"));
+    EXPECT_TRUE(about.contains(QStringLiteral("FramePlan ")));
+    EXPECT_TRUE(about.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(about.contains(QStringLiteral("/jobs/TOWER.ANL")));
+    EXPECT_TRUE(aboutText({}).contains(QStringLiteral("No listing is open.")));
+}
+
+}  // namespace
+}  // namespace fp::testing
