@@ -2,7 +2,6 @@
 // step past it fails with a message that names the listing and says which limit it passed.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <sstream>
 
 #include "cli/command_line.h"
@@ -45,13 +44,7 @@ TEST_P(Limits, DumpAndInfoReadTheListingAtTheLimitAndRefuseOneStepPast) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLimit, Limits, ::testing::ValuesIn(testing::limitCases()),
-                         [](const ::testing::TestParamInfo<testing::LimitCase>& info) {
-                             std::string name;
-                             for (const char c : info.param.limit) {
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
+                         testing::limitCaseName);
 
 }  // namespace
 }  // namespace fp

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cctype>
 #include <filesystem>
 #include <sstream>
 
@@ -56,13 +55,7 @@ TEST_P(ExportLimits, AtTheLimitTheLevelIsWrittenAndAStepPastNothingIsLeft) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLimit, ExportLimits, ::testing::ValuesIn(testing::limitCases()),
-                         [](const ::testing::TestParamInfo<testing::LimitCase>& info) {
-                             std::string name;
-                             for (const char c : info.param.limit) {
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
+                         testing::limitCaseName);
 
 // A disk that fills up while the file is written: the write fails, the file is not left behind
 // and the failure names it.

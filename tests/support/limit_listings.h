@@ -2,6 +2,8 @@
 // with what the failure past it says and, for the limits of one level, which level fails.
 #pragma once
 
+#include <gtest/gtest.h>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -173,6 +175,15 @@ inline std::vector<LimitCase> limitCases() {
         {"loads on a panel", loadsOnOneBay(10).text(), loadsOnOneBay(11).text(),
          "more than 10 floor loads acting on it", 2},
     };
+}
+
+// The name of a limit's test: its words, with what is not a letter or digit as '_'.
+inline std::string limitCaseName(const ::testing::TestParamInfo<LimitCase>& info) {
+    std::string name;
+    for (const char c : info.param.limit) {
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return name;
 }
 
 }  // namespace fp::testing
