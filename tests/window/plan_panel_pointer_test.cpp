@@ -40,12 +40,32 @@ class PlanPanelPointer : public ::testing::Test {
 TEST_F(PlanPanelPointer, TellsThePointTheBeamAndThePanelUnderThePointer) {
     const PickBox box = panel.pickBoxes().at(0);
     const std::string onBeam = textAt(QPointF((box.left + box.right) / 2, 0));
-    EXPECT_EQ(onBeam.rfind("X 2.5 m, Z 0 m; beam 1: member 9, 5 m long; panel X 0 to 5 m", 0), 0u)
+    EXPECT_EQ(onBeam.rfind("X 2.5 m, Z 0 m; beam 1: member 9, 5 m long, member loads 12.5 kN/m "
+                           "(1 DL); panel X 0 to 5 m",
+                           0),
+              0u)
         << onBeam;
     EXPECT_EQ(textAt(QPointF(250, 200)),
               "X 2.5 m, Z 2 m; panel X 0 to 5 m, Z 0 to 4 m, spans 5 × 4 m: 4.5 kN/m² (1 DL)");
     // Outside the bay, only the point.
     EXPECT_EQ(textAt(QPointF(-50, 450)), "X -0.5 m, Z 4.5 m");
+}
+
+TEST_F(PlanPanelPointer, ABeamWithMemberLoadsTellsThemWithTheirLoadCases) {
+    QTest::mouseClick(panel.memberLoadOption, Qt::LeftButton);
+    const PickBox first = panel.pickBoxes().at(0);
+    EXPECT_EQ(textAt(QPointF((first.left + first.right) / 2, 0)),
+              "X 2.5 m, Z 0 m; beam 1: member 9, 5 m long, member loads 12.5 kN/m (1 DL)");
+    // A beam without member loads tells none.
+    OpenPanel unloaded(unloadedListing());
+    QSignalSpy told(&unloaded.panel(), &PlanPanel::pointerTextChanged);
+    unloaded.panel().pointerMoved(QPointF((first.left + first.right) / 2, 0));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(
+        told.last().at(0).toString().endsWith(QStringLiteral("5 m long; panel X 0 to 5 m, "
+                                                             "Z 0 to 4 m, spans 5 × 4 m, "
+                                                             "no floor loads")))
+        << told.last().at(0).toString().toStdString();
 }
 
 TEST_F(PlanPanelPointer, InMemberLoadModeNoPanelIsTold) {
