@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 
 #include "main_window_fixture.h"
 #include "plan_panel_fixture.h"
@@ -22,10 +23,13 @@
 namespace fp::testing {
 namespace {
 
-int pdfPageCount(const QString& path) {
+std::string fileText(const QString& path) {
     std::ifstream file(path.toStdString(), std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+int pdfPageCount(const QString& path) {
+    const std::string content = fileText(path);
     const std::regex page("/Type\\s*/Page[^s]");
     return static_cast<int>(std::distance(
         std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
@@ -46,6 +50,21 @@ bool isWellFormedXml(const QString& path) {
 class MainWindowOutput : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(tested.open(listing.path())); }
+
+    // The save dialog answers `name` in the folder, with the filter whose text starts with
+    // `filterStart`, and the action is triggered.
+    void saveThrough(QAction* action, const char* name, const char* filterStart) {
+        tested.window().chooseSavePath = [&](QWidget*, const QString&, const QString&,
+                                             const QStringList& filters, QString* filter) {
+            for (const QString& offered : filters) {
+                if (offered.startsWith(QString::fromLatin1(filterStart))) {
+                    *filter = offered;
+                }
+            }
+            return file(name);
+        };
+        action->trigger();
+    }
 
     QString file(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
 
@@ -78,6 +97,66 @@ TEST_F(MainWindowOutput, TheWindowsViewIsWhatIsExported) {
     QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
     tested.window().exportTo(file("member.png"), false);
     EXPECT_NE(QImage(file("floor.png")), QImage(file("member.png")));
+}
+
+TEST_F(MainWindowOutput, ExportsDxfWithTheViewOptionsAsFrameplanExportDoes) {
+    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    tested.window().actions.memberLoadsOnBeams->trigger();
+    saveThrough(tested.window().actions.exportLevel, "level", "DXF");
+    const std::string dxf = fileText(file("level.dxf"));
+    EXPECT_NE(dxf.find("\nSECTION\n"), std::string::npos) << dxf.substr(0, 40);
+    EXPECT_NE(dxf.find("\n12.5 (1)\n"), std::string::npos);
+    EXPECT_TRUE(dxf.ends_with("EOF\n"));
+    saveThrough(tested.window().actions.exportAllLevels, "all.DXF", "PDF");
+    EXPECT_TRUE(QFile::exists(file("all-3.DXF")));
+    EXPECT_TRUE(tested.messages.empty());
+}
+
+TEST_F(MainWindowOutput, HatchingOfPanelsWithoutFloorLoadReachesTheExports) {
+    TemporaryListing unloaded(unloadedListing());
+    ASSERT_TRUE(tested.open(unloaded.path()));
+    tested.window().exportTo(file("plain.png"), false);
+    tested.window().actions.markPanelsWithoutLoad->trigger();
+    tested.window().exportTo(file("marked.png"), false);
+    EXPECT_NE(QImage(file("plain.png")), QImage(file("marked.png")));
+}
+
+// Each level's bay has 20 m²; the top one is under 4.5 kN/m² of case 1.
+TEST_F(MainWindowOutput, ExportsTheScheduleAsCsvFilesThatParse) {
+    saveThrough(tested.window().actions.exportSchedule, "loads", "CSV");
+    const std::string panels = fileText(file("loads-panels.csv"));
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(panels);
+    for (std::string line; std::getline(lines, line);) {
+        // Rows end in CR LF, as spreadsheets expect.
+        ASSERT_TRUE(line.ends_with('\r')) << line;
+        line.pop_back();
+        std::vector<std::string> cells;
+        std::istringstream cellText(line);
+        for (std::string cell; std::getline(cellText, cell, ',');) {
+            cells.push_back(cell);
+        }
+        rows.push_back(cells);
+    }
+    // A header, the middle level's bay and the top level's.
+    ASSERT_EQ(rows.size(), 3u) << panels;
+    ASSERT_EQ(rows[2].size(), rows[0].size()) << panels;
+    EXPECT_EQ(rows[2].front(), "7");
+    EXPECT_EQ(rows[2].back(), "90");
+    EXPECT_TRUE(QFile::exists(file("loads-beams.csv")));
+    saveThrough(tested.window().actions.exportSchedule, "loads.xlsx", "CSV");
+    EXPECT_EQ(fileText(file("loads.xlsx")).rfind("PK\x03\x04", 0), 0u);
+    EXPECT_TRUE(tested.messages.empty());
+}
+
+TEST_F(MainWindowOutput, AScheduleThatCannotBeWrittenSaysWhyAndLeavesNothing) {
+    EXPECT_TRUE(tested.window().exportScheduleTo(file("missing/loads.csv")).empty());
+    ASSERT_EQ(tested.messages.size(), 1u);
+    EXPECT_NE(tested.messages[0].find("loads-panels.csv"), std::string::npos) << tested.messages[0];
+    EXPECT_TRUE(tested.window().exportScheduleTo(file("loads.ods")).empty());
+    ASSERT_EQ(tested.messages.size(), 2u);
+    EXPECT_NE(tested.messages[1].find(".xlsx or .csv"), std::string::npos);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(MainWindowOutput, PrintsOneLevelPerPage) {
