@@ -5,11 +5,15 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "document/startup_texts.h"
 
 namespace fp {
 namespace {
+
+// A load case's title can be long; past this the name column scrolls.
+constexpr int kWidestTablePixels = 640;
 
 QString panelsText(int count) {
     return count == 1 ? QStringLiteral("1 panel") : QStringLiteral("%1 panels").arg(count);
@@ -50,6 +54,16 @@ LoadSummary::LoadSummary(QWidget* parent) : QDockWidget(QStringLiteral("Load Sum
     layout->addWidget(caption);
     layout->addWidget(table, 1);
     setWidget(contents);
+    fitColumns();
+}
+
+void LoadSummary::fitColumns() {
+    table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        width += table->columnWidth(column);
+    }
+    table->setMinimumWidth(std::min(width, kWidestTablePixels));
 }
 
 void LoadSummary::showTotals(const ListingDocument& document, const LevelTotals& totals,
@@ -72,6 +86,7 @@ void LoadSummary::showTotals(const ListingDocument& document, const LevelTotals&
         table->setItem(row, 2, numberItem(QString::number(total.panelsLoaded)));
         table->setItem(row, 3, numberItem(QString::number(total.panelsUnloaded)));
     }
+    fitColumns();
     table->show();
 }
 
