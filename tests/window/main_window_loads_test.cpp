@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "main_window_fixture.h"
@@ -51,18 +52,21 @@ TEST(LoadViewOptions, MemberLoadsOnBeamsIsOffAtFirstAndKeptOverLevelsAndReloads)
     EXPECT_TRUE(actions.memberLoadsOnBeams->isChecked());
 }
 
-TEST(LoadViewOptions, MarkPanelsWithoutFloorLoadHatchesThem) {
+TEST(LoadViewOptions, MarkPanelsWithoutFloorLoadHatchesThemOnThePlanAndInExports) {
     TestedMainWindow tested;
     TemporaryListing listing(unloadedListing());
     ASSERT_TRUE(tested.open(listing.path()));
+    QTemporaryDir folder;
+    const QString plainFile = folder.filePath(QStringLiteral("plain.png"));
+    const QString markedFile = folder.filePath(QStringLiteral("marked.png"));
     QAction* mark = tested.window().actions.markPanelsWithoutLoad;
     EXPECT_FALSE(mark->isChecked());
     const QImage plain = tested.panel().planArea->image().copy();
+    tested.window().exportTo(plainFile, false);
     mark->trigger();
-    EXPECT_TRUE(tested.panel().view().markPanelsWithoutLoad);
     EXPECT_NE(tested.panel().planArea->image(), plain);
-    mark->trigger();
-    EXPECT_EQ(tested.panel().planArea->image(), plain);
+    tested.window().exportTo(markedFile, false);
+    EXPECT_NE(QImage(plainFile), QImage(markedFile));
 }
 
 class LoadSummaryDock : public ::testing::Test {
@@ -105,6 +109,10 @@ TEST_F(LoadSummaryDock, TheStatusBarCountsPanelsWithoutFloorLoadInFloorLoadModeO
     TemporaryListing unloaded(unloadedListing());
     ASSERT_TRUE(tested.open(unloaded.path()));
     EXPECT_EQ(note(), QStringLiteral("1 panel without floor load"));
+    // Beside it, a beam under the pointer without member loads tells none.
+    tested.panel().pointerMoved(QPointF(250, 0));
+    EXPECT_TRUE(tested.window().pointerText->text().contains(QStringLiteral("5 m long; panel")))
+        << tested.window().pointerText->text().toStdString();
     QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
     EXPECT_EQ(note(), QString());
     QTest::mouseClick(tested.panel().floorLoadOption, Qt::LeftButton);

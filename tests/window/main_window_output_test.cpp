@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
-#include <sstream>
 
 #include "main_window_fixture.h"
 #include "plan_panel_fixture.h"
@@ -112,37 +112,12 @@ TEST_F(MainWindowOutput, ExportsDxfWithTheViewOptionsAsFrameplanExportDoes) {
     EXPECT_TRUE(tested.messages.empty());
 }
 
-TEST_F(MainWindowOutput, HatchingOfPanelsWithoutFloorLoadReachesTheExports) {
-    TemporaryListing unloaded(unloadedListing());
-    ASSERT_TRUE(tested.open(unloaded.path()));
-    tested.window().exportTo(file("plain.png"), false);
-    tested.window().actions.markPanelsWithoutLoad->trigger();
-    tested.window().exportTo(file("marked.png"), false);
-    EXPECT_NE(QImage(file("plain.png")), QImage(file("marked.png")));
-}
-
-// Each level's bay has 20 m²; the top one is under 4.5 kN/m² of case 1.
-TEST_F(MainWindowOutput, ExportsTheScheduleAsCsvFilesThatParse) {
+TEST_F(MainWindowOutput, ExportsTheScheduleAsCsvFilesOrAWorkbook) {
     saveThrough(tested.window().actions.exportSchedule, "loads", "CSV");
+    // A header and a row for each level's 20 m² bay; the top one's is under 4.5 kN/m² of case 1.
     const std::string panels = fileText(file("loads-panels.csv"));
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(panels);
-    for (std::string line; std::getline(lines, line);) {
-        // Rows end in CR LF, as spreadsheets expect.
-        ASSERT_TRUE(line.ends_with('\r')) << line;
-        line.pop_back();
-        std::vector<std::string> cells;
-        std::istringstream cellText(line);
-        for (std::string cell; std::getline(cellText, cell, ',');) {
-            cells.push_back(cell);
-        }
-        rows.push_back(cells);
-    }
-    // A header, the middle level's bay and the top level's.
-    ASSERT_EQ(rows.size(), 3u) << panels;
-    ASSERT_EQ(rows[2].size(), rows[0].size()) << panels;
-    EXPECT_EQ(rows[2].front(), "7");
-    EXPECT_EQ(rows[2].back(), "90");
+    EXPECT_EQ(std::count(panels.begin(), panels.end(), '\n'), 3) << panels;
+    EXPECT_TRUE(panels.ends_with("\r\n7,0,5,0,4,5,4,20,4.5,90\r\n")) << panels;
     EXPECT_TRUE(QFile::exists(file("loads-beams.csv")));
     saveThrough(tested.window().actions.exportSchedule, "loads.xlsx", "CSV");
     EXPECT_EQ(fileText(file("loads.xlsx")).rfind("PK\x03\x04", 0), 0u);
@@ -153,9 +128,6 @@ TEST_F(MainWindowOutput, AScheduleThatCannotBeWrittenSaysWhyAndLeavesNothing) {
     EXPECT_TRUE(tested.window().exportScheduleTo(file("missing/loads.csv")).empty());
     ASSERT_EQ(tested.messages.size(), 1u);
     EXPECT_NE(tested.messages[0].find("loads-panels.csv"), std::string::npos) << tested.messages[0];
-    EXPECT_TRUE(tested.window().exportScheduleTo(file("loads.ods")).empty());
-    ASSERT_EQ(tested.messages.size(), 2u);
-    EXPECT_NE(tested.messages[1].find(".xlsx or .csv"), std::string::npos);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
