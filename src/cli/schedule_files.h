@@ -8,16 +8,16 @@
 
 namespace fp {
 
+// Throws std::invalid_argument, with a message for the user, unless `path` ends in ".xlsx" or
+// ".csv".
+void checkSchedulePath(const std::string& path);
+
 // Writes the panel and beam schedules of `document`: to `path` as one XLSX workbook with a sheet
 // each when it ends in ".xlsx", or, when it ends in ".csv", to one CSV file each named after
 // the table ("loads.csv" gives "loads-panels.csv" and "loads-beams.csv"). Returns the paths
 // written. Any other ending throws std::invalid_argument; a file that cannot be written,
 // FileWriteError; a level past a drawing limit, ListingError. Files are put in place only once
 // all are whole, so a failure leaves none behind.
-// Throws std::invalid_argument, with a message for the user, unless `path` ends in ".xlsx" or
-// ".csv".
-void checkSchedulePath(const std::string& path);
-
 std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path);
 
 }  // namespace fp

@@ -1,6 +1,7 @@
-// Dialog filters in Qt's form.
+// Dialog filters in Qt's form, and their extensions.
 #include "window/file_filter.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace fp {
@@ -23,6 +24,12 @@ QString caseBlindPattern(const QString& pattern) {
     return blind;
 }
 
+// The extension a filter stands for: "PDF (*.pdf)" gives "pdf".
+QString filterExtension(const QString& filter) {
+    const qsizetype dot = filter.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : filter.mid(dot + 1).chopped(1);
+}
+
 }  // namespace
 
 QString qtNameFilters(const std::string& filter) {
@@ -37,6 +44,18 @@ QString qtNameFilters(const std::string& filter) {
                        QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QString withFilterExtension(const QString& path, const QString& filter,
+                            const QStringList& filters) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const QString& known : filters) {
+        if (!suffix.isEmpty() && filterExtension(known) == suffix) {
+            return path;
+        }
+    }
+    const QString extension = filterExtension(filter);
+    return extension.isEmpty() ? path : path + QLatin1Char('.') + extension;
 }
 
 }  // namespace fp

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "window/listing_dialog.h"
+#include "window/load_summary.h"
 #include "window/message_boxes.h"
 #include "window/plan_panel.h"
 #include "window/read_status.h"
@@ -43,6 +45,11 @@ MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
     chooseListing = [](QWidget* parent, const QString& folder) {
         return fp::chooseListing(parent, folder);
     };
+    chooseSavePath = [](QWidget* parent, const QString& title, const QString& suggested,
+                        const QStringList& filters, QString* filter) {
+        return QFileDialog::getSaveFileName(parent, title, suggested,
+                                            filters.join(QStringLiteral(";;")), filter);
+    };
 
     panel_ = new PlanPanel(scale_);
     // Below its designed size the client area scrolls rather than lose its controls.
@@ -60,6 +67,7 @@ MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
     layout->addWidget(reloadBar_);
     layout->addWidget(scroller_, 1);
     setCentralWidget(central);
+    buildLoadSummary();
 
     buildMenus();
     buildStatusBar();
@@ -74,6 +82,13 @@ MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
     connect(panel_, &PlanPanel::beamPicked, this,
             [this](int serial) { showMessage(std::to_string(serial)); });
     connect(panel_, &PlanPanel::pointerTextChanged, pointerText, &QLabel::setText);
+    connect(panel_, &PlanPanel::levelShown, this, &MainWindow::levelShown);
+    connect(loadSummary, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) {
+            levelShown();
+        }
+    });
+    levelShown();
     updateActions();
 }
 
@@ -87,8 +102,17 @@ void MainWindow::buildStatusBar() {
     pointerText = new QLabel;
     pointerText->setObjectName(QStringLiteral("pointerText"));
     statusBar()->addWidget(pointerText, 1);
+    loadNote = new QLabel;
+    loadNote->setObjectName(QStringLiteral("loadNote"));
+    statusBar()->addPermanentWidget(loadNote);
     readStatus_ = new ReadStatus(loader_, nullptr);
     statusBar()->addPermanentWidget(readStatus_);
+}
+
+void MainWindow::buildLoadSummary() {
+    loadSummary = new LoadSummary(this);
+    addDockWidget(Qt::RightDockWidgetArea, loadSummary);
+    loadSummary->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -4,12 +4,15 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/listing_document.h"
+#include "panels/level_totals.h"
 #include "window/listing_loader.h"
 #include "window/listing_watcher.h"
 #include "window/recent_listings.h"
@@ -23,6 +26,7 @@ class QScrollArea;
 
 namespace fp {
 
+class LoadSummary;
 class PlanPanel;
 class ReadStatus;
 class ReloadBar;
@@ -51,10 +55,14 @@ class MainWindow : public QMainWindow {
     // Reads the listing on show again, keeping the level on show and the view options.
     void reload();
 
-    // Writes the level on show, or every level, to `path` (PDF, SVG or PNG, by its extension)
-    // through the pages of "frameplan export". Returns the files written; on a failure its
-    // message is shown and nothing is written.
+    // Writes the level on show, or every level, to `path` (PDF, SVG, PNG or DXF, by its
+    // extension) through the pages of "frameplan export". Returns the files written; on a
+    // failure its message is shown and nothing is written.
     std::vector<std::string> exportTo(const QString& path, bool allLevels);
+    // Writes the load schedules to `path` (.xlsx, or .csv for one file per table), as
+    // "frameplan schedule" does. Returns the files written; on a failure its message is shown
+    // and nothing is written.
+    std::vector<std::string> exportScheduleTo(const QString& path);
     // Shows the member's beam on its level, highlighted; a member that is no beam on the plans
     // gets the answer why.
     void findMember(long member);
@@ -78,6 +86,7 @@ class MainWindow : public QMainWindow {
         QAction* reload = nullptr;
         QAction* exportLevel = nullptr;
         QAction* exportAllLevels = nullptr;
+        QAction* exportSchedule = nullptr;
         QAction* titleBlockOnImages = nullptr;
         QAction* print = nullptr;
         QAction* printPreview = nullptr;
@@ -87,6 +96,9 @@ class MainWindow : public QMainWindow {
         QAction* fit = nullptr;
         QAction* findMember = nullptr;
         QAction* memberNumbersBeside = nullptr;
+        QAction* memberLoadsOnBeams = nullptr;
+        QAction* markPanelsWithoutLoad = nullptr;
+        QAction* loadSummary = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };
@@ -98,10 +110,18 @@ class MainWindow : public QMainWindow {
     QMenu* helpMenu = nullptr;
     // The status bar's text about what lies under the pointer.
     QLabel* pointerText = nullptr;
+    // The status bar's note of the panels without floor load on the level on show.
+    QLabel* loadNote = nullptr;
+    LoadSummary* loadSummary = nullptr;
 
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;
     std::function<QString(QWidget* parent, const QString& folder)> chooseListing;
+    // Asks where to save, with the dialog's title, the path suggested and the name filters; the
+    // filter chosen comes back in `filter`. An empty path is a cancelled dialog.
+    std::function<QString(QWidget* parent, const QString& title, const QString& suggested,
+                          const QStringList& filters, QString* filter)>
+        chooseSavePath;
 
   signals:
     // A listing was read and is on show (opened, or read again).
@@ -117,7 +137,15 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // The totals of the level on show, or why it has none.
+    struct ShownTotals {
+        int level = 0;
+        std::optional<LevelTotals> totals;
+        QString failure;
+    };
+
     void buildMenus();
+    void buildLoadSummary();
     void buildStatusBar();
     void updateActions();
     void fillRecentMenu();
@@ -127,6 +155,11 @@ class MainWindow : public QMainWindow {
     void showKeyboardShortcuts();
     void showAbout();
     void exportLevels(bool allLevels);
+    void exportSchedule();
+    std::vector<std::string> writeFiles(const QString& path,
+                                        const std::function<std::vector<std::string>()>& write);
+    void levelShown();
+    const ShownTotals& shownTotals();
     void print();
     void printPreview();
     QString exportFolder() const;
@@ -144,6 +177,8 @@ class MainWindow : public QMainWindow {
     OnFailure onFailure_ = OnFailure::KeepShown;
     bool keepOptions_ = false;
     int lastMemberSought_ = 1;
+    // Reckoned for the document on show when first asked for.
+    std::optional<ShownTotals> shownTotals_;
 };
 
 }  // namespace fp

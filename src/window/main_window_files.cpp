@@ -61,6 +61,7 @@ void MainWindow::readingOver(const ReadOutcome& outcome) {
     if (outcome.document) {
         const bool keep = keepOptions_ && document() != nullptr;
         const PanelOptions kept = keep ? panel_->options() : PanelOptions{};
+        shownTotals_.reset();
         panel_->showDocument(outcome.document, keep ? &kept : nullptr);
         listingPath_ = outcome.path;
         setWindowTitle(fileNameOf(listingPath_) + QStringLiteral(" — ") + kProgramTitle);

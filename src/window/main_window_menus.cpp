@@ -5,9 +5,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <functional>
 #include <limits>
 
 #include "window/help_texts.h"
+#include "window/load_summary.h"
 #include "window/main_window.h"
 #include "window/message_boxes.h"
 #include "window/plan_panel.h"
@@ -17,6 +19,16 @@ namespace {
 
 const QString kTitleBlockOnImagesKey = QStringLiteral("export/titleBlockOnImages");
 const QString kMemberNumbersBesideKey = QStringLiteral("view/memberNumbersBeside");
+
+// A checkable action, ticked or not, that applies every change of its state.
+QAction* addOption(QMenu* menu, const QString& text, bool on,
+                   const std::function<void(bool)>& apply) {
+    QAction* action = menu->addAction(text);
+    action->setCheckable(true);
+    action->setChecked(on);
+    QObject::connect(action, &QAction::toggled, menu, apply);
+    return action;
+}
 
 }  // namespace
 
@@ -33,11 +45,12 @@ void MainWindow::buildMenus() {
                                               [this] { exportLevels(false); });
     actions.exportAllLevels = fileMenu->addAction(QStringLiteral("Export &All Levels…"), this,
                                                   [this] { exportLevels(true); });
-    actions.titleBlockOnImages = fileMenu->addAction(QStringLiteral("&Title Block on PNG and SVG"));
-    actions.titleBlockOnImages->setCheckable(true);
-    actions.titleBlockOnImages->setChecked(QSettings().value(kTitleBlockOnImagesKey).toBool());
-    connect(actions.titleBlockOnImages, &QAction::toggled, this,
-            [](bool on) { QSettings().setValue(kTitleBlockOnImagesKey, on); });
+    actions.exportSchedule =
+        fileMenu->addAction(QStringLiteral("Export &Schedule…"), this, &MainWindow::exportSchedule);
+    actions.titleBlockOnImages =
+        addOption(fileMenu, QStringLiteral("&Title Block on PNG and SVG"),
+                  QSettings().value(kTitleBlockOnImagesKey).toBool(),
+                  [](bool on) { QSettings().setValue(kTitleBlockOnImagesKey, on); });
     fileMenu->addSeparator();
     actions.print = fileMenu->addAction(QStringLiteral("&Print…"), this, &MainWindow::print);
     actions.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -65,15 +78,21 @@ void MainWindow::buildMenus() {
     actions.findMember->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     viewMenu->addSeparator();
     actions.memberNumbersBeside =
-        viewMenu->addAction(QStringLiteral("Member numbers beside serials"));
-    actions.memberNumbersBeside->setCheckable(true);
-    const bool beside = QSettings().value(kMemberNumbersBesideKey).toBool();
-    actions.memberNumbersBeside->setChecked(beside);
-    panel_->setMemberNumbersBeside(beside);
-    connect(actions.memberNumbersBeside, &QAction::toggled, this, [this](bool on) {
-        QSettings().setValue(kMemberNumbersBesideKey, on);
-        panel_->setMemberNumbersBeside(on);
-    });
+        addOption(viewMenu, QStringLiteral("Member numbers beside serials"),
+                  QSettings().value(kMemberNumbersBesideKey).toBool(), [this](bool on) {
+                      QSettings().setValue(kMemberNumbersBesideKey, on);
+                      panel_->setMemberNumbersBeside(on);
+                  });
+    panel_->setMemberNumbersBeside(actions.memberNumbersBeside->isChecked());
+    actions.memberLoadsOnBeams = addOption(viewMenu, QStringLiteral("Member loads on beams"), false,
+                                           [this](bool on) { panel_->setMemberLoadsOnBeams(on); });
+    actions.markPanelsWithoutLoad =
+        addOption(viewMenu, QStringLiteral("Mark panels without floor load"), false,
+                  [this](bool on) { panel_->setMarkPanelsWithoutLoad(on); });
+    viewMenu->addSeparator();
+    actions.loadSummary = loadSummary->toggleViewAction();
+    actions.loadSummary->setText(QStringLiteral("Load Summary"));
+    viewMenu->addAction(actions.loadSummary);
 
     helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     actions.keyboardShortcuts = helpMenu->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
@@ -87,8 +106,8 @@ void MainWindow::updateActions() {
     const bool levels = shown && document()->levelCount() > 0;
     actions.reload->setEnabled(shown);
     for (QAction* action :
-         {actions.exportLevel, actions.exportAllLevels, actions.print, actions.printPreview,
-          actions.zoomIn, actions.zoomOut, actions.fit, actions.findMember}) {
+         {actions.exportLevel, actions.exportAllLevels, actions.exportSchedule, actions.print,
+          actions.printPreview, actions.zoomIn, actions.zoomOut, actions.fit, actions.findMember}) {
         action->setEnabled(levels);
     }
 }

@@ -1,9 +1,11 @@
-// Export and print from the window: the pages of "frameplan export", drawn with the window's
-// view (its level, mode and annotations; not its zoom).
+// Export and print from the window: the pages and drawings of "frameplan export", drawn with the
+// window's view (its level, mode, annotations and View options; not its zoom), and the load
+// schedules of "frameplan schedule".
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -11,9 +13,11 @@
 #include <QStatusBar>
 #include <stdexcept>
 
+#include "cli/schedule_files.h"
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
 #include "render/plan_pages.h"
+#include "window/file_filter.h"
 #include "window/main_window.h"
 #include "window/plan_panel.h"
 
@@ -23,13 +27,17 @@ namespace {
 constexpr int kNoteMs = 8000;
 
 const QStringList kExportFilters{QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
-                                 QStringLiteral("PNG (*.png)")};
+                                 QStringLiteral("PNG (*.png)"), QStringLiteral("DXF (*.dxf)")};
+const QStringList kScheduleFilters{QStringLiteral("Excel workbook (*.xlsx)"),
+                                   QStringLiteral("CSV, one file per table (*.csv)")};
 
-// The extension the chosen filter stands for: "PDF (*.pdf)" gives "pdf".
-QString filterExtension(const QString& filter) {
-    const qsizetype dot = filter.lastIndexOf(QLatin1Char('.'));
-    return filter.mid(dot + 1).chopped(1);
-}
+// The wait cursor while files are written: a large listing's schedule takes a moment.
+struct WaitCursor {
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 std::vector<int> allLevelsOf(const ListingDocument& document) {
     std::vector<int> levels;
@@ -57,19 +65,28 @@ void MainWindow::exportLevels(bool allLevels) {
                     .remove(QLatin1Char(' '));
     }
     QString filter = kExportFilters.first();
-    QString path = QFileDialog::getSaveFileName(
+    const QString path = chooseSavePath(
         this, allLevels ? QStringLiteral("Export All Levels") : QStringLiteral("Export Level"),
-        QDir(exportFolder()).filePath(name + QStringLiteral(".pdf")),
-        kExportFilters.join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty()) {
+        QDir(exportFolder()).filePath(name + QStringLiteral(".pdf")), kExportFilters, &filter);
+    if (!path.isEmpty()) {
+        exportTo(withFilterExtension(path, filter, kExportFilters), allLevels);
+    }
+}
+
+void MainWindow::exportSchedule() {
+    const ListingDocument* shown = document();
+    if (shown == nullptr) {
         return;
     }
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension != QLatin1String("pdf") && extension != QLatin1String("svg") &&
-        extension != QLatin1String("png")) {
-        path += QLatin1Char('.') + filterExtension(filter);
+    QString filter = kScheduleFilters.first();
+    const QString path = chooseSavePath(
+        this, QStringLiteral("Export Schedule"),
+        QDir(exportFolder())
+            .filePath(QFileInfo(listingPath_).completeBaseName() + QStringLiteral(".xlsx")),
+        kScheduleFilters, &filter);
+    if (!path.isEmpty()) {
+        exportScheduleTo(withFilterExtension(path, filter, kScheduleFilters));
     }
-    exportTo(path, allLevels);
 }
 
 std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevels) {
@@ -77,14 +94,32 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
     if (shown == nullptr) {
         return {};
     }
-    try {
+    return writeFiles(path, [&] {
         ExportArguments arguments;
         arguments.listing = shown->name;
         arguments.output = QFile::encodeName(path).toStdString();
         arguments.level = allLevels ? "all" : std::to_string(panel_->levelOnShow());
         arguments.titleBlock = actions.titleBlockOnImages->isChecked();
-        const ExportOptions options = exportOptionsFrom(arguments);
-        const std::vector<std::string> written = exportPlans(*shown, options, panel_->view());
+        return exportPlans(*shown, exportOptionsFrom(arguments), panel_->view());
+    });
+}
+
+std::vector<std::string> MainWindow::exportScheduleTo(const QString& path) {
+    const ListingDocument* shown = document();
+    if (shown == nullptr) {
+        return {};
+    }
+    return writeFiles(path, [&] {
+        const WaitCursor busy;
+        return writeSchedule(*shown, QFile::encodeName(path).toStdString());
+    });
+}
+
+std::vector<std::string> MainWindow::writeFiles(
+    const QString& path, const std::function<std::vector<std::string>()>& write) {
+    const ListingDocument* shown = document();
+    try {
+        const std::vector<std::string> written = write();
         statusBar()->showMessage(
             written.size() == 1
                 ? QStringLiteral("Wrote %1").arg(QDir::toNativeSeparators(path))

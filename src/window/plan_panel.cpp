@@ -132,6 +132,8 @@ PlanView PlanPanel::view() const {
     view.mode = memberLoadOption->isChecked() ? LoadMode::Member : LoadMode::Floor;
     view.memberNumbers = beamNumbersBox->isTicked();
     view.memberNumbersBeside = memberNumbersBeside_;
+    view.memberLoadsOnBeams = memberLoadsOnBeams_;
+    view.markPanelsWithoutLoad = markPanelsWithoutLoad_;
     view.loadCaseTitles = loadTypeBox->isTicked();
     view.decimalSeparator = userDecimalSeparator();
     if (document_) {

@@ -67,8 +67,12 @@ class PlanPanel : public QWidget {
     // and stays over the plan.
     void memberLoadsPressed(QPointF positionTwips);
     void memberLoadsDragged(Qt::MouseButtons buttons, QPointF positionTwips);
-    // "B: " and the member number beside the serial number rather than on it.
+    // Options of the View menu, kept over levels and listings: "B: " and the member number
+    // beside the serial number rather than on it; each beam's member loads on it in member-load
+    // mode; hatching over the panels without floor load in floor-load mode.
     void setMemberNumbersBeside(bool beside);
+    void setMemberLoadsOnBeams(bool on);
+    void setMarkPanelsWithoutLoad(bool on);
     // Shows the beam of the member: selects its level, brings it into view and highlights it
     // until the next change of level or view. Returns why it cannot when the member is no
     // beam on the plan; the empty text when it is shown.
@@ -109,6 +113,8 @@ class PlanPanel : public QWidget {
     void beamPicked(int serial);
     // What lies under the pointer ("X 12.3 m, Z 4.5 m; beam 12 ..."); empty when it left.
     void pointerTextChanged(const QString& text);
+    // A level, a mode or a document was put on show and its plan drawn.
+    void levelShown();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -131,6 +137,7 @@ class PlanPanel : public QWidget {
     void keepMemberLoadsOverPlan();
     // The zoom or pan changed: the plan is drawn again, without a highlight.
     void viewChanged();
+    void setMenuOption(bool& option, bool on);
     void drawPlan();
     void drawHighlight(QPainter& painter, const QtSurface& surface);
     PlacedLabel* levelLabel(int level) const;
@@ -143,6 +150,8 @@ class PlanPanel : public QWidget {
     PointerFacts pointerFacts_;
     int highlighted_ = 0;
     bool memberNumbersBeside_ = false;
+    bool memberLoadsOnBeams_ = false;
+    bool markPanelsWithoutLoad_ = false;
     float dragStartX_ = 0;
     int plansDrawn_ = 0;
 };

@@ -48,6 +48,7 @@ void PlanPanel::showDocument(std::shared_ptr<const ListingDocument> document,
         selectLevel(start);
     } else {
         drawPlan();
+        emit levelShown();
     }
     showModeControls();
     planArea->setFocus(Qt::OtherFocusReason);

@@ -40,6 +40,7 @@ void PlanPanel::selectLevel(int level) {
         levelHeightLabel->setText(
             QString::fromStdString(levelCaption(*document_, level, userDecimalSeparator())));
     }
+    emit levelShown();
 }
 
 void PlanPanel::viewChanged() {
@@ -108,6 +109,25 @@ void PlanPanel::stepLevel(int key) {
             return;
     }
     selectLevel(std::clamp(level, 1, levels));
+}
+
+void PlanPanel::setMemberNumbersBeside(bool beside) {
+    setMenuOption(memberNumbersBeside_, beside);
+}
+
+void PlanPanel::setMemberLoadsOnBeams(bool on) {
+    setMenuOption(memberLoadsOnBeams_, on);
+}
+
+void PlanPanel::setMarkPanelsWithoutLoad(bool on) {
+    setMenuOption(markPanelsWithoutLoad_, on);
+}
+
+void PlanPanel::setMenuOption(bool& option, bool on) {
+    option = on;
+    if (document_) {
+        selectLevel(level_);
+    }
 }
 
 void PlanPanel::annotationClicked() {

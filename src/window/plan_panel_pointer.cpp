@@ -1,5 +1,4 @@
-// What lies under the pointer, a member found and highlighted, and member numbers beside the
-// serial numbers.
+// What lies under the pointer, and a member found and highlighted.
 #include <QPainter>
 #include <QPen>
 
@@ -26,13 +25,6 @@ QPointF alongBeam(const LevelBeam& beam, double share) {
 void PlanPanel::pointerMoved(QPointF planPoint) {
     emit pointerTextChanged(
         QString::fromStdString(pointerFacts_.textAt(planPoint.x(), planPoint.y())));
-}
-
-void PlanPanel::setMemberNumbersBeside(bool beside) {
-    memberNumbersBeside_ = beside;
-    if (document_) {
-        selectLevel(level_);
-    }
 }
 
 std::string PlanPanel::findMember(long member) {

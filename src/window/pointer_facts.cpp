@@ -66,8 +66,17 @@ std::string PointerFacts::beamText(int serial) {
         return {};
     }
     const char separator = view_.decimalSeparator;
-    return "beam " + std::to_string(serial) + ": member " + std::to_string(found->member) + ", " +
-           valueText(static_cast<float>(found->lengthMm) / 1000, separator) + " m long";
+    std::string text = "beam " + std::to_string(serial) + ": member " +
+                       std::to_string(found->member) + ", " +
+                       valueText(static_cast<float>(found->lengthMm) / 1000, separator) + " m long";
+    std::string loads;
+    for (const MemberLoad& load : document_->memberLoadsOn(found->member)) {
+        loads += (loads.empty() ? "" : ", ") + valueText(load.value, separator) + " kN/m";
+        if (!load.caseNumber.empty()) {
+            loads += " (" + utf8FromListingText(caseTitle(load.caseNumber)) + ")";
+        }
+    }
+    return loads.empty() ? text : text + ", member loads " + loads;
 }
 
 std::string PointerFacts::panelText(const PanelFacts& facts) const {

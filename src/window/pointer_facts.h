@@ -1,5 +1,6 @@
 // What lies under the pointer on the plan of the level on show, for the status bar: the point in
-// metres, the beam, and in floor-load mode the slab panel with the floor loads acting on it.
+// metres, the beam with its member loads, and in floor-load mode the slab panel with the floor
+// loads acting on it.
 #pragma once
 
 #include <optional>
@@ -22,8 +23,9 @@ class PointerFacts {
     void levelDrawn(const ListingDocument* document, const PlanView& view, const PickBoxes& boxes,
                     bool drawn);
 
-    // "X 12.35 m, Z 4.2 m; beam 12: member 1043, 6 m long; panel X 0 to 6 m, Z 0 to 5 m, spans
-    // 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a level.
+    // "X 12.35 m, Z 4.2 m; beam 12: member 1043, 6 m long, member loads 10 kN/m (1 DEAD LOAD);
+    // panel X 0 to 6 m, Z 0 to 5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
+    // level.
     std::string textAt(double x, double z);
     // The beam with the serial number on the plan; nothing when there is none.
     std::optional<LevelBeam> beam(int serial);

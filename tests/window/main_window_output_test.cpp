@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,10 +23,13 @@
 namespace fp::testing {
 namespace {
 
-int pdfPageCount(const QString& path) {
+std::string fileText(const QString& path) {
     std::ifstream file(path.toStdString(), std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+int pdfPageCount(const QString& path) {
+    const std::string content = fileText(path);
     const std::regex page("/Type\\s*/Page[^s]");
     return static_cast<int>(std::distance(
         std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
@@ -46,6 +50,21 @@ bool isWellFormedXml(const QString& path) {
 class MainWindowOutput : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(tested.open(listing.path())); }
+
+    // The save dialog answers `name` in the folder, with the filter whose text starts with
+    // `filterStart`, and the action is triggered.
+    void saveThrough(QAction* action, const char* name, const char* filterStart) {
+        tested.window().chooseSavePath = [&](QWidget*, const QString&, const QString&,
+                                             const QStringList& filters, QString* filter) {
+            for (const QString& offered : filters) {
+                if (offered.startsWith(QString::fromLatin1(filterStart))) {
+                    *filter = offered;
+                }
+            }
+            return file(name);
+        };
+        action->trigger();
+    }
 
     QString file(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
 
@@ -78,6 +97,38 @@ TEST_F(MainWindowOutput, TheWindowsViewIsWhatIsExported) {
     QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
     tested.window().exportTo(file("member.png"), false);
     EXPECT_NE(QImage(file("floor.png")), QImage(file("member.png")));
+}
+
+TEST_F(MainWindowOutput, ExportsDxfWithTheViewOptionsAsFrameplanExportDoes) {
+    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    tested.window().actions.memberLoadsOnBeams->trigger();
+    saveThrough(tested.window().actions.exportLevel, "level", "DXF");
+    const std::string dxf = fileText(file("level.dxf"));
+    EXPECT_NE(dxf.find("\nSECTION\n"), std::string::npos) << dxf.substr(0, 40);
+    EXPECT_NE(dxf.find("\n12.5 (1)\n"), std::string::npos);
+    EXPECT_TRUE(dxf.ends_with("EOF\n"));
+    saveThrough(tested.window().actions.exportAllLevels, "all.DXF", "PDF");
+    EXPECT_TRUE(QFile::exists(file("all-3.DXF")));
+    EXPECT_TRUE(tested.messages.empty());
+}
+
+TEST_F(MainWindowOutput, ExportsTheScheduleAsCsvFilesOrAWorkbook) {
+    saveThrough(tested.window().actions.exportSchedule, "loads", "CSV");
+    // A header and a row for each level's 20 m² bay; the top one's is under 4.5 kN/m² of case 1.
+    const std::string panels = fileText(file("loads-panels.csv"));
+    EXPECT_EQ(std::count(panels.begin(), panels.end(), '\n'), 3) << panels;
+    EXPECT_TRUE(panels.ends_with("\r\n7,0,5,0,4,5,4,20,4.5,90\r\n")) << panels;
+    EXPECT_TRUE(QFile::exists(file("loads-beams.csv")));
+    saveThrough(tested.window().actions.exportSchedule, "loads.xlsx", "CSV");
+    EXPECT_EQ(fileText(file("loads.xlsx")).rfind("PK\x03\x04", 0), 0u);
+    EXPECT_TRUE(tested.messages.empty());
+}
+
+TEST_F(MainWindowOutput, AScheduleThatCannotBeWrittenSaysWhyAndLeavesNothing) {
+    EXPECT_TRUE(tested.window().exportScheduleTo(file("missing/loads.csv")).empty());
+    ASSERT_EQ(tested.messages.size(), 1u);
+    EXPECT_NE(tested.messages[0].find("loads-panels.csv"), std::string::npos) << tested.messages[0];
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(MainWindowOutput, PrintsOneLevelPerPage) {

@@ -35,12 +35,15 @@ class PlanPanelPointer : public ::testing::Test {
     PlanPanel& panel;
 };
 
-// On the top level: beam 1 is member 9 along Z = 0, 5 m long; the 5 m by 4 m bay carries the
-// floor load of 4.5 of load case 1, titled DL.
+// On the top level: beam 1 is member 9 along Z = 0, 5 m long, under 12.5 kN/m of load case 1,
+// titled DL; the 5 m by 4 m bay carries the floor load of 4.5 of load case 1.
 TEST_F(PlanPanelPointer, TellsThePointTheBeamAndThePanelUnderThePointer) {
     const PickBox box = panel.pickBoxes().at(0);
     const std::string onBeam = textAt(QPointF((box.left + box.right) / 2, 0));
-    EXPECT_EQ(onBeam.rfind("X 2.5 m, Z 0 m; beam 1: member 9, 5 m long; panel X 0 to 5 m", 0), 0u)
+    EXPECT_EQ(onBeam.rfind("X 2.5 m, Z 0 m; beam 1: member 9, 5 m long, member loads 12.5 kN/m "
+                           "(1 DL); panel X 0 to 5 m",
+                           0),
+              0u)
         << onBeam;
     EXPECT_EQ(textAt(QPointF(250, 200)),
               "X 2.5 m, Z 2 m; panel X 0 to 5 m, Z 0 to 4 m, spans 5 × 4 m: 4.5 kN/m² (1 DL)");

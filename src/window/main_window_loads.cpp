@@ -1,0 +1,67 @@
+// The floor load on the level on show: the Load Summary dock and the status bar's note of the
+// panels without floor load, both from one reckoning of the level's totals.
+#include <QAction>
+#include <QLabel>
+
+#include "model/listing_error.h"
+#include "model/text_encoding.h"
+#include "render/decimal_separator.h"
+#include "window/load_summary.h"
+#include "window/main_window.h"
+#include "window/plan_panel.h"
+
+namespace fp {
+
+const MainWindow::ShownTotals& MainWindow::shownTotals() {
+    const ListingDocument* shown = document();
+    const int level = panel_->levelOnShow();
+    if (shownTotals_ && shownTotals_->level == level) {
+        return *shownTotals_;
+    }
+    ShownTotals reckoned{level, std::nullopt, {}};
+    try {
+        reckoned.totals = levelTotals(*shown, level);
+    } catch (const ListingError& failure) {
+        reckoned.failure =
+            QString::fromStdString(utf8FromListingText(failure.inListing(shown->name).what()));
+    }
+    shownTotals_ = std::move(reckoned);
+    return *shownTotals_;
+}
+
+void MainWindow::levelShown() {
+    const ListingDocument* shown = document();
+    const PlanView view = panel_->view();
+    const bool floorMode = view.mode == LoadMode::Floor;
+    const bool summaryShown = loadSummary->isVisibleTo(this);
+    loadNote->clear();
+    if (shown == nullptr || view.level < 1) {
+        loadSummary->showNote(QStringLiteral("No level is on show."));
+        return;
+    }
+    // A level past a drawing limit has no plan, and its message takes the place of the totals.
+    if (!panel_->planMessage().isEmpty()) {
+        loadSummary->showNote(panel_->planMessage());
+        return;
+    }
+    // Reckoned only for what shows it: a large level takes a while.
+    if (!floorMode && !summaryShown) {
+        return;
+    }
+    const ShownTotals& reckoned = shownTotals();
+    if (floorMode && reckoned.totals && reckoned.totals->panelsWithoutLoad > 0) {
+        const int count = reckoned.totals->panelsWithoutLoad;
+        loadNote->setText(count == 1 ? QStringLiteral("1 panel without floor load")
+                                     : QStringLiteral("%1 panels without floor load").arg(count));
+    }
+    if (!summaryShown) {
+        return;
+    }
+    if (reckoned.totals) {
+        loadSummary->showTotals(*shown, *reckoned.totals, view.decimalSeparator);
+    } else {
+        loadSummary->showNote(reckoned.failure);
+    }
+}
+
+}  // namespace fp

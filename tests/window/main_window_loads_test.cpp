@@ -1,0 +1,142 @@
+// The loads where engineers use them: the View menu's member loads on beams and hatching of
+// panels without floor load, the Load Summary dock and the status bar's note of unloaded panels.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "main_window_fixture.h"
+#include "plan_panel_fixture.h"
+#include "window/load_summary.h"
+#include "window/plan_panel.h"
+
+namespace fp::testing {
+namespace {
+
+// The dock's table, row by row, each row its cells joined by " | ".
+std::vector<std::string> tableRows(const QTableWidget& table) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column) {
+            cells << (table.item(row, column) != nullptr ? table.item(row, column)->text()
+                                                         : QStringLiteral("(none)"));
+        }
+        rows.push_back(cells.join(QStringLiteral(" | ")).toStdString());
+    }
+    return rows;
+}
+
+TEST(LoadViewOptions, MemberLoadsOnBeamsIsOffAtFirstAndKeptOverLevelsAndReloads) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    MainWindow::Actions& actions = tested.window().actions;
+    EXPECT_FALSE(actions.memberLoadsOnBeams->isChecked());
+    EXPECT_FALSE(tested.panel().view().memberLoadsOnBeams);
+
+    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    const QImage without = tested.panel().planArea->image().copy();
+    actions.memberLoadsOnBeams->trigger();
+    EXPECT_TRUE(tested.panel().view().showsMemberLoadsOnBeams());
+    EXPECT_NE(tested.panel().planArea->image(), without);
+
+    QTest::keyClick(tested.panel().planArea, Qt::Key_Down);
+    EXPECT_TRUE(tested.panel().view().memberLoadsOnBeams);
+    ASSERT_TRUE(tested.reload());
+    EXPECT_TRUE(tested.panel().view().memberLoadsOnBeams);
+    EXPECT_TRUE(actions.memberLoadsOnBeams->isChecked());
+}
+
+TEST(LoadViewOptions, MarkPanelsWithoutFloorLoadHatchesThemOnThePlanAndInExports) {
+    TestedMainWindow tested;
+    TemporaryListing listing(unloadedListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    QTemporaryDir folder;
+    const QString plainFile = folder.filePath(QStringLiteral("plain.png"));
+    const QString markedFile = folder.filePath(QStringLiteral("marked.png"));
+    QAction* mark = tested.window().actions.markPanelsWithoutLoad;
+    EXPECT_FALSE(mark->isChecked());
+    const QImage plain = tested.panel().planArea->image().copy();
+    tested.window().exportTo(plainFile, false);
+    mark->trigger();
+    EXPECT_NE(tested.panel().planArea->image(), plain);
+    tested.window().exportTo(markedFile, false);
+    EXPECT_NE(QImage(plainFile), QImage(markedFile));
+}
+
+class LoadSummaryDock : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(tested.open(listing.path())); }
+
+    LoadSummary& dock() { return *tested.window().loadSummary; }
+    QString note() { return tested.window().loadNote->text(); }
+
+    TemporaryListing listing{threeLevelListing()};
+    TestedMainWindow tested;
+};
+
+// The top level's 5 m by 4 m bay carries 4.5 kN/m² of load case 1: 90 kN.
+TEST_F(LoadSummaryDock, ShowsTheLevelOnShowPerLoadCaseAndFollowsIt) {
+    EXPECT_FALSE(dock().isVisible());
+    tested.window().actions.loadSummary->trigger();
+    ASSERT_TRUE(dock().isVisible());
+    EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 7 M: 1 panel, 0 without floor load"));
+    EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 90.0 | 1 | 0"});
+
+    // The middle level's bay carries 2 kN/m².
+    QTest::keyClick(tested.panel().planArea, Qt::Key_Down);
+    EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 3.5 M: 1 panel, 0 without floor load"));
+    EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 40.0 | 1 | 0"});
+
+    // Another listing: its level, and no floor loads at all.
+    TemporaryListing unloaded(unloadedListing());
+    ASSERT_TRUE(tested.open(unloaded.path()));
+    EXPECT_EQ(dock().caption->text(),
+              QStringLiteral("Level 7 M: 1 panel, 1 without floor load; the listing has no floor "
+                             "loads."));
+    EXPECT_EQ(dock().table->rowCount(), 0);
+    tested.window().actions.loadSummary->trigger();
+    EXPECT_FALSE(dock().isVisible());
+}
+
+TEST_F(LoadSummaryDock, TheStatusBarCountsPanelsWithoutFloorLoadInFloorLoadModeOnly) {
+    EXPECT_EQ(note(), QString());
+    TemporaryListing unloaded(unloadedListing());
+    ASSERT_TRUE(tested.open(unloaded.path()));
+    EXPECT_EQ(note(), QStringLiteral("1 panel without floor load"));
+    // Beside it, a beam under the pointer without member loads tells none.
+    tested.panel().pointerMoved(QPointF(250, 0));
+    EXPECT_TRUE(tested.window().pointerText->text().contains(QStringLiteral("5 m long; panel")))
+        << tested.window().pointerText->text().toStdString();
+    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    EXPECT_EQ(note(), QString());
+    QTest::mouseClick(tested.panel().floorLoadOption, Qt::LeftButton);
+    EXPECT_EQ(note(), QStringLiteral("1 panel without floor load"));
+    // The lowest level has no panels.
+    QTest::keyClick(tested.panel().planArea, Qt::Key_End);
+    EXPECT_EQ(note(), QString());
+}
+
+TEST(LoadSummaryLimit, ALevelPastADrawingLimitShowsTheLimitsMessage) {
+    TestedMainWindow tested;
+    TemporaryListing listing(crowdedMiddleLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    tested.window().actions.loadSummary->trigger();
+    QTest::keyClick(tested.panel().planArea, Qt::Key_Down);
+    LoadSummary& dock = *tested.window().loadSummary;
+    EXPECT_TRUE(dock.caption->text().contains(QStringLiteral("more than 300 beams")))
+        << dock.caption->text().toStdString();
+    EXPECT_FALSE(dock.table->isVisible());
+    EXPECT_EQ(tested.window().loadNote->text(), QString());
+    EXPECT_TRUE(tested.messages.empty());
+    QTest::keyClick(tested.panel().planArea, Qt::Key_Up);
+    EXPECT_TRUE(dock.table->isVisible());
+}
+
+}  // namespace
+}  // namespace fp::testing
