@@ -6,7 +6,7 @@
 #include <memory>
 #include <utility>
 
-#include "model/text_encoding.h"
+#include "render/listing_qstring.h"
 
 namespace fp {
 
@@ -42,7 +42,7 @@ const LabelTextCache::Label& LabelTextCache::label(std::string_view text) {
     if (labels_.size() >= kMostLabels) {
         labels_.clear();
     }
-    const QString qtext = QString::fromStdString(utf8FromListingText(text));
+    const QString qtext = qStringFromListing(text);
     Label label;
     label.layout = QStaticText(qtext);
     label.layout.setTextFormat(Qt::PlainText);

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "document/startup_texts.h"
-#include "model/text_encoding.h"
+#include "render/listing_qstring.h"
 
 namespace fp {
 namespace {
@@ -17,10 +17,6 @@ constexpr double kPointSize = 9;
 constexpr double kScreenDpi = 96;
 // The title block takes this share of the page's width; the legend the rest.
 constexpr double kBlockShare = 0.5;
-
-QString listingText(const std::string& text) {
-    return QString::fromStdString(utf8FromListingText(text));
-}
 
 QFont blockFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -37,7 +33,7 @@ std::string listingFileName(const std::string& path) {
 TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
                                 const PageFacts& facts) {
     TitleBlockTexts texts;
-    texts.listing = listingText(facts.listingName);
+    texts.listing = qStringFromListing(facts.listingName);
     if (view.level >= 1) {
         texts.level = QStringLiteral("Level ") + QString::fromStdString(levelCaption(
                                                      document, view.level, view.decimalSeparator));
@@ -53,7 +49,7 @@ std::vector<QString> legendLines(const ListingDocument& document) {
     QString cases;
     for (const LoadCase& loadCase : document.loadCases) {
         cases += (cases.isEmpty() ? QString() : QStringLiteral(", ")) +
-                 listingText(loadCase.number + " " + loadCase.title);
+                 qStringFromListing(loadCase.number + " " + loadCase.title);
     }
     return {QStringLiteral("Load cases: ") + (cases.isEmpty() ? QStringLiteral("none") : cases),
             QStringLiteral("floor loads in kN/m²"), QStringLiteral("spans in cm")};

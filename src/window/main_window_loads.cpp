@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "model/listing_error.h"
-#include "model/text_encoding.h"
 #include "render/decimal_separator.h"
+#include "render/listing_qstring.h"
 #include "window/load_summary.h"
 #include "window/main_window.h"
 #include "window/plan_panel.h"
@@ -22,8 +22,7 @@ const MainWindow::ShownTotals& MainWindow::shownTotals() {
     try {
         reckoned.totals = levelTotals(*shown, level);
     } catch (const ListingError& failure) {
-        reckoned.failure =
-            QString::fromStdString(utf8FromListingText(failure.inListing(shown->name).what()));
+        reckoned.failure = qStringFromListing(failure.inListing(shown->name).what());
     }
     shownTotals_ = std::move(reckoned);
     return *shownTotals_;

@@ -4,13 +4,12 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "model/text_encoding.h"
+#include "render/listing_qstring.h"
 
 namespace fp {
 
 void showMessageBox(QWidget* parent, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle,
-                    QString::fromStdString(utf8FromListingText(text)), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, qStringFromListing(text), QMessageBox::Ok,
                     parent != nullptr && parent->isVisible() ? parent : nullptr);
     box.exec();
 }

@@ -4,9 +4,9 @@
 
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
-#include "model/text_encoding.h"
 #include "panels/level_drawing.h"
 #include "render/decimal_separator.h"
+#include "render/listing_qstring.h"
 #include "render/qt_surface.h"
 #include "window/plan_message.h"
 #include "window/plan_panel.h"
@@ -67,8 +67,7 @@ void PlanPanel::drawPlan() {
         // plan's place and every other level stays within reach.
         drawn = false;
         boxes_.clear();
-        planMessage_ =
-            QString::fromStdString(utf8FromListingText(failure.inListing(document_->name).what()));
+        planMessage_ = qStringFromListing(failure.inListing(document_->name).what());
         surface.clear();
         writePlanMessage(painter, area, planMessage_);
     }
