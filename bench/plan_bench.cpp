@@ -17,10 +17,10 @@
 
 #include "bench_support.h"
 #include "document/listing_document.h"
-#include "panels/level_drawing.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/level_beams.h"
+#include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "render/plan_pages.h"
 #include "render/qt_surface.h"
@@ -34,7 +34,7 @@ constexpr const char* kPdfPath = "/tmp/frameplan-plan-bench.pdf";
 
 int panelCount(const fp::ListingDocument& document, int level) {
     int panels = 0;
-    fp::findPanels(document, level, [&panels](const fp::Panel&) { ++panels; });
+    fp::findPanels(document, level, [&panels](const fp::SlabPanel&) { ++panels; });
     return panels;
 }
 
@@ -133,21 +133,20 @@ int main(int argc, char** argv) {
         report("panel scan with panel loads of the level",
                timeRuns(scanRuns,
                         [&] {
-                            fp::findPanels(document, level, [&](const fp::Panel& panel) {
+                            fp::findPanels(document, level, [&](const fp::SlabPanel& panel) {
                                 loadsFound += fp::panelLoads(document, level, panel).loads.size();
                             });
                         }),
                scanRuns, 0.2);
 
-        fp::ExportOptions options;
-        options.listing = listing;
-        options.output = kPdfPath;
-        options.format = fp::ExportFormat::Pdf;
-        options.allLevels = true;
+        fp::ExportRequest request;
+        request.listing = listing;
+        request.output = kPdfPath;
+        request.format = fp::ExportFormat::Pdf;
+        request.levels.all = true;
         const int exportRuns = std::max(1, runs / 40);
         report("export of every level to one PDF",
-               timeRuns(exportRuns, [&] { fp::exportPlans(document, options, '.'); }), exportRuns,
-               2000);
+               timeRuns(exportRuns, [&] { fp::exportPlans(document, request); }), exportRuns, 2000);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

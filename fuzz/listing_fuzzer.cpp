@@ -14,7 +14,7 @@
 #include "document/listing_document.h"
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "plan/plan_view.h"
 
@@ -42,7 +42,6 @@ class CheckingSurface : public fp::Surface {
     void drawText(std::string_view, double x, double z) override { check({x, z}); }
     void selectFont(const fp::FontDescription&) override {}
     void restoreOwnFont() override {}
-    double twipsPerPixelY() const override { return 15; }
 
   private:
     static void check(std::initializer_list<double> values) {

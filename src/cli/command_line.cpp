@@ -10,12 +10,13 @@
 
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
-#include "cli/schedule_files.h"
-#include "cli/stream_messages.h"
+#include "cli/export_arguments.h"
 #include "document/listing_document.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
-#include "panels/level_drawing.h"
+#include "output/schedule_files.h"
+#include "output/stream_messages.h"
+#include "plan/level_drawing.h"
 
 namespace fp {
 namespace {
@@ -223,7 +224,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (*exportCommand) {
         try {
-            return hooks.exportPlans(exportOptionsFrom(exportArguments));
+            return hooks.exportPlans(exportRequestFrom(exportArguments));
         } catch (const std::invalid_argument& failure) {
             err << "frameplan " << failure.what() << '\n';
             return kFailureStatus;

@@ -7,19 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "cli/export_options.h"
+#include "output/exit_status.h"
+#include "output/export_request.h"
 
 namespace fp {
 
 struct CommandLineHooks {
-    // Writes the plans the options ask for; returns the exit status.
-    std::function<int(const ExportOptions&)> exportPlans;
+    // Writes the plans the request asks for; returns the exit status.
+    std::function<int(const ExportRequest&)> exportPlans;
     // Opens the window on the listing, or asks for one when it is empty; returns the exit status.
     std::function<int(const std::string& listing)> openWindow;
 };
-
-// The exit status of bad arguments, and of a listing that cannot be read or drawn.
-inline constexpr int kFailureStatus = 2;
 
 // Runs the command the arguments (those after the program's name) ask for. Output goes to `out`,
 // messages and failures to `err`. Returns 0, or 2 for bad arguments or a failure.

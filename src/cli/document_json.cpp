@@ -6,10 +6,10 @@
 #include "cli/json_text.h"
 #include "document/startup_texts.h"
 #include "model/number_text.h"
-#include "panels/panel_labels.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/level_beams.h"
+#include "plan/panel_labels.h"
 #include "plan/plan_view.h"
 
 namespace fp {
@@ -38,7 +38,7 @@ void writeTexts(std::ostream& out, const std::vector<std::string>& texts) {
 }
 
 void writeFloorLoad(std::ostream& out, const FloorLoad& load) {
-    out << "{\"caseTitle\": " << jsonString(load.caseTitle)
+    out << "{\"caseTitle\": " << jsonString(load.caseNumber)
         << ", \"intensity\": " << jsonNumberText(load.intensity)
         << ", \"y1\": " << jsonNumberText(load.y1) << ", \"y2\": " << jsonNumberText(load.y2)
         << ", \"x1\": " << jsonNumberText(load.x1) << ", \"x2\": " << jsonNumberText(load.x2)
@@ -61,7 +61,7 @@ void writeLevelBeams(std::ostream& out, const ListingDocument& document, int lev
 void writeLoads(std::ostream& out, const PanelLoads& loads) {
     writeList(out, loads.loads.size(), [&](std::size_t i) {
         out << "{\"intensity\": " << jsonNumberText(loads.loads[i].intensity)
-            << ", \"caseTitle\": " << jsonString(loads.loads[i].caseTitle) << "}";
+            << ", \"caseTitle\": " << jsonString(loads.loads[i].caseNumber) << "}";
     });
 }
 
@@ -69,7 +69,7 @@ void writeLevelPanels(std::ostream& out, const ListingDocument& document, int le
                       const PlanView& startUp) {
     bool first = true;
     out << "[";
-    findPanels(document, level, [&](const Panel& panel) {
+    findPanels(document, level, [&](const SlabPanel& panel) {
         const PanelLoads loads = panelLoads(document, level, panel);
         out << (first ? "" : ", ") << "{\"ix\": " << panel.ix << ", \"iz\": " << panel.iz
             << ", \"ix2\": " << panel.ix2 << ", \"iz2\": " << panel.iz2
@@ -119,7 +119,7 @@ void writeDocumentJson(std::ostream& out, const ListingDocument& document,
     out << ",\n  \"floorIntensities\": ";
     writeValues(out, document.floorIntensities);
     out << ",\n  \"memberLoads\": ";
-    writeValues(out, document.memberLoads);
+    writeValues(out, document.memberLoadValues);
     out << ",\n  \"loadCases\": ";
     writeList(out, document.loadCases.size(), [&](std::size_t i) {
         const LoadCase& loadCase = document.loadCases[i];

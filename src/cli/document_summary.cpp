@@ -45,11 +45,11 @@ std::string loadsPerCase(const ListingDocument& document) {
     std::vector<std::pair<std::string, int>> cases;
     for (const FloorLoad& load : document.floorLoads) {
         auto known = cases.begin();
-        while (known != cases.end() && known->first != load.caseTitle) {
+        while (known != cases.end() && known->first != load.caseNumber) {
             ++known;
         }
         if (known == cases.end()) {
-            cases.emplace_back(load.caseTitle, 1);
+            cases.emplace_back(load.caseNumber, 1);
         } else {
             ++known->second;
         }
@@ -84,7 +84,7 @@ void writeDocumentSummary(std::ostream& out, const ListingDocument& document,
                    << "\n";
     line("Floor loads") << loadsPerCase(document) << "\n";
     line("Intensities") << valuesText(document.floorIntensities, 1) << "\n";
-    line("Member loads") << valuesText(document.memberLoads, 1) << "\n";
+    line("Member loads") << valuesText(document.memberLoadValues, 1) << "\n";
     line("Messages") << messageCount << "\n";
     writeLevelTotals(out, document);
 }

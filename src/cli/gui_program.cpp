@@ -9,7 +9,7 @@
 #include <iostream>
 #include <system_error>
 
-#include "cli/command_line.h"
+#include "output/exit_status.h"
 
 namespace fp {
 namespace {

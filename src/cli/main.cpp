@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const fp::CommandLineHooks hooks{
-        [argv](const fp::ExportOptions&) { return fp::runGuiProgram(argv); },
+        [argv](const fp::ExportRequest&) { return fp::runGuiProgram(argv); },
         [argv](const std::string&) { return fp::runGuiProgram(argv); }};
     return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
 }

@@ -26,9 +26,9 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         document.loadCases = std::move(loads.loadCases);
         document.floorLoads = std::move(loads.floorLoads);
         document.floorIntensities = std::move(loads.floorIntensities);
-        document.memberLoads = std::move(loads.memberLoads);
+        document.memberLoadValues = std::move(loads.memberLoadValues);
         document.floorIntensities.sortAscending();
-        document.memberLoads.sortAscending();
+        document.memberLoadValues.sortAscending();
         document.memberLoadsByMember = std::move(loads.memberLoadsByMember);
         std::stable_sort(
             document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
@@ -54,6 +54,20 @@ std::span<const MemberLoad> ListingDocument::memberLoadsOn(int32_t member) const
     return {first, last};
 }
 
+int ListingDocument::levelAtHeight(float hundredths) const {
+    for (int level = 1; level <= levelCount(); ++level) {
+        if (levelHeight(level) == hundredths) {
+            return level;
+        }
+    }
+    return 0;
+}
+
+int startLevel(const ListingDocument& document) {
+    constexpr int kFirstLevelShown = 3;
+    return std::min(kFirstLevelShown, document.levelCount());
+}
+
 const LoadCase* ListingDocument::loadCase(std::string_view number) const {
     for (const LoadCase& known : loadCases) {
         if (known.number == number) {
@@ -61,6 +75,11 @@ const LoadCase* ListingDocument::loadCase(std::string_view number) const {
         }
     }
     return nullptr;
+}
+
+std::string ListingDocument::loadCaseText(const std::string& number) const {
+    const LoadCase* header = loadCase(number);
+    return header != nullptr ? number + " " + header->title : number;
 }
 
 ListingDocument openListing(const std::string& path, MessageSink& messages,

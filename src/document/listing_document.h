@@ -28,7 +28,7 @@ struct ListingDocument {
     FloorLoadList floorLoads{"floor loads"};
     // Both ascending.
     LoadValueList floorIntensities{"distinct floor-load intensities"};
-    LoadValueList memberLoads{"distinct member-load values"};
+    LoadValueList memberLoadValues{"distinct member-load values"};
     // Every accepted member load, one per member it acts on: by member number, and for one
     // member in the order read.
     MemberLoadList memberLoadsByMember{"member loads by member"};
@@ -42,11 +42,19 @@ struct ListingDocument {
     int levelCount() const { return grid.levelCount(); }
     // The height of a level (1 .. levelCount()) in hundredths of a metre.
     float levelHeight(int level) const { return grid.y.at(level); }
+    // The level at a height in hundredths of a metre; 0 when no level is there.
+    int levelAtHeight(float hundredths) const;
     // The member loads acting on a member, in the order read; empty for a member without any.
     std::span<const MemberLoad> memberLoadsOn(int32_t member) const;
     // The load case of a number as written, or null when the listing has no header for it.
     const LoadCase* loadCase(std::string_view number) const;
+    // "1 DEAD LOAD": the number and its header's title, or the number alone without a header;
+    // as the listing writes it.
+    std::string loadCaseText(const std::string& number) const;
 };
+
+// The level a plan opens on: level 3, the highest level when there are fewer, 0 when none.
+int startLevel(const ListingDocument& document);
 
 // Reads the listing at `path`: its structure, then the grid of its joints, its loads and beam
 // designs, and last the framing of every level. Messages shown while reading go to `messages`

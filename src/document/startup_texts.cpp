@@ -1,14 +1,10 @@
 // The texts the window starts with.
 #include "document/startup_texts.h"
 
-#include <algorithm>
-
 #include "model/number_text.h"
 
 namespace fp {
 namespace {
-
-constexpr int kFirstLevelShown = 3;
 
 float levelMetres(const ListingDocument& document, int level) {
     return static_cast<float>(metres(document.levelHeight(level)));
@@ -34,14 +30,10 @@ std::vector<std::string> intensityCaptions(const ListingDocument& document, char
 
 std::string memberLoadCaption(const ListingDocument& document, char decimalSeparator) {
     std::string caption = "Member Loads";
-    for (const float value : document.memberLoads) {
+    for (const float value : document.memberLoadValues) {
         caption += "   " + valueText(value, decimalSeparator);
     }
     return caption;
-}
-
-int startLevel(const ListingDocument& document) {
-    return std::min(kFirstLevelShown, document.levelCount());
 }
 
 std::string levelCaption(const ListingDocument& document, int level, char decimalSeparator) {

@@ -1,5 +1,5 @@
 // The texts the window starts with: the level labels, the intensity boxes' captions, the
-// member-load label, the level shown first and the caption of the level on show.
+// member-load label and the caption of the level on show.
 #pragma once
 
 #include <string>
@@ -17,9 +17,6 @@ std::vector<std::string> intensityCaptions(const ListingDocument& document, char
 
 // "Member Loads" followed by three blanks and each member-load value, ascending.
 std::string memberLoadCaption(const ListingDocument& document, char decimalSeparator);
-
-// The level shown first: level 3, the highest level when there are fewer, 0 when none.
-int startLevel(const ListingDocument& document);
 
 // What the level label reads while `level` is shown: its height and " M" ("3.5 M").
 std::string levelCaption(const ListingDocument& document, int level, char decimalSeparator);

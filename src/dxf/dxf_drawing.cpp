@@ -4,15 +4,14 @@
 #include <dl_dxf.h>
 
 #include <array>
-#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <numbers>
-#include <random>
 #include <sstream>
 
+#include "files/file_names.h"
 #include "files/pending_file.h"
 
 namespace fp {
@@ -159,10 +158,7 @@ void writeDxfFile(const DxfDrawing& drawing, const std::string& path,
 
 // A name in the temporary folder that no other writer picks.
 std::filesystem::path temporaryDxfPath() {
-    static std::atomic<unsigned> serial{0};
-    static const unsigned seed = std::random_device{}();
-    return std::filesystem::temp_directory_path() /
-           ("frameplan-" + std::to_string(seed) + "-" + std::to_string(++serial) + ".dxf");
+    return std::filesystem::temp_directory_path() / ("frameplan-" + uniqueFileTag() + ".dxf");
 }
 
 // Removed however the reading ends.

@@ -5,7 +5,7 @@
 
 #include "document/startup_texts.h"
 #include "dxf/dxf_surface.h"
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 
 namespace fp {

@@ -29,7 +29,6 @@ class DxfSurface : public Surface {
     void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override { degrees_ = 0; }
-    double twipsPerPixelY() const override { return 15; }
 
     // Writes `text` on `layer` with the top-left of its cell at the plan point (x, z),
     // `height` metres high.

@@ -1,13 +1,13 @@
 // Files put in place whole.
 #include "files/pending_file.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
+
+#include "files/file_names.h"
 
 namespace fp {
 namespace {
@@ -20,11 +20,9 @@ bool isOtherThanAFile(const fs::path& place) {
     return fs::exists(status) && !fs::is_regular_file(status);
 }
 
-// A name beside `path` that no other writer picks: the name, then a random suffix.
+// A name beside `path` that no other writer picks: the name, then a unique suffix.
 std::string temporaryBeside(const std::string& path) {
-    static std::atomic<unsigned> serial{0};
-    static const unsigned seed = std::random_device{}();
-    return path + ".part" + std::to_string(seed) + "-" + std::to_string(++serial);
+    return path + ".part" + uniqueFileTag();
 }
 
 }  // namespace

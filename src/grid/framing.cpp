@@ -57,8 +57,8 @@ struct BeamDirection {
     bool alongX;
     int lineCount;
     GridMap<DesignRowNumber>& beams;
-    bool PanelEdges::*leavingForward;
-    bool PanelEdges::*leavingBackward;
+    bool BeamEdges::*leavingForward;
+    bool BeamEdges::*leavingBackward;
 };
 
 class FrameDerivation {
@@ -80,7 +80,7 @@ class FrameDerivation {
             const auto [x, y, z] = pointAt(line);
             return grid_.joints.at(x, y, z);
         };
-        const auto edgesAt = [&](int line) -> PanelEdges& {
+        const auto edgesAt = [&](int line) -> BeamEdges& {
             const auto [x, y, z] = pointAt(line);
             return framing.edges.at(x, y, z);
         };
@@ -118,10 +118,10 @@ Framing deriveFrames(const Grid& grid, const MemberList& members, const DesignRo
     const int nY = grid.y.count();
     const int nZ = grid.z.count();
     Framing framing{GridMap<DesignRowNumber>(nX, nY, nZ), GridMap<DesignRowNumber>(nX, nY, nZ),
-                    GridMap<PanelEdges>(nX, nY, nZ)};
+                    GridMap<BeamEdges>(nX, nY, nZ)};
     const FrameDerivation derivation(grid, members, designRows);
-    const BeamDirection alongX{true, nX, framing.xBeams, &PanelEdges::plusX, &PanelEdges::minusX};
-    const BeamDirection alongZ{false, nZ, framing.zBeams, &PanelEdges::plusZ, &PanelEdges::minusZ};
+    const BeamDirection alongX{true, nX, framing.xBeams, &BeamEdges::plusX, &BeamEdges::minusX};
+    const BeamDirection alongZ{false, nZ, framing.zBeams, &BeamEdges::plusZ, &BeamEdges::minusZ};
 
     for (int iy = 2; iy <= nY; ++iy) {
         for (int ix = 1; ix <= nX; ++ix) {

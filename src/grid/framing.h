@@ -11,7 +11,7 @@ namespace fp {
 
 // Which beams leave a grid point, each named after the direction it leaves in. Grid points
 // strictly between a beam's two joints carry both flags of that beam's direction.
-struct PanelEdges {
+struct BeamEdges {
     bool minusZ = false;
     bool plusZ = false;
     bool plusX = false;
@@ -26,7 +26,7 @@ struct Framing {
     // The design row of the beam leaving each joint towards +X, and towards +Z.
     GridMap<DesignRowNumber> xBeams;
     GridMap<DesignRowNumber> zBeams;
-    GridMap<PanelEdges> edges;
+    GridMap<BeamEdges> edges;
 };
 
 // A beam of a level is a member between two joints of that level on one X (or Z) line with no

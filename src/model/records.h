@@ -35,7 +35,7 @@ struct DesignRow {
 
 // One downward floor-load command; the intensity is its absolute value, the ranges in metres.
 struct FloorLoad {
-    std::string caseTitle;  // the load-case number of the latest load-case header, as written
+    std::string caseNumber;  // the load-case number of the latest load-case header, as written
     float intensity = 0;
     float y1 = 0;
     float y2 = 0;
@@ -47,7 +47,7 @@ struct FloorLoad {
 
 // A load-case header of the input echo, «LOAD 1 LOADTYPE Dead TITLE DEAD LOAD».
 struct LoadCase {
-    std::string number;  // as written; floor loads carry it as their case title
+    std::string number;  // as written; the loads under the header carry it
     std::string type;    // the word after LOADTYPE
     std::string title;   // the words after TITLE; the type when there is no TITLE
 };

@@ -45,20 +45,18 @@ std::string loadCaseName(const ListingDocument& document, const std::string& num
     if (number.empty()) {
         return "No load case";
     }
-    const LoadCase* loadCase = document.loadCase(number);
-    return utf8FromListingText("Case " + number +
-                               (loadCase != nullptr ? " " + loadCase->title : std::string()));
+    return utf8FromListingText("Case " + document.loadCaseText(number));
 }
 
 std::vector<std::string> floorLoadCases(const ListingDocument& document) {
     std::vector<std::string> used;
     for (const FloorLoad& load : document.floorLoads) {
-        used.push_back(load.caseTitle);
+        used.push_back(load.caseNumber);
     }
     return inHeaderOrder(document, used);
 }
 
-double panelArea(const ListingDocument& document, const Panel& panel) {
+double panelArea(const ListingDocument& document, const SlabPanel& panel) {
     const Grid& grid = document.grid;
     return metres(grid.x.at(panel.ix2) - grid.x.at(panel.ix)) *
            metres(grid.z.at(panel.iz2) - grid.z.at(panel.iz));
@@ -68,7 +66,7 @@ std::vector<double> intensitiesByCase(const PanelLoads& loads,
                                       const std::vector<std::string>& cases) {
     std::vector<double> intensities(cases.size(), 0.0);
     for (const ActingLoad& load : loads.loads) {
-        const auto at = std::find(cases.begin(), cases.end(), load.caseTitle);
+        const auto at = std::find(cases.begin(), cases.end(), load.caseNumber);
         if (at != cases.end()) {
             intensities[static_cast<std::size_t>(at - cases.begin())] +=
                 writtenValue(load.intensity);
@@ -84,7 +82,7 @@ LevelTotals levelTotals(const ListingDocument& document, int level) {
     for (const std::string& number : cases) {
         totals.cases.push_back(CaseTotal{number, 0.0, 0, 0});
     }
-    findPanels(document, level, [&](const Panel& panel) {
+    findPanels(document, level, [&](const SlabPanel& panel) {
         const PanelLoads loads = panelLoads(document, level, panel);
         const std::vector<double> intensities = intensitiesByCase(loads, cases);
         const double area = panelArea(document, panel);
@@ -96,7 +94,7 @@ LevelTotals levelTotals(const ListingDocument& document, int level) {
             CaseTotal& total = totals.cases[i];
             const bool loaded = std::any_of(
                 loads.loads.begin(), loads.loads.end(),
-                [&total](const ActingLoad& load) { return load.caseTitle == total.caseNumber; });
+                [&total](const ActingLoad& load) { return load.caseNumber == total.caseNumber; });
             total.load += area * intensities[i];
             ++(loaded ? total.panelsLoaded : total.panelsUnloaded);
         }

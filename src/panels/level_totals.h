@@ -24,7 +24,7 @@ std::string loadCaseName(const ListingDocument& document, const std::string& num
 std::vector<std::string> floorLoadCases(const ListingDocument& document);
 
 // A panel's area in square metres, from its grid lines.
-double panelArea(const ListingDocument& document, const Panel& panel);
+double panelArea(const ListingDocument& document, const SlabPanel& panel);
 
 // The intensity each case puts on a panel, in kN/m²: the sum of the acting loads of that case,
 // each as the decimal the listing wrote, 0 where none acts. One value per element of `cases`.

@@ -29,7 +29,7 @@ ListingError tooManyPanels(const ListingDocument& document, int level) {
                         "FramePlan shows at most " + limit + " panels on one level.");
 }
 
-ListingError tooManyPanelLoads(const ListingDocument& document, int level, const Panel& panel) {
+ListingError tooManyPanelLoads(const ListingDocument& document, int level, const SlabPanel& panel) {
     const std::string limit = std::to_string(kMaxLoadsOnAPanel);
     const Grid& grid = document.grid;
     return ListingError(

@@ -6,12 +6,12 @@
 
 namespace fp {
 
-struct Panel;
+struct SlabPanel;
 
 // More than 200 panels on one level.
 ListingError tooManyPanels(const ListingDocument& document, int level);
 
 // More than 10 floor loads acting on one panel of a level.
-ListingError tooManyPanelLoads(const ListingDocument& document, int level, const Panel& panel);
+ListingError tooManyPanelLoads(const ListingDocument& document, int level, const SlabPanel& panel);
 
 }  // namespace fp

@@ -6,7 +6,7 @@
 
 namespace fp {
 
-PanelLoads panelLoads(const ListingDocument& document, int level, const Panel& panel) {
+PanelLoads panelLoads(const ListingDocument& document, int level, const SlabPanel& panel) {
     constexpr double kTolerance = 0.1;  // metres a load may stop short of a panel edge
     const Grid& grid = document.grid;
     // The panel in metres. The level and the far Z edge are held as 32-bit reals, the other
@@ -29,7 +29,7 @@ PanelLoads panelLoads(const ListingDocument& document, int level, const Panel& p
         if (acting.loads.size() >= kMaxLoadsOnAPanel) {
             throw tooManyPanelLoads(document, level, panel);
         }
-        acting.loads.push_back(ActingLoad{load.intensity, load.caseTitle});
+        acting.loads.push_back(ActingLoad{load.intensity, load.caseNumber});
         acting.spanX = grid.x.at(panel.ix2) - grid.x.at(panel.ix);
         acting.spanZ = grid.z.at(panel.iz2) - grid.z.at(panel.iz);
     }

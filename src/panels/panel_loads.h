@@ -11,7 +11,7 @@ namespace fp {
 
 struct ActingLoad {
     float intensity = 0;
-    std::string caseTitle;
+    std::string caseNumber;
 };
 
 inline constexpr std::size_t kMaxLoadsOnAPanel = 10;
@@ -27,6 +27,6 @@ struct PanelLoads {
 // The floor loads whose Y range reaches `level` and whose X and Z ranges cover the panel, each
 // allowed to stop up to 0.1 m short of an edge. An 11th acting load throws ListingError naming
 // the level and the panel.
-PanelLoads panelLoads(const ListingDocument& document, int level, const Panel& panel);
+PanelLoads panelLoads(const ListingDocument& document, int level, const SlabPanel& panel);
 
 }  // namespace fp

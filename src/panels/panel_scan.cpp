@@ -10,25 +10,25 @@ namespace {
 
 // The edge flags of the level's grid points.
 struct LevelEdges {
-    const GridMap<PanelEdges>& edges;
+    const GridMap<BeamEdges>& edges;
     int level;
 
-    const PanelEdges& at(int ix, int iz) const { return edges.at(ix, level, iz); }
+    const BeamEdges& at(int ix, int iz) const { return edges.at(ix, level, iz); }
 };
 
 // The panel whose first corner is (ix, iz), if one starts there. Along X line iz the first point
 // with a beam back and a beam towards +Z is the far X line; along that Z line the first point
 // that closes a rectangle with Z line ix is the far Z line. The sides on Z line ix and on X line
 // iz2 are tested at their corners only.
-std::optional<Panel> panelFrom(const LevelEdges& edges, int nX, int nZ, int ix, int iz) {
-    const PanelEdges& corner = edges.at(ix, iz);
+std::optional<SlabPanel> panelFrom(const LevelEdges& edges, int nX, int nZ, int ix, int iz) {
+    const BeamEdges& corner = edges.at(ix, iz);
     if (!corner.plusX || !corner.plusZ) {
         return std::nullopt;
     }
 
     int ix2 = ix + 1;
     for (;; ++ix2) {
-        const PanelEdges& point = edges.at(ix2, iz);
+        const BeamEdges& point = edges.at(ix2, iz);
         if (point.minusX && point.plusZ) {
             break;
         }
@@ -38,10 +38,10 @@ std::optional<Panel> panelFrom(const LevelEdges& edges, int nX, int nZ, int ix, 
     }
 
     for (int iz2 = iz + 1;; ++iz2) {
-        const PanelEdges& farPoint = edges.at(ix2, iz2);
-        const PanelEdges& nearPoint = edges.at(ix, iz2);
+        const BeamEdges& farPoint = edges.at(ix2, iz2);
+        const BeamEdges& nearPoint = edges.at(ix, iz2);
         if (farPoint.minusX && farPoint.minusZ && nearPoint.plusX && nearPoint.minusZ) {
-            return Panel{ix, iz, ix2, iz2};
+            return SlabPanel{ix, iz, ix2, iz2};
         }
         if (iz2 >= nZ || !farPoint.minusZ) {
             return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<Panel> panelFrom(const LevelEdges& edges, int nX, int nZ, int ix, 
 }  // namespace
 
 void findPanels(const ListingDocument& document, int level,
-                const std::function<void(const Panel&)>& found) {
+                const std::function<void(const SlabPanel&)>& found) {
     const int nX = document.grid.x.count();
     const int nZ = document.grid.z.count();
     // A listing without joints has no grid point to start from, and no panel.

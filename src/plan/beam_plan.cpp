@@ -121,7 +121,7 @@ class LevelDrawing {
             // Right of the line, centred on the beam's middle: writeRotated starts the text two
             // of its widths below the point it is given.
             surface_.startPart(PlanPart::MemberLoads);
-            surface_.selectFont(rotatedLabelFont(kRotatedUpward, surface_.twipsPerPixelY()));
+            surface_.selectFont(rotatedLabelFont(kRotatedUpward));
             const auto width = static_cast<float>(surface_.textWidth(loads));
             surface_.restoreOwnFont();
             // Beside the member number, where that is beside the serial.

@@ -1,13 +1,13 @@
-// The font of rotated labels, rounded as the device asks for it.
+// The font of rotated labels, at a whole number of tenths of a degree.
 #include "plan/font_description.h"
 
 #include "model/rounding.h"
 
 namespace fp {
 
-FontDescription rotatedLabelFont(float angleTenths, double twipsPerPixelY) {
+FontDescription rotatedLabelFont(float angleTenths) {
     FontDescription font;
-    font.pixelHeight = roundToInt32(180.0 / twipsPerPixelY, "height of the rotated label font");
+    font.points = kRotatedLabelPoints;
     font.angleTenths = roundToInt32(angleTenths, "angle of a rotated label");
     font.family = "Arial";
     return font;

@@ -6,10 +6,11 @@
 
 namespace fp {
 
-// Every other property of the font is left to the surface.
+// Every other property of the font is left to the surface, which turns the size into its own
+// device's pixels.
 struct FontDescription {
-    // The character height in pixels (not the cell height).
-    int32_t pixelHeight = 0;
+    // The character height in points (not the cell height); 0 keeps the surface's own size.
+    double points = 0;
     // Counter-clockwise, in tenths of a degree.
     int32_t angleTenths = 0;
     std::string family;
@@ -17,8 +18,9 @@ struct FontDescription {
     bool operator==(const FontDescription&) const = default;
 };
 
-// 9 points (180 twips) at `twipsPerPixelY`, and the angle, each rounded half to even:
-// 12 pixels at 15 twips per pixel, 15 at 12.
-FontDescription rotatedLabelFont(float angleTenths, double twipsPerPixelY);
+inline constexpr double kRotatedLabelPoints = 9;
+
+// 9-point Arial at the angle, rounded half to even to whole tenths of a degree.
+FontDescription rotatedLabelFont(float angleTenths);
 
 }  // namespace fp

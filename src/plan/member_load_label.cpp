@@ -12,7 +12,7 @@ std::string memberLoadLabel(std::span<const MemberLoad> loads, const PlanView& v
             label += ", ";
         }
         label += valueText(load.value, view.decimalSeparator);
-        if (view.loadCaseTitles && !load.caseNumber.empty()) {
+        if (view.loadCaseNumbers && !load.caseNumber.empty()) {
             label += " (" + load.caseNumber + ")";
         }
     }

@@ -10,7 +10,7 @@
 namespace fp {
 
 // "10 (1), 2 (2)": each load's value in kN/m, in the order read, followed by its load-case
-// number in brackets when the view shows load-case titles and the load has a case. Empty for a
+// number in brackets when the view shows load-case numbers and the load has a case. Empty for a
 // member without loads.
 std::string memberLoadLabel(std::span<const MemberLoad> loads, const PlanView& view);
 

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "document/startup_texts.h"
-
 namespace fp {
 
 bool PlanView::showsIntensity(float intensity) const {

@@ -19,8 +19,8 @@ struct PlanView {
     LoadMode mode = LoadMode::Floor;
     // The floor-load intensities whose loads are written on the panels.
     std::vector<float> shownIntensities;
-    // The load-case title after each floor load ("LOAD TYPE").
-    bool loadCaseTitles = true;
+    // The load case's number, in brackets, after each load ("LOAD TYPE").
+    bool loadCaseNumbers = true;
     // "B: " and the member number on every beam, in member-load mode only ("Beem Nos").
     bool memberNumbers = false;
     // The member numbers beside the serial numbers rather than on top of them.
@@ -38,7 +38,7 @@ struct PlanView {
 };
 
 // The view the window opens with: the start level in floor-load mode, every intensity and the
-// load-case titles shown, no member numbers.
+// load-case numbers shown, no member numbers.
 PlanView startUpView(const ListingDocument& document, char decimalSeparator = '.');
 
 }  // namespace fp

@@ -46,9 +46,6 @@ class Surface {
     // Selects a font in place of the surface's own; restoreOwnFont() undoes it.
     virtual void selectFont(const FontDescription& font) = 0;
     virtual void restoreOwnFont() = 0;
-
-    // The device's twips per pixel, vertically (15 on a 96-dpi screen).
-    virtual double twipsPerPixelY() const = 0;
 };
 
 }  // namespace fp

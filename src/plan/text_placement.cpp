@@ -32,12 +32,12 @@ void writeAligned(Surface& surface, std::string_view text, float x, float y, Ali
 }
 
 float rotatedTextWidth(Surface& surface, std::string_view text, float angleTenths) {
-    const SelectedFont selected(surface, rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
+    const SelectedFont selected(surface, rotatedLabelFont(angleTenths));
     return static_cast<float>(surface.textWidth(text));
 }
 
 void writeRotated(Surface& surface, std::string_view text, float x, float y, float angleTenths) {
-    const SelectedFont selected(surface, rotatedLabelFont(angleTenths, surface.twipsPerPixelY()));
+    const SelectedFont selected(surface, rotatedLabelFont(angleTenths));
     // Twice the width, measured in the rotated font: that is where the labels have always sat.
     const float top = y + 2 * static_cast<float>(surface.textWidth(text));
     surface.drawText(text, x, top);

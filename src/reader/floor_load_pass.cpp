@@ -58,18 +58,18 @@ void wholePlan(float first, float last, float& low, float& high) {
 
 }  // namespace
 
-// A header makes its number the case title of the floor loads that follow, and is kept as a load
+// A header makes its number the load case of the floor loads that follow, and is kept as a load
 // case unless one of its number came before.
 void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens) {
-    title_ = std::string(tokens[2]);
+    caseNumber_ = std::string(tokens[2]);
     for (const LoadCase& known : cases_) {
-        if (known.number == title_) {
+        if (known.number == caseNumber_) {
             return;
         }
     }
     const std::string_view title = titleOf(line);
-    cases_.add(
-        LoadCase{title_, std::string(tokens[4]), std::string(title.empty() ? tokens[4] : title)});
+    cases_.add(LoadCase{caseNumber_, std::string(tokens[4]),
+                        std::string(title.empty() ? tokens[4] : title)});
 }
 
 void FloorLoadPass::readRangeLine(const Tokens& tokens) {
@@ -85,7 +85,7 @@ void FloorLoadPass::readRangeLine(const Tokens& tokens) {
         return;
     }
     FloorLoad load;
-    load.caseTitle = title_;
+    load.caseNumber = caseNumber_;
     load.intensity = std::fabs(value);
     load.y1 = tokenValue(tokens, 2);
     load.y2 = tokenValue(tokens, 3);

@@ -30,8 +30,8 @@ class FloorLoadPass : public SideBySidePass {
     FloorLoadList& loads_;
     LoadValueList& intensities_;
     PlanExtent extent_;
-    // Token 2 of the latest load-case header: the title of the floor loads that follow.
-    std::string title_;
+    // Token 2 of the latest load-case header: the load case of the floor loads that follow.
+    std::string caseNumber_;
     bool floorLoadSeen_ = false;
 };
 

@@ -97,7 +97,7 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
     }
     FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent);
     DesignScanPass designs(read.designRows, std::move(lastLine));
-    MemberLoadPass memberLoads(read.memberLoads, read.memberLoadsByMember);
+    MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 
     TextStream stream(listing);

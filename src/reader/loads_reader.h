@@ -13,7 +13,7 @@ struct LoadsAndDesigns {
     FloorLoadList floorLoads{"floor loads"};
     LoadValueList floorIntensities{"distinct floor-load intensities"};
     DesignRowList designRows{"beam design blocks"};
-    LoadValueList memberLoads{"distinct member-load values"};
+    LoadValueList memberLoadValues{"distinct member-load values"};
     // Every accepted member load, one per member it acts on, in the order read.
     MemberLoadList memberLoadsByMember{"member loads by member"};
 };

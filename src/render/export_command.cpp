@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "cli/command_line.h"
-#include "cli/stream_messages.h"
 #include "document/listing_document.h"
 #include "model/listing_error.h"
+#include "output/exit_status.h"
+#include "output/stream_messages.h"
 #include "render/decimal_separator.h"
 #include "render/plan_pages.h"
 
@@ -31,18 +31,20 @@ std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
 
 }  // namespace
 
-int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err) {
+int runExport(const ExportRequest& request, std::ostream& out, std::ostream& err) {
     const auto application = guiApplicationIfNone();
     try {
         StreamMessages messages(&err);
-        const ListingDocument document = openListing(options.listing, messages);
-        for (const std::string& path : exportPlans(document, options, userDecimalSeparator())) {
+        const ListingDocument document = openListing(request.listing, messages);
+        ExportRequest withSeparator = request;
+        withSeparator.view.decimalSeparator = userDecimalSeparator();
+        for (const std::string& path : exportPlans(document, withSeparator)) {
             out << "Wrote " << path << '\n';
         }
         out.flush();
         return out ? 0 : kFailureStatus;
     } catch (const ListingError& error) {
-        err << "frameplan: " << error.inListing(options.listing).what() << '\n';
+        err << "frameplan: " << error.inListing(request.listing).what() << '\n';
     } catch (const FileWriteError& error) {
         err << "frameplan: " << error.what() << '\n';
     }

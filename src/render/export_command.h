@@ -3,12 +3,13 @@
 
 #include <ostream>
 
-#include "cli/export_options.h"
+#include "output/export_request.h"
 
 namespace fp {
 
-// Reads the listing and writes the plans the options ask for. Names the files written on `out`;
+// Reads the listing and writes the plans the request asks for, with the user's decimal
+// separator. Names the files written on `out`;
 // the reader's messages and failures go to `err`. Returns 0, or 2 when it failed.
-int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err);
+int runExport(const ExportRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace fp

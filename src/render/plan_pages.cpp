@@ -14,10 +14,11 @@
 
 #include "document/startup_texts.h"
 #include "dxf/dxf_plan.h"
+#include "files/file_names.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "render/qt_surface.h"
 
@@ -34,38 +35,16 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// "plan.png" for level 4 becomes "plan-4.png".
-std::string numberedPath(const std::string& path, int level) {
-    const auto dot = path.find_last_of('.');
-    const auto slash = path.find_last_of('/');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string stem = hasExtension ? path.substr(0, dot) : path;
-    const std::string extension = hasExtension ? path.substr(dot) : std::string();
-    return stem + "-" + std::to_string(level) + extension;
-}
-
 // A drawing that could not be made into its file's bytes.
 FileWriteError cannotDraw(const std::string& path, const char* format) {
     return cannotWrite(path, std::string("the ") + format + " could not be drawn");
 }
 
-// The facts of the page of `level` among `levels` of the listing.
-PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& levels, int level) {
-    PageFacts facts;
-    facts.listingName = listingFileName(document.name);
-    facts.date = QDate::currentDate();
-    facts.pages = static_cast<int>(levels.size());
-    facts.page =
-        static_cast<int>(std::find(levels.begin(), levels.end(), level) - levels.begin()) + 1;
-    return facts;
-}
-
-// A PNG or SVG page, with the title block when the options ask for it.
-void renderFilePage(const ListingDocument& document, const ExportOptions& options,
+// A PNG or SVG page, with the title block when the request asks for it.
+void renderFilePage(const ListingDocument& document, const ExportRequest& request,
                     const std::vector<int>& levels, const PlanView& view, QPainter& painter) {
-    const QRectF area(0, 0, options.width, options.height);
-    if (options.titleBlock) {
+    const QRectF area(0, 0, request.width, request.height);
+    if (request.titleBlock) {
         const PageFacts facts = pageFacts(document, levels, view.level);
         renderPage(document, view, painter, area, &facts);
     } else {
@@ -73,13 +52,13 @@ void renderFilePage(const ListingDocument& document, const ExportOptions& option
     }
 }
 
-QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
+QByteArray pngOf(const ListingDocument& document, const ExportRequest& request,
                  const std::vector<int>& levels, const PlanView& view, const std::string& path) {
-    QImage image(options.width, options.height, QImage::Format_RGB32);
+    QImage image(request.width, request.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        renderFilePage(document, options, levels, view, painter);
+        renderFilePage(document, request, levels, view, painter);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -89,21 +68,21 @@ QByteArray pngOf(const ListingDocument& document, const ExportOptions& options,
     return bytes;
 }
 
-QByteArray svgOf(const ListingDocument& document, const ExportOptions& options,
+QByteArray svgOf(const ListingDocument& document, const ExportRequest& request,
                  const std::vector<int>& levels, const PlanView& view, const std::string& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setResolution(kSvgDpi);
-    svg.setSize(QSize(options.width, options.height));
-    svg.setViewBox(QRect(0, 0, options.width, options.height));
+    svg.setSize(QSize(request.width, request.height));
+    svg.setViewBox(QRect(0, 0, request.width, request.height));
     svg.setTitle(toQString(levelCaption(document, view.level, view.decimalSeparator)));
     QPainter painter;
     if (!painter.begin(&svg)) {
         throw cannotDraw(path, "SVG drawing");
     }
-    renderFilePage(document, options, levels, view, painter);
+    renderFilePage(document, request, levels, view, painter);
     if (!painter.end()) {
         throw cannotDraw(path, "SVG drawing");
     }
@@ -113,7 +92,7 @@ QByteArray svgOf(const ListingDocument& document, const ExportOptions& options,
 // "office.anl, level 7.8 M", or "office.anl, all levels" for a file of every level.
 QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels,
                  const PlanView& view) {
-    const QString name = QString::fromStdString(listingFileName(document.name));
+    const QString name = QString::fromStdString(fileNameOf(document.name));
     if (levels.size() == 1) {
         return name + QStringLiteral(", level ") +
                toQString(levelCaption(document, levels.front(), view.decimalSeparator));
@@ -151,81 +130,20 @@ QByteArray dxfOf(const ListingDocument& document, const PlanView& view, const st
 }
 
 // One level's file, in any format but PDF.
-QByteArray levelFileOf(const ListingDocument& document, const ExportOptions& options,
+QByteArray levelFileOf(const ListingDocument& document, const ExportRequest& request,
                        const std::vector<int>& levels, const PlanView& view,
                        const std::string& path) {
-    switch (options.format) {
+    switch (request.format) {
         case ExportFormat::Svg:
-            return svgOf(document, options, levels, view, path);
+            return svgOf(document, request, levels, view, path);
         case ExportFormat::Dxf:
             return dxfOf(document, view, path);
         default:
-            return pngOf(document, options, levels, view, path);
+            return pngOf(document, request, levels, view, path);
     }
 }
 
 }  // namespace
-
-PlanView exportView(const ListingDocument& document, const ExportOptions& options,
-                    char decimalSeparator) {
-    PlanView view = startUpView(document, decimalSeparator);
-    view.mode = options.memberLoadMode ? LoadMode::Member : LoadMode::Floor;
-    view.memberNumbers = options.beamNumbers;
-    view.memberLoadsOnBeams = options.memberLoads;
-    view.loadCaseTitles = options.loadType;
-    if (!options.intensities) {
-        return view;
-    }
-    std::string available;
-    for (const float intensity : document.floorIntensities) {
-        available += (available.empty() ? "" : ", ") + valueText(intensity);
-    }
-    view.shownIntensities.clear();
-    for (const float wanted : *options.intensities) {
-        if (!document.floorIntensities.contains(wanted)) {
-            throw ListingError("--intensities: " + valueText(wanted) +
-                                   " is not a floor-load intensity of the listing",
-                               available.empty() ? "The listing has no floor loads."
-                                                 : "Its intensities are " + available + ".");
-        }
-        view.shownIntensities.push_back(wanted);
-    }
-    return view;
-}
-
-std::vector<int> levelsToExport(const ListingDocument& document, const ExportOptions& options) {
-    const int count = document.levelCount();
-    if (count < 1) {
-        throw ListingError("The listing has no joints", "There is no level to draw.");
-    }
-    std::vector<int> levels;
-    if (options.allLevels) {
-        for (int level = 1; level <= count; ++level) {
-            levels.push_back(level);
-        }
-        return levels;
-    }
-    if (options.levelHeight) {
-        std::string heights;
-        for (int level = 1; level <= count; ++level) {
-            const auto height = static_cast<float>(metres(document.levelHeight(level)));
-            if (height == *options.levelHeight) {
-                return {level};
-            }
-            heights += (level > 1 ? ", " : "") + valueText(height);
-        }
-        throw ListingError("There is no level at " + valueText(*options.levelHeight) + " m",
-                           "Its levels are at " + heights + " m.");
-    }
-    const int level = options.level.value_or(startLevel(document));
-    if (level < 1 || level > count) {
-        throw ListingError(
-            "There is no level " + std::to_string(level),
-            "Its levels are numbered 1 to " + std::to_string(count) + ", from the lowest up.");
-    }
-    levels.push_back(level);
-    return levels;
-}
 
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
                 const QRectF& area, const PageFacts* facts) {
@@ -280,28 +198,23 @@ void checkDrawable(const ListingDocument& document, PlanView view, const std::ve
     }
 }
 
-std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
-                                     char decimalSeparator) {
-    return exportPlans(document, options, exportView(document, options, decimalSeparator));
-}
-
-std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
-                                     const PlanView& view) {
-    const std::vector<int> levels = levelsToExport(document, options);
+std::vector<std::string> exportPlans(const ListingDocument& document,
+                                     const ExportRequest& request) {
+    const PlanView view = exportView(document, request);
+    const std::vector<int> levels = levelsToExport(document, request);
     // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
     std::vector<FileBytes> files;
-    if (options.format == ExportFormat::Pdf) {
+    if (request.format == ExportFormat::Pdf) {
         files.push_back(
-            {options.output, pdfOf(document, levels, view, options.output).toStdString()});
+            {request.output, pdfOf(document, levels, view, request.output).toStdString()});
     } else {
         PlanView levelView = view;
         for (const int level : levels) {
-            const std::string path =
-                options.allLevels ? numberedPath(options.output, level) : options.output;
+            const std::string path = levelFilePath(request, level);
             levelView.level = level;
             files.push_back(
-                {path, levelFileOf(document, options, levels, levelView, path).toStdString()});
+                {path, levelFileOf(document, request, levels, levelView, path).toStdString()});
         }
     }
     return writeWhole(files);

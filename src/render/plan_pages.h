@@ -8,22 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/export_options.h"
 #include "document/listing_document.h"
 #include "files/pending_file.h"
+#include "output/export_request.h"
 #include "plan/plan_view.h"
 #include "render/title_block.h"
 
 namespace fp {
-
-// The view the options ask for, at the start level. An intensity the listing does not have
-// throws ListingError.
-PlanView exportView(const ListingDocument& document, const ExportOptions& options,
-                    char decimalSeparator);
-
-// The levels the options ask for: all of them, the one given by number or by height, or the
-// start level. A level the listing lacks throws ListingError naming the levels it has.
-std::vector<int> levelsToExport(const ListingDocument& document, const ExportOptions& options);
 
 // Draws one page: the level's caption as a title along the top of `area`, the plan below it,
 // and with `facts` the legend and title block along the bottom.
@@ -42,15 +33,9 @@ void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocum
 // ListingError before anything is written or printed.
 void checkDrawable(const ListingDocument& document, PlanView view, const std::vector<int>& levels);
 
-// Writes the files the options ask for and returns their paths. Nothing is left behind when it
-// fails: a level past a drawing limit throws ListingError, a file that cannot be written
-// FileWriteError naming it.
-std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
-                                     char decimalSeparator);
-
-// The same, drawing the levels the options ask for with `view` (the window's) in place of the
-// view the options would give.
-std::vector<std::string> exportPlans(const ListingDocument& document, const ExportOptions& options,
-                                     const PlanView& view);
+// Writes the files the request asks for and returns their paths. Nothing is left behind when it
+// fails: a level past a drawing limit, or an intensity or level the listing lacks, throws
+// ListingError; a file that cannot be written FileWriteError naming it.
+std::vector<std::string> exportPlans(const ListingDocument& document, const ExportRequest& request);
 
 }  // namespace fp

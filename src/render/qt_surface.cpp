@@ -6,12 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/rounding.h"
+
 namespace fp {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kScreenDpi = 96;
+constexpr double kPointsPerInch = 72;
 
 // Arial is seldom installed on Linux; Liberation Sans is metric-compatible with it.
 QString familyFor(const std::string& family) {
@@ -37,7 +39,6 @@ QFont QtSurface::ownFont() {
 QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
     : painter_(painter),
       area_(deviceArea),
-      twipsPerPixelY_(kTwipsPerInch / painter.device()->logicalDpiY()),
       ownFont_(ownFont()),
       ownLabels_(&LabelTextCache::forFont(ownFont_, painter.device())),
       labels_(ownLabels_) {
@@ -126,14 +127,17 @@ void QtSurface::useFont(const QFont& font, LabelTextCache* labels) {
 
 void QtSurface::selectFont(const FontDescription& description) {
     const bool realised = realisedDescription_ &&
-                          realisedDescription_->pixelHeight == description.pixelHeight &&
+                          realisedDescription_->points == description.points &&
                           realisedDescription_->family == description.family;
     if (!realised) {
         QFont font(familyFor(description.family));
-        if (description.pixelHeight == 0) {
+        if (description.points == 0) {
             font.setPointSizeF(ownFont_.pointSizeF());
         } else {
-            font.setPixelSize(std::abs(description.pixelHeight));
+            // Whole pixels of the device, rounded half to even: 12 at 96 dpi, 38 at 300.
+            font.setPixelSize(std::abs(
+                roundToInt32(description.points * painter_.device()->logicalDpiY() / kPointsPerInch,
+                             "height of a label font")));
         }
         realisedFont_ = font;
         realisedLabels_ = &LabelTextCache::forFont(font, painter_.device());

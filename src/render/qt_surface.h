@@ -14,8 +14,8 @@ namespace fp {
 
 // Draws in plan units on the area `deviceArea` (device pixels) of the painter's device. The
 // surface's own font is a small sans at the device's resolution; rotated fonts are realised
-// from their description, with Liberation Sans standing in for Arial. Text keeps its size in
-// points whatever the two plan scales, and circles stay round.
+// from their description at the device's resolution, with Liberation Sans standing in for Arial.
+// Text keeps its size in points whatever the two plan scales, and circles stay round.
 class QtSurface : public Surface {
   public:
     QtSurface(QPainter& painter, const QRectF& deviceArea);
@@ -29,7 +29,6 @@ class QtSurface : public Surface {
     void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override;
-    double twipsPerPixelY() const override { return twipsPerPixelY_; }
 
     // A plan point in device pixels.
     QPointF toDevice(double x, double z) const;
@@ -43,7 +42,6 @@ class QtSurface : public Surface {
 
     QPainter& painter_;
     QRectF area_;
-    double twipsPerPixelY_;
     // Device pixels per plan unit, and the plan coordinates of the area's top-left corner.
     double scaleX_ = 1;
     double scaleZ_ = 1;

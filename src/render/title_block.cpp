@@ -1,13 +1,13 @@
 // The title block and legend along the bottom of a page.
 #include "render/title_block.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPen>
 #include <algorithm>
 
 #include "document/startup_texts.h"
+#include "files/file_names.h"
 #include "render/listing_qstring.h"
 
 namespace fp {
@@ -26,8 +26,14 @@ QFont blockFont() {
 
 }  // namespace
 
-std::string listingFileName(const std::string& path) {
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName().toStdString();
+PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& levels, int level) {
+    PageFacts facts;
+    facts.listingName = fileNameOf(document.name);
+    facts.date = QDate::currentDate();
+    facts.pages = static_cast<int>(levels.size());
+    facts.page =
+        static_cast<int>(std::find(levels.begin(), levels.end(), level) - levels.begin()) + 1;
+    return facts;
 }
 
 TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
@@ -49,7 +55,7 @@ std::vector<QString> legendLines(const ListingDocument& document) {
     QString cases;
     for (const LoadCase& loadCase : document.loadCases) {
         cases += (cases.isEmpty() ? QString() : QStringLiteral(", ")) +
-                 qStringFromListing(loadCase.number + " " + loadCase.title);
+                 qStringFromListing(document.loadCaseText(loadCase.number));
     }
     return {QStringLiteral("Load cases: ") + (cases.isEmpty() ? QStringLiteral("none") : cases),
             QStringLiteral("floor loads in kN/m²"), QStringLiteral("spans in cm")};

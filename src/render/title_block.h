@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "document/listing_document.h"
 #include "plan/plan_view.h"
@@ -20,6 +21,9 @@ struct PageFacts {
     int page = 1;
     int pages = 1;
 };
+
+// The facts of the page of `level` among the pages of `levels`, drawn today.
+PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& levels, int level);
 
 // The title block's texts: the listing's file name, "Level 7.8 M", "Floor loads" or "Member
 // loads", the date (2024-05-31) and "Page 2 of 6".
@@ -42,8 +46,5 @@ std::vector<QString> legendLines(const ListingDocument& document);
 // `area` above them.
 QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocument& document,
                       const PlanView& view, const PageFacts& facts);
-
-// The file name of a listing path.
-std::string listingFileName(const std::string& path);
 
 }  // namespace fp

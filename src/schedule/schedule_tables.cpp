@@ -49,7 +49,7 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
     }
     const Grid& grid = document.grid;
     for (int level = 2; level <= document.levelCount(); ++level) {
-        findPanels(document, level, [&](const Panel& panel) {
+        findPanels(document, level, [&](const SlabPanel& panel) {
             const PanelLoads loads = panelLoads(document, level, panel);
             const std::vector<double> intensities = intensitiesByCase(loads, cases);
             const double area = rounded(panelArea(document, panel));
@@ -62,9 +62,9 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
                                              inMetres(grid.z.at(panel.iz2) - grid.z.at(panel.iz)),
                                              area};
             for (std::size_t i = 0; i < cases.size(); ++i) {
-                const bool acts =
-                    std::any_of(loads.loads.begin(), loads.loads.end(),
-                                [&](const ActingLoad& load) { return load.caseTitle == cases[i]; });
+                const bool acts = std::any_of(
+                    loads.loads.begin(), loads.loads.end(),
+                    [&](const ActingLoad& load) { return load.caseNumber == cases[i]; });
                 if (acts) {
                     row.emplace_back(rounded(intensities[i]));
                     row.emplace_back(rounded(area * intensities[i]));

@@ -11,7 +11,7 @@
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const fp::CommandLineHooks hooks{
-        [](const fp::ExportOptions& options) {
+        [](const fp::ExportRequest& options) {
             return fp::runExport(options, std::cout, std::cerr);
         },
         [argc, argv](const std::string& listing) { return fp::runWindow(argc, argv, listing); }};

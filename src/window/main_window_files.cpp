@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "cli/command_line.h"
+#include "output/exit_status.h"
 #include "window/main_window.h"
 #include "window/message_boxes.h"
 #include "window/plan_panel.h"

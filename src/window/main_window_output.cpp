@@ -13,9 +13,10 @@
 #include <QStatusBar>
 #include <stdexcept>
 
-#include "cli/schedule_files.h"
 #include "document/startup_texts.h"
+#include "files/file_names.h"
 #include "model/listing_error.h"
+#include "output/schedule_files.h"
 #include "render/plan_pages.h"
 #include "window/file_filter.h"
 #include "window/main_window.h"
@@ -95,12 +96,22 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         return {};
     }
     return writeFiles(path, [&] {
-        ExportArguments arguments;
-        arguments.listing = shown->name;
-        arguments.output = QFile::encodeName(path).toStdString();
-        arguments.level = allLevels ? "all" : std::to_string(panel_->levelOnShow());
-        arguments.titleBlock = actions.titleBlockOnImages->isChecked();
-        return exportPlans(*shown, exportOptionsFrom(arguments), panel_->view());
+        ExportRequest request;
+        request.listing = shown->name;
+        request.output = QFile::encodeName(path).toStdString();
+        const std::optional<ExportFormat> format = formatNamed(extensionOf(request.output));
+        if (!format) {
+            throw std::invalid_argument("Cannot tell the format from \"" +
+                                        QFile::encodeName(path).toStdString() +
+                                        "\"; end it in .png, .svg, .pdf or .dxf.");
+        }
+        request.format = *format;
+        request.view = panel_->view();
+        request.intensities = request.view.shownIntensities;
+        request.levels.all = allLevels;
+        request.levels.number = panel_->levelOnShow();
+        request.titleBlock = actions.titleBlockOnImages->isChecked();
+        return exportPlans(*shown, request);
     });
 }
 

@@ -134,7 +134,7 @@ PlanView PlanPanel::view() const {
     view.memberNumbersBeside = memberNumbersBeside_;
     view.memberLoadsOnBeams = memberLoadsOnBeams_;
     view.markPanelsWithoutLoad = markPanelsWithoutLoad_;
-    view.loadCaseTitles = loadTypeBox->isTicked();
+    view.loadCaseNumbers = loadTypeBox->isTicked();
     view.decimalSeparator = userDecimalSeparator();
     if (document_) {
         for (std::size_t i = 0; i < intensityBoxes.size(); ++i) {

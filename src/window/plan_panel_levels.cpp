@@ -4,7 +4,7 @@
 
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 #include "render/decimal_separator.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"

@@ -36,7 +36,7 @@ const std::vector<LevelBeam>& PointerFacts::beams() {
 const std::vector<PointerFacts::PanelFacts>& PointerFacts::panels() {
     if (!panels_) {
         panels_.emplace();
-        findPanels(*document_, view_.level, [this](const Panel& panel) {
+        findPanels(*document_, view_.level, [this](const SlabPanel& panel) {
             panels_->push_back({panel, panelLoads(*document_, view_.level, panel)});
         });
     }
@@ -49,15 +49,6 @@ std::optional<LevelBeam> PointerFacts::beam(int serial) {
         return std::nullopt;
     }
     return beams()[static_cast<std::size_t>(serial - 1)];
-}
-
-std::string PointerFacts::caseTitle(const std::string& number) const {
-    for (const LoadCase& loadCase : document_->loadCases) {
-        if (loadCase.number == number) {
-            return number + " " + loadCase.title;
-        }
-    }
-    return number;
 }
 
 std::string PointerFacts::beamText(int serial) {
@@ -73,7 +64,7 @@ std::string PointerFacts::beamText(int serial) {
     for (const MemberLoad& load : document_->memberLoadsOn(found->member)) {
         loads += (loads.empty() ? "" : ", ") + valueText(load.value, separator) + " kN/m";
         if (!load.caseNumber.empty()) {
-            loads += " (" + utf8FromListingText(caseTitle(load.caseNumber)) + ")";
+            loads += " (" + utf8FromListingText(document_->loadCaseText(load.caseNumber)) + ")";
         }
     }
     return loads.empty() ? text : text + ", member loads " + loads;
@@ -82,7 +73,7 @@ std::string PointerFacts::beamText(int serial) {
 std::string PointerFacts::panelText(const PanelFacts& facts) const {
     const Grid& grid = document_->grid;
     const char separator = view_.decimalSeparator;
-    const Panel& panel = facts.panel;
+    const SlabPanel& panel = facts.panel;
     const float x1 = grid.x.at(panel.ix);
     const float x2 = grid.x.at(panel.ix2);
     const float z1 = grid.z.at(panel.iz);
@@ -97,7 +88,7 @@ std::string PointerFacts::panelText(const PanelFacts& facts) const {
     std::string loads;
     for (const ActingLoad& load : facts.loads.loads) {
         loads += (loads.empty() ? "" : ", ") + valueText(load.intensity, separator) + " kN/m² (" +
-                 utf8FromListingText(caseTitle(load.caseTitle)) + ")";
+                 utf8FromListingText(document_->loadCaseText(load.caseNumber)) + ")";
     }
     return text + ": " + loads;
 }
@@ -118,7 +109,7 @@ std::string PointerFacts::textAt(double x, double z) {
     if (view_.mode == LoadMode::Floor) {
         const Grid& grid = document_->grid;
         for (const PanelFacts& facts : panels()) {
-            const Panel& panel = facts.panel;
+            const SlabPanel& panel = facts.panel;
             if (grid.x.at(panel.ix) <= x && x <= grid.x.at(panel.ix2) && grid.z.at(panel.iz) <= z &&
                 z <= grid.z.at(panel.iz2)) {
                 text += "; " + panelText(facts);

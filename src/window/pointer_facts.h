@@ -32,7 +32,7 @@ class PointerFacts {
 
   private:
     struct PanelFacts {
-        Panel panel;
+        SlabPanel panel;
         PanelLoads loads;
     };
 
@@ -40,7 +40,6 @@ class PointerFacts {
     const std::vector<PanelFacts>& panels();
     std::string beamText(int serial);
     std::string panelText(const PanelFacts& facts) const;
-    std::string caseTitle(const std::string& number) const;
 
     const ListingDocument* document_ = nullptr;
     PlanView view_;

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "cli/command_line.h"
+#include "output/exit_status.h"
 #include "window/main_window.h"
 #include "window/message_boxes.h"
 #include "window/twips_scale.h"

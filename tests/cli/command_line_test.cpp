@@ -16,7 +16,7 @@ struct HookCalls {
 };
 
 int run(const std::vector<std::string>& arguments, HookCalls& calls, int hookStatus = 0) {
-    const CommandLineHooks hooks{[&](const ExportOptions&) {
+    const CommandLineHooks hooks{[&](const ExportRequest&) {
                                      ++calls.exports;
                                      return hookStatus;
                                  },
@@ -62,7 +62,7 @@ TEST(CommandLineForms, DoubleDashEndsTheOptionsSoANameMayStartWithADash) {
     HookCalls calls;
     std::ostringstream out;
     std::ostringstream err;
-    const CommandLineHooks hooks{[](const ExportOptions&) { return 0; },
+    const CommandLineHooks hooks{[](const ExportRequest&) { return 0; },
                                  [](const std::string&) { return 0; }};
     EXPECT_EQ(runCommandLine({"dump", "--", "-odd.anl"}, out, err, hooks), 2);
     EXPECT_NE(err.str().find("-odd.anl: The listing cannot be opened"), std::string::npos)

@@ -19,7 +19,7 @@ struct Outcome {
 Outcome run(const std::string& command, const std::string& listing) {
     std::ostringstream out;
     std::ostringstream err;
-    const CommandLineHooks noHooks{[](const ExportOptions&) { return 99; },
+    const CommandLineHooks noHooks{[](const ExportRequest&) { return 99; },
                                    [](const std::string&) { return 99; }};
     const int status = runCommandLine({command, listing}, out, err, noHooks);
     return {status, out.str(), err.str()};

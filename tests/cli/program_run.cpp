@@ -63,6 +63,8 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
                       const std::vector<std::string>& unset) {
     const std::string outPath = temporaryPath("stdout.txt");
     const std::string errPath = temporaryPath("stderr.txt");
+    // An empty input of the test's own: nothing the program reads from it blocks.
+    const std::string inPath = writeTemporaryFile("stdin.txt", "");
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv = pointersTo(words);
@@ -71,7 +73,7 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
@@ -92,6 +94,7 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = fileText(outPath);
     run.err = fileText(errPath);
+    std::remove(inPath.c_str());
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     return run;

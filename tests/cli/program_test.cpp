@@ -17,14 +17,14 @@ ProgramRun frameplan(const std::vector<std::string>& arguments) {
 }
 
 // Joints from 0 to 12 m on two levels, a floor load, a member load with a bad member list.
-std::string smallListing(const std::string& caseTitle) {
+std::string smallListing(const std::string& caseNumber) {
     return "    1. UNIT METER KN\n"
            "    2. JOINT COORDINATES\n"
            "    3. 1 0 0 0; 2 12 0 0; 3 0 3.5 0; 4 12 3.5 0; 5 0 3.5 8; 6 12 3.5 8\n"
            "    4. MEMBER INCIDENCES\n"
            "    5. 1 1 3; 2 2 4; 3 4 3; 4 3 5; 5 5 6; 6 4 6\n"
            "    6. LOAD " +
-           caseTitle +
+           caseNumber +
            " LOADTYPE DEAD TITLE SLAB\n"
            "    7. FLOOR LOAD\n"
            "    8. YRANGE 3.4 3.6 FLOAD -4.5 GY\n"

@@ -33,7 +33,7 @@ TEST(DocumentSize, AGridOfAHundredLinesOnEveryAxisStaysWithinSixteenMegabytes) {
     const std::size_t lists =
         fullListBytes(document.joints) + fullListBytes(document.members) +
         fullListBytes(document.designRows) + fullListBytes(document.floorLoads) +
-        fullListBytes(document.floorIntensities) + fullListBytes(document.memberLoads);
+        fullListBytes(document.floorIntensities) + fullListBytes(document.memberLoadValues);
     EXPECT_LE(maps + lists, 16u * 1024 * 1024);
 }
 

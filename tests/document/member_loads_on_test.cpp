@@ -36,8 +36,9 @@ TEST(MemberLoadsOn, EachMembersLoadsAreFoundInTheOrderRead) {
     ASSERT_EQ(document.memberLoadsOn(2).size(), 3u);
     EXPECT_EQ(document.memberLoadsOn(2)[1].caseNumber, "2");
     // The distinct list is as it always was.
-    EXPECT_EQ(std::vector<float>(document.memberLoads.begin(), document.memberLoads.end()),
-              (std::vector<float>{1.5f, 4, 10}));
+    EXPECT_EQ(
+        std::vector<float>(document.memberLoadValues.begin(), document.memberLoadValues.end()),
+        (std::vector<float>{1.5f, 4, 10}));
 }
 
 TEST(MemberLoadsOn, ALoadCaseIsFoundByItsNumberAsWritten) {

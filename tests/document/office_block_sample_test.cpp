@@ -62,19 +62,19 @@ TEST_F(OfficeBlockSample, ReadsEveryListWithoutAMessage) {
     EXPECT_EQ(document.grid.y.count(), 7);
     EXPECT_EQ(document.grid.z.count(), 5);
     EXPECT_EQ(document.floorIntensities.size(), 7u);
-    EXPECT_EQ(document.memberLoads.size(), 5u);
+    EXPECT_EQ(document.memberLoadValues.size(), 5u);
 }
 
 TEST_F(OfficeBlockSample, LoadsComeFromBothLoadCasesAndBothLineForms) {
     const FloorLoad& first = document.floorLoads[0];
-    EXPECT_EQ(first.caseTitle, "1");
+    EXPECT_EQ(first.caseNumber, "1");
     EXPECT_FLOAT_EQ(first.intensity, 4.5f);
     EXPECT_FLOAT_EQ(first.z2, 16.0f);
     const FloorLoad& roof = document.floorLoads[10];
     EXPECT_FLOAT_EQ(roof.y1, 22.1f);
     EXPECT_FLOAT_EQ(roof.x1, -0.01f);
     EXPECT_FLOAT_EQ(roof.z2, 17.81f);
-    EXPECT_EQ(document.floorLoads[29].caseTitle, "2");
+    EXPECT_EQ(document.floorLoads[29].caseNumber, "2");
 }
 
 TEST_F(OfficeBlockSample, DesignLengthsAreTheBeamsLengthsInMillimetres) {

@@ -10,7 +10,7 @@
 
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 #include "plan/plan_view.h"
 #include "reader/listing_fixture.h"
 #include "support/recording_surface.h"
@@ -60,8 +60,9 @@ TEST(OpenListing, ReadsStructureGridLoadsDesignsAndFramingInOneCall) {
     EXPECT_EQ(
         (std::vector<float>{document.floorIntensities.begin(), document.floorIntensities.end()}),
         (std::vector<float>{2, 4.5}));
-    EXPECT_EQ((std::vector<float>{document.memberLoads.begin(), document.memberLoads.end()}),
-              (std::vector<float>{10, 12.5}));
+    EXPECT_EQ(
+        (std::vector<float>{document.memberLoadValues.begin(), document.memberLoadValues.end()}),
+        (std::vector<float>{10, 12.5}));
     // Member 2 was written from its far joint; once turned it is the beam of level 2.
     EXPECT_EQ(document.members[0].start, 3);
     EXPECT_EQ(document.framing.xBeams.at(1, 2, 1), 1);

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -61,20 +65,30 @@ TEST(PendingFile, ACommitThatFailsNamesTheFile) {
     }
 }
 
-// Putting a file in the place of a device would replace the device (run as root, /dev/full became
-// a PNG file): a place that is not a regular file is written directly and left where it is.
+// Putting a file in the place of a device or a pipe would replace it (run as root, /dev/full once
+// became a PNG file): a place that is not a regular file is written directly and left where it
+// is. A pipe in the test's own folder stands for every such place.
 TEST(PendingFile, APlaceThatIsNotARegularFileIsWrittenDirectly) {
-    if (!std::filesystem::exists("/dev/null")) {
-        GTEST_SKIP() << "no /dev/null here";
-    }
+    const fs::path pipe = freshFolder("pipe") / "plan.png";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     {
-        PendingFile file("/dev/null");
-        EXPECT_EQ(file.temporaryPath(), "/dev/null");
+        PendingFile file(pipe.string());
+        EXPECT_EQ(file.temporaryPath(), pipe.string());
         file.commit();
     }
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-    EXPECT_EQ(writeWhole({{"/dev/null", "bytes"}}), std::vector<std::string>{"/dev/null"});
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    // A reader waits at the other end, so the writer does not block on opening the pipe.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(writeWhole({{pipe.string(), "bytes"}}), std::vector<std::string>{pipe.string()});
+    char received[8] = {};
+    EXPECT_EQ(::read(reader, received, sizeof received), 5);
+    ::close(reader);
+    EXPECT_EQ(std::string(received), "bytes");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(std::distance(fs::directory_iterator(pipe.parent_path()), fs::directory_iterator()),
+              1)
+        << "no temporary file beside the pipe";
 }
 
 }  // namespace

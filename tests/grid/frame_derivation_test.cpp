@@ -18,7 +18,7 @@ struct Flags {
 };
 
 Flags flagsAt(const ListingDocument& document, int ix, int iy, int iz) {
-    const PanelEdges& edges = document.framing.edges.at(ix, iy, iz);
+    const BeamEdges& edges = document.framing.edges.at(ix, iy, iz);
     return {edges.minusZ, edges.plusZ, edges.plusX, edges.minusX};
 }
 

@@ -13,18 +13,18 @@ namespace {
 
 TEST(GridMap, EveryCellStartsEmpty) {
     const GridMap<int16_t> joints(100, 100, 100);
-    const GridMap<PanelEdges> edges(100, 100, 100);
+    const GridMap<BeamEdges> edges(100, 100, 100);
     for (const int line : {0, 1, 50, 100}) {
         EXPECT_EQ(joints.at(line, line, line), 0);
         EXPECT_EQ(joints.at(100, line, 1), 0);
-        const PanelEdges& point = edges.at(line, 100, line);
+        const BeamEdges& point = edges.at(line, 100, line);
         EXPECT_FALSE(point.minusZ || point.plusZ || point.plusX || point.minusX) << line;
     }
 }
 
 TEST(GridMap, CellsAreDistinct) {
     GridMap<int16_t> joints(3, 3, 3);
-    GridMap<PanelEdges> edges(3, 3, 3);
+    GridMap<BeamEdges> edges(3, 3, 3);
     joints.at(1, 2, 3) = 7;
     edges.at(3, 2, 1).plusX = true;
     EXPECT_EQ(joints.at(3, 2, 1), 0);
@@ -41,7 +41,7 @@ TEST(GridMap, APointOutsideTheGridFails) {
     EXPECT_THROW(joints.at(101, 1, 1), ListingError);
     EXPECT_THROW(joints.at(1, -1, 1), ListingError);
     EXPECT_THROW(joints.at(1, 1, 101), ListingError);
-    const GridMap<PanelEdges> small(2, 3, 4);
+    const GridMap<BeamEdges> small(2, 3, 4);
     EXPECT_NO_THROW(small.at(2, 3, 4));
     EXPECT_THROW(small.at(3, 1, 1), ListingError);
     EXPECT_THROW(small.at(1, 4, 1), ListingError);

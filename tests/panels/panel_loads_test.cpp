@@ -17,17 +17,17 @@ class PanelLoadsTest : public ::testing::Test {
     PanelLoadsTest() { builder.gridLines({0, 500, 1000}, {0, 300, 9360}, {0, 400, 1000}); }
 
     // Ranges in metres.
-    void addFloorLoad(const char* caseTitle, float intensity, float y1, float y2, float x1,
+    void addFloorLoad(const char* caseNumber, float intensity, float y1, float y2, float x1,
                       float x2, float z1, float z2) {
-        builder.floorLoad(caseTitle, intensity, y1, y2, x1, x2, z1, z2);
+        builder.floorLoad(caseNumber, intensity, y1, y2, x1, x2, z1, z2);
     }
 
-    PanelLoads loadsOn(int level, const Panel& panel) {
+    PanelLoads loadsOn(int level, const SlabPanel& panel) {
         return panelLoads(builder.build(), level, panel);
     }
 
     // The panel from X 0 to 5 m and Z 0 to 4 m.
-    PanelLoads firstPanel(int level = 2) { return loadsOn(level, Panel{1, 1, 2, 2}); }
+    PanelLoads firstPanel(int level = 2) { return loadsOn(level, SlabPanel{1, 1, 2, 2}); }
 
     testing::DocumentBuilder builder;
 };
@@ -40,17 +40,17 @@ TEST_F(PanelLoadsTest, ListsTheActingRowsInTableOrderWithTheSpans) {
     const PanelLoads loads = firstPanel();
     ASSERT_EQ(loads.loads.size(), 3u);
     EXPECT_EQ(loads.loads[0].intensity, 5.0f);
-    EXPECT_EQ(loads.loads[0].caseTitle, "1");
+    EXPECT_EQ(loads.loads[0].caseNumber, "1");
     EXPECT_EQ(loads.loads[1].intensity, 2.0f);
-    EXPECT_EQ(loads.loads[1].caseTitle, "3");
+    EXPECT_EQ(loads.loads[1].caseNumber, "3");
     EXPECT_EQ(loads.loads[2].intensity, 5.0f);
-    EXPECT_EQ(loads.loads[2].caseTitle, "4");
+    EXPECT_EQ(loads.loads[2].caseNumber, "4");
     EXPECT_EQ(loads.spanX, 500.0f);
     EXPECT_EQ(loads.spanZ, 400.0f);
 
-    const PanelLoads far = loadsOn(2, Panel{2, 2, 3, 3});
+    const PanelLoads far = loadsOn(2, SlabPanel{2, 2, 3, 3});
     ASSERT_EQ(far.loads.size(), 2u);
-    EXPECT_EQ(far.loads[1].caseTitle, "2");
+    EXPECT_EQ(far.loads[1].caseNumber, "2");
     EXPECT_EQ(far.spanX, 500.0f);
     EXPECT_EQ(far.spanZ, 600.0f);
 }
@@ -72,8 +72,8 @@ TEST_F(PanelLoadsTest, ARangeMayStopUpToATenthOfAMetreShortOfAnEdge) {
     addFloorLoad("short Z end", 6, 0, 10, 0, 5, 0, 3.85f);
     const PanelLoads loads = firstPanel();
     ASSERT_EQ(loads.loads.size(), 2u);
-    EXPECT_EQ(loads.loads[0].caseTitle, "in X");
-    EXPECT_EQ(loads.loads[1].caseTitle, "in Z");
+    EXPECT_EQ(loads.loads[0].caseNumber, "in X");
+    EXPECT_EQ(loads.loads[1].caseNumber, "in Z");
 }
 
 TEST_F(PanelLoadsTest, TheFarEdgesCompareAtDifferentPrecisions) {
@@ -82,9 +82,9 @@ TEST_F(PanelLoadsTest, TheFarEdgesCompareAtDifferentPrecisions) {
     // far X edge, held in 64 bits, does not.
     addFloorLoad("X to 9.9", 1, 0, 10, 0, 9.9f, 0, 10);
     addFloorLoad("Z to 9.9", 2, 0, 10, 0, 10, 0, 9.9f);
-    const PanelLoads loads = loadsOn(2, Panel{2, 2, 3, 3});
+    const PanelLoads loads = loadsOn(2, SlabPanel{2, 2, 3, 3});
     ASSERT_EQ(loads.loads.size(), 1u);
-    EXPECT_EQ(loads.loads[0].caseTitle, "Z to 9.9");
+    EXPECT_EQ(loads.loads[0].caseNumber, "Z to 9.9");
 }
 
 TEST_F(PanelLoadsTest, AYRangeEndingAtTheLevelAsWrittenInTheListingReachesIt) {
@@ -93,8 +93,8 @@ TEST_F(PanelLoadsTest, AYRangeEndingAtTheLevelAsWrittenInTheListingReachesIt) {
     addFloorLoad("below", 3, 0, 93.59f, 0, 10, 0, 10);
     const PanelLoads loads = firstPanel(3);
     ASSERT_EQ(loads.loads.size(), 2u);
-    EXPECT_EQ(loads.loads[0].caseTitle, "up to");
-    EXPECT_EQ(loads.loads[1].caseTitle, "from");
+    EXPECT_EQ(loads.loads[0].caseNumber, "up to");
+    EXPECT_EQ(loads.loads[1].caseNumber, "from");
 }
 
 TEST_F(PanelLoadsTest, AYRangeWrittenUpsideDownReachesNoLevel) {

@@ -19,7 +19,7 @@ using testing::LevelFrame;
 
 std::vector<Corners> scan(const ListingDocument& document, int level) {
     std::vector<Corners> found;
-    findPanels(document, level, [&](const Panel& panel) {
+    findPanels(document, level, [&](const SlabPanel& panel) {
         found.push_back({panel.ix, panel.iz, panel.ix2, panel.iz2});
     });
     return found;
@@ -209,7 +209,7 @@ TEST(FindPanels, A201stPanelEndsTheDrawingNamingTheLevel) {
     frame.allNeighbourBeams();
     int handled = 0;
     try {
-        findPanels(frame.builder.build(), 2, [&](const Panel&) { ++handled; });
+        findPanels(frame.builder.build(), 2, [&](const SlabPanel&) { ++handled; });
         FAIL() << "no error for 220 panels";
     } catch (const ListingError& error) {
         EXPECT_NE(std::string(error.what()).find("level at 3 m"), std::string::npos)

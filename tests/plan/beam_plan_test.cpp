@@ -398,7 +398,7 @@ TEST_F(MemberLoadsOnBeams, StandBesideMemberNumbersThatAreBesideTheSerials) {
 }
 
 TEST_F(MemberLoadsOnBeams, CasesFollowTheLoadCaseTitlesBox) {
-    view.loadCaseTitles = false;
+    view.loadCaseNumbers = false;
     draw();
     EXPECT_EQ(surface.texts()[1].text, "10, 2.5");
 }

@@ -20,7 +20,7 @@ TEST(StartUpView, OpensOnTheStartLevelInFloorLoadModeShowingEveryIntensity) {
     EXPECT_EQ(view.level, 3);
     EXPECT_EQ(view.mode, LoadMode::Floor);
     EXPECT_EQ(view.shownIntensities, (std::vector<float>{2.0f, 4.5f}));
-    EXPECT_TRUE(view.loadCaseTitles);
+    EXPECT_TRUE(view.loadCaseNumbers);
     EXPECT_FALSE(view.memberNumbers);
     EXPECT_EQ(view.decimalSeparator, ',');
     EXPECT_EQ(startUpView(DocumentBuilder().build()).level, 0);

@@ -82,26 +82,18 @@ TEST(WriteRotated, RestoresTheOwnFontWhenWritingFails) {
     EXPECT_FALSE(surface.selectedFont().has_value());
 }
 
-TEST(RotatedLabelFont, TheAngleIsRoundedHalfToEven) {
-    EXPECT_EQ(rotatedLabelFont(900, 15).angleTenths, 900);
-    EXPECT_EQ(rotatedLabelFont(900.5f, 15).angleTenths, 900);
-    EXPECT_EQ(rotatedLabelFont(901.5f, 15).angleTenths, 902);
-    EXPECT_EQ(rotatedLabelFont(900.4f, 15).angleTenths, 900);
-    EXPECT_EQ(rotatedLabelFont(-450.5f, 15).angleTenths, -450);
+TEST(RotatedLabelFont, NinePointArialAtTheAngleRoundedHalfToEven) {
+    EXPECT_EQ(rotatedLabelFont(900).angleTenths, 900);
+    EXPECT_EQ(rotatedLabelFont(900.5f).angleTenths, 900);
+    EXPECT_EQ(rotatedLabelFont(901.5f).angleTenths, 902);
+    EXPECT_EQ(rotatedLabelFont(900.4f).angleTenths, 900);
+    EXPECT_EQ(rotatedLabelFont(-450.5f).angleTenths, -450);
+    EXPECT_EQ(rotatedLabelFont(900).points, 9);
+    EXPECT_EQ(rotatedLabelFont(900).family, "Arial");
 }
 
-TEST(RotatedLabelFont, HeightIsNinePointsInDevicePixels) {
-    EXPECT_EQ(rotatedLabelFont(900, 15).pixelHeight, 12);
-    EXPECT_EQ(rotatedLabelFont(900, 12).pixelHeight, 15);
-    // 180 / 8 = 22.5 rounds to the even 22; 180 / 24 = 7.5 rounds to 8.
-    EXPECT_EQ(rotatedLabelFont(900, 8).pixelHeight, 22);
-    EXPECT_EQ(rotatedLabelFont(900, 24).pixelHeight, 8);
-    EXPECT_EQ(rotatedLabelFont(900, 15).family, "Arial");
-}
-
-TEST(RotatedLabelFont, AnImpossibleDeviceOrAngleEndsTheDrawing) {
-    EXPECT_THROW(rotatedLabelFont(900, 0), ListingError);
-    EXPECT_THROW(rotatedLabelFont(1e20f, 15), ListingError);
+TEST(RotatedLabelFont, AnImpossibleAngleEndsTheDrawing) {
+    EXPECT_THROW(rotatedLabelFont(1e20f), ListingError);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(FloorLoads, TheShortFormCoversTheWholePlanWidenedByOneHundredth) {
     const ListingDocument& document = result.document;
     ASSERT_EQ(document.floorLoads.size(), 1u);
     const FloorLoad& load = document.floorLoads[0];
-    EXPECT_EQ(load.caseTitle, "");
+    EXPECT_EQ(load.caseNumber, "");
     EXPECT_EQ(load.intensity, 5.0f);
     EXPECT_EQ(load.y1, 2.9f);
     EXPECT_EQ(load.y2, 3.1f);
@@ -59,15 +59,15 @@ TEST(FloorLoads, TheFullFormTakesItsOwnRangesAndTheLatestHeadersTitle) {
     const LoadsAndDesigns& read = result.loads;
     ASSERT_EQ(read.floorLoads.size(), 3u);
     const FloorLoad& first = read.floorLoads[0];
-    EXPECT_EQ(first.caseTitle, "1");
+    EXPECT_EQ(first.caseNumber, "1");
     EXPECT_EQ(first.intensity, 4.5f);
     EXPECT_EQ(first.x1, 0.0f);
     EXPECT_EQ(first.x2, 6.0f);
     EXPECT_EQ(first.z1, 0.0f);
     EXPECT_EQ(first.z2, 4.0f);
-    EXPECT_EQ(read.floorLoads[1].caseTitle, "2");
+    EXPECT_EQ(read.floorLoads[1].caseNumber, "2");
     EXPECT_EQ(read.floorLoads[1].z1, 4.0f);
-    EXPECT_EQ(read.floorLoads[2].caseTitle, "2");
+    EXPECT_EQ(read.floorLoads[2].caseNumber, "2");
     // In the order they first appear; the document sorts them.
     ASSERT_EQ(read.floorIntensities.size(), 2u);
     EXPECT_EQ(read.floorIntensities[0], 4.5f);
@@ -79,7 +79,7 @@ TEST(FloorLoads, HeadersNeedSixPiecesWithLoadAndLoadtypeInPlace) {
         listingWithLoads(lines({"   20. LOAD 7 LOADTYPE DEAD TITLE", "   21. LOAD 8 LOADTYPE DEAD",
                                 "   22. FLOOR LOAD", "   23. YRANGE 2.9 3.1 FLOAD -5 GY"})));
     ASSERT_EQ(result.document.floorLoads.size(), 1u);
-    EXPECT_EQ(result.document.floorLoads[0].caseTitle, "7");
+    EXPECT_EQ(result.document.floorLoads[0].caseNumber, "7");
 }
 
 // Each load-case number is kept once, from its first header, with its type and title; a header

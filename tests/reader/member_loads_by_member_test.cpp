@@ -24,7 +24,7 @@ std::vector<Entry> entries(const testing::ReadLoadsResult& result) {
 }
 
 std::vector<float> distinct(const testing::ReadLoadsResult& result) {
-    return {result.loads.memberLoads.begin(), result.loads.memberLoads.end()};
+    return {result.loads.memberLoadValues.begin(), result.loads.memberLoadValues.end()};
 }
 
 testing::ReadLoadsResult read(std::initializer_list<std::string> body) {

@@ -19,7 +19,7 @@ using testing::readLoadsText;
 
 // The distinct member loads in the order they first appear.
 std::vector<float> memberLoads(const testing::ReadLoadsResult& result) {
-    return {result.loads.memberLoads.begin(), result.loads.memberLoads.end()};
+    return {result.loads.memberLoadValues.begin(), result.loads.memberLoadValues.end()};
 }
 
 testing::ReadLoadsResult readMemberLoads(std::initializer_list<std::string> statements) {

@@ -24,7 +24,7 @@ inline ExportOutcome exportCommand(std::vector<std::string> arguments) {
     std::ostringstream out;
     std::ostringstream err;
     const CommandLineHooks hooks{
-        [&](const ExportOptions& options) { return runExport(options, out, err); },
+        [&](const ExportRequest& options) { return runExport(options, out, err); },
         [](const std::string&) {
             ADD_FAILURE() << "the export opened the window";
             return 0;

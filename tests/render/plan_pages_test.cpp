@@ -1,4 +1,4 @@
-// Writing plans to files: the view the options ask for, the levels, the formats, the failures.
+// Writing plans to files: the levels, the formats, the failures.
 #include "render/plan_pages.h"
 
 #include <gtest/gtest.h>
@@ -49,8 +49,8 @@ ListingDocument threeLevels() {
     return builder.build();
 }
 
-ExportOptions optionsFor(const std::string& output, ExportFormat format) {
-    ExportOptions options;
+ExportRequest requestFor(const std::string& output, ExportFormat format) {
+    ExportRequest options;
     options.listing = "test.anl";
     options.output = output;
     options.format = format;
@@ -59,9 +59,9 @@ ExportOptions optionsFor(const std::string& output, ExportFormat format) {
     return options;
 }
 
-std::string failureOf(const ListingDocument& document, const ExportOptions& options) {
+std::string failureOf(const ListingDocument& document, const ExportRequest& options) {
     try {
-        exportPlans(document, options, '.');
+        exportPlans(document, options);
     } catch (const ListingError& error) {
         return error.what();
     } catch (const FileWriteError& error) {
@@ -79,49 +79,10 @@ int pdfPageCount(const std::string& path) {
         std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
 }
 
-TEST(ExportView, FollowsTheOptions) {
-    const ListingDocument document = threeLevels();
-    ExportOptions options = optionsFor("p.png", ExportFormat::Png);
-    const PlanView defaults = exportView(document, options, '.');
-    EXPECT_EQ(defaults.level, 3);
-    EXPECT_EQ(defaults.mode, LoadMode::Floor);
-    EXPECT_FALSE(defaults.memberNumbers);
-    EXPECT_TRUE(defaults.loadCaseTitles);
-    EXPECT_EQ(defaults.shownIntensities, (std::vector<float>{2, 4.5f}));
-
-    EXPECT_FALSE(defaults.memberLoadsOnBeams);
-
-    options.memberLoadMode = true;
-    options.beamNumbers = true;
-    options.memberLoads = true;
-    options.loadType = false;
-    options.intensities = std::vector<float>{4.5f};
-    const PlanView chosen = exportView(document, options, ',');
-    EXPECT_EQ(chosen.mode, LoadMode::Member);
-    EXPECT_TRUE(chosen.memberNumbers);
-    EXPECT_TRUE(chosen.memberLoadsOnBeams);
-    EXPECT_FALSE(chosen.loadCaseTitles);
-    EXPECT_EQ(chosen.shownIntensities, std::vector<float>{4.5f});
-    EXPECT_EQ(chosen.decimalSeparator, ',');
-}
-
-TEST(ExportView, AnIntensityTheListingLacksIsNamedWithThoseItHas) {
-    ExportOptions options = optionsFor("p.png", ExportFormat::Png);
-    options.intensities = std::vector<float>{3};
-    try {
-        exportView(threeLevels(), options, '.');
-        FAIL() << "an unknown intensity must be refused";
-    } catch (const ListingError& error) {
-        EXPECT_NE(std::string(error.what()).find("3 is not a floor-load intensity"),
-                  std::string::npos);
-        EXPECT_NE(std::string(error.what()).find("2, 4.5"), std::string::npos);
-    }
-}
-
 TEST(ExportPlans, WritesTheStartLevelAsAnImageOfTheGivenSize) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("plan.png").toStdString();
-    const auto written = exportPlans(threeLevels(), optionsFor(path, ExportFormat::Png), '.');
+    const auto written = exportPlans(threeLevels(), requestFor(path, ExportFormat::Png));
     ASSERT_EQ(written, std::vector<std::string>{path});
     const QImage image(QString::fromStdString(path));
     ASSERT_FALSE(image.isNull());
@@ -137,14 +98,14 @@ TEST(ExportPlans, WritesTheStartLevelAsAnImageOfTheGivenSize) {
 TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     QTemporaryDir dir;
     const ListingDocument document = threeLevels();
-    ExportOptions pdf = optionsFor(dir.filePath("plans.pdf").toStdString(), ExportFormat::Pdf);
-    pdf.allLevels = true;
-    EXPECT_EQ(exportPlans(document, pdf, '.'), std::vector<std::string>{pdf.output});
+    ExportRequest pdf = requestFor(dir.filePath("plans.pdf").toStdString(), ExportFormat::Pdf);
+    pdf.levels.all = true;
+    EXPECT_EQ(exportPlans(document, pdf), std::vector<std::string>{pdf.output});
     EXPECT_EQ(pdfPageCount(pdf.output), 3);
 
-    ExportOptions svg = optionsFor(dir.filePath("plan.svg").toStdString(), ExportFormat::Svg);
-    svg.allLevels = true;
-    const auto written = exportPlans(document, svg, '.');
+    ExportRequest svg = requestFor(dir.filePath("plan.svg").toStdString(), ExportFormat::Svg);
+    svg.levels.all = true;
+    const auto written = exportPlans(document, svg);
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written[0], dir.filePath("plan-1.svg").toStdString());
     EXPECT_EQ(written[2], dir.filePath("plan-3.svg").toStdString());
@@ -160,9 +121,9 @@ TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
 // DXF files go one to a level, like images; one that cannot be written is an FileWriteError.
 TEST(ExportPlans, DxfIsOneFileForEachLevel) {
     QTemporaryDir dir;
-    ExportOptions dxf = optionsFor(dir.filePath("plan.dxf").toStdString(), ExportFormat::Dxf);
-    dxf.allLevels = true;
-    const auto written = exportPlans(threeLevels(), dxf, '.');
+    ExportRequest dxf = requestFor(dir.filePath("plan.dxf").toStdString(), ExportFormat::Dxf);
+    dxf.levels.all = true;
+    const auto written = exportPlans(threeLevels(), dxf);
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written[1], dir.filePath("plan-2.dxf").toStdString());
     std::ifstream second(written[1]);
@@ -171,27 +132,27 @@ TEST(ExportPlans, DxfIsOneFileForEachLevel) {
     EXPECT_NE(content.find("BEAMS"), std::string::npos);
     EXPECT_NE(content.find("3.5 M"), std::string::npos);
     dxf.output = dir.filePath("missing/plan.dxf").toStdString();
-    EXPECT_THROW(exportPlans(threeLevels(), dxf, '.'), FileWriteError);
+    EXPECT_THROW(exportPlans(threeLevels(), dxf), FileWriteError);
 }
 
 TEST(ExportPlans, MissingLevelsAndUnwritableFilesEndTheRun) {
     QTemporaryDir dir;
     const ListingDocument document = threeLevels();
-    ExportOptions options = optionsFor(dir.filePath("p.png").toStdString(), ExportFormat::Png);
-    options.level = 4;
+    ExportRequest options = requestFor(dir.filePath("p.png").toStdString(), ExportFormat::Png);
+    options.levels.number = 4;
     EXPECT_NE(failureOf(document, options).find("no level 4"), std::string::npos);
-    options.level = 0;
+    options.levels.number = 0;
     EXPECT_NE(failureOf(document, options).find("levels are numbered 1 to 3"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(options.output));
 
     const std::string unwritable = dir.filePath("missing/folder/p.png").toStdString();
     for (const ExportFormat format : {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf}) {
-        EXPECT_NE(failureOf(document, optionsFor(unwritable, format)).find("Cannot write"),
+        EXPECT_NE(failureOf(document, requestFor(unwritable, format)).find("Cannot write"),
                   std::string::npos);
     }
 
     const ListingDocument empty = testing::DocumentBuilder().build();
-    EXPECT_NE(failureOf(empty, optionsFor(dir.filePath("e.png").toStdString(), ExportFormat::Png))
+    EXPECT_NE(failureOf(empty, requestFor(dir.filePath("e.png").toStdString(), ExportFormat::Png))
                   .find("has no joints"),
               std::string::npos);
 }

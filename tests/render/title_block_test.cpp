@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/file_names.h"
 #include "model/listing_error.h"
 #include "render/plan_pages.h"
 #include "support/document_builder.h"
@@ -43,7 +44,7 @@ bool inkBelow(const QImage& image, int top) {
 TEST(TitleBlock, TellsTheListingTheLevelTheModeTheDateAndThePage) {
     const ListingDocument document = bayWithLoadCases();
     PlanView view = startUpView(document);
-    PageFacts facts{listingFileName(document.name), QDate(2024, 5, 31), 2, 6};
+    PageFacts facts{fileNameOf(document.name), QDate(2024, 5, 31), 2, 6};
     TitleBlockTexts texts = titleBlockTexts(document, view, facts);
     EXPECT_EQ(texts.listing, QStringLiteral("OFFICE.ANL"));
     EXPECT_EQ(texts.level, QStringLiteral("Level 3 M"));
@@ -58,6 +59,26 @@ TEST(TitleBlock, TellsTheListingTheLevelTheModeTheDateAndThePage) {
     EXPECT_EQ(texts.level, QStringLiteral("Level 0 M"));
 }
 
+// Each level's page tells its place among the pages written, whichever levels they are.
+TEST(TitleBlock, EachPageIsNumberedAmongThePagesWritten) {
+    const ListingDocument document = bayWithLoadCases();
+    const struct {
+        std::vector<int> levels;
+        int level;
+        const char* page;
+    } cases[] = {
+        {{1, 2}, 1, "Page 1 of 2"},
+        {{1, 2}, 2, "Page 2 of 2"},
+        {{2}, 2, "Page 1 of 1"},
+    };
+    for (const auto& c : cases) {
+        const PageFacts facts = pageFacts(document, c.levels, c.level);
+        EXPECT_EQ(facts.listingName, "OFFICE.ANL");
+        EXPECT_EQ(titleBlockTexts(document, startUpView(document), facts).page,
+                  QString::fromLatin1(c.page));
+    }
+}
+
 TEST(TitleBlock, TheLegendNamesTheLoadCasesAndTheUnits) {
     EXPECT_EQ(legendLines(bayWithLoadCases()),
               (std::vector<QString>{QStringLiteral("Load cases: 1 DEAD, 2 LIVE"),
@@ -70,15 +91,15 @@ TEST(TitleBlock, TheLegendNamesTheLoadCasesAndTheUnits) {
 TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
     const ListingDocument document = bayWithLoadCases();
     QTemporaryDir folder;
-    ExportOptions options;
+    ExportRequest options;
     options.format = ExportFormat::Png;
     options.width = 800;
     options.height = 500;
     options.output = folder.filePath(QStringLiteral("plain.png")).toStdString();
-    exportPlans(document, options, '.');
+    exportPlans(document, options);
     options.titleBlock = true;
     options.output = folder.filePath(QStringLiteral("titled.png")).toStdString();
-    exportPlans(document, options, '.');
+    exportPlans(document, options);
     const QImage plain(folder.filePath(QStringLiteral("plain.png")));
     const QImage titled(folder.filePath(QStringLiteral("titled.png")));
     // The plan keeps a margin of a metre around the model; the block fills the bottom.
@@ -89,10 +110,10 @@ TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
 TEST(PdfPages, TheDocumentTitleIsTheListingAndTheLevel) {
     const ListingDocument document = bayWithLoadCases();
     QTemporaryDir folder;
-    ExportOptions options;
+    ExportRequest options;
     options.format = ExportFormat::Pdf;
     options.output = folder.filePath(QStringLiteral("plan.pdf")).toStdString();
-    exportPlans(document, options, '.');
+    exportPlans(document, options);
     std::ifstream file(options.output, std::ios::binary);
     const std::string content((std::istreambuf_iterator<char>(file)),
                               std::istreambuf_iterator<char>());
@@ -104,21 +125,6 @@ TEST(PdfPages, TheDocumentTitleIsTheListingAndTheLevel) {
     }
     EXPECT_NE(content.find(title), std::string::npos);
     EXPECT_EQ(content.find(options.output), std::string::npos);
-}
-
-TEST(LevelsToExport, ALevelIsFoundByItsHeightOrTheLevelsAreListed) {
-    const ListingDocument document = bayWithLoadCases();
-    ExportOptions options;
-    options.levelHeight = 3;
-    EXPECT_EQ(levelsToExport(document, options), std::vector<int>{2});
-    options.levelHeight = 3.5f;
-    try {
-        levelsToExport(document, options);
-        FAIL() << "a height that is no level must be refused";
-    } catch (const ListingError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "There is no level at 3.5 m. Its levels are at 0, 3 m.");
-    }
 }
 
 }  // namespace

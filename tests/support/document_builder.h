@@ -45,9 +45,9 @@ class DocumentBuilder {
     }
 
     // Ranges in metres; the intensity joins the distinct intensities.
-    DocumentBuilder& floorLoad(const char* caseTitle, float intensity, float y1, float y2, float x1,
-                               float x2, float z1, float z2) {
-        document_.floorLoads.add(FloorLoad{caseTitle, intensity, y1, y2, x1, x2, z1, z2});
+    DocumentBuilder& floorLoad(const char* caseNumber, float intensity, float y1, float y2,
+                               float x1, float x2, float z1, float z2) {
+        document_.floorLoads.add(FloorLoad{caseNumber, intensity, y1, y2, x1, x2, z1, z2});
         document_.floorIntensities.addIfAbsent(intensity);
         return *this;
     }
@@ -64,14 +64,14 @@ class DocumentBuilder {
     }
 
     DocumentBuilder& memberLoad(float value) {
-        document_.memberLoads.addIfAbsent(value);
+        document_.memberLoadValues.addIfAbsent(value);
         return *this;
     }
 
     ListingDocument build() const {
         ListingDocument document = document_;
         document.floorIntensities.sortAscending();
-        document.memberLoads.sortAscending();
+        document.memberLoadValues.sortAscending();
         std::stable_sort(
             document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
             [](const MemberLoad& a, const MemberLoad& b) { return a.member < b.member; });

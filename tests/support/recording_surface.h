@@ -13,8 +13,8 @@ namespace fp::test {
 // - in the surface's own font every character is 10 wide and a line is 20 high;
 // - while a created (rotated) font is selected every character is 12 wide and a line 24 high,
 //   so a test can tell which font a measure was taken in.
-// twipsPerPixelY is 15 (a 96-dpi screen) unless set otherwise. setOwnMetrics changes the own
-// font's measures, for tests that need the width and height to differ or to be fractional.
+// setOwnMetrics changes the own font's measures, for tests that need the width and height to differ
+// or to be fractional.
 class RecordingSurface : public Surface {
   public:
     static constexpr double kOwnCharWidth = 10;
@@ -37,8 +37,6 @@ class RecordingSurface : public Surface {
         std::optional<FontDescription> font;
     };
 
-    explicit RecordingSurface(double twipsPerPixel = 15) : twipsPerPixel_(twipsPerPixel) {}
-
     void clear() override;
     void setScale(double left, double top, double right, double bottom) override;
     void line(double x1, double z1, double x2, double z2) override;
@@ -48,7 +46,6 @@ class RecordingSurface : public Surface {
     void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override;
-    double twipsPerPixelY() const override { return twipsPerPixel_; }
 
     void setOwnMetrics(double charWidth, double lineHeight) {
         ownCharWidth_ = charWidth;
@@ -69,7 +66,6 @@ class RecordingSurface : public Surface {
   private:
     void record(Kind kind, double x1 = 0, double z1 = 0, double x2 = 0, double z2 = 0);
 
-    double twipsPerPixel_;
     double ownCharWidth_ = kOwnCharWidth;
     double ownLineHeight_ = kOwnLineHeight;
     std::optional<FontDescription> selected_;

@@ -120,10 +120,10 @@ TEST_F(PlanPanelLevels, AGreyBoxCountsAsUntickedAndAClickTicksIt) {
     panel.loadTypeBox->setState(Qt::PartiallyChecked);
     EXPECT_EQ(panel.plansDrawn(), drawn);
     EXPECT_FALSE(panel.loadTypeBox->isTicked());
-    EXPECT_FALSE(panel.view().loadCaseTitles);
+    EXPECT_FALSE(panel.view().loadCaseNumbers);
     QTest::mouseClick(panel.loadTypeBox, Qt::LeftButton);
     EXPECT_TRUE(panel.loadTypeBox->isTicked());
-    EXPECT_TRUE(panel.view().loadCaseTitles);
+    EXPECT_TRUE(panel.view().loadCaseNumbers);
     EXPECT_EQ(panel.plansDrawn(), drawn + 1);
 }
 

@@ -43,7 +43,7 @@ TEST_F(PlanPanelModes, MemberLoadShowsItsControlsAndDisablesLoadType) {
     EXPECT_TRUE(panel.floorLoadOption->isChecked());
     expectFloorControls(true);
     EXPECT_EQ(panel.view().mode, LoadMode::Floor);
-    EXPECT_TRUE(panel.view().loadCaseTitles);
+    EXPECT_TRUE(panel.view().loadCaseNumbers);
     EXPECT_EQ(panel.plansDrawn(), drawn + 2);
 }
 

@@ -1,9 +1,9 @@
 // The label lines of slab panels, and writing them on the plan.
-#include "panels/panel_labels.h"
+#include "plan/panel_labels.h"
 
 #include "model/number_text.h"
-#include "panels/panel_hatching.h"
 #include "panels/panel_scan.h"
+#include "plan/panel_hatching.h"
 #include "plan/text_placement.h"
 
 namespace fp {
@@ -15,8 +15,8 @@ std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView
             continue;
         }
         std::string line = valueText(load.intensity, view.decimalSeparator);
-        if (view.loadCaseTitles) {
-            line += " (" + load.caseTitle + ")";
+        if (view.loadCaseNumbers) {
+            line += " (" + load.caseNumber + ")";
         }
         lines.push_back(std::move(line));
     }
@@ -28,7 +28,7 @@ std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView
 void writePanelLabels(const ListingDocument& document, const PlanView& view, Surface& surface) {
     const auto lineHeight = static_cast<float>(surface.textHeight("H"));
     const Grid& grid = document.grid;
-    findPanels(document, view.level, [&](const Panel& panel) {
+    findPanels(document, view.level, [&](const SlabPanel& panel) {
         const PanelLoads loads = panelLoads(document, view.level, panel);
         if (view.markPanelsWithoutLoad && loads.loads.empty()) {
             surface.startPart(PlanPart::PanelHatching);

@@ -1,12 +1,12 @@
 // Panels without floor load are hatched when the view asks for it: lines of slope 1, clipped to
 // the panel, on a pattern shared by every panel.
-#include "panels/panel_hatching.h"
+#include "plan/panel_hatching.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -31,7 +31,7 @@ class Hatching : public ::testing::Test {
 
 TEST_F(Hatching, LinesOfSlopeOneFillThePanelAndStayInside) {
     const ListingDocument document = frame.builder.build();
-    hatchPanel(document, Panel{2, 1, 3, 2}, surface);
+    hatchPanel(document, SlabPanel{2, 1, 3, 2}, surface);
     const auto lines = surface.lines();
     // x - z runs over the multiples of 50 strictly between 500 - 400 and 1000 - 0.
     ASSERT_EQ(lines.size(), 17u);

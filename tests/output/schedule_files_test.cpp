@@ -1,6 +1,6 @@
 // Schedule files read back: the XLSX unzipped and its sheet XML parsed, the CSV files parsed as
 // RFC 4180; and a schedule that cannot be written leaves no file behind.
-#include "cli/schedule_files.h"
+#include "output/schedule_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Diagonal hatching clipped to a panel.
-#include "panels/panel_hatching.h"
+#include "plan/panel_hatching.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace fp {
 
-void hatchPanel(const ListingDocument& document, const Panel& panel, Surface& surface) {
+void hatchPanel(const ListingDocument& document, const SlabPanel& panel, Surface& surface) {
     const Grid& grid = document.grid;
     const double x0 = grid.x.at(panel.ix);
     const double x1 = grid.x.at(panel.ix2);

@@ -1,12 +1,13 @@
 // The export command's arguments, declared for the command line and checked.
-#include "cli/export_options.h"
+#include "cli/export_arguments.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <optional>
 #include <stdexcept>
+
+#include "files/file_names.h"
 
 namespace fp {
 
@@ -14,12 +15,6 @@ namespace {
 
 std::invalid_argument badOption(const std::string& text) {
     return std::invalid_argument("export: " + text + " (see frameplan --help)");
-}
-
-std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 int parseInt(const std::string& text, const std::string& option) {
@@ -60,33 +55,10 @@ float parseHeight(const std::string& text) {
 }
 
 ExportFormat parseFormat(const std::string& text) {
-    const std::string name = lowered(text);
-    if (name == "png") {
-        return ExportFormat::Png;
-    }
-    if (name == "svg") {
-        return ExportFormat::Svg;
-    }
-    if (name == "pdf") {
-        return ExportFormat::Pdf;
-    }
-    if (name == "dxf") {
-        return ExportFormat::Dxf;
+    if (const std::optional<ExportFormat> format = formatNamed(text)) {
+        return *format;
     }
     throw badOption("unknown format \"" + text + "\"; use png, svg, pdf or dxf");
-}
-
-std::optional<ExportFormat> formatFromExtension(const std::string& path) {
-    const auto dot = path.find_last_of('.');
-    const auto slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return std::nullopt;
-    }
-    try {
-        return parseFormat(path.substr(dot + 1));
-    } catch (const std::invalid_argument&) {
-        return std::nullopt;
-    }
 }
 
 std::vector<float> parseIntensities(const std::string& text) {
@@ -100,16 +72,16 @@ std::vector<float> parseIntensities(const std::string& text) {
     return values;
 }
 
-void parseSize(const std::string& text, ExportOptions& options) {
+void parseSize(const std::string& text, ExportRequest& request) {
     const auto cross = text.find('x');
     if (cross == std::string::npos) {
         throw badOption("--size expects WIDTHxHEIGHT in pixels, such as 1600x900");
     }
-    options.width = parseInt(text.substr(0, cross), "--size");
-    options.height = parseInt(text.substr(cross + 1), "--size");
+    request.width = parseInt(text.substr(0, cross), "--size");
+    request.height = parseInt(text.substr(cross + 1), "--size");
     constexpr int kLargest = 20000;
-    if (options.width < 16 || options.height < 16 || options.width > kLargest ||
-        options.height > kLargest) {
+    if (request.width < 16 || request.height < 16 || request.width > kLargest ||
+        request.height > kLargest) {
         throw badOption("--size " + text + " is out of range; each side must be 16 to 20000");
     }
 }
@@ -143,44 +115,42 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
                      "A title block and legend on PNG and SVG files too (PDF pages have them)");
 }
 
-ExportOptions exportOptionsFrom(const ExportArguments& arguments) {
-    ExportOptions options;
-    options.listing = arguments.listing;
-    options.output = arguments.output;
+ExportRequest exportRequestFrom(const ExportArguments& arguments) {
+    ExportRequest request;
+    request.listing = arguments.listing;
+    request.output = arguments.output;
     if (arguments.level == "all") {
-        options.allLevels = true;
+        request.levels.all = true;
     } else if (!arguments.level.empty()) {
-        options.level = parseInt(arguments.level, "--level");
+        request.levels.number = parseInt(arguments.level, "--level");
     }
     if (!arguments.levelHeight.empty()) {
-        options.levelHeight = parseHeight(arguments.levelHeight);
+        request.levels.heightMetres = parseHeight(arguments.levelHeight);
     }
-    options.titleBlock = arguments.titleBlock;
+    request.titleBlock = arguments.titleBlock;
     if (arguments.mode != "floor" && arguments.mode != "member") {
         throw badOption("--mode is floor or member, not \"" + arguments.mode + "\"");
     }
-    options.memberLoadMode = arguments.mode == "member";
-    options.beamNumbers = arguments.beamNumbers;
-    options.memberLoads = arguments.memberLoads;
-    options.loadType = !arguments.noLoadType;
+    request.view.mode = arguments.mode == "member" ? LoadMode::Member : LoadMode::Floor;
+    request.view.memberNumbers = arguments.beamNumbers;
+    request.view.memberLoadsOnBeams = arguments.memberLoads;
+    request.view.loadCaseNumbers = !arguments.noLoadType;
     if (!arguments.intensities.empty()) {
-        options.intensities = parseIntensities(arguments.intensities);
+        request.intensities = parseIntensities(arguments.intensities);
     }
     if (!arguments.size.empty()) {
-        parseSize(arguments.size, options);
+        parseSize(arguments.size, request);
     }
-    std::optional<ExportFormat> format;
     if (!arguments.format.empty()) {
-        format = parseFormat(arguments.format);
+        request.format = parseFormat(arguments.format);
+    } else if (const std::optional<ExportFormat> format =
+                   formatNamed(extensionOf(request.output))) {
+        request.format = *format;
     } else {
-        format = formatFromExtension(options.output);
-        if (!format) {
-            throw badOption("cannot tell the format from \"" + options.output +
-                            "\"; end it in .png, .svg, .pdf or .dxf, or give --format");
-        }
+        throw badOption("cannot tell the format from \"" + request.output +
+                        "\"; end it in .png, .svg, .pdf or .dxf, or give --format");
     }
-    options.format = *format;
-    return options;
+    return request;
 }
 
 }  // namespace fp

@@ -1,7 +1,7 @@
 // The export command's arguments as the command line reads them: defaults, every option, the
 // format, and the messages for bad ones. The export itself is replaced by a hook that keeps the
-// options it is given.
-#include "cli/export_options.h"
+// request it is given.
+#include "cli/export_arguments.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,13 @@ struct ExportRun {
     std::string out;
     std::string err;
     // What the export hook was given, when it was called.
-    std::optional<ExportOptions> options;
+    std::optional<ExportRequest> options;
 };
 
 ExportRun runExportArguments(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "export");
     ExportRun run;
-    const CommandLineHooks hooks{[&run](const ExportOptions& options) {
+    const CommandLineHooks hooks{[&run](const ExportRequest& options) {
                                      run.options = options;
                                      return 0;
                                  },
@@ -41,11 +41,11 @@ ExportRun runExportArguments(std::vector<std::string> arguments) {
     return run;
 }
 
-ExportOptions parse(std::vector<std::string> arguments) {
+ExportRequest parse(std::vector<std::string> arguments) {
     const ExportRun run = runExportArguments(std::move(arguments));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.options.has_value()) << run.err;
-    return run.options.value_or(ExportOptions{});
+    return run.options.value_or(ExportRequest{});
 }
 
 // The message of a refused command line; a refusal never reaches the export.
@@ -57,53 +57,53 @@ std::string failureOf(std::vector<std::string> arguments) {
     return run.options ? "no failure" : run.err;
 }
 
-TEST(ExportOptions, DefaultsToTheStartLevelInFloorLoadModeWithEverythingShown) {
-    const ExportOptions options = parse({"model.anl", "-o", "plan.png"});
+TEST(ExportArguments, DefaultsToTheStartLevelInFloorLoadModeWithEverythingShown) {
+    const ExportRequest options = parse({"model.anl", "-o", "plan.png"});
     EXPECT_EQ(options.listing, "model.anl");
     EXPECT_EQ(options.output, "plan.png");
-    EXPECT_FALSE(options.level.has_value());
-    EXPECT_FALSE(options.allLevels);
+    EXPECT_FALSE(options.levels.number.has_value());
+    EXPECT_FALSE(options.levels.all);
     EXPECT_EQ(options.format, ExportFormat::Png);
-    EXPECT_FALSE(options.memberLoadMode);
-    EXPECT_FALSE(options.beamNumbers);
-    EXPECT_FALSE(options.memberLoads);
-    EXPECT_TRUE(options.loadType);
+    EXPECT_EQ(options.view.mode, LoadMode::Floor);
+    EXPECT_FALSE(options.view.memberNumbers);
+    EXPECT_FALSE(options.view.memberLoadsOnBeams);
+    EXPECT_TRUE(options.view.loadCaseNumbers);
     EXPECT_FALSE(options.intensities.has_value());
     EXPECT_EQ(options.width, 1600);
     EXPECT_EQ(options.height, 900);
-    EXPECT_FALSE(options.levelHeight.has_value());
+    EXPECT_FALSE(options.levels.heightMetres.has_value());
     EXPECT_FALSE(options.titleBlock);
 }
 
-TEST(ExportOptions, ReadsEveryOption) {
-    const ExportOptions options =
+TEST(ExportArguments, ReadsEveryOption) {
+    const ExportRequest options =
         parse({"-o", "out.file", "--level", "4", "--format", "SVG", "--mode", "member",
                "--beam-numbers", "--member-loads", "--no-load-type", "--intensities", "2,4.5",
                "--size", "800x600", "model.anl"});
     EXPECT_EQ(options.listing, "model.anl");
     EXPECT_EQ(options.output, "out.file");
-    EXPECT_EQ(options.level, 4);
-    EXPECT_FALSE(options.allLevels);
+    EXPECT_EQ(options.levels.number, 4);
+    EXPECT_FALSE(options.levels.all);
     EXPECT_EQ(options.format, ExportFormat::Svg);
-    EXPECT_TRUE(options.memberLoadMode);
-    EXPECT_TRUE(options.beamNumbers);
-    EXPECT_TRUE(options.memberLoads);
-    EXPECT_FALSE(options.loadType);
+    EXPECT_EQ(options.view.mode, LoadMode::Member);
+    EXPECT_TRUE(options.view.memberNumbers);
+    EXPECT_TRUE(options.view.memberLoadsOnBeams);
+    EXPECT_FALSE(options.view.loadCaseNumbers);
     ASSERT_TRUE(options.intensities.has_value());
     EXPECT_EQ(*options.intensities, (std::vector<float>{2, 4.5f}));
     EXPECT_EQ(options.width, 800);
     EXPECT_EQ(options.height, 600);
-    const ExportOptions all = parse({"m.anl", "--output", "p.pdf", "--level", "all"});
-    EXPECT_TRUE(all.allLevels);
+    const ExportRequest all = parse({"m.anl", "--output", "p.pdf", "--level", "all"});
+    EXPECT_TRUE(all.levels.all);
     EXPECT_EQ(all.output, "p.pdf");
-    const ExportOptions byHeight =
+    const ExportRequest byHeight =
         parse({"m.anl", "-o", "p.png", "--height", "7.8", "--title-block"});
-    EXPECT_EQ(byHeight.levelHeight, 7.8f);
-    EXPECT_FALSE(byHeight.level.has_value());
+    EXPECT_EQ(byHeight.levels.heightMetres, 7.8f);
+    EXPECT_FALSE(byHeight.levels.number.has_value());
     EXPECT_TRUE(byHeight.titleBlock);
 }
 
-TEST(ExportOptions, FormatFollowsTheExtensionUnlessGiven) {
+TEST(ExportArguments, FormatFollowsTheExtensionUnlessGiven) {
     EXPECT_EQ(parse({"m.anl", "-o", "p.PDF"}).format, ExportFormat::Pdf);
     EXPECT_EQ(parse({"m.anl", "-o", "dir.v2/p.svg"}).format, ExportFormat::Svg);
     EXPECT_EQ(parse({"m.anl", "-o", "p.svg", "--format", "png"}).format, ExportFormat::Png);
@@ -115,7 +115,7 @@ TEST(ExportOptions, FormatFollowsTheExtensionUnlessGiven) {
               std::string::npos);
 }
 
-TEST(ExportOptions, BadValuesAreNamed) {
+TEST(ExportArguments, BadValuesAreNamed) {
     const struct {
         std::vector<std::string> arguments;
         const char* message;
@@ -140,7 +140,7 @@ TEST(ExportOptions, BadValuesAreNamed) {
 
 // Missing, extra and unknown arguments are told in the command-line parser's words, naming the
 // argument, with the way to the help.
-TEST(ExportOptions, MissingExtraAndUnknownArgumentsAreNamed) {
+TEST(ExportArguments, MissingExtraAndUnknownArgumentsAreNamed) {
     const struct {
         std::vector<std::string> arguments;
         const char* named;
@@ -160,13 +160,13 @@ TEST(ExportOptions, MissingExtraAndUnknownArgumentsAreNamed) {
     }
 }
 
-TEST(ExportOptions, CheckingTheArgumentsThrowsTheMessageForTheUser) {
+TEST(ExportArguments, CheckingTheArgumentsThrowsTheMessageForTheUser) {
     ExportArguments arguments;
     arguments.listing = "m.anl";
     arguments.output = "p.png";
     arguments.size = "12x900";
     try {
-        exportOptionsFrom(arguments);
+        exportRequestFrom(arguments);
         FAIL() << "a size below 16 pixels must be refused";
     } catch (const std::invalid_argument& error) {
         EXPECT_EQ(std::string(error.what()),

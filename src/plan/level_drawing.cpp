@@ -1,11 +1,11 @@
 // A level's plan, then its floor loads when they are on show.
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 
-#include "panels/panel_labels.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/beam_plan.h"
 #include "plan/level_beams.h"
+#include "plan/panel_labels.h"
 
 namespace fp {
 
@@ -19,7 +19,8 @@ PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surfa
 
 void checkLevelLimits(const ListingDocument& document, int level) {
     beamsOfLevel(document, level);
-    findPanels(document, level, [&](const Panel& panel) { panelLoads(document, level, panel); });
+    findPanels(document, level,
+               [&](const SlabPanel& panel) { panelLoads(document, level, panel); });
 }
 
 }  // namespace fp

@@ -1,5 +1,5 @@
 // Tests of the floor-load labels written at the centre of each panel.
-#include "panels/panel_labels.h"
+#include "plan/panel_labels.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ std::ostream& operator<<(std::ostream& out, const Written& written) {
 }
 
 constexpr int kLevel = 2;
-const Panel kOnlyPanel{1, 1, 2, 2};
+const SlabPanel kOnlyPanel{1, 1, 2, 2};
 
 // One 5 m x 4 m panel on level 2 (3 m), so its centre is at (250, 200). The recording surface's
 // characters are 10 wide and its lines 20 high: a text of n characters centred on 250 starts at
@@ -42,8 +42,8 @@ class PanelLabels : public ::testing::Test {
     }
 
     // Ranges in metres that cover the panel.
-    void addLoad(const char* caseTitle, float intensity) {
-        frame.builder.floorLoad(caseTitle, intensity, 0, 10, 0, 5, 0, 4);
+    void addLoad(const char* caseNumber, float intensity) {
+        frame.builder.floorLoad(caseNumber, intensity, 0, 10, 0, 5, 0, 4);
     }
 
     std::vector<Written> show() {
@@ -80,13 +80,13 @@ TEST_F(PanelLabels, ShowsEachShownLoadWithItsCaseThenTheSpans) {
               (std::vector<Written>{line("5 (2)", 1), line("3.5 (1)", 2), line("500 X 400", 3)}));
     EXPECT_EQ(loadsOfThePanel().loads.size(), 2u);
     int panels = 0;
-    findPanels(frame.builder.build(), kLevel, [&](const Panel&) { ++panels; });
+    findPanels(frame.builder.build(), kLevel, [&](const SlabPanel&) { ++panels; });
     EXPECT_EQ(panels, 1);
 }
 
 TEST_F(PanelLabels, WithoutLoadCaseTitlesTheCaseIsLeftOut) {
     addLoad("2", 5);
-    view.loadCaseTitles = false;
+    view.loadCaseNumbers = false;
     EXPECT_EQ(show(), (std::vector<Written>{line("5", 1), line("500 X 400", 2)}));
 }
 

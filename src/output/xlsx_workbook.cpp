@@ -1,6 +1,6 @@
 // XLSX through libxlsxwriter, loaded when the first workbook is written: it brings OpenSSL and
 // zlib along, which every other command would otherwise load and bind at its start.
-#include "cli/xlsx_workbook.h"
+#include "output/xlsx_workbook.h"
 
 #include <dlfcn.h>
 #include <xlsxwriter.h>

@@ -12,6 +12,6 @@ inline constexpr float kHatchSpacing = 50;
 
 // Draws lines of slope +1 in plan units across the panel, clipped to its edges, where
 // x - z is a multiple of the spacing, so that neighbouring panels' hatching lines up.
-void hatchPanel(const ListingDocument& document, const Panel& panel, Surface& surface);
+void hatchPanel(const ListingDocument& document, const SlabPanel& panel, Surface& surface);
 
 }  // namespace fp

@@ -1,5 +1,5 @@
 // A level's drawing: the plan always, the floor-load labels over it in floor-load mode only.
-#include "panels/level_drawing.h"
+#include "plan/level_drawing.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 namespace fp {
 
 // The lines written at a panel's centre, top to bottom: one per acting load whose intensity the
-// view shows, with " (title)" when the view shows load-case titles, then "<spanX> X <spanZ>".
+// view shows, with " (case)" when the view shows load-case numbers, then "<spanX> X <spanZ>".
 std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView& view);
 
 // Finds the panels of the view's level and writes each one's label lines centred on the panel's

@@ -1,0 +1,117 @@
+// The levels and the view of an export, resolved against the listing.
+#include "output/export_request.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "files/file_names.h"
+#include "model/listing_error.h"
+#include "model/number_text.h"
+
+namespace fp {
+namespace {
+
+// The level at a height in metres as the user writes it: the one whose height, in metres as a
+// 32-bit real, is that number; 0 when there is none.
+int levelAtMetres(const ListingDocument& document, float height) {
+    const double hundredths = std::round(static_cast<double>(height) * 100);
+    if (static_cast<float>(metres(hundredths)) != height) {
+        return 0;
+    }
+    return document.levelAtHeight(static_cast<float>(hundredths));
+}
+
+std::string heightsText(const ListingDocument& document) {
+    std::string heights;
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        heights += (level > 1 ? ", " : "") +
+                   valueText(static_cast<float>(metres(document.levelHeight(level))));
+    }
+    return heights;
+}
+
+}  // namespace
+
+std::optional<ExportFormat> formatNamed(const std::string& name) {
+    std::string lowered = name;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lowered == "png") {
+        return ExportFormat::Png;
+    }
+    if (lowered == "svg") {
+        return ExportFormat::Svg;
+    }
+    if (lowered == "pdf") {
+        return ExportFormat::Pdf;
+    }
+    if (lowered == "dxf") {
+        return ExportFormat::Dxf;
+    }
+    return std::nullopt;
+}
+
+PlanView exportView(const ListingDocument& document, const ExportRequest& request) {
+    PlanView view = request.view;
+    view.level = startLevel(document);
+    view.shownIntensities.assign(document.floorIntensities.begin(),
+                                 document.floorIntensities.end());
+    if (!request.intensities) {
+        return view;
+    }
+    std::string available;
+    for (const float intensity : document.floorIntensities) {
+        available += (available.empty() ? "" : ", ") + valueText(intensity);
+    }
+    view.shownIntensities.clear();
+    for (const float wanted : *request.intensities) {
+        if (!document.floorIntensities.contains(wanted)) {
+            throw ListingError("--intensities: " + valueText(wanted) +
+                                   " is not a floor-load intensity of the listing",
+                               available.empty() ? "The listing has no floor loads."
+                                                 : "Its intensities are " + available + ".");
+        }
+        view.shownIntensities.push_back(wanted);
+    }
+    return view;
+}
+
+std::vector<int> levelsToExport(const ListingDocument& document, const ExportRequest& request) {
+    const int count = document.levelCount();
+    if (count < 1) {
+        throw ListingError("The listing has no joints", "There is no level to draw.");
+    }
+    const LevelChoice& choice = request.levels;
+    std::vector<int> levels;
+    if (choice.all) {
+        for (int level = 1; level <= count; ++level) {
+            levels.push_back(level);
+        }
+        return levels;
+    }
+    if (choice.heightMetres) {
+        const int level = levelAtMetres(document, *choice.heightMetres);
+        if (level == 0) {
+            throw ListingError("There is no level at " + valueText(*choice.heightMetres) + " m",
+                               "Its levels are at " + heightsText(document) + " m.");
+        }
+        return {level};
+    }
+    const int level = choice.number.value_or(startLevel(document));
+    if (level < 1 || level > count) {
+        throw ListingError(
+            "There is no level " + std::to_string(level),
+            "Its levels are numbered 1 to " + std::to_string(count) + ", from the lowest up.");
+    }
+    levels.push_back(level);
+    return levels;
+}
+
+std::string levelFilePath(const ExportRequest& request, int level) {
+    return request.levels.all
+               ? withSuffixBeforeExtension(request.output, "-" + std::to_string(level))
+               : request.output;
+}
+
+}  // namespace fp

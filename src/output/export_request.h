@@ -1,0 +1,55 @@
+// What an export writes: which levels, drawn how, in which format and size, and where. The
+// command line makes one from its arguments and the window from its view; the renderer draws it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/listing_document.h"
+#include "plan/plan_view.h"
+
+namespace fp {
+
+enum class ExportFormat { Png, Svg, Pdf, Dxf };
+
+// The format a name gives, in any case ("png", "SVG"); nothing for any other name.
+std::optional<ExportFormat> formatNamed(const std::string& name);
+
+// Which levels: every one, one by its number or by its height, or else the start level.
+struct LevelChoice {
+    bool all = false;
+    std::optional<int> number;
+    std::optional<float> heightMetres;
+};
+
+struct ExportRequest {
+    std::string listing;
+    std::string output;
+    ExportFormat format = ExportFormat::Png;
+    LevelChoice levels;
+    // The mode and annotations. The level drawn comes from `levels`, the intensities shown from
+    // `intensities`.
+    PlanView view;
+    // The floor-load intensities to show; nothing means every one of the listing.
+    std::optional<std::vector<float>> intensities;
+    // Of PNG and SVG files, in pixels.
+    int width = 1600;
+    int height = 900;
+    // The title block and legend on PNG and SVG files too; PDF pages always have them.
+    bool titleBlock = false;
+};
+
+// The request's view at the start level, showing the intensities it names. An intensity the
+// listing does not have throws ListingError naming those it has.
+PlanView exportView(const ListingDocument& document, const ExportRequest& request);
+
+// The levels the request asks for: all of them, the one given by number or by height, or the
+// start level. A level the listing lacks throws ListingError naming the levels it has.
+std::vector<int> levelsToExport(const ListingDocument& document, const ExportRequest& request);
+
+// Where one level's file goes: the output itself, or, when every level is written to files of
+// their own, the output numbered by the level ("plan.png" for level 4 is "plan-4.png").
+std::string levelFilePath(const ExportRequest& request, int level);
+
+}  // namespace fp
