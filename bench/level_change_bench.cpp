@@ -1,8 +1,9 @@
 // Times, offscreen, a level change and a zoom step in the window (the redraw of the plan and the
-// panel's repaint), and the text that tells what lies under the pointer.
+// repaint of the window's client area), and the text that tells what lies under the pointer.
 // Usage: level_change_bench LISTING [CHANGES]
 #include <QApplication>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,8 +12,7 @@
 #include <vector>
 
 #include "window/main_window.h"
-#include "window/plan_panel.h"
-#include "window/twips_scale.h"
+#include "window/plan_canvas.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -22,20 +22,21 @@ int main(int argc, char** argv) {
     }
     const int changeCount = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
     QApplication application(argc, argv);
-    fp::MainWindow window(fp::TwipsScale::ofScreen());
+    fp::MainWindow window;
     window.showMessage = [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
     };
     window.show();
     window.openListing(QString::fromLocal8Bit(argv[1]));
-    while (window.loader().isReading()) {
+    while (window.session().loader().isReading()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     if (window.document() == nullptr) {
         return 2;
     }
     QCoreApplication::processEvents();
-    fp::PlanPanel& panel = window.panel();
+    fp::PlanCanvas& canvas = window.canvas();
+    QWidget& client = *window.centralWidget();
 
     const int levels = window.document()->levelCount();
     const auto timed = [](const std::function<void()>& step) {
@@ -53,8 +54,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < changeCount; ++i) {
         const int level = 1 + (i * 7) % levels;
         changes.push_back(timed([&] {
-            panel.selectLevel(level);
-            panel.repaint();
+            window.session().showLevel(level);
+            client.repaint();
         }));
     }
     std::printf("%d levels, %d changes of each kind\n", levels, changeCount);
@@ -63,10 +64,11 @@ int main(int argc, char** argv) {
     // Zoom steps in and out about the middle, each a redraw of the level on show.
     std::vector<double> zooms;
     for (int i = 0; i < changeCount; ++i) {
-        const double by = (i / 4) % 2 == 0 ? fp::PlanArea::kZoomStep : 1 / fp::PlanArea::kZoomStep;
+        const double by =
+            (i / 4) % 2 == 0 ? fp::PlanCanvas::kZoomStep : 1 / fp::PlanCanvas::kZoomStep;
         zooms.push_back(timed([&] {
-            panel.planArea->zoomAtMiddle(by);
-            panel.repaint();
+            canvas.zoomAtMiddle(by);
+            client.repaint();
         }));
     }
     report("zoom step with repaint", zooms);
@@ -74,11 +76,13 @@ int main(int argc, char** argv) {
     // The status bar's text for points across the plan, the first after a redraw finding the
     // level's beams and panels.
     std::vector<double> pointers;
-    const fp::PlanFrame frame = panel.planArea->frame();
+    const QRect inside = canvas.contentsRect();
     for (int i = 0; i < changeCount; ++i) {
-        const double x = frame.left + (frame.right - frame.left) * ((i * 37) % 100) / 100.0;
-        const double z = frame.top + (frame.bottom - frame.top) * ((i * 53) % 100) / 100.0;
-        pointers.push_back(timed([&] { panel.pointerMoved(QPointF(x, z)); }));
+        const QPointF at(inside.left() + inside.width() * ((i * 37) % 100) / 100.0,
+                         inside.top() + inside.height() * ((i * 53) % 100) / 100.0);
+        QMouseEvent move(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        pointers.push_back(timed([&] { QApplication::sendEvent(&canvas, &move); }));
     }
     report("pointer text", pointers);
     return 0;

@@ -15,8 +15,7 @@
 #include <vector>
 
 #include "window/main_window.h"
-#include "window/plan_panel.h"
-#include "window/twips_scale.h"
+#include "window/plan_canvas.h"
 
 extern char** environ;
 
@@ -51,14 +50,14 @@ class FirstPlanPaint : public QObject {
 // The window exactly as the program starts it, on the given listing.
 int runChild(int argc, char** argv, const char* listing) {
     QApplication application(argc, argv);
-    fp::MainWindow window(fp::TwipsScale::ofScreen(), QString::fromLocal8Bit(listing));
+    fp::MainWindow window(QString::fromLocal8Bit(listing));
     window.showMessage = [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
     };
     QObject::connect(&window, &fp::MainWindow::runEnded, &application,
                      [](int status) { QCoreApplication::exit(status); });
-    FirstPlanPaint watcher(window.panel().planArea, window);
-    window.panel().planArea->installEventFilter(&watcher);
+    FirstPlanPaint watcher(&window.canvas(), window);
+    window.canvas().installEventFilter(&watcher);
     window.show();
     return application.exec();
 }

@@ -23,11 +23,6 @@ QString familyFor(const std::string& family) {
     return QString::fromStdString(family);
 }
 
-double safeSpan(double from, double to) {
-    const double span = to - from;
-    return span == 0 ? 1 : span;
-}
-
 }  // namespace
 
 QFont QtSurface::ownFont() {
@@ -64,15 +59,13 @@ void QtSurface::clear() {
 }
 
 void QtSurface::setScale(double left, double top, double right, double bottom) {
-    left_ = left;
-    top_ = top;
     // An area squeezed to nothing still measures text, as if it were one pixel across.
-    scaleX_ = std::max(area_.width(), 1.0) / safeSpan(left, right);
-    scaleZ_ = std::max(area_.height(), 1.0) / safeSpan(top, bottom);
+    transform_ = PlanTransform({left, top, right, bottom}, area_.left(), area_.top(), area_.width(),
+                               area_.height());
 }
 
 QPointF QtSurface::toDevice(double x, double z) const {
-    return {area_.left() + (x - left_) * scaleX_, area_.top() + (z - top_) * scaleZ_};
+    return {transform_.deviceX(x), transform_.deviceZ(z)};
 }
 
 void QtSurface::line(double x1, double z1, double x2, double z2) {
@@ -83,18 +76,18 @@ void QtSurface::line(double x1, double z1, double x2, double z2) {
 }
 
 void QtSurface::circle(double x, double z, double radius) {
-    const double pixels = std::abs(radius * scaleX_);
+    const double pixels = std::abs(radius * transform_.scaleX());
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.drawEllipse(toDevice(x, z), pixels, pixels);
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 double QtSurface::textWidth(std::string_view text) {
-    return labels_->label(text).width / std::abs(scaleX_);
+    return labels_->label(text).width / std::abs(transform_.scaleX());
 }
 
 double QtSurface::textHeight(std::string_view) {
-    return labels_->metrics().height() / std::abs(scaleZ_);
+    return labels_->metrics().height() / std::abs(transform_.scaleZ());
 }
 
 void QtSurface::drawText(std::string_view text, double x, double z) {

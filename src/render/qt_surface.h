@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <optional>
 
+#include "plan/plan_transform.h"
 #include "plan/surface.h"
 #include "render/label_text_cache.h"
 
@@ -42,11 +43,7 @@ class QtSurface : public Surface {
 
     QPainter& painter_;
     QRectF area_;
-    // Device pixels per plan unit, and the plan coordinates of the area's top-left corner.
-    double scaleX_ = 1;
-    double scaleZ_ = 1;
-    double left_ = 0;
-    double top_ = 0;
+    PlanTransform transform_;
     double escapementDegrees_ = 0;
     QFont ownFont_;
     // The last rotated font realised, kept so that a plan's many labels share one.

@@ -1,28 +1,42 @@
-// The main window: the client area in a scrolling frame, the reload bar above it, the status
-// bar below, and listings dropped on it.
+// The main window: the widgets laid out around the plan, the status bar, the window's place on
+// the screen, and listings dropped on it.
 #include "window/main_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QScrollArea>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "window/control_bar.h"
+#include "window/level_list.h"
 #include "window/listing_dialog.h"
 #include "window/load_summary.h"
 #include "window/message_boxes.h"
-#include "window/plan_panel.h"
+#include "window/plan_canvas.h"
 #include "window/read_status.h"
 #include "window/reload_bar.h"
 
 namespace fp {
 namespace {
+
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kStateKey = QStringLiteral("window/state");
+const QString kScreenKey = QStringLiteral("window/screen");
+// The size the window would like at first: room for a plan and its controls. A smaller screen
+// gets less.
+constexpr QSize kPreferredSize(960, 640);
+// The share of the screen's free area a first window takes at most.
+constexpr double kMostOfTheScreen = 0.9;
 
 // The one local file a drag carries; empty when it carries anything else.
 QString droppedListing(const QMimeData* data) {
@@ -33,10 +47,16 @@ QString droppedListing(const QMimeData* data) {
     return data->urls().first().toLocalFile();
 }
 
+QFont clientFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
-    : scale_(scale), loader_(this), watcher_(this) {
+MainWindow::MainWindow(const QString& startListing) {
     if (!startListing.isEmpty()) {
         openListing(startListing, OnFailure::EndRun);
     }
@@ -51,38 +71,63 @@ MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
                                             filters.join(QStringLiteral(";;")), filter);
     };
 
-    panel_ = new PlanPanel(scale_);
-    // Below its designed size the client area scrolls rather than lose its controls.
-    panel_->setMinimumSize(panel_->size());
-    scroller_ = new QScrollArea;
-    scroller_->setObjectName(QStringLiteral("panelScroller"));
-    scroller_->setFrameShape(QFrame::NoFrame);
-    scroller_->setWidgetResizable(true);
-    scroller_->setWidget(panel_);
+    // Made before the controls, so that it draws each view before they and the docks show it.
+    canvas_ = new PlanCanvas(session_);
+    levelList_ = new LevelList(session_);
+    controlBar_ = new ControlBar(session_);
     reloadBar_ = new ReloadBar(nullptr);
+    auto* plan = new QWidget;
+    auto* planLayout = new QVBoxLayout(plan);
+    planLayout->setContentsMargins(0, 0, 4, 4);
+    planLayout->setSpacing(2);
+    planLayout->addWidget(controlBar_);
+    planLayout->addWidget(canvas_, 1);
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("clientArea"));
+    // The controls sit on the window colour; the plan keeps its own.
+    QPalette windowColours = client->palette();
+    windowColours.setColor(QPalette::Window, windowColours.color(QPalette::Base));
+    client->setPalette(windowColours);
+    client->setAutoFillBackground(true);
+    client->setFont(clientFont());
+    auto* clientLayout = new QHBoxLayout(client);
+    clientLayout->setContentsMargins(4, 4, 0, 0);
+    clientLayout->addWidget(levelList_);
+    clientLayout->addWidget(plan, 1);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(reloadBar_);
-    layout->addWidget(scroller_, 1);
+    layout->addWidget(client, 1);
     setCentralWidget(central);
+    // Focus moves as the controls stand: "Chk All", the options, the plan, then the boxes.
+    setTabOrder(controlBar_->allIntensitiesBox, controlBar_->memberLoadOption);
+    setTabOrder(controlBar_->memberLoadOption, controlBar_->floorLoadOption);
+    setTabOrder(controlBar_->floorLoadOption, canvas_);
+    setTabOrder(canvas_, controlBar_->loadTypeBox);
+    setTabOrder(controlBar_->loadTypeBox, controlBar_->beamNumbersBox);
     buildLoadSummary();
-
     buildMenus();
     buildStatusBar();
     setAcceptDrops(true);
     setWindowTitle(kProgramTitle);
-    resize(panel_->minimumWidth(), panel_->minimumHeight() + menuBar()->sizeHint().height() +
-                                       statusBar()->sizeHint().height());
+    placeOnScreen();
 
-    connect(&loader_, &ListingLoader::finished, this, &MainWindow::readingOver);
-    connect(&watcher_, &ListingWatcher::changed, reloadBar_, &ReloadBar::show);
+    connect(&session_, &DocumentSession::readingEnded, this, &MainWindow::readingEnded);
+    connect(&session_, &DocumentSession::documentChanged, this, [this] { shownTotals_.reset(); });
+    connect(&session_, &DocumentSession::viewChanged, this, [this] {
+        showViewInMenus();
+        levelShown();
+    });
+    connect(&session_, &DocumentSession::listingChangedOnDisk, reloadBar_, &ReloadBar::show);
     connect(reloadBar_, &ReloadBar::reloadClicked, this, &MainWindow::reload);
-    connect(panel_, &PlanPanel::beamPicked, this,
+    connect(canvas_, &PlanCanvas::beamPicked, this,
             [this](int serial) { showMessage(std::to_string(serial)); });
-    connect(panel_, &PlanPanel::pointerTextChanged, pointerText, &QLabel::setText);
-    connect(panel_, &PlanPanel::levelShown, this, &MainWindow::levelShown);
+    connect(canvas_, &PlanCanvas::pointerTextChanged, pointerText, &QLabel::setText);
+    const auto focusPlan = [this] { canvas_->setFocus(Qt::OtherFocusReason); };
+    connect(controlBar_, &ControlBar::planFocusWanted, canvas_, focusPlan);
+    connect(levelList_, &LevelList::planFocusWanted, canvas_, focusPlan);
     connect(loadSummary, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible) {
             levelShown();
@@ -94,8 +139,32 @@ MainWindow::MainWindow(const TwipsScale& scale, const QString& startListing)
 
 MainWindow::~MainWindow() = default;
 
-const ListingDocument* MainWindow::document() const {
-    return panel_->document();
+void MainWindow::placeOnScreen() {
+    const QSettings settings;
+    const QString screenName = settings.value(kScreenKey).toString();
+    const QScreen* saved = nullptr;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == screenName) {
+            saved = screen;
+        }
+    }
+    // Where it was last closed, as long as that screen is still there.
+    if (saved != nullptr && restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
+        restoreState(settings.value(kStateKey).toByteArray());
+        resize(size().boundedTo(saved->availableGeometry().size()));
+        return;
+    }
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        resize(kPreferredSize);
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QSize most(static_cast<int>(free.width() * kMostOfTheScreen),
+                     static_cast<int>(free.height() * kMostOfTheScreen));
+    resize(kPreferredSize.boundedTo(most).expandedTo(minimumSizeHint()).boundedTo(free.size()));
+    move(free.center() - rect().center());
 }
 
 void MainWindow::buildStatusBar() {
@@ -105,18 +174,25 @@ void MainWindow::buildStatusBar() {
     loadNote = new QLabel;
     loadNote->setObjectName(QStringLiteral("loadNote"));
     statusBar()->addPermanentWidget(loadNote);
-    readStatus_ = new ReadStatus(loader_, nullptr);
+    readStatus_ = new ReadStatus(session_.loader(), nullptr);
     statusBar()->addPermanentWidget(readStatus_);
 }
 
 void MainWindow::buildLoadSummary() {
     loadSummary = new LoadSummary(this);
+    loadSummary->setObjectName(QStringLiteral("loadSummary"));
     addDockWidget(Qt::RightDockWidgetArea, loadSummary);
     loadSummary->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    loader_.cancel();
+    session_.loader().cancel();
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kStateKey, saveState());
+    if (screen() != nullptr) {
+        settings.setValue(kScreenKey, screen()->name());
+    }
     QMainWindow::closeEvent(event);
 }
 

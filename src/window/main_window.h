@@ -1,33 +1,30 @@
-// The program's main window: the designed client area in the middle, a menu bar and a status
-// bar around it, and the file operations: open, reload, export and print.
+// The program's main window: the level list down the left, the control bar and the plan on the
+// right, a menu bar, docks and a status bar around them, and the file operations: open, reload,
+// export and print. Every widget shows the one document session and changes it only through it.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "document/listing_document.h"
 #include "panels/level_totals.h"
-#include "window/listing_loader.h"
-#include "window/listing_watcher.h"
-#include "window/recent_listings.h"
-#include "window/twips_scale.h"
+#include "window/document_session.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
-class QScrollArea;
 
 namespace fp {
 
+class ControlBar;
+class LevelList;
 class LoadSummary;
-class PlanPanel;
+class PlanCanvas;
 class ReadStatus;
 class ReloadBar;
 
@@ -42,8 +39,9 @@ class MainWindow : public QMainWindow {
     };
 
     // With `startListing`, its reading starts before the window is built, so that the two go
-    // on together; a failure ends the run, as for `frameplan LISTING`.
-    explicit MainWindow(const TwipsScale& scale, const QString& startListing = {});
+    // on together; a failure ends the run, as for `frameplan LISTING`. The window takes its
+    // size from the screen, or from where it was last closed when that screen is still there.
+    explicit MainWindow(const QString& startListing = {});
     ~MainWindow() override;
 
     // Reads the listing off the GUI thread and, once it is whole, shows it in place of the one
@@ -56,27 +54,28 @@ class MainWindow : public QMainWindow {
     void reload();
 
     // Writes the level on show, or every level, to `path` (PDF, SVG, PNG or DXF, by its
-    // extension) through the pages of "frameplan export". Returns the files written; on a
-    // failure its message is shown and nothing is written.
+    // extension) as "frameplan export" does, drawn in the window's view. Returns the files
+    // written; on a failure its message is shown and nothing is written.
     std::vector<std::string> exportTo(const QString& path, bool allLevels);
     // Writes the load schedules to `path` (.xlsx, or .csv for one file per table), as
     // "frameplan schedule" does. Returns the files written; on a failure its message is shown
     // and nothing is written.
     std::vector<std::string> exportScheduleTo(const QString& path);
-    // Shows the member's beam on its level, highlighted; a member that is no beam on the plans
-    // gets the answer why.
+    // Shows the member's beam on its level, highlighted and in view; a member that is no beam
+    // on the plans gets the answer why.
     void findMember(long member);
 
     // Prints one level per page; a level past a drawing limit shows its message and nothing is
     // printed. Returns whether it printed.
     bool printLevels(QPrinter& printer, const std::vector<int>& levels);
 
-    PlanPanel& panel() { return *panel_; }
-    const ListingDocument* document() const;
+    DocumentSession& session() { return session_; }
+    const ListingDocument* document() const { return session_.document(); }
     // The path of the listing on show; empty when none is.
-    const QString& listingPath() const { return listingPath_; }
-    ListingLoader& loader() { return loader_; }
-    RecentListings& recentListings() { return recent_; }
+    const QString& listingPath() const { return session_.path(); }
+    PlanCanvas& canvas() { return *canvas_; }
+    LevelList& levelList() { return *levelList_; }
+    ControlBar& controlBar() { return *controlBar_; }
     ReloadBar& reloadBar() { return *reloadBar_; }
     ReadStatus& readStatus() { return *readStatus_; }
 
@@ -147,10 +146,11 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void buildLoadSummary();
     void buildStatusBar();
+    void placeOnScreen();
     void updateActions();
+    void showViewInMenus();
     void fillRecentMenu();
-    void readingOver(const ReadOutcome& outcome);
-    void showOutcomeMessages(const ReadOutcome& outcome);
+    void readingEnded(const ReadOutcome& outcome);
     void askForMember();
     void showKeyboardShortcuts();
     void showAbout();
@@ -164,18 +164,14 @@ class MainWindow : public QMainWindow {
     void printPreview();
     QString exportFolder() const;
 
-    TwipsScale scale_;
-    PlanPanel* panel_ = nullptr;
-    QScrollArea* scroller_ = nullptr;
+    DocumentSession session_;
+    PlanCanvas* canvas_ = nullptr;
+    LevelList* levelList_ = nullptr;
+    ControlBar* controlBar_ = nullptr;
     ReloadBar* reloadBar_ = nullptr;
     ReadStatus* readStatus_ = nullptr;
-    ListingLoader loader_;
-    ListingWatcher watcher_;
-    RecentListings recent_;
-    QString listingPath_;
     // What the reading in progress is for.
     OnFailure onFailure_ = OnFailure::KeepShown;
-    bool keepOptions_ = false;
     int lastMemberSought_ = 1;
     // Reckoned for the document on show when first asked for.
     std::optional<ShownTotals> shownTotals_;

@@ -5,12 +5,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "output/exit_status.h"
 #include "window/main_window.h"
 #include "window/message_boxes.h"
-#include "window/plan_panel.h"
+#include "window/plan_canvas.h"
 #include "window/reload_bar.h"
 
 namespace fp {
@@ -26,22 +25,17 @@ QString fileNameOf(const QString& path) {
 
 void MainWindow::openListing(const QString& path, OnFailure onFailure) {
     onFailure_ = onFailure;
-    keepOptions_ = false;
-    loader_.start(path);
+    session_.open(path);
 }
 
 void MainWindow::reload() {
-    if (listingPath_.isEmpty()) {
-        return;
-    }
     onFailure_ = OnFailure::KeepShown;
-    keepOptions_ = true;
-    loader_.start(listingPath_);
+    session_.reload();
 }
 
 void MainWindow::askForListing(OnFailure onFailure) {
-    const QString folder =
-        listingPath_.isEmpty() ? recent_.lastFolder() : QFileInfo(listingPath_).absolutePath();
+    const QString folder = listingPath().isEmpty() ? session_.recentListings().lastFolder()
+                                                   : QFileInfo(listingPath()).absolutePath();
     const QString path = chooseListing(this, folder);
     if (!path.isEmpty()) {
         openListing(path, onFailure);
@@ -50,26 +44,15 @@ void MainWindow::askForListing(OnFailure onFailure) {
     }
 }
 
-void MainWindow::showOutcomeMessages(const ReadOutcome& outcome) {
+void MainWindow::readingEnded(const ReadOutcome& outcome) {
     for (const ListingMessage& message : outcome.messages) {
         showMessage(message.described());
     }
-}
-
-void MainWindow::readingOver(const ReadOutcome& outcome) {
-    showOutcomeMessages(outcome);
     if (outcome.document) {
-        const bool keep = keepOptions_ && document() != nullptr;
-        const PanelOptions kept = keep ? panel_->options() : PanelOptions{};
-        shownTotals_.reset();
-        panel_->showDocument(outcome.document, keep ? &kept : nullptr);
-        listingPath_ = outcome.path;
-        setWindowTitle(fileNameOf(listingPath_) + QStringLiteral(" — ") + kProgramTitle);
-        // Written once the plan is on the screen: settings go to disk, which can be slow.
-        QTimer::singleShot(0, this, [this, path = listingPath_] { recent_.add(path); });
-        watcher_.watch(listingPath_);
+        setWindowTitle(fileNameOf(listingPath()) + QStringLiteral(" — ") + kProgramTitle);
         reloadBar_->hide();
         updateActions();
+        canvas_->setFocus(Qt::OtherFocusReason);
         emit documentShown();
         return;
     }
@@ -89,7 +72,7 @@ void MainWindow::readingOver(const ReadOutcome& outcome) {
 
 void MainWindow::fillRecentMenu() {
     recentMenu->clear();
-    const QStringList dropped = recent_.dropMissing();
+    const QStringList dropped = session_.recentListings().dropMissing();
     if (!dropped.isEmpty()) {
         QStringList names;
         for (const QString& path : dropped) {
@@ -99,7 +82,7 @@ void MainWindow::fillRecentMenu() {
             QStringLiteral("No longer on disk, so taken off Open Recent: ") + names.join(", "),
             kNoteMs);
     }
-    const QStringList paths = recent_.paths();
+    const QStringList paths = session_.recentListings().paths();
     int number = 0;
     for (const QString& path : paths) {
         const QFileInfo file(path);

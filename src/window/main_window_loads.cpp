@@ -8,13 +8,13 @@
 #include "render/listing_qstring.h"
 #include "window/load_summary.h"
 #include "window/main_window.h"
-#include "window/plan_panel.h"
+#include "window/plan_canvas.h"
 
 namespace fp {
 
 const MainWindow::ShownTotals& MainWindow::shownTotals() {
     const ListingDocument* shown = document();
-    const int level = panel_->levelOnShow();
+    const int level = session_.view().level;
     if (shownTotals_ && shownTotals_->level == level) {
         return *shownTotals_;
     }
@@ -30,7 +30,7 @@ const MainWindow::ShownTotals& MainWindow::shownTotals() {
 
 void MainWindow::levelShown() {
     const ListingDocument* shown = document();
-    const PlanView view = panel_->view();
+    const PlanView& view = session_.view();
     const bool floorMode = view.mode == LoadMode::Floor;
     const bool summaryShown = loadSummary->isVisibleTo(this);
     loadNote->clear();
@@ -39,8 +39,8 @@ void MainWindow::levelShown() {
         return;
     }
     // A level past a drawing limit has no plan, and its message takes the place of the totals.
-    if (!panel_->planMessage().isEmpty()) {
-        loadSummary->showNote(panel_->planMessage());
+    if (!canvas_->planMessage().isEmpty()) {
+        loadSummary->showNote(canvas_->planMessage());
         return;
     }
     // Reckoned only for what shows it: a large level takes a while.

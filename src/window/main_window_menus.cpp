@@ -5,20 +5,20 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <functional>
 #include <limits>
 
 #include "window/help_texts.h"
 #include "window/load_summary.h"
 #include "window/main_window.h"
-#include "window/message_boxes.h"
-#include "window/plan_panel.h"
+#include "window/member_search.h"
+#include "window/plan_canvas.h"
 
 namespace fp {
 namespace {
 
 const QString kTitleBlockOnImagesKey = QStringLiteral("export/titleBlockOnImages");
-const QString kMemberNumbersBesideKey = QStringLiteral("view/memberNumbersBeside");
 
 // A checkable action, ticked or not, that applies every change of its state.
 QAction* addOption(QMenu* menu, const QString& text, bool on,
@@ -28,6 +28,11 @@ QAction* addOption(QMenu* menu, const QString& text, bool on,
     action->setChecked(on);
     QObject::connect(action, &QAction::toggled, menu, apply);
     return action;
+}
+
+void showChecked(QAction* action, bool on) {
+    const QSignalBlocker quiet(action);
+    action->setChecked(on);
 }
 
 }  // namespace
@@ -61,34 +66,33 @@ void MainWindow::buildMenus() {
     actions.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    PlanArea* plan = panel_->planArea;
+    PlanCanvas* plan = canvas_;
     actions.zoomIn = viewMenu->addAction(QStringLiteral("Zoom &In"), plan,
-                                         [plan] { plan->zoomAtMiddle(PlanArea::kZoomStep); });
+                                         [plan] { plan->zoomAtMiddle(PlanCanvas::kZoomStep); });
     // Ctrl and the key of + with or without Shift, as keyboards differ.
     actions.zoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    actions.zoomOut = viewMenu->addAction(QStringLiteral("Zoom &Out"), plan,
-                                          [plan] { plan->zoomAtMiddle(1 / PlanArea::kZoomStep); });
+    actions.zoomOut = viewMenu->addAction(QStringLiteral("Zoom &Out"), plan, [plan] {
+        plan->zoomAtMiddle(1 / PlanCanvas::kZoomStep);
+    });
     actions.zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    actions.fit = viewMenu->addAction(QStringLiteral("&Fit"), plan, &PlanArea::fit);
+    actions.fit = viewMenu->addAction(QStringLiteral("&Fit"), plan, &PlanCanvas::fit);
     actions.fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     viewMenu->addSeparator();
     actions.findMember =
         viewMenu->addAction(QStringLiteral("Find &Member…"), this, &MainWindow::askForMember);
     actions.findMember->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     viewMenu->addSeparator();
-    actions.memberNumbersBeside =
-        addOption(viewMenu, QStringLiteral("Member numbers beside serials"),
-                  QSettings().value(kMemberNumbersBesideKey).toBool(), [this](bool on) {
-                      QSettings().setValue(kMemberNumbersBesideKey, on);
-                      panel_->setMemberNumbersBeside(on);
-                  });
-    panel_->setMemberNumbersBeside(actions.memberNumbersBeside->isChecked());
-    actions.memberLoadsOnBeams = addOption(viewMenu, QStringLiteral("Member loads on beams"), false,
-                                           [this](bool on) { panel_->setMemberLoadsOnBeams(on); });
-    actions.markPanelsWithoutLoad =
-        addOption(viewMenu, QStringLiteral("Mark panels without floor load"), false,
-                  [this](bool on) { panel_->setMarkPanelsWithoutLoad(on); });
+    const PlanView& view = session_.view();
+    actions.memberNumbersBeside = addOption(
+        viewMenu, QStringLiteral("Member numbers beside serials"), view.memberNumbersBeside,
+        [this](bool on) { session_.setMemberNumbersBeside(on); });
+    actions.memberLoadsOnBeams =
+        addOption(viewMenu, QStringLiteral("Member loads on beams"), view.memberLoadsOnBeams,
+                  [this](bool on) { session_.setMemberLoadsOnBeams(on); });
+    actions.markPanelsWithoutLoad = addOption(
+        viewMenu, QStringLiteral("Mark panels without floor load"), view.markPanelsWithoutLoad,
+        [this](bool on) { session_.setMarkPanelsWithoutLoad(on); });
     viewMenu->addSeparator();
     actions.loadSummary = loadSummary->toggleViewAction();
     actions.loadSummary->setText(QStringLiteral("Load Summary"));
@@ -99,6 +103,13 @@ void MainWindow::buildMenus() {
                                                     &MainWindow::showKeyboardShortcuts);
     actions.about =
         helpMenu->addAction(QStringLiteral("&About FramePlan"), this, &MainWindow::showAbout);
+}
+
+void MainWindow::showViewInMenus() {
+    const PlanView& view = session_.view();
+    showChecked(actions.memberNumbersBeside, view.memberNumbersBeside);
+    showChecked(actions.memberLoadsOnBeams, view.memberLoadsOnBeams);
+    showChecked(actions.markPanelsWithoutLoad, view.markPanelsWithoutLoad);
 }
 
 void MainWindow::updateActions() {
@@ -124,10 +135,18 @@ void MainWindow::askForMember() {
 }
 
 void MainWindow::findMember(long member) {
-    const std::string answer = panel_->findMember(member);
-    if (!answer.empty()) {
-        showMessage(answer);
+    if (document() == nullptr) {
+        showMessage("No listing is open.");
+        return;
     }
+    const MemberSearch search = searchMember(*document(), member);
+    if (search.serial == 0) {
+        showMessage(search.answer);
+        return;
+    }
+    session_.showLevel(search.level);
+    canvas_->highlightBeam(search.serial);
+    canvas_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showKeyboardShortcuts() {
@@ -142,7 +161,7 @@ void MainWindow::showKeyboardShortcuts() {
 }
 
 void MainWindow::showAbout() {
-    QMessageBox::about(this, QStringLiteral("About FramePlan"), aboutText(listingPath_));
+    QMessageBox::about(this, QStringLiteral("About FramePlan"), aboutText(listingPath()));
 }
 
 }  // namespace fp

@@ -20,7 +20,7 @@
 #include "render/plan_pages.h"
 #include "window/file_filter.h"
 #include "window/main_window.h"
-#include "window/plan_panel.h"
+#include "window/plan_canvas.h"
 
 namespace fp {
 namespace {
@@ -51,7 +51,7 @@ std::vector<int> allLevelsOf(const ListingDocument& document) {
 }  // namespace
 
 QString MainWindow::exportFolder() const {
-    return QFileInfo(listingPath_).absolutePath();
+    return QFileInfo(listingPath()).absolutePath();
 }
 
 void MainWindow::exportLevels(bool allLevels) {
@@ -59,10 +59,10 @@ void MainWindow::exportLevels(bool allLevels) {
     if (shown == nullptr || shown->levelCount() < 1) {
         return;
     }
-    QString name = QFileInfo(listingPath_).completeBaseName();
+    QString name = QFileInfo(listingPath()).completeBaseName();
     if (!allLevels) {
         name += QLatin1Char('-') +
-                QString::fromStdString(levelCaption(*shown, panel_->levelOnShow(), '.'))
+                QString::fromStdString(levelCaption(*shown, session_.view().level, '.'))
                     .remove(QLatin1Char(' '));
     }
     QString filter = kExportFilters.first();
@@ -83,7 +83,7 @@ void MainWindow::exportSchedule() {
     const QString path = chooseSavePath(
         this, QStringLiteral("Export Schedule"),
         QDir(exportFolder())
-            .filePath(QFileInfo(listingPath_).completeBaseName() + QStringLiteral(".xlsx")),
+            .filePath(QFileInfo(listingPath()).completeBaseName() + QStringLiteral(".xlsx")),
         kScheduleFilters, &filter);
     if (!path.isEmpty()) {
         exportScheduleTo(withFilterExtension(path, filter, kScheduleFilters));
@@ -106,10 +106,10 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
                                         "\"; end it in .png, .svg, .pdf or .dxf.");
         }
         request.format = *format;
-        request.view = panel_->view();
+        request.view = session_.view();
         request.intensities = request.view.shownIntensities;
         request.levels.all = allLevels;
-        request.levels.number = panel_->levelOnShow();
+        request.levels.number = session_.view().level;
         request.titleBlock = actions.titleBlockOnImages->isChecked();
         return exportPlans(*shown, request);
     });
@@ -154,7 +154,7 @@ bool MainWindow::printLevels(QPrinter& printer, const std::vector<int>& levels) 
     if (shown == nullptr || levels.empty()) {
         return false;
     }
-    const PlanView view = panel_->view();
+    const PlanView view = session_.view();
     try {
         checkDrawable(*shown, view, levels);
     } catch (const ListingError& failure) {
@@ -177,7 +177,7 @@ void MainWindow::print() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(planPageLayout());
-    printer.setDocName(QFileInfo(listingPath_).fileName());
+    printer.setDocName(QFileInfo(listingPath()).fileName());
     QPrintDialog dialog(&printer, this);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCurrentPage);
@@ -192,7 +192,7 @@ void MainWindow::print() {
             levels.push_back(level);
         }
     } else if (printer.printRange() == QPrinter::CurrentPage) {
-        levels.push_back(panel_->levelOnShow());
+        levels.push_back(session_.view().level);
     } else {
         levels = allLevelsOf(*shown);
     }
@@ -206,14 +206,14 @@ void MainWindow::printPreview() {
     }
     const std::vector<int> levels = allLevelsOf(*shown);
     try {
-        checkDrawable(*shown, panel_->view(), levels);
+        checkDrawable(*shown, session_.view(), levels);
     } catch (const ListingError& failure) {
         showMessage(failure.inListing(shown->name).what());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(planPageLayout());
-    printer.setDocName(QFileInfo(listingPath_).fileName());
+    printer.setDocName(QFileInfo(listingPath()).fileName());
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,

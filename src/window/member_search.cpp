@@ -50,11 +50,7 @@ MemberSearch searchMember(const ListingDocument& document, long member) {
         search.answer = name + " is a beam without a design block, so it is not drawn.";
         return search;
     }
-    const Grid& grid = document.grid;
-    int level = 1;
-    while (level < grid.levelCount() && grid.y.at(level) != start->y) {
-        ++level;
-    }
+    const int level = document.levelAtHeight(start->y);
     const std::string where = "the level at " + heightText(start->y);
     try {
         const std::vector<LevelBeam> beams = beamsOfLevel(document, level);

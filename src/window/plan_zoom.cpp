@@ -35,6 +35,26 @@ void PlanZoom::panBy(double dx, double dy) {
     keepInside();
 }
 
+void PlanZoom::bringIntoView(const PlanFrame& whole, const PlanFrame& part) {
+    const PlanFrame shown = visible(whole);
+    if (shown.left <= part.left && part.right <= shown.right && shown.top <= part.top &&
+        part.bottom <= shown.bottom) {
+        return;
+    }
+    // The part and a fifth more around it.
+    constexpr double kRoom = 1.2;
+    const double partWidth = (part.right - part.left) * kRoom;
+    const double partHeight = (part.bottom - part.top) * kRoom;
+    if (partWidth > 0) {
+        factor_ = std::min(factor_, (whole.right - whole.left) / partWidth);
+    }
+    if (partHeight > 0) {
+        factor_ = std::min(factor_, (whole.bottom - whole.top) / partHeight);
+    }
+    factor_ = std::max(factor_, 1.0);
+    centreOn(whole, (part.left + part.right) / 2, (part.top + part.bottom) / 2);
+}
+
 void PlanZoom::centreOn(const PlanFrame& whole, double x, double z) {
     const double width = whole.right - whole.left;
     const double height = whole.bottom - whole.top;

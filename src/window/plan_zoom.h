@@ -23,13 +23,16 @@ class PlanZoom {
     void zoomAbout(double by, double fx, double fy);
     // Moves the visible frame by a fraction of its width and height.
     void panBy(double dx, double dy);
-    // Puts the plan point (x, z) in the middle of the visible frame, as near as it can.
-    void centreOn(const PlanFrame& whole, double x, double z);
+    // Shows `part` of the whole frame whole, a little room around it, when it is not all on
+    // show: centred on it, and zoomed out as far as it needs.
+    void bringIntoView(const PlanFrame& whole, const PlanFrame& part);
     // The whole frame again.
     void fit() { *this = PlanZoom(); }
 
   private:
     void keepInside();
+    // Puts the plan point (x, z) in the middle of the visible frame, as near as it can.
+    void centreOn(const PlanFrame& whole, double x, double z);
 
     double factor_ = 1;
     // The middle of the visible frame, as a fraction of the whole frame's width and height; it

@@ -11,7 +11,6 @@
 #include "output/exit_status.h"
 #include "window/main_window.h"
 #include "window/message_boxes.h"
-#include "window/twips_scale.h"
 
 namespace fp {
 namespace {
@@ -50,7 +49,7 @@ int runWindow(int argc, char** argv, const std::string& listing) {
     QApplication::setOrganizationName(kProgramTitle);
 
     const QString start = QFile::decodeName(QByteArray::fromStdString(listing));
-    MainWindow window(TwipsScale::ofScreen(), start);
+    MainWindow window(start);
     QObject::connect(&window, &MainWindow::runEnded, &application,
                      [](int status) { QCoreApplication::exit(status); });
     window.show();

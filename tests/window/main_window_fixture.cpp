@@ -1,10 +1,11 @@
 // The main window with recorders in place of its boxes and dialog.
 #include "main_window_fixture.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
-
-#include "window/twips_scale.h"
+#include <algorithm>
+#include <cmath>
 
 namespace fp::testing {
 namespace {
@@ -13,7 +14,7 @@ constexpr int kReadingTimeoutMs = 10000;
 
 }  // namespace
 
-TestedMainWindow::TestedMainWindow() : window_(TwipsScale(96)) {
+TestedMainWindow::TestedMainWindow() {
     window_.showMessage = [this](const std::string& message) { messages.push_back(message); };
     window_.chooseListing = [this](QWidget*, const QString& folder) {
         askedIn.push_back(folder);
@@ -30,8 +31,8 @@ TestedMainWindow::TestedMainWindow() : window_(TwipsScale(96)) {
 }
 
 bool TestedMainWindow::waitForReadings() {
-    const bool over =
-        QTest::qWaitFor([this] { return !window_.loader().isReading(); }, kReadingTimeoutMs);
+    const bool over = QTest::qWaitFor([this] { return !window_.session().loader().isReading(); },
+                                      kReadingTimeoutMs);
     // What the window leaves until the plan is on the screen (the recent listings) is done too.
     QCoreApplication::processEvents();
     return over;
@@ -47,6 +48,35 @@ bool TestedMainWindow::reload() {
     const int before = shown_;
     window_.reload();
     return waitForReadings() && shown_ > before;
+}
+
+QPoint TestedMainWindow::pixelOf(QPointF planPoint) {
+    const QPointF pixel = canvas().toImage(planPoint);
+    return QPoint(static_cast<int>(std::floor(pixel.x())),
+                  static_cast<int>(std::floor(pixel.y()))) +
+           canvas().contentsRect().topLeft();
+}
+
+std::string TestedMainWindow::hover(QPointF planPoint) {
+    const QPointF at = canvas().toImage(planPoint) + canvas().contentsRect().topLeft();
+    QMouseEvent move(QEvent::MouseMove, at, canvas().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&canvas(), &move);
+    return window_.pointerText->text().toStdString();
+}
+
+std::vector<int> TestedMainWindow::picked() const {
+    std::vector<int> serials;
+    for (const std::string& message : messages) {
+        if (!message.empty() && std::all_of(message.begin(), message.end(), ::isdigit)) {
+            serials.push_back(std::stoi(message));
+        }
+    }
+    return serials;
+}
+
+OpenWindow::OpenWindow(const std::string& listingText) : listing_(listingText) {
+    open(listing_.path());
 }
 
 }  // namespace fp::testing

@@ -1,14 +1,24 @@
 // The main window driven by a test: its message boxes and file dialog answered by recorders,
-// and each reading waited for.
+// and each reading waited for; or opened on a listing a test writes.
 #pragma once
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QPoint>
+#include <QPointF>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QString>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "window/control_bar.h"
+#include "window/level_list.h"
 #include "window/main_window.h"
+#include "window/plan_canvas.h"
+#include "window_listings.h"
 
 namespace fp::testing {
 
@@ -17,7 +27,11 @@ class TestedMainWindow {
     TestedMainWindow();
 
     MainWindow& window() { return window_; }
-    PlanPanel& panel() { return window_.panel(); }
+    DocumentSession& session() { return window_.session(); }
+    PlanCanvas& canvas() { return window_.canvas(); }
+    LevelList& levels() { return window_.levelList(); }
+    ControlBar& controls() { return window_.controlBar(); }
+    const PlanView& view() { return window_.session().view(); }
 
     // Opens the listing and waits until the reading is over; true when it was shown.
     bool open(const std::string& path,
@@ -26,6 +40,13 @@ class TestedMainWindow {
     bool reload();
     // Waits for the reading in progress, and for any it leads to, to end.
     bool waitForReadings();
+
+    // The pixel of the canvas (in its own coordinates) showing a plan point.
+    QPoint pixelOf(QPointF planPoint);
+    // Moves the pointer over the plan point, exactly, and returns what the status bar tells.
+    std::string hover(QPointF planPoint);
+    // The serial numbers told by presses on beams, in order.
+    std::vector<int> picked() const;
 
     // The messages shown, in order.
     std::vector<std::string> messages;
@@ -40,6 +61,17 @@ class TestedMainWindow {
   private:
     MainWindow window_;
     int shown_ = 0;
+};
+
+// The main window shown on a listing written for the test.
+class OpenWindow : public TestedMainWindow {
+  public:
+    explicit OpenWindow(const std::string& listingText);
+
+    const std::string& listingPath() const { return listing_.path(); }
+
+  private:
+    TemporaryListing listing_;
 };
 
 }  // namespace fp::testing

@@ -7,8 +7,6 @@
 
 #include "main_window_fixture.h"
 #include "support/limit_listings.h"
-#include "window/placed_label.h"
-#include "window/plan_panel.h"
 
 namespace fp::testing {
 namespace {
@@ -20,13 +18,14 @@ TEST_P(WindowLimits, AtTheLimitAllIsShownAndAStepPastTheMessageIsShownWhereItApp
     const std::string at = writeTestListing(limit.atLimit);
     const std::string past = writeTestListing(limit.pastLimit);
     TestedMainWindow tested;
-    PlanPanel& panel = tested.panel();
+    const auto& labels = tested.levels().levelLabels;
+    const PlanCanvas& canvas = tested.canvas();
 
     ASSERT_TRUE(tested.open(at));
     EXPECT_TRUE(tested.messages.empty()) << tested.messages.front();
-    for (std::size_t label = 0; label < panel.levelLabels.size(); ++label) {
-        QTest::mouseClick(panel.levelLabels[label], Qt::LeftButton);
-        EXPECT_TRUE(panel.planMessage().isEmpty()) << panel.planMessage().toStdString();
+    for (std::size_t label = 0; label < labels.size(); ++label) {
+        QTest::mouseClick(labels[label], Qt::LeftButton);
+        EXPECT_TRUE(canvas.planMessage().isEmpty()) << canvas.planMessage().toStdString();
     }
 
     if (limit.level == 0) {
@@ -39,11 +38,12 @@ TEST_P(WindowLimits, AtTheLimitAllIsShownAndAStepPastTheMessageIsShownWhereItApp
         return;
     }
     ASSERT_TRUE(tested.open(past));
-    for (std::size_t label = 0; label < panel.levelLabels.size(); ++label) {
-        QTest::mouseClick(panel.levelLabels[label], Qt::LeftButton);
+    for (std::size_t label = 0; label < labels.size(); ++label) {
+        QTest::mouseClick(labels[label], Qt::LeftButton);
         const bool pastTheLimit = static_cast<int>(label) + 1 == limit.level;
-        EXPECT_EQ(panel.planMessage().contains(QString::fromStdString(limit.message)), pastTheLimit)
-            << "level " << label + 1 << ": " << panel.planMessage().toStdString();
+        EXPECT_EQ(canvas.planMessage().contains(QString::fromStdString(limit.message)),
+                  pastTheLimit)
+            << "level " << label + 1 << ": " << canvas.planMessage().toStdString();
     }
     EXPECT_TRUE(tested.messages.empty()) << "a level's message is shown in the plan, not a box";
 }

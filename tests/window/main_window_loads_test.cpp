@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "main_window_fixture.h"
-#include "plan_panel_fixture.h"
 #include "window/load_summary.h"
-#include "window/plan_panel.h"
 
 namespace fp::testing {
 namespace {
@@ -37,18 +37,18 @@ TEST(LoadViewOptions, MemberLoadsOnBeamsIsOffAtFirstAndKeptOverLevelsAndReloads)
     ASSERT_TRUE(tested.open(listing.path()));
     MainWindow::Actions& actions = tested.window().actions;
     EXPECT_FALSE(actions.memberLoadsOnBeams->isChecked());
-    EXPECT_FALSE(tested.panel().view().memberLoadsOnBeams);
+    EXPECT_FALSE(tested.view().memberLoadsOnBeams);
 
-    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
-    const QImage without = tested.panel().planArea->image().copy();
+    QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
+    const QImage without = tested.canvas().image().copy();
     actions.memberLoadsOnBeams->trigger();
-    EXPECT_TRUE(tested.panel().view().showsMemberLoadsOnBeams());
-    EXPECT_NE(tested.panel().planArea->image(), without);
+    EXPECT_TRUE(tested.view().showsMemberLoadsOnBeams());
+    EXPECT_NE(tested.canvas().image(), without);
 
-    QTest::keyClick(tested.panel().planArea, Qt::Key_Down);
-    EXPECT_TRUE(tested.panel().view().memberLoadsOnBeams);
+    QTest::keyClick(&tested.canvas(), Qt::Key_Down);
+    EXPECT_TRUE(tested.view().memberLoadsOnBeams);
     ASSERT_TRUE(tested.reload());
-    EXPECT_TRUE(tested.panel().view().memberLoadsOnBeams);
+    EXPECT_TRUE(tested.view().memberLoadsOnBeams);
     EXPECT_TRUE(actions.memberLoadsOnBeams->isChecked());
 }
 
@@ -61,10 +61,10 @@ TEST(LoadViewOptions, MarkPanelsWithoutFloorLoadHatchesThemOnThePlanAndInExports
     const QString markedFile = folder.filePath(QStringLiteral("marked.png"));
     QAction* mark = tested.window().actions.markPanelsWithoutLoad;
     EXPECT_FALSE(mark->isChecked());
-    const QImage plain = tested.panel().planArea->image().copy();
+    const QImage plain = tested.canvas().image().copy();
     tested.window().exportTo(plainFile, false);
     mark->trigger();
-    EXPECT_NE(tested.panel().planArea->image(), plain);
+    EXPECT_NE(tested.canvas().image(), plain);
     tested.window().exportTo(markedFile, false);
     EXPECT_NE(QImage(plainFile), QImage(markedFile));
 }
@@ -89,7 +89,7 @@ TEST_F(LoadSummaryDock, ShowsTheLevelOnShowPerLoadCaseAndFollowsIt) {
     EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 90.0 | 1 | 0"});
 
     // The middle level's bay carries 2 kN/m².
-    QTest::keyClick(tested.panel().planArea, Qt::Key_Down);
+    QTest::keyClick(&tested.canvas(), Qt::Key_Down);
     EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 3.5 M: 1 panel, 0 without floor load"));
     EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 40.0 | 1 | 0"});
 
@@ -110,15 +110,15 @@ TEST_F(LoadSummaryDock, TheStatusBarCountsPanelsWithoutFloorLoadInFloorLoadModeO
     ASSERT_TRUE(tested.open(unloaded.path()));
     EXPECT_EQ(note(), QStringLiteral("1 panel without floor load"));
     // Beside it, a beam under the pointer without member loads tells none.
-    tested.panel().pointerMoved(QPointF(250, 0));
+    tested.hover(QPointF(250, 0));
     EXPECT_TRUE(tested.window().pointerText->text().contains(QStringLiteral("5 m long; panel")))
         << tested.window().pointerText->text().toStdString();
-    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
     EXPECT_EQ(note(), QString());
-    QTest::mouseClick(tested.panel().floorLoadOption, Qt::LeftButton);
+    QTest::mouseClick(tested.controls().floorLoadOption, Qt::LeftButton);
     EXPECT_EQ(note(), QStringLiteral("1 panel without floor load"));
     // The lowest level has no panels.
-    QTest::keyClick(tested.panel().planArea, Qt::Key_End);
+    QTest::keyClick(&tested.canvas(), Qt::Key_End);
     EXPECT_EQ(note(), QString());
 }
 
@@ -127,14 +127,14 @@ TEST(LoadSummaryLimit, ALevelPastADrawingLimitShowsTheLimitsMessage) {
     TemporaryListing listing(crowdedMiddleLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
     tested.window().actions.loadSummary->trigger();
-    QTest::keyClick(tested.panel().planArea, Qt::Key_Down);
+    QTest::keyClick(&tested.canvas(), Qt::Key_Down);
     LoadSummary& dock = *tested.window().loadSummary;
     EXPECT_TRUE(dock.caption->text().contains(QStringLiteral("more than 300 beams")))
         << dock.caption->text().toStdString();
     EXPECT_FALSE(dock.table->isVisible());
     EXPECT_EQ(tested.window().loadNote->text(), QString());
     EXPECT_TRUE(tested.messages.empty());
-    QTest::keyClick(tested.panel().planArea, Qt::Key_Up);
+    QTest::keyClick(&tested.canvas(), Qt::Key_Up);
     EXPECT_TRUE(dock.table->isVisible());
 }
 

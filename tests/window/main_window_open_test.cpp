@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -15,9 +17,7 @@
 #include <QUrl>
 
 #include "main_window_fixture.h"
-#include "plan_panel_fixture.h"
-#include "window/plan_panel.h"
-#include "window/twips_scale.h"
+#include "window/member_loads_strip.h"
 
 namespace fp::testing {
 namespace {
@@ -33,12 +33,12 @@ TEST(MainWindowOpen, ShowsTheListingAndNamesItInTheTitle) {
     EXPECT_EQ(tested.window().windowTitle(),
               QFileInfo(QString::fromStdString(listing.path())).fileName() +
                   QStringLiteral(" — FramePlan"));
-    EXPECT_EQ(tested.panel().levelOnShow(), 3);
+    EXPECT_EQ(tested.view().level, 3);
     EXPECT_EQ(tested.window().listingPath(), QString::fromStdString(listing.path()));
     EXPECT_TRUE(tested.window().actions.reload->isEnabled());
     EXPECT_TRUE(tested.messages.empty());
     // The plan has the focus, so the arrows step through the levels at once.
-    EXPECT_EQ(tested.window().focusWidget(), tested.panel().planArea);
+    EXPECT_EQ(tested.window().focusWidget(), &tested.canvas());
 }
 
 TEST(MainWindowOpen, AnotherListingReplacesTheLabelsAndBoxesOfTheFirst) {
@@ -46,18 +46,17 @@ TEST(MainWindowOpen, AnotherListingReplacesTheLabelsAndBoxesOfTheFirst) {
     TemporaryListing first(threeLevelListing());
     TemporaryListing second(closeBeamsListing());
     ASSERT_TRUE(tested.open(first.path()));
-    QTest::mouseClick(tested.panel().levelLabels[0], Qt::LeftButton);
+    QTest::mouseClick(tested.levels().levelLabels[0], Qt::LeftButton);
     ASSERT_TRUE(tested.open(second.path()));
-    PlanPanel& panel = tested.panel();
-    ASSERT_EQ(panel.levelLabels.size(), 2u);
-    EXPECT_EQ(panel.findChildren<PlacedLabel*>(QStringLiteral("levelLabel3")).size(), 0);
-    EXPECT_TRUE(panel.intensityBoxes.empty());
-    EXPECT_EQ(panel.findChildren<PlacedCheckBox*>(QStringLiteral("intensityBox1")).size(), 0);
-    EXPECT_EQ(panel.memberLoadsLabel->text(), QStringLiteral("Member Loads"));
+    ASSERT_EQ(tested.levels().levelLabels.size(), 2u);
+    EXPECT_EQ(tested.window().findChildren<QLabel*>(QStringLiteral("levelLabel3")).size(), 0);
+    EXPECT_TRUE(tested.controls().intensityBoxes.empty());
+    EXPECT_EQ(tested.window().findChildren<QCheckBox*>(QStringLiteral("intensityBox1")).size(), 0);
+    EXPECT_EQ(tested.controls().memberLoads->label()->text(), QStringLiteral("Member Loads"));
     // The start level is chosen as at start-up, whatever was on show before.
-    EXPECT_EQ(panel.levelOnShow(), 2);
-    EXPECT_TRUE(panel.levelLabels[1]->isMarked());
-    EXPECT_EQ(panel.pickBoxes().size(), 2u);
+    EXPECT_EQ(tested.view().level, 2);
+    EXPECT_EQ(tested.levels().levelLabels[1]->frameShape(), QFrame::Box);
+    EXPECT_EQ(tested.canvas().pickBoxes().size(), 2u);
 }
 
 TEST(MainWindowOpen, AListingThatFailsLeavesTheOneOnShowUntouched) {
@@ -65,18 +64,18 @@ TEST(MainWindowOpen, AListingThatFailsLeavesTheOneOnShowUntouched) {
     TemporaryListing good(threeLevelListing());
     TemporaryListing bad(kWrongUnits);
     ASSERT_TRUE(tested.open(good.path()));
-    QTest::mouseClick(tested.panel().levelLabels[1], Qt::LeftButton);
-    const ListingDocument* shown = tested.panel().document();
+    QTest::mouseClick(tested.levels().levelLabels[1], Qt::LeftButton);
+    const ListingDocument* shown = tested.window().document();
     const QString title = tested.window().windowTitle();
-    const int drawn = tested.panel().plansDrawn();
+    const int drawn = tested.canvas().plansDrawn();
 
     EXPECT_FALSE(tested.open(bad.path()));
     ASSERT_EQ(tested.messages.size(), 1u);
     EXPECT_EQ(tested.messages[0], bad.path() + ", line 1: Change the units to Kn Meter ");
-    EXPECT_EQ(tested.panel().document(), shown);
-    EXPECT_EQ(tested.panel().levelOnShow(), 2);
-    EXPECT_EQ(tested.panel().levelLabels.size(), 3u);
-    EXPECT_EQ(tested.panel().plansDrawn(), drawn);
+    EXPECT_EQ(tested.window().document(), shown);
+    EXPECT_EQ(tested.view().level, 2);
+    EXPECT_EQ(tested.levels().levelLabels.size(), 3u);
+    EXPECT_EQ(tested.canvas().plansDrawn(), drawn);
     EXPECT_EQ(tested.window().windowTitle(), title);
     EXPECT_EQ(tested.window().listingPath(), QString::fromStdString(good.path()));
     EXPECT_FALSE(tested.endedWith.has_value());
@@ -93,18 +92,20 @@ TEST(MainWindowOpen, StartedOnAListingThatFailsTheRunEndsWithStatusTwo) {
 
 TEST(MainWindowOpen, AListingToStartWithIsReadWhileTheWindowIsBuilt) {
     TemporaryListing good(threeLevelListing());
-    MainWindow window(TwipsScale(96), QString::fromStdString(good.path()));
-    EXPECT_TRUE(window.loader().isReading());
-    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.loader().isReading(); }, 10000));
-    EXPECT_EQ(window.panel().levelOnShow(), 3);
+    MainWindow window(QString::fromStdString(good.path()));
+    EXPECT_TRUE(window.session().loader().isReading());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&window] { return !window.session().loader().isReading(); }, 10000));
+    EXPECT_EQ(window.session().view().level, 3);
 
     TemporaryListing bad(kWrongUnits);
-    MainWindow failing(TwipsScale(96), QString::fromStdString(bad.path()));
+    MainWindow failing(QString::fromStdString(bad.path()));
     std::vector<std::string> messages;
     failing.showMessage = [&messages](const std::string& message) { messages.push_back(message); };
     std::optional<int> ended;
     QObject::connect(&failing, &MainWindow::runEnded, [&ended](int status) { ended = status; });
-    ASSERT_TRUE(QTest::qWaitFor([&failing] { return !failing.loader().isReading(); }, 10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&failing] { return !failing.session().loader().isReading(); }, 10000));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(ended, 2);
 }
@@ -118,7 +119,7 @@ TEST(MainWindowOpen, StartedWithoutAListingAFailureAsksAgainAndCancelEndsQuietly
     EXPECT_EQ(tested.messages.size(), 1u);
     EXPECT_EQ(tested.askedIn.size(), 2u);
     EXPECT_EQ(tested.endedWith, 0);
-    EXPECT_EQ(tested.panel().document(), nullptr);
+    EXPECT_EQ(tested.window().document(), nullptr);
 }
 
 TEST(MainWindowOpen, StartedWithoutAListingAGoodOneIsShown) {
@@ -127,11 +128,11 @@ TEST(MainWindowOpen, StartedWithoutAListingAGoodOneIsShown) {
     tested.answers = {QString::fromStdString(good.path())};
     tested.window().askForListing(MainWindow::OnFailure::AskAgain);
     ASSERT_TRUE(tested.waitForReadings());
-    EXPECT_NE(tested.panel().document(), nullptr);
+    EXPECT_NE(tested.window().document(), nullptr);
     EXPECT_FALSE(tested.endedWith.has_value());
     // Cancelling Open with a listing on show changes nothing.
     tested.window().askForListing();
-    EXPECT_NE(tested.panel().document(), nullptr);
+    EXPECT_NE(tested.window().document(), nullptr);
     EXPECT_FALSE(tested.endedWith.has_value());
 }
 
@@ -224,7 +225,7 @@ TEST(RecentListings, TheMenuDropsListingsThatAreGoneWithANote) {
     EXPECT_TRUE(menu.actions()[0]->text().contains(QFileInfo(kept.path().c_str()).fileName()));
     EXPECT_TRUE(tested.window().statusBar()->currentMessage().contains(gonePath))
         << tested.window().statusBar()->currentMessage().toStdString();
-    EXPECT_FALSE(tested.window().recentListings().paths().contains(gonePath));
+    EXPECT_FALSE(tested.window().session().recentListings().paths().contains(gonePath));
 
     // Choosing an entry opens it.
     TemporaryListing other(closeBeamsListing());

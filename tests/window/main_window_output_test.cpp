@@ -2,6 +2,8 @@
 // plan's place, every other level stays usable, and exporting or printing it writes nothing.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -17,8 +19,6 @@
 #include <regex>
 
 #include "main_window_fixture.h"
-#include "plan_panel_fixture.h"
-#include "window/plan_panel.h"
 
 namespace fp::testing {
 namespace {
@@ -74,7 +74,7 @@ class MainWindowOutput : public ::testing::Test {
 };
 
 TEST_F(MainWindowOutput, ExportsTheLevelOnShowToEachFormat) {
-    QTest::mouseClick(tested.panel().levelLabels[1], Qt::LeftButton);
+    QTest::mouseClick(tested.levels().levelLabels[1], Qt::LeftButton);
     EXPECT_EQ(tested.window().exportTo(file("level.pdf"), false).size(), 1u);
     EXPECT_EQ(pdfPageCount(file("level.pdf")), 1);
     EXPECT_EQ(tested.window().exportTo(file("level.svg"), false).size(), 1u);
@@ -94,13 +94,13 @@ TEST_F(MainWindowOutput, AllLevelsAreOnePdfPageEachOrOneImageEach) {
 
 TEST_F(MainWindowOutput, TheWindowsViewIsWhatIsExported) {
     tested.window().exportTo(file("floor.png"), false);
-    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
     tested.window().exportTo(file("member.png"), false);
     EXPECT_NE(QImage(file("floor.png")), QImage(file("member.png")));
 }
 
 TEST_F(MainWindowOutput, ExportsDxfWithTheViewOptionsAsFrameplanExportDoes) {
-    QTest::mouseClick(tested.panel().memberLoadOption, Qt::LeftButton);
+    QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
     tested.window().actions.memberLoadsOnBeams->trigger();
     saveThrough(tested.window().actions.exportLevel, "level", "DXF");
     const std::string dxf = fileText(file("level.dxf"));
@@ -143,32 +143,33 @@ TEST(DrawingLimit, ALevelPastALimitShowsItsMessageWhileTheOthersDraw) {
     TestedMainWindow tested;
     TemporaryListing listing(crowdedMiddleLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    PlanPanel& panel = tested.panel();
-    ASSERT_EQ(panel.levelOnShow(), 3);
-    EXPECT_TRUE(panel.planMessage().isEmpty());
+    const PlanCanvas& canvas = tested.canvas();
+    const auto& labels = tested.levels().levelLabels;
+    ASSERT_EQ(tested.view().level, 3);
+    EXPECT_TRUE(canvas.planMessage().isEmpty());
 
-    QTest::keyClick(panel.planArea, Qt::Key_Down);
-    EXPECT_EQ(panel.levelOnShow(), 2);
-    EXPECT_TRUE(panel.planMessage().contains(QStringLiteral("Level 2 (at 3 m)")))
-        << panel.planMessage().toStdString();
-    EXPECT_TRUE(panel.planMessage().contains(QStringLiteral("more than 300 beams")));
-    EXPECT_TRUE(panel.pickBoxes().empty());
-    EXPECT_TRUE(panel.levelLabels[1]->isMarked());
+    QTest::keyClick(&tested.canvas(), Qt::Key_Down);
+    EXPECT_EQ(tested.view().level, 2);
+    EXPECT_TRUE(canvas.planMessage().contains(QStringLiteral("Level 2 (at 3 m)")))
+        << canvas.planMessage().toStdString();
+    EXPECT_TRUE(canvas.planMessage().contains(QStringLiteral("more than 300 beams")));
+    EXPECT_TRUE(canvas.pickBoxes().empty());
+    EXPECT_EQ(labels[1]->frameShape(), QFrame::Box);
     EXPECT_TRUE(tested.messages.empty());
 
     // The window goes on: the next level down draws, and so does the one above.
-    QTest::keyClick(panel.planArea, Qt::Key_Down);
-    EXPECT_EQ(panel.levelOnShow(), 1);
-    EXPECT_TRUE(panel.planMessage().isEmpty());
-    QTest::mouseClick(panel.levelLabels[2], Qt::LeftButton);
-    EXPECT_EQ(panel.pickBoxes().size(), 1u);
+    QTest::keyClick(&tested.canvas(), Qt::Key_Down);
+    EXPECT_EQ(tested.view().level, 1);
+    EXPECT_TRUE(canvas.planMessage().isEmpty());
+    QTest::mouseClick(labels[2], Qt::LeftButton);
+    EXPECT_EQ(canvas.pickBoxes().size(), 1u);
 }
 
 TEST(DrawingLimit, ExportingOrPrintingThatLevelWritesNothing) {
     TestedMainWindow tested;
     TemporaryListing listing(crowdedMiddleLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    QTest::mouseClick(tested.panel().levelLabels[1], Qt::LeftButton);
+    QTest::mouseClick(tested.levels().levelLabels[1], Qt::LeftButton);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("crowded.pdf"));
     EXPECT_TRUE(tested.window().exportTo(pdf, false).empty());

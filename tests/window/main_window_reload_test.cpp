@@ -8,8 +8,6 @@
 #include <fstream>
 
 #include "main_window_fixture.h"
-#include "plan_panel_fixture.h"
-#include "window/plan_panel.h"
 #include "window/reload_bar.h"
 
 namespace fp::testing {
@@ -34,52 +32,53 @@ TEST(MainWindowReload, KeepsTheLevelByItsHeightAndTheViewOptions) {
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    PlanPanel& panel = tested.panel();
-    QTest::mouseClick(panel.levelLabels[1], Qt::LeftButton);
-    QTest::mouseClick(panel.intensityBoxes[0], Qt::LeftButton);
-    QTest::mouseClick(panel.memberLoadOption, Qt::LeftButton);
-    QTest::mouseClick(panel.beamNumbersBox, Qt::LeftButton);
-    ASSERT_EQ(panel.levelOnShow(), 2);
+    ControlBar& controls = tested.controls();
+    const auto& labels = tested.levels().levelLabels;
+    QTest::mouseClick(labels[1], Qt::LeftButton);
+    QTest::mouseClick(controls.intensityBoxes[0], Qt::LeftButton);
+    QTest::mouseClick(controls.memberLoadOption, Qt::LeftButton);
+    QTest::mouseClick(controls.beamNumbersBox, Qt::LeftButton);
+    ASSERT_EQ(tested.view().level, 2);
 
     rewrite(listing.path(), withBasement());
     ASSERT_TRUE(tested.reload());
-    ASSERT_EQ(panel.levelLabels.size(), 4u);
+    ASSERT_EQ(labels.size(), 4u);
     // 3.5 m is now the third level.
-    EXPECT_EQ(panel.levelOnShow(), 3);
-    EXPECT_TRUE(panel.levelLabels[2]->isMarked());
-    EXPECT_EQ(panel.levelHeightLabel->text(), QStringLiteral("3.5 M"));
-    EXPECT_TRUE(panel.memberLoadOption->isChecked());
-    EXPECT_FALSE(panel.allIntensitiesBox->isShown());
-    EXPECT_FALSE(panel.loadTypeBox->isEnabled());
-    EXPECT_TRUE(panel.view().memberNumbers);
-    EXPECT_EQ(panel.view().shownIntensities, std::vector<float>{4.5f});
+    EXPECT_EQ(tested.view().level, 3);
+    EXPECT_EQ(labels[2]->frameShape(), QFrame::Box);
+    EXPECT_EQ(tested.levels().heightLabel->text(), QStringLiteral("3.5 M"));
+    EXPECT_TRUE(controls.memberLoadOption->isChecked());
+    EXPECT_FALSE(controls.allIntensitiesBox->isVisible());
+    EXPECT_FALSE(controls.loadTypeBox->isEnabled());
+    EXPECT_TRUE(tested.view().memberNumbers);
+    EXPECT_EQ(tested.view().shownIntensities, std::vector<float>{4.5f});
 }
 
 TEST(MainWindowReload, KeepsTheZoomWhileTheGridIsTheSame) {
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    PlanArea& area = *tested.panel().planArea;
-    area.zoomAt(3, QPointF(20, 20));
-    const PlanFrame zoomed = area.frame();
+    PlanCanvas& canvas = tested.canvas();
+    canvas.zoomAt(3, QPointF(20, 20));
+    const PlanFrame zoomed = canvas.visibleFrame();
     rewrite(listing.path(), unloadedListing());
     ASSERT_TRUE(tested.reload());
-    EXPECT_EQ(area.frame(), zoomed);
+    EXPECT_EQ(canvas.visibleFrame(), zoomed);
     // Another grid is shown whole.
     rewrite(listing.path(), closeBeamsListing());
     ASSERT_TRUE(tested.reload());
-    EXPECT_EQ(area.frame(), area.modelFrame());
+    EXPECT_EQ(canvas.visibleFrame(), canvas.modelFrame());
 }
 
 TEST(MainWindowReload, ALevelThatIsGoneGivesTheStartLevel) {
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    QTest::mouseClick(tested.panel().levelLabels[1], Qt::LeftButton);
+    QTest::mouseClick(tested.levels().levelLabels[1], Qt::LeftButton);
     rewrite(listing.path(), closeBeamsListing());
     ASSERT_TRUE(tested.reload());
-    EXPECT_EQ(tested.panel().levelOnShow(), 2);
-    EXPECT_EQ(tested.panel().levelHeightLabel->text(), QStringLiteral("3 M"));
+    EXPECT_EQ(tested.view().level, 2);
+    EXPECT_EQ(tested.levels().heightLabel->text(), QStringLiteral("3 M"));
 }
 
 TEST(MainWindowReload, AChangeOnDiskOffersAReloadInTheBar) {
@@ -93,7 +92,7 @@ TEST(MainWindowReload, AChangeOnDiskOffersAReloadInTheBar) {
     EXPECT_EQ(bar.reloadButton->text(), QStringLiteral("Reload"));
     bar.reloadButton->click();
     ASSERT_TRUE(tested.waitForReadings());
-    EXPECT_EQ(tested.panel().levelLabels.size(), 4u);
+    EXPECT_EQ(tested.levels().levelLabels.size(), 4u);
     EXPECT_FALSE(bar.isVisible());
 }
 
@@ -101,11 +100,11 @@ TEST(MainWindowReload, AReloadThatFailsKeepsTheListingOnShow) {
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    const ListingDocument* shown = tested.panel().document();
+    const ListingDocument* shown = tested.window().document();
     rewrite(listing.path(), "    1. UNIT KN METER\n");
     EXPECT_FALSE(tested.reload());
     EXPECT_EQ(tested.messages.size(), 1u);
-    EXPECT_EQ(tested.panel().document(), shown);
+    EXPECT_EQ(tested.window().document(), shown);
     EXPECT_FALSE(tested.endedWith.has_value());
 }
 

@@ -15,10 +15,8 @@
 #include <thread>
 
 #include "main_window_fixture.h"
-#include "plan_panel_fixture.h"
 #include "reader/read_progress.h"
 #include "window/help_texts.h"
-#include "window/plan_panel.h"
 #include "window/read_status.h"
 
 namespace fp::testing {
@@ -38,10 +36,10 @@ TEST(SlowReading, ShowsItsProgressAndACancelKeepsTheListingOnShow) {
     TestedMainWindow tested;
     TemporaryListing shown(threeLevelListing());
     ASSERT_TRUE(tested.open(shown.path()));
-    const ListingDocument* before = tested.panel().document();
+    const ListingDocument* before = tested.window().document();
     ReadStatus& status = tested.window().readStatus();
 
-    tested.window().loader().reader = endlessReading;
+    tested.session().loader().reader = endlessReading;
     tested.window().openListing(QStringLiteral("/network/drive/TOWER.ANL"));
     EXPECT_FALSE(status.isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&status] { return status.isVisible(); }, 5000));
@@ -50,7 +48,7 @@ TEST(SlowReading, ShowsItsProgressAndACancelKeepsTheListingOnShow) {
     status.cancelButton->click();
     ASSERT_TRUE(tested.waitForReadings());
     EXPECT_FALSE(status.isVisible());
-    EXPECT_EQ(tested.panel().document(), before);
+    EXPECT_EQ(tested.window().document(), before);
     EXPECT_EQ(tested.window().listingPath(), QString::fromStdString(shown.path()));
     EXPECT_TRUE(tested.messages.empty());
     EXPECT_EQ(tested.window().statusBar()->currentMessage(),
@@ -65,42 +63,12 @@ TEST(ViewMenu, MemberNumbersBesideSerialsIsRememberedAndReachesTheExports) {
         TemporaryListing listing(threeLevelListing());
         ASSERT_TRUE(tested.open(listing.path()));
         tested.window().actions.memberNumbersBeside->trigger();
-        EXPECT_TRUE(tested.panel().view().memberNumbersBeside);
+        EXPECT_TRUE(tested.view().memberNumbersBeside);
     }
     TestedMainWindow again;
     EXPECT_TRUE(again.window().actions.memberNumbersBeside->isChecked());
-    EXPECT_TRUE(again.panel().view().memberNumbersBeside);
+    EXPECT_TRUE(again.view().memberNumbersBeside);
     QSettings().clear();
-}
-
-TEST(ViewMenu, BelowItsDesignedSizeTheClientAreaScrollsRatherThanShrinks) {
-    TestedMainWindow tested;
-    TemporaryListing listing(threeLevelListing());
-    ASSERT_TRUE(tested.open(listing.path()));
-    const QSize designed = tested.panel().size();
-    tested.window().resize(500, 300);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(tested.panel().size(), designed);
-    auto* scroller = tested.window().findChild<QScrollArea*>(QStringLiteral("panelScroller"));
-    ASSERT_NE(scroller, nullptr);
-    EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
-    EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
-    // Larger, the client area takes all the room.
-    tested.window().resize(1400, 900);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(tested.panel().size(), scroller->viewport()->size());
-    EXPECT_GT(tested.panel().width(), designed.width());
-}
-
-TEST(ViewMenu, FindMemberShowsTheAnswerForAMiss) {
-    TestedMainWindow tested;
-    TemporaryListing listing(threeLevelListing());
-    ASSERT_TRUE(tested.open(listing.path()));
-    tested.window().findMember(12);
-    EXPECT_TRUE(tested.messages.empty());
-    EXPECT_EQ(tested.panel().highlightedBeam(), 4);
-    tested.window().findMember(77);
-    EXPECT_EQ(tested.messages, std::vector<std::string>{"Member 77 is not in the listing."});
 }
 
 TEST(HelpMenu, TheShortcutsListTheMenusKeysAndThePlans) {

@@ -1,14 +1,11 @@
-// The client area opened on a listing written by a test, with its messages recorded.
+// Listings written by the tests, and their messages recorded.
 #pragma once
 
-#include <QPoint>
-#include <QPointF>
 #include <string>
 #include <vector>
 
 #include "document/listing_document.h"
 #include "reader/message_sink.h"
-#include "window/plan_panel.h"
 
 namespace fp::testing {
 
@@ -54,27 +51,6 @@ class TemporaryListing {
 
   private:
     std::string path_;
-};
-
-// The client area at 96 dots per inch, on its own, showing the document read from the listing.
-class OpenPanel {
-  public:
-    explicit OpenPanel(const std::string& listingText);
-
-    PlanPanel& panel() { return panel_; }
-    // The messages of the reading.
-    const std::vector<std::string>& messages() const { return messages_.shown; }
-    // The serial numbers of the beams picked on the plan, in order.
-    const std::vector<int>& picked() const { return picked_; }
-
-    // The pixel of the plan area (in the area's own coordinates) showing a plan point.
-    QPoint pixelOf(QPointF planPoint) const;
-
-  private:
-    TemporaryListing listing_;
-    RecordingMessages messages_;
-    PlanPanel panel_;
-    std::vector<int> picked_;
 };
 
 }  // namespace fp::testing

@@ -1,15 +1,12 @@
-// Test listings and the window opened on them.
-#include "plan_panel_fixture.h"
+// Test listings.
+#include "window_listings.h"
 
 #include <QDir>
-#include <QImage>
 #include <QUuid>
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 
 #include "document/listing_document.h"
-#include "window/twips_scale.h"
 
 namespace fp::testing {
 
@@ -162,23 +159,6 @@ TemporaryListing::~TemporaryListing() {
 std::shared_ptr<const ListingDocument> readDocument(const std::string& path,
                                                     MessageSink& messages) {
     return std::make_shared<const ListingDocument>(openListing(path, messages));
-}
-
-OpenPanel::OpenPanel(const std::string& listingText)
-    : listing_(listingText), panel_(TwipsScale(96)) {
-    QObject::connect(&panel_, &PlanPanel::beamPicked,
-                     [this](int serial) { picked_.push_back(serial); });
-    panel_.showDocument(readDocument(listing_.path(), messages_));
-}
-
-QPoint OpenPanel::pixelOf(QPointF planPoint) const {
-    const PlanArea& area = *panel_.planArea;
-    const PlanFrame& frame = area.frame();
-    const QSizeF size = area.image().deviceIndependentSize();
-    const double x = (planPoint.x() - frame.left) * size.width() / (frame.right - frame.left);
-    const double y = (planPoint.y() - frame.top) * size.height() / (frame.bottom - frame.top);
-    return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))) +
-           area.contentsRect().topLeft();
 }
 
 }  // namespace fp::testing

@@ -1,0 +1,220 @@
+// The controls above the plan, wired to the session.
+#include "window/control_bar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+
+#include "document/startup_texts.h"
+#include "window/document_session.h"
+#include "window/flow_layout.h"
+#include "window/member_loads_strip.h"
+
+namespace fp {
+namespace {
+
+// Every intensity shown, none, or some.
+Qt::CheckState everyIntensityState(const ListingDocument* document, const PlanView& view) {
+    if (document == nullptr || document->floorIntensities.empty() ||
+        view.shownIntensities.size() == document->floorIntensities.size()) {
+        return Qt::Checked;
+    }
+    return view.shownIntensities.empty() ? Qt::Unchecked : Qt::PartiallyChecked;
+}
+
+// An option that answers a release of any mouse button over it, as the designed options did:
+// the mode selected is applied again. Only the left button changes the selection, before the
+// release is answered; the keyboard's choice is answered as a release is.
+class ModeOption : public QRadioButton {
+  public:
+    ModeOption(const QString& text, std::function<void()> chosen)
+        : QRadioButton(text), chosen_(std::move(chosen)) {
+        connect(this, &QAbstractButton::clicked, this, [this] {
+            if (!releasing_) {
+                chosen_();
+            }
+        });
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool over = hitButton(event->position().toPoint());
+        releasing_ = true;
+        QRadioButton::mouseReleaseEvent(event);
+        releasing_ = false;
+        if (over) {
+            chosen_();
+        }
+    }
+
+  private:
+    std::function<void()> chosen_;
+    bool releasing_ = false;
+};
+
+// The row under the options: the intensity boxes in floor-load mode, the member-load values in
+// member-load mode, one in place of the other. It is as high as the taller of the two needs at
+// its width, so that a change of mode never changes the plan's size.
+class ListRow : public QWidget {
+  public:
+    ListRow(QWidget* boxes, QWidget* values) : boxes_(boxes), values_(values) {
+        boxes_->setParent(this);
+        values_->setParent(this);
+    }
+
+    void showBoxes(bool boxes) {
+        boxes_->setVisible(boxes);
+        values_->setVisible(!boxes);
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        return std::max(boxes_->heightForWidth(width), values_->sizeHint().height());
+    }
+    QSize sizeHint() const override {
+        return {std::max(boxes_->sizeHint().width(), values_->sizeHint().width()),
+                heightForWidth(width())};
+    }
+    QSize minimumSizeHint() const override {
+        return {boxes_->minimumSizeHint().width(), values_->sizeHint().height()};
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        boxes_->setGeometry(rect());
+        values_->setGeometry(rect());
+    }
+
+  private:
+    QWidget* boxes_;
+    QWidget* values_;
+};
+
+void setTicked(QCheckBox* box, Qt::CheckState state) {
+    const QSignalBlocker quiet(box);
+    box->setCheckState(state);
+}
+
+}  // namespace
+
+ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("controlBar"));
+    memberLoadOption = new ModeOption(QStringLiteral("Member Load"), [this] { modeChosen(); });
+    memberLoadOption->setObjectName(QStringLiteral("memberLoadOption"));
+    floorLoadOption = new ModeOption(QStringLiteral("Floor Load"), [this] { modeChosen(); });
+    floorLoadOption->setObjectName(QStringLiteral("floorLoadOption"));
+    floorLoadOption->setChecked(true);
+    loadTypeBox = new QCheckBox(QStringLiteral("LOAD TYPE"));
+    loadTypeBox->setObjectName(QStringLiteral("loadTypeBox"));
+    beamNumbersBox = new QCheckBox(QStringLiteral("Beem Nos"));
+    beamNumbersBox->setObjectName(QStringLiteral("beamNumbersBox"));
+    intensitiesLabel = new QLabel(QStringLiteral("FLOADS ->"));
+    intensitiesLabel->setObjectName(QStringLiteral("intensitiesLabel"));
+    intensitiesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    allIntensitiesBox = new QCheckBox(QStringLiteral("Chk All"));
+    allIntensitiesBox->setObjectName(QStringLiteral("allIntensitiesBox"));
+    memberLoads = new MemberLoadsStrip;
+
+    // Two rows, as designed: the mode and its annotations, then what the mode lists (the
+    // intensities to tick, or the member-load values).
+    auto* modeRow = new QWidget;
+    auto* modeFlow = new FlowLayout(modeRow);
+    for (QWidget* control : std::initializer_list<QWidget*>{memberLoadOption, floorLoadOption,
+                                                            loadTypeBox, beamNumbersBox}) {
+        modeFlow->addWidget(control);
+    }
+    QSizePolicy keepsItsPlace = beamNumbersBox->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    beamNumbersBox->setSizePolicy(keepsItsPlace);
+    boxesRow_ = new QWidget;
+    auto* boxesFlow = new FlowLayout(boxesRow_);
+    boxesFlow->addWidget(intensitiesLabel);
+    boxesFlow->addWidget(allIntensitiesBox);
+    listRow_ = new ListRow(boxesRow_, memberLoads);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->setSpacing(2);
+    layout->addWidget(modeRow);
+    layout->addWidget(listRow_);
+
+    connect(loadTypeBox, &QCheckBox::clicked, this, [this](bool on) {
+        session_.setLoadCaseNumbers(on);
+        emit planFocusWanted();
+    });
+    connect(beamNumbersBox, &QCheckBox::clicked, this, [this](bool on) {
+        session_.setMemberNumbers(on);
+        emit planFocusWanted();
+    });
+    // A click ticks every box unless every one is ticked already, which it clears.
+    connect(allIntensitiesBox, &QCheckBox::clicked, this, [this] {
+        session_.setEveryIntensityShown(everyIntensityState(session_.document(), session_.view()) !=
+                                        Qt::Checked);
+        emit planFocusWanted();
+    });
+    connect(&session_, &DocumentSession::documentChanged, this, &ControlBar::buildIntensityBoxes);
+    connect(&session_, &DocumentSession::viewChanged, this, &ControlBar::showView);
+    showView();
+}
+
+void ControlBar::modeChosen() {
+    session_.setMode(memberLoadOption->isChecked() ? LoadMode::Member : LoadMode::Floor);
+    // An arrow key leaves the focus on the option it chose once its click is over; the plan
+    // takes it back after that, as after a click.
+    QMetaObject::invokeMethod(this, &ControlBar::planFocusWanted, Qt::QueuedConnection);
+}
+
+void ControlBar::buildIntensityBoxes() {
+    for (QCheckBox* box : intensityBoxes) {
+        delete box;
+    }
+    intensityBoxes.clear();
+    const ListingDocument& document = *session_.document();
+    const char separator = session_.view().decimalSeparator;
+    const std::vector<std::string> captions = intensityCaptions(document, separator);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* box = new QCheckBox(QString::fromStdString(captions[i]));
+        box->setObjectName(QStringLiteral("intensityBox%1").arg(i + 1));
+        const float intensity = document.floorIntensities[i];
+        connect(box, &QCheckBox::clicked, this, [this, intensity](bool on) {
+            session_.setIntensityShown(intensity, on);
+            emit planFocusWanted();
+        });
+        boxesRow_->layout()->addWidget(box);
+        intensityBoxes.push_back(box);
+    }
+    // The values are listed in full; the label is as wide as they need.
+    memberLoads->setCaption(QString::fromStdString(memberLoadCaption(document, separator)));
+    showView();
+}
+
+void ControlBar::showView() {
+    const PlanView& view = session_.view();
+    const ListingDocument* document = session_.document();
+    const bool memberMode = view.mode == LoadMode::Member;
+    {
+        const QSignalBlocker quietMember(memberLoadOption);
+        const QSignalBlocker quietFloor(floorLoadOption);
+        (memberMode ? memberLoadOption : floorLoadOption)->setChecked(true);
+    }
+    // The load-case numbers are written on floor loads only.
+    loadTypeBox->setEnabled(!memberMode);
+    setTicked(loadTypeBox, view.loadCaseNumbers ? Qt::Checked : Qt::Unchecked);
+    setTicked(beamNumbersBox, view.memberNumbers ? Qt::Checked : Qt::Unchecked);
+    setTicked(allIntensitiesBox, everyIntensityState(document, view));
+    // With no floor load there is nothing for "Chk All" to tick.
+    allIntensitiesBox->setEnabled(document != nullptr && !document->floorIntensities.empty());
+    for (std::size_t i = 0; i < intensityBoxes.size(); ++i) {
+        const float intensity = document->floorIntensities[i];
+        setTicked(intensityBoxes[i], view.showsIntensity(intensity) ? Qt::Checked : Qt::Unchecked);
+    }
+    beamNumbersBox->setVisible(memberMode);
+    static_cast<ListRow*>(listRow_)->showBoxes(!memberMode);
+}
+
+}  // namespace fp

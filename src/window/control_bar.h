@@ -1,0 +1,51 @@
+// The bar above the plan: "Member Load" and "Floor Load", "LOAD TYPE", and in floor-load mode
+// "FLOADS ->", "Chk All" and one box per floor-load intensity, in member-load mode "Beem Nos"
+// and the draggable list of member-load values. The controls wrap onto further rows when the
+// window is narrow. They show the session's view and change it only through the session.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+
+namespace fp {
+
+class DocumentSession;
+class MemberLoadsStrip;
+
+class ControlBar : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ControlBar(DocumentSession& session, QWidget* parent = nullptr);
+
+    QRadioButton* memberLoadOption = nullptr;  // "Member Load"
+    QRadioButton* floorLoadOption = nullptr;   // "Floor Load"
+    QCheckBox* loadTypeBox = nullptr;          // "LOAD TYPE": load-case numbers on the loads
+    QCheckBox* beamNumbersBox = nullptr;       // "Beem Nos": member numbers on the beams
+    QLabel* intensitiesLabel = nullptr;        // "FLOADS ->"
+    QCheckBox* allIntensitiesBox = nullptr;    // "Chk All"
+    // One per floor-load intensity, ascending.
+    std::vector<QCheckBox*> intensityBoxes;
+    MemberLoadsStrip* memberLoads = nullptr;
+
+  signals:
+    // A control was used: the plan takes the focus back, so the level keys go on working.
+    void planFocusWanted();
+
+  private:
+    void buildIntensityBoxes();
+    // Shows the session's view: the mode's controls and every tick.
+    void showView();
+    // An option was chosen, with the mouse or the keyboard: its mode is applied.
+    void modeChosen();
+
+    DocumentSession& session_;
+    // The intensity boxes' row, or the member-load values, as the mode asks.
+    QWidget* listRow_ = nullptr;
+    QWidget* boxesRow_ = nullptr;
+};
+
+}  // namespace fp

@@ -1,0 +1,332 @@
+// The plan canvas: the level drawn through the Qt surface into an image, and the pointer on it.
+#include "window/plan_canvas.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "model/listing_error.h"
+#include "plan/level_drawing.h"
+#include "render/listing_qstring.h"
+#include "render/qt_surface.h"
+#include "window/document_session.h"
+#include "window/plan_message.h"
+
+namespace fp {
+namespace {
+
+// One notch of a mouse wheel.
+constexpr double kWheelNotch = 120;
+constexpr double kMetresPerInch = 0.0254;
+// Page Up and Page Down step this many levels.
+constexpr int kLevelPage = 5;
+// The highlight is a wide band of colour over the beam, drawn on the screen only.
+constexpr double kHighlightPixels = 5;
+
+// The far end of a beam, `share` of the way along it: 1 for its end, 0.5 for its middle.
+QPointF alongBeam(const LevelBeam& beam, double share) {
+    // Its printed length in millimetres, in plan units.
+    const double length = static_cast<double>(beam.lengthMm) / 10 * share;
+    return beam.direction == BeamDirection::PlusX ? QPointF(beam.x + length, beam.z)
+                                                  : QPointF(beam.x, beam.z + length);
+}
+
+}  // namespace
+
+PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
+    : QFrame(parent), session_(session) {
+    setObjectName(QStringLiteral("planCanvas"));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setMinimumSize(160, 120);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(&session_, &DocumentSession::documentChanged, this, &PlanCanvas::documentChanged);
+    connect(&session_, &DocumentSession::viewChanged, this, [this] {
+        highlighted_ = 0;
+        draw();
+    });
+}
+
+void PlanCanvas::documentChanged() {
+    const PlanFrame frame = planFrame(session_.document()->grid);
+    // A listing read again over the same grid keeps the part of it on show.
+    if (!session_.isReloading() || frame != modelFrame_) {
+        zoom_.fit();
+    }
+    modelFrame_ = frame;
+}
+
+PlanTransform PlanCanvas::transform() const {
+    const QSizeF size = image_.deviceIndependentSize();
+    return PlanTransform(visibleFrame(), 0, 0, size.width(), size.height());
+}
+
+QPointF PlanCanvas::toPlan(const QPointF& imagePixel) const {
+    const PlanTransform shown = transform();
+    return {shown.planX(imagePixel.x()), shown.planZ(imagePixel.y())};
+}
+
+QPointF PlanCanvas::toImage(const QPointF& planPoint) const {
+    const PlanTransform shown = transform();
+    return {shown.deviceX(planPoint.x()), shown.deviceZ(planPoint.y())};
+}
+
+void PlanCanvas::draw() {
+    renewImage();
+    QPainter painter(&image_);
+    const QRectF area(QPointF(0, 0), image_.deviceIndependentSize());
+    QtSurface surface(painter, area);
+    const PlanFrame frame = visibleFrame();
+    surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
+    planMessage_.clear();
+    const ListingDocument* document = session_.document();
+    const PlanView& view = session_.view();
+    bool drawn = true;
+    try {
+        // The beams, then in floor-load mode the panels' floor loads over them.
+        boxes_ = document != nullptr ? drawLevel(*document, view, surface) : PickBoxes{};
+    } catch (const ListingError& failure) {
+        // The level cannot be drawn; the rest of the listing can, so the message takes the
+        // plan's place and every other level stays within reach.
+        drawn = false;
+        boxes_.clear();
+        planMessage_ = qStringFromListing(failure.inListing(document->name).what());
+        surface.clear();
+        writePlanMessage(painter, area, planMessage_);
+    }
+    pointerFacts_.levelDrawn(document, view, boxes_, drawn);
+    drawHighlight(painter, transform());
+    painter.end();
+    ++plansDrawn_;
+    update();
+    emit planDrawn();
+    tellPointer();
+}
+
+void PlanCanvas::drawHighlight(QPainter& painter, const PlanTransform& shown) {
+    const std::optional<LevelBeam> beam = pointerFacts_.beam(highlighted_);
+    if (!beam) {
+        return;
+    }
+    const QPointF end = alongBeam(*beam, 1);
+    QColor colour = palette().color(QPalette::Highlight);
+    colour.setAlpha(160);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, kHighlightPixels, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(shown.deviceX(beam->x), shown.deviceZ(beam->z)),
+                     QPointF(shown.deviceX(end.x()), shown.deviceZ(end.y())));
+    painter.restore();
+}
+
+void PlanCanvas::highlightBeam(int serial) {
+    const std::optional<LevelBeam> beam = pointerFacts_.beam(serial);
+    if (!beam) {
+        return;
+    }
+    const QPointF end = alongBeam(*beam, 1);
+    zoom_.bringIntoView(modelFrame_, {beam->x, beam->z, end.x(), end.y()});
+    highlighted_ = serial;
+    draw();
+}
+
+void PlanCanvas::tellPointer() {
+    if (pointer_) {
+        const QPointF point = toPlan(*pointer_);
+        emit pointerTextChanged(QString::fromStdString(pointerFacts_.textAt(point.x(), point.y())));
+    }
+}
+
+void PlanCanvas::zoomAt(double by, const QPointF& imagePixel) {
+    const QSizeF size = image_.deviceIndependentSize();
+    if (size.isEmpty()) {
+        return;
+    }
+    zoom_.zoomAbout(by, imagePixel.x() / size.width(), imagePixel.y() / size.height());
+    draw();
+}
+
+void PlanCanvas::zoomAtMiddle(double by) {
+    const QSizeF size = image_.deviceIndependentSize();
+    zoomAt(by, QPointF(size.width() / 2, size.height() / 2));
+}
+
+void PlanCanvas::fit() {
+    zoom_.fit();
+    draw();
+}
+
+void PlanCanvas::panBy(const QPointF& pixels) {
+    const QSizeF size = image_.deviceIndependentSize();
+    if (size.isEmpty()) {
+        return;
+    }
+    // The plan follows the pointer, so the part on show moves the other way.
+    zoom_.panBy(-pixels.x() / size.width(), -pixels.y() / size.height());
+    draw();
+}
+
+bool PlanCanvas::renewImage() {
+    // Never empty, so that a canvas not laid out yet still draws (and measures) its plan.
+    const QSize inside = contentsRect().size().expandedTo(QSize(1, 1));
+    // As many image pixels as the screen has, so the plan stays sharp on a high-density screen.
+    const double pixelRatio = devicePixelRatioF();
+    if (inside == image_.deviceIndependentSize().toSize() &&
+        pixelRatio == image_.devicePixelRatio()) {
+        return false;
+    }
+    QImage renewed(inside * pixelRatio, QImage::Format_RGB32);
+    renewed.setDevicePixelRatio(pixelRatio);
+    // Text and fonts are measured at the screen's resolution, as the controls are.
+    renewed.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() / kMetresPerInch)));
+    renewed.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / kMetresPerInch)));
+    renewed.fill(palette().color(QPalette::Button));
+    image_ = renewed;
+    return true;
+}
+
+void PlanCanvas::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (renewImage()) {
+        draw();
+    }
+}
+
+bool PlanCanvas::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            zoomAt(1 + gesture->value(), imagePixel(gesture->position()));
+            return true;
+        }
+    }
+    return QFrame::event(event);
+}
+
+void PlanCanvas::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another pixel ratio: the plan is drawn again at the new one.
+    if (renewImage()) {
+        draw();
+    }
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.drawImage(contentsRect().topLeft(), image_);
+    }
+    QFrame::paintEvent(event);
+}
+
+QPointF PlanCanvas::imagePixel(const QPointF& widgetPoint) const {
+    return widgetPoint - contentsRect().topLeft();
+}
+
+void PlanCanvas::showCursor() {
+    if (panning_) {
+        setCursor(Qt::ClosedHandCursor);
+    } else if (spaceHeld_) {
+        setCursor(Qt::OpenHandCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void PlanCanvas::keyPressEvent(QKeyEvent* event) {
+    const ListingDocument* document = session_.document();
+    const int levels = document != nullptr ? document->levelCount() : 0;
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomAtMiddle(kZoomStep);
+            return;
+        case Qt::Key_Minus:
+            zoomAtMiddle(1 / kZoomStep);
+            return;
+        case Qt::Key_Space:
+            spaceHeld_ = true;
+            showCursor();
+            return;
+        case Qt::Key_Up:
+            session_.stepLevels(1);
+            return;
+        case Qt::Key_Down:
+            session_.stepLevels(-1);
+            return;
+        case Qt::Key_PageUp:
+            session_.stepLevels(kLevelPage);
+            return;
+        case Qt::Key_PageDown:
+            session_.stepLevels(-kLevelPage);
+            return;
+        case Qt::Key_Home:
+            session_.showLevel(levels);
+            return;
+        case Qt::Key_End:
+            session_.showLevel(1);
+            return;
+        default:
+            QFrame::keyPressEvent(event);
+    }
+}
+
+void PlanCanvas::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        spaceHeld_ = false;
+        showCursor();
+    }
+}
+
+void PlanCanvas::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && spaceHeld_)) {
+        panning_ = true;
+        panFrom_ = event->position();
+        showCursor();
+        return;
+    }
+    const QPointF point = toPlan(imagePixel(event->position()));
+    const int serial = beamAt(boxes_, static_cast<float>(point.x()), static_cast<float>(point.y()));
+    if (serial > 0) {
+        emit beamPicked(serial);
+    }
+}
+
+void PlanCanvas::mouseMoveEvent(QMouseEvent* event) {
+    pointer_ = imagePixel(event->position());
+    if (panning_) {
+        const QPointF moved = event->position() - panFrom_;
+        panFrom_ = event->position();
+        // The drawing tells the pointer's new place on the plan.
+        panBy(moved);
+        return;
+    }
+    tellPointer();
+}
+
+void PlanCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (panning_ && (event->buttons() & (Qt::MiddleButton | Qt::LeftButton)) == 0) {
+        panning_ = false;
+        showCursor();
+    }
+}
+
+void PlanCanvas::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    const double notches = event->angleDelta().y() / kWheelNotch;
+    zoomAt(std::pow(kZoomStep, notches), imagePixel(event->position()));
+}
+
+void PlanCanvas::leaveEvent(QEvent* event) {
+    pointer_.reset();
+    emit pointerTextChanged({});
+    QFrame::leaveEvent(event);
+}
+
+}  // namespace fp

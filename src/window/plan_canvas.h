@@ -1,0 +1,110 @@
+// The plan of the level on show: drawn into an image whenever the session's view changes, shown
+// at the zoom and pan the user chose, picked and hovered. The image persists, so covering and
+// uncovering the window repaints without drawing again. Ctrl + wheel or a pinch zooms about the
+// pointer, + and - about the middle; the middle button, or Space and the left button, drag the
+// plan along; the level keys step through the levels.
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <optional>
+
+#include "plan/pick_boxes.h"
+#include "plan/plan_frame.h"
+#include "plan/plan_transform.h"
+#include "window/plan_zoom.h"
+#include "window/pointer_facts.h"
+
+namespace fp {
+
+class DocumentSession;
+
+class PlanCanvas : public QFrame {
+    Q_OBJECT
+  public:
+    // How much one step of the wheel, or one press of + or -, zooms.
+    static constexpr double kZoomStep = 1.25;
+
+    explicit PlanCanvas(DocumentSession& session, QWidget* parent = nullptr);
+
+    // The drawing, as large as the inside of the frame (in device-independent pixels).
+    const QImage& image() const { return image_; }
+    // The plan coordinates of the image's four edges: the part of the model on show.
+    PlanFrame visibleFrame() const { return zoom_.visible(modelFrame_); }
+    const PlanFrame& modelFrame() const { return modelFrame_; }
+    const PlanZoom& zoom() const { return zoom_; }
+    // A pixel of the image in plan units, and back.
+    QPointF toPlan(const QPointF& imagePixel) const;
+    QPointF toImage(const QPointF& planPoint) const;
+
+    const PickBoxes& pickBoxes() const { return boxes_; }
+    // Why the level on show has no plan (a drawing limit it passes); empty when it has one.
+    const QString& planMessage() const { return planMessage_; }
+    // The serial number of the highlighted beam; 0 when none is.
+    int highlightedBeam() const { return highlighted_; }
+    // How many times the plan has been drawn.
+    int plansDrawn() const { return plansDrawn_; }
+
+    // Zooms by `by` keeping the plan point at a pixel of the image where it is.
+    void zoomAt(double by, const QPointF& imagePixel);
+    void zoomAtMiddle(double by);
+    // Shows the whole model again.
+    void fit();
+    // Drags the plan along by pixels of the image.
+    void panBy(const QPointF& pixels);
+    // Highlights a beam of the level on show until the view changes, and brings it whole into
+    // view when it is not.
+    void highlightBeam(int serial);
+
+  signals:
+    // A press on the plan hit the beam with this serial number.
+    void beamPicked(int serial);
+    // What lies under the pointer ("X 12.3 m, Z 4.5 m; beam 12 ..."); empty when it left. Told
+    // again after every drawing, so it never describes a plan no longer on show.
+    void pointerTextChanged(const QString& text);
+    // The plan was drawn anew.
+    void planDrawn();
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    void documentChanged();
+    void draw();
+    void drawHighlight(QPainter& painter, const PlanTransform& transform);
+    void tellPointer();
+    // Makes the image anew when the frame's inside or the screen's pixel ratio changed; returns
+    // whether it did.
+    bool renewImage();
+    PlanTransform transform() const;
+    QPointF imagePixel(const QPointF& widgetPoint) const;
+    void showCursor();
+
+    DocumentSession& session_;
+    QImage image_;
+    PlanFrame modelFrame_{0, 0, 1, 1};
+    PlanZoom zoom_;
+    PickBoxes boxes_;
+    QString planMessage_;
+    PointerFacts pointerFacts_;
+    int highlighted_ = 0;
+    int plansDrawn_ = 0;
+    // Where the pointer was last seen over the image; nothing once it left.
+    std::optional<QPointF> pointer_;
+    bool spaceHeld_ = false;
+    bool panning_ = false;
+    QPointF panFrom_;
+};
+
+}  // namespace fp
