@@ -31,6 +31,7 @@ struct Member {
 struct DesignRow {
     int32_t member = 0;
     int32_t lengthMm = 0;
+    long line = 0;  // of its "B E A M  N O." header in the listing, counted from 1
 };
 
 // One downward floor-load command; the intensity is its absolute value, the ranges in metres.
@@ -43,6 +44,7 @@ struct FloorLoad {
     float x2 = 0;
     float z1 = 0;
     float z2 = 0;
+    long line = 0;  // of its YRANGE line in the listing, counted from 1
 };
 
 // A load-case header of the input echo, «LOAD 1 LOADTYPE Dead TITLE DEAD LOAD».
@@ -50,6 +52,7 @@ struct LoadCase {
     std::string number;  // as written; the loads under the header carry it
     std::string type;    // the word after LOADTYPE
     std::string title;   // the words after TITLE; the type when there is no TITLE
+    long line = 0;       // of the header in the listing, counted from 1
 };
 
 // One member a downward uniform member load acts on: a "TO" range or a list of several members
@@ -58,6 +61,7 @@ struct MemberLoad {
     int32_t member = 0;
     float value = 0;
     std::string caseNumber;  // of the latest load-case header, as written; empty before any
+    long line = 0;           // of the line holding its "UNI GY" value, counted from 1
 };
 
 inline constexpr std::size_t kMaxJoints = 9000;

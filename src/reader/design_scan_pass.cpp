@@ -26,7 +26,7 @@ float valueAfter(std::string_view line, std::string_view key) {
 }  // namespace
 
 void DesignScanPass::start() {
-    startRowIfBeamHeader();
+    startRowIfBeamHeader(lastLineNumber_);
 }
 
 std::span<const std::string_view> DesignScanPass::keys() const {
@@ -38,26 +38,26 @@ std::span<const std::string_view> DesignScanPass::keys() const {
 
 // A beam header in the current line opens a design row; a header without a number in its
 // window is shown as it stands and the row keeps member number 0.
-void DesignScanPass::startRowIfBeamHeader() {
+void DesignScanPass::startRowIfBeamHeader(const std::function<long()>& lineNumber) {
     if (currentLine_.find(kBeamKey) == std::string::npos) {
         searchingLength_ = false;
         return;
     }
     const int32_t member = roundToInt32(valueAfter(currentLine_, kBeamKey), "beam number");
-    rows_.add(DesignRow{member, 0});
+    rows_.add(DesignRow{member, 0, lineNumber()});
     if (member == 0) {
         show(currentLine_);
     }
     searchingLength_ = true;
 }
 
-void DesignScanPass::take(std::string_view line, TextStream&) {
+void DesignScanPass::take(std::string_view line, TextStream& stream) {
     currentLine_.assign(line);
     if (searchingLength_ && currentLine_.find(kColumnKey) == std::string::npos) {
         rows_.back().lengthMm = roundToInt32(valueAfter(currentLine_, kLengthKey), "beam length");
     }
     // The next search starts with the line where the length search stopped.
-    startRowIfBeamHeader();
+    startRowIfBeamHeader([&stream] { return stream.lineNumber(); });
 }
 
 }  // namespace fp

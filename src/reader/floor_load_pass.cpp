@@ -60,7 +60,7 @@ void wholePlan(float first, float last, float& low, float& high) {
 
 // A header makes its number the load case of the floor loads that follow, and is kept as a load
 // case unless one of its number came before.
-void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens) {
+void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens, long lineNumber) {
     caseNumber_ = std::string(tokens[2]);
     for (const LoadCase& known : cases_) {
         if (known.number == caseNumber_) {
@@ -69,10 +69,10 @@ void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens) {
     }
     const std::string_view title = titleOf(line);
     cases_.add(LoadCase{caseNumber_, std::string(tokens[4]),
-                        std::string(title.empty() ? tokens[4] : title)});
+                        std::string(title.empty() ? tokens[4] : title), lineNumber});
 }
 
-void FloorLoadPass::readRangeLine(const Tokens& tokens) {
+void FloorLoadPass::readRangeLine(const Tokens& tokens, long lineNumber) {
     if (tokens.size() < kShortForm) {
         throw ListingError("A floor-load line has " + std::to_string(tokens.size()) +
                                " pieces, too few for a YRANGE line",
@@ -86,6 +86,7 @@ void FloorLoadPass::readRangeLine(const Tokens& tokens) {
     }
     FloorLoad load;
     load.caseNumber = caseNumber_;
+    load.line = lineNumber;
     load.intensity = std::fabs(value);
     load.y1 = tokenValue(tokens, 2);
     load.y2 = tokenValue(tokens, 3);
@@ -107,16 +108,16 @@ std::span<const std::string_view> FloorLoadPass::keys() const {
     return floorLoadSeen_ ? kAmongFloorLoads : kBeforeFloorLoads;
 }
 
-void FloorLoadPass::take(std::string_view line, TextStream&) {
+void FloorLoadPass::take(std::string_view line, TextStream& stream) {
     const Tokens tokens = cutAtBlanks(trimBlanks(line));
     if (isLoadCaseHeader(tokens)) {
-        readHeader(trimBlanks(line), tokens);
+        readHeader(trimBlanks(line), tokens, stream.lineNumber());
     }
     if (!floorLoadSeen_) {
         // The first "FLOOR LOAD" line itself holds no floor load.
         floorLoadSeen_ = line.find(kFloorLoadKey) != std::string_view::npos;
     } else if (tokens.size() >= 3 && tokens[1] == kRangeKey) {
-        readRangeLine(tokens);
+        readRangeLine(tokens, stream.lineNumber());
     }
 }
 

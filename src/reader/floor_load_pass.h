@@ -23,8 +23,9 @@ class FloorLoadPass : public SideBySidePass {
   private:
     using Tokens = std::vector<std::string_view>;
 
-    void readRangeLine(const Tokens& tokens);
-    void readHeader(std::string_view line, const Tokens& tokens);
+    // `lineNumber` is the line's number in the listing.
+    void readRangeLine(const Tokens& tokens, long lineNumber);
+    void readHeader(std::string_view line, const Tokens& tokens, long lineNumber);
 
     LoadCaseList& cases_;
     FloorLoadList& loads_;

@@ -96,7 +96,8 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
         throw failure.atLine(lastLineNumber(listing));
     }
     FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent);
-    DesignScanPass designs(read.designRows, std::move(lastLine));
+    DesignScanPass designs(read.designRows, std::move(lastLine),
+                           [&listing] { return lastLineNumber(listing); });
     MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 

@@ -80,7 +80,8 @@ void MemberLoadPass::takeStatementLine(TextStream& stream) {
     if (kind == StatementKind::MemberList) {
         return;
     }
-    if (currentLine_.find(kDownwardKey) != std::string::npos && !keepDownwardLoad()) {
+    if (currentLine_.find(kDownwardKey) != std::string::npos &&
+        !keepDownwardLoad(stream.lineNumber())) {
         inSection_ = false;
     }
     gathered_.clear();
@@ -89,7 +90,7 @@ void MemberLoadPass::takeStatementLine(TextStream& stream) {
 // A downward statement is complete on the current line: checks its member list and keeps its load.
 // False when the rest of the section is to be passed over: the load reads as zero or more,
 // or the member list holds a piece that is not a number (which is shown).
-bool MemberLoadPass::keepDownwardLoad() {
+bool MemberLoadPass::keepDownwardLoad(long lineNumber) {
     const std::size_t uniform = currentLine_.find(kUniformKey);
     const std::string_view text = intensityText(currentLine_, uniform + kIntensityOffset);
     const float w = static_cast<float>(leadingNumber(text));
@@ -130,7 +131,7 @@ bool MemberLoadPass::keepDownwardLoad() {
         return false;
     }
     values_.addIfAbsent(std::fabs(w));
-    if (auto full = byMember_.keep(std::fabs(w))) {
+    if (auto full = byMember_.keep(std::fabs(w), lineNumber)) {
         show(std::move(*full));
     }
     return true;

@@ -27,7 +27,8 @@ class MemberLoadPass : public SideBySidePass {
   private:
     void takeStatementLine(TextStream& stream);
     void gather(std::string_view line);
-    bool keepDownwardLoad();
+    // `lineNumber` is the current line's number in the listing.
+    bool keepDownwardLoad(long lineNumber);
 
     LoadValueList& values_;
     MemberLoadTable byMember_;

@@ -48,9 +48,9 @@ void MemberLoadTable::addRange(int64_t first, int64_t last) {
     }
 }
 
-std::optional<std::string> MemberLoadTable::keep(float value) {
+std::optional<std::string> MemberLoadTable::keep(float value, long line) {
     for (const int32_t member : members_) {
-        table_.add(MemberLoad{member, value, caseNumber_});
+        table_.add(MemberLoad{member, value, caseNumber_, line});
     }
     members_.clear();
     if (!dropped_ || told_) {

@@ -29,9 +29,9 @@ class MemberLoadTable {
     // The members first..last, both included.
     void addRange(int64_t first, int64_t last);
 
-    // Keeps every member taken since startStatement() with `value`. Returns the message to show
-    // when members had to be dropped for the first time.
-    std::optional<std::string> keep(float value);
+    // Keeps every member taken since startStatement() with `value`, read from the listing's
+    // line `line`. Returns the message to show when members had to be dropped for the first time.
+    std::optional<std::string> keep(float value, long line);
 
   private:
     bool roomFor(std::size_t more) const;

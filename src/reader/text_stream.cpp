@@ -60,6 +60,7 @@ TextStream::TextStream(ListingSource& source, std::uint64_t from, std::uint64_t 
 // Gives back the block read so far, keeping the line last read, and takes the next one.
 bool TextStream::nextBlock() {
     if (block_ != nullptr) {
+        countLinesInBlockUpTo(block_->offset + block_->text.size());
         const char* const text = block_->text.data();
         if (line_.data() >= text && line_.data() <= text + block_->text.size()) {
             heldLine_.assign(line_);
@@ -228,20 +229,46 @@ long TextStream::lineNumber() const {
     return anyLine_ ? lineNumberAt(lineOffset_) : 0;
 }
 
+// Once the count has reached the block in hand, it goes on in the block's own bytes while they
+// are still in the processor's cache, up to `offset` at most.
+void TextStream::countLinesInBlockUpTo(std::uint64_t offset) const {
+    if (block_ == nullptr || countedTo_ < block_->offset) {
+        return;
+    }
+    const std::uint64_t end = std::min(offset, block_->offset + block_->text.size());
+    if (countedTo_ >= end) {
+        return;
+    }
+    const std::size_t from = static_cast<std::size_t>(countedTo_ - block_->offset);
+    const std::size_t size = static_cast<std::size_t>(end - countedTo_);
+    lineEndsBefore_ += countLineEnds(block_->text.data() + from, size, countedAfterCr_);
+    countedTo_ = end;
+}
+
 // Counted from where the last count stopped, so that numbering lines in file order reads the
-// file once in all.
+// file once in all: the lines of the block in hand from its bytes, those before it from the
+// source.
 long TextStream::lineNumberAt(std::uint64_t offset) const {
     if (offset < countedTo_) {
         countedTo_ = 0;
         lineEndsBefore_ = 0;
         countedAfterCr_ = false;
     }
-    if (countedTo_ < offset && countBlock_ == nullptr) {
-        countBlock_.reset(new char[kCountBlock]);
-    }
     while (countedTo_ < offset) {
+        const std::uint64_t before = countedTo_;
+        countLinesInBlockUpTo(offset);
+        if (countedTo_ != before) {
+            continue;
+        }
+        // The source is read up to the block in hand, whose own bytes are counted after.
+        const std::uint64_t readTo = block_ != nullptr && block_->offset > countedTo_
+                                         ? std::min(offset, block_->offset)
+                                         : offset;
+        if (countBlock_ == nullptr) {
+            countBlock_.reset(new char[kCountBlock]);
+        }
         const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kCountBlock, offset - countedTo_));
+            static_cast<std::size_t>(std::min<std::uint64_t>(kCountBlock, readTo - countedTo_));
         const std::size_t count = source_.readAt(countedTo_, countBlock_.get(), wanted);
         if (count == 0) {
             break;

@@ -73,6 +73,7 @@ class TextStream {
     std::size_t firstHit(KeySet keys);
     void takeLine(std::size_t start, std::size_t end);
     void passOverToLastLine();
+    void countLinesInBlockUpTo(std::uint64_t offset) const;
 
     ListingSource& source_;
     KeyTable keys_;
