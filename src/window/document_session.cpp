@@ -1,6 +1,7 @@
 // The session: the document read off the GUI thread, the view changed in one place.
 #include "window/document_session.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
@@ -19,6 +20,10 @@ DocumentSession::DocumentSession(QObject* parent) : QObject(parent), loader_(thi
     view_.decimalSeparator = userDecimalSeparator();
     connect(&loader_, &ListingLoader::finished, this, &DocumentSession::readingOver);
     connect(&watcher_, &ListingWatcher::changed, this, &DocumentSession::listingChangedOnDisk);
+}
+
+QString DocumentSession::fileName() const {
+    return QFileInfo(path_).fileName();
 }
 
 void DocumentSession::open(const QString& path) {

@@ -25,6 +25,8 @@ class DocumentSession : public QObject {
     const ListingDocument* document() const { return document_.get(); }
     // Its path as it was opened; empty when none is on show.
     const QString& path() const { return path_; }
+    // The file name of the listing on show, without its folder.
+    QString fileName() const;
     const PlanView& view() const { return view_; }
 
     // Reads the listing off the GUI thread; once it is whole it takes the place of the one on

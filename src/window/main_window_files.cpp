@@ -17,10 +17,6 @@ namespace {
 
 constexpr int kNoteMs = 8000;
 
-QString fileNameOf(const QString& path) {
-    return QFileInfo(path).fileName();
-}
-
 }  // namespace
 
 void MainWindow::openListing(const QString& path, OnFailure onFailure) {
@@ -49,7 +45,7 @@ void MainWindow::readingEnded(const ReadOutcome& outcome) {
         showMessage(message.described());
     }
     if (outcome.document) {
-        setWindowTitle(fileNameOf(listingPath()) + QStringLiteral(" — ") + kProgramTitle);
+        setWindowTitle(session_.fileName() + QStringLiteral(" — ") + kProgramTitle);
         reloadBar_->hide();
         updateActions();
         canvas_->setFocus(Qt::OtherFocusReason);
@@ -59,7 +55,7 @@ void MainWindow::readingEnded(const ReadOutcome& outcome) {
     emit readingFailed();
     if (outcome.cancelled) {
         statusBar()->showMessage(
-            QStringLiteral("Stopped reading %1.").arg(fileNameOf(outcome.path)), kNoteMs);
+            QStringLiteral("Stopped reading %1.").arg(QFileInfo(outcome.path).fileName()), kNoteMs);
         return;
     }
     showMessage(outcome.failure->what());

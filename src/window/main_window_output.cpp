@@ -177,7 +177,7 @@ void MainWindow::print() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(planPageLayout());
-    printer.setDocName(QFileInfo(listingPath()).fileName());
+    printer.setDocName(session_.fileName());
     QPrintDialog dialog(&printer, this);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCurrentPage);
@@ -213,7 +213,7 @@ void MainWindow::printPreview() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(planPageLayout());
-    printer.setDocName(QFileInfo(listingPath()).fileName());
+    printer.setDocName(session_.fileName());
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
