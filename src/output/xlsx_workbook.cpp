@@ -2,7 +2,6 @@
 // zlib along, which every other command would otherwise load and bind at its start.
 #include "output/xlsx_workbook.h"
 
-#include <dlfcn.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "files/pending_file.h"
+#include "platform/shared_library.h"
 
 namespace fp {
 namespace {
@@ -30,7 +30,7 @@ struct XlsxLibrary {
 
 template <typename Function>
 void lookUp(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(dlsym(library, name));
+    function = reinterpret_cast<Function>(sharedLibrarySymbol(library, name));
     if (function == nullptr) {
         throw std::runtime_error(std::string("it has no ") + name);
     }
@@ -38,10 +38,7 @@ void lookUp(void* library, const char* name, Function& function) {
 
 XlsxLibrary loadXlsxLibrary() {
     // Kept loaded until the program ends, as a library linked to it would be.
-    void* library = dlopen(FRAMEPLAN_XLSX_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        throw std::runtime_error(dlerror());
-    }
+    void* library = loadSharedLibrary(FRAMEPLAN_XLSX_LIBRARY);
     XlsxLibrary functions;
     lookUp(library, "workbook_new", functions.newWorkbook);
     lookUp(library, "workbook_add_format", functions.addFormat);

@@ -1,0 +1,15 @@
+// Libraries loaded while the program runs, for the few features that need a large library only
+// when they are used.
+#pragma once
+
+namespace fp {
+
+// Loads the shared library of that file name (dlopen on POSIX systems, LoadLibrary on Windows)
+// and keeps it loaded to the end of the run. Throws std::runtime_error with the system's reason
+// when it cannot be loaded.
+void* loadSharedLibrary(const char* fileName);
+
+// The address of `name` in a library loadSharedLibrary returned; nullptr when it has none.
+void* sharedLibrarySymbol(void* library, const char* name);
+
+}  // namespace fp
