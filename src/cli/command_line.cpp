@@ -25,26 +25,47 @@ constexpr const char* kDescription =
     "FramePlan reads the output listing of a frame analysis (in kN and metres) and draws\n"
     "the beam plan and floor loads of each level.";
 
+// The forms of the command line, in the README too (a test keeps the two the same). Each form
+// stands on one line with its description under it, as help2man reads them into the manual.
 constexpr const char* kForms =
-    "\nUsage:\n"
-    "  frameplan [LISTING]            opens the window on LISTING, or asks for one\n"
-    "  frameplan dump LISTING         prints the model read from LISTING as JSON\n"
-    "  frameplan info LISTING         prints a short summary and the time the read took\n"
-    "  frameplan export LISTING -o OUT [--level N|all | --height 7.8]\n"
-    "                 [--format png|svg|pdf|dxf] [--mode floor|member] [--beam-numbers]\n"
-    "                 [--member-loads] [--no-load-type] [--intensities 2,4.5]\n"
-    "                 [--size 1600x900] [--title-block]\n"
-    "                                 draws the plan of a level (default: level 3, or the\n"
-    "                                 highest when there are fewer) in floor-load mode; --level\n"
-    "                                 all writes one PDF page per level, or one PNG, SVG or DXF\n"
-    "                                 file per level named OUT-N.png; DXF is in metres at the\n"
-    "                                 true coordinates\n"
+    "\nCommands:\n"
+    "  frameplan [LISTING]         opens the window on LISTING; without one, the file dialog\n"
+    "                              asks for one\n"
+    "  frameplan dump LISTING      prints the model read from LISTING as JSON\n"
+    "  frameplan info LISTING      prints a short summary: joints, members, levels, loads,\n"
+    "                              read time, and each level's floor load per load case\n"
+    "  frameplan export LISTING -o OUT [OPTIONS]\n"
+    "                              draws level plans to PNG, SVG, PDF or DXF files\n"
     "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
-    "                                 writes the panel and beam load schedules: one workbook,\n"
-    "                                 or loads-panels.csv and loads-beams.csv\n"
-    "  frameplan --help | --version\n"
-    "\n"
-    "Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read.\n";
+    "                              writes the panel and beam load schedules: one workbook,\n"
+    "                              or loads-panels.csv and loads-beams.csv\n"
+    "  frameplan COMMAND --help    the options of a command\n"
+    "  frameplan --help | --version\n";
+
+constexpr const char* kExitStatus =
+    "\nA listing that cannot be read prints its message, which names the line, on standard\n"
+    "error. Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read\n"
+    "or drawn.\n";
+
+constexpr const char* kInfoDescription =
+    "Prints a short summary of LISTING: joints, members, levels, loads, read time, and\n"
+    "each level's floor load per load case (the sum of panel area times intensity).";
+
+constexpr const char* kExportDescription =
+    "Draws level plans of LISTING to PNG, SVG, PDF or DXF files, as the window shows them.\n"
+    "Without --level or --height, the level the window opens on: level 3, or the highest\n"
+    "when there are fewer.";
+
+constexpr const char* kExportNotes =
+    "\n--level all writes one PDF page per level (A4 landscape, the level's height as the\n"
+    "title, a title block and legend along the bottom), or one PNG, SVG or DXF file per\n"
+    "level named OUT-N.png, OUT-N.svg or OUT-N.dxf. A --height that is no level is refused\n"
+    "with the list of the levels. DXF files are in metres at the true coordinates, seen\n"
+    "from above. A level past a drawing limit writes nothing.\n";
+
+constexpr const char* kScheduleDescription =
+    "Writes the panel and beam load schedules of LISTING for spreadsheets: an XLSX workbook\n"
+    "with the sheets Panels and Beams, or two CSV files (RFC 4180, UTF-8).";
 
 // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
 int written(std::ostream& out, std::ostream& err) {
@@ -169,7 +190,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     CLI::App app(kDescription, "frameplan");
     app.set_version_flag("--version", std::string("frameplan ") + FRAMEPLAN_VERSION);
-    app.footer(kForms);
+    app.footer(std::string(kForms) + kExitStatus);
+    app.get_formatter()->label("SUBCOMMAND", "COMMAND");
     app.allow_extras();
     app.require_subcommand(0, 1);
     std::string windowListing;
@@ -178,16 +200,14 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     std::string listing;
     CLI::App* dump = app.add_subcommand("dump", "Prints the model read from LISTING as JSON");
     dump->add_option("LISTING", listing, "The analysis listing")->required();
-    CLI::App* info =
-        app.add_subcommand("info", "Prints a short summary and the time the read took");
+    CLI::App* info = app.add_subcommand("info", kInfoDescription);
     info->add_option("LISTING", listing, "The analysis listing")->required();
     ExportArguments exportArguments;
-    CLI::App* exportCommand =
-        app.add_subcommand("export", "Draws level plans to PNG, SVG, PDF or DXF files");
+    CLI::App* exportCommand = app.add_subcommand("export", kExportDescription);
     addExportArguments(*exportCommand, exportArguments);
+    exportCommand->footer(std::string(kExportNotes) + kExitStatus);
     std::string scheduleOutput;
-    CLI::App* schedule = app.add_subcommand(
-        "schedule", "Writes the panel and beam load schedules to XLSX or CSV files");
+    CLI::App* schedule = app.add_subcommand("schedule", kScheduleDescription);
     schedule->add_option("LISTING", listing, "The analysis listing")->required();
     schedule
         ->add_option("-o,--output", scheduleOutput,
@@ -195,6 +215,11 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         ->required();
     for (CLI::App* command : {dump, info, exportCommand, schedule}) {
         command->allow_extras(false);
+        // The forms in the footer list the commands with their arguments.
+        command->group("");
+    }
+    for (CLI::App* command : {dump, info, schedule}) {
+        command->footer(kExitStatus);
     }
 
     // CLI11 takes the arguments last first.
