@@ -47,6 +47,8 @@ int runWindow(int argc, char** argv, const std::string& listing) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
     QApplication::setOrganizationName(kProgramTitle);
+    // The installed menu entry's name: the desktop shows the window under its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.frameplan.FramePlan"));
 
     const QString start = QFile::decodeName(QByteArray::fromStdString(listing));
     MainWindow window(start);
