@@ -1,20 +1,13 @@
-// The running program's own file, and a hand-over to a program that cannot be started.
+// A hand-over to a program that cannot be started leaves this run going with the reason; the
+// command line's program tests hand over to frameplan-gui for real.
 #include <gtest/gtest.h>
 
 #include <system_error>
 
-#include "platform/own_program_file.h"
 #include "platform/program_handover.h"
 
 namespace fp {
 namespace {
-
-TEST(OwnProgramFile, IsThisTestProgramByItsAbsolutePath) {
-    const std::filesystem::path file = ownProgramFile();
-    EXPECT_TRUE(file.is_absolute()) << file;
-    EXPECT_EQ(file.filename(), "platform_tests");
-    EXPECT_TRUE(std::filesystem::is_regular_file(file)) << file;
-}
 
 TEST(ProgramHandover, AProgramThatIsNotThereFailsWithItsReasonAndThisRunGoesOn) {
     char name[] = "frameplan-gui";
