@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ struct GuiLookupCase {
     std::vector<std::string> folders;  // made under the prefix
     const char* found;                 // under the prefix; empty for none
 };
+
+// Shown by its name in the test's name and messages.
+void PrintTo(const GuiLookupCase& lookup, std::ostream* out) {
+    *out << lookup.name;
+}
 
 class GuiProgramLookup : public ::testing::TestWithParam<GuiLookupCase> {
   protected:

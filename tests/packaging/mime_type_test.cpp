@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <QMimeDatabase>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 
 namespace fp {
@@ -32,6 +34,11 @@ struct FileCase {
     const char* text;
     bool isListing;
 };
+
+// Shown by its file name in the test's name and messages.
+void PrintTo(const FileCase& file, std::ostream* out) {
+    *out << file.name;
+}
 
 class ListingFileType : public ::testing::TestWithParam<FileCase> {
   protected:
