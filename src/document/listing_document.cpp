@@ -14,6 +14,7 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         ListingDocument document;
         document.name = listing.name();
         Structure structure = readStructure(listing);
+        listing.checkUnchanged();
         document.grid = buildGrid(structure.joints);
         const PlanExtent extent{document.grid.x.first(), document.grid.x.last(),
                                 document.grid.z.first(), document.grid.z.last()};
@@ -36,6 +37,9 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         document.framing = deriveFrames(document.grid, document.members, document.designRows);
         return document;
     } catch (const ListingError& failure) {
+        // A listing cut short or rewritten part-way fails in ways of its own; the change is
+        // the cause to report.
+        listing.checkUnchanged();
         throw failure.inListing(listing.name());
     }
 }

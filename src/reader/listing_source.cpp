@@ -2,12 +2,15 @@
 #include "reader/listing_source.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "model/listing_error.h"
+#include "platform/file_version.h"
 
 namespace fp {
 namespace {
@@ -37,13 +40,17 @@ class FileSource : public ListingSource {
                                "Choose the analysis output listing, a plain text file.")
                 .inListing(path);
         }
-        size_ = fs::file_size(fs::path(path), error);
+        const std::optional<FileVersion> version = fileVersion(path);
+        errno = 0;
         file_.open(fs::path(path), std::ios::binary);
-        if (error || !file_) {
-            throw ListingError("The listing cannot be opened",
+        if (!version || !file_) {
+            const std::string reason = errno != 0 ? std::strerror(errno) : "unknown cause";
+            throw ListingError("The listing cannot be opened: " + reason,
                                "Check the file name and that the file may be read.")
                 .inListing(path);
         }
+        version_ = *version;
+        size_ = version_.size;
     }
 
     std::size_t readAt(std::uint64_t offset, char* into, std::size_t size) override {
@@ -59,6 +66,10 @@ class FileSource : public ListingSource {
         if (file_.bad() || (count == 0 && !file_.eof())) {
             throw cannotRead(path_, "the file could not be read to its end");
         }
+        // Fewer bytes than the file had at the opening: it was cut short since.
+        if (count < size && offset + count < size_) {
+            throw listingChanged(path_);
+        }
         position_ = offset + count;
         if (!file_) {
             file_.clear();
@@ -70,9 +81,16 @@ class FileSource : public ListingSource {
     std::uint64_t size() const override { return size_; }
     const std::string& name() const override { return path_; }
 
+    void checkUnchanged() override {
+        if (fileVersion(path_) != std::optional<FileVersion>(version_)) {
+            throw listingChanged(path_);
+        }
+    }
+
   private:
     std::string path_;
     std::ifstream file_;
+    FileVersion version_;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
 };
@@ -101,6 +119,13 @@ class MemorySource : public ListingSource {
 };
 
 }  // namespace
+
+ListingError listingChanged(const std::string& name) {
+    return ListingError::verbatim(
+               "the listing changed while it was being read; read it again once the analysis "
+               "has finished writing it")
+        .inListing(name);
+}
 
 std::unique_ptr<ListingSource> openListingFile(const std::string& path) {
     return std::make_unique<FileSource>(path);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/listing_error.h"
+
 namespace fp {
 
 // The bytes of one listing, read by position so that a reader may go back over them.
@@ -21,10 +23,19 @@ class ListingSource {
     virtual std::uint64_t size() const = 0;
     // The name messages give the listing: its path as given.
     virtual const std::string& name() const = 0;
+    // Throws listingChanged() when the listing is no longer the version the reading began
+    // with: a reading that spans several passes calls it after each, so that it never joins
+    // the parts of two versions. Text in memory never changes.
+    virtual void checkUnchanged() {}
 };
 
+// The failure of a listing that changed while it was read.
+ListingError listingChanged(const std::string& name);
+
 // The listing in the file at `path`. A path that is not a readable regular file throws
-// ListingError: a folder, a device or a pipe is refused before it is opened.
+// ListingError saying why: a folder, a device or a pipe is refused before it is opened. Its
+// identity, size and modification time are noted at the opening; a read that finds the file
+// shorter, or checkUnchanged() finding any of them changed, throws listingChanged().
 std::unique_ptr<ListingSource> openListingFile(const std::string& path);
 
 // A listing held in memory under `name`; `bytes` must outlive the source.

@@ -128,6 +128,8 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
             }
         }
     }
+    // Nothing read from a listing that changed meanwhile is shown.
+    listing.checkUnchanged();
     passes.finish(messages, listing.name());
     return read;
 }

@@ -6,8 +6,16 @@
 namespace fp {
 
 ListingWatcher::ListingWatcher(QObject* parent) : QObject(parent) {
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(kQuietMs);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ListingWatcher::look);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &ListingWatcher::look);
+    // Each write starts the wait again: the change is told after the last one.
+    connect(&quiet_, &QTimer::timeout, this, [this] {
+        if (hasChanged()) {
+            emit changed();
+        }
+    });
 }
 
 ListingWatcher::Stamp ListingWatcher::stampOf(const QString& path) {
@@ -22,6 +30,7 @@ void ListingWatcher::watch(const QString& path) {
     if (!watcher_.directories().isEmpty()) {
         watcher_.removePaths(watcher_.directories());
     }
+    quiet_.stop();
     path_ = QFileInfo(path).absoluteFilePath();
     stamp_ = stampOf(path_);
     // The folder tells of a listing replaced by a new file, which the file's watch loses.
@@ -37,9 +46,7 @@ void ListingWatcher::look() {
     if (QFileInfo::exists(path_) && !watcher_.files().contains(path_)) {
         watcher_.addPath(path_);
     }
-    if (hasChanged()) {
-        emit changed();
-    }
+    quiet_.start();
 }
 
 }  // namespace fp

@@ -1,11 +1,14 @@
 // Watches the listing on show for a change on disk: written again in place, or replaced by a
-// new file of the same name, as analysis programs do.
+// new file of the same name, as analysis programs do. A change is told once the file has been
+// quiet for a moment, so that a listing the analysis is still writing is not offered half
+// written.
 #pragma once
 
 #include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 namespace fp {
 
@@ -13,6 +16,9 @@ class ListingWatcher : public QObject {
     Q_OBJECT
   public:
     explicit ListingWatcher(QObject* parent = nullptr);
+
+    // How long the file must stay as it is before its change is told.
+    static constexpr int kQuietMs = 1000;
 
     // Watches `path` from now on, as it is now: a change is reported against this state.
     void watch(const QString& path);
@@ -35,6 +41,7 @@ class ListingWatcher : public QObject {
     void look();
 
     QFileSystemWatcher watcher_;
+    QTimer quiet_;
     QString path_;
     Stamp stamp_;
 };

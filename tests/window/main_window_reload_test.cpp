@@ -4,10 +4,12 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <fstream>
 
 #include "main_window_fixture.h"
+#include "window/listing_watcher.h"
 #include "window/reload_bar.h"
 
 namespace fp::testing {
@@ -94,6 +96,51 @@ TEST(MainWindowReload, AChangeOnDiskOffersAReloadInTheBar) {
     ASSERT_TRUE(tested.waitForReadings());
     EXPECT_EQ(tested.levels().levelLabels.size(), 4u);
     EXPECT_FALSE(bar.isVisible());
+}
+
+// The analysis writes its listing in many pieces: the bar waits for the writes to stop, and
+// offers one reload of the whole file.
+TEST(MainWindowReload, TheBarWaitsForTheWritesToStop) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    ReloadBar& bar = tested.window().reloadBar();
+    QSignalSpy offers(&tested.session(), &DocumentSession::listingChangedOnDisk);
+    const std::string whole = withBasement();
+    for (std::size_t written = 0; written < whole.size(); written += whole.size() / 8) {
+        rewrite(listing.path(), whole.substr(0, written));
+        QTest::qWait(20);
+    }
+    rewrite(listing.path(), whole);
+    ASSERT_TRUE(QTest::qWaitFor([&bar] { return bar.isVisible(); }, kWatchTimeoutMs));
+    QTest::qWait(ListingWatcher::kQuietMs);
+    EXPECT_EQ(offers.count(), 1);
+}
+
+// A reading the analysis overwrote half-way shows why it failed and keeps the listing on show.
+TEST(MainWindowReload, AListingChangedWhileReadKeepsTheListingOnShow) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    const ListingDocument* shown = tested.window().document();
+    // Cut short once the reading has begun.
+    tested.session().loader().reader = [](const std::string& path, MessageSink& messages,
+                                          const ReadProgress& progress) {
+        bool rewritten = false;
+        return openListing(path, messages, [&](std::uint64_t reached, std::uint64_t size) {
+            if (!rewritten) {
+                rewritten = true;
+                rewrite(path, "");
+            }
+            return progress(reached, size);
+        });
+    };
+    EXPECT_FALSE(tested.reload());
+    ASSERT_EQ(tested.messages.size(), 1u);
+    EXPECT_NE(tested.messages[0].find("the listing changed while it was being read"),
+              std::string::npos)
+        << tested.messages[0];
+    EXPECT_EQ(tested.window().document(), shown);
 }
 
 TEST(MainWindowReload, AReloadThatFailsKeepsTheListingOnShow) {
