@@ -1,13 +1,17 @@
 // Files put in place whole.
 #include "files/pending_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "files/file_names.h"
+#include "platform/folder_lock.h"
+#include "platform/interruptions_held.h"
 
 namespace fp {
 namespace {
@@ -20,9 +24,62 @@ bool isOtherThanAFile(const fs::path& place) {
     return fs::exists(status) && !fs::is_regular_file(status);
 }
 
+// The longest file name most file systems take, in bytes.
+constexpr std::size_t kLongestName = 255;
+
+// The start of the temporary names beside `path`: its name, cut short where the name and the
+// suffix would be too long together, then ".part".
+fs::path temporaryStem(const std::string& path, std::size_t tagSize) {
+    const fs::path place(path);
+    std::string name = place.filename().string();
+    constexpr std::string_view kPart = ".part";
+    if (name.size() + kPart.size() + tagSize > kLongestName) {
+        name.resize(kLongestName - kPart.size() - tagSize);
+    }
+    return place.parent_path() / (name + std::string(kPart));
+}
+
 // A name beside `path` that no other writer picks: the name, then a unique suffix.
 std::string temporaryBeside(const std::string& path) {
-    return path + ".part" + uniqueFileTag();
+    const std::string tag = uniqueFileTag();
+    return temporaryStem(path, tag.size()).string() + tag;
+}
+
+// Whether `name` is the stem followed by a tag of uniqueFileTag()'s form ("2823411-7").
+bool isTemporaryOf(const std::string& name, const std::string& stem) {
+    if (name.size() <= stem.size() || name.compare(0, stem.size(), stem) != 0) {
+        return false;
+    }
+    const std::string tag = name.substr(stem.size());
+    const std::size_t dash = tag.find('-');
+    const auto digits = [](const std::string& text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    return dash != std::string::npos && digits(tag.substr(0, dash)) && digits(tag.substr(dash + 1));
+}
+
+// Removes the temporary files of `path` that an earlier run, killed before it could put them in
+// place or remove them, left behind. Only called with the folder locked: no live writer has one.
+void removeStaleTemporaries(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    std::error_code error;
+    fs::directory_iterator entries(folder.empty() ? fs::path(".") : folder, error);
+    if (error) {
+        return;
+    }
+    for (const fs::directory_entry& entry : entries) {
+        const std::string found = entry.path().filename().string();
+        const std::size_t part = found.rfind(".part");
+        if (part == std::string::npos) {
+            continue;
+        }
+        // Where the name was cut, its stem depends on the length of the tag after it.
+        const std::size_t tagSize = found.size() - part - std::string_view(".part").size();
+        const std::string stem = temporaryStem(path, tagSize).filename().string();
+        if (isTemporaryOf(found, stem) && entry.is_regular_file(error)) {
+            fs::remove(entry.path(), error);
+        }
+    }
 }
 
 }  // namespace
@@ -62,11 +119,19 @@ void PendingFile::commit() {
 }
 
 PendingFile& PendingFiles::add(const std::string& path) {
+    const std::string folder = fs::path(path).parent_path().string();
+    if (std::find(lockedFolders_.begin(), lockedFolders_.end(), folder) == lockedFolders_.end()) {
+        locks_.push_back(std::make_unique<FolderLock>(folder));
+        lockedFolders_.push_back(folder);
+    }
+    removeStaleTemporaries(path);
     files_.push_back(std::make_unique<PendingFile>(path));
     return *files_.back();
 }
 
 std::vector<std::string> PendingFiles::commitAll() {
+    // An interruption between two renames would leave a set of files from two runs.
+    const InterruptionsHeld held;
     std::vector<std::string> paths;
     for (const auto& file : files_) {
         file->commit();
@@ -75,18 +140,23 @@ std::vector<std::string> PendingFiles::commitAll() {
     return paths;
 }
 
+void writeThrough(const PendingFile& file, const std::function<void(std::ostream& out)>& write) {
+    errno = 0;
+    std::ofstream out(fs::path(file.temporaryPath()), std::ios::binary | std::ios::trunc);
+    write(out);
+    out.close();
+    if (!out) {
+        throw cannotWrite(file.path(),
+                          errno != 0 ? std::strerror(errno) : "the file could not be written");
+    }
+}
+
 std::vector<std::string> writeWhole(const std::vector<FileBytes>& files) {
     PendingFiles pending;
     for (const FileBytes& file : files) {
-        const PendingFile& place = pending.add(file.path);
-        errno = 0;
-        std::ofstream out(fs::path(place.temporaryPath()), std::ios::binary | std::ios::trunc);
-        out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
-        out.close();
-        if (!out) {
-            throw cannotWrite(file.path,
-                              errno != 0 ? std::strerror(errno) : "the file could not be written");
-        }
+        writeThrough(pending.add(file.path), [&file](std::ostream& out) {
+            out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+        });
     }
     return pending.commitAll();
 }

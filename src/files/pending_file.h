@@ -2,10 +2,14 @@
 // that a failure part-way leaves nothing half-written.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/folder_lock.h"
 
 namespace fp {
 
@@ -42,16 +46,27 @@ class PendingFile {
     bool committed_ = false;
 };
 
-// Several files that are put in place together, once every one of them is whole.
+// Several files that are put in place together, once every one of them is whole. Their folders
+// are locked from the first file added to the end, so that two runs writing the same set take
+// turns and the set in place is always one run's; temporary files an earlier run of the same
+// names was killed with are removed.
 class PendingFiles {
   public:
     PendingFile& add(const std::string& path);
-    // Commits them in the order added; returns their paths.
+    // Commits them in the order added, with SIGINT and SIGTERM held off until all are in place;
+    // returns their paths.
     std::vector<std::string> commitAll();
 
   private:
+    // Declared first: the temporary files are removed before their folders are unlocked.
+    std::vector<std::unique_ptr<FolderLock>> locks_;
+    std::vector<std::string> lockedFolders_;
     std::vector<std::unique_ptr<PendingFile>> files_;
 };
+
+// Writes the temporary file of `file` through `write`, which is given a stream to it; a stream
+// that failed throws FileWriteError naming the file and why.
+void writeThrough(const PendingFile& file, const std::function<void(std::ostream& out)>& write);
 
 // A file's path and its whole contents.
 struct FileBytes {

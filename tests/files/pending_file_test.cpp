@@ -7,8 +7,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <vector>
+
+#include "platform/folder_lock.h"
 
 namespace fp {
 namespace {
@@ -89,6 +96,65 @@ TEST(PendingFile, APlaceThatIsNotARegularFileIsWrittenDirectly) {
     EXPECT_EQ(std::distance(fs::directory_iterator(pipe.parent_path()), fs::directory_iterator()),
               1)
         << "no temporary file beside the pipe";
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A run killed before it could put its files in place or remove them left them behind; the next
+// run of the same names removes them, and nothing else.
+TEST(PendingFiles, TemporariesOfAKilledRunAreRemovedAndNothingElse) {
+    const fs::path folder = freshFolder("stale");
+    const std::string longName(255, 'n');
+    for (const std::string& name : std::vector<std::string>{
+             "loads-panels.csv.part2823411-7", "loads-panels.csv.part-notes", "loads.csv.part1-2",
+             "other.csv.part1-2", (std::string(246, 'n') + ".part12-3")}) {
+        std::ofstream(folder / name) << "left";
+    }
+    writeWhole({{(folder / "loads-panels.csv").string(), "new"},
+                {(folder / "loads.csv").string(), "new"},
+                {(folder / longName).string(), "new"}});
+    EXPECT_EQ(namesIn(folder),
+              (std::vector<std::string>{"loads-panels.csv", "loads-panels.csv.part-notes",
+                                        "loads.csv", longName, "other.csv.part1-2"}));
+}
+
+// The temporary suffix does not make a name of up to 255 bytes too long.
+TEST(PendingFiles, NamesOfUpTo255BytesAreWritten) {
+    const fs::path folder = freshFolder("long");
+    for (const std::size_t size : {240u, 250u, 255u}) {
+        const std::string name(size, 'a' + static_cast<char>(size % 26));
+        EXPECT_NO_THROW(writeWhole({{(folder / name).string(), "x"}})) << size;
+        EXPECT_TRUE(fs::exists(folder / name)) << size;
+    }
+    EXPECT_EQ(namesIn(folder).size(), 3u);
+}
+
+// Two runs writing the same set take turns: a run waits while another holds the folder.
+TEST(PendingFiles, ARunWaitsWhileAnotherWritesIntoTheFolder) {
+    const fs::path folder = freshFolder("turns");
+    const std::string path = (folder / "plan-1.png").string();
+    std::atomic<bool> written{false};
+    std::thread second;
+    {
+        const FolderLock first(folder.string());
+        second = std::thread([&] {
+            writeWhole({{path, "second"}});
+            written = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_FALSE(written);
+        EXPECT_FALSE(fs::exists(path));
+    }
+    second.join();
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(fs::exists(path));
 }
 
 }  // namespace
