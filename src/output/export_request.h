@@ -23,6 +23,9 @@ struct LevelChoice {
     std::optional<float> heightMetres;
 };
 
+// The most pixels a PNG or SVG is drawn with: 64 megapixels, 256 MB of image.
+inline constexpr double kMostPixels = 64e6;
+
 struct ExportRequest {
     std::string listing;
     std::string output;

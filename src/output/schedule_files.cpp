@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
 #include <stdexcept>
 
 #include "files/file_names.h"
+#include "files/input_guard.h"
 #include "files/pending_file.h"
 #include "output/xlsx_workbook.h"
 #include "schedule/csv_table.h"
@@ -22,12 +22,6 @@ std::string csvPath(const std::string& path, const std::string& table) {
     return withSuffixBeforeExtension(path, suffix);
 }
 
-std::string csvText(const ScheduleTable& table) {
-    std::ostringstream text;
-    writeCsvTable(text, table);
-    return text.str();
-}
-
 }  // namespace
 
 void checkSchedulePath(const std::string& path) {
@@ -40,18 +34,22 @@ void checkSchedulePath(const std::string& path) {
 
 std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path) {
     checkSchedulePath(path);
+    const bool workbook = extensionOf(path) == "xlsx";
+    refuseOutputsOverInput(
+        workbook ? std::vector<std::string>{path}
+                 : std::vector<std::string>{csvPath(path, "Panels"), csvPath(path, "Beams")},
+        document.name);
     const std::vector<ScheduleTable> tables = loadSchedules(document);
-    if (extensionOf(path) == "xlsx") {
-        PendingFile workbook(path);
-        writeXlsxWorkbook(tables, workbook.temporaryPath(), path);
-        workbook.commit();
-        return {path};
+    PendingFiles files;
+    if (workbook) {
+        writeXlsxWorkbook(tables, files.add(path).temporaryPath(), path);
+        return files.commitAll();
     }
-    std::vector<FileBytes> files;
     for (const ScheduleTable& table : tables) {
-        files.push_back({csvPath(path, table.name), csvText(table)});
+        writeThrough(files.add(csvPath(path, table.name)),
+                     [&table](std::ostream& out) { writeCsvTable(out, table); });
     }
-    return writeWhole(files);
+    return files.commitAll();
 }
 
 }  // namespace fp

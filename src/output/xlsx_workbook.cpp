@@ -5,10 +5,12 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
 #include "files/pending_file.h"
+#include "platform/muted_standard_error.h"
 #include "platform/shared_library.h"
 
 namespace fp {
@@ -16,7 +18,7 @@ namespace {
 
 // The functions of libxlsxwriter a workbook needs, with the types its header gives them.
 struct XlsxLibrary {
-    decltype(&workbook_new) newWorkbook;
+    decltype(&workbook_new_opt) newWorkbook;
     decltype(&workbook_add_format) addFormat;
     decltype(&format_set_bold) setBold;
     decltype(&workbook_add_worksheet) addWorksheet;
@@ -40,7 +42,7 @@ XlsxLibrary loadXlsxLibrary() {
     // Kept loaded until the program ends, as a library linked to it would be.
     void* library = loadSharedLibrary(FRAMEPLAN_XLSX_LIBRARY);
     XlsxLibrary functions;
-    lookUp(library, "workbook_new", functions.newWorkbook);
+    lookUp(library, "workbook_new_opt", functions.newWorkbook);
     lookUp(library, "workbook_add_format", functions.addFormat);
     lookUp(library, "format_set_bold", functions.setBold);
     lookUp(library, "workbook_add_worksheet", functions.addWorksheet);
@@ -71,44 +73,126 @@ double columnWidth(const std::string& header) {
     return std::clamp(static_cast<double>(header.size()) + 2, 10.0, 40.0);
 }
 
+// A failure of the library in our words; its own are printed, not returned.
+std::string failureText(lxw_error error) {
+    switch (error) {
+        case LXW_ERROR_MEMORY_MALLOC_FAILED:
+            return "not enough memory";
+        case LXW_ERROR_CREATING_XLSX_FILE:
+            return "the file could not be created";
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+            return "the workbook's working files beside it could not be written";
+        case LXW_ERROR_ZIP_FILE_OPERATION:
+        case LXW_ERROR_ZIP_FILE_ADD:
+        case LXW_ERROR_ZIP_CLOSE:
+            return "the file could not be written whole";
+        default:
+            return std::string("the XLSX library failed (error ") +
+                   std::to_string(static_cast<int>(error)) + ")";
+    }
+}
+
+// Throws the failure of a library call that did not succeed.
+void check(lxw_error error, const std::string& shownPath) {
+    if (error != LXW_NO_ERROR) {
+        throw cannotWrite(shownPath, failureText(error));
+    }
+}
+
+// What the library made, or the failure of a part it could not make (its working file).
+template <typename Part>
+Part* made(Part* part, const std::string& shownPath) {
+    if (part == nullptr) {
+        throw cannotWrite(shownPath, "the workbook's working files beside it could not be written");
+    }
+    return part;
+}
+
 void writeSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const ScheduleTable& table,
-                lxw_format* bold) {
-    lxw_worksheet* sheet = xlsx.addWorksheet(workbook, table.name.c_str());
+                lxw_format* bold, const std::string& shownPath) {
+    lxw_worksheet* sheet = made(xlsx.addWorksheet(workbook, table.name.c_str()), shownPath);
     for (std::size_t column = 0; column < table.headers.size(); ++column) {
         const auto at = static_cast<lxw_col_t>(column);
-        xlsx.setColumn(sheet, at, at, columnWidth(table.headers[column]), nullptr);
-        xlsx.writeString(sheet, 0, at, table.headers[column].c_str(), bold);
+        check(xlsx.setColumn(sheet, at, at, columnWidth(table.headers[column]), nullptr),
+              shownPath);
+        check(xlsx.writeString(sheet, 0, at, cellText(table.headers[column]).c_str(), bold),
+              shownPath);
     }
     xlsx.freezePanes(sheet, 1, 0);
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const auto row = static_cast<lxw_row_t>(r + 1);
-        for (std::size_t column = 0; column < table.rows[r].size(); ++column) {
-            const auto at = static_cast<lxw_col_t>(column);
-            if (const ScheduleCell& cell = table.rows[r][column]) {
-                xlsx.writeNumber(sheet, row, at, *cell, nullptr);
+    lxw_row_t row = 0;
+    table.forEachRow([&](const ScheduleRow& cells) {
+        ++row;
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            if (const ScheduleCell& cell = cells[column]) {
+                check(xlsx.writeNumber(sheet, row, static_cast<lxw_col_t>(column), *cell, nullptr),
+                      shownPath);
             }
         }
-    }
+    });
+}
+
+// The library's working files go beside the workbook, where its room is known to be, rather
+// than to the system's temporary folder.
+std::string folderOf(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
 }
 
 }  // namespace
 
+std::string cellText(const std::string& utf8) {
+    std::string text;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const bool starts = (byte & 0xC0) != 0x80;
+        if (starts && ++characters == kLongestCellText && i + 1 < utf8.size()) {
+            // The last character a cell holds, unless it is the text's last.
+            std::size_t next = i + 1;
+            while (next < utf8.size() && (static_cast<unsigned char>(utf8[next]) & 0xC0) == 0x80) {
+                ++next;
+            }
+            if (next < utf8.size()) {
+                return text + "\u2026";
+            }
+        }
+        // A NUL would end the library's C string; the other control characters but tab and LF
+        // it would write in an escape few programs read back.
+        if (byte < 0x20 && byte != '\t' && byte != '\n') {
+            text += "\uFFFD";
+        } else {
+            text += utf8[i];
+        }
+    }
+    return text;
+}
+
 void writeXlsxWorkbook(const std::vector<ScheduleTable>& tables, const std::string& path,
                        const std::string& shownPath) {
     const XlsxLibrary& xlsx = xlsxLibrary(shownPath);
-    lxw_workbook* workbook = xlsx.newWorkbook(path.c_str());
+    // Its failures are told by what it returns; what it prints would reach the user raw.
+    const MutedStandardError muted;
+    std::string folder = folderOf(path);
+    // Row by row: the rows written are not held, so memory does not grow with the schedule.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = folder.data();
+    lxw_workbook* workbook = xlsx.newWorkbook(path.c_str(), &options);
     if (workbook == nullptr) {
         throw cannotWrite(shownPath, "the workbook could not be started");
     }
-    lxw_format* bold = xlsx.addFormat(workbook);
-    xlsx.setBold(bold);
-    for (const ScheduleTable& table : tables) {
-        writeSheet(xlsx, workbook, table, bold);
+    try {
+        lxw_format* bold = made(xlsx.addFormat(workbook), shownPath);
+        xlsx.setBold(bold);
+        for (const ScheduleTable& table : tables) {
+            writeSheet(xlsx, workbook, table, bold, shownPath);
+        }
+    } catch (const FileWriteError&) {
+        xlsx.closeWorkbook(workbook);
+        throw;
     }
-    const lxw_error error = xlsx.closeWorkbook(workbook);
-    if (error != LXW_NO_ERROR) {
-        throw cannotWrite(shownPath, xlsx.errorText(error));
-    }
+    check(xlsx.closeWorkbook(workbook), shownPath);
 }
 
 }  // namespace fp

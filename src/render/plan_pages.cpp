@@ -15,11 +15,13 @@
 #include "document/startup_texts.h"
 #include "dxf/dxf_plan.h"
 #include "files/file_names.h"
+#include "files/input_guard.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "render/listing_qstring.h"
 #include "render/qt_surface.h"
 
 namespace fp {
@@ -55,6 +57,12 @@ void renderFilePage(const ListingDocument& document, const ExportRequest& reques
 QByteArray pngOf(const ListingDocument& document, const ExportRequest& request,
                  const std::vector<int>& levels, const PlanView& view, const std::string& path) {
     QImage image(request.width, request.height, QImage::Format_RGB32);
+    // Qt gives a null image where the memory for it cannot be had.
+    if (image.isNull()) {
+        throw cannotWrite(path, "not enough memory for an image of " +
+                                    std::to_string(request.width) + "x" +
+                                    std::to_string(request.height) + " pixels");
+    }
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -92,7 +100,7 @@ QByteArray svgOf(const ListingDocument& document, const ExportRequest& request,
 // "office.anl, level 7.8 M", or "office.anl, all levels" for a file of every level.
 QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels,
                  const PlanView& view) {
-    const QString name = QString::fromStdString(fileNameOf(document.name));
+    const QString name = qStringFromListing(fileNameOf(document.name));
     if (levels.size() == 1) {
         return name + QStringLiteral(", level ") +
                toQString(levelCaption(document, levels.front(), view.decimalSeparator));
@@ -202,6 +210,15 @@ std::vector<std::string> exportPlans(const ListingDocument& document,
                                      const ExportRequest& request) {
     const PlanView view = exportView(document, request);
     const std::vector<int> levels = levelsToExport(document, request);
+    std::vector<std::string> paths;
+    if (request.format == ExportFormat::Pdf) {
+        paths.push_back(request.output);
+    } else {
+        for (const int level : levels) {
+            paths.push_back(levelFilePath(request, level));
+        }
+    }
+    refuseOutputsOverInput(paths, document.name);
     // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
     std::vector<FileBytes> files;
@@ -210,11 +227,11 @@ std::vector<std::string> exportPlans(const ListingDocument& document,
             {request.output, pdfOf(document, levels, view, request.output).toStdString()});
     } else {
         PlanView levelView = view;
-        for (const int level : levels) {
-            const std::string path = levelFilePath(request, level);
-            levelView.level = level;
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            levelView.level = levels[i];
             files.push_back(
-                {path, levelFileOf(document, request, levels, levelView, path).toStdString()});
+                {paths[i],
+                 levelFileOf(document, request, levels, levelView, paths[i]).toStdString()});
         }
     }
     return writeWhole(files);

@@ -38,7 +38,7 @@ void writeCsvTable(std::ostream& out, const ScheduleTable& table) {
         writeField(out, table.headers[i]);
     }
     out << "\r\n";
-    for (const auto& row : table.rows) {
+    table.forEachRow([&out](const ScheduleRow& row) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) {
                 out << ',';
@@ -48,7 +48,7 @@ void writeCsvTable(std::ostream& out, const ScheduleTable& table) {
             }
         }
         out << "\r\n";
-    }
+    });
 }
 
 }  // namespace fp

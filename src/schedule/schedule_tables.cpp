@@ -41,83 +41,88 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
                         {"Level (m)", "X from (m)", "X to (m)", "Z from (m)", "Z to (m)",
                          "Span X (m)", "Span Z (m)", "Area (m²)"},
                         {}};
-    const std::vector<std::string> cases = floorLoadCases(document);
+    std::vector<std::string> cases = floorLoadCases(document);
     for (const std::string& number : cases) {
         const std::string name = loadCaseName(document, number);
         table.headers.push_back(name + " intensity (kN/m²)");
         table.headers.push_back(name + " total (kN)");
     }
-    const Grid& grid = document.grid;
-    for (int level = 2; level <= document.levelCount(); ++level) {
-        findPanels(document, level, [&](const SlabPanel& panel) {
-            const PanelLoads loads = panelLoads(document, level, panel);
-            const std::vector<double> intensities = intensitiesByCase(loads, cases);
-            const double area = rounded(panelArea(document, panel));
-            std::vector<ScheduleCell> row = {inMetres(document.levelHeight(level)),
-                                             inMetres(grid.x.at(panel.ix)),
-                                             inMetres(grid.x.at(panel.ix2)),
-                                             inMetres(grid.z.at(panel.iz)),
-                                             inMetres(grid.z.at(panel.iz2)),
-                                             inMetres(grid.x.at(panel.ix2) - grid.x.at(panel.ix)),
-                                             inMetres(grid.z.at(panel.iz2) - grid.z.at(panel.iz)),
-                                             area};
-            for (std::size_t i = 0; i < cases.size(); ++i) {
-                const bool acts = std::any_of(
-                    loads.loads.begin(), loads.loads.end(),
-                    [&](const ActingLoad& load) { return load.caseNumber == cases[i]; });
-                if (acts) {
-                    row.emplace_back(rounded(intensities[i]));
-                    row.emplace_back(rounded(area * intensities[i]));
-                } else {
-                    row.emplace_back(std::nullopt);
-                    row.emplace_back(std::nullopt);
+    table.forEachRow = [&document, cases = std::move(cases)](const RowVisitor& visit) {
+        const Grid& grid = document.grid;
+        ScheduleRow row;
+        for (int level = 2; level <= document.levelCount(); ++level) {
+            findPanels(document, level, [&](const SlabPanel& panel) {
+                const PanelLoads loads = panelLoads(document, level, panel);
+                const std::vector<double> intensities = intensitiesByCase(loads, cases);
+                const double area = rounded(panelArea(document, panel));
+                row = {inMetres(document.levelHeight(level)),
+                       inMetres(grid.x.at(panel.ix)),
+                       inMetres(grid.x.at(panel.ix2)),
+                       inMetres(grid.z.at(panel.iz)),
+                       inMetres(grid.z.at(panel.iz2)),
+                       inMetres(grid.x.at(panel.ix2) - grid.x.at(panel.ix)),
+                       inMetres(grid.z.at(panel.iz2) - grid.z.at(panel.iz)),
+                       area};
+                for (std::size_t i = 0; i < cases.size(); ++i) {
+                    const bool acts = std::any_of(
+                        loads.loads.begin(), loads.loads.end(),
+                        [&](const ActingLoad& load) { return load.caseNumber == cases[i]; });
+                    if (acts) {
+                        row.emplace_back(rounded(intensities[i]));
+                        row.emplace_back(rounded(area * intensities[i]));
+                    } else {
+                        row.emplace_back(std::nullopt);
+                        row.emplace_back(std::nullopt);
+                    }
                 }
-            }
-            table.rows.push_back(std::move(row));
-        });
-    }
+                visit(row);
+            });
+        }
+    };
     return table;
 }
 
 ScheduleTable beamSchedule(const ListingDocument& document) {
     ScheduleTable table{
         "Beams", {"Level (m)", "Serial", "Member", "Start joint", "End joint", "Length (m)"}, {}};
-    const std::vector<std::string> cases = memberLoadCases(document);
+    std::vector<std::string> cases = memberLoadCases(document);
     for (const std::string& number : cases) {
         table.headers.push_back(loadCaseName(document, number) + " (kN/m)");
     }
-    // A member is found by its number; where several share one, the first read.
-    std::unordered_map<int32_t, const Member*> members;
-    for (const Member& member : document.members) {
-        members.emplace(member.number, &member);
-    }
-    for (int level = 2; level <= document.levelCount(); ++level) {
-        int serial = 0;
-        for (const LevelBeam& beam : beamsOfLevel(document, level)) {
-            const auto found = members.find(beam.member);
-            const Member* member = found != members.end() ? found->second : nullptr;
-            std::vector<ScheduleCell> row = {
-                inMetres(document.levelHeight(level)),
-                static_cast<double>(++serial),
-                static_cast<double>(beam.member),
-                member != nullptr ? ScheduleCell(member->start) : std::nullopt,
-                member != nullptr ? ScheduleCell(member->end) : std::nullopt,
-                rounded(static_cast<double>(beam.lengthMm) / 1000)};
-            const auto loads = document.memberLoadsOn(beam.member);
-            for (const std::string& number : cases) {
-                double sum = 0;
-                bool any = false;
-                for (const MemberLoad& load : loads) {
-                    if (load.caseNumber == number) {
-                        sum += load.value;
-                        any = true;
-                    }
-                }
-                row.push_back(any ? ScheduleCell(rounded(sum)) : std::nullopt);
-            }
-            table.rows.push_back(std::move(row));
+    table.forEachRow = [&document, cases = std::move(cases)](const RowVisitor& visit) {
+        // A member is found by its number; where several share one, the first read.
+        std::unordered_map<int32_t, const Member*> members;
+        for (const Member& member : document.members) {
+            members.emplace(member.number, &member);
         }
-    }
+        ScheduleRow row;
+        for (int level = 2; level <= document.levelCount(); ++level) {
+            int serial = 0;
+            for (const LevelBeam& beam : beamsOfLevel(document, level)) {
+                const auto found = members.find(beam.member);
+                const Member* member = found != members.end() ? found->second : nullptr;
+                row = {inMetres(document.levelHeight(level)),
+                       static_cast<double>(++serial),
+                       static_cast<double>(beam.member),
+                       member != nullptr ? ScheduleCell(member->start) : std::nullopt,
+                       member != nullptr ? ScheduleCell(member->end) : std::nullopt,
+                       rounded(static_cast<double>(beam.lengthMm) / 1000)};
+                const auto loads = document.memberLoadsOn(beam.member);
+                for (const std::string& number : cases) {
+                    double sum = 0;
+                    bool any = false;
+                    for (const MemberLoad& load : loads) {
+                        if (load.caseNumber == number) {
+                            sum += load.value;
+                            any = true;
+                        }
+                    }
+                    row.push_back(any ? ScheduleCell(rounded(sum)) : std::nullopt);
+                }
+                visit(row);
+            }
+        }
+    };
     return table;
 }
 

@@ -2,6 +2,7 @@
 // spreadsheets (XLSX or CSV).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,12 +13,17 @@ namespace fp {
 
 // A number, or an empty cell.
 using ScheduleCell = std::optional<double>;
+using ScheduleRow = std::vector<ScheduleCell>;
+using RowVisitor = std::function<void(const ScheduleRow& row)>;
 
 struct ScheduleTable {
     std::string name;  // "Panels", "Beams": the sheet's name, and the CSV file's suffix
     // With their units: "Area (m²)".
     std::vector<std::string> headers;
-    std::vector<std::vector<ScheduleCell>> rows;
+    // Makes the rows in order and hands each to the visitor, which must not keep it: a schedule
+    // is written row by row, so its memory does not grow with rows times load cases. Reads the
+    // document the table was made of, which must outlive it.
+    std::function<void(const RowVisitor& visit)> forEachRow;
 };
 
 // Panels, level by level from the lowest, in the order the plan finds them: level (m), X and Z
@@ -30,7 +36,7 @@ ScheduleTable panelSchedule(const ListingDocument& document);
 // the member's loads of that case (kN/m), empty where it has none.
 ScheduleTable beamSchedule(const ListingDocument& document);
 
-// Both; a level past a drawing limit throws ListingError naming it.
+// Both; the rows of a level past a drawing limit throw ListingError naming it as they are made.
 std::vector<ScheduleTable> loadSchedules(const ListingDocument& document);
 
 }  // namespace fp

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +16,7 @@
 #include <stdexcept>
 
 #include "files/pending_file.h"
+#include "output/xlsx_workbook.h"
 #include "support/document_builder.h"
 
 namespace fp {
@@ -110,11 +114,15 @@ std::map<std::string, std::string> sheetCells(const fs::path& xlsx, int sheet) {
     }
     std::map<std::string, std::string> cells;
     const std::string xml = unzipped(xlsx, "xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
-    const std::regex cell("<c r=\"([A-Z]+[0-9]+)\"( [^>]*)?><v>([^<]*)</v></c>");
+    // A number or a shared string's index as its value, or a string of its own.
+    const std::regex cell(
+        "<c r=\"([A-Z]+[0-9]+)\"( [^>]*)?>(<v>([^<]*)</v>|<is><t[^>]*>([^<]*)</t></is>)</c>");
     for (auto it = std::sregex_iterator(xml.begin(), xml.end(), cell); it != std::sregex_iterator();
          ++it) {
-        const bool text = (*it)[2].str().find("t=\"s\"") != std::string::npos;
-        cells[(*it)[1]] = text ? shared.at(std::stoul((*it)[3])) : (*it)[3].str();
+        const bool shares = (*it)[2].str().find("t=\"s\"") != std::string::npos;
+        cells[(*it)[1]] = shares             ? shared.at(std::stoul((*it)[4]))
+                          : (*it)[5].matched ? (*it)[5].str()
+                                             : (*it)[4].str();
     }
     return cells;
 }
@@ -162,6 +170,109 @@ TEST(ScheduleFiles, CsvWritesOneFileForEachTableNamedAfterIt) {
     const Records beams = parseCsv(fileText(folder / "loads-beams.csv"));
     ASSERT_EQ(beams.size(), 8u);
     EXPECT_EQ(beams[2], (std::vector<std::string>{"3", "2", "2", "20101", "20102", "5", "12.5"}));
+}
+
+// The header row of a sheet as openpyxl reads it, each cell's text as UTF-8.
+std::vector<std::string> headersReadByOpenpyxl(const fs::path& xlsx, const std::string& sheet) {
+    const std::string command =
+        "/usr/bin/python3 -c 'import openpyxl, sys\n"
+        "sheet = openpyxl.load_workbook(sys.argv[1], read_only=True)[sys.argv[2]]\n"
+        "for cell in next(sheet.iter_rows(max_row=1, values_only=True)):\n"
+        "    print(cell.encode(\"utf-8\").hex())' '" +
+        xlsx.string() + "' " + sheet + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        throw std::runtime_error("cannot run python3");
+    }
+    std::vector<std::string> headers;
+    char line[1 << 17];
+    while (fgets(line, sizeof line, pipe) != nullptr) {
+        std::string hex(line);
+        hex.erase(hex.find_last_not_of('\n') + 1);
+        std::string text;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+            text += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        }
+        headers.push_back(hex.size() % 2 == 0 ? text : "not hex: " + hex);
+    }
+    EXPECT_EQ(pclose(pipe), 0) << (headers.empty() ? "" : headers.back());
+    return headers;
+}
+
+// A title of every byte, one load case each, and one title longer than a cell holds: the workbook
+// reads back with a header for each case, the long one cut with an ellipsis; the CSV keeps it
+// whole.
+TEST(ScheduleFiles, EveryTitleGetsItsHeaderCellCutToTheCellLimit) {
+    testing::LevelFrame frame(3, 2);
+    frame.allNeighbourBeams();
+    std::vector<std::string> titles;
+    for (int value = 0; value <= 0xFF; ++value) {
+        titles.push_back(std::string("A") + static_cast<char>(value) + "Z");
+    }
+    titles.push_back(std::string(40000, 'L'));
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        const std::string number = std::to_string(i + 1);
+        frame.builder.loadCase(number.c_str(), titles[i]);
+        // Above every level: the case heads its columns and loads no panel.
+        frame.builder.floorLoad(number.c_str(), 1, 90, 91, 0, 5, 0, 4);
+    }
+    const ListingDocument document = frame.builder.build();
+    const fs::path folder = freshFolder("titles");
+    writeSchedule(document, (folder / "loads.xlsx").string());
+    writeSchedule(document, (folder / "loads.csv").string());
+
+    const std::vector<std::string> headers = headersReadByOpenpyxl(folder / "loads.xlsx", "Panels");
+    const Records csv = parseCsv(fileText(folder / "loads-panels.csv"));
+    ASSERT_EQ(headers.size(), 8 + 2 * titles.size());
+    ASSERT_EQ(csv.at(0).size(), headers.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        SCOPED_TRACE("title " + std::to_string(i));
+        const std::string& cell = headers[8 + 2 * i];
+        const std::string& whole = csv[0][8 + 2 * i];
+        EXPECT_EQ(whole.substr(0, 4), "Case");
+        if (titles[i].size() < 100) {
+            std::string shown;
+            for (const char c : whole) {
+                const bool control = static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
+                shown += control ? std::string("\uFFFD") : std::string(1, c);
+            }
+            EXPECT_EQ(cell, shown);
+        } else {
+            EXPECT_EQ(whole, "Case 257 " + titles[i] + " intensity (kN/m²)");
+            EXPECT_EQ(cell, whole.substr(0, kLongestCellText - 1) + "\u2026");
+        }
+    }
+}
+
+// A disk that fills up under the workbook and its working files: the failure names the file and
+// says why in the program's words, the library's own lines do not reach standard error, and no
+// file is left. The file-size limit of the process stands in for the full disk.
+TEST(ScheduleFiles, AFullDiskIsAFailureNamingTheWorkbookAndLeavesNothing) {
+    const fs::path folder = freshFolder("full");
+    const std::string path = (folder / "loads.xlsx").string();
+    const ListingDocument document = smallBuilding();
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{300}, rlim_t{2000}}) {
+        SCOPED_TRACE(limit);
+        rlimit full = before;
+        full.rlim_cur = limit;
+        ::testing::internal::CaptureStderr();
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        std::string message;
+        try {
+            writeSchedule(document, path);
+        } catch (const FileWriteError& failure) {
+            message = failure.what();
+        }
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &before), 0);
+        const std::string printed = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(message.rfind("Cannot write " + path + ": ", 0), 0u) << message;
+        EXPECT_EQ(printed, "");
+        EXPECT_TRUE(fs::is_empty(folder));
+    }
+    std::signal(SIGXFSZ, ignored);
 }
 
 TEST(ScheduleFiles, OnlyXlsxAndCsvAreWritten) {

@@ -4,9 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace fp {
 namespace {
+
+// A table of the given rows.
+ScheduleTable tableOf(std::vector<std::string> headers, std::vector<ScheduleRow> rows) {
+    return {"T", std::move(headers), [rows = std::move(rows)](const RowVisitor& visit) {
+                for (const ScheduleRow& row : rows) {
+                    visit(row);
+                }
+            }};
+}
 
 std::string csv(const ScheduleTable& table) {
     std::ostringstream out;
@@ -15,13 +26,13 @@ std::string csv(const ScheduleTable& table) {
 }
 
 TEST(CsvTable, FieldsWithCommasQuotesOrLineBreaksAreQuotedWithQuotesDoubled) {
-    const ScheduleTable table{"T", {"plain", "a,b", "say \"hi\"", "two\nlines", "cr\r"}, {}};
+    const ScheduleTable table = tableOf({"plain", "a,b", "say \"hi\"", "two\nlines", "cr\r"}, {});
     EXPECT_EQ(csv(table), "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\"\r\n");
 }
 
 TEST(CsvTable, NumbersAreShortestExactAndEmptyCellsEmptyFields) {
-    const ScheduleTable table{
-        "T", {"a", "b", "c", "d"}, {{4.2, std::nullopt, 1e-7, -3}, {0.1 + 0.2, 12, 1e21, 66}}};
+    const ScheduleTable table =
+        tableOf({"a", "b", "c", "d"}, {{4.2, std::nullopt, 1e-7, -3}, {0.1 + 0.2, 12, 1e21, 66}});
     EXPECT_EQ(csv(table), "a,b,c,d\r\n4.2,,1e-07,-3\r\n0.30000000000000004,12,1e+21,66\r\n");
 }
 

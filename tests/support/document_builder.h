@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "document/listing_document.h"
@@ -52,7 +53,7 @@ class DocumentBuilder {
         return *this;
     }
 
-    DocumentBuilder& loadCase(const char* number, const char* title) {
+    DocumentBuilder& loadCase(const char* number, const std::string& title) {
         document_.loadCases.add(LoadCase{number, "DEAD", title});
         return *this;
     }
