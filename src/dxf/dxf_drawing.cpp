@@ -37,11 +37,18 @@ DL_Attributes onLayer(const std::string& layer) {
 }
 
 // DXF 2000 text is in the drawing's code page; every character beyond ASCII is written as its
-// \U+XXXX escape, which CAD programs read whatever the code page.
+// \U+XXXX escape, which CAD programs read whatever the code page. A group's value is one line
+// of the file: a line break in it would put the rest of the file out of step, so every control
+// character is written as the replacement character.
 std::string escapedText(const std::string& utf8) {
     std::string text;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x20 || lead == 0x7F) {
+            text += "\\U+FFFD";
+            ++i;
+            continue;
+        }
         if (lead < 0x80) {
             text += utf8[i++];
             continue;
