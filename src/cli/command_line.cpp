@@ -227,7 +227,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     try {
         app.parse(reversed);
     } catch (const CLI::Success& success) {
-        return app.exit(success, out, err);
+        // Help that did not reach its reader is a failure too.
+        const int status = app.exit(success, out, err);
+        return status != 0 ? status : written(out, err);
     } catch (const CLI::ParseError& failure) {
         return usageError(err, failure.what());
     }

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <stdexcept>
 
@@ -83,6 +84,20 @@ void parseSize(const std::string& text, ExportRequest& request) {
     if (request.width < 16 || request.height < 16 || request.width > kLargest ||
         request.height > kLargest) {
         throw badOption("--size " + text + " is out of range; each side must be 16 to 20000");
+    }
+    // An image's memory grows with its pixels, which the sides alone do not bound.
+    const double pixels = static_cast<double>(request.width) * request.height;
+    if (pixels > kMostPixels) {
+        // The largest size of the same shape; the small allowance keeps 8000 from reading 7999.
+        const double shrink = std::sqrt(kMostPixels / pixels);
+        auto width = static_cast<int>(request.width * shrink + 1e-6);
+        auto height = static_cast<int>(request.height * shrink + 1e-6);
+        while (static_cast<double>(width) * height > kMostPixels) {
+            --width;
+            --height;
+        }
+        throw badOption("--size " + text + " is too large: at most 64 megapixels are drawn, " +
+                        std::to_string(width) + "x" + std::to_string(height) + " at this shape");
     }
 }
 

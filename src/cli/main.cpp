@@ -1,15 +1,23 @@
 // frameplan: the command line, and the way into the window.
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
 #include "cli/gui_program.h"
+#include "output/exit_status.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const fp::CommandLineHooks hooks{
         [argv](const fp::ExportRequest&) { return fp::runGuiProgram(argv); },
         [argv](const std::string&) { return fp::runGuiProgram(argv); }};
-    return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
+    try {
+        return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
+    } catch (const std::bad_alloc&) {
+        // A listing at every limit needs far less; this is a machine short of memory.
+        std::cerr << "frameplan: not enough memory. Close other programs and try again.\n";
+        return fp::kFailureStatus;
+    }
 }

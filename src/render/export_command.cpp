@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <memory>
+#include <new>
 
 #include "document/listing_document.h"
 #include "model/listing_error.h"
@@ -47,6 +48,9 @@ int runExport(const ExportRequest& request, std::ostream& out, std::ostream& err
         err << "frameplan: " << error.inListing(request.listing).what() << '\n';
     } catch (const FileWriteError& error) {
         err << "frameplan: " << error.what() << '\n';
+    } catch (const std::bad_alloc&) {
+        err << "frameplan: not enough memory to export " << request.output
+            << ". Try a smaller --size or fewer levels at once.\n";
     }
     return kFailureStatus;
 }

@@ -18,6 +18,10 @@ constexpr double kScreenDpi = 96;
 // The title block takes this share of the page's width; the legend the rest.
 constexpr double kBlockShare = 0.5;
 
+// The most characters a legend line holds: more than a screen's width of text. What lies past
+// it could only be measured to be elided, in a time that grows with text nobody sees.
+constexpr qsizetype kLongestLine = 400;
+
 QFont blockFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(kPointSize);
@@ -54,8 +58,16 @@ TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView&
 std::vector<QString> legendLines(const ListingDocument& document) {
     QString cases;
     for (const LoadCase& loadCase : document.loadCases) {
+        if (cases.size() > kLongestLine) {
+            break;
+        }
+        const std::string text = document.loadCaseText(loadCase.number);
         cases += (cases.isEmpty() ? QString() : QStringLiteral(", ")) +
-                 qStringFromListing(document.loadCaseText(loadCase.number));
+                 qStringFromListing(std::string_view(text).substr(0, kLongestLine + 1));
+    }
+    if (cases.size() > kLongestLine) {
+        cases.truncate(kLongestLine);
+        cases += QChar(0x2026);
     }
     return {QStringLiteral("Load cases: ") + (cases.isEmpty() ? QStringLiteral("none") : cases),
             QStringLiteral("floor loads in kN/m²"), QStringLiteral("spans in cm")};

@@ -38,8 +38,8 @@ struct TitleBlockTexts {
 TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
                                 const PageFacts& facts);
 
-// The legend's lines: the load cases with their titles ("Load cases: 1 DEAD, 2 LIVE"), then
-// "floor loads in kN/m²" and "spans in cm".
+// The legend's lines: the load cases with their titles ("Load cases: 1 DEAD, 2 LIVE"), cut
+// with an ellipsis past a screen's width of text, then "floor loads in kN/m²" and "spans in cm".
 std::vector<QString> legendLines(const ListingDocument& document);
 
 // Draws the legend and the title block along the bottom of `area` and returns the part of

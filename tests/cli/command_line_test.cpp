@@ -6,6 +6,9 @@
 
 #include <optional>
 #include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
 
 namespace fp {
 namespace {
@@ -69,6 +72,26 @@ TEST(CommandLineForms, DoubleDashEndsTheOptionsSoANameMayStartWithADash) {
         << err.str();
     EXPECT_EQ(run({"--", "-odd.anl"}, calls), 0);
     EXPECT_EQ(calls.windowListing, "-odd.anl");
+}
+
+// A stream whose every write fails, as standard output on a full disk or a closed pipe does.
+class FailingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(CommandLineForms, HelpAndVersionThatCannotBeWrittenFail) {
+    const CommandLineHooks hooks{[](const ExportRequest&) { return 0; },
+                                 [](const std::string&) { return 0; }};
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--help"}, {"--version"}, {"export", "--help"}, {"schedule", "--help"}}) {
+        FailingBuffer failing;
+        std::ostream out(&failing);
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine(arguments, out, err, hooks), 2) << arguments[0];
+        EXPECT_NE(err.str().find("Cannot write the standard output"), std::string::npos)
+            << err.str();
+    }
 }
 
 }  // namespace

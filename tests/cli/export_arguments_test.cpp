@@ -128,6 +128,8 @@ TEST(ExportArguments, BadValuesAreNamed) {
         {{"m.anl", "-o", "p.png", "--size", "1600"}, "--size expects WIDTHxHEIGHT"},
         {{"m.anl", "-o", "p.png", "--size", "0x900"}, "out of range"},
         {{"m.anl", "-o", "p.png", "--size", "99999x900"}, "out of range"},
+        {{"m.anl", "-o", "p.png", "--size", "20000x20000"},
+         "at most 64 megapixels are drawn, 8000x8000 at this shape"},
         {{"m.anl", "-o", "p.png", "--height", "7,8"}, "--height expects a height in metres"},
     };
     for (const auto& c : cases) {

@@ -88,6 +88,19 @@ TEST(TitleBlock, TheLegendNamesTheLoadCasesAndTheUnits) {
               QStringLiteral("Load cases: none"));
 }
 
+// Titles of a megabyte each: the legend is cut to a line's worth of text, so drawing a page
+// takes no longer for the bytes nobody sees.
+TEST(TitleBlock, TheLegendOfHugeTitlesIsCutWithAnEllipsis) {
+    testing::DocumentBuilder builder;
+    for (const char* number : {"1", "2", "3", "4", "5"}) {
+        builder.loadCase(number, std::string(1 << 20, 'T'));
+    }
+    const QString cases = legendLines(builder.build()).front();
+    EXPECT_TRUE(cases.startsWith(QStringLiteral("Load cases: 1 TTT")));
+    EXPECT_TRUE(cases.endsWith(QChar(0x2026)));
+    EXPECT_LT(cases.size(), 1000);
+}
+
 TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
     const ListingDocument document = bayWithLoadCases();
     QTemporaryDir folder;
