@@ -58,6 +58,14 @@ FindingCounts countFindings(const std::vector<Finding>& findings) {
     return counts;
 }
 
+std::string findingCountsText(const FindingCounts& counts) {
+    const auto counted = [](int count, const char* one, const char* many) {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
+    };
+    return counted(counts.warnings, "warning", "warnings") + ", " +
+           counted(counts.notes, "note", "notes");
+}
+
 void sortFindings(std::vector<Finding>& findings) {
     const auto key = [](const Finding& finding) {
         const long line = finding.lines.empty() ? 0 : finding.lines.front();

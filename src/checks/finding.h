@@ -80,6 +80,8 @@ struct FindingCounts {
     int notes = 0;
 };
 FindingCounts countFindings(const std::vector<Finding>& findings);
+// "2 warnings, 1 note".
+std::string findingCountsText(const FindingCounts& counts);
 
 // Orders findings by level (the listing as a whole first), then kind, then first listing line.
 void sortFindings(std::vector<Finding>& findings);

@@ -11,10 +11,6 @@
 namespace fp {
 namespace {
 
-std::string counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 std::string levelHeading(const ListingDocument& document, int level) {
     return level == 0
                ? "Whole listing"
@@ -98,11 +94,6 @@ void writeFindingJson(std::ostream& out, const ListingDocument& document, const 
 }
 
 }  // namespace
-
-std::string findingCountsText(const FindingCounts& counts) {
-    return counted(counts.warnings, "warning", "warnings") + ", " +
-           counted(counts.notes, "note", "notes");
-}
 
 void writeFindingsText(std::ostream& out, const ListingDocument& document,
                        const std::vector<Finding>& findings) {

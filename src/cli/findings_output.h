@@ -19,7 +19,4 @@ void writeFindingsText(std::ostream& out, const ListingDocument& document,
 void writeFindingsJson(std::ostream& out, const ListingDocument& document,
                        const std::vector<Finding>& findings);
 
-// "2 warnings, 1 note".
-std::string findingCountsText(const FindingCounts& counts);
-
 }  // namespace fp
