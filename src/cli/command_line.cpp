@@ -3,14 +3,18 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <charconv>
 #include <chrono>
+#include <cmath>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
 
+#include "checks/listing_checks.h"
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
 #include "cli/export_arguments.h"
+#include "cli/findings_output.h"
 #include "document/listing_document.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
@@ -33,12 +37,16 @@ constexpr const char* kForms =
     "                              asks for one\n"
     "  frameplan dump LISTING      prints the model read from LISTING as JSON\n"
     "  frameplan info LISTING      prints a short summary: joints, members, levels, loads,\n"
-    "                              read time, and each level's floor load per load case\n"
+    "                              read time, each level's floor load per load case, and\n"
+    "                              the count of warnings and notes of frameplan check\n"
     "  frameplan export LISTING -o OUT [OPTIONS]\n"
     "                              draws level plans to PNG, SVG, PDF or DXF files\n"
     "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
     "                              writes the panel and beam load schedules: one workbook,\n"
     "                              or loads-panels.csv and loads-beams.csv\n"
+    "  frameplan check LISTING [--json] [--level HEIGHT]\n"
+    "                              lists what the listing's loads get wrong and what is\n"
+    "                              missing from it; exit status 1 when there is a warning\n"
     "  frameplan COMMAND --help    the options of a command\n"
     "  frameplan --help | --version\n";
 
@@ -49,7 +57,8 @@ constexpr const char* kExitStatus =
 
 constexpr const char* kInfoDescription =
     "Prints a short summary of LISTING: joints, members, levels, loads, read time, and\n"
-    "each level's floor load per load case (the sum of panel area times intensity).";
+    "each level's floor load per load case (the sum of panel area times intensity), and the\n"
+    "count of the warnings and notes that frameplan check lists.";
 
 constexpr const char* kExportDescription =
     "Draws level plans of LISTING to PNG, SVG, PDF or DXF files, as the window shows them.\n"
@@ -62,6 +71,16 @@ constexpr const char* kExportNotes =
     "level named OUT-N.png, OUT-N.svg or OUT-N.dxf. A --height that is no level is refused\n"
     "with the list of the levels. DXF files are in metres at the true coordinates, seen\n"
     "from above. A level past a drawing limit writes nothing.\n";
+
+constexpr const char* kCheckDescription =
+    "Checks LISTING and prints its findings, grouped by level and kind, each with its listing\n"
+    "line: floor loads that miss panels or levels, panels a load case leaves out or loads\n"
+    "twice, member loads that no plan shows, beams without design blocks, and a listing cut\n"
+    "short.";
+
+constexpr const char* kCheckExitStatus =
+    "\nExit status: 0 when there is no warning (notes allowed), 1 when there is at least one\n"
+    "warning, 2 for bad arguments or a listing that cannot be read.\n";
 
 constexpr const char* kScheduleDescription =
     "Writes the panel and beam load schedules of LISTING for spreadsheets: an XLSX workbook\n"
@@ -121,12 +140,82 @@ int runDump(const std::string& listing, std::ostream& out, std::ostream& err) {
     return written(out, err);
 }
 
-int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
+// A height in metres written whole, such as 7.8; anything else throws std::invalid_argument.
+float parseLevelHeight(const std::string& text) {
+    float value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        throw std::invalid_argument(
+            "check: --level expects a height in metres, such as 7.8, not \"" + text + "\"");
+    }
+    return value;
+}
+
+// The findings of a document and the echo of its listing, or nothing when the echo cannot be
+// read (reported on `err`).
+std::optional<std::vector<Finding>> findingsOf(const ListingDocument& document, EchoReading& echo,
+                                               std::ostream& err) {
+    try {
+        return checkDocument(document, echo.result());
+    } catch (const ListingError& failure) {
+        err << "frameplan: " << failure.inListing(document.name).what() << "\n";
+        return std::nullopt;
+    }
+}
+
+int runCheck(const std::string& listing, bool json, const std::string& levelHeight,
+             std::ostream& out, std::ostream& err) {
+    std::optional<float> height;
+    if (!levelHeight.empty()) {
+        try {
+            height = parseLevelHeight(levelHeight);
+        } catch (const std::invalid_argument& failure) {
+            return usageError(err, failure.what());
+        }
+    }
+    EchoReading echo(listing);
     const ReadDocument read = readDocument(listing, &err, err);
     if (!read.document) {
         return kFailureStatus;
     }
+    std::optional<std::vector<Finding>> findings = findingsOf(*read.document, echo, err);
+    if (!findings) {
+        return kFailureStatus;
+    }
+    if (height) {
+        try {
+            const int level = chosenLevels(*read.document, LevelChoice{false, {}, height}).front();
+            std::erase_if(*findings, [level](const Finding& f) { return f.level != level; });
+        } catch (const ListingError& failure) {
+            err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
+            return kFailureStatus;
+        }
+    }
+    if (json) {
+        writeFindingsJson(out, *read.document, *findings);
+    } else {
+        writeFindingsText(out, *read.document, *findings);
+    }
+    const int status = written(out, err);
+    if (status != 0) {
+        return status;
+    }
+    return countFindings(*findings).warnings > 0 ? 1 : 0;
+}
+
+int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
+    EchoReading echo(listing);
+    const ReadDocument read = readDocument(listing, &err, err);
+    if (!read.document) {
+        return kFailureStatus;
+    }
+    const std::optional<std::vector<Finding>> findings = findingsOf(*read.document, echo, err);
+    if (!findings) {
+        return kFailureStatus;
+    }
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
+    out << "Checks        " << findingCountsText(countFindings(*findings))
+        << " (frameplan check lists them)\n";
     // A level past a drawing limit cannot be drawn or dumped: info says so, and fails too.
     int status = 0;
     for (int level = 1; level <= read.document->levelCount(); ++level) {
@@ -213,7 +302,16 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         ->add_option("-o,--output", scheduleOutput,
                      "loads.xlsx, or loads.csv for loads-panels.csv and loads-beams.csv")
         ->required();
-    for (CLI::App* command : {dump, info, exportCommand, schedule}) {
+    bool checkJson = false;
+    std::string checkHeight;
+    CLI::App* check = app.add_subcommand("check", kCheckDescription);
+    check->add_option("LISTING", listing, "The analysis listing")->required();
+    check->add_flag("--json", checkJson,
+                    "Writes the findings as JSON (the schema is in the README)");
+    check->add_option("--level", checkHeight,
+                      "Only the findings of the level at this height in metres, such as 7.8");
+    check->footer(kCheckExitStatus);
+    for (CLI::App* command : {dump, info, exportCommand, schedule, check}) {
         command->allow_extras(false);
         // The forms in the footer list the commands with their arguments.
         command->group("");
@@ -245,6 +343,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (*info) {
         return runInfo(listing, out, err);
+    }
+    if (*check) {
+        return runCheck(listing, checkJson, checkHeight, out, err);
     }
     if (*schedule) {
         return runSchedule(listing, scheduleOutput, out, err);

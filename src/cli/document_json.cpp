@@ -77,7 +77,7 @@ void writeLevelPanels(std::ostream& out, const ListingDocument& document, int le
             << ", \"spanZ\": " << jsonNumberText(loads.spanZ) << ", \"loads\": ";
         writeLoads(out, loads);
         out << ", \"lines\": ";
-        writeTexts(out, panelLabelLines(loads, startUp));
+        writeTexts(out, panelLabelLines(labelledLoads(document, panel, loads), startUp));
         out << "}";
         first = false;
     });

@@ -78,11 +78,14 @@ PlanView exportView(const ListingDocument& document, const ExportRequest& reques
 }
 
 std::vector<int> levelsToExport(const ListingDocument& document, const ExportRequest& request) {
+    return chosenLevels(document, request.levels);
+}
+
+std::vector<int> chosenLevels(const ListingDocument& document, const LevelChoice& choice) {
     const int count = document.levelCount();
     if (count < 1) {
         throw ListingError("The listing has no joints", "There is no level to draw.");
     }
-    const LevelChoice& choice = request.levels;
     std::vector<int> levels;
     if (choice.all) {
         for (int level = 1; level <= count; ++level) {

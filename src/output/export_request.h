@@ -51,6 +51,9 @@ PlanView exportView(const ListingDocument& document, const ExportRequest& reques
 // start level. A level the listing lacks throws ListingError naming the levels it has.
 std::vector<int> levelsToExport(const ListingDocument& document, const ExportRequest& request);
 
+// The levels `choice` names, refused as levelsToExport() refuses them.
+std::vector<int> chosenLevels(const ListingDocument& document, const LevelChoice& choice);
+
 // Where one level's file goes: the output itself, or, when every level is written to files of
 // their own, the output numbered by the level ("plan.png" for level 4 is "plan-4.png").
 std::string levelFilePath(const ExportRequest& request, int level);

@@ -6,30 +6,33 @@
 
 namespace fp {
 
-PanelLoads panelLoads(const ListingDocument& document, int level, const SlabPanel& panel) {
+float PanelReach::levelInMetres(const ListingDocument& document, int level) {
+    return static_cast<float>(metres(document.levelHeight(level)));
+}
+
+PanelReach::PanelReach(const ListingDocument& document, int level, const SlabPanel& panel) {
     constexpr double kTolerance = 0.1;  // metres a load may stop short of a panel edge
     const Grid& grid = document.grid;
-    // The panel in metres. The level and the far Z edge are held as 32-bit reals, the other
-    // edges as 64-bit ones; a range written as in the listing then meets the level exactly.
-    const auto y = static_cast<float>(metres(document.levelHeight(level)));
-    const double xLo = metres(grid.x.at(panel.ix)) + kTolerance;
-    const double xHi = metres(grid.x.at(panel.ix2)) - kTolerance;
-    const double zLo = metres(grid.z.at(panel.iz)) + kTolerance;
-    const auto zHi = static_cast<float>(metres(grid.z.at(panel.iz2)) - kTolerance);
+    // The far Z edge is held as a 32-bit real, as the level is, the other edges as 64-bit ones.
+    y_ = levelInMetres(document, level);
+    xLo_ = metres(grid.x.at(panel.ix)) + kTolerance;
+    xHi_ = metres(grid.x.at(panel.ix2)) - kTolerance;
+    zLo_ = metres(grid.z.at(panel.iz)) + kTolerance;
+    zHi_ = static_cast<float>(metres(grid.z.at(panel.iz2)) - kTolerance);
+}
 
+PanelLoads panelLoads(const ListingDocument& document, int level, const SlabPanel& panel) {
+    const Grid& grid = document.grid;
+    const PanelReach reach(document, level, panel);
     PanelLoads acting;
     for (const FloorLoad& load : document.floorLoads) {
-        const bool reachesLevel = load.y1 <= y && load.y2 >= y;
-        const bool coversPanel = static_cast<double>(load.x1) <= xLo &&
-                                 static_cast<double>(load.x2) >= xHi &&
-                                 static_cast<double>(load.z1) <= zLo && load.z2 >= zHi;
-        if (!reachesLevel || !coversPanel) {
+        if (!reach.acts(load)) {
             continue;
         }
         if (acting.loads.size() >= kMaxLoadsOnAPanel) {
             throw tooManyPanelLoads(document, level, panel);
         }
-        acting.loads.push_back(ActingLoad{load.intensity, load.caseNumber});
+        acting.loads.push_back(ActingLoad{load.intensity, load.caseNumber, load.line});
         acting.spanX = grid.x.at(panel.ix2) - grid.x.at(panel.ix);
         acting.spanZ = grid.z.at(panel.iz2) - grid.z.at(panel.iz);
     }

@@ -8,8 +8,21 @@
 
 namespace fp {
 
+PanelLoads labelledLoads(const ListingDocument& document, const SlabPanel& panel,
+                         PanelLoads loads) {
+    if (loads.loads.empty()) {
+        const Grid& grid = document.grid;
+        loads.spanX = grid.x.at(panel.ix2) - grid.x.at(panel.ix);
+        loads.spanZ = grid.z.at(panel.iz2) - grid.z.at(panel.iz);
+    }
+    return loads;
+}
+
 std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView& view) {
     std::vector<std::string> lines;
+    if (loads.loads.empty()) {
+        lines.emplace_back("no floor load");
+    }
     for (const ActingLoad& load : loads.loads) {
         if (!view.showsIntensity(load.intensity)) {
             continue;
@@ -38,7 +51,8 @@ void writePanelLabels(const ListingDocument& document, const PlanView& view, Sur
         const float centreX = (grid.x.at(panel.ix2) + grid.x.at(panel.ix)) / 2;
         const float centreZ = (grid.z.at(panel.iz2) + grid.z.at(panel.iz)) / 2;
         int k = 0;
-        for (const std::string& line : panelLabelLines(loads, view)) {
+        for (const std::string& line :
+             panelLabelLines(labelledLoads(document, panel, loads), view)) {
             ++k;
             const float top = (centreZ - 2 * lineHeight) + static_cast<float>(k) * lineHeight;
             writeAligned(surface, line, centreX, top, Alignment::Centre);

@@ -29,6 +29,9 @@ struct PlanView {
     bool memberLoadsOnBeams = false;
     // Hatching over every panel that no floor load acts on, in floor-load mode only.
     bool markPanelsWithoutLoad = false;
+    // A warning sign at the label of every panel the check warns about, in floor-load mode
+    // only, where the findings are at hand (the window).
+    bool markChecks = true;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 

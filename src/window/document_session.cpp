@@ -45,6 +45,7 @@ PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView
     view.memberNumbersBeside = view_.memberNumbersBeside;
     view.memberLoadsOnBeams = view_.memberLoadsOnBeams;
     view.markPanelsWithoutLoad = view_.markPanelsWithoutLoad;
+    view.markChecks = view_.markChecks;
     if (kept == nullptr) {
         return view;
     }
@@ -69,6 +70,7 @@ void DocumentSession::readingOver(const ReadOutcome& outcome) {
         const PlanView kept = view_;
         view_ = viewOf(*outcome.document, keep ? &kept : nullptr);
         document_ = outcome.document;
+        findings_ = outcome.findings;
         path_ = outcome.path;
         watcher_.watch(path_);
         // Written once the plan is on the screen: settings go to disk, which can be slow.
@@ -158,6 +160,15 @@ void DocumentSession::setMemberLoadsOnBeams(bool on) {
 
 void DocumentSession::setMarkPanelsWithoutLoad(bool on) {
     setOption(&PlanView::markPanelsWithoutLoad, on);
+}
+
+void DocumentSession::setMarkChecks(bool on) {
+    setOption(&PlanView::markChecks, on);
+}
+
+const std::vector<Finding>& DocumentSession::findings() const {
+    static const std::vector<Finding> kNone;
+    return findings_ != nullptr ? *findings_ : kNone;
 }
 
 }  // namespace fp

@@ -28,6 +28,8 @@ class DocumentSession : public QObject {
     // The file name of the listing on show, without its folder.
     QString fileName() const;
     const PlanView& view() const { return view_; }
+    // What the check found in the document on show; empty when none is.
+    const std::vector<Finding>& findings() const;
 
     // Reads the listing off the GUI thread; once it is whole it takes the place of the one on
     // show, in the start view (the View menu's options stay). The end is told by readingEnded.
@@ -56,6 +58,7 @@ class DocumentSession : public QObject {
     void setMemberNumbersBeside(bool beside);
     void setMemberLoadsOnBeams(bool on);
     void setMarkPanelsWithoutLoad(bool on);
+    void setMarkChecks(bool on);
 
   signals:
     // A listing was read and is on show (opened, or read again); the view changed with it.
@@ -76,6 +79,7 @@ class DocumentSession : public QObject {
     void setOption(bool PlanView::*option, bool on);
 
     std::shared_ptr<const ListingDocument> document_;
+    std::shared_ptr<const std::vector<Finding>> findings_;
     QString path_;
     PlanView view_;
     ListingLoader loader_;

@@ -4,7 +4,24 @@
 #include <QFile>
 #include <exception>
 
+#include "checks/listing_checks.h"
+
 namespace fp {
+namespace {
+
+// The echo read alongside, or none when it could not be read: the checks of the document itself
+// still hold.
+ListingEcho echoOf(std::optional<EchoReading>& reading) {
+    if (reading) {
+        try {
+            return reading->result();
+        } catch (const ListingError&) {
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 struct ListingLoader::Reading {
     std::atomic<bool> stop{false};
@@ -61,8 +78,17 @@ void ListingLoader::start(const QString& path) {
             return !reading->stop;
         };
         try {
+            // The echo is read alongside the document, on a thread of its own.
+            std::optional<EchoReading> echo;
+            try {
+                echo.emplace(file);
+            } catch (const std::system_error&) {
+                // No thread to spare: the check goes without the echo.
+            }
             outcome.document =
                 std::make_shared<const ListingDocument>(reader(file, messages, progress));
+            outcome.findings = std::make_shared<const std::vector<Finding>>(
+                checkDocument(*outcome.document, echoOf(echo)));
         } catch (const ReadCancelled&) {
             outcome.cancelled = true;
         } catch (const ListingError& failure) {

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "checks/finding.h"
 #include "document/listing_document.h"
 #include "model/listing_error.h"
 #include "reader/message_sink.h"
@@ -24,6 +25,8 @@ namespace fp {
 struct ReadOutcome {
     QString path;
     std::shared_ptr<const ListingDocument> document;
+    // What the check finds in it, with the document.
+    std::shared_ptr<const std::vector<Finding>> findings;
     std::optional<ListingError> failure;
     bool cancelled = false;
     std::vector<ListingMessage> messages;

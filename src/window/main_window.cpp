@@ -110,6 +110,7 @@ MainWindow::MainWindow(const QString& startListing) {
     buildLoadSummary();
     buildMenus();
     buildStatusBar();
+    buildChecks();
     setAcceptDrops(true);
     setWindowTitle(kProgramTitle);
     placeOnScreen();

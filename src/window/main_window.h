@@ -18,9 +18,11 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QToolButton;
 
 namespace fp {
 
+class ChecksDock;
 class ControlBar;
 class LevelList;
 class LoadSummary;
@@ -98,6 +100,8 @@ class MainWindow : public QMainWindow {
         QAction* memberLoadsOnBeams = nullptr;
         QAction* markPanelsWithoutLoad = nullptr;
         QAction* loadSummary = nullptr;
+        QAction* checks = nullptr;
+        QAction* markChecks = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };
@@ -112,6 +116,9 @@ class MainWindow : public QMainWindow {
     // The status bar's note of the panels without floor load on the level on show.
     QLabel* loadNote = nullptr;
     LoadSummary* loadSummary = nullptr;
+    ChecksDock* checksDock = nullptr;
+    // The status bar's count of the check's warnings and notes; a click opens the Checks dock.
+    QToolButton* checksButton = nullptr;
 
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;
@@ -146,6 +153,10 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void buildLoadSummary();
     void buildStatusBar();
+    // The Checks dock, its View menu entries and its count in the status bar.
+    void buildChecks();
+    void showFindings();
+    void chooseFinding(int index);
     void placeOnScreen();
     void updateActions();
     void showViewInMenus();

@@ -6,9 +6,11 @@
 #include <QNativeGestureEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "model/listing_error.h"
+#include "plan/check_marks.h"
 #include "plan/level_drawing.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
@@ -48,6 +50,7 @@ PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
     connect(&session_, &DocumentSession::documentChanged, this, &PlanCanvas::documentChanged);
     connect(&session_, &DocumentSession::viewChanged, this, [this] {
         highlighted_ = 0;
+        outlined_.reset();
         draw();
     });
 }
@@ -90,6 +93,9 @@ void PlanCanvas::draw() {
     try {
         // The beams, then in floor-load mode the panels' floor loads over them.
         boxes_ = document != nullptr ? drawLevel(*document, view, surface) : PickBoxes{};
+        if (document != nullptr) {
+            drawCheckMarks(session_.findings(), view, outlined_ ? &*outlined_ : nullptr, surface);
+        }
     } catch (const ListingError& failure) {
         // The level cannot be drawn; the rest of the listing can, so the message takes the
         // plan's place and every other level stays within reach.
@@ -132,6 +138,19 @@ void PlanCanvas::highlightBeam(int serial) {
     const QPointF end = alongBeam(*beam, 1);
     zoom_.bringIntoView(modelFrame_, {beam->x, beam->z, end.x(), end.y()});
     highlighted_ = serial;
+    draw();
+}
+
+void PlanCanvas::outlinePlace(const FindingPlace& place) {
+    if (place.kind == FindingPlace::Kind::None) {
+        return;
+    }
+    constexpr double kPerMetre = 100;
+    zoom_.bringIntoView(
+        modelFrame_,
+        {std::min(place.x1, place.x2) * kPerMetre, std::min(place.z1, place.z2) * kPerMetre,
+         std::max(place.x1, place.x2) * kPerMetre, std::max(place.z1, place.z2) * kPerMetre});
+    outlined_ = place;
     draw();
 }
 

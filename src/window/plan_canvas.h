@@ -11,6 +11,7 @@
 #include <QString>
 #include <optional>
 
+#include "checks/finding.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_frame.h"
 #include "plan/plan_transform.h"
@@ -57,6 +58,10 @@ class PlanCanvas : public QFrame {
     // Highlights a beam of the level on show until the view changes, and brings it whole into
     // view when it is not.
     void highlightBeam(int serial);
+    // Outlines a finding's place in dashes until the view changes, and brings it into view.
+    void outlinePlace(const FindingPlace& place);
+    // The place outlined; nothing when none is.
+    const std::optional<FindingPlace>& outlinedPlace() const { return outlined_; }
 
   signals:
     // A press on the plan hit the beam with this serial number.
@@ -99,6 +104,7 @@ class PlanCanvas : public QFrame {
     QString planMessage_;
     PointerFacts pointerFacts_;
     int highlighted_ = 0;
+    std::optional<FindingPlace> outlined_;
     int plansDrawn_ = 0;
     // Where the pointer was last seen over the image; nothing once it left.
     std::optional<QPointF> pointer_;

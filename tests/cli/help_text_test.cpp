@@ -51,7 +51,7 @@ TEST(HelpAndReadme, TheFormsOfTheHelpAreTheReadmesCommandLineBlock) {
     const std::string help = helpOf({"--help"});
     ASSERT_NE(help.find("\nCommands:\n"), std::string::npos) << help;
     const std::string forms = formsOf(help);
-    for (const char* command : {"dump", "info", "export", "schedule"}) {
+    for (const char* command : {"dump", "info", "export", "schedule", "check"}) {
         EXPECT_NE(forms.find(std::string("frameplan ") + command + " LISTING"), std::string::npos)
             << command << " has no form:\n"
             << forms;
@@ -79,7 +79,8 @@ TEST(HelpAndReadme, EveryOptionOfEveryCommandIsInTheReadme) {
                                                {"dump", "--help"},
                                                {"info", "--help"},
                                                {"export", "--help"},
-                                               {"schedule", "--help"}}) {
+                                               {"schedule", "--help"},
+                                               {"check", "--help"}}) {
         const std::string help = helpOf(arguments);
         EXPECT_NE(help.find("Usage: frameplan"), std::string::npos) << arguments[0];
         EXPECT_NE(help.find("Exit status"), std::string::npos) << arguments[0];

@@ -31,7 +31,8 @@ TEST(DrawLevel, FloorLoadModeWritesPanelLabelsOverThePlan) {
     view.level = testing::kBayLevel;
     const PickBoxes boxes = drawLevel(oneBay(), view, surface);
     EXPECT_EQ(boxes.size(), 4u);
-    EXPECT_EQ(writtenTexts(surface), (std::vector<std::string>{"1", "2", "3", "4", "0 X 0"}));
+    EXPECT_EQ(writtenTexts(surface),
+              (std::vector<std::string>{"1", "2", "3", "4", "no floor load", "500 X 400"}));
 }
 
 TEST(DrawLevel, MemberLoadModeDrawsThePlanOnly) {

@@ -68,9 +68,17 @@ class PanelLabels : public ::testing::Test {
     PlanView view;
 };
 
-TEST_F(PanelLabels, APanelWithoutLoadsShowsZeroSpansALineAboveTheCentre) {
-    EXPECT_EQ(show(), (std::vector<Written>{line("0 X 0", 1)}));
+// Its loads keep the spans at 0 (the dump gives them so), but a 5 m × 4 m panel is never
+// labelled "0 X 0".
+TEST_F(PanelLabels, APanelWithoutLoadsSaysSoAboveItsTrueSpans) {
+    EXPECT_EQ(show(), (std::vector<Written>{line("no floor load", 1), line("500 X 400", 2)}));
     EXPECT_TRUE(loadsOfThePanel().loads.empty());
+    EXPECT_EQ(loadsOfThePanel().spanX, 0);
+}
+
+TEST_F(PanelLabels, APanelWhoseLoadsAreAllHiddenGivesItsSpansAlone) {
+    addLoad("1", 2);
+    EXPECT_EQ(show(), (std::vector<Written>{line("500 X 400", 1)}));
 }
 
 TEST_F(PanelLabels, ShowsEachShownLoadWithItsCaseThenTheSpans) {
@@ -140,12 +148,15 @@ TEST(WritePanelLabels, LabelsEveryPanelAtItsOwnCentre) {
     view.level = kLevel;
     writePanelLabels(frame.builder.build(), view, surface);
     const auto texts = surface.texts();
-    ASSERT_EQ(texts.size(), 2u);
-    // "0 X 0" is 40 wide; the tops are 150 - 2 * 12.5 + 12.5.
-    EXPECT_EQ(texts[0].x1, 230);
-    EXPECT_EQ(texts[1].x1, 730);
+    ASSERT_EQ(texts.size(), 4u);
+    // "no floor load" is 104 wide and "500 X 300" 72; the tops are 150 - 2 * 12.5 + 12.5, and
+    // one line lower.
+    EXPECT_EQ(texts[0].x1, 198);
+    EXPECT_EQ(texts[1].x1, 214);
+    EXPECT_EQ(texts[2].x1, 698);
     EXPECT_EQ(texts[0].z1, 137.5);
-    EXPECT_EQ(texts[1].z1, 137.5);
+    EXPECT_EQ(texts[1].z1, 150);
+    EXPECT_EQ(texts[2].z1, 137.5);
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// The names of the kinds of finding, and counting and ordering findings.
+#include "checks/finding.h"
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+namespace fp {
+namespace {
+
+struct KindTexts {
+    std::string_view name;
+    std::string_view title;
+};
+
+// In the order of FindingKind.
+constexpr std::array<KindTexts, 15> kKindTexts = {{
+    {"listing-cut-short", "Listing cut short"},
+    {"echo-lines-missing", "Input echo with lines missing"},
+    {"no-design-output", "No beam design output"},
+    {"beam-without-design", "Beam without a design block"},
+    {"load-before-first-case", "Load before the first load-case header"},
+    {"empty-load-case", "Load case without loads"},
+    {"floor-load-on-no-level", "Floor load meeting no level"},
+    {"floor-load-on-no-panel", "Floor load acting on no panel"},
+    {"partial-floor-load", "Floor load covering a panel in part"},
+    {"panel-missed-by-case", "Panel left out of a load case"},
+    {"panel-loaded-twice", "Panel loaded twice in one load case"},
+    {"member-load-on-no-member", "Member load on a member not in the listing"},
+    {"member-load-on-column", "Member load on a column"},
+    {"member-load-on-undrawn-beam", "Member load on a beam no plan draws"},
+    {"level-not-checked", "Level not checked"},
+}};
+
+const KindTexts& textsOf(FindingKind kind) {
+    return kKindTexts.at(static_cast<std::size_t>(kind));
+}
+
+}  // namespace
+
+std::string_view kindName(FindingKind kind) {
+    return textsOf(kind).name;
+}
+
+std::string_view kindTitle(FindingKind kind) {
+    return textsOf(kind).title;
+}
+
+std::string_view severityName(Severity severity) {
+    return severity == Severity::Warning ? "warning" : "note";
+}
+
+FindingCounts countFindings(const std::vector<Finding>& findings) {
+    FindingCounts counts;
+    for (const Finding& finding : findings) {
+        ++(finding.severity == Severity::Warning ? counts.warnings : counts.notes);
+    }
+    return counts;
+}
+
+std::string findingCountsText(const FindingCounts& counts) {
+    const auto counted = [](int count, const char* one, const char* many) {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
+    };
+    return counted(counts.warnings, "warning", "warnings") + ", " +
+           counted(counts.notes, "note", "notes");
+}
+
+void sortFindings(std::vector<Finding>& findings) {
+    const auto key = [](const Finding& finding) {
+        const long line = finding.lines.empty() ? 0 : finding.lines.front();
+        return std::make_tuple(finding.level, static_cast<int>(finding.kind), line);
+    };
+    std::stable_sort(findings.begin(), findings.end(),
+                     [&key](const Finding& a, const Finding& b) { return key(a) < key(b); });
+}
+
+}  // namespace fp

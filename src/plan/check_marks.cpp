@@ -1,0 +1,85 @@
+// Warning signs and dashed outlines, drawn with lines so that every surface can show them.
+#include "plan/check_marks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace fp {
+namespace {
+
+// Plan units (hundredths of a metre) per metre.
+constexpr double kPerMetre = 100;
+// Dashes and the gaps between them, and how far a beam's box stands off it, in plan units.
+constexpr double kDash = 30;
+constexpr double kGap = 20;
+constexpr double kBeamMargin = 30;
+// A panel's or a range's outline stands this far inside its edges, which are often beams.
+constexpr double kInset = 20;
+
+void dashedLine(Surface& surface, double x1, double z1, double x2, double z2) {
+    const double length = std::hypot(x2 - x1, z2 - z1);
+    if (length == 0) {
+        return;
+    }
+    const double dx = (x2 - x1) / length;
+    const double dz = (z2 - z1) / length;
+    for (double at = 0; at < length; at += kDash + kGap) {
+        const double end = std::min(at + kDash, length);
+        surface.line(x1 + dx * at, z1 + dz * at, x1 + dx * end, z1 + dz * end);
+    }
+}
+
+void dashedBox(Surface& surface, double left, double top, double right, double bottom) {
+    dashedLine(surface, left, top, right, top);
+    dashedLine(surface, right, top, right, bottom);
+    dashedLine(surface, right, bottom, left, bottom);
+    dashedLine(surface, left, bottom, left, top);
+}
+
+// A triangle with "!" in it, `size` high and `half` wide each side of its base's middle (X and Z
+// are scaled apart), its base's middle at (x, z).
+void warningSign(Surface& surface, double x, double z, double size, double half) {
+    surface.line(x - half, z, x + half, z);
+    surface.line(x + half, z, x, z - size);
+    surface.line(x, z - size, x - half, z);
+    surface.line(x, z - size * 0.75, x, z - size * 0.35);
+    surface.line(x, z - size * 0.22, x, z - size * 0.12);
+}
+
+void outline(Surface& surface, const FindingPlace& place) {
+    const double x1 = std::min(place.x1, place.x2) * kPerMetre;
+    const double x2 = std::max(place.x1, place.x2) * kPerMetre;
+    const double z1 = std::min(place.z1, place.z2) * kPerMetre;
+    const double z2 = std::max(place.z1, place.z2) * kPerMetre;
+    if (place.kind == FindingPlace::Kind::Beam) {
+        dashedBox(surface, x1 - kBeamMargin, z1 - kBeamMargin, x2 + kBeamMargin, z2 + kBeamMargin);
+    } else if (place.kind != FindingPlace::Kind::None) {
+        const double inset = std::min({kInset, (x2 - x1) / 4, (z2 - z1) / 4});
+        dashedBox(surface, x1 + inset, z1 + inset, x2 - inset, z2 - inset);
+    }
+}
+
+}  // namespace
+
+void drawCheckMarks(const std::vector<Finding>& findings, const PlanView& view,
+                    const FindingPlace* outlined, Surface& surface) {
+    if (view.mode == LoadMode::Floor && view.markChecks) {
+        const double lineHeight = surface.textHeight("H");
+        const double halfWidth = surface.textWidth("M") * 0.6;
+        for (const Finding& finding : findings) {
+            if (finding.level != view.level || finding.severity != Severity::Warning ||
+                finding.place.kind != FindingPlace::Kind::Panel) {
+                continue;
+            }
+            const double x = (finding.place.x1 + finding.place.x2) / 2 * kPerMetre;
+            const double z = (finding.place.z1 + finding.place.z2) / 2 * kPerMetre;
+            // The label's first line starts a line height above the centre.
+            warningSign(surface, x, z - lineHeight * 1.1, lineHeight, halfWidth);
+        }
+    }
+    if (outlined != nullptr) {
+        outline(surface, *outlined);
+    }
+}
+
+}  // namespace fp

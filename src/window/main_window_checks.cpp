@@ -1,0 +1,77 @@
+// The main window's checks: the Checks dock, "Mark checks on the plan", the count in the status
+// bar, and showing a chosen finding's place.
+#include <QAction>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+
+#include "window/checks_dock.h"
+#include "window/main_window.h"
+#include "window/plan_canvas.h"
+
+namespace fp {
+
+void MainWindow::buildChecks() {
+    checksDock = new ChecksDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, checksDock);
+    checksDock->hide();
+    actions.checks = checksDock->toggleViewAction();
+    actions.checks->setText(QStringLiteral("Checks"));
+    viewMenu->addAction(actions.checks);
+    actions.markChecks = viewMenu->addAction(QStringLiteral("Mark checks on the plan"));
+    actions.markChecks->setCheckable(true);
+    actions.markChecks->setChecked(session_.view().markChecks);
+    connect(actions.markChecks, &QAction::toggled, this,
+            [this](bool on) { session_.setMarkChecks(on); });
+
+    checksButton = new QToolButton;
+    checksButton->setObjectName(QStringLiteral("checksButton"));
+    checksButton->setAutoRaise(true);
+    checksButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    checksButton->setToolTip(QStringLiteral("Show the Checks"));
+    checksButton->hide();
+    statusBar()->addPermanentWidget(checksButton);
+    connect(checksButton, &QToolButton::clicked, this, [this] {
+        const bool opening = !checksDock->isVisible();
+        checksDock->show();
+        checksDock->raise();
+        if (opening) {
+            // Wide enough for the sentences to be read.
+            resizeDocks({checksDock}, {width() / 2}, Qt::Horizontal);
+        }
+    });
+
+    connect(&session_, &DocumentSession::documentChanged, this, &MainWindow::showFindings);
+    connect(&session_, &DocumentSession::viewChanged, this, [this] {
+        const QSignalBlocker quiet(actions.markChecks);
+        actions.markChecks->setChecked(session_.view().markChecks);
+    });
+    connect(checksDock, &ChecksDock::findingChosen, this, &MainWindow::chooseFinding);
+    showFindings();
+}
+
+void MainWindow::showFindings() {
+    const std::vector<Finding>& findings = session_.findings();
+    checksDock->showFindings(document(), findings);
+    checksButton->setVisible(document() != nullptr);
+    const FindingCounts counts = countFindings(findings);
+    checksButton->setText(QString::fromStdString(findingCountsText(counts)));
+    checksButton->setIcon(counts.warnings > 0 ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
+                                              : QIcon());
+}
+
+void MainWindow::chooseFinding(int index) {
+    const std::vector<Finding>& findings = session_.findings();
+    if (index < 0 || static_cast<std::size_t>(index) >= findings.size()) {
+        return;
+    }
+    const Finding& finding = findings[static_cast<std::size_t>(index)];
+    if (finding.level > 0) {
+        session_.showLevel(finding.level);
+    }
+    canvas_->outlinePlace(finding.place);
+}
+
+}  // namespace fp

@@ -1,0 +1,236 @@
+// The check of a listing: one small listing per kind of finding, and listings that raise none.
+#include "checks/listing_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "reader/listing_source.h"
+
+namespace fp {
+namespace {
+
+// A frame of three 6 m × 5 m bays at 3 m, its beams designed, loaded whole by one case; each
+// case below changes one thing in it.
+struct FrameListing {
+    std::vector<std::string> loads = {
+        "LOAD 1 LOADTYPE Dead TITLE DEAD",
+        "FLOOR LOAD",
+        "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 18  ZRANGE 0 5  GY",
+        "MEMBER LOAD",
+        "101 TO 103 UNI GY -10",
+    };
+    std::vector<int> designed = {101, 102, 103, 104, 105, 106, 107, 108, 109, 110};
+    std::vector<std::string> afterDesign = {"FINISH"};
+    long skippedEcho = 0;  // an echo number left out, as if its line were lost
+    bool lastLineEnd = true;
+
+    std::string text() const {
+        std::vector<std::string> input = {"STAAD SPACE", "UNIT METER KN", "JOINT COORDINATES"};
+        for (int i = 0; i < 8; ++i) {
+            const std::string x = std::to_string(6 * (i % 4));
+            const std::string z = i < 4 ? "0" : "5";
+            input.push_back(std::to_string(i + 1) + " " + x + " 0 " + z + "; " +
+                            std::to_string(i + 101) + " " + x + " 3 " + z);
+        }
+        input.push_back("MEMBER INCIDENCES");
+        for (const char* member :
+             {"101 101 102", "102 102 103", "103 103 104", "104 105 106", "105 106 107",
+              "106 107 108", "107 101 105", "108 102 106", "109 103 107", "110 104 108"}) {
+            input.push_back(member);
+        }
+        for (int i = 1; i <= 8; ++i) {
+            input.push_back(std::to_string(1000 + i) + " " + std::to_string(i) + " " +
+                            std::to_string(100 + i));
+        }
+        input.push_back("SUPPORTS");
+        input.insert(input.end(), loads.begin(), loads.end());
+        input.push_back("PERFORM ANALYSIS");
+        input.push_back("DESIGN BEAM ALL");
+
+        std::string text;
+        long echo = 0;
+        const auto echoLine = [&](const std::string& line) {
+            if (++echo == skippedEcho) {
+                ++echo;
+            }
+            text += "  " + std::to_string(echo) + ". " + line + "\n";
+        };
+        for (const std::string& line : input) {
+            echoLine(line);
+        }
+        for (const int member : designed) {
+            text += "\n   B E A M  N O. " + std::to_string(member) +
+                    "   D E S I G N   R E S U L T S\n   LENGTH: 6000.0 mm\n";
+        }
+        for (const std::string& line : afterDesign) {
+            echoLine(line);
+        }
+        text += "  *** END OF THE FRAME ANALYSIS PROGRAM ***";
+        return lastLineEnd ? text + "\n" : text;
+    }
+};
+
+std::vector<Finding> checkText(const std::string& text) {
+    struct NoMessages : MessageSink {
+        void show(const ListingMessage&) override {}
+    } messages;
+    const auto listing = listingInMemory(text, "frame.anl");
+    const ListingDocument document = readListing(*listing, messages);
+    return checkListing(document, *listing);
+}
+
+std::set<FindingKind> kindsOf(const std::vector<Finding>& findings) {
+    std::set<FindingKind> kinds;
+    for (const Finding& finding : findings) {
+        kinds.insert(finding.kind);
+    }
+    return kinds;
+}
+
+void replaceLoad(FrameListing& frame, const std::string& from, const std::string& to) {
+    std::replace(frame.loads.begin(), frame.loads.end(), from, to);
+}
+
+void addLiveLoad(FrameListing& frame, const std::string& load) {
+    frame.loads.insert(frame.loads.begin() + 3,
+                       {"LOAD 2 LOADTYPE Live TITLE LIVE", "FLOOR LOAD", load});
+}
+
+struct KindCase {
+    const char* name;
+    std::function<void(FrameListing&)> change;
+    FindingKind kind;
+    Severity severity;
+    // Found along with it, where the change makes more than one thing wrong.
+    std::set<FindingKind> alsoFound = {};
+};
+
+class OneListingPerKind : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(OneListingPerKind, FindsItsKindAndNothingElse) {
+    FrameListing frame;
+    GetParam().change(frame);
+    const std::vector<Finding> findings = checkText(frame.text());
+    std::set<FindingKind> expected = GetParam().alsoFound;
+    expected.insert(GetParam().kind);
+    EXPECT_EQ(kindsOf(findings), expected);
+    for (const Finding& finding : findings) {
+        if (finding.kind == GetParam().kind) {
+            EXPECT_EQ(finding.severity, GetParam().severity) << finding.sentence;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, OneListingPerKind,
+    ::testing::Values(
+        KindCase{"PartialFloorLoad",
+                 [](FrameListing& f) {
+                     addLiveLoad(f, "YRANGE 2.9 3.1 FLOAD -2 XRANGE 0 9  ZRANGE 0 5  GY");
+                 },
+                 FindingKind::PartialFloorLoad, Severity::Warning},
+        KindCase{"FloorLoadOnNoPanel",
+                 [](FrameListing& f) {
+                     addLiveLoad(f, "YRANGE 2.9 3.1 FLOAD -2 XRANGE 20 30  ZRANGE 0 5  GY");
+                 },
+                 FindingKind::FloorLoadOnNoPanel, Severity::Warning},
+        KindCase{"FloorLoadOnNoLevel",
+                 [](FrameListing& f) { addLiveLoad(f, "YRANGE 5 6 FLOAD -2 GY"); },
+                 FindingKind::FloorLoadOnNoLevel, Severity::Warning},
+        KindCase{"PanelLoadedTwice",
+                 [](FrameListing& f) {
+                     f.loads.insert(f.loads.begin() + 3,
+                                    "YRANGE 2.9 3.1 FLOAD -1 XRANGE 0 6  ZRANGE 0 5  GY");
+                 },
+                 FindingKind::PanelLoadedTwice, Severity::Note},
+        KindCase{"PanelMissedByCase",
+                 [](FrameListing& f) {
+                     replaceLoad(f, "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 18  ZRANGE 0 5  GY",
+                                 "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 12  ZRANGE 0 5  GY");
+                 },
+                 FindingKind::PanelMissedByCase, Severity::Warning},
+        KindCase{"MemberLoadOnNoMember",
+                 [](FrameListing& f) { f.loads.push_back("999 UNI GY -4"); },
+                 FindingKind::MemberLoadOnNoMember, Severity::Warning},
+        KindCase{"MemberLoadOnColumn", [](FrameListing& f) { f.loads.push_back("1001 UNI GY -4"); },
+                 FindingKind::MemberLoadOnColumn, Severity::Warning},
+        KindCase{"MemberLoadOnUndrawnBeam",
+                 [](FrameListing& f) { f.designed.erase(f.designed.begin()); },
+                 FindingKind::MemberLoadOnUndrawnBeam,
+                 Severity::Note,
+                 {FindingKind::BeamWithoutDesign}},
+        KindCase{"NoDesignOutput", [](FrameListing& f) { f.designed.clear(); },
+                 FindingKind::NoDesignOutput, Severity::Warning},
+        KindCase{"NoFinishLine", [](FrameListing& f) { f.afterDesign.clear(); },
+                 FindingKind::ListingCutShort, Severity::Warning},
+        KindCase{"LastLineCutOff", [](FrameListing& f) { f.lastLineEnd = false; },
+                 FindingKind::ListingCutShort, Severity::Warning},
+        KindCase{"EchoLinesMissing", [](FrameListing& f) { f.skippedEcho = 9; },
+                 FindingKind::EchoLinesMissing, Severity::Warning},
+        KindCase{"EmptyLoadCase",
+                 [](FrameListing& f) { f.loads.push_back("LOAD 2 LOADTYPE Live TITLE LIVE"); },
+                 FindingKind::EmptyLoadCase, Severity::Warning},
+        KindCase{"LoadBeforeFirstCase",
+                 [](FrameListing& f) {
+                     f.loads.insert(
+                         f.loads.begin(),
+                         {"FLOOR LOAD", "YRANGE 2.9 3.1 FLOAD -1 XRANGE 0 18  ZRANGE 0 5  GY"});
+                 },
+                 FindingKind::LoadBeforeFirstCase, Severity::Warning}),
+    [](const ::testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
+
+Finding onlyFinding(const std::vector<Finding>& findings) {
+    EXPECT_EQ(findings.size(), 1u);
+    return findings.empty() ? Finding{} : findings.front();
+}
+
+TEST(ListingCheck, APartialLoadNamesThePanelItMissesAndTheLoadLost) {
+    FrameListing frame;
+    addLiveLoad(frame, "YRANGE 2.9 3.1 FLOAD -2 XRANGE 0 9  ZRANGE 0 5  GY");
+    const Finding partial = onlyFinding(checkText(frame.text()));
+    EXPECT_EQ(partial.level, 2);
+    EXPECT_EQ(partial.caseNumber, "2");
+    EXPECT_EQ(partial.place.kind, FindingPlace::Kind::Panel);
+    EXPECT_EQ(std::vector<double>(
+                  {partial.place.x1, partial.place.x2, partial.place.z1, partial.place.z2}),
+              std::vector<double>({6, 12, 0, 5}));
+    // Half of the 6 m × 5 m panel at 2 kN/m².
+    ASSERT_EQ(partial.numbers.size(), 2u);
+    EXPECT_DOUBLE_EQ(partial.numbers[0].value, 0.5);
+    EXPECT_DOUBLE_EQ(partial.numbers[1].value, 30.0);
+    EXPECT_NE(partial.sentence.find("30.0 kN"), std::string::npos) << partial.sentence;
+    const std::string text = frame.text();
+    const auto loadLine =
+        1 + std::count(text.begin(), text.begin() + text.find("XRANGE 0 9"), '\n');
+    EXPECT_EQ(partial.lines, std::vector<long>{loadLine});
+}
+
+TEST(ListingCheck, ALoadStoppingWithinTheToleranceOfAnEdgeIsNoFinding) {
+    FrameListing frame;
+    replaceLoad(frame, "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 18  ZRANGE 0 5  GY",
+                "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0.05 6.08  ZRANGE 0 5  GY");
+    frame.loads.insert(frame.loads.begin() + 3,
+                       "YRANGE 2.9 3.1 FLOAD -5 XRANGE 6.08 18  ZRANGE 0 5  GY");
+    EXPECT_TRUE(checkText(frame.text()).empty());
+}
+
+TEST(ListingCheck, ALoadOnNoLevelLosesItsWholeRange) {
+    FrameListing frame;
+    addLiveLoad(frame, "YRANGE 5 6 FLOAD -2 XRANGE 0 6  ZRANGE 0 5  GY");
+    const Finding lost = onlyFinding(checkText(frame.text()));
+    EXPECT_EQ(lost.level, 0);
+    EXPECT_EQ(lost.place.kind, FindingPlace::Kind::Range);
+    EXPECT_DOUBLE_EQ(lost.numbers.at(0).value, 60.0);
+}
+
+TEST(ListingCheck, ACleanFrameRaisesNothing) {
+    EXPECT_TRUE(checkText(FrameListing{}.text()).empty());
+}
+
+}  // namespace
+}  // namespace fp
