@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "cli/compare_command.h"
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
 #include "cli/export_arguments.h"
@@ -39,6 +40,9 @@ constexpr const char* kForms =
     "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
     "                              writes the panel and beam load schedules: one workbook,\n"
     "                              or loads-panels.csv and loads-beams.csv\n"
+    "  frameplan compare OLD NEW [--json] [--level HEIGHT]\n"
+    "                              reports what changed between two listings, level by\n"
+    "                              level; exit status 1 when something did\n"
     "  frameplan COMMAND --help    the options of a command\n"
     "  frameplan --help | --version\n";
 
@@ -213,6 +217,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         ->add_option("-o,--output", scheduleOutput,
                      "loads.xlsx, or loads.csv for loads-panels.csv and loads-beams.csv")
         ->required();
+    CompareArguments compareArguments;
+    CLI::App* compare = addCompareCommand(app, compareArguments);
     for (CLI::App* command : {dump, info, exportCommand, schedule}) {
         command->allow_extras(false);
         // The forms in the footer list the commands with their arguments.
@@ -246,6 +252,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (*schedule) {
         return runSchedule(listing, scheduleOutput, out, err);
+    }
+    if (*compare) {
+        return runCompare(compareArguments, out, err);
     }
     if (*exportCommand) {
         try {
