@@ -79,7 +79,8 @@ TEST(HelpAndReadme, EveryOptionOfEveryCommandIsInTheReadme) {
                                                {"dump", "--help"},
                                                {"info", "--help"},
                                                {"export", "--help"},
-                                               {"schedule", "--help"}}) {
+                                               {"schedule", "--help"},
+                                               {"compare", "--help"}}) {
         const std::string help = helpOf(arguments);
         EXPECT_NE(help.find("Usage: frameplan"), std::string::npos) << arguments[0];
         EXPECT_NE(help.find("Exit status"), std::string::npos) << arguments[0];
