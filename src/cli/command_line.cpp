@@ -40,7 +40,7 @@ constexpr const char* kForms =
     "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
     "                              writes the panel and beam load schedules: one workbook,\n"
     "                              or loads-panels.csv and loads-beams.csv\n"
-    "  frameplan compare OLD NEW [--json] [--level HEIGHT]\n"
+    "  frameplan compare OLD NEW [--json] [--level HEIGHT] [--pdf OUT.pdf]\n"
     "                              reports what changed between two listings, level by\n"
     "                              level; exit status 1 when something did\n"
     "  frameplan COMMAND --help    the options of a command\n"
@@ -254,7 +254,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         return runSchedule(listing, scheduleOutput, out, err);
     }
     if (*compare) {
-        return runCompare(compareArguments, out, err);
+        return runCompare(compareArguments, out, err, hooks.comparePlans);
     }
     if (*exportCommand) {
         try {

@@ -2,6 +2,7 @@
 // cases, joints and members, one per changed level, and the messages of each listing.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ struct ReportSection {
     std::string heading;  // "Load cases", "Level 4.2 M", "Messages of old.anl"
     // One change a line, with the listing lines it stands on: "[old line 12, new line 14]".
     std::vector<std::string> lines;
+    // Of a level's section: the level's height in hundredths of a metre.
+    std::optional<float> height;
 };
 
 // The sections that have something to say, in the order: load cases, joints, members, the

@@ -277,8 +277,8 @@ LevelContents contentsOf(const ListingDocument& document, int level) {
 }  // namespace
 
 bool LevelComparison::same() const {
-    return problems.empty() && beams.empty() && panels.empty() && floorLoads.empty() &&
-           memberLoads.empty() && totals.empty();
+    return oldLevel > 0 && newLevel > 0 && problems.empty() && beams.empty() && panels.empty() &&
+           floorLoads.empty() && memberLoads.empty() && totals.empty();
 }
 
 LevelComparison compareLevel(const ListingDocument& before, int oldLevel,

@@ -107,7 +107,7 @@ struct LevelComparison {
     std::vector<MemberLoadChange> memberLoads;
     std::vector<TotalChange> totals;
 
-    // A level that could not be compared is never taken as the same.
+    // A level in one listing only, or one that could not be compared, is never the same.
     bool same() const;
 };
 
