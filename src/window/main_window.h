@@ -21,6 +21,7 @@ class QPrinter;
 
 namespace fp {
 
+class CompareMode;
 class ControlBar;
 class LevelList;
 class LoadSummary;
@@ -112,6 +113,8 @@ class MainWindow : public QMainWindow {
     // The status bar's note of the panels without floor load on the level on show.
     QLabel* loadNote = nullptr;
     LoadSummary* loadSummary = nullptr;
+    // Comparing the listing on show with an earlier one.
+    CompareMode* compareMode = nullptr;
 
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;

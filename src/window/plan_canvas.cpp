@@ -90,6 +90,9 @@ void PlanCanvas::draw() {
     try {
         // The beams, then in floor-load mode the panels' floor loads over them.
         boxes_ = document != nullptr ? drawLevel(*document, view, surface) : PickBoxes{};
+        if (document != nullptr && overlay) {
+            overlay(surface);
+        }
     } catch (const ListingError& failure) {
         // The level cannot be drawn; the rest of the listing can, so the message takes the
         // plan's place and every other level stays within reach.
