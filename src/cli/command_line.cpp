@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "checks/listing_checks.h"
+#include "cli/compare_command.h"
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
 #include "cli/export_arguments.h"
@@ -47,6 +48,9 @@ constexpr const char* kForms =
     "  frameplan check LISTING [--json] [--level HEIGHT]\n"
     "                              lists what the listing's loads get wrong and what is\n"
     "                              missing from it; exit status 1 when there is a warning\n"
+    "  frameplan compare OLD NEW [--json] [--level HEIGHT] [--pdf OUT.pdf]\n"
+    "                              reports what changed between two listings, level by\n"
+    "                              level; exit status 1 when something did\n"
     "  frameplan COMMAND --help    the options of a command\n"
     "  frameplan --help | --version\n";
 
@@ -311,6 +315,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     check->add_option("--level", checkHeight,
                       "Only the findings of the level at this height in metres, such as 7.8");
     check->footer(kCheckExitStatus);
+    CompareArguments compareArguments;
+    CLI::App* compare = addCompareCommand(app, compareArguments);
     for (CLI::App* command : {dump, info, exportCommand, schedule, check}) {
         command->allow_extras(false);
         // The forms in the footer list the commands with their arguments.
@@ -349,6 +355,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (*schedule) {
         return runSchedule(listing, scheduleOutput, out, err);
+    }
+    if (*compare) {
+        return runCompare(compareArguments, out, err, hooks.comparePlans);
     }
     if (*exportCommand) {
         try {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "output/compare_request.h"
 #include "output/exit_status.h"
 #include "output/export_request.h"
 
@@ -17,6 +18,8 @@ struct CommandLineHooks {
     std::function<int(const ExportRequest&)> exportPlans;
     // Opens the window on the listing, or asks for one when it is empty; returns the exit status.
     std::function<int(const std::string& listing)> openWindow;
+    // Writes the PDF of a comparison; returns the exit status.
+    std::function<int(const CompareRequest&)> comparePlans = {};
 };
 
 // Runs the command the arguments (those after the program's name) ask for. Output goes to `out`,

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const fp::CommandLineHooks hooks{
         [argv](const fp::ExportRequest&) { return fp::runGuiProgram(argv); },
-        [argv](const std::string&) { return fp::runGuiProgram(argv); }};
+        [argv](const std::string&) { return fp::runGuiProgram(argv); },
+        [argv](const fp::CompareRequest&) { return fp::runGuiProgram(argv); }};
     try {
         return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
     } catch (const std::bad_alloc&) {

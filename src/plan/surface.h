@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "plan/font_description.h"
+#include "plan/stroke.h"
 
 namespace fp {
 
@@ -46,6 +47,11 @@ class Surface {
     // Selects a font in place of the surface's own; restoreOwnFont() undoes it.
     virtual void selectFont(const FontDescription& font) = 0;
     virtual void restoreOwnFont() = 0;
+
+    // Strokes lines and circles with `stroke` until restorePlanStroke(); a surface that draws in
+    // one colour ignores both.
+    virtual void setStroke(const Stroke&) {}
+    virtual void restorePlanStroke() {}
 };
 
 }  // namespace fp

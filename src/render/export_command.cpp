@@ -13,10 +13,7 @@
 #include "render/plan_pages.h"
 
 namespace fp {
-namespace {
 
-// Fonts and images need a Qt application; the command line has none of its own. Without a
-// display the plans are drawn offscreen.
 std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
     if (QGuiApplication::instance() != nullptr) {
         return nullptr;
@@ -29,8 +26,6 @@ std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
-
-}  // namespace
 
 int runExport(const ExportRequest& request, std::ostream& out, std::ostream& err) {
     const auto application = guiApplicationIfNone();

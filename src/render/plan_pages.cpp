@@ -154,7 +154,7 @@ QByteArray levelFileOf(const ListingDocument& document, const ExportRequest& req
 }  // namespace
 
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
-                const QRectF& area, const PageFacts* facts) {
+                const QRectF& area, const PageFacts* facts, const PlanOverlay& overlay) {
     // The caption as the window's level label shows it: Arial 14.25 pt.
     QFont titleFont(QStringLiteral("Liberation Sans"));
     titleFont.setPointSizeF(14.25);
@@ -175,6 +175,9 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
     QtSurface surface(painter, planArea);
     setPlanScale(document.grid, surface);
     drawLevel(document, view, surface);
+    if (overlay) {
+        overlay(surface);
+    }
 }
 
 QPageLayout planPageLayout() {

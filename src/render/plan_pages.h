@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QRectF>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,19 @@
 #include "files/pending_file.h"
 #include "output/export_request.h"
 #include "plan/plan_view.h"
+#include "plan/surface.h"
 #include "render/title_block.h"
 
 namespace fp {
 
+// Marks drawn over a plan once it is drawn, on its surface and in its scale.
+using PlanOverlay = std::function<void(Surface&)>;
+
 // Draws one page: the level's caption as a title along the top of `area`, the plan below it,
-// and with `facts` the legend and title block along the bottom.
+// and with `facts` the legend and title block along the bottom; then the overlay over the plan.
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
-                const QRectF& area, const PageFacts* facts = nullptr);
+                const QRectF& area, const PageFacts* facts = nullptr,
+                const PlanOverlay& overlay = {});
 
 // A4 landscape with 10 mm margins: the pages of PDF files, and the printer's to start with.
 QPageLayout planPageLayout();

@@ -49,9 +49,22 @@ QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
     pen.setWidthF(pixelRatio == 1 ? devicePixels
                                   : std::max(1.0, std::round(devicePixels)) / pixelRatio);
     painter_.setPen(pen);
+    planPen_ = pen;
     painter_.setBrush(Qt::NoBrush);
     painter_.setFont(ownFont_);
     setScale(area_.left(), area_.top(), area_.right(), area_.bottom());
+}
+
+void QtSurface::setStroke(const Stroke& stroke) {
+    QPen pen = planPen_;
+    pen.setColor(QColor(stroke.red, stroke.green, stroke.blue));
+    pen.setWidthF(planPen_.widthF() * stroke.widthFactor);
+    pen.setStyle(stroke.dashed ? Qt::DashLine : Qt::SolidLine);
+    painter_.setPen(pen);
+}
+
+void QtSurface::restorePlanStroke() {
+    painter_.setPen(planPen_);
 }
 
 void QtSurface::clear() {

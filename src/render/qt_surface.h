@@ -30,6 +30,8 @@ class QtSurface : public Surface {
     void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override;
+    void setStroke(const Stroke& stroke) override;
+    void restorePlanStroke() override;
 
     // A plan point in device pixels.
     QPointF toDevice(double x, double z) const;
@@ -43,6 +45,7 @@ class QtSurface : public Surface {
 
     QPainter& painter_;
     QRectF area_;
+    QPen planPen_;
     PlanTransform transform_;
     double escapementDegrees_ = 0;
     QFont ownFont_;

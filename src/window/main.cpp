@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "render/compare_command.h"
 #include "render/export_command.h"
 #include "window/window_main.h"
 
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
         [](const fp::ExportRequest& options) {
             return fp::runExport(options, std::cout, std::cerr);
         },
-        [argc, argv](const std::string& listing) { return fp::runWindow(argc, argv, listing); }};
+        [argc, argv](const std::string& listing) { return fp::runWindow(argc, argv, listing); },
+        [](const fp::CompareRequest& request) {
+            return fp::runComparePdf(request, std::cout, std::cerr);
+        }};
     return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
 }

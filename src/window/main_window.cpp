@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "window/compare_mode.h"
 #include "window/control_bar.h"
 #include "window/level_list.h"
 #include "window/listing_dialog.h"
@@ -111,6 +112,7 @@ MainWindow::MainWindow(const QString& startListing) {
     buildMenus();
     buildStatusBar();
     buildChecks();
+    compareMode = new CompareMode(*this);
     setAcceptDrops(true);
     setWindowTitle(kProgramTitle);
     placeOnScreen();

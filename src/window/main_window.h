@@ -23,6 +23,7 @@ class QToolButton;
 namespace fp {
 
 class ChecksDock;
+class CompareMode;
 class ControlBar;
 class LevelList;
 class LoadSummary;
@@ -119,6 +120,8 @@ class MainWindow : public QMainWindow {
     ChecksDock* checksDock = nullptr;
     // The status bar's count of the check's warnings and notes; a click opens the Checks dock.
     QToolButton* checksButton = nullptr;
+    // Comparing the listing on show with an earlier one.
+    CompareMode* compareMode = nullptr;
 
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;

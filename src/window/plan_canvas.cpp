@@ -95,6 +95,9 @@ void PlanCanvas::draw() {
         boxes_ = document != nullptr ? drawLevel(*document, view, surface) : PickBoxes{};
         if (document != nullptr) {
             drawCheckMarks(session_.findings(), view, outlined_ ? &*outlined_ : nullptr, surface);
+            if (overlay) {
+                overlay(surface);
+            }
         }
     } catch (const ListingError& failure) {
         // The level cannot be drawn; the rest of the listing can, so the message takes the

@@ -9,12 +9,14 @@
 #include <QImage>
 #include <QPointF>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "checks/finding.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_frame.h"
 #include "plan/plan_transform.h"
+#include "plan/surface.h"
 #include "window/plan_zoom.h"
 #include "window/pointer_facts.h"
 
@@ -47,6 +49,9 @@ class PlanCanvas : public QFrame {
     int highlightedBeam() const { return highlighted_; }
     // How many times the plan has been drawn.
     int plansDrawn() const { return plansDrawn_; }
+
+    // Marks drawn over every plan once it is drawn, on its surface and in its scale.
+    std::function<void(Surface&)> overlay;
 
     // Zooms by `by` keeping the plan point at a pixel of the image where it is.
     void zoomAt(double by, const QPointF& imagePixel);

@@ -80,7 +80,8 @@ TEST(HelpAndReadme, EveryOptionOfEveryCommandIsInTheReadme) {
                                                {"info", "--help"},
                                                {"export", "--help"},
                                                {"schedule", "--help"},
-                                               {"check", "--help"}}) {
+                                               {"check", "--help"},
+                                               {"compare", "--help"}}) {
         const std::string help = helpOf(arguments);
         EXPECT_NE(help.find("Usage: frameplan"), std::string::npos) << arguments[0];
         EXPECT_NE(help.find("Exit status"), std::string::npos) << arguments[0];

@@ -10,6 +10,7 @@ void RecordingSurface::record(Kind kind, double x1, double z1, double x2, double
     call.z1 = z1;
     call.x2 = x2;
     call.z2 = z2;
+    call.stroke = stroke_;
     calls_.push_back(std::move(call));
 }
 

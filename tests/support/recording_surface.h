@@ -35,6 +35,8 @@ class RecordingSurface : public Surface {
         double z2 = 0;
         std::string text;
         std::optional<FontDescription> font;
+        // The stroke in force, where one was set over the plan's own.
+        std::optional<Stroke> stroke;
     };
 
     void clear() override;
@@ -46,6 +48,8 @@ class RecordingSurface : public Surface {
     void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override;
+    void setStroke(const Stroke& stroke) override { stroke_ = stroke; }
+    void restorePlanStroke() override { stroke_.reset(); }
 
     void setOwnMetrics(double charWidth, double lineHeight) {
         ownCharWidth_ = charWidth;
@@ -69,6 +73,7 @@ class RecordingSurface : public Surface {
     double ownCharWidth_ = kOwnCharWidth;
     double ownLineHeight_ = kOwnLineHeight;
     std::optional<FontDescription> selected_;
+    std::optional<Stroke> stroke_;
     std::vector<Call> calls_;
 };
 

@@ -1,0 +1,210 @@
+// Writing each kind of change as one line of text.
+#include "compare/comparison_report.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "model/number_text.h"
+#include "model/text_encoding.h"
+
+namespace fp {
+namespace {
+
+std::string metresText(float hundredths) {
+    return valueText(static_cast<float>(metres(hundredths)));
+}
+
+std::string pointText(PlanPoint point) {
+    return "(" + metresText(point.x) + ", " + metresText(point.z) + ")";
+}
+
+std::string placeText(const BeamPlace& place) {
+    return pointText(place.from) + "-" + pointText(place.to);
+}
+
+std::string pointText(ModelPoint point) {
+    return "(" + metresText(point.x) + ", " + metresText(point.y) + ", " + metresText(point.z) +
+           ")";
+}
+
+std::string boundsText(const PanelBounds& bounds) {
+    return "X " + metresText(bounds.x1) + "-" + metresText(bounds.x2) + ", Z " +
+           metresText(bounds.z1) + "-" + metresText(bounds.z2);
+}
+
+std::string linesText(const ListingLines& lines) {
+    std::string text;
+    if (lines.oldLine > 0) {
+        text = "old line " + std::to_string(lines.oldLine);
+    }
+    if (lines.newLine > 0) {
+        text +=
+            (text.empty() ? "" : ", ") + std::string("new line ") + std::to_string(lines.newLine);
+    }
+    return text.empty() ? text : "  [" + text + "]";
+}
+
+std::string fixed(double value, const char* format) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string amountText(double value) {
+    return valueText(static_cast<float>(value));
+}
+
+std::string beamLine(const BeamChange& change) {
+    const std::string beam = "Beam " + placeText(change.place);
+    const std::string lines = linesText(change.lines);
+    switch (change.kind) {
+        case ChangeKind::Added:
+            return beam + " added: member " + std::to_string(change.newMember) + ", " +
+                   std::to_string(change.newLengthMm) + " mm" + lines;
+        case ChangeKind::Removed:
+            return beam + " removed: member " + std::to_string(change.oldMember) + ", " +
+                   std::to_string(change.oldLengthMm) + " mm" + lines;
+        case ChangeKind::Renumbered:
+            return beam + " renumbered: member " + std::to_string(change.oldMember) + " -> " +
+                   std::to_string(change.newMember) + lines;
+        default:
+            return beam + " length: " + std::to_string(change.oldLengthMm) + " -> " +
+                   std::to_string(change.newLengthMm) + " mm" + lines;
+    }
+}
+
+std::string memberText(int32_t oldMember, int32_t newMember) {
+    return oldMember == newMember
+               ? "member " + std::to_string(newMember)
+               : "member " + std::to_string(oldMember) + " -> " + std::to_string(newMember);
+}
+
+ReportSection levelSection(const ListingComparison& comparison, const LevelComparison& level) {
+    ReportSection section{"Level " + metresText(level.height) + " M", {}, level.height};
+    auto& lines = section.lines;
+    if (level.oldLevel == 0) {
+        lines.push_back("Level added: it is in " + comparison.newName + " only");
+    } else if (level.newLevel == 0) {
+        lines.push_back("Level removed: it is in " + comparison.oldName + " only");
+    }
+    for (const std::string& problem : level.problems) {
+        lines.push_back("Not compared: " + problem);
+    }
+    for (const BeamChange& change : level.beams) {
+        lines.push_back(beamLine(change));
+    }
+    for (const PanelChange& change : level.panels) {
+        lines.push_back("Panel " + boundsText(change.bounds) +
+                        (change.kind == ChangeKind::Added ? " added" : " removed"));
+    }
+    for (const FloorLoadChange& change : level.floorLoads) {
+        lines.push_back("Floor load on panel " + boundsText(change.bounds) + ", " +
+                        comparison.caseName(change.caseNumber) + ": " +
+                        amountText(change.oldIntensity) + " -> " + amountText(change.newIntensity) +
+                        " kN/m², " + fixed(change.changeKn, "%+.1f") + " kN" +
+                        linesText(change.lines));
+    }
+    for (const MemberLoadChange& change : level.memberLoads) {
+        lines.push_back("Member load on beam " + placeText(change.place) + " (" +
+                        memberText(change.oldMember, change.newMember) + "), " +
+                        comparison.caseName(change.caseNumber) + ": " +
+                        amountText(change.oldValue) + " -> " + amountText(change.newValue) +
+                        " kN/m" + linesText(change.lines));
+    }
+    for (const TotalChange& change : level.totals) {
+        std::string line = "Floor load total, " + comparison.caseName(change.caseNumber) + ": " +
+                           fixed(change.oldLoad, "%.1f") + " -> " + fixed(change.newLoad, "%.1f") +
+                           " kN, " + fixed(change.newLoad - change.oldLoad, "%+.1f") + " kN";
+        if (change.percent) {
+            line += " (" + fixed(*change.percent, "%+.1f") + " %)";
+        }
+        lines.push_back(line);
+    }
+    return section;
+}
+
+ReportSection loadCaseSection(const ListingComparison& comparison) {
+    ReportSection section{"Load cases", {}, {}};
+    for (const LoadCaseChange& change : comparison.loadCases) {
+        const std::string number = utf8FromListingText("Case " + change.number);
+        const std::string lines = linesText(change.lines);
+        if (change.kind == ChangeKind::Added) {
+            section.lines.push_back(number + " added: " + utf8FromListingText(change.newText) +
+                                    lines);
+        } else if (change.kind == ChangeKind::Removed) {
+            section.lines.push_back(number + " removed: " + utf8FromListingText(change.oldText) +
+                                    lines);
+        } else {
+            section.lines.push_back(number + " retitled: " + utf8FromListingText(change.oldText) +
+                                    " -> " + utf8FromListingText(change.newText) + lines);
+        }
+    }
+    return section;
+}
+
+ReportSection jointSection(const ListingComparison& comparison) {
+    ReportSection section{"Joints", {}, {}};
+    for (const JointMove& move : comparison.joints) {
+        section.lines.push_back(
+            "Joint " + std::to_string(move.before.number) +
+            " moved: " + pointText(ModelPoint{move.before.x, move.before.y, move.before.z}) +
+            " -> " + pointText(ModelPoint{move.after.x, move.after.y, move.after.z}));
+    }
+    return section;
+}
+
+ReportSection memberSection(const ListingComparison& comparison) {
+    ReportSection section{"Members", {}, {}};
+    for (const MemberChange& change : comparison.members) {
+        const std::string place = pointText(change.start) + "-" + pointText(change.end);
+        if (change.kind == ChangeKind::Added) {
+            section.lines.push_back("Member " + std::to_string(change.newMember) +
+                                    " added: " + place);
+        } else if (change.kind == ChangeKind::Removed) {
+            section.lines.push_back("Member " + std::to_string(change.oldMember) +
+                                    " removed: " + place);
+        } else {
+            section.lines.push_back("Member " + std::to_string(change.oldMember) + " renumbered " +
+                                    std::to_string(change.newMember) + ": " + place);
+        }
+    }
+    return section;
+}
+
+ReportSection messageSection(const std::string& listing,
+                             const std::vector<ListingMessage>& messages) {
+    ReportSection section{"Messages of " + listing, {}, {}};
+    for (const ListingMessage& message : messages) {
+        section.lines.push_back(message.line > 0 ? "line " + std::to_string(message.line) + ": " +
+                                                       utf8FromListingText(message.text)
+                                                 : utf8FromListingText(message.text));
+    }
+    return section;
+}
+
+}  // namespace
+
+std::vector<ReportSection> comparisonReport(const ListingComparison& comparison) {
+    std::vector<ReportSection> sections{loadCaseSection(comparison), jointSection(comparison),
+                                        memberSection(comparison)};
+    for (const LevelComparison& level : comparison.levels) {
+        sections.push_back(levelSection(comparison, level));
+    }
+    sections.push_back(messageSection(comparison.oldName, comparison.oldMessages));
+    sections.push_back(messageSection(comparison.newName, comparison.newMessages));
+    std::erase_if(sections, [](const ReportSection& section) { return section.lines.empty(); });
+    return sections;
+}
+
+void writeComparisonReport(std::ostream& out, const ListingComparison& comparison) {
+    out << "Comparing " << comparison.oldName << " with " << comparison.newName << "\n";
+    for (const ReportSection& section : comparisonReport(comparison)) {
+        out << "\n" << section.heading << "\n";
+        for (const std::string& line : section.lines) {
+            out << "  " << line << "\n";
+        }
+    }
+    out << "\n" << (comparison.same() ? "No differences." : "Differences found.") << "\n";
+}
+
+}  // namespace fp

@@ -1,0 +1,187 @@
+// Comparing two listings: their load cases, joints and members as a whole, then level by level.
+#include "compare/listing_comparison.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+
+#include "compare/level_comparison.h"
+#include "panels/level_totals.h"
+
+namespace fp {
+namespace {
+
+std::string headerText(const LoadCase& loadCase) {
+    return "LOADTYPE " + loadCase.type + " TITLE " + loadCase.title;
+}
+
+std::vector<LoadCaseChange> compareLoadCases(const ListingDocument& before,
+                                             const ListingDocument& after) {
+    std::vector<LoadCaseChange> changes;
+    for (const LoadCase& old : before.loadCases) {
+        const LoadCase* now = after.loadCase(old.number);
+        if (now == nullptr) {
+            changes.push_back(LoadCaseChange{
+                ChangeKind::Removed, old.number, headerText(old), {}, ListingLines{old.line, 0}});
+        } else if (old.title != now->title || old.type != now->type) {
+            changes.push_back(LoadCaseChange{ChangeKind::Retitled, old.number, headerText(old),
+                                             headerText(*now), ListingLines{old.line, now->line}});
+        }
+    }
+    for (const LoadCase& now : after.loadCases) {
+        if (before.loadCase(now.number) == nullptr) {
+            changes.push_back(LoadCaseChange{
+                ChangeKind::Added, now.number, {}, headerText(now), ListingLines{0, now.line}});
+        }
+    }
+    return changes;
+}
+
+// Where a joint number appears more than once, the last one read counts, as on the grid.
+std::unordered_map<int32_t, Joint> jointsByNumber(const JointList& joints) {
+    std::unordered_map<int32_t, Joint> byNumber;
+    for (const Joint& joint : joints) {
+        byNumber[joint.number] = joint;
+    }
+    return byNumber;
+}
+
+std::vector<JointMove> movedJoints(const ListingDocument& before, const ListingDocument& after) {
+    const auto now = jointsByNumber(after.joints);
+    std::vector<JointMove> moves;
+    for (const auto& [number, old] : jointsByNumber(before.joints)) {
+        const auto found = now.find(number);
+        if (found != now.end() &&
+            (found->second.x != old.x || found->second.y != old.y || found->second.z != old.z)) {
+            moves.push_back(JointMove{old, found->second});
+        }
+    }
+    std::sort(moves.begin(), moves.end(), [](const JointMove& a, const JointMove& b) {
+        return a.before.number < b.before.number;
+    });
+    return moves;
+}
+
+ModelPoint pointOf(const Joint& joint) {
+    return ModelPoint{joint.x, joint.y, joint.z};
+}
+
+using MemberPlace = std::pair<ModelPoint, ModelPoint>;
+
+// The members at each place, in the order read; a member whose joints are not in the listing
+// has no place and is left out.
+std::map<MemberPlace, std::vector<int32_t>> membersByPlace(const ListingDocument& document) {
+    const auto joints = jointsByNumber(document.joints);
+    std::map<MemberPlace, std::vector<int32_t>> byPlace;
+    for (const Member& member : document.members) {
+        const auto start = joints.find(member.start);
+        const auto end = joints.find(member.end);
+        if (start != joints.end() && end != joints.end()) {
+            byPlace[{pointOf(start->second), pointOf(end->second)}].push_back(member.number);
+        }
+    }
+    return byPlace;
+}
+
+std::vector<MemberChange> compareMembers(const ListingDocument& before,
+                                         const ListingDocument& after) {
+    auto was = membersByPlace(before);
+    auto is = membersByPlace(after);
+    std::vector<MemberChange> changes;
+    const std::vector<int32_t> none;
+    for (auto& [place, oldNumbers] : was) {
+        const auto found = is.find(place);
+        const std::vector<int32_t>& newNumbers = found == is.end() ? none : found->second;
+        const std::size_t paired = std::min(oldNumbers.size(), newNumbers.size());
+        for (std::size_t i = 0; i < paired; ++i) {
+            if (oldNumbers[i] != newNumbers[i]) {
+                changes.push_back(MemberChange{ChangeKind::Renumbered, oldNumbers[i], newNumbers[i],
+                                               place.first, place.second});
+            }
+        }
+        for (std::size_t i = paired; i < oldNumbers.size(); ++i) {
+            changes.push_back(
+                MemberChange{ChangeKind::Removed, oldNumbers[i], 0, place.first, place.second});
+        }
+        for (std::size_t i = paired; i < newNumbers.size(); ++i) {
+            changes.push_back(
+                MemberChange{ChangeKind::Added, 0, newNumbers[i], place.first, place.second});
+        }
+    }
+    for (const auto& [place, newNumbers] : is) {
+        if (!was.contains(place)) {
+            for (const int32_t number : newNumbers) {
+                changes.push_back(
+                    MemberChange{ChangeKind::Added, 0, number, place.first, place.second});
+            }
+        }
+    }
+    return changes;
+}
+
+// The heights of the levels of both listings, ascending.
+std::vector<float> levelHeights(const ListingDocument& before, const ListingDocument& after) {
+    std::vector<float> heights;
+    for (const ListingDocument* document : {&before, &after}) {
+        for (int level = 1; level <= document->levelCount(); ++level) {
+            heights.push_back(document->levelHeight(level));
+        }
+    }
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    return heights;
+}
+
+bool sameTexts(const std::vector<ListingMessage>& a, const std::vector<ListingMessage>& b) {
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](const ListingMessage& x, const ListingMessage& y) { return x.text == y.text; });
+}
+
+void nameCases(const ListingDocument& document, std::map<std::string, std::string>& names) {
+    for (const LoadCase& loadCase : document.loadCases) {
+        names[loadCase.number] = loadCaseName(document, loadCase.number);
+    }
+}
+
+}  // namespace
+
+std::string ListingComparison::caseName(const std::string& number) const {
+    const auto named = caseNames.find(number);
+    if (named != caseNames.end()) {
+        return named->second;
+    }
+    return number.empty() ? "No load case" : "Case " + number;
+}
+
+bool ListingComparison::same() const {
+    return loadCases.empty() && joints.empty() && members.empty() &&
+           std::all_of(levels.begin(), levels.end(),
+                       [](const LevelComparison& level) { return level.same(); }) &&
+           sameTexts(oldMessages, newMessages);
+}
+
+ListingComparison compareListings(const ComparedListing& before, const ComparedListing& after,
+                                  std::optional<float> onlyHeight) {
+    const ListingDocument& was = before.document;
+    const ListingDocument& is = after.document;
+    ListingComparison comparison;
+    comparison.oldName = was.name;
+    comparison.newName = is.name;
+    comparison.loadCases = compareLoadCases(was, is);
+    comparison.joints = movedJoints(was, is);
+    comparison.members = compareMembers(was, is);
+    for (const float height : levelHeights(was, is)) {
+        if (!onlyHeight || *onlyHeight == height) {
+            comparison.levels.push_back(
+                compareLevel(was, was.levelAtHeight(height), is, is.levelAtHeight(height), height));
+        }
+    }
+    comparison.oldMessages = before.messages;
+    comparison.newMessages = after.messages;
+    nameCases(was, comparison.caseNames);
+    nameCases(is, comparison.caseNames);
+    return comparison;
+}
+
+}  // namespace fp

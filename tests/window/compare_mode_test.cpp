@@ -1,0 +1,112 @@
+// Compare mode in the window: the earlier listing read off the GUI thread, the changes marked on
+// the plan and listed in their dock, a change chosen shows its level, End Compare and a reload.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDockWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <fstream>
+
+#include "compare/change_marks.h"
+#include "main_window_fixture.h"
+#include "window/compare_mode.h"
+
+namespace fp::testing {
+namespace {
+
+constexpr int kReadingTimeoutMs = 10000;
+
+// The three-level listing with the floor load of the top level at 5 kN/m² instead of 4.5.
+std::string heavierTopFloor() {
+    std::string text = threeLevelListing();
+    const std::string load = "YRANGE 6.9 7.1 FLOAD -4.5 GY";
+    return text.replace(text.find(load), load.size(), "YRANGE 6.9 7.1 FLOAD -5 GY");
+}
+
+int pixelsOf(const QImage& image, ChangeMark mark) {
+    const Stroke stroke = changeStroke(mark);
+    const QRgb colour = qRgb(stroke.red, stroke.green, stroke.blue);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+QTreeWidgetItem* itemStarting(QTreeWidget& list, const QString& start) {
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* section = list.topLevelItem(i);
+        for (int j = 0; j < section->childCount(); ++j) {
+            if (section->child(j)->text(0).startsWith(start)) {
+                return section->child(j);
+            }
+        }
+    }
+    return nullptr;
+}
+
+bool compareWith(TestedMainWindow& tested, const std::string& path) {
+    CompareMode& mode = *tested.window().compareMode;
+    mode.compareWith(QString::fromStdString(path));
+    const bool over =
+        QTest::qWaitFor([&mode] { return !mode.loader().isReading(); }, kReadingTimeoutMs);
+    QCoreApplication::processEvents();
+    return over && mode.isOn();
+}
+
+TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
+    OpenWindow tested(threeLevelListing());
+    TemporaryListing earlier(heavierTopFloor());
+    CompareMode& mode = *tested.window().compareMode;
+    EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
+    ASSERT_TRUE(compareWith(tested, earlier.path()));
+
+    EXPECT_TRUE(mode.changesDock->isVisibleTo(&tested.window()));
+    EXPECT_TRUE(mode.legend->isVisibleTo(&tested.window()));
+    EXPECT_GT(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
+    QTreeWidgetItem* change =
+        itemStarting(*mode.changesList, QStringLiteral("Floor load on panel"));
+    ASSERT_NE(change, nullptr);
+    EXPECT_TRUE(change->text(0).contains(QStringLiteral("5 -> 4.5 kN/m²")))
+        << change->text(0).toStdString();
+
+    tested.session().showLevel(1);
+    mode.changesList->setCurrentItem(change);
+    EXPECT_EQ(tested.view().level, 3);
+
+    EXPECT_EQ(mode.endAction->shortcut(), QKeySequence(Qt::Key_Escape));
+    mode.endAction->trigger();
+    EXPECT_FALSE(mode.isOn());
+    EXPECT_FALSE(mode.changesDock->isVisibleTo(&tested.window()));
+    EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
+}
+
+TEST(CompareMode, AnEarlierListingThatCannotBeReadLeavesTheModeOff) {
+    OpenWindow tested(threeLevelListing());
+    TemporaryListing broken("    1. UNIT FEET KIP\n");
+    EXPECT_FALSE(compareWith(tested, broken.path()));
+    ASSERT_EQ(tested.messages.size(), 1u);
+    EXPECT_NE(tested.messages[0].find("Change the units"), std::string::npos) << tested.messages[0];
+    EXPECT_FALSE(tested.window().compareMode->changesDock->isVisibleTo(&tested.window()));
+}
+
+TEST(CompareMode, AReloadComparesAgain) {
+    OpenWindow tested(threeLevelListing());
+    TemporaryListing earlier(heavierTopFloor());
+    ASSERT_TRUE(compareWith(tested, earlier.path()));
+    std::ofstream(tested.listingPath(), std::ios::trunc) << heavierTopFloor();
+    ASSERT_TRUE(tested.reload());
+    CompareMode& mode = *tested.window().compareMode;
+    ASSERT_TRUE(QTest::qWaitFor([&mode] { return !mode.loader().isReading(); }, kReadingTimeoutMs));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(mode.isOn());
+    EXPECT_TRUE(mode.comparison()->same());
+    EXPECT_EQ(mode.changesList->topLevelItem(0)->text(0), QStringLiteral("No differences."));
+    EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
+}
+
+}  // namespace
+}  // namespace fp::testing
