@@ -57,6 +57,8 @@ class FileSource : public ListingSource {
         if (offset >= size_ || size == 0) {
             return 0;
         }
+        // What the analysis appends meanwhile is not read: the size is the opening's.
+        size = static_cast<std::size_t>(std::min<std::uint64_t>(size, size_ - offset));
         if (offset != position_) {
             file_.clear();
             file_.seekg(static_cast<std::streamoff>(offset));
@@ -67,7 +69,7 @@ class FileSource : public ListingSource {
             throw cannotRead(path_, "the file could not be read to its end");
         }
         // Fewer bytes than the file had at the opening: it was cut short since.
-        if (count < size && offset + count < size_) {
+        if (count < size) {
             throw listingChanged(path_);
         }
         position_ = offset + count;
