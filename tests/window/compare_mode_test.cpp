@@ -4,9 +4,12 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
+#include <iterator>
+#include <regex>
 
 #include "compare/change_marks.h"
 #include "main_window_fixture.h"
@@ -82,6 +85,29 @@ TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     EXPECT_FALSE(mode.isOn());
     EXPECT_FALSE(mode.changesDock->isVisibleTo(&tested.window()));
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
+}
+
+int pdfPageCount(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    const std::regex page("/Type\\s*/Page[^s]");
+    return static_cast<int>(std::distance(
+        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
+}
+
+TEST(CompareMode, ExportAllLevelsWritesTheChangedLevelsMarkedThenTheChanges) {
+    OpenWindow tested(threeLevelListing());
+    TemporaryListing earlier(heavierTopFloor());
+    QTemporaryDir folder;
+    const QString plain = folder.filePath(QStringLiteral("plain.pdf"));
+    const QString compared = folder.filePath(QStringLiteral("compared.pdf"));
+    tested.window().exportTo(plain, true);
+    ASSERT_TRUE(compareWith(tested, earlier.path()));
+    EXPECT_EQ(tested.window().exportTo(compared, true),
+              std::vector<std::string>{compared.toStdString()});
+    EXPECT_EQ(pdfPageCount(plain.toStdString()), 3) << "one page per level";
+    EXPECT_EQ(pdfPageCount(compared.toStdString()), 2) << "the changed level, then the changes";
 }
 
 TEST(CompareMode, AnEarlierListingThatCannotBeReadLeavesTheModeOff) {
