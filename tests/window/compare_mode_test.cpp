@@ -87,6 +87,21 @@ TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
 }
 
+TEST(CompareMode, ChoosingTheChangeOfABeamHighlightsIt) {
+    OpenWindow tested(threeLevelListing());
+    std::string lighter = threeLevelListing();
+    const std::string load = "9 10 UNI GY -12.5";
+    TemporaryListing earlier(lighter.replace(lighter.find(load), load.size(), "9 10 UNI GY -10"));
+    ASSERT_TRUE(compareWith(tested, earlier.path()));
+    CompareMode& mode = *tested.window().compareMode;
+    QTreeWidgetItem* change =
+        itemStarting(*mode.changesList, QStringLiteral("Member load on beam"));
+    ASSERT_NE(change, nullptr);
+    EXPECT_EQ(tested.canvas().highlightedBeam(), 0);
+    mode.changesList->setCurrentItem(change);
+    EXPECT_GT(tested.canvas().highlightedBeam(), 0);
+}
+
 int pdfPageCount(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     const std::string content((std::istreambuf_iterator<char>(file)),
