@@ -80,7 +80,7 @@ std::string memberText(int32_t oldMember, int32_t newMember) {
 }
 
 ReportSection levelSection(const ListingComparison& comparison, const LevelComparison& level) {
-    ReportSection section{"Level " + metresText(level.height) + " M", {}, level.height};
+    ReportSection section{"Level " + metresText(level.height) + " M", {}, level.height, {}};
     auto& lines = section.lines;
     if (level.oldLevel == 0) {
         lines.push_back("Level added: it is in " + comparison.newName + " only");
@@ -91,6 +91,7 @@ ReportSection levelSection(const ListingComparison& comparison, const LevelCompa
         lines.push_back("Not compared: " + problem);
     }
     for (const BeamChange& change : level.beams) {
+        section.beamPlaces[lines.size()] = change.place;
         lines.push_back(beamLine(change));
     }
     for (const PanelChange& change : level.panels) {
@@ -105,6 +106,7 @@ ReportSection levelSection(const ListingComparison& comparison, const LevelCompa
                         linesText(change.lines));
     }
     for (const MemberLoadChange& change : level.memberLoads) {
+        section.beamPlaces[lines.size()] = change.place;
         lines.push_back("Member load on beam " + placeText(change.place) + " (" +
                         memberText(change.oldMember, change.newMember) + "), " +
                         comparison.caseName(change.caseNumber) + ": " +
@@ -124,7 +126,7 @@ ReportSection levelSection(const ListingComparison& comparison, const LevelCompa
 }
 
 ReportSection loadCaseSection(const ListingComparison& comparison) {
-    ReportSection section{"Load cases", {}, {}};
+    ReportSection section{"Load cases", {}, {}, {}};
     for (const LoadCaseChange& change : comparison.loadCases) {
         const std::string number = utf8FromListingText("Case " + change.number);
         const std::string lines = linesText(change.lines);
@@ -143,7 +145,7 @@ ReportSection loadCaseSection(const ListingComparison& comparison) {
 }
 
 ReportSection jointSection(const ListingComparison& comparison) {
-    ReportSection section{"Joints", {}, {}};
+    ReportSection section{"Joints", {}, {}, {}};
     for (const JointMove& move : comparison.joints) {
         section.lines.push_back(
             "Joint " + std::to_string(move.before.number) +
@@ -154,7 +156,7 @@ ReportSection jointSection(const ListingComparison& comparison) {
 }
 
 ReportSection memberSection(const ListingComparison& comparison) {
-    ReportSection section{"Members", {}, {}};
+    ReportSection section{"Members", {}, {}, {}};
     for (const MemberChange& change : comparison.members) {
         const std::string place = pointText(change.start) + "-" + pointText(change.end);
         if (change.kind == ChangeKind::Added) {
@@ -173,7 +175,7 @@ ReportSection memberSection(const ListingComparison& comparison) {
 
 ReportSection messageSection(const std::string& listing,
                              const std::vector<ListingMessage>& messages) {
-    ReportSection section{"Messages of " + listing, {}, {}};
+    ReportSection section{"Messages of " + listing, {}, {}, {}};
     for (const ListingMessage& message : messages) {
         section.lines.push_back(message.line > 0 ? "line " + std::to_string(message.line) + ": " +
                                                        utf8FromListingText(message.text)

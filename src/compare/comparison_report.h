@@ -2,6 +2,7 @@
 // cases, joints and members, one per changed level, and the messages of each listing.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -15,8 +16,10 @@ struct ReportSection {
     std::string heading;  // "Load cases", "Level 4.2 M", "Messages of old.anl"
     // One change a line, with the listing lines it stands on: "[old line 12, new line 14]".
     std::vector<std::string> lines;
-    // Of a level's section: the level's height in hundredths of a metre.
+    // Of a level's section: the level's height in hundredths of a metre, and the beam each line
+    // about one beam is about, by the line's index.
     std::optional<float> height;
+    std::map<std::size_t, BeamPlace> beamPlaces;
 };
 
 // The sections that have something to say, in the order: load cases, joints, members, the

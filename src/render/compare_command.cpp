@@ -16,7 +16,8 @@ int runComparePdf(const CompareRequest& request, std::ostream& out, std::ostream
         return kFailureStatus;
     }
     try {
-        writeComparePdf(compared->after, compared->comparison, request.pdf);
+        writeComparePdf(compared->after, compared->comparison, request.pdf,
+                        startUpView(compared->after));
     } catch (const ListingError& failure) {
         err << "frameplan: " << failure.what() << '\n';
         return kFailureStatus;

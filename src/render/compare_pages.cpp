@@ -137,7 +137,7 @@ void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const Listi
 }
 
 void writeComparePdf(const ListingDocument& after, const ListingComparison& comparison,
-                     const std::string& path) {
+                     const std::string& path, const PlanView& view) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -152,7 +152,7 @@ void writeComparePdf(const ListingDocument& after, const ListingComparison& comp
     if (!painter.begin(&pdf)) {
         throw cannotWrite(path, "the PDF document could not be drawn");
     }
-    paintComparePages(pdf, painter, after, comparison, startUpView(after));
+    paintComparePages(pdf, painter, after, comparison, view);
     if (!painter.end()) {
         throw cannotWrite(path, "the PDF document could not be drawn");
     }

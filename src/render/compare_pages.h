@@ -21,8 +21,9 @@ void drawChangeLegend(QPainter& painter, const QRectF& area);
 void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& after,
                        const ListingComparison& comparison, PlanView view);
 
-// The PDF of paintComparePages, written whole to `path` or not at all (FileWriteError).
+// The PDF of paintComparePages in `view`, written whole to `path` or not at all
+// (FileWriteError).
 void writeComparePdf(const ListingDocument& after, const ListingComparison& comparison,
-                     const std::string& path);
+                     const std::string& path, const PlanView& view);
 
 }  // namespace fp

@@ -17,7 +17,9 @@
 #include "files/file_names.h"
 #include "model/listing_error.h"
 #include "output/schedule_files.h"
+#include "render/compare_pages.h"
 #include "render/plan_pages.h"
+#include "window/compare_mode.h"
 #include "window/file_filter.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
@@ -111,6 +113,11 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         request.levels.all = allLevels;
         request.levels.number = session_.view().level;
         request.titleBlock = actions.titleBlockOnImages->isChecked();
+        // In compare mode every changed level is marked, and the changes follow the plans.
+        if (allLevels && request.format == ExportFormat::Pdf && compareMode->isOn()) {
+            writeComparePdf(*shown, *compareMode->comparison(), request.output, request.view);
+            return std::vector<std::string>{request.output};
+        }
         return exportPlans(*shown, request);
     });
 }

@@ -4,9 +4,12 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
+#include <iterator>
+#include <regex>
 
 #include "compare/change_marks.h"
 #include "main_window_fixture.h"
@@ -82,6 +85,44 @@ TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     EXPECT_FALSE(mode.isOn());
     EXPECT_FALSE(mode.changesDock->isVisibleTo(&tested.window()));
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
+}
+
+TEST(CompareMode, ChoosingTheChangeOfABeamHighlightsIt) {
+    OpenWindow tested(threeLevelListing());
+    std::string lighter = threeLevelListing();
+    const std::string load = "9 10 UNI GY -12.5";
+    TemporaryListing earlier(lighter.replace(lighter.find(load), load.size(), "9 10 UNI GY -10"));
+    ASSERT_TRUE(compareWith(tested, earlier.path()));
+    CompareMode& mode = *tested.window().compareMode;
+    QTreeWidgetItem* change =
+        itemStarting(*mode.changesList, QStringLiteral("Member load on beam"));
+    ASSERT_NE(change, nullptr);
+    EXPECT_EQ(tested.canvas().highlightedBeam(), 0);
+    mode.changesList->setCurrentItem(change);
+    EXPECT_GT(tested.canvas().highlightedBeam(), 0);
+}
+
+int pdfPageCount(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    const std::regex page("/Type\\s*/Page[^s]");
+    return static_cast<int>(std::distance(
+        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
+}
+
+TEST(CompareMode, ExportAllLevelsWritesTheChangedLevelsMarkedThenTheChanges) {
+    OpenWindow tested(threeLevelListing());
+    TemporaryListing earlier(heavierTopFloor());
+    QTemporaryDir folder;
+    const QString plain = folder.filePath(QStringLiteral("plain.pdf"));
+    const QString compared = folder.filePath(QStringLiteral("compared.pdf"));
+    tested.window().exportTo(plain, true);
+    ASSERT_TRUE(compareWith(tested, earlier.path()));
+    EXPECT_EQ(tested.window().exportTo(compared, true),
+              std::vector<std::string>{compared.toStdString()});
+    EXPECT_EQ(pdfPageCount(plain.toStdString()), 3) << "one page per level";
+    EXPECT_EQ(pdfPageCount(compared.toStdString()), 2) << "the changed level, then the changes";
 }
 
 TEST(CompareMode, AnEarlierListingThatCannotBeReadLeavesTheModeOff) {
