@@ -63,6 +63,10 @@ CompareMode::CompareMode(MainWindow& window) : QObject(&window), window_(window)
     compareWithAction->setStatusTip(
         QStringLiteral("Compares the listing on show with an earlier one and marks the changes"));
     connect(compareWithAction, &QAction::triggered, this, &CompareMode::askForListing);
+    // There is nothing to compare before a listing is on show.
+    compareWithAction->setEnabled(window.document() != nullptr);
+    connect(&window.session(), &DocumentSession::documentChanged, compareWithAction,
+            [this] { compareWithAction->setEnabled(true); });
     const QList<QAction*> fileActions = window.fileMenu->actions();
     const auto afterReload = fileActions.indexOf(window.actions.reload) + 1;
     window.fileMenu->insertAction(

@@ -64,6 +64,7 @@ TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     OpenWindow tested(threeLevelListing());
     TemporaryListing earlier(heavierTopFloor());
     CompareMode& mode = *tested.window().compareMode;
+    EXPECT_TRUE(mode.compareWithAction->isEnabled());
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
     ASSERT_TRUE(compareWith(tested, earlier.path()));
 
