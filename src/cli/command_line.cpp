@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cmath>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 
 #include "checks/listing_checks.h"
@@ -56,8 +55,9 @@ constexpr const char* kForms =
 
 constexpr const char* kExitStatus =
     "\nA listing that cannot be read prints its message, which names the line, on standard\n"
-    "error. Exit status: 0 when done, 2 for bad arguments or a listing that cannot be read\n"
-    "or drawn.\n";
+    "error. Exit status: 0 when done, 1 when done but for the levels past a drawing limit\n"
+    "(each named on standard error, and left out), 2 for bad arguments or a listing that\n"
+    "cannot be read or drawn.\n";
 
 constexpr const char* kInfoDescription =
     "Prints a short summary of LISTING: joints, members, levels, loads, read time, and\n"
@@ -127,21 +127,28 @@ ReadDocument readDocument(const std::string& listing, std::ostream* echo, std::o
     return read;
 }
 
+// Names each level past a drawing limit on `err`; the status that tells of them, or 0.
+int levelsPastLimits(const ListingDocument& document, std::ostream& err) {
+    int status = 0;
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        try {
+            checkLevelLimits(document, level);
+        } catch (const ListingError& failure) {
+            err << "frameplan: " << failure.inListing(document.name).what() << "\n";
+            status = kLevelsLeftOutStatus;
+        }
+    }
+    return status;
+}
+
 int runDump(const std::string& listing, std::ostream& out, std::ostream& err) {
     const ReadDocument read = readDocument(listing, nullptr, err);
     if (!read.document) {
         return kFailureStatus;
     }
-    // Written whole or not at all: a level past a drawing limit fails half-way through.
-    std::ostringstream json;
-    try {
-        writeDocumentJson(json, *read.document, read.messages);
-    } catch (const ListingError& failure) {
-        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
-        return kFailureStatus;
-    }
-    out << json.str();
-    return written(out, err);
+    writeDocumentJson(out, *read.document, read.messages);
+    const int status = levelsPastLimits(*read.document, err);
+    return std::max(written(out, err), status);
 }
 
 // A height in metres written whole, such as 7.8; anything else throws std::invalid_argument.
@@ -220,16 +227,7 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
     out << "Checks        " << findingCountsText(countFindings(*findings))
         << " (frameplan check lists them)\n";
-    // A level past a drawing limit cannot be drawn or dumped: info says so, and fails too.
-    int status = 0;
-    for (int level = 1; level <= read.document->levelCount(); ++level) {
-        try {
-            checkLevelLimits(*read.document, level);
-        } catch (const ListingError& failure) {
-            err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
-            status = kFailureStatus;
-        }
-    }
+    const int status = levelsPastLimits(*read.document, err);
     return std::max(written(out, err), status);
 }
 
@@ -248,14 +246,12 @@ int runSchedule(const std::string& listing, const std::string& output, std::ostr
         for (const std::string& path : writeSchedule(*read.document, output)) {
             out << "Wrote " << path << "\n";
         }
-    } catch (const ListingError& failure) {
-        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
-        return kFailureStatus;
     } catch (const FileWriteError& failure) {
         err << "frameplan: " << failure.what() << "\n";
         return kFailureStatus;
     }
-    return written(out, err);
+    const int status = levelsPastLimits(*read.document, err);
+    return std::max(written(out, err), status);
 }
 
 // The words CLI11 left over: an unknown option, or a word no command takes.

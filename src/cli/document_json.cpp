@@ -2,9 +2,11 @@
 #include "cli/document_json.h"
 
 #include <functional>
+#include <sstream>
 
 #include "cli/json_text.h"
 #include "document/startup_texts.h"
+#include "model/listing_error.h"
 #include "model/number_text.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
@@ -84,14 +86,22 @@ void writeLevelPanels(std::ostream& out, const ListingDocument& document, int le
     out << "]";
 }
 
+// A level past a drawing limit has the limit's message in place of its beams and panels.
 void writeLevel(std::ostream& out, const ListingDocument& document, int level,
                 const PlanView& startUp) {
     out << "{\"index\": " << level
-        << ", \"caption\": " << jsonString(levelCaption(document, level, '.')) << ", \"beams\": ";
-    writeLevelBeams(out, document, level);
-    out << ", \"panels\": ";
-    writeLevelPanels(out, document, level, startUp);
-    out << "}";
+        << ", \"caption\": " << jsonString(levelCaption(document, level, '.'));
+    std::ostringstream content;
+    try {
+        content << ", \"beams\": ";
+        writeLevelBeams(content, document, level);
+        content << ", \"panels\": ";
+        writeLevelPanels(content, document, level, startUp);
+    } catch (const ListingError& failure) {
+        out << ", \"limit\": " << jsonString(failure.message()) << "}";
+        return;
+    }
+    out << content.str() << "}";
 }
 
 }  // namespace

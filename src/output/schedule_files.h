@@ -16,7 +16,7 @@ void checkSchedulePath(const std::string& path);
 // each when it ends in ".xlsx", or, when it ends in ".csv", to one CSV file each named after
 // the table ("loads.csv" gives "loads-panels.csv" and "loads-beams.csv"). Returns the paths
 // written. Any other ending throws std::invalid_argument; a file that cannot be written,
-// FileWriteError; a level past a drawing limit, ListingError. Files are put in place only once
+// FileWriteError. A level past a drawing limit is left out. Files are put in place only once
 // all are whole, so a failure leaves none behind.
 std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path);
 

@@ -10,6 +10,7 @@
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/level_beams.h"
+#include "plan/level_drawing.h"
 
 namespace fp {
 namespace {
@@ -34,6 +35,16 @@ std::vector<std::string> memberLoadCases(const ListingDocument& document) {
     return inHeaderOrder(document, used);
 }
 
+// A level past a drawing limit has no rows; the program names it apart.
+bool withinLimits(const ListingDocument& document, int level) {
+    try {
+        checkLevelLimits(document, level);
+        return true;
+    } catch (const ListingError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 ScheduleTable panelSchedule(const ListingDocument& document) {
@@ -51,6 +62,9 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
         const Grid& grid = document.grid;
         ScheduleRow row;
         for (int level = 2; level <= document.levelCount(); ++level) {
+            if (!withinLimits(document, level)) {
+                continue;
+            }
             findPanels(document, level, [&](const SlabPanel& panel) {
                 const PanelLoads loads = panelLoads(document, level, panel);
                 const std::vector<double> intensities = intensitiesByCase(loads, cases);
@@ -97,6 +111,9 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
         }
         ScheduleRow row;
         for (int level = 2; level <= document.levelCount(); ++level) {
+            if (!withinLimits(document, level)) {
+                continue;
+            }
             int serial = 0;
             for (const LevelBeam& beam : beamsOfLevel(document, level)) {
                 const auto found = members.find(beam.member);

@@ -36,7 +36,7 @@ ScheduleTable panelSchedule(const ListingDocument& document);
 // the member's loads of that case (kN/m), empty where it has none.
 ScheduleTable beamSchedule(const ListingDocument& document);
 
-// Both; the rows of a level past a drawing limit throw ListingError naming it as they are made.
+// Both. A level past a drawing limit (checkLevelLimits) has no rows in either.
 std::vector<ScheduleTable> loadSchedules(const ListingDocument& document);
 
 }  // namespace fp

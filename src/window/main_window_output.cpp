@@ -17,6 +17,7 @@
 #include "files/file_names.h"
 #include "model/listing_error.h"
 #include "output/schedule_files.h"
+#include "plan/level_drawing.h"
 #include "render/compare_pages.h"
 #include "render/plan_pages.h"
 #include "window/compare_mode.h"
@@ -127,10 +128,23 @@ std::vector<std::string> MainWindow::exportScheduleTo(const QString& path) {
     if (shown == nullptr) {
         return {};
     }
-    return writeFiles(path, [&] {
+    const std::vector<std::string> written = writeFiles(path, [&] {
         const WaitCursor busy;
         return writeSchedule(*shown, QFile::encodeName(path).toStdString());
     });
+    // The levels past a drawing limit have no rows: the schedule is told to be short of them.
+    std::string leftOut;
+    for (int level = 1; !written.empty() && level <= shown->levelCount(); ++level) {
+        try {
+            checkLevelLimits(*shown, level);
+        } catch (const ListingError& failure) {
+            leftOut += "\n" + failure.inListing(shown->name).message();
+        }
+    }
+    if (!leftOut.empty()) {
+        showMessage("The schedule leaves out the levels past a drawing limit:" + leftOut);
+    }
+    return written;
 }
 
 std::vector<std::string> MainWindow::writeFiles(

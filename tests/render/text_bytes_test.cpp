@@ -48,12 +48,15 @@ std::string exported(const ListingDocument& document, ExportFormat format, const
     return file.readAll().toStdString();
 }
 
-// The character data of the SVG, or the parser's complaint.
+// The character data of the SVG, without the blanks between its elements; and the parser's
+// complaint.
 QString svgText(const std::string& svg, QString& error) {
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
     QString text;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::Characters) {
+        // A character from a fallback font stands in a text element of its own, between line
+        // breaks.
+        if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace()) {
             text += xml.text();
         }
     }
