@@ -29,7 +29,7 @@ PanelLoads panelLoads(const ListingDocument& document, int level, const SlabPane
         if (acting.loads.size() >= kMaxLoadsOnAPanel) {
             throw tooManyPanelLoads(document, level, panel);
         }
-        acting.loads.push_back(ActingLoad{load.intensity, load.caseNumber});
+        acting.loads.push_back(ActingLoad{load.intensity, load.caseNumber, load.line});
         acting.spanX = grid.x.at(panel.ix2) - grid.x.at(panel.ix);
         acting.spanZ = grid.z.at(panel.iz2) - grid.z.at(panel.iz);
     }

@@ -12,6 +12,7 @@ namespace fp {
 struct ActingLoad {
     float intensity = 0;
     std::string caseNumber;
+    long line = 0;  // of the floor load's YRANGE line in the listing
 };
 
 inline constexpr std::size_t kMaxLoadsOnAPanel = 10;
