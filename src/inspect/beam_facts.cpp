@@ -27,14 +27,17 @@ void addToCase(std::vector<CaseSum>& sums, const std::string& caseNumber, double
     }
 }
 
-BeamFacts beamFacts(const ListingDocument& document, int serial, const LevelBeam& beam) {
+BeamFacts beamFacts(const ListingDocument& document, int serial, const LevelBeam& beam,
+                    bool withJoints) {
     BeamFacts facts;
     facts.serial = serial;
     facts.beam = beam;
     facts.designLine = document.designRow(beam.designRow).line;
     const auto member =
-        std::find_if(document.members.begin(), document.members.end(),
-                     [&beam](const Member& found) { return found.number == beam.member; });
+        withJoints
+            ? std::find_if(document.members.begin(), document.members.end(),
+                           [&beam](const Member& found) { return found.number == beam.member; })
+            : document.members.end();
     if (member != document.members.end()) {
         facts.start = jointNumbered(document, member->start);
         facts.end = jointNumbered(document, member->end);

@@ -30,8 +30,10 @@ struct BeamFacts {
     std::vector<CaseSum> sums;
 };
 
-// The facts of the beam with serial number `serial` on its level's plan.
-BeamFacts beamFacts(const ListingDocument& document, int serial, const LevelBeam& beam);
+// The facts of the beam with serial number `serial` on its level's plan. Without `withJoints`
+// the joints are not looked for, which a table of many beams does not show.
+BeamFacts beamFacts(const ListingDocument& document, int serial, const LevelBeam& beam,
+                    bool withJoints = true);
 
 // Adds `value` to the sum of `caseNumber`, starting one at the end when the case has none yet.
 void addToCase(std::vector<CaseSum>& sums, const std::string& caseNumber, double value);

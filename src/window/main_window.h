@@ -13,6 +13,7 @@
 
 #include "panels/level_totals.h"
 #include "window/document_session.h"
+#include "window/elided_label.h"
 
 class QAction;
 class QLabel;
@@ -23,8 +24,10 @@ namespace fp {
 
 class ControlBar;
 class LevelList;
+class ListingDock;
 class LoadSummary;
 class PlanCanvas;
+class PropertiesDock;
 class ReadStatus;
 class ReloadBar;
 
@@ -98,6 +101,10 @@ class MainWindow : public QMainWindow {
         QAction* memberLoadsOnBeams = nullptr;
         QAction* markPanelsWithoutLoad = nullptr;
         QAction* loadSummary = nullptr;
+        QAction* properties = nullptr;
+        QAction* listing = nullptr;
+        QAction* goToListingLine = nullptr;
+        QAction* beamNumberBoxOnClick = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };
@@ -108,10 +115,12 @@ class MainWindow : public QMainWindow {
     QMenu* viewMenu = nullptr;
     QMenu* helpMenu = nullptr;
     // The status bar's text about what lies under the pointer.
-    QLabel* pointerText = nullptr;
+    ElidedLabel* pointerText = nullptr;
     // The status bar's note of the panels without floor load on the level on show.
     QLabel* loadNote = nullptr;
     LoadSummary* loadSummary = nullptr;
+    PropertiesDock* propertiesDock = nullptr;
+    ListingDock* listingDock = nullptr;
 
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;
@@ -145,6 +154,9 @@ class MainWindow : public QMainWindow {
 
     void buildMenus();
     void buildLoadSummary();
+    void buildInspectDocks();
+    void addInspectActions();
+    void showSelectionFacts();
     void buildStatusBar();
     void placeOnScreen();
     void updateActions();
