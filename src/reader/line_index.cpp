@@ -101,6 +101,9 @@ struct LineWalk {
     }
 };
 
+// Reading back a screenful needs far less than the pass that builds the index.
+constexpr std::size_t kLinesBlockSize = 64 * 1024;
+
 bool sameLetter(char a, char b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     return lower(a) == lower(b);
@@ -137,7 +140,7 @@ void LineIndex::walkLines(long first,
     const auto checkpoint = static_cast<std::size_t>((first - 1) / kStride);
     long line = static_cast<long>(checkpoint) * kStride;
     std::string text;
-    LineWalk walk{*source_, blockSize_,
+    LineWalk walk{*source_, std::min(blockSize_, kLinesBlockSize),
                   [&](std::uint64_t) {
                       ++line;
                       text.clear();

@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "inspect/selection_table.h"
 
@@ -18,6 +20,9 @@ namespace {
 constexpr int kLineRole = Qt::UserRole + 1;
 // Columns are fitted to this many rows, so that a selection of hundreds is shown at once.
 constexpr int kRowsMeasured = 40;
+// Past this the table scrolls sideways rather than widen the dock further.
+constexpr int kWidestTablePixels = 640;
+constexpr int kCellSlackPixels = 8;
 
 }  // namespace
 
@@ -115,6 +120,14 @@ void PropertiesDock::fill(const FactsTable& facts) {
         }
     }
     table->resizeColumnsToContents();
+    // Room for a vertical scroll bar too, and the cells' margins, so that the last column shows
+    // whole.
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width() +
+                kCellSlackPixels * table->columnCount();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        width += table->columnWidth(column);
+    }
+    table->setMinimumWidth(std::min(width, kWidestTablePixels));
     table->setUpdatesEnabled(true);
     table->show();
 }

@@ -6,9 +6,9 @@
 namespace fp {
 namespace {
 
-constexpr double kBeamBandPixels = 5;
-constexpr int kBandAlpha = 160;
-constexpr int kTintAlpha = 60;
+constexpr double kBeamBandPixels = 7;
+constexpr int kBandAlpha = 190;
+constexpr int kTintAlpha = 70;
 
 }  // namespace
 
