@@ -46,11 +46,16 @@ PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     connect(&session_, &DocumentSession::documentChanged, this, &PlanCanvas::documentChanged);
     connect(&session_, &DocumentSession::viewChanged, this, [this] {
-        if (session_.view().level != selectionLevel_) {
+        const bool otherLevel = session_.view().level != selectionLevel_;
+        const bool cleared = otherLevel && !selection_.empty();
+        if (otherLevel) {
             selection_.clear();
             selectionLevel_ = session_.view().level;
         }
         draw();
+        if (cleared) {
+            emit selectionChanged();
+        }
     });
 }
 

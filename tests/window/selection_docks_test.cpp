@@ -140,6 +140,9 @@ TEST_F(Inspect, PropertiesShowWhatIsSelectedAndCopyItAsTabSeparatedText) {
     EXPECT_EQ(properties().caption->text(), QStringLiteral("2 selected"));
     QTableWidget& table = *properties().table;
     EXPECT_EQ(table.item(table.rowCount() - 1, 0)->text(), QStringLiteral("Total"));
+
+    open.session().showLevel(2);
+    EXPECT_EQ(properties().caption->text(), QStringLiteral("Nothing is selected."));
 }
 
 TEST_F(Inspect, AListingLineLeadsToTheListingDockWithItsOwnFindAndGoToLine) {
