@@ -26,6 +26,14 @@ std::string sevenDigits(float value) {
 
 }  // namespace
 
+double writtenValue(float value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    double decimal = value;
+    std::from_chars(text, written.ptr, decimal);
+    return decimal;
+}
+
 std::string levelText(float metres) {
     std::string digits = sevenDigits(metres);
     const bool negative = !digits.empty() && digits[0] == '-';

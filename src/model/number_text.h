@@ -19,6 +19,11 @@ std::string levelText(float metres);
 // blank, no trailing zeros, no point for whole numbers: "4.5", "10", "0.75", "12.01".
 std::string valueText(float value, char decimalSeparator = '.');
 
+// The value the listing wrote: the shortest decimal that reads back as `value`, as a 64-bit
+// real, so that sums and products are those of the listing's decimals (3.3 kN/m² on 10.8 m² is
+// 35.64 kN and not 35.6399995).
+double writtenValue(float value);
+
 // The shortest decimal that reads back to the same 32-bit float (4.5, 0.1, 12.01, -0.01, 10).
 std::string jsonNumberText(float value);
 

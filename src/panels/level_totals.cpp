@@ -2,25 +2,11 @@
 #include "panels/level_totals.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 
 namespace fp {
-namespace {
-
-// The value the listing wrote: the shortest decimal that reads back as the 32-bit intensity, as
-// a 64-bit real, so that 3.3 kN/m² on 10.8 m² is 35.64 kN and not 35.6399995.
-double writtenValue(float value) {
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    double decimal = value;
-    std::from_chars(text, written.ptr, decimal);
-    return decimal;
-}
-
-}  // namespace
 
 std::vector<std::string> inHeaderOrder(const ListingDocument& document,
                                        const std::vector<std::string>& used) {

@@ -230,7 +230,7 @@ void CompareMode::goTo(QTreeWidgetItem* item) {
     const QVariant beam = item->data(0, kBeamRole);
     if (beam.isValid()) {
         if (const int serial = serialAt(*shown, level, beam.toList())) {
-            window_.canvas().highlightBeam(serial);
+            window_.canvas().selectBeam(serial);
         }
     }
 }

@@ -18,6 +18,9 @@ const std::vector<ShortcutLine>& planKeys() {
         {QStringLiteral("Ctrl + wheel, pinch"), QStringLiteral("Zoom about the pointer")},
         {QStringLiteral("Middle button, Space + left button"),
          QStringLiteral("Drag the plan along")},
+        {QStringLiteral("Click"), QStringLiteral("Select a beam or a panel")},
+        {QStringLiteral("Ctrl + click"), QStringLiteral("Add to or take from the selection")},
+        {QStringLiteral("Escape, click on empty paper"), QStringLiteral("Clear the selection")},
     };
     return keys;
 }

@@ -19,6 +19,7 @@
 
 #include "window/compare_mode.h"
 #include "window/control_bar.h"
+#include "window/elided_label.h"
 #include "window/level_list.h"
 #include "window/listing_dialog.h"
 #include "window/load_summary.h"
@@ -109,7 +110,9 @@ MainWindow::MainWindow(const QString& startListing) {
     setTabOrder(canvas_, controlBar_->loadTypeBox);
     setTabOrder(controlBar_->loadTypeBox, controlBar_->beamNumbersBox);
     buildLoadSummary();
+    buildInspectDocks();
     buildMenus();
+    addInspectActions();
     buildStatusBar();
     buildChecks();
     compareMode = new CompareMode(*this);
@@ -125,9 +128,12 @@ MainWindow::MainWindow(const QString& startListing) {
     });
     connect(&session_, &DocumentSession::listingChangedOnDisk, reloadBar_, &ReloadBar::show);
     connect(reloadBar_, &ReloadBar::reloadClicked, this, &MainWindow::reload);
-    connect(canvas_, &PlanCanvas::beamPicked, this,
-            [this](int serial) { showMessage(std::to_string(serial)); });
-    connect(canvas_, &PlanCanvas::pointerTextChanged, pointerText, &QLabel::setText);
+    connect(canvas_, &PlanCanvas::beamPicked, this, [this](int serial) {
+        if (actions.beamNumberBoxOnClick->isChecked()) {
+            showMessage(std::to_string(serial));
+        }
+    });
+    connect(canvas_, &PlanCanvas::pointerTextChanged, pointerText, &ElidedLabel::setText);
     const auto focusPlan = [this] { canvas_->setFocus(Qt::OtherFocusReason); };
     connect(controlBar_, &ControlBar::planFocusWanted, canvas_, focusPlan);
     connect(levelList_, &LevelList::planFocusWanted, canvas_, focusPlan);
@@ -171,7 +177,7 @@ void MainWindow::placeOnScreen() {
 }
 
 void MainWindow::buildStatusBar() {
-    pointerText = new QLabel;
+    pointerText = new ElidedLabel;
     pointerText->setObjectName(QStringLiteral("pointerText"));
     statusBar()->addWidget(pointerText, 1);
     loadNote = new QLabel;

@@ -13,6 +13,7 @@
 
 #include "panels/level_totals.h"
 #include "window/document_session.h"
+#include "window/elided_label.h"
 
 class QAction;
 class QLabel;
@@ -26,8 +27,10 @@ class ChecksDock;
 class CompareMode;
 class ControlBar;
 class LevelList;
+class ListingDock;
 class LoadSummary;
 class PlanCanvas;
+class PropertiesDock;
 class ReadStatus;
 class ReloadBar;
 
@@ -103,6 +106,10 @@ class MainWindow : public QMainWindow {
         QAction* loadSummary = nullptr;
         QAction* checks = nullptr;
         QAction* markChecks = nullptr;
+        QAction* properties = nullptr;
+        QAction* listing = nullptr;
+        QAction* goToListingLine = nullptr;
+        QAction* beamNumberBoxOnClick = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };
@@ -113,7 +120,7 @@ class MainWindow : public QMainWindow {
     QMenu* viewMenu = nullptr;
     QMenu* helpMenu = nullptr;
     // The status bar's text about what lies under the pointer.
-    QLabel* pointerText = nullptr;
+    ElidedLabel* pointerText = nullptr;
     // The status bar's note of the panels without floor load on the level on show.
     QLabel* loadNote = nullptr;
     LoadSummary* loadSummary = nullptr;
@@ -122,6 +129,8 @@ class MainWindow : public QMainWindow {
     QToolButton* checksButton = nullptr;
     // Comparing the listing on show with an earlier one.
     CompareMode* compareMode = nullptr;
+    PropertiesDock* propertiesDock = nullptr;
+    ListingDock* listingDock = nullptr;
 
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;
@@ -155,6 +164,9 @@ class MainWindow : public QMainWindow {
 
     void buildMenus();
     void buildLoadSummary();
+    void buildInspectDocks();
+    void addInspectActions();
+    void showSelectionFacts();
     void buildStatusBar();
     // The Checks dock, its View menu entries and its count in the status bar.
     void buildChecks();

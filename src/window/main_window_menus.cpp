@@ -145,7 +145,7 @@ void MainWindow::findMember(long member) {
         return;
     }
     session_.showLevel(search.level);
-    canvas_->highlightBeam(search.serial);
+    canvas_->selectBeam(search.serial);
     canvas_->setFocus(Qt::OtherFocusReason);
 }
 

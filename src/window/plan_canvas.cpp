@@ -16,6 +16,7 @@
 #include "render/qt_surface.h"
 #include "window/document_session.h"
 #include "window/plan_message.h"
+#include "window/selection_highlight.h"
 
 namespace fp {
 namespace {
@@ -25,8 +26,6 @@ constexpr double kWheelNotch = 120;
 constexpr double kMetresPerInch = 0.0254;
 // Page Up and Page Down step this many levels.
 constexpr int kLevelPage = 5;
-// The highlight is a wide band of colour over the beam, drawn on the screen only.
-constexpr double kHighlightPixels = 5;
 
 // The far end of a beam, `share` of the way along it: 1 for its end, 0.5 for its middle.
 QPointF alongBeam(const LevelBeam& beam, double share) {
@@ -49,13 +48,26 @@ PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     connect(&session_, &DocumentSession::documentChanged, this, &PlanCanvas::documentChanged);
     connect(&session_, &DocumentSession::viewChanged, this, [this] {
-        highlighted_ = 0;
         outlined_.reset();
+        const bool otherLevel = session_.view().level != selectionLevel_;
+        const bool cleared = otherLevel && !selection_.empty();
+        if (otherLevel) {
+            selection_.clear();
+            selectionLevel_ = session_.view().level;
+        }
         draw();
+        if (cleared) {
+            emit selectionChanged();
+        }
     });
 }
 
 void PlanCanvas::documentChanged() {
+    // Read again, the listing keeps what is still there; another listing starts afresh.
+    if (!session_.isReloading()) {
+        selection_.clear();
+    }
+    selectionLevel_ = session_.view().level;
     const PlanFrame frame = planFrame(session_.document()->grid);
     // A listing read again over the same grid keeps the part of it on show.
     if (!session_.isReloading() || frame != modelFrame_) {
@@ -109,39 +121,71 @@ void PlanCanvas::draw() {
         writePlanMessage(painter, area, planMessage_);
     }
     pointerFacts_.levelDrawn(document, view, boxes_, drawn);
-    drawHighlight(painter, transform());
     painter.end();
     ++plansDrawn_;
+    findShownSelection(document);
     update();
     emit planDrawn();
     tellPointer();
 }
 
-void PlanCanvas::drawHighlight(QPainter& painter, const PlanTransform& shown) {
-    const std::optional<LevelBeam> beam = pointerFacts_.beam(highlighted_);
-    if (!beam) {
-        return;
+void PlanCanvas::findShownSelection(const ListingDocument* document) {
+    const Selection before = selection_;
+    shown_ = selection_.empty() || document == nullptr
+                 ? LevelSelection{}
+                 : findSelection(selection_, document->grid, pointerFacts_.levelBeams(),
+                                 pointerFacts_.levelPanels());
+    selection_ = shown_.kept;
+    if (selection_ != before || document != selectionDocument_) {
+        selectionDocument_ = document;
+        emit selectionChanged();
     }
-    const QPointF end = alongBeam(*beam, 1);
-    QColor colour = palette().color(QPalette::Highlight);
-    colour.setAlpha(160);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, kHighlightPixels, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(shown.deviceX(beam->x), shown.deviceZ(beam->z)),
-                     QPointF(shown.deviceX(end.x()), shown.deviceZ(end.y())));
-    painter.restore();
 }
 
-void PlanCanvas::highlightBeam(int serial) {
+void PlanCanvas::setSelection(const Selection& selection) {
+    selection_ = selection;
+    findShownSelection(session_.document());
+    // Only the highlight changes: the plan is painted again, not drawn again.
+    update();
+    emit selectionChanged();
+}
+
+void PlanCanvas::selectBeam(int serial) {
     const std::optional<LevelBeam> beam = pointerFacts_.beam(serial);
     if (!beam) {
         return;
     }
     const QPointF end = alongBeam(*beam, 1);
     zoom_.bringIntoView(modelFrame_, {beam->x, beam->z, end.x(), end.y()});
-    highlighted_ = serial;
+    selection_ = {SelectedItem::beam(beam->member)};
     draw();
+    emit selectionChanged();
+}
+
+void PlanCanvas::pick(const QPointF& point, bool toggling) {
+    const ListingDocument* document = session_.document();
+    if (document == nullptr) {
+        return;
+    }
+    std::optional<SelectedItem> item;
+    const int serial = beamAt(boxes_, static_cast<float>(point.x()), static_cast<float>(point.y()));
+    if (const std::optional<LevelBeam> beam = pointerFacts_.beam(serial)) {
+        item = SelectedItem::beam(beam->member);
+    } else if (const std::optional<SlabPanel> panel = pointerFacts_.panelAt(point.x(), point.y())) {
+        item = SelectedItem::panel(document->grid, *panel);
+    }
+    Selection chosen = selection_;
+    if (toggling) {
+        if (!item) {
+            return;
+        }
+        toggle(chosen, *item);
+    } else {
+        chosen = item ? Selection{*item} : Selection{};
+    }
+    if (chosen != selection_) {
+        setSelection(chosen);
+    }
 }
 
 void PlanCanvas::outlinePlace(const FindingPlace& place) {
@@ -239,6 +283,13 @@ void PlanCanvas::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Button));
         painter.drawImage(contentsRect().topLeft(), image_);
+        const ListingDocument* document = session_.document();
+        if (document != nullptr && !(shown_.beams.empty() && shown_.panels.empty())) {
+            painter.setClipRect(contentsRect());
+            painter.translate(contentsRect().topLeft());
+            drawSelectionHighlight(painter, transform(), document->grid, shown_,
+                                   palette().color(QPalette::Highlight));
+        }
     }
     QFrame::paintEvent(event);
 }
@@ -290,6 +341,13 @@ void PlanCanvas::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             session_.showLevel(1);
             return;
+        case Qt::Key_Escape:
+            if (!selection_.empty()) {
+                setSelection({});
+                return;
+            }
+            QFrame::keyPressEvent(event);
+            return;
         default:
             QFrame::keyPressEvent(event);
     }
@@ -311,6 +369,9 @@ void PlanCanvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPointF point = toPlan(imagePixel(event->position()));
+    if (event->button() == Qt::LeftButton) {
+        pick(point, (event->modifiers() & Qt::ControlModifier) != 0);
+    }
     const int serial = beamAt(boxes_, static_cast<float>(point.x()), static_cast<float>(point.y()));
     if (serial > 0) {
         emit beamPicked(serial);

@@ -1,8 +1,8 @@
 // The plan of the level on show: drawn into an image whenever the session's view changes, shown
-// at the zoom and pan the user chose, picked and hovered. The image persists, so covering and
-// uncovering the window repaints without drawing again. Ctrl + wheel or a pinch zooms about the
-// pointer, + and - about the middle; the middle button, or Space and the left button, drag the
-// plan along; the level keys step through the levels.
+// at the zoom and pan the user chose, picked, selected in and hovered. The image persists, so
+// covering and uncovering the window repaints without drawing again. Ctrl + wheel or a pinch zooms
+// about the pointer, + and - about the middle; the middle button, or Space and the left button,
+// drag the plan along; the level keys step through the levels.
 #pragma once
 
 #include <QFrame>
@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "checks/finding.h"
+#include "inspect/selection.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_frame.h"
 #include "plan/plan_transform.h"
@@ -32,7 +33,8 @@ class PlanCanvas : public QFrame {
 
     explicit PlanCanvas(DocumentSession& session, QWidget* parent = nullptr);
 
-    // The drawing, as large as the inside of the frame (in device-independent pixels).
+    // The drawing, as large as the inside of the frame (in device-independent pixels). The
+    // selection is painted over it on the screen only.
     const QImage& image() const { return image_; }
     // The plan coordinates of the image's four edges: the part of the model on show.
     PlanFrame visibleFrame() const { return zoom_.visible(modelFrame_); }
@@ -45,8 +47,12 @@ class PlanCanvas : public QFrame {
     const PickBoxes& pickBoxes() const { return boxes_; }
     // Why the level on show has no plan (a drawing limit it passes); empty when it has one.
     const QString& planMessage() const { return planMessage_; }
-    // The serial number of the highlighted beam; 0 when none is.
-    int highlightedBeam() const { return highlighted_; }
+    // What is selected, in the order chosen: kept over zooms and reloads while the level has it,
+    // cleared on another level or listing.
+    const Selection& selection() const { return selection_; }
+    // Where the selection stands on the plan on show.
+    const LevelSelection& shownSelection() const { return shown_; }
+    void setSelection(const Selection& selection);
     // How many times the plan has been drawn.
     int plansDrawn() const { return plansDrawn_; }
 
@@ -60,17 +66,18 @@ class PlanCanvas : public QFrame {
     void fit();
     // Drags the plan along by pixels of the image.
     void panBy(const QPointF& pixels);
-    // Highlights a beam of the level on show until the view changes, and brings it whole into
-    // view when it is not.
-    void highlightBeam(int serial);
+    // Selects a beam of the level on show alone, and brings it whole into view when it is not.
+    void selectBeam(int serial);
     // Outlines a finding's place in dashes until the view changes, and brings it into view.
     void outlinePlace(const FindingPlace& place);
     // The place outlined; nothing when none is.
     const std::optional<FindingPlace>& outlinedPlace() const { return outlined_; }
 
   signals:
-    // A press on the plan hit the beam with this serial number.
+    // A press on the plan, with any button, hit the beam with this serial number.
     void beamPicked(int serial);
+    // The selection changed, or the listing under it was read again.
+    void selectionChanged();
     // What lies under the pointer ("X 12.3 m, Z 4.5 m; beam 12 ..."); empty when it left. Told
     // again after every drawing, so it never describes a plan no longer on show.
     void pointerTextChanged(const QString& text);
@@ -92,7 +99,9 @@ class PlanCanvas : public QFrame {
   private:
     void documentChanged();
     void draw();
-    void drawHighlight(QPainter& painter, const PlanTransform& transform);
+    // Finds the selection on the plan just drawn, leaving out what it no longer has.
+    void findShownSelection(const ListingDocument* document);
+    void pick(const QPointF& planPoint, bool toggling);
     void tellPointer();
     // Makes the image anew when the frame's inside or the screen's pixel ratio changed; returns
     // whether it did.
@@ -108,7 +117,11 @@ class PlanCanvas : public QFrame {
     PickBoxes boxes_;
     QString planMessage_;
     PointerFacts pointerFacts_;
-    int highlighted_ = 0;
+    Selection selection_;
+    LevelSelection shown_;
+    int selectionLevel_ = 0;
+    // The document the selection was last found in.
+    const ListingDocument* selectionDocument_ = nullptr;
     std::optional<FindingPlace> outlined_;
     int plansDrawn_ = 0;
     // Where the pointer was last seen over the image; nothing once it left.

@@ -51,6 +51,40 @@ std::optional<LevelBeam> PointerFacts::beam(int serial) {
     return beams()[static_cast<std::size_t>(serial - 1)];
 }
 
+const PointerFacts::PanelFacts* PointerFacts::panelFactsAt(double x, double z) {
+    const Grid& grid = document_->grid;
+    for (const PanelFacts& facts : panels()) {
+        const SlabPanel& panel = facts.panel;
+        if (grid.x.at(panel.ix) <= x && x <= grid.x.at(panel.ix2) && grid.z.at(panel.iz) <= z &&
+            z <= grid.z.at(panel.iz2)) {
+            return &facts;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<SlabPanel> PointerFacts::panelAt(double x, double z) {
+    if (document_ == nullptr || !drawn_) {
+        return std::nullopt;
+    }
+    const PanelFacts* found = panelFactsAt(x, z);
+    return found != nullptr ? std::optional<SlabPanel>(found->panel) : std::nullopt;
+}
+
+std::vector<LevelBeam> PointerFacts::levelBeams() {
+    return document_ != nullptr && drawn_ ? beams() : std::vector<LevelBeam>{};
+}
+
+std::vector<SlabPanel> PointerFacts::levelPanels() {
+    std::vector<SlabPanel> found;
+    if (document_ != nullptr && drawn_) {
+        for (const PanelFacts& facts : panels()) {
+            found.push_back(facts.panel);
+        }
+    }
+    return found;
+}
+
 std::string PointerFacts::beamText(int serial) {
     const std::optional<LevelBeam> found = beam(serial);
     if (!found) {
@@ -107,14 +141,8 @@ std::string PointerFacts::textAt(double x, double z) {
         text += "; " + beamText(serial);
     }
     if (view_.mode == LoadMode::Floor) {
-        const Grid& grid = document_->grid;
-        for (const PanelFacts& facts : panels()) {
-            const SlabPanel& panel = facts.panel;
-            if (grid.x.at(panel.ix) <= x && x <= grid.x.at(panel.ix2) && grid.z.at(panel.iz) <= z &&
-                z <= grid.z.at(panel.iz2)) {
-                text += "; " + panelText(facts);
-                break;
-            }
+        if (const PanelFacts* facts = panelFactsAt(x, z)) {
+            text += "; " + panelText(*facts);
         }
     }
     return text;

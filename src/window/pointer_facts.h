@@ -29,6 +29,12 @@ class PointerFacts {
     std::string textAt(double x, double z);
     // The beam with the serial number on the plan; nothing when there is none.
     std::optional<LevelBeam> beam(int serial);
+    // The first slab panel, in the order found, that holds the point; nothing when none does or
+    // the level has no plan.
+    std::optional<SlabPanel> panelAt(double x, double z);
+    // The level's beams in serial order and its panels; empty when the level has no plan.
+    std::vector<LevelBeam> levelBeams();
+    std::vector<SlabPanel> levelPanels();
 
   private:
     struct PanelFacts {
@@ -38,6 +44,7 @@ class PointerFacts {
 
     const std::vector<LevelBeam>& beams();
     const std::vector<PanelFacts>& panels();
+    const PanelFacts* panelFactsAt(double x, double z);
     std::string beamText(int serial);
     std::string panelText(const PanelFacts& facts) const;
 

@@ -40,15 +40,15 @@ class DocumentBuilder {
     }
 
     // Returns the number of the new design row.
-    DesignRowNumber designRow(int32_t member, int32_t lengthMm) {
-        document_.designRows.add(DesignRow{member, lengthMm});
+    DesignRowNumber designRow(int32_t member, int32_t lengthMm, long line = 0) {
+        document_.designRows.add(DesignRow{member, lengthMm, line});
         return static_cast<DesignRowNumber>(document_.designRows.size());
     }
 
     // Ranges in metres; the intensity joins the distinct intensities.
     DocumentBuilder& floorLoad(const char* caseNumber, float intensity, float y1, float y2,
-                               float x1, float x2, float z1, float z2) {
-        document_.floorLoads.add(FloorLoad{caseNumber, intensity, y1, y2, x1, x2, z1, z2});
+                               float x1, float x2, float z1, float z2, long line = 0) {
+        document_.floorLoads.add(FloorLoad{caseNumber, intensity, y1, y2, x1, x2, z1, z2, line});
         document_.floorIntensities.addIfAbsent(intensity);
         return *this;
     }
@@ -59,8 +59,9 @@ class DocumentBuilder {
     }
 
     // A load on one member; the value joins the distinct member loads.
-    DocumentBuilder& memberLoadOn(int32_t member, float value, const char* caseNumber) {
-        document_.memberLoadsByMember.add(MemberLoad{member, value, caseNumber});
+    DocumentBuilder& memberLoadOn(int32_t member, float value, const char* caseNumber,
+                                  long line = 0) {
+        document_.memberLoadsByMember.add(MemberLoad{member, value, caseNumber, line});
         return memberLoad(value);
     }
 

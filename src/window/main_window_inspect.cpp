@@ -1,0 +1,62 @@
+// Selecting and inspecting: the Properties dock for what is selected on the plan, the Listing
+// dock its listing lines lead to, and the old box with a picked beam's serial number.
+#include <QAction>
+#include <QMenu>
+
+#include "window/listing_dock.h"
+#include "window/main_window.h"
+#include "window/plan_canvas.h"
+#include "window/properties_dock.h"
+
+namespace fp {
+
+void MainWindow::buildInspectDocks() {
+    propertiesDock = new PropertiesDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, propertiesDock);
+    propertiesDock->hide();
+    listingDock = new ListingDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, listingDock);
+    listingDock->hide();
+    connect(canvas_, &PlanCanvas::selectionChanged, this, &MainWindow::showSelectionFacts);
+    connect(propertiesDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) {
+            showSelectionFacts();
+        }
+    });
+    connect(propertiesDock, &PropertiesDock::listingLineChosen, listingDock,
+            [this](long line) { listingDock->showLine(static_cast<int>(line)); });
+    connect(&session_, &DocumentSession::documentChanged, listingDock,
+            [this] { listingDock->setListing(session_.path()); });
+}
+
+void MainWindow::addInspectActions() {
+    actions.properties = propertiesDock->toggleViewAction();
+    actions.properties->setText(QStringLiteral("Properties"));
+    viewMenu->addAction(actions.properties);
+    actions.listing = listingDock->toggleViewAction();
+    actions.listing->setText(QStringLiteral("Listing"));
+    viewMenu->addAction(actions.listing);
+    actions.goToListingLine = viewMenu->addAction(QStringLiteral("Go to Listing &Line…"),
+                                                  listingDock, &ListingDock::askForLine);
+    actions.goToListingLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    viewMenu->addSeparator();
+    // The serial number in a box of its own, as a click on a beam once showed it.
+    actions.beamNumberBoxOnClick = viewMenu->addAction(QStringLiteral("Beam Number Box on Click"));
+    actions.beamNumberBoxOnClick->setCheckable(true);
+}
+
+void MainWindow::showSelectionFacts() {
+    // Gathered only for a dock on show: a large selection takes a while.
+    if (!propertiesDock->isVisibleTo(this)) {
+        return;
+    }
+    if (document() == nullptr) {
+        propertiesDock->showNote(QStringLiteral("No listing is open."));
+        return;
+    }
+    const PlanView& view = session_.view();
+    propertiesDock->showSelection(*document(), view.level, canvas_->shownSelection(),
+                                  view.decimalSeparator);
+}
+
+}  // namespace fp

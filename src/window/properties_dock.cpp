@@ -1,0 +1,155 @@
+// The Properties dock: a caption over a read-only table built from the selection's facts.
+#include "window/properties_dock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "inspect/selection_table.h"
+
+namespace fp {
+namespace {
+
+// The table item's role that holds the listing line a cell links to.
+constexpr int kLineRole = Qt::UserRole + 1;
+// Columns are fitted to this many rows, so that a selection of hundreds is shown at once.
+constexpr int kRowsMeasured = 40;
+// Past this the table scrolls sideways rather than widen the dock further.
+constexpr int kWidestTablePixels = 640;
+constexpr int kCellSlackPixels = 8;
+
+}  // namespace
+
+PropertiesDock::PropertiesDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("Properties"), parent) {
+    setObjectName(QStringLiteral("propertiesDock"));
+    auto* contents = new QWidget;
+    auto* layout = new QVBoxLayout(contents);
+    caption = new QLabel;
+    caption->setObjectName(QStringLiteral("propertiesCaption"));
+    caption->setWordWrap(true);
+    table = new QTableWidget;
+    table->setObjectName(QStringLiteral("propertiesTable"));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copyAction = new QAction(QStringLiteral("&Copy Table"), table);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyAction, &QAction::triggered, this, &PropertiesDock::copy);
+    table->addAction(copyAction);
+    addAction(copyAction);
+    connect(table, &QTableWidget::cellActivated, this, [this](int row, int column) {
+        const QTableWidgetItem* item = table->item(row, column);
+        const long line = item != nullptr ? item->data(kLineRole).toLongLong() : 0;
+        if (line > 0) {
+            emit listingLineChosen(line);
+        }
+    });
+    connect(table, &QTableWidget::cellClicked, table, &QTableWidget::cellActivated);
+    layout->addWidget(caption);
+    layout->addWidget(table, 1);
+    setWidget(contents);
+    showNote(QStringLiteral("Nothing is selected."));
+}
+
+void PropertiesDock::showSelection(const ListingDocument& document, int level,
+                                   const LevelSelection& selection, char decimalSeparator) {
+    const bool several = selection.beams.size() + selection.panels.size() > 1;
+    std::vector<BeamFacts> beams;
+    for (const auto& [serial, beam] : selection.beams) {
+        beams.push_back(beamFacts(document, serial, beam, !several));
+    }
+    std::vector<PanelFacts> panels;
+    for (const SlabPanel& panel : selection.panels) {
+        panels.push_back(panelFacts(document, level, panel));
+    }
+    const std::size_t count = beams.size() + panels.size();
+    if (count == 0) {
+        showNote(QStringLiteral("Nothing is selected."));
+        return;
+    }
+    if (several) {
+        caption->setText(QStringLiteral("%1 selected").arg(count));
+        fill(selectionSummary(document, beams, panels, decimalSeparator));
+    } else if (!beams.empty()) {
+        caption->setText(QStringLiteral("Beam %1").arg(beams[0].serial));
+        fill(beamTable(document, beams[0], decimalSeparator));
+    } else {
+        caption->setText(QStringLiteral("Panel"));
+        fill(panelTable(document, panels[0], decimalSeparator));
+    }
+}
+
+void PropertiesDock::fill(const FactsTable& facts) {
+    facts_ = facts;
+    table->setUpdatesEnabled(false);
+    table->clear();
+    table->setColumnCount(static_cast<int>(facts.headers.size()));
+    table->setRowCount(static_cast<int>(facts.rows.size()));
+    QStringList headers;
+    for (const std::string& header : facts.headers) {
+        headers << QString::fromStdString(header);
+    }
+    table->setHorizontalHeaderLabels(headers);
+    QFont linkFont = table->font();
+    linkFont.setUnderline(true);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const std::vector<FactsCell>& cells = facts.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+            const FactsCell& cell = cells[static_cast<std::size_t>(column)];
+            auto* item = new QTableWidgetItem(QString::fromStdString(cell.text));
+            if (cell.number) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            if (cell.line > 0) {
+                item->setData(kLineRole, static_cast<qlonglong>(cell.line));
+                item->setForeground(table->palette().color(QPalette::Link));
+                item->setFont(linkFont);
+                item->setToolTip(QStringLiteral("Show line %1 in the Listing").arg(cell.line));
+            }
+            table->setItem(row, column, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    // Room for a vertical scroll bar too, and the cells' margins, so that the last column shows
+    // whole.
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width() +
+                kCellSlackPixels * table->columnCount();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        width += table->columnWidth(column);
+    }
+    table->setMinimumWidth(std::min(width, kWidestTablePixels));
+    table->setUpdatesEnabled(true);
+    table->show();
+}
+
+void PropertiesDock::showNote(const QString& text) {
+    facts_ = {};
+    caption->setText(text);
+    table->clear();
+    table->setRowCount(0);
+    table->setColumnCount(0);
+    table->hide();
+}
+
+QString PropertiesDock::tableText() const {
+    return facts_.headers.empty() ? QString() : QString::fromStdString(tabSeparated(facts_));
+}
+
+void PropertiesDock::copy() const {
+    const QString text = tableText();
+    if (!text.isEmpty()) {
+        QApplication::clipboard()->setText(text);
+    }
+}
+
+}  // namespace fp

@@ -1,0 +1,46 @@
+// "Properties": a dockable table of what is selected on the plan — one beam, one panel, or a row
+// for each of several with their totals. A listing line in it is a link to the Listing dock;
+// Ctrl+C copies the table as tab-separated text.
+#pragma once
+
+#include <QDockWidget>
+#include <QString>
+
+#include "document/listing_document.h"
+#include "inspect/facts_table.h"
+#include "inspect/selection.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace fp {
+
+class PropertiesDock : public QDockWidget {
+    Q_OBJECT
+  public:
+    explicit PropertiesDock(QWidget* parent);
+
+    // The facts of what is selected on `level`.
+    void showSelection(const ListingDocument& document, int level, const LevelSelection& selection,
+                       char decimalSeparator);
+    // A text in place of the table: nothing is selected, or no listing is on show.
+    void showNote(const QString& text);
+    // The table on show as tab-separated text; empty when none is.
+    QString tableText() const;
+    // Puts tableText() on the clipboard.
+    void copy() const;
+
+    QLabel* caption = nullptr;
+    QTableWidget* table = nullptr;
+
+  signals:
+    // A listing line of the table was chosen.
+    void listingLineChosen(long line);
+
+  private:
+    void fill(const FactsTable& facts);
+
+    FactsTable facts_;
+};
+
+}  // namespace fp

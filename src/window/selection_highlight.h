@@ -1,0 +1,17 @@
+// The highlight of what is selected, drawn over the plan on the screen only: a wide band of
+// colour along each selected beam, and a tint over each selected panel.
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+
+#include "grid/grid.h"
+#include "inspect/selection.h"
+#include "plan/plan_transform.h"
+
+namespace fp {
+
+void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown, const Grid& grid,
+                            const LevelSelection& selection, const QColor& colour);
+
+}  // namespace fp
