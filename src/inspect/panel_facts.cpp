@@ -1,6 +1,8 @@
 // A panel's facts, from the grid and the floor loads that act on it.
 #include "inspect/panel_facts.h"
 
+#include <cmath>
+
 #include "model/number_text.h"
 #include "panels/level_totals.h"
 
@@ -20,6 +22,24 @@ PanelFacts panelFacts(const ListingDocument& document, int level, const SlabPane
         addToCase(facts.totals, load.caseNumber, kiloNewtons);
     }
     return facts;
+}
+
+std::vector<Finding> findingsOnPanel(const std::vector<Finding>& findings, int level,
+                                     const PanelFacts& facts) {
+    // Findings give the panel's edges in metres, the facts in hundredths of a metre.
+    const auto sameEdge = [](double metres, float hundredths) {
+        return std::abs(metres * 100 - hundredths) < 0.5;
+    };
+    std::vector<Finding> onPanel;
+    for (const Finding& finding : findings) {
+        const FindingPlace& place = finding.place;
+        if (finding.level == level && place.kind == FindingPlace::Kind::Panel &&
+            sameEdge(place.x1, facts.x1) && sameEdge(place.x2, facts.x2) &&
+            sameEdge(place.z1, facts.z1) && sameEdge(place.z2, facts.z2)) {
+            onPanel.push_back(finding);
+        }
+    }
+    return onPanel;
 }
 
 }  // namespace fp

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "checks/finding.h"
 #include "document/listing_document.h"
 #include "inspect/beam_facts.h"
 #include "panels/panel_loads.h"
@@ -28,10 +29,16 @@ struct PanelFacts {
     std::vector<PanelLoadFacts> loads;
     // kN per load case.
     std::vector<CaseSum> totals;
+    // What the load checks found on this panel.
+    std::vector<Finding> findings;
 };
 
 // The facts of a panel of `level`. A panel carrying more floor loads than a panel may throws
 // ListingError, as its drawing does.
 PanelFacts panelFacts(const ListingDocument& document, int level, const SlabPanel& panel);
+
+// The findings among `findings` whose place is this panel of `level`.
+std::vector<Finding> findingsOnPanel(const std::vector<Finding>& findings, int level,
+                                     const PanelFacts& facts);
 
 }  // namespace fp

@@ -114,6 +114,12 @@ FactsTable panelTable(const ListingDocument& document, const PanelFacts& facts,
         addRow(table, "Total floor load", write.value(total.sum) + " kN",
                write.caseName(total.caseNumber));
     }
+    for (const Finding& finding : facts.findings) {
+        addRow(table, finding.severity == Severity::Warning ? "Check warning" : "Check note",
+               finding.sentence,
+               finding.caseNumber.empty() ? std::string() : write.caseName(finding.caseNumber),
+               finding.lines.empty() ? 0 : finding.lines.front());
+    }
     return table;
 }
 

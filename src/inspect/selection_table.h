@@ -17,7 +17,7 @@ FactsTable beamTable(const ListingDocument& document, const BeamFacts& facts,
                      char decimalSeparator);
 
 // The same columns: the bounds, grid lines, spans and area, each floor load acting with its kN,
-// and the total per load case.
+// the total per load case, and what the load checks found on the panel.
 FactsTable panelTable(const ListingDocument& document, const PanelFacts& facts,
                       char decimalSeparator);
 

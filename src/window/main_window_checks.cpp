@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "window/checks_dock.h"
+#include "window/listing_dock.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
 
@@ -72,6 +73,10 @@ void MainWindow::chooseFinding(int index) {
         session_.showLevel(finding.level);
     }
     canvas_->outlinePlace(finding.place);
+    // The line behind the finding, when the listing is on show beside the plan.
+    if (!finding.lines.empty() && listingDock->isVisibleTo(this)) {
+        listingDock->showLine(static_cast<int>(finding.lines.front()));
+    }
 }
 
 }  // namespace fp

@@ -56,7 +56,7 @@ void MainWindow::showSelectionFacts() {
     }
     const PlanView& view = session_.view();
     propertiesDock->showSelection(*document(), view.level, canvas_->shownSelection(),
-                                  view.decimalSeparator);
+                                  session_.findings(), view.decimalSeparator);
 }
 
 }  // namespace fp

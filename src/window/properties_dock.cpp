@@ -62,7 +62,8 @@ PropertiesDock::PropertiesDock(QWidget* parent)
 }
 
 void PropertiesDock::showSelection(const ListingDocument& document, int level,
-                                   const LevelSelection& selection, char decimalSeparator) {
+                                   const LevelSelection& selection,
+                                   const std::vector<Finding>& findings, char decimalSeparator) {
     const bool several = selection.beams.size() + selection.panels.size() > 1;
     std::vector<BeamFacts> beams;
     for (const auto& [serial, beam] : selection.beams) {
@@ -71,6 +72,7 @@ void PropertiesDock::showSelection(const ListingDocument& document, int level,
     std::vector<PanelFacts> panels;
     for (const SlabPanel& panel : selection.panels) {
         panels.push_back(panelFacts(document, level, panel));
+        panels.back().findings = findingsOnPanel(findings, level, panels.back());
     }
     const std::size_t count = beams.size() + panels.size();
     if (count == 0) {

@@ -6,6 +6,9 @@
 #include <QDockWidget>
 #include <QString>
 
+#include <vector>
+
+#include "checks/finding.h"
 #include "document/listing_document.h"
 #include "inspect/facts_table.h"
 #include "inspect/selection.h"
@@ -22,7 +25,7 @@ class PropertiesDock : public QDockWidget {
 
     // The facts of what is selected on `level`.
     void showSelection(const ListingDocument& document, int level, const LevelSelection& selection,
-                       char decimalSeparator);
+                       const std::vector<Finding>& findings, char decimalSeparator);
     // A text in place of the table: nothing is selected, or no listing is on show.
     void showNote(const QString& text);
     // The table on show as tab-separated text; empty when none is.

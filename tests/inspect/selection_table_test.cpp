@@ -86,6 +86,34 @@ TEST(SelectionTable, PanelShowsItsGridAreaAndEveryActingFloorLoad) {
                                                      {"60 kN", "Case 2 LIVE", "0"}}));
 }
 
+TEST(SelectionTable, PanelListsTheFindingsOnItAndNoOthers) {
+    const ListingDocument document = loadedBay();
+    const auto finding = [](int level, double x2, Severity severity, const char* sentence) {
+        Finding found;
+        found.kind = FindingKind::PartialFloorLoad;
+        found.severity = severity;
+        found.level = level;
+        found.place = {FindingPlace::Kind::Panel, 0, x2, 0, 4};
+        found.lines = {32};
+        found.caseNumber = "2";
+        found.sentence = sentence;
+        return found;
+    };
+    const std::vector<Finding> findings{
+        finding(kBayLevel, 5, Severity::Warning, "covers 40 %"),
+        finding(kBayLevel + 1, 5, Severity::Warning, "another level"),
+        finding(kBayLevel, 2.5, Severity::Warning, "another panel"),
+        finding(kBayLevel, 5, Severity::Note, "loaded twice"),
+    };
+    PanelFacts facts = panelFacts(document, kBayLevel, SlabPanel{1, 1, 2, 2});
+    facts.findings = findingsOnPanel(findings, kBayLevel, facts);
+    const FactsTable table = panelTable(document, facts, '.');
+    EXPECT_EQ(rowsOf(table, "Check warning"),
+              (std::vector<std::vector<std::string>>{{"covers 40 %", "Case 2 LIVE", "32"}}));
+    EXPECT_EQ(rowsOf(table, "Check note"),
+              (std::vector<std::vector<std::string>>{{"loaded twice", "Case 2 LIVE", "32"}}));
+}
+
 TEST(SelectionTable, SeveralThingsGetOneRowEachAndTotalsPerCase) {
     const ListingDocument document = loadedBay();
     const FactsTable table =
