@@ -29,6 +29,11 @@ struct PlanView {
     bool memberLoadsOnBeams = false;
     // Hatching over every panel that no floor load acts on, in floor-load mode only.
     bool markPanelsWithoutLoad = false;
+    // The grid lines of the level with their named bubbles.
+    bool gridLines = true;
+    // Every text where the drawing designs it, even on top of another or across a beam; else
+    // each text is moved to the first free place near it.
+    bool designedLabelPositions = false;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 

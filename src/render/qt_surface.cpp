@@ -49,6 +49,7 @@ QtSurface::QtSurface(QPainter& painter, const QRectF& deviceArea)
     pen.setWidthF(pixelRatio == 1 ? devicePixels
                                   : std::max(1.0, std::round(devicePixels)) / pixelRatio);
     painter_.setPen(pen);
+    beamPen_ = pen;
     painter_.setBrush(Qt::NoBrush);
     painter_.setFont(ownFont_);
     setScale(area_.left(), area_.top(), area_.right(), area_.bottom());
@@ -80,6 +81,32 @@ void QtSurface::circle(double x, double z, double radius) {
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.drawEllipse(toDevice(x, z), pixels, pixels);
     painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QtSurface::fillSquare(double x, double z, double halfSide) {
+    const double pixels = std::abs(halfSide * transform_.scaleX());
+    const QPointF centre = toDevice(x, z);
+    painter_.fillRect(QRectF(centre.x() - pixels, centre.y() - pixels, 2 * pixels, 2 * pixels),
+                      beamPen_.color());
+}
+
+void QtSurface::setLineStyle(LineStyle style) {
+    if (style == LineStyle::Normal) {
+        painter_.setPen(beamPen_);
+        return;
+    }
+    // Grey, so that the grid reads as lying under the beams; as wide as the beams, since one
+    // screen pixel is as thin as a line can be drawn there.
+    QPen pen = beamPen_;
+    pen.setColor(QColor(0x70, 0x70, 0x70));
+    if (style == LineStyle::GridLine) {
+        pen.setStyle(Qt::DashDotLine);
+    }
+    painter_.setPen(pen);
+}
+
+double QtSurface::verticalPerHorizontal() {
+    return std::abs(transform_.scaleX() / transform_.scaleZ());
 }
 
 double QtSurface::textWidth(std::string_view text) {

@@ -29,6 +29,8 @@ TEST(DrawLevel, FloorLoadModeWritesPanelLabelsOverThePlan) {
     test::RecordingSurface surface;
     PlanView view;
     view.level = testing::kBayLevel;
+    view.gridLines = false;
+    view.designedLabelPositions = true;
     const PickBoxes boxes = drawLevel(oneBay(), view, surface);
     EXPECT_EQ(boxes.size(), 4u);
     EXPECT_EQ(writtenTexts(surface), (std::vector<std::string>{"1", "2", "3", "4", "0 X 0"}));
@@ -38,6 +40,8 @@ TEST(DrawLevel, MemberLoadModeDrawsThePlanOnly) {
     test::RecordingSurface surface;
     PlanView view;
     view.level = testing::kBayLevel;
+    view.gridLines = false;
+    view.designedLabelPositions = true;
     view.mode = LoadMode::Member;
     view.memberNumbers = true;
     const PickBoxes boxes = drawLevel(oneBay(), view, surface);
