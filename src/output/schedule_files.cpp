@@ -22,8 +22,13 @@ std::string csvPath(const std::string& path, const std::string& table) {
     return withSuffixBeforeExtension(path, suffix);
 }
 
-std::string csvText(const ScheduleTable& table) {
+constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string csvText(const ScheduleTable& table, bool byteOrderMark) {
     std::ostringstream text;
+    if (byteOrderMark) {
+        text << kUtf8ByteOrderMark;
+    }
     writeCsvTable(text, table);
     return text.str();
 }
@@ -38,7 +43,8 @@ void checkSchedulePath(const std::string& path) {
     }
 }
 
-std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path) {
+std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path,
+                                       bool csvByteOrderMark) {
     checkSchedulePath(path);
     const std::vector<ScheduleTable> tables = loadSchedules(document);
     if (extensionOf(path) == "xlsx") {
@@ -49,7 +55,7 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
     }
     std::vector<FileBytes> files;
     for (const ScheduleTable& table : tables) {
-        files.push_back({csvPath(path, table.name), csvText(table)});
+        files.push_back({csvPath(path, table.name), csvText(table, csvByteOrderMark)});
     }
     return writeWhole(files);
 }

@@ -164,6 +164,19 @@ TEST(ScheduleFiles, CsvWritesOneFileForEachTableNamedAfterIt) {
     EXPECT_EQ(beams[2], (std::vector<std::string>{"3", "2", "2", "20101", "20102", "5", "12.5"}));
 }
 
+TEST(ScheduleFiles, CsvStartsWithTheUtf8ByteOrderMarkUnlessAskedNotTo) {
+    const std::string mark = "\xEF\xBB\xBF";
+    for (const bool withMark : {true, false}) {
+        const fs::path folder = freshFolder(withMark ? "bom" : "nobom");
+        writeSchedule(smallBuilding(), (folder / "loads.csv").string(), withMark);
+        for (const char* name : {"loads-panels.csv", "loads-beams.csv"}) {
+            const std::string text = fileText(folder / name);
+            EXPECT_EQ(text.rfind(mark, 0) == 0, withMark) << name;
+            EXPECT_EQ(text.substr(withMark ? mark.size() : 0, 9), "Level (m)") << name;
+        }
+    }
+}
+
 TEST(ScheduleFiles, OnlyXlsxAndCsvAreWritten) {
     EXPECT_THROW(checkSchedulePath("loads.ods"), std::invalid_argument);
     EXPECT_THROW(checkSchedulePath("csv"), std::invalid_argument);
