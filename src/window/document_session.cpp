@@ -45,6 +45,8 @@ PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView
     view.memberNumbersBeside = view_.memberNumbersBeside;
     view.memberLoadsOnBeams = view_.memberLoadsOnBeams;
     view.markPanelsWithoutLoad = view_.markPanelsWithoutLoad;
+    view.gridLines = view_.gridLines;
+    view.designedLabelPositions = view_.designedLabelPositions;
     if (kept == nullptr) {
         return view;
     }
@@ -158,6 +160,14 @@ void DocumentSession::setMemberLoadsOnBeams(bool on) {
 
 void DocumentSession::setMarkPanelsWithoutLoad(bool on) {
     setOption(&PlanView::markPanelsWithoutLoad, on);
+}
+
+void DocumentSession::setGridLines(bool on) {
+    setOption(&PlanView::gridLines, on);
+}
+
+void DocumentSession::setDesignedLabelPositions(bool on) {
+    setOption(&PlanView::designedLabelPositions, on);
 }
 
 }  // namespace fp

@@ -56,6 +56,8 @@ class DocumentSession : public QObject {
     void setMemberNumbersBeside(bool beside);
     void setMemberLoadsOnBeams(bool on);
     void setMarkPanelsWithoutLoad(bool on);
+    void setGridLines(bool on);
+    void setDesignedLabelPositions(bool on);
 
   signals:
     // A listing was read and is on show (opened, or read again); the view changed with it.

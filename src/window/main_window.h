@@ -24,6 +24,7 @@ namespace fp {
 class ControlBar;
 class LevelList;
 class LoadSummary;
+class LegendPanel;
 class PlanCanvas;
 class ReadStatus;
 class ReloadBar;
@@ -74,6 +75,7 @@ class MainWindow : public QMainWindow {
     // The path of the listing on show; empty when none is.
     const QString& listingPath() const { return session_.path(); }
     PlanCanvas& canvas() { return *canvas_; }
+    const LegendPanel& legend() const { return *legend_; }
     LevelList& levelList() { return *levelList_; }
     ControlBar& controlBar() { return *controlBar_; }
     ReloadBar& reloadBar() { return *reloadBar_; }
@@ -94,6 +96,9 @@ class MainWindow : public QMainWindow {
         QAction* zoomOut = nullptr;
         QAction* fit = nullptr;
         QAction* findMember = nullptr;
+        QAction* gridLines = nullptr;
+        QAction* designedLabelPositions = nullptr;
+        QAction* legend = nullptr;
         QAction* memberNumbersBeside = nullptr;
         QAction* memberLoadsOnBeams = nullptr;
         QAction* markPanelsWithoutLoad = nullptr;
@@ -166,6 +171,7 @@ class MainWindow : public QMainWindow {
 
     DocumentSession session_;
     PlanCanvas* canvas_ = nullptr;
+    LegendPanel* legend_ = nullptr;
     LevelList* levelList_ = nullptr;
     ControlBar* controlBar_ = nullptr;
     ReloadBar* reloadBar_ = nullptr;
