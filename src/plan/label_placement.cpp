@@ -151,42 +151,53 @@ void LabelPlacement::place() {
     // either axis), so that two texts never read as one.
     const double airX = target_.textWidth("8") / 2;
     const double airZ = airX * target_.verticalPerHorizontal();
-    const auto free = [&](const PlanRect& box, bool withinBounds) {
-        const PlanRect aired{box.left - airX, box.top - airZ, box.right + airX, box.bottom + airZ};
-        const bool inside = box.left >= bounds_.left && box.right <= bounds_.right &&
-                            box.top >= bounds_.top && box.bottom <= bounds_.bottom;
-        return (inside || !withinBounds) && !taken.meetsAny(aired) && !beams.meetsAny(aired);
+    const auto inside = [&](const PlanRect& box) {
+        return box.left >= bounds_.left && box.right <= bounds_.right && box.top >= bounds_.top &&
+               box.bottom <= bounds_.bottom;
     };
-    // The first free candidate: the step it lies at and its shift; nothing when none is free.
+    const auto free = [&](const PlanRect& box) {
+        const PlanRect aired{box.left - airX, box.top - airZ, box.right + airX, box.bottom + airZ};
+        return !taken.meetsAny(aired) && !beams.meetsAny(aired);
+    };
+    // A candidate: the step it lies at and its shift.
     struct Found {
         std::size_t step;
         double dx;
         double dz;
     };
-    const auto search = [&](const PlanRect& designed, bool withinBounds) -> std::optional<Found> {
-        if (free(designed, withinBounds)) {
+    // The first free candidate inside the plan's frame; failing that the first free one beyond
+    // it; nothing when none is free, and the text keeps its designed place.
+    const auto search = [&](const PlanRect& designed) -> std::optional<Found> {
+        std::optional<Found> beyond;
+        const auto consider = [&](const Found& candidate) {
+            const PlanRect box = designed.movedBy(candidate.dx, candidate.dz);
+            const bool within = inside(box);
+            if ((!within && beyond) || !free(box)) {
+                return false;
+            }
+            if (!within) {
+                beyond = candidate;
+            }
+            return within;
+        };
+        if (consider({0, 0, 0})) {
             return Found{0, 0, 0};
         }
         const auto& directions = designed.width() <= designed.height() ? kAlongFirst : kAcrossFirst;
         for (std::size_t step = 0; step < kSteps.size(); ++step) {
             for (const Direction& direction : directions) {
-                const double dx = direction.x * kSteps[step] * designed.width();
-                const double dz = direction.z * kSteps[step] * designed.height();
-                if (free(designed.movedBy(dx, dz), withinBounds)) {
-                    return Found{step, dx, dz};
+                const Found candidate{step, direction.x * kSteps[step] * designed.width(),
+                                      direction.z * kSteps[step] * designed.height()};
+                if (consider(candidate)) {
+                    return candidate;
                 }
             }
         }
-        return std::nullopt;
+        return beyond;
     };
     for (const Group& group : groups_) {
         const PlanRect& designed = group.box;
-        // Beyond the plan's frame only when the frame has no room left near it; where nothing
-        // is free at all the text keeps its designed place.
-        std::optional<Found> found = search(designed, true);
-        if (!found) {
-            found = search(designed, false);
-        }
+        const std::optional<Found> found = search(designed);
         const double dx = found ? found->dx : 0;
         const double dz = found ? found->dz : 0;
         const PlanRect box = designed.movedBy(dx, dz);
