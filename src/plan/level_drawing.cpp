@@ -7,9 +7,9 @@
 #include "plan/columns.h"
 #include "plan/grid_lines.h"
 #include "plan/label_placement.h"
-#include "plan/plan_frame.h"
 #include "plan/level_beams.h"
 #include "plan/panel_labels.h"
+#include "plan/plan_frame.h"
 
 namespace fp {
 
