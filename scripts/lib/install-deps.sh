@@ -6,6 +6,8 @@ FRAMEPLAN_PACKAGES=(
     pkgconf libxlsxwriter-dev libdxflib-dev unzip
     libgtest-dev googletest
     fonts-liberation
+    # A CAD library whose audit the DXF files must pass with nothing to fix.
+    python3-ezdxf
     # The window's test on a real X server: Xvfb, keys sent with xdotool, screenshots compared.
     xvfb xdotool imagemagick
 )

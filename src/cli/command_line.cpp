@@ -70,11 +70,13 @@ constexpr const char* kExportDescription =
     "when there are fewer.";
 
 constexpr const char* kExportNotes =
-    "\n--level all writes one PDF page per level (A4 landscape, the level's height as the\n"
-    "title, a title block and legend along the bottom), or one PNG, SVG or DXF file per\n"
-    "level named OUT-N.png, OUT-N.svg or OUT-N.dxf. A --height that is no level is refused\n"
-    "with the list of the levels. DXF files are in metres at the true coordinates, seen\n"
-    "from above. A level past a drawing limit writes nothing.\n";
+    "\n--level all writes one PDF page per level (A4 landscape unless --paper or\n"
+    "--orientation say otherwise, the level's height as the title, a title block and\n"
+    "legend along the bottom), or one PNG, SVG or DXF file per level named OUT-N.png,\n"
+    "OUT-N.svg or OUT-N.dxf. A --height that is no level is refused with the list of the\n"
+    "levels. A --scale at which the plan does not fit the page is refused naming the\n"
+    "scale that fits. DXF files are in metres at the true coordinates, seen from above.\n"
+    "A level past a drawing limit writes nothing.\n";
 
 constexpr const char* kCheckDescription =
     "Checks LISTING and prints its findings, grouped by level and kind, each with its listing\n"
@@ -88,7 +90,8 @@ constexpr const char* kCheckExitStatus =
 
 constexpr const char* kScheduleDescription =
     "Writes the panel and beam load schedules of LISTING for spreadsheets: an XLSX workbook\n"
-    "with the sheets Panels and Beams, or two CSV files (RFC 4180, UTF-8).";
+    "with the sheets Panels and Beams, or two CSV files (RFC 4180, UTF-8 with a byte-order\n"
+    "mark unless --no-bom).";
 
 // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
 int written(std::ostream& out, std::ostream& err) {
@@ -231,8 +234,8 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
     return std::max(written(out, err), status);
 }
 
-int runSchedule(const std::string& listing, const std::string& output, std::ostream& out,
-                std::ostream& err) {
+int runSchedule(const std::string& listing, const std::string& output, bool byteOrderMark,
+                std::ostream& out, std::ostream& err) {
     try {
         checkSchedulePath(output);
     } catch (const std::invalid_argument& failure) {
@@ -243,7 +246,7 @@ int runSchedule(const std::string& listing, const std::string& output, std::ostr
         return kFailureStatus;
     }
     try {
-        for (const std::string& path : writeSchedule(*read.document, output)) {
+        for (const std::string& path : writeSchedule(*read.document, output, byteOrderMark)) {
             out << "Wrote " << path << "\n";
         }
     } catch (const FileWriteError& failure) {
@@ -302,6 +305,10 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         ->add_option("-o,--output", scheduleOutput,
                      "loads.xlsx, or loads.csv for loads-panels.csv and loads-beams.csv")
         ->required();
+    bool noByteOrderMark = false;
+    schedule->add_flag("--no-bom", noByteOrderMark,
+                       "No UTF-8 byte-order mark at the start of CSV files, for tools that do "
+                       "not want one");
     bool checkJson = false;
     std::string checkHeight;
     CLI::App* check = app.add_subcommand("check", kCheckDescription);
@@ -350,7 +357,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         return runCheck(listing, checkJson, checkHeight, out, err);
     }
     if (*schedule) {
-        return runSchedule(listing, scheduleOutput, out, err);
+        return runSchedule(listing, scheduleOutput, !noByteOrderMark, out, err);
     }
     if (*compare) {
         return runCompare(compareArguments, out, err, hooks.comparePlans);

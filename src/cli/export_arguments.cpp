@@ -101,6 +101,30 @@ void parseSize(const std::string& text, ExportRequest& request) {
     }
 }
 
+PageSetup parsePage(const ExportArguments& arguments) {
+    PageSetup page;
+    if (arguments.paper != "a4" && arguments.paper != "a3") {
+        throw badOption("--paper is a4 or a3, not \"" + arguments.paper + "\"");
+    }
+    page.paper = arguments.paper == "a3" ? Paper::A3 : Paper::A4;
+    if (arguments.orientation != "landscape" && arguments.orientation != "portrait") {
+        throw badOption("--orientation is landscape or portrait, not \"" + arguments.orientation +
+                        "\"");
+    }
+    page.orientation =
+        arguments.orientation == "portrait" ? Orientation::Portrait : Orientation::Landscape;
+    if (arguments.scale != "fit") {
+        const std::string number =
+            arguments.scale.rfind("1:", 0) == 0 ? arguments.scale.substr(2) : arguments.scale;
+        if (number != "50" && number != "100" && number != "200") {
+            throw badOption("--scale is 50, 100, 200 (1:50 ...) or fit, not \"" + arguments.scale +
+                            "\"");
+        }
+        page.scale = parseInt(number, "--scale");
+    }
+    return page;
+}
+
 }  // namespace
 
 void addExportArguments(CLI::App& command, ExportArguments& arguments) {
@@ -124,8 +148,23 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_option("--intensities", arguments.intensities,
                        "Only these floor-load intensities, such as 2,4.5");
     command.add_option("--size", arguments.size,
-                       "The PNG or SVG size in pixels, such as 1600x900 (PDF pages are A4 "
-                       "landscape)");
+                       "The PNG or SVG size in pixels, such as 1600x900 (PDF pages: --paper and "
+                       "--orientation)");
+    command.add_flag("--no-grid", arguments.noGrid,
+                     "No grid lines and bubbles (on the DXF layer GRID otherwise)");
+    command.add_flag("--designed-labels", arguments.designedLabels,
+                     "Every text at its designed place, even over another or across a beam");
+    command.add_option("--paper", arguments.paper,
+                       "a4 or a3: the sheet of PDF pages (default: a4)");
+    command.add_option("--orientation", arguments.orientation,
+                       "landscape or portrait (default: landscape)");
+    command.add_option("--scale", arguments.scale,
+                       "50, 100 or 200 for the plan at 1:50, 1:100 or 1:200 on PDF pages, with a "
+                       "scale bar; or fit (the default)");
+    command.add_option("--job-name", arguments.jobName, "The job's name in the title block");
+    command.add_option("--job-number", arguments.jobNumber, "The job's number in the title block");
+    command.add_option("--engineer", arguments.engineer, "The engineer in the title block");
+    command.add_option("--checker", arguments.checker, "The checker in the title block");
     command.add_flag("--title-block", arguments.titleBlock,
                      "A title block and legend on PNG and SVG files too (PDF pages have them)");
 }
@@ -150,6 +189,13 @@ ExportRequest exportRequestFrom(const ExportArguments& arguments) {
     request.view.memberNumbers = arguments.beamNumbers;
     request.view.memberLoadsOnBeams = arguments.memberLoads;
     request.view.loadCaseNumbers = !arguments.noLoadType;
+    request.view.gridLines = !arguments.noGrid;
+    request.view.designedLabelPositions = arguments.designedLabels;
+    request.page = parsePage(arguments);
+    request.job.name = arguments.jobName;
+    request.job.number = arguments.jobNumber;
+    request.job.engineer = arguments.engineer;
+    request.job.checker = arguments.checker;
     if (!arguments.intensities.empty()) {
         request.intensities = parseIntensities(arguments.intensities);
     }

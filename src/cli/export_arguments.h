@@ -25,6 +25,15 @@ struct ExportArguments {
     std::string intensities;
     std::string size;
     bool titleBlock = false;
+    bool noGrid = false;
+    bool designedLabels = false;
+    std::string paper = "a4";
+    std::string orientation = "landscape";
+    std::string scale = "fit";
+    std::string jobName;
+    std::string jobNumber;
+    std::string engineer;
+    std::string checker;
 };
 
 // Declares the export command's arguments on `command`, to be filled into `arguments`.

@@ -7,9 +7,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <numbers>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "files/file_names.h"
 #include "files/pending_file.h"
@@ -20,15 +23,21 @@ namespace {
 struct LayerStyle {
     const char* name;
     int colour;  // AutoCAD colour index
+    const char* linetype;
 };
 
-constexpr std::array<LayerStyle, 7> kLayers = {{{kBeamsLayer, 7},
-                                                {kBeamSerialsLayer, 1},
-                                                {kMemberNumbersLayer, 3},
-                                                {kMemberLoadsLayer, 5},
-                                                {kPanelLabelsLayer, 4},
-                                                {kPanelHatchingLayer, 8},
-                                                {kTitleLayer, 7}}};
+constexpr const char* kContinuous = "CONTINUOUS";
+constexpr const char* kDashDot = "DASHDOT";
+
+constexpr std::array<LayerStyle, 9> kLayers = {{{kBeamsLayer, 7, kContinuous},
+                                                {kBeamSerialsLayer, 1, kContinuous},
+                                                {kMemberNumbersLayer, 3, kContinuous},
+                                                {kMemberLoadsLayer, 5, kContinuous},
+                                                {kPanelLabelsLayer, 4, kContinuous},
+                                                {kPanelHatchingLayer, 8, kContinuous},
+                                                {kTitleLayer, 7, kContinuous},
+                                                {kGridLayer, 8, kDashDot},
+                                                {kColumnsLayer, 7, kContinuous}}};
 constexpr int kByLayer = 256;
 constexpr int kMetres = 6;  // $INSUNITS
 
@@ -69,17 +78,21 @@ std::string escapedText(const std::string& utf8) {
 void writeTables(DL_Dxf& dxf, DL_WriterA& out) {
     out.sectionTables();
     dxf.writeVPort(out);
-    out.tableLinetypes(3);
+    out.tableLinetypes(4);
     dxf.writeLinetype(out, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf.writeLinetype(out, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-    dxf.writeLinetype(out, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    dxf.writeLinetype(out, DL_LinetypeData(kContinuous, "Solid line", 0, 0, 0.0));
+    // In metres: a 0.5 m dash, a gap, a dot, a gap; grid lines run tens of metres.
+    std::array<double, 4> dashDot = {0.5, -0.1, 0.0, -0.1};
+    dxf.writeLinetype(
+        out, DL_LinetypeData(kDashDot, "Dash dot __ . __ . __", 0, 4, 0.7, dashDot.data()));
     out.tableEnd();
     out.tableLayers(static_cast<int>(kLayers.size()) + 1);
     dxf.writeLayer(out, DL_LayerData("0", 0),
                    DL_Attributes("", DL_Codes::black, 100, "CONTINUOUS", 1.0));
     for (const LayerStyle& layer : kLayers) {
         dxf.writeLayer(out, DL_LayerData(layer.name, 0),
-                       DL_Attributes("", layer.colour, 25, "CONTINUOUS", 1.0));
+                       DL_Attributes("", layer.colour, 25, layer.linetype, 1.0));
     }
     out.tableEnd();
     out.tableStyle(1);
@@ -111,6 +124,15 @@ void writeEntities(DL_Dxf& dxf, DL_WriterA& out, const DxfDrawing& drawing) {
         dxf.writeLine(out, DL_LineData(line.x1, line.y1, 0, line.x2, line.y2, 0),
                       onLayer(line.layer));
     }
+    for (const DxfSquare& square : drawing.squares) {
+        // A SOLID's third and fourth corners are crossed over: they run the same way as the
+        // first two.
+        const double h = square.half;
+        dxf.writeSolid(out,
+                       DL_SolidData(square.x - h, square.y - h, 0, square.x + h, square.y - h, 0,
+                                    square.x - h, square.y + h, 0, square.x + h, square.y + h, 0),
+                       onLayer(square.layer));
+    }
     for (const DxfCircle& circle : drawing.circles) {
         dxf.writeCircle(out, DL_CircleData(circle.x, circle.y, 0, circle.radius),
                         onLayer(circle.layer));
@@ -125,6 +147,87 @@ void writeEntities(DL_Dxf& dxf, DL_WriterA& out, const DxfDrawing& drawing) {
                       onLayer(text.layer));
     }
     out.sectionEnd();
+}
+
+// One group of a DXF file: its code line and its value line, as written.
+struct Group {
+    std::string code;
+    std::string value;
+
+    bool is(std::string_view wantedCode, std::string_view wantedValue) const {
+        return trimmedField(code) == wantedCode && trimmedField(value) == wantedValue;
+    }
+    static std::string_view trimmedField(std::string_view text) {
+        const auto first = text.find_first_not_of(" \r");
+        const auto last = text.find_last_not_of(" \r");
+        return first == std::string_view::npos ? std::string_view()
+                                               : text.substr(first, last - first + 1);
+    }
+};
+
+std::vector<Group> groupsOf(const std::string& text) {
+    std::vector<Group> groups;
+    std::istringstream in(text);
+    for (std::string code, value; std::getline(in, code) && std::getline(in, value);) {
+        groups.push_back({code, value});
+    }
+    return groups;
+}
+
+// dxflib writes the objects (the dictionaries, layouts and styles AutoCAD 2000 needs) without
+// their owners, which CAD programs then have to repair. Each object gets the handle of the
+// dictionary that lists it as its owner, and the root dictionary the owner 0.
+std::string withObjectOwners(const std::string& text) {
+    std::vector<Group> groups = groupsOf(text);
+    std::size_t begin = 0;
+    while (begin + 1 < groups.size() &&
+           !(groups[begin].is("0", "SECTION") && groups[begin + 1].is("2", "OBJECTS"))) {
+        ++begin;
+    }
+    if (begin + 1 >= groups.size()) {
+        return text;
+    }
+    std::size_t end = begin + 2;
+    while (end < groups.size() && !groups[end].is("0", "ENDSEC")) {
+        ++end;
+    }
+    // Who lists whom: every entry of a dictionary names an object it owns.
+    std::map<std::string, std::string, std::less<>> owners;
+    std::string type;
+    std::string handle;
+    for (std::size_t i = begin + 2; i < end; ++i) {
+        const std::string_view code = Group::trimmedField(groups[i].code);
+        const std::string_view value = Group::trimmedField(groups[i].value);
+        if (code == "0") {
+            type = value;
+            handle.clear();
+        } else if (code == "5") {
+            handle = value;
+        } else if ((code == "350" || code == "360") &&
+                   type.find("DICTIONARY") != std::string::npos) {
+            owners.emplace(std::string(value), handle);
+        }
+    }
+    std::string rewritten;
+    const auto add = [&rewritten](const Group& group) {
+        rewritten.append(group.code).append("\n").append(group.value).append("\n");
+    };
+    bool first = true;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        add(groups[i]);
+        const bool objectHandle = i > begin + 1 && i < end &&
+                                  Group::trimmedField(groups[i].code) == "5" &&
+                                  Group::trimmedField(groups[i - 1].code) == "0";
+        if (!objectHandle) {
+            continue;
+        }
+        const auto owner = owners.find(Group::trimmedField(groups[i].value));
+        if (owner != owners.end() || first) {
+            add({"330", owner != owners.end() ? owner->second : "0"});
+        }
+        first = false;
+    }
+    return rewritten;
 }
 
 bool endsWithEof(const std::string& path) {
@@ -189,7 +292,7 @@ std::string dxfText(const DxfDrawing& drawing) {
     std::ifstream in(file.path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    return text.str();
+    return withObjectOwners(text.str());
 }
 
 }  // namespace fp

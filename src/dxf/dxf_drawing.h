@@ -14,6 +14,8 @@ inline constexpr const char* kMemberLoadsLayer = "MEMBER-LOADS";
 inline constexpr const char* kPanelLabelsLayer = "PANEL-LABELS";
 inline constexpr const char* kPanelHatchingLayer = "PANEL-HATCHING";
 inline constexpr const char* kTitleLayer = "TITLE";
+inline constexpr const char* kGridLayer = "GRID";
+inline constexpr const char* kColumnsLayer = "COLUMNS";
 
 // Coordinates in metres, X to the right and Y up the drawing: a plan point (x, z) is at
 // (x, -z), the plan seen from above as on the screen.
@@ -43,8 +45,17 @@ struct DxfText {
     std::string text;  // UTF-8
 };
 
+// A filled square (a SOLID entity) centred on (x, y), `half` its half side.
+struct DxfSquare {
+    std::string layer;
+    double x = 0;
+    double y = 0;
+    double half = 0;
+};
+
 struct DxfDrawing {
     std::vector<DxfLine> lines;
+    std::vector<DxfSquare> squares;
     std::vector<DxfCircle> circles;
     std::vector<DxfText> texts;
 };

@@ -45,6 +45,12 @@ void DxfSurface::startPart(PlanPart part) {
         case PlanPart::PanelHatching:
             layer_ = kPanelHatchingLayer;
             break;
+        case PlanPart::Grid:
+            layer_ = kGridLayer;
+            break;
+        case PlanPart::Columns:
+            layer_ = kColumnsLayer;
+            break;
     }
 }
 
@@ -54,6 +60,10 @@ void DxfSurface::line(double x1, double z1, double x2, double z2) {
 
 void DxfSurface::circle(double x, double z, double radius) {
     drawing_.circles.push_back(DxfCircle{layer_, metres(x), -metres(z), metres(radius)});
+}
+
+void DxfSurface::fillSquare(double x, double z, double halfSide) {
+    drawing_.squares.push_back(DxfSquare{layer_, metres(x), -metres(z), metres(halfSide)});
 }
 
 double DxfSurface::textWidth(std::string_view text) {

@@ -24,6 +24,7 @@ class DxfSurface : public Surface {
     void setScale(double, double, double, double) override {}
     void line(double x1, double z1, double x2, double z2) override;
     void circle(double x, double z, double radius) override;
+    void fillSquare(double x, double z, double halfSide) override;
     double textWidth(std::string_view text) override;
     double textHeight(std::string_view text) override;
     void drawText(std::string_view text, double x, double z) override;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/listing_document.h"
+#include "output/page_setup.h"
 #include "plan/plan_view.h"
 
 namespace fp {
@@ -41,6 +42,9 @@ struct ExportRequest {
     int height = 900;
     // The title block and legend on PNG and SVG files too; PDF pages always have them.
     bool titleBlock = false;
+    // The sheet and scale of PDF pages, and the job the title block names.
+    PageSetup page;
+    JobFacts job;
 };
 
 // The request's view at the start level, showing the intensities it names. An intensity the

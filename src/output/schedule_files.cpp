@@ -22,6 +22,8 @@ std::string csvPath(const std::string& path, const std::string& table) {
     return withSuffixBeforeExtension(path, suffix);
 }
 
+constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 void checkSchedulePath(const std::string& path) {
@@ -32,7 +34,8 @@ void checkSchedulePath(const std::string& path) {
     }
 }
 
-std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path) {
+std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path,
+                                       bool csvByteOrderMark) {
     checkSchedulePath(path);
     const bool workbook = extensionOf(path) == "xlsx";
     refuseOutputsOverInput(
@@ -47,7 +50,12 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
     }
     for (const ScheduleTable& table : tables) {
         writeThrough(files.add(csvPath(path, table.name)),
-                     [&table](std::ostream& out) { writeCsvTable(out, table); });
+                     [&table, csvByteOrderMark](std::ostream& out) {
+                         if (csvByteOrderMark) {
+                             out << kUtf8ByteOrderMark;
+                         }
+                         writeCsvTable(out, table);
+                     });
     }
     return files.commitAll();
 }

@@ -17,7 +17,10 @@ void checkSchedulePath(const std::string& path);
 // the table ("loads.csv" gives "loads-panels.csv" and "loads-beams.csv"). Returns the paths
 // written. Any other ending throws std::invalid_argument; a file that cannot be written,
 // FileWriteError. A level past a drawing limit is left out. Files are put in place only once
-// all are whole, so a failure leaves none behind.
-std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path);
+// all are whole, so a failure leaves none behind. CSV files start with the UTF-8 byte-order
+// mark unless `csvByteOrderMark` is false: without it spreadsheet programs read "m²" in their
+// own code page.
+std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path,
+                                       bool csvByteOrderMark = true);
 
 }  // namespace fp

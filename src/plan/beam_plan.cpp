@@ -153,6 +153,10 @@ class LevelDrawing {
 
 PickBoxes drawBeamPlan(const ListingDocument& document, const PlanView& view, Surface& surface) {
     surface.clear();
+    return drawBeams(document, view, surface);
+}
+
+PickBoxes drawBeams(const ListingDocument& document, const PlanView& view, Surface& surface) {
     return LevelDrawing(document, view, surface).draw();
 }
 

@@ -15,4 +15,7 @@ namespace fp {
 // beam drawn. More than 300 beams on the level throws ListingError naming the level.
 PickBoxes drawBeamPlan(const ListingDocument& document, const PlanView& view, Surface& surface);
 
+// The same without clearing the surface first, over what is drawn on it already.
+PickBoxes drawBeams(const ListingDocument& document, const PlanView& view, Surface& surface);
+
 }  // namespace fp

@@ -4,16 +4,39 @@
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/beam_plan.h"
+#include "plan/columns.h"
+#include "plan/grid_lines.h"
+#include "plan/label_placement.h"
 #include "plan/level_beams.h"
 #include "plan/panel_labels.h"
+#include "plan/plan_frame.h"
 
 namespace fp {
 
-PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface) {
-    PickBoxes boxes = drawBeamPlan(document, view, surface);
+namespace {
+
+// Everything of the level, texts where the drawing designs them.
+PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, Surface& surface) {
+    surface.clear();
+    drawGridLines(document, view, surface);
+    PickBoxes boxes = drawBeams(document, view, surface);
+    drawColumns(document, view, surface);
     if (view.mode == LoadMode::Floor) {
         writePanelLabels(document, view, surface);
     }
+    return boxes;
+}
+
+}  // namespace
+
+PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface) {
+    if (view.designedLabelPositions) {
+        return drawEverything(document, view, surface);
+    }
+    const PlanFrame frame = planFrame(document.grid);
+    LabelPlacement placement(surface, {frame.left, frame.top, frame.right, frame.bottom});
+    PickBoxes boxes = drawEverything(document, view, placement);
+    placement.place();
     return boxes;
 }
 

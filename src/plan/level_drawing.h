@@ -8,8 +8,11 @@
 
 namespace fp {
 
-// Draws the beam plan of the view's level on the surface (whose scale the caller has set), then
-// in floor-load mode every panel's floor-load label over it. Returns the beams' pick boxes.
+// Clears the surface (whose scale the caller has set) and draws the view's level on it: the grid
+// lines under the beam plan, the columns, then in floor-load mode every panel's floor-load label
+// over it. Unless the view asks for the designed label positions, every text then goes through
+// one placement step that moves it clear of the texts before it and of the beam lines, at the
+// surface's present scale. Returns the beams' pick boxes.
 // Changes nothing but the surface; a level past a drawing limit throws ListingError.
 PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface);
 

@@ -32,6 +32,11 @@ struct PlanView {
     // A warning sign at the label of every panel the check warns about, in floor-load mode
     // only, where the findings are at hand (the window).
     bool markChecks = true;
+    // The grid lines of the level with their named bubbles.
+    bool gridLines = true;
+    // Every text where the drawing designs it, even on top of another or across a beam; else
+    // each text is moved to the first free place near it.
+    bool designedLabelPositions = false;
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 

@@ -17,6 +17,15 @@ enum class PlanPart {
     MemberLoads,    // the member loads on each beam
     PanelLabels,    // the floor loads and spans of each slab panel
     PanelHatching,  // the hatching of panels without floor load
+    Grid,           // grid lines and their named bubbles
+    Columns,        // the joints columns reach, and the columns' member numbers
+};
+
+// How lines (and circles) are drawn from now on.
+enum class LineStyle {
+    Normal,    // beams: the surface's own pen
+    Thin,      // thin and solid: grid bubbles
+    GridLine,  // thin and dash-dotted
 };
 
 class Surface {
@@ -35,6 +44,17 @@ class Surface {
     virtual void line(double x1, double z1, double x2, double z2) = 0;
     // A true circle on the device; the radius is in horizontal plan units.
     virtual void circle(double x, double z, double radius) = 0;
+
+    // A filled square centred on (x, z), its half side in horizontal plan units; square on the
+    // device whatever the two scales.
+    virtual void fillSquare(double x, double z, double halfSide) = 0;
+
+    // The pen of the lines and circles drawn from now on; a surface with one pen ignores it.
+    virtual void setLineStyle(LineStyle) {}
+
+    // How many vertical plan units one horizontal plan unit spans on the device: 1 where the
+    // two scales agree. It turns a rotated text's measures, or a radius, into the other axis.
+    virtual double verticalPerHorizontal() { return 1; }
 
     // Measures in plan units, in the font currently selected (the rotated one while selected).
     virtual double textWidth(std::string_view text) = 0;

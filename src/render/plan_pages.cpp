@@ -21,6 +21,7 @@
 #include "model/number_text.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "reader/job_information.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
 
@@ -37,6 +38,17 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The job as given, each field not given taken from the listing's job information.
+JobFacts jobOf(const ListingDocument& document, const JobFacts& given) {
+    const JobInformation listed = jobInformationOf(document.name);
+    const auto either = [](const std::string& field, const std::string& fallback) {
+        return field.empty() ? fallback : field;
+    };
+    return {either(given.name, listed.name), either(given.number, listed.number),
+            either(given.engineer, listed.engineer), either(given.checker, listed.checker),
+            either(given.client, listed.client)};
+}
+
 // A drawing that could not be made into its file's bytes.
 FileWriteError cannotDraw(const std::string& path, const char* format) {
     return cannotWrite(path, std::string("the ") + format + " could not be drawn");
@@ -47,7 +59,8 @@ void renderFilePage(const ListingDocument& document, const ExportRequest& reques
                     const std::vector<int>& levels, const PlanView& view, QPainter& painter) {
     const QRectF area(0, 0, request.width, request.height);
     if (request.titleBlock) {
-        const PageFacts facts = pageFacts(document, levels, view.level);
+        PageFacts facts = pageFacts(document, levels, view.level);
+        facts.job = jobOf(document, request.job);
         renderPage(document, view, painter, area, &facts);
     } else {
         renderPage(document, view, painter, area);
@@ -108,21 +121,21 @@ QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels
     return name + QStringLiteral(", all levels");
 }
 
-QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels,
-                 const PlanView& view, const std::string& path) {
+QByteArray pdfOf(const ListingDocument& document, const ExportRequest& request,
+                 const std::vector<int>& levels, const PlanView& view, const std::string& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
-    pdf.setPageLayout(planPageLayout());
+    pdf.setPageLayout(planPageLayout(request.page));
     pdf.setTitle(pdfTitle(document, levels, view));
     pdf.setCreator(QStringLiteral("FramePlan"));
     QPainter painter;
     if (!painter.begin(&pdf)) {
         throw cannotDraw(path, "PDF document");
     }
-    paintPages(pdf, painter, document, view, levels);
+    paintPages(pdf, painter, document, view, levels, request.page.scale, request.job);
     if (!painter.end()) {
         throw cannotDraw(path, "PDF document");
     }
@@ -151,6 +164,103 @@ QByteArray levelFileOf(const ListingDocument& document, const ExportRequest& req
     }
 }
 
+constexpr double kMillimetresPerInch = 25.4;
+
+double pixelsPerMillimetre(const QPainter& painter) {
+    return painter.device()->logicalDpiX() / kMillimetresPerInch;
+}
+
+// A scale bar of whole metres under the plan: black and white blocks, "0" and the length.
+void drawScaleBar(QPainter& painter, const QPointF& at, double pixelsPerMetre, double height) {
+    // The longest round length that stays within 40 mm of paper.
+    const double longest = 40 * pixelsPerMillimetre(painter);
+    double metresLong = 1;
+    for (const double length : {2.0, 5.0, 10.0, 20.0, 50.0}) {
+        if (length * pixelsPerMetre <= longest) {
+            metresLong = length;
+        }
+    }
+    const int blocks = 5;
+    const double blockWidth = metresLong * pixelsPerMetre / blocks;
+    const double barHeight = height / 3;
+    painter.save();
+    QPen pen(Qt::black);
+    pen.setWidthF(painter.device()->logicalDpiX() / 96.0);
+    painter.setPen(pen);
+    for (int i = 0; i < blocks; ++i) {
+        const QRectF block(at.x() + i * blockWidth, at.y(), blockWidth, barHeight);
+        painter.fillRect(block, i % 2 == 0 ? Qt::black : Qt::white);
+        painter.drawRect(block);
+    }
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const double textTop = at.y() + barHeight;
+    painter.drawText(QPointF(at.x(), textTop + metrics.ascent()), QStringLiteral("0"));
+    const QString end = QString::number(metresLong) + QStringLiteral(" m");
+    painter.drawText(QPointF(at.x() + blocks * blockWidth - metrics.horizontalAdvance(end) / 2,
+                             textTop + metrics.ascent()),
+                     end);
+    painter.restore();
+}
+
+// The part of `area` the plan takes at 1:scale, centred, with the scale bar under it. A plan
+// that does not fit throws ListingError.
+QRectF trueScaleArea(QPainter& painter, const QRectF& area, const ListingDocument& document,
+                     const PlanView& view, int scale) {
+    const PlanFrame frame = planFrame(document.grid);
+    const double widthMetres = metres(frame.right - frame.left);
+    const double heightMetres = metres(frame.bottom - frame.top);
+    const double perMillimetre = pixelsPerMillimetre(painter);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8);
+    const double barHeight = QFontMetricsF(font, painter.device()).height() * 2;
+    PageSetup page;
+    page.scale = scale;
+    checkPlanFits(page, levelCaption(document, view.level, view.decimalSeparator), widthMetres,
+                  heightMetres, area.width() / perMillimetre,
+                  (area.height() - barHeight) / perMillimetre);
+    const double pixelsPerMetre = 1000.0 / scale * perMillimetre;
+    const QSizeF size(widthMetres * pixelsPerMetre, heightMetres * pixelsPerMetre);
+    const QRectF plan(area.left() + (area.width() - size.width()) / 2,
+                      area.top() + (area.height() - barHeight - size.height()) / 2, size.width(),
+                      size.height());
+    drawScaleBar(painter, QPointF(plan.left(), plan.bottom() + barHeight / 4), pixelsPerMetre,
+                 barHeight);
+    return plan;
+}
+
+// Which way X and Z run: two arrows at the right end of the title row, labelled.
+void drawAxisArrows(QPainter& painter, const QRectF& row) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8);
+    const QFontMetricsF metrics(font, painter.device());
+    const double pad = row.height() / 8;
+    const double length = row.height() - 2 * pad - metrics.ascent() / 2;
+    const double head = length / 6;
+    const QPointF origin(
+        row.right() - length - 2 * pad - metrics.horizontalAdvance(QStringLiteral("X")),
+        row.top() + pad + metrics.ascent() / 2);
+    painter.save();
+    QPen pen(Qt::black);
+    pen.setWidthF(painter.device()->logicalDpiX() / 96.0);
+    painter.setPen(pen);
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF xEnd = origin + QPointF(length, 0);
+    const QPointF zEnd = origin + QPointF(0, length);
+    painter.drawLine(origin, xEnd);
+    painter.drawLine(xEnd, xEnd + QPointF(-head, -head / 2));
+    painter.drawLine(xEnd, xEnd + QPointF(-head, head / 2));
+    painter.drawLine(origin, zEnd);
+    painter.drawLine(zEnd, zEnd + QPointF(-head / 2, -head));
+    painter.drawLine(zEnd, zEnd + QPointF(head / 2, -head));
+    painter.drawText(xEnd + QPointF(pad / 2, metrics.ascent() / 2), QStringLiteral("X"));
+    painter.drawText(zEnd + QPointF(head, 0), QStringLiteral("Z"));
+    painter.restore();
+}
+
 }  // namespace
 
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
@@ -170,30 +280,40 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
 
     const QRectF below(area.left(), area.top() + titleHeight, area.width(),
                        area.height() - titleHeight);
-    const QRectF planArea =
+    QRectF planArea =
         facts != nullptr ? drawTitleBlock(painter, below, document, view, *facts) : below;
+    const int scale = facts != nullptr ? facts->scale : 0;
+    if (scale > 0) {
+        planArea = trueScaleArea(painter, planArea, document, view, scale);
+    }
     QtSurface surface(painter, planArea);
     setPlanScale(document.grid, surface);
     drawLevel(document, view, surface);
     if (overlay) {
         overlay(surface);
     }
+    drawAxisArrows(painter, QRectF(area.left(), area.top(), area.width(), titleHeight));
 }
 
-QPageLayout planPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                       QPageLayout::Millimeter);
+QPageLayout planPageLayout(const PageSetup& page) {
+    return QPageLayout(
+        QPageSize(page.paper == Paper::A3 ? QPageSize::A3 : QPageSize::A4),
+        page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+        QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
 void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                PlanView view, const std::vector<int>& levels) {
+                PlanView view, const std::vector<int>& levels, int scale, const JobFacts& job) {
     const QRectF page(0, 0, device.width(), device.height());
+    const JobFacts pageJob = jobOf(document, job);
     for (std::size_t i = 0; i < levels.size(); ++i) {
         if (i > 0) {
             device.newPage();
         }
         view.level = levels[i];
-        const PageFacts facts = pageFacts(document, levels, view.level);
+        PageFacts facts = pageFacts(document, levels, view.level);
+        facts.scale = scale;
+        facts.job = pageJob;
         renderPage(document, view, painter, page, &facts);
     }
 }
@@ -227,7 +347,7 @@ std::vector<std::string> exportPlans(const ListingDocument& document,
     std::vector<FileBytes> files;
     if (request.format == ExportFormat::Pdf) {
         files.push_back(
-            {request.output, pdfOf(document, levels, view, request.output).toStdString()});
+            {request.output, pdfOf(document, request, levels, view, request.output).toStdString()});
     } else {
         PlanView levelView = view;
         for (std::size_t i = 0; i < levels.size(); ++i) {

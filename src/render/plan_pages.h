@@ -21,19 +21,24 @@ namespace fp {
 // Marks drawn over a plan once it is drawn, on its surface and in its scale.
 using PlanOverlay = std::function<void(Surface&)>;
 
-// Draws one page: the level's caption as a title along the top of `area`, the plan below it,
-// and with `facts` the legend and title block along the bottom; then the overlay over the plan.
+// Draws one page: the level's caption as a title along the top of `area`, the plan below it
+// with the X and Z arrows, and with `facts` the legend and title block along the bottom; then
+// the overlay over the plan. At a scale of the facts the plan is drawn true to it, centred, with
+// a scale bar under it; a plan that does not fit at that scale throws ListingError naming the
+// scale that fits.
 void renderPage(const ListingDocument& document, const PlanView& view, QPainter& painter,
                 const QRectF& area, const PageFacts* facts = nullptr,
                 const PlanOverlay& overlay = {});
 
-// A4 landscape with 10 mm margins: the pages of PDF files, and the printer's to start with.
-QPageLayout planPageLayout();
+// The sheet with 10 mm margins (A4 landscape unless asked otherwise): the pages of PDF files,
+// and the printer's to start with.
+QPageLayout planPageLayout(const PageSetup& page = {});
 
 // Paints one page per level on a PDF writer or a printer whose painting `painter` has begun,
-// each with its title block.
+// each with its title block, at the scale and for the job given.
 void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                PlanView view, const std::vector<int>& levels);
+                PlanView view, const std::vector<int>& levels, int scale = 0,
+                const JobFacts& job = {});
 
 // Draws each level once where nobody sees it, so that a level past a drawing limit throws its
 // ListingError before anything is written or printed.

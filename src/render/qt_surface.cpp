@@ -95,6 +95,32 @@ void QtSurface::circle(double x, double z, double radius) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
+void QtSurface::fillSquare(double x, double z, double halfSide) {
+    const double pixels = std::abs(halfSide * transform_.scaleX());
+    const QPointF centre = toDevice(x, z);
+    painter_.fillRect(QRectF(centre.x() - pixels, centre.y() - pixels, 2 * pixels, 2 * pixels),
+                      planPen_.color());
+}
+
+void QtSurface::setLineStyle(LineStyle style) {
+    if (style == LineStyle::Normal) {
+        painter_.setPen(planPen_);
+        return;
+    }
+    // Grey, so that the grid reads as lying under the beams; as wide as the beams, since one
+    // screen pixel is as thin as a line can be drawn there.
+    QPen pen = planPen_;
+    pen.setColor(QColor(0x70, 0x70, 0x70));
+    if (style == LineStyle::GridLine) {
+        pen.setStyle(Qt::DashDotLine);
+    }
+    painter_.setPen(pen);
+}
+
+double QtSurface::verticalPerHorizontal() {
+    return std::abs(transform_.scaleX() / transform_.scaleZ());
+}
+
 double QtSurface::textWidth(std::string_view text) {
     return labels_->label(text).width / std::abs(transform_.scaleX());
 }

@@ -25,6 +25,9 @@ class QtSurface : public Surface {
     void setScale(double left, double top, double right, double bottom) override;
     void line(double x1, double z1, double x2, double z2) override;
     void circle(double x, double z, double radius) override;
+    void fillSquare(double x, double z, double halfSide) override;
+    void setLineStyle(LineStyle style) override;
+    double verticalPerHorizontal() override;
     double textWidth(std::string_view text) override;
     double textHeight(std::string_view text) override;
     void drawText(std::string_view text, double x, double z) override;
@@ -45,6 +48,7 @@ class QtSurface : public Surface {
 
     QPainter& painter_;
     QRectF area_;
+    // The pen the beams are drawn with; strokes and the thin styles are made from it.
     QPen planPen_;
     PlanTransform transform_;
     double escapementDegrees_ = 0;

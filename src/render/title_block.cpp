@@ -8,6 +8,7 @@
 
 #include "document/startup_texts.h"
 #include "files/file_names.h"
+#include "plan/legend.h"
 #include "render/listing_qstring.h"
 
 namespace fp {
@@ -17,10 +18,8 @@ constexpr double kPointSize = 9;
 constexpr double kScreenDpi = 96;
 // The title block takes this share of the page's width; the legend the rest.
 constexpr double kBlockShare = 0.5;
-
-// The most characters a legend line holds: more than a screen's width of text. What lies past
-// it could only be measured to be elided, in a time that grows with text nobody sees.
-constexpr qsizetype kLongestLine = 400;
+// The title block's height in lines of its text; a longer legend makes it taller.
+constexpr double kBlockRows = 4;
 
 QFont blockFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -52,25 +51,50 @@ TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView&
                                               : QStringLiteral("Member loads");
     texts.date = facts.date.toString(Qt::ISODate);
     texts.page = QStringLiteral("Page %1 of %2").arg(facts.page).arg(facts.pages);
+    const JobFacts& job = facts.job;
+    texts.job = QStringLiteral("Job: ") + QString::fromStdString(job.name);
+    if (!job.number.empty()) {
+        texts.job += (job.name.empty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(") +
+                     QString::fromStdString(job.number) + QStringLiteral(")");
+    }
+    if (!job.client.empty()) {
+        texts.job += QStringLiteral(", client ") + QString::fromStdString(job.client);
+    }
+    texts.scale = QStringLiteral("Scale ") + QString::fromStdString(scaleText(facts.scale));
+    texts.engineer = QStringLiteral("Engineer: ") + QString::fromStdString(job.engineer);
+    texts.checker = QStringLiteral("Checker: ") + QString::fromStdString(job.checker);
     return texts;
 }
 
-std::vector<QString> legendLines(const ListingDocument& document) {
-    QString cases;
-    for (const LoadCase& loadCase : document.loadCases) {
-        if (cases.size() > kLongestLine) {
-            break;
+std::vector<QString> wrappedLines(const std::vector<QString>& lines, const QFontMetricsF& metrics,
+                                  double width) {
+    std::vector<QString> wrapped;
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) <= width; };
+    for (const QString& line : lines) {
+        QString row;
+        for (QString word : line.split(QLatin1Char(' '))) {
+            const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
+            if (fits(longer)) {
+                row = longer;
+                continue;
+            }
+            if (!row.isEmpty()) {
+                wrapped.push_back(row);
+            }
+            // A word too wide for a row of its own goes on in the next.
+            while (word.size() > 1 && !fits(word)) {
+                qsizetype cut = word.size() - 1;
+                while (cut > 1 && !fits(word.left(cut))) {
+                    --cut;
+                }
+                wrapped.push_back(word.left(cut));
+                word = word.mid(cut);
+            }
+            row = word;
         }
-        const std::string text = document.loadCaseText(loadCase.number);
-        cases += (cases.isEmpty() ? QString() : QStringLiteral(", ")) +
-                 qStringFromListing(std::string_view(text).substr(0, kLongestLine + 1));
+        wrapped.push_back(row);
     }
-    if (cases.size() > kLongestLine) {
-        cases.truncate(kLongestLine);
-        cases += QChar(0x2026);
-    }
-    return {QStringLiteral("Load cases: ") + (cases.isEmpty() ? QStringLiteral("none") : cases),
-            QStringLiteral("floor loads in kN/m²"), QStringLiteral("spans in cm")};
+    return wrapped;
 }
 
 QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocument& document,
@@ -79,40 +103,53 @@ QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocume
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
     const double pad = line / 3;
-    const double height = 3 * line + 2 * pad;
-    const QRectF strip(area.left(), area.bottom() - height, area.width(), height);
+    // The block's border is drawn centred on its edges: kept a pen's width inside the area, so
+    // that on an image whose edge is the area's its right and bottom lines are not lost.
+    const double penWidth = painter.device()->logicalDpiX() / kScreenDpi;
+    const QRectF inside = area.adjusted(penWidth / 2, 0, -penWidth, -penWidth);
+    const double blockWidth = inside.width() * kBlockShare;
+    const double legendWidth = std::max(0.0, inside.width() - blockWidth - 2 * pad);
+    std::vector<QString> legend;
+    for (const std::string& text : legendLines(document, view)) {
+        legend.push_back(QString::fromStdString(text));
+    }
+    legend = wrappedLines(legend, metrics, legendWidth);
+    const double rows = std::max<double>(kBlockRows, static_cast<double>(legend.size()));
+    const double height = rows * line + 2 * pad;
+    const QRectF strip(inside.left(), inside.bottom() - height, inside.width(), height);
 
     painter.save();
     painter.setFont(font);
     QPen pen(Qt::black);
-    pen.setWidthF(painter.device()->logicalDpiX() / kScreenDpi);
+    pen.setWidthF(penWidth);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
 
-    // The legend on the left, one line each; the load cases are cut short where they overflow.
-    const double blockWidth = area.width() * kBlockShare;
-    const QRectF legend(strip.left() + pad, strip.top() + pad, strip.width() - blockWidth - 2 * pad,
-                        3 * line);
-    const std::vector<QString> lines = legendLines(document);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QRectF row(legend.left(), legend.top() + static_cast<double>(i) * line,
-                         legend.width(), line);
-        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(lines[i], Qt::ElideRight, legend.width()));
+    // The legend on the left, as many rows as it needs.
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const QRectF row(strip.left() + pad, strip.top() + pad + static_cast<double>(i) * line,
+                         legendWidth, line);
+        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, legend[i]);
     }
 
     // The title block on the right: the listing and the page above, level, mode and date below.
     const QRectF block(strip.right() - blockWidth, strip.top(), blockWidth, strip.height());
     const TitleBlockTexts texts = titleBlockTexts(document, view, facts);
-    const double rowHeight = block.height() / 2;
+    const double rowHeight = block.height() / kBlockRows;
     const double third = block.width() / 3;
     painter.drawRect(block);
-    painter.drawLine(QPointF(block.left(), block.top() + rowHeight),
-                     QPointF(block.right(), block.top() + rowHeight));
-    painter.drawLine(QPointF(block.left() + 2 * third, block.top()),
-                     QPointF(block.left() + 2 * third, block.bottom()));
-    painter.drawLine(QPointF(block.left() + third, block.top() + rowHeight),
-                     QPointF(block.left() + third, block.bottom()));
+    for (int row = 1; row < kBlockRows; ++row) {
+        const double at = block.top() + row * rowHeight;
+        painter.drawLine(QPointF(block.left(), at), QPointF(block.right(), at));
+    }
+    // Rows 1 and 3 have a wide cell and a narrow one, rows 2 and 4 three cells (4: two).
+    const auto split = [&](double column, int firstRow, int lastRow) {
+        painter.drawLine(QPointF(block.left() + column * third, block.top() + firstRow * rowHeight),
+                         QPointF(block.left() + column * third, block.top() + lastRow * rowHeight));
+    };
+    split(2, 0, 3);
+    split(1, 1, 2);
+    split(1.5, 3, 4);
     const auto cell = [&](double column, double row, double columns, const QString& text) {
         const QRectF place(block.left() + column * third + pad, block.top() + row * rowHeight,
                            columns * third - 2 * pad, rowHeight);
@@ -124,10 +161,14 @@ QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocume
     cell(0, 1, 1, texts.level);
     cell(1, 1, 1, texts.mode);
     cell(2, 1, 1, texts.date);
+    cell(0, 2, 2, texts.job);
+    cell(2, 2, 1, texts.scale);
+    cell(0, 3, 1.5, texts.engineer);
+    cell(1.5, 3, 1.5, texts.checker);
     painter.restore();
 
     return QRectF(area.left(), area.top(), area.width(),
-                  std::max(0.0, area.height() - height - pad));
+                  std::max(0.0, strip.top() - area.top() - pad));
 }
 
 }  // namespace fp

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "document/listing_document.h"
+#include "output/page_setup.h"
 #include "plan/plan_view.h"
 
 namespace fp {
@@ -20,6 +22,9 @@ struct PageFacts {
     QDate date;
     int page = 1;
     int pages = 1;
+    // The plan's scale on the paper, 0 when fitted to the page, and the job.
+    int scale = 0;
+    JobFacts job;
 };
 
 // The facts of the page of `level` among the pages of `levels`, drawn today.
@@ -27,23 +32,30 @@ PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& lev
 
 // The title block's texts: the listing's file name, "Level 7.8 M", "Floor loads" or "Member
 // loads", the date (2024-05-31) and "Page 2 of 6".
+// Then "Job: Tower (J-12), client Harbour Estates", "Scale 1:100", "Engineer: A. Khan", "Checker:
+// B. Ode"; a job field not given is left blank after its name.
 struct TitleBlockTexts {
     QString listing;
     QString level;
     QString mode;
     QString date;
     QString page;
+    QString job;
+    QString scale;
+    QString engineer;
+    QString checker;
 };
 
 TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
                                 const PageFacts& facts);
 
-// The legend's lines: the load cases with their titles ("Load cases: 1 DEAD, 2 LIVE"), cut
-// with an ellipsis past a screen's width of text, then "floor loads in kN/m²" and "spans in cm".
-std::vector<QString> legendLines(const ListingDocument& document);
+// The lines broken at blanks so that none is wider than `width`; a word wider than that alone
+// is broken between its characters. Nothing is left out.
+std::vector<QString> wrappedLines(const std::vector<QString>& lines, const QFontMetricsF& metrics,
+                                  double width);
 
-// Draws the legend and the title block along the bottom of `area` and returns the part of
-// `area` above them.
+// Draws the legend (wrapped onto as many lines as it needs) and the title block along the
+// bottom of `area`, both inside it, and returns the part of `area` above them.
 QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocument& document,
                       const PlanView& view, const PageFacts& facts);
 

@@ -46,6 +46,8 @@ PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView
     view.memberLoadsOnBeams = view_.memberLoadsOnBeams;
     view.markPanelsWithoutLoad = view_.markPanelsWithoutLoad;
     view.markChecks = view_.markChecks;
+    view.gridLines = view_.gridLines;
+    view.designedLabelPositions = view_.designedLabelPositions;
     if (kept == nullptr) {
         return view;
     }
@@ -164,6 +166,14 @@ void DocumentSession::setMarkPanelsWithoutLoad(bool on) {
 
 void DocumentSession::setMarkChecks(bool on) {
     setOption(&PlanView::markChecks, on);
+}
+
+void DocumentSession::setGridLines(bool on) {
+    setOption(&PlanView::gridLines, on);
+}
+
+void DocumentSession::setDesignedLabelPositions(bool on) {
+    setOption(&PlanView::designedLabelPositions, on);
 }
 
 const std::vector<Finding>& DocumentSession::findings() const {

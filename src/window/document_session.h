@@ -59,6 +59,8 @@ class DocumentSession : public QObject {
     void setMemberLoadsOnBeams(bool on);
     void setMarkPanelsWithoutLoad(bool on);
     void setMarkChecks(bool on);
+    void setGridLines(bool on);
+    void setDesignedLabelPositions(bool on);
 
   signals:
     // A listing was read and is on show (opened, or read again); the view changed with it.

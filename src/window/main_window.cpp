@@ -20,6 +20,7 @@
 #include "window/compare_mode.h"
 #include "window/control_bar.h"
 #include "window/elided_label.h"
+#include "window/legend_panel.h"
 #include "window/level_list.h"
 #include "window/listing_dialog.h"
 #include "window/load_summary.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(const QString& startListing) {
 
     // Made before the controls, so that it draws each view before they and the docks show it.
     canvas_ = new PlanCanvas(session_);
+    legend_ = new LegendPanel(canvas_);
     levelList_ = new LevelList(session_);
     controlBar_ = new ControlBar(session_);
     reloadBar_ = new ReloadBar(nullptr);
@@ -134,6 +136,8 @@ MainWindow::MainWindow(const QString& startListing) {
         }
     });
     connect(canvas_, &PlanCanvas::pointerTextChanged, pointerText, &ElidedLabel::setText);
+    connect(canvas_, &PlanCanvas::planDrawn, legend_,
+            [this] { legend_->showLegendOf(document(), session_.view()); });
     const auto focusPlan = [this] { canvas_->setFocus(Qt::OtherFocusReason); };
     connect(controlBar_, &ControlBar::planFocusWanted, canvas_, focusPlan);
     connect(levelList_, &LevelList::planFocusWanted, canvas_, focusPlan);

@@ -29,6 +29,7 @@ class ControlBar;
 class LevelList;
 class ListingDock;
 class LoadSummary;
+class LegendPanel;
 class PlanCanvas;
 class PropertiesDock;
 class ReadStatus;
@@ -80,6 +81,7 @@ class MainWindow : public QMainWindow {
     // The path of the listing on show; empty when none is.
     const QString& listingPath() const { return session_.path(); }
     PlanCanvas& canvas() { return *canvas_; }
+    const LegendPanel& legend() const { return *legend_; }
     LevelList& levelList() { return *levelList_; }
     ControlBar& controlBar() { return *controlBar_; }
     ReloadBar& reloadBar() { return *reloadBar_; }
@@ -100,6 +102,9 @@ class MainWindow : public QMainWindow {
         QAction* zoomOut = nullptr;
         QAction* fit = nullptr;
         QAction* findMember = nullptr;
+        QAction* gridLines = nullptr;
+        QAction* designedLabelPositions = nullptr;
+        QAction* legend = nullptr;
         QAction* memberNumbersBeside = nullptr;
         QAction* memberLoadsOnBeams = nullptr;
         QAction* markPanelsWithoutLoad = nullptr;
@@ -192,6 +197,7 @@ class MainWindow : public QMainWindow {
 
     DocumentSession session_;
     PlanCanvas* canvas_ = nullptr;
+    LegendPanel* legend_ = nullptr;
     LevelList* levelList_ = nullptr;
     ControlBar* controlBar_ = nullptr;
     ReloadBar* reloadBar_ = nullptr;

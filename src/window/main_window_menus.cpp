@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "window/help_texts.h"
+#include "window/legend_panel.h"
 #include "window/load_summary.h"
 #include "window/main_window.h"
 #include "window/member_search.h"
@@ -84,6 +85,8 @@ void MainWindow::buildMenus() {
     actions.findMember->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     viewMenu->addSeparator();
     const PlanView& view = session_.view();
+    actions.gridLines = addOption(viewMenu, QStringLiteral("&Grid Lines"), view.gridLines,
+                                  [this](bool on) { session_.setGridLines(on); });
     actions.memberNumbersBeside = addOption(
         viewMenu, QStringLiteral("Member numbers beside serials"), view.memberNumbersBeside,
         [this](bool on) { session_.setMemberNumbersBeside(on); });
@@ -93,6 +96,11 @@ void MainWindow::buildMenus() {
     actions.markPanelsWithoutLoad = addOption(
         viewMenu, QStringLiteral("Mark panels without floor load"), view.markPanelsWithoutLoad,
         [this](bool on) { session_.setMarkPanelsWithoutLoad(on); });
+    actions.designedLabelPositions = addOption(
+        viewMenu, QStringLiteral("&Designed Label Positions"), view.designedLabelPositions,
+        [this](bool on) { session_.setDesignedLabelPositions(on); });
+    actions.legend = addOption(viewMenu, QStringLiteral("&Legend"), legend_->wanted(),
+                               [this](bool on) { legend_->setWanted(on); });
     viewMenu->addSeparator();
     actions.loadSummary = loadSummary->toggleViewAction();
     actions.loadSummary->setText(QStringLiteral("Load Summary"));
@@ -107,6 +115,8 @@ void MainWindow::buildMenus() {
 
 void MainWindow::showViewInMenus() {
     const PlanView& view = session_.view();
+    showChecked(actions.gridLines, view.gridLines);
+    showChecked(actions.designedLabelPositions, view.designedLabelPositions);
     showChecked(actions.memberNumbersBeside, view.memberNumbersBeside);
     showChecked(actions.memberLoadsOnBeams, view.memberLoadsOnBeams);
     showChecked(actions.markPanelsWithoutLoad, view.markPanelsWithoutLoad);

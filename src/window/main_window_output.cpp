@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <stdexcept>
 
@@ -199,8 +200,16 @@ void MainWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(planPageLayout());
     printer.setDocName(session_.fileName());
+    // With no printer installed the pages go to a PDF file beside the listing, and the dialog
+    // offers the file in any case: its options must name printing to a file, or it is left out.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(exportFolder() + QLatin1Char('/') +
+                                  QFileInfo(listingPath()).completeBaseName() +
+                                  QStringLiteral(".pdf"));
+    }
     QPrintDialog dialog(&printer, this);
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCurrentPage);
     // One page per level, the lowest first.
     dialog.setMinMax(1, shown->levelCount());

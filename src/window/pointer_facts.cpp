@@ -5,6 +5,7 @@
 
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "plan/grid_lines.h"
 
 namespace fp {
 namespace {
@@ -24,6 +25,7 @@ void PointerFacts::levelDrawn(const ListingDocument* document, const PlanView& v
     drawn_ = drawn;
     beams_.reset();
     panels_.reset();
+    gridLines_.reset();
 }
 
 const std::vector<LevelBeam>& PointerFacts::beams() {
@@ -135,6 +137,13 @@ std::string PointerFacts::textAt(double x, double z) {
     std::string text = "X " + metresText(x, separator) + " m, Z " + metresText(z, separator) + " m";
     if (!drawn_) {
         return text;
+    }
+    if (!gridLines_) {
+        gridLines_ = gridLinesOf(*document_, view_.level);
+    }
+    if (const std::string intersection = nearestIntersection(*gridLines_, x, z);
+        !intersection.empty()) {
+        text += ", grid " + intersection;
     }
     const int serial = beamAt(boxes_, static_cast<float>(x), static_cast<float>(z));
     if (serial > 0) {

@@ -10,6 +10,7 @@
 #include "document/listing_document.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
+#include "plan/grid_lines.h"
 #include "plan/level_beams.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_view.h"
@@ -23,8 +24,8 @@ class PointerFacts {
     void levelDrawn(const ListingDocument* document, const PlanView& view, const PickBoxes& boxes,
                     bool drawn);
 
-    // "X 12.35 m, Z 4.2 m; beam 12: member 1043, 6 m long, member loads 10 kN/m (1 DEAD LOAD);
-    // panel X 0 to 6 m, Z 0 to 5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
+    // "X 12.35 m, Z 4.2 m, grid C/4; beam 12: member 1043, 6 m long, member loads 10 kN/m (1 DEAD
+    // LOAD); panel X 0 to 6 m, Z 0 to 5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
     // level.
     std::string textAt(double x, double z);
     // The beam with the serial number on the plan; nothing when there is none.
@@ -55,6 +56,7 @@ class PointerFacts {
     // Found when first asked for.
     std::optional<std::vector<LevelBeam>> beams_;
     std::optional<std::vector<PanelFacts>> panels_;
+    std::optional<LevelGridLines> gridLines_;
 };
 
 }  // namespace fp

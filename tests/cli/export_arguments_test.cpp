@@ -101,6 +101,23 @@ TEST(ExportArguments, ReadsEveryOption) {
     EXPECT_EQ(byHeight.levels.heightMetres, 7.8f);
     EXPECT_FALSE(byHeight.levels.number.has_value());
     EXPECT_TRUE(byHeight.titleBlock);
+    EXPECT_TRUE(byHeight.view.gridLines);
+    EXPECT_FALSE(byHeight.view.designedLabelPositions);
+    EXPECT_EQ(byHeight.page.scale, 0);
+    const ExportRequest sheet =
+        parse({"m.anl", "-o", "p.pdf", "--paper", "a3", "--orientation", "portrait", "--scale",
+               "1:100", "--job-name", "Tower", "--job-number", "J-12", "--engineer", "A. Khan",
+               "--checker", "B. Ode", "--no-grid", "--designed-labels"});
+    EXPECT_EQ(sheet.page.paper, Paper::A3);
+    EXPECT_EQ(sheet.page.orientation, Orientation::Portrait);
+    EXPECT_EQ(sheet.page.scale, 100);
+    EXPECT_EQ(sheet.job.name, "Tower");
+    EXPECT_EQ(sheet.job.number, "J-12");
+    EXPECT_EQ(sheet.job.engineer, "A. Khan");
+    EXPECT_EQ(sheet.job.checker, "B. Ode");
+    EXPECT_FALSE(sheet.view.gridLines);
+    EXPECT_TRUE(sheet.view.designedLabelPositions);
+    EXPECT_EQ(parse({"m.anl", "-o", "p.pdf", "--scale", "200"}).page.scale, 200);
 }
 
 TEST(ExportArguments, FormatFollowsTheExtensionUnlessGiven) {
@@ -131,6 +148,10 @@ TEST(ExportArguments, BadValuesAreNamed) {
         {{"m.anl", "-o", "p.png", "--size", "20000x20000"},
          "at most 64 megapixels are drawn, 8000x8000 at this shape"},
         {{"m.anl", "-o", "p.png", "--height", "7,8"}, "--height expects a height in metres"},
+        {{"m.anl", "-o", "p.pdf", "--paper", "letter"}, "--paper is a4 or a3"},
+        {{"m.anl", "-o", "p.pdf", "--orientation", "up"}, "--orientation is landscape or portrait"},
+        {{"m.anl", "-o", "p.pdf", "--scale", "75"}, "--scale is 50, 100, 200"},
+        {{"m.anl", "-o", "p.pdf", "--scale", "1:"}, "--scale is 50, 100, 200"},
     };
     for (const auto& c : cases) {
         const std::string failure = failureOf(c.arguments);

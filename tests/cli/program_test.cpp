@@ -177,6 +177,10 @@ TEST(CommandLineProgram, ScheduleWritesItsFilesOrSaysWhyNot) {
     const ProgramRun run = frameplan({"schedule", "samples/office-block.anl", "-o", csv});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Wrote " + stem + "-panels.csv\nWrote " + stem + "-beams.csv\n");
+    EXPECT_EQ(fileText(stem + "-beams.csv").substr(0, 21), "\xEF\xBB\xBFLevel (m),Serial,M");
+    const ProgramRun plain =
+        frameplan({"schedule", "samples/office-block.anl", "-o", csv, "--no-bom"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
     EXPECT_EQ(fileText(stem + "-beams.csv").substr(0, 18), "Level (m),Serial,M");
 
     const ProgramRun format = frameplan({"schedule", "missing.anl", "-o", "loads.ods"});

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -36,7 +37,8 @@ class ReadBack : public DL_CreationAdapter {
     void addLine(const DL_LineData& data) override {
         lines.push_back({layer(), data.x1, data.y1, data.x2, data.y2});
     }
-    void addCircle(const DL_CircleData& data) override { circles.push_back(data.radius); }
+    void addCircle(const DL_CircleData&) override { circles.push_back(layer()); }
+    void addSolid(const DL_SolidData&) override { solids.push_back(layer()); }
     void addText(const DL_TextData& data) override {
         texts.push_back({layer(), data.text, data.ipx, data.ipy, data.height, data.angle});
     }
@@ -55,7 +57,8 @@ class ReadBack : public DL_CreationAdapter {
 
     std::set<std::string> layers;
     std::vector<DxfLine> lines;
-    std::vector<double> circles;
+    std::vector<std::string> circles;
+    std::vector<std::string> solids;
     std::vector<ReadText> texts;
 
   private:
@@ -74,8 +77,8 @@ class SamplePlan : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         testing::RecordingSink sink;
-        sample = new ListingDocument(openListing(
-            (fs::path(__FILE__).parent_path() / "../../samples/office-block.anl").string(), sink));
+        // The tests run in the project folder.
+        sample = new ListingDocument(openListing("samples/office-block.anl", sink));
     }
     static void TearDownTestSuite() { delete sample; }
 
@@ -91,8 +94,8 @@ ListingDocument* SamplePlan::sample = nullptr;
 
 TEST_F(SamplePlan, EveryPlanLayerIsInTheFile) {
     const ReadBack read = written(floorView());
-    for (const char* layer :
-         {"BEAMS", "BEAM-SERIALS", "MEMBER-NUMBERS", "MEMBER-LOADS", "PANEL-LABELS", "TITLE"}) {
+    for (const char* layer : {"BEAMS", "BEAM-SERIALS", "MEMBER-NUMBERS", "MEMBER-LOADS",
+                              "PANEL-LABELS", "TITLE", "GRID", "COLUMNS"}) {
         EXPECT_EQ(read.layers.count(layer), 1u) << layer;
     }
 }
@@ -110,12 +113,56 @@ TEST_F(SamplePlan, BeamsAreLinesInMetresAtTheirTrueCoordinates) {
     EXPECT_TRUE(has(0, 0, 6, 0));
     EXPECT_TRUE(has(0, 0, 0, -5));
     EXPECT_TRUE(has(18, -16, 18, -17.8));
-    EXPECT_EQ(read.lines.size(), read.circles.size());
+    const auto on = [](const std::vector<std::string>& layers, const char* layer) {
+        return std::count(layers.begin(), layers.end(), layer);
+    };
+    std::vector<std::string> lineLayers;
     for (const DxfLine& line : read.lines) {
-        EXPECT_EQ(line.layer, "BEAMS");
-        EXPECT_LE(std::max(line.x1, line.x2), 24 + 1e-9);
-        EXPECT_GE(std::min(line.y1, line.y2), -17.8 - 1e-9);
+        lineLayers.push_back(line.layer);
+        if (line.layer == "BEAMS") {
+            EXPECT_LE(std::max(line.x1, line.x2), 24 + 1e-9);
+            EXPECT_GE(std::min(line.y1, line.y2), -17.8 - 1e-9);
+        }
     }
+    EXPECT_EQ(on(lineLayers, "BEAMS"), on(read.circles, "BEAMS"));
+    // The grid's lines and bubbles, and the columns, on layers of their own.
+    EXPECT_EQ(on(lineLayers, "BEAMS") + on(lineLayers, "GRID"), std::ssize(read.lines));
+    EXPECT_EQ(on(read.circles, "GRID"), 2 * on(lineLayers, "GRID"));
+    EXPECT_GT(on(read.solids, "COLUMNS"), 0);
+    EXPECT_EQ(on(read.solids, "COLUMNS"), std::ssize(read.solids));
+}
+
+// What ezdxf, a CAD library, finds in the file: nothing to report and nothing to repair; metres
+// as the drawing's unit; the grid's layer dash-dotted.
+TEST_F(SamplePlan, ACadLibraryAuditsTheFileWithNothingToFix) {
+    PlanView view = floorView();
+    view.markPanelsWithoutLoad = true;
+    const fs::path folder = fs::path(::testing::TempDir()) / "frameplan_dxf_audit";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const LoadMode mode : {LoadMode::Floor, LoadMode::Member}) {
+        view.mode = mode;
+        view.memberNumbers = true;
+        view.memberLoadsOnBeams = true;
+        const fs::path file = folder / "plan.dxf";
+        std::ofstream(file, std::ios::binary) << dxfText(dxfPlan(*sample, view));
+        const std::string command =
+            "/usr/bin/python3 tests/dxf/audit_dxf.py '" + file.string() + "' 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string report;
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            report.append(buffer, n);
+        }
+        ASSERT_EQ(pclose(pipe), 0) << report;
+        EXPECT_EQ(report.find("error"), std::string::npos) << report;
+        EXPECT_EQ(report.find("fix"), std::string::npos) << report;
+        EXPECT_NE(report.find("units 6\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("layer GRID DASHDOT\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("layer COLUMNS CONTINUOUS\n"), std::string::npos) << report;
+    }
+    fs::remove_all(folder);
 }
 
 TEST_F(SamplePlan, LabelsAreTextEntitiesWithHeightsInMetres) {

@@ -244,6 +244,19 @@ TEST(ScheduleFiles, EveryTitleGetsItsHeaderCellCutToTheCellLimit) {
     }
 }
 
+TEST(ScheduleFiles, CsvStartsWithTheUtf8ByteOrderMarkUnlessAskedNotTo) {
+    const std::string mark = "\xEF\xBB\xBF";
+    for (const bool withMark : {true, false}) {
+        const fs::path folder = freshFolder(withMark ? "bom" : "nobom");
+        writeSchedule(smallBuilding(), (folder / "loads.csv").string(), withMark);
+        for (const char* name : {"loads-panels.csv", "loads-beams.csv"}) {
+            const std::string text = fileText(folder / name);
+            EXPECT_EQ(text.rfind(mark, 0) == 0, withMark) << name;
+            EXPECT_EQ(text.substr(withMark ? mark.size() : 0, 9), "Level (m)") << name;
+        }
+    }
+}
+
 // A disk that fills up under the workbook and its working files: the failure names the file and
 // says why in the program's words, the library's own lines do not reach standard error, and no
 // file is left. The file-size limit of the process stands in for the full disk.

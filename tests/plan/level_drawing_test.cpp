@@ -29,6 +29,8 @@ TEST(DrawLevel, FloorLoadModeWritesPanelLabelsOverThePlan) {
     test::RecordingSurface surface;
     PlanView view;
     view.level = testing::kBayLevel;
+    view.gridLines = false;
+    view.designedLabelPositions = true;
     const PickBoxes boxes = drawLevel(oneBay(), view, surface);
     EXPECT_EQ(boxes.size(), 4u);
     EXPECT_EQ(writtenTexts(surface),
@@ -39,6 +41,8 @@ TEST(DrawLevel, MemberLoadModeDrawsThePlanOnly) {
     test::RecordingSurface surface;
     PlanView view;
     view.level = testing::kBayLevel;
+    view.gridLines = false;
+    view.designedLabelPositions = true;
     view.mode = LoadMode::Member;
     view.memberNumbers = true;
     const PickBoxes boxes = drawLevel(oneBay(), view, surface);

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 #include "files/file_names.h"
 #include "model/listing_error.h"
@@ -44,13 +47,22 @@ bool inkBelow(const QImage& image, int top) {
 TEST(TitleBlock, TellsTheListingTheLevelTheModeTheDateAndThePage) {
     const ListingDocument document = bayWithLoadCases();
     PlanView view = startUpView(document);
-    PageFacts facts{fileNameOf(document.name), QDate(2024, 5, 31), 2, 6};
+    PageFacts facts{fileNameOf(document.name),
+                    QDate(2024, 5, 31),
+                    2,
+                    6,
+                    100,
+                    {"Tower", "J-12", "A. Khan", "", "Harbour Estates"}};
     TitleBlockTexts texts = titleBlockTexts(document, view, facts);
     EXPECT_EQ(texts.listing, QStringLiteral("OFFICE.ANL"));
     EXPECT_EQ(texts.level, QStringLiteral("Level 3 M"));
     EXPECT_EQ(texts.mode, QStringLiteral("Floor loads"));
     EXPECT_EQ(texts.date, QStringLiteral("2024-05-31"));
     EXPECT_EQ(texts.page, QStringLiteral("Page 2 of 6"));
+    EXPECT_EQ(texts.job, QStringLiteral("Job: Tower (J-12), client Harbour Estates"));
+    EXPECT_EQ(texts.scale, QStringLiteral("Scale 1:100"));
+    EXPECT_EQ(texts.engineer, QStringLiteral("Engineer: A. Khan"));
+    EXPECT_EQ(texts.checker, QStringLiteral("Checker: "));
     view.mode = LoadMode::Member;
     view.decimalSeparator = ',';
     view.level = 1;
@@ -79,26 +91,34 @@ TEST(TitleBlock, EachPageIsNumberedAmongThePagesWritten) {
     }
 }
 
-TEST(TitleBlock, TheLegendNamesTheLoadCasesAndTheUnits) {
-    EXPECT_EQ(legendLines(bayWithLoadCases()),
-              (std::vector<QString>{QStringLiteral("Load cases: 1 DEAD, 2 LIVE"),
-                                    QStringLiteral("floor loads in kN/m²"),
-                                    QStringLiteral("spans in cm")}));
-    EXPECT_EQ(legendLines(testing::DocumentBuilder().build()).front(),
-              QStringLiteral("Load cases: none"));
-}
-
-// Titles of a megabyte each: the legend is cut to a line's worth of text, so drawing a page
-// takes no longer for the bytes nobody sees.
-TEST(TitleBlock, TheLegendOfHugeTitlesIsCutWithAnEllipsis) {
-    testing::DocumentBuilder builder;
-    for (const char* number : {"1", "2", "3", "4", "5"}) {
-        builder.loadCase(number, std::string(1 << 20, 'T'));
+// Wrapping keeps every character, and no row is wider than asked unless it is one character.
+TEST(TitleBlock, TheLegendWrapsOntoRowsThatFitLeavingNothingOut) {
+    const QFontMetricsF metrics(QFont(QStringLiteral("Liberation Sans"), 9));
+    const std::vector<QString> lines = {
+        QStringLiteral(
+            "Load cases: 1 DEAD LOAD, 2 LIVE LOAD, 3 WIND X, 4 WIND Z, 5 SEISMIC LOAD X, "
+            "6 SEISMIC LOAD Z"),
+        QStringLiteral("Floor loads in kN/m²"),
+        QStringLiteral("Averyveryverylongwordthatfitsnowhere"),
+    };
+    for (const double width : {2000.0, 300.0, 120.0, 40.0, 5.0}) {
+        const std::vector<QString> rows = wrappedLines(lines, metrics, width);
+        QString joined;
+        QString all;
+        for (const QString& row : rows) {
+            EXPECT_TRUE(metrics.horizontalAdvance(row) <= width || row.size() == 1)
+                << row.toStdString() << " at " << width;
+            joined += row;
+        }
+        for (const QString& line : lines) {
+            all += line;
+        }
+        joined.remove(QLatin1Char(' '));
+        all.remove(QLatin1Char(' '));
+        EXPECT_EQ(joined, all) << width;
+        EXPECT_GE(rows.size(), lines.size());
     }
-    const QString cases = legendLines(builder.build()).front();
-    EXPECT_TRUE(cases.startsWith(QStringLiteral("Load cases: 1 TTT")));
-    EXPECT_TRUE(cases.endsWith(QChar(0x2026)));
-    EXPECT_LT(cases.size(), 1000);
+    EXPECT_EQ(wrappedLines(lines, metrics, 2000).size(), lines.size());
 }
 
 TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
@@ -109,6 +129,8 @@ TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
     options.width = 800;
     options.height = 500;
     options.output = folder.filePath(QStringLiteral("plain.png")).toStdString();
+    // The grid's bubbles sit in the margin too.
+    options.view.gridLines = false;
     exportPlans(document, options);
     options.titleBlock = true;
     options.output = folder.filePath(QStringLiteral("titled.png")).toStdString();
@@ -118,6 +140,99 @@ TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
     // The plan keeps a margin of a metre around the model; the block fills the bottom.
     EXPECT_FALSE(inkBelow(plain, plain.height() - 20));
     EXPECT_TRUE(inkBelow(titled, titled.height() - 20));
+}
+
+// The longest run of dark pixels along a row (or a column) among the last `depth` of the image.
+int longestDarkRunAtTheEdge(const QImage& image, bool rows, int depth) {
+    const int across = rows ? image.height() : image.width();
+    const int along = rows ? image.width() : image.height();
+    int longest = 0;
+    for (int line = across - depth; line < across; ++line) {
+        int run = 0;
+        for (int i = 0; i < along; ++i) {
+            const QRgb pixel = rows ? image.pixel(i, line) : image.pixel(line, i);
+            run = qGray(pixel) < 128 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+TEST(TitleBlock, ItsRightAndBottomBordersAreInsideTheImage) {
+    const ListingDocument document = bayWithLoadCases();
+    QTemporaryDir folder;
+    ExportRequest options;
+    options.format = ExportFormat::Png;
+    options.width = 800;
+    options.height = 500;
+    options.titleBlock = true;
+    options.output = folder.filePath(QStringLiteral("titled.png")).toStdString();
+    exportPlans(document, options);
+    const QImage titled(folder.filePath(QStringLiteral("titled.png")));
+    // The block takes half the width and three lines of text in height.
+    EXPECT_GT(longestDarkRunAtTheEdge(titled, true, 3), titled.width() / 3);
+    EXPECT_GT(longestDarkRunAtTheEdge(titled, false, 3), 20);
+}
+
+// At 1:100 on a 300 dpi page the bay's 5 m beams are 50 mm long: 591 pixels.
+TEST(PdfPages, AtAScaleThePlanIsTrueToIt) {
+    const ListingDocument document = bayWithLoadCases();
+    QImage page(3300, 2400, QImage::Format_RGB32);
+    constexpr int kDotsPerMetre = 11811;  // 300 dpi
+    page.setDotsPerMeterX(kDotsPerMetre);
+    page.setDotsPerMeterY(kDotsPerMetre);
+    PlanView view = startUpView(document);
+    view.gridLines = false;
+    PageFacts facts = pageFacts(document, {view.level}, view.level);
+    facts.scale = 100;
+    {
+        QPainter painter(&page);
+        renderPage(document, view, painter, QRectF(page.rect()), &facts);
+    }
+    int longest = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < page.width(); ++x) {
+            run = qGray(page.pixel(x, y)) < 128 ? run + 1 : 0;
+            // The title block's lines are longer: only runs in the upper part are the plan's.
+            if (y < page.height() / 2) {
+                longest = std::max(longest, run);
+            }
+        }
+    }
+    // Within the beam pen's caps and the joint circles: fitted, it would be four times as long.
+    EXPECT_NEAR(longest, 5000.0 / 100 * 300 / 25.4, 10);
+}
+
+TEST(PdfPages, APlanThatDoesNotFitAtTheScaleIsRefusedNamingTheScaleThatFits) {
+    testing::LevelFrame frame(6, 5);  // 25 by 16 m, 27 by 18 m with its margin
+    frame.allNeighbourBeams();
+    const ListingDocument document = frame.builder.build();
+    QTemporaryDir folder;
+    ExportRequest options;
+    options.format = ExportFormat::Pdf;
+    options.output = folder.filePath(QStringLiteral("plan.pdf")).toStdString();
+    options.page.scale = 50;
+    try {
+        exportPlans(document, options);
+        ADD_FAILURE() << "written at 1:50";
+    } catch (const ListingError& refusal) {
+        EXPECT_NE(std::string(refusal.what()).find("A4 landscape at 1:50. 1:200 fits."),
+                  std::string::npos)
+            << refusal.what();
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("plan.pdf"))));
+    options.page = {Paper::A3, Orientation::Portrait, 200};
+    EXPECT_EQ(exportPlans(document, options).size(), 1u);
+    std::ifstream file(options.output, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    // A3 portrait: 297 by 420 mm, 842 by 1191 points.
+    std::smatch box;
+    ASSERT_TRUE(
+        std::regex_search(content, box, std::regex("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)")));
+    EXPECT_NEAR(std::stod(box[1]), 842, 1);
+    EXPECT_NEAR(std::stod(box[2]), 1191, 1);
 }
 
 TEST(PdfPages, TheDocumentTitleIsTheListingAndTheLevel) {

@@ -11,6 +11,8 @@ void RecordingSurface::record(Kind kind, double x1, double z1, double x2, double
     call.x2 = x2;
     call.z2 = z2;
     call.stroke = stroke_;
+    call.part = part_;
+    call.style = style_;
     calls_.push_back(std::move(call));
 }
 
@@ -28,6 +30,10 @@ void RecordingSurface::line(double x1, double z1, double x2, double z2) {
 
 void RecordingSurface::circle(double x, double z, double radius) {
     record(Kind::Circle, x, z, radius);
+}
+
+void RecordingSurface::fillSquare(double x, double z, double halfSide) {
+    record(Kind::Square, x, z, halfSide);
 }
 
 double RecordingSurface::textWidth(std::string_view text) {

@@ -22,11 +22,12 @@ class RecordingSurface : public Surface {
     static constexpr double kSelectedCharWidth = 12;
     static constexpr double kSelectedLineHeight = 24;
 
-    enum class Kind { Clear, SetScale, Line, Circle, Text, SelectFont, RestoreOwnFont };
+    enum class Kind { Clear, SetScale, Line, Circle, Square, Text, SelectFont, RestoreOwnFont };
 
     // One call. Line: (x1, z1)-(x2, z2). Circle: centre (x1, z1), radius in x2. SetScale: left,
     // top, right, bottom in x1, z1, x2, z2. Text: its cell's top-left in (x1, z1), the text, and
-    // the selected font if any. SelectFont: the font.
+    // the selected font if any. SelectFont: the font. Square: centre (x1, z1), half side in x2.
+    // Every call carries the part and line style in force.
     struct Call {
         Kind kind = Kind::Clear;
         double x1 = 0;
@@ -37,12 +38,17 @@ class RecordingSurface : public Surface {
         std::optional<FontDescription> font;
         // The stroke in force, where one was set over the plan's own.
         std::optional<Stroke> stroke;
+        PlanPart part = PlanPart::Beams;
+        LineStyle style = LineStyle::Normal;
     };
 
+    void startPart(PlanPart part) override { part_ = part; }
+    void setLineStyle(LineStyle style) override { style_ = style; }
     void clear() override;
     void setScale(double left, double top, double right, double bottom) override;
     void line(double x1, double z1, double x2, double z2) override;
     void circle(double x, double z, double radius) override;
+    void fillSquare(double x, double z, double halfSide) override;
     double textWidth(std::string_view text) override;
     double textHeight(std::string_view text) override;
     void drawText(std::string_view text, double x, double z) override;
@@ -74,6 +80,8 @@ class RecordingSurface : public Surface {
     double ownLineHeight_ = kOwnLineHeight;
     std::optional<FontDescription> selected_;
     std::optional<Stroke> stroke_;
+    PlanPart part_ = PlanPart::Beams;
+    LineStyle style_ = LineStyle::Normal;
     std::vector<Call> calls_;
 };
 

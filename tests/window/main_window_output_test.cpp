@@ -5,12 +5,17 @@
 #include <QLabel>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <filesystem>
@@ -137,6 +142,27 @@ TEST_F(MainWindowOutput, PrintsOneLevelPerPage) {
     printer.setOutputFileName(file("printed.pdf"));
     EXPECT_TRUE(tested.window().printLevels(printer, {1, 2, 3}));
     EXPECT_EQ(pdfPageCount(file("printed.pdf")), 3);
+}
+
+// Print with no printer installed offers printing to a file and writes a PDF beside the listing.
+TEST_F(MainWindowOutput, WithNoPrinterPrintWritesAPdfFile) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        GTEST_SKIP() << "this machine has a printer";
+    }
+    bool offered = false;
+    QTimer::singleShot(0, [&offered] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+        dialog->accept();
+    });
+    tested.window().actions.print->trigger();
+    EXPECT_TRUE(offered);
+    const QFileInfo listed(QString::fromStdString(listing.path()));
+    EXPECT_EQ(pdfPageCount(listed.absolutePath() + QLatin1Char('/') + listed.completeBaseName() +
+                           QStringLiteral(".pdf")),
+              3);
+    EXPECT_TRUE(tested.messages.empty());
 }
 
 TEST(DrawingLimit, ALevelPastALimitShowsItsMessageWhileTheOthersDraw) {

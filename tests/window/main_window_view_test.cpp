@@ -17,6 +17,7 @@
 #include "main_window_fixture.h"
 #include "reader/read_progress.h"
 #include "window/help_texts.h"
+#include "window/legend_panel.h"
 #include "window/read_status.h"
 
 namespace fp::testing {
@@ -69,6 +70,29 @@ TEST(ViewMenu, MemberNumbersBesideSerialsIsRememberedAndReachesTheExports) {
     EXPECT_TRUE(again.window().actions.memberNumbersBeside->isChecked());
     EXPECT_TRUE(again.view().memberNumbersBeside);
     QSettings().clear();
+}
+
+// The legend follows the view on show, and View -> Legend hides it; the grid lines and the
+// designed label positions are options of the view.
+TEST(ViewMenu, TheLegendFollowsTheViewAndCanBeHidden) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    const LegendPanel& legend = tested.window().legend();
+    EXPECT_FALSE(legend.isHidden());
+    EXPECT_TRUE(legend.text().contains(QStringLiteral("kN/m²"))) << legend.text().toStdString();
+    tested.window().actions.legend->trigger();
+    EXPECT_TRUE(legend.isHidden());
+    tested.window().actions.legend->trigger();
+    EXPECT_FALSE(legend.isHidden());
+    EXPECT_TRUE(legend.text().contains(QStringLiteral("Grid")));
+    EXPECT_TRUE(tested.window().actions.gridLines->isChecked());
+    tested.window().actions.gridLines->trigger();
+    EXPECT_FALSE(tested.view().gridLines);
+    EXPECT_FALSE(legend.text().contains(QStringLiteral("Grid"))) << "the legend follows";
+    EXPECT_FALSE(tested.window().actions.designedLabelPositions->isChecked());
+    tested.window().actions.designedLabelPositions->trigger();
+    EXPECT_TRUE(tested.view().designedLabelPositions);
 }
 
 TEST(HelpMenu, TheShortcutsListTheMenusKeysAndThePlans) {

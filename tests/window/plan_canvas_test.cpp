@@ -159,14 +159,16 @@ TEST_F(Canvas, PickingStaysExactWhenZoomedAndSteppingLevelsKeepsTheZoom) {
 // titled DL; the 5 m by 4 m bay carries the floor load of 4.5 of load case 1.
 TEST_F(Canvas, ThePointerTellsThePointTheBeamAndThePanelUnderIt) {
     const std::string onBeam = textAt(QPointF(250, 0));
-    EXPECT_EQ(onBeam.rfind("X 2.5 m, Z 0 m; beam 1: member 9, 5 m long, member loads 12.5 kN/m "
-                           "(1 DL); panel X 0 to 5 m",
-                           0),
-              0u)
+    EXPECT_EQ(
+        onBeam.rfind("X 2.5 m, Z 0 m, grid A/1; beam 1: member 9, 5 m long, member loads 12.5 kN/m "
+                     "(1 DL); panel X 0 to 5 m",
+                     0),
+        0u)
         << onBeam;
-    EXPECT_EQ(textAt(QPointF(250, 200)),
-              "X 2.5 m, Z 2 m; panel X 0 to 5 m, Z 0 to 4 m, spans 5 × 4 m: 4.5 kN/m² (1 DL)");
-    // Beside the bay across or down, only the point.
+    EXPECT_EQ(
+        textAt(QPointF(250, 200)),
+        "X 2.5 m, Z 2 m, grid A/1; panel X 0 to 5 m, Z 0 to 4 m, spans 5 × 4 m: 4.5 kN/m² (1 DL)");
+    // Half a metre beside the bay across or down, only the point.
     EXPECT_EQ(textAt(QPointF(-60, 200)), "X -0.6 m, Z 2 m");
     EXPECT_EQ(textAt(QPointF(250, 450)), "X 2.5 m, Z 4.5 m");
 }
@@ -180,7 +182,7 @@ TEST_F(Canvas, TheStatusBarFollowsEveryChangeOfWhatIsDrawn) {
     QTest::keyClick(&canvas, Qt::Key_Up);
     EXPECT_NE(statusText().find("4.5 kN/m²"), std::string::npos);
     QTest::mouseClick(open.controls().memberLoadOption, Qt::LeftButton);
-    EXPECT_EQ(statusText(), "X 2.5 m, Z 2 m");
+    EXPECT_EQ(statusText(), "X 2.5 m, Z 2 m, grid A/1");
     canvas.zoomAt(2, QPointF(0, 0));
     EXPECT_EQ(statusText().find("X 2.5 m"), std::string::npos) << "another point is under it";
 }

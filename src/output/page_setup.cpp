@@ -1,0 +1,51 @@
+// Paper, scale and the check that a plan fits.
+#include "output/page_setup.h"
+
+#include "model/listing_error.h"
+#include "model/number_text.h"
+
+namespace fp {
+namespace {
+
+// A plan is as wide on paper as its metres are at 1:scale, in millimetres.
+bool fits(int scale, double widthMetres, double heightMetres, double widthMm, double heightMm) {
+    const double perMetre = 1000.0 / scale;
+    return widthMetres * perMetre <= widthMm && heightMetres * perMetre <= heightMm;
+}
+
+}  // namespace
+
+std::string pageText(const PageSetup& page) {
+    return std::string(page.paper == Paper::A3 ? "A3" : "A4") +
+           (page.orientation == Orientation::Portrait ? " portrait" : " landscape");
+}
+
+std::string scaleText(int scale) {
+    return scale == 0 ? "fitted to the page" : "1:" + std::to_string(scale);
+}
+
+std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double widthMm,
+                                 double heightMm) {
+    for (const int scale : kDrawingScales) {
+        if (fits(scale, widthMetres, heightMetres, widthMm, heightMm)) {
+            return scale;
+        }
+    }
+    return std::nullopt;
+}
+
+void checkPlanFits(const PageSetup& page, const std::string& levelCaption, double widthMetres,
+                   double heightMetres, double widthMm, double heightMm) {
+    if (page.scale == 0 || fits(page.scale, widthMetres, heightMetres, widthMm, heightMm)) {
+        return;
+    }
+    const std::optional<int> fitting = scaleThatFits(widthMetres, heightMetres, widthMm, heightMm);
+    throw ListingError("The plan of level " + levelCaption + ", " +
+                           valueText(static_cast<float>(widthMetres)) + " × " +
+                           valueText(static_cast<float>(heightMetres)) + " m, does not fit on " +
+                           pageText(page) + " at " + scaleText(page.scale),
+                       fitting ? scaleText(*fitting) + " fits."
+                               : "No drawing scale down to 1:1000 fits; fit it to the page.");
+}
+
+}  // namespace fp

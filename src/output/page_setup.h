@@ -1,0 +1,47 @@
+// How a plan goes on paper: the sheet, its orientation, the scale, and the job it belongs to.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace fp {
+
+enum class Paper { A4, A3 };
+enum class Orientation { Landscape, Portrait };
+
+struct PageSetup {
+    Paper paper = Paper::A4;
+    Orientation orientation = Orientation::Landscape;
+    // The plan drawn at 1:scale on the paper; 0 fits it to the page.
+    int scale = 0;
+};
+
+// What the title block tells of the job; an empty field is left blank.
+struct JobFacts {
+    std::string name;
+    std::string number;
+    std::string engineer;
+    std::string checker;
+    std::string client;
+};
+
+// "A3 landscape".
+std::string pageText(const PageSetup& page);
+// "1:100", or "fitted to the page".
+std::string scaleText(int scale);
+
+// The scales a drawing set uses, the most detailed first.
+inline constexpr int kDrawingScales[] = {50, 100, 200, 500, 1000};
+
+// The most detailed drawing scale at which a plan of `widthMetres` by `heightMetres` fits an
+// area of `widthMm` by `heightMm` on paper; nothing when not even the smallest does.
+std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double widthMm,
+                                 double heightMm);
+
+// Throws ListingError unless the plan fits the area at the page's scale (a fitted page always
+// does): "The plan of level 7.8 M, 26 × 19.8 m, does not fit on A4 landscape at 1:50. 1:200
+// fits."
+void checkPlanFits(const PageSetup& page, const std::string& levelCaption, double widthMetres,
+                   double heightMetres, double widthMm, double heightMm);
+
+}  // namespace fp

@@ -1,0 +1,220 @@
+// Texts held back, then placed clear of each other and of the beams.
+#include "plan/label_placement.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace fp {
+namespace {
+
+// How far a candidate lies from the designed place, in sizes of the text's own box, ring after
+// ring; from kLeaderStep on a leader points back.
+constexpr std::array<double, 10> kSteps = {0.55, 1.1, 1.65, 2.3, 3, 4, 5, 6.5, 8, 10};
+constexpr std::size_t kLeaderStep = 3;
+
+struct Direction {
+    double x;
+    double z;
+};
+// Across the box's short side first: a text lying along a beam steps off it soonest that way.
+constexpr std::array<Direction, 8> kAcrossFirst = {
+    {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}}};
+constexpr std::array<Direction, 8> kAlongFirst = {
+    {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}}};
+
+// The more important parts are placed first and keep their designed places more often.
+int importance(PlanPart part) {
+    switch (part) {
+        case PlanPart::Grid:
+            return 0;
+        case PlanPart::BeamSerials:
+            return 1;
+        case PlanPart::MemberNumbers:
+            return 2;
+        case PlanPart::PanelLabels:
+            return 3;
+        case PlanPart::Columns:
+            return 4;
+        case PlanPart::MemberLoads:
+            return 5;
+        default:
+            return 6;
+    }
+}
+
+PlanRect lineRect(double x1, double z1, double x2, double z2) {
+    return {std::min(x1, x2), std::min(z1, z2), std::max(x1, x2), std::max(z1, z2)};
+}
+
+}  // namespace
+
+LabelPlacement::LabelPlacement(Surface& target, const PlanRect& bounds)
+    : target_(target), bounds_(bounds) {}
+
+void LabelPlacement::startPart(PlanPart part) {
+    part_ = part;
+    collectingBlock_ = false;
+    target_.startPart(part);
+}
+
+void LabelPlacement::line(double x1, double z1, double x2, double z2) {
+    target_.line(x1, z1, x2, z2);
+    if (part_ == PlanPart::Beams && style_ == LineStyle::Normal) {
+        beamLines_.push_back(lineRect(x1, z1, x2, z2));
+    }
+}
+
+void LabelPlacement::fillSquare(double x, double z, double halfSide) {
+    target_.fillSquare(x, z, halfSide);
+    const double down = halfSide * target_.verticalPerHorizontal();
+    columns_.push_back({x - halfSide, z - down, x + halfSide, z + down});
+}
+
+void LabelPlacement::setLineStyle(LineStyle style) {
+    style_ = style;
+    target_.setLineStyle(style);
+}
+
+void LabelPlacement::selectFont(const FontDescription& font) {
+    font_ = font;
+    target_.selectFont(font);
+}
+
+void LabelPlacement::restoreOwnFont() {
+    font_.reset();
+    target_.restoreOwnFont();
+}
+
+PlanRect LabelPlacement::boxOf(std::string_view text, double x, double z) {
+    const double length = target_.textWidth(text);
+    const double thickness = target_.textHeight(text);
+    if (!font_ || font_->angleTenths == 0) {
+        return {x, z, x + length, z + thickness};
+    }
+    // Turned about the cell's top-left, counter-clockwise as seen, with Z growing downward; the
+    // turn is worked in horizontal units so that it is a true turn on the device.
+    const double verticalPerHorizontal = target_.verticalPerHorizontal();
+    const double across = thickness / verticalPerHorizontal;
+    const double radians = font_->angleTenths / 10.0 * std::numbers::pi / 180;
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    PlanRect box{x, z, x, z};
+    for (const auto& [u, v] : {std::pair{length, 0.0}, {0.0, across}, {length, across}}) {
+        const double dx = u * c + v * s;
+        const double dz = (-u * s + v * c) * verticalPerHorizontal;
+        box = box.united({x + dx, z + dz, x + dx, z + dz});
+    }
+    return box;
+}
+
+void LabelPlacement::drawText(std::string_view text, double x, double z) {
+    const PlanRect box = boxOf(text, x, z);
+    const bool joinsBlock = part_ == PlanPart::PanelLabels && collectingBlock_;
+    if (!joinsBlock) {
+        groups_.push_back(Group{part_, {}, box});
+    }
+    Group& group = groups_.back();
+    group.texts.push_back(HeldText{std::string(text), x, z, font_, box});
+    group.box = group.box.united(box);
+    collectingBlock_ = part_ == PlanPart::PanelLabels;
+}
+
+void LabelPlacement::write(const Group& group, double dx, double dz) {
+    target_.startPart(group.part);
+    for (const HeldText& held : group.texts) {
+        if (held.font) {
+            target_.selectFont(*held.font);
+        }
+        target_.drawText(held.text, held.x + dx, held.z + dz);
+        if (held.font) {
+            target_.restoreOwnFont();
+        }
+    }
+}
+
+void LabelPlacement::place() {
+    std::stable_sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) {
+        return importance(a.part) < importance(b.part);
+    });
+    const double cell = std::max(target_.textWidth("8888"), 2 * target_.textHeight("8"));
+    PlanRectIndex beams(cell);
+    for (const PlanRect& line : beamLines_) {
+        beams.add(line);
+    }
+    PlanRectIndex taken(cell);
+    for (const PlanRect& column : columns_) {
+        taken.add(column);
+    }
+    // Half a digit's width of air between a text and its neighbours both ways (texts read along
+    // either axis), so that two texts never read as one.
+    const double airX = target_.textWidth("8") / 2;
+    const double airZ = airX * target_.verticalPerHorizontal();
+    const auto inside = [&](const PlanRect& box) {
+        return box.left >= bounds_.left && box.right <= bounds_.right && box.top >= bounds_.top &&
+               box.bottom <= bounds_.bottom;
+    };
+    const auto free = [&](const PlanRect& box) {
+        const PlanRect aired{box.left - airX, box.top - airZ, box.right + airX, box.bottom + airZ};
+        return !taken.meetsAny(aired) && !beams.meetsAny(aired);
+    };
+    // A candidate: the step it lies at and its shift.
+    struct Found {
+        std::size_t step;
+        double dx;
+        double dz;
+    };
+    // The first free candidate inside the plan's frame; failing that the first free one beyond
+    // it; nothing when none is free, and the text keeps its designed place.
+    const auto search = [&](const PlanRect& designed) -> std::optional<Found> {
+        std::optional<Found> beyond;
+        const auto consider = [&](const Found& candidate) {
+            const PlanRect box = designed.movedBy(candidate.dx, candidate.dz);
+            const bool within = inside(box);
+            if ((!within && beyond) || !free(box)) {
+                return false;
+            }
+            if (!within) {
+                beyond = candidate;
+            }
+            return within;
+        };
+        if (consider({0, 0, 0})) {
+            return Found{0, 0, 0};
+        }
+        const auto& directions = designed.width() <= designed.height() ? kAlongFirst : kAcrossFirst;
+        for (std::size_t step = 0; step < kSteps.size(); ++step) {
+            for (const Direction& direction : directions) {
+                const Found candidate{step, direction.x * kSteps[step] * designed.width(),
+                                      direction.z * kSteps[step] * designed.height()};
+                if (consider(candidate)) {
+                    return candidate;
+                }
+            }
+        }
+        return beyond;
+    };
+    for (const Group& group : groups_) {
+        const PlanRect& designed = group.box;
+        const std::optional<Found> found = search(designed);
+        const double dx = found ? found->dx : 0;
+        const double dz = found ? found->dz : 0;
+        const PlanRect box = designed.movedBy(dx, dz);
+        write(group, dx, dz);
+        taken.add(box);
+        if (found && found->step >= kLeaderStep) {
+            // From the side of the text nearest the designed place back to its middle.
+            const double middleX = (designed.left + designed.right) / 2;
+            const double middleZ = (designed.top + designed.bottom) / 2;
+            const double fromX = std::clamp(middleX, box.left, box.right);
+            const double fromZ = std::clamp(middleZ, box.top, box.bottom);
+            target_.setLineStyle(LineStyle::Thin);
+            target_.line(fromX, fromZ, middleX, middleZ);
+            target_.setLineStyle(style_);
+        }
+    }
+    groups_.clear();
+}
+
+}  // namespace fp

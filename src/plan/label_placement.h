@@ -1,0 +1,75 @@
+// The one placement step every text of a plan goes through, so that no text lies on another or
+// across a beam line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "plan/plan_rect.h"
+#include "plan/surface.h"
+
+namespace fp {
+
+// A surface in front of the one drawn on. Lines, circles and squares go straight through; beam
+// lines and column squares are noted as places no text may cover. Texts are held back until
+// place(), which writes them in order of importance (grid names, beam serials, member numbers,
+// panel labels, column numbers, member loads), each at the first of its candidate places that
+// covers no text written before it and crosses no beam line. The first candidate is where the
+// drawing put it; the others lie around it, ever farther; one far from where it was designed gets
+// a short leader pointing back. The lines of one panel's label move as one block. Texts keep a
+// little air around them, and stay within `bounds` (the plan's frame) where they can.
+class LabelPlacement : public Surface {
+  public:
+    LabelPlacement(Surface& target, const PlanRect& bounds);
+
+    void startPart(PlanPart part) override;
+    void clear() override { target_.clear(); }
+    void setScale(double left, double top, double right, double bottom) override {
+        target_.setScale(left, top, right, bottom);
+    }
+    void line(double x1, double z1, double x2, double z2) override;
+    void circle(double x, double z, double radius) override { target_.circle(x, z, radius); }
+    void fillSquare(double x, double z, double halfSide) override;
+    void setLineStyle(LineStyle style) override;
+    double verticalPerHorizontal() override { return target_.verticalPerHorizontal(); }
+    double textWidth(std::string_view text) override { return target_.textWidth(text); }
+    double textHeight(std::string_view text) override { return target_.textHeight(text); }
+    void drawText(std::string_view text, double x, double z) override;
+    void selectFont(const FontDescription& font) override;
+    void restoreOwnFont() override;
+
+    // Places and writes every text held, and forgets them.
+    void place();
+
+  private:
+    struct HeldText {
+        std::string text;
+        double x = 0;
+        double z = 0;
+        std::optional<FontDescription> font;
+        PlanRect box;
+    };
+    // Texts that move together: one text, or the lines of one panel's label.
+    struct Group {
+        PlanPart part = PlanPart::Beams;
+        std::vector<HeldText> texts;
+        PlanRect box;
+    };
+
+    PlanRect boxOf(std::string_view text, double x, double z);
+    void write(const Group& group, double dx, double dz);
+
+    Surface& target_;
+    PlanRect bounds_;
+    PlanPart part_ = PlanPart::Beams;
+    LineStyle style_ = LineStyle::Normal;
+    std::optional<FontDescription> font_;
+    // A panel's label collects its lines until the next part starts.
+    bool collectingBlock_ = false;
+    std::vector<Group> groups_;
+    std::vector<PlanRect> beamLines_;
+    std::vector<PlanRect> columns_;
+};
+
+}  // namespace fp

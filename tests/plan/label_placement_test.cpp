@@ -1,0 +1,163 @@
+// The placement step: over generated levels of every density, in both modes with member numbers
+// and member loads on the beams, no two texts overlap and no text crosses a beam line; a text
+// with room keeps its designed place.
+#include "plan/label_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "plan/level_drawing.h"
+#include "support/document_builder.h"
+#include "support/recording_surface.h"
+
+namespace fp {
+namespace {
+
+using Call = test::RecordingSurface::Call;
+using Surface = test::RecordingSurface;
+
+struct Layout {
+    int bays_x;
+    int bays_z;
+    int16_t spacingX;
+    int16_t spacingZ;
+};
+
+// Level 2 of a frame of bays, every beam designed at its span and loaded in two cases, a column
+// under every joint, and one floor load of each of two cases over the whole level.
+ListingDocument generated(const Layout& layout) {
+    testing::LevelFrame frame(layout.bays_x + 1, layout.bays_z + 1, layout.spacingX,
+                              layout.spacingZ);
+    frame.allNeighbourBeams();
+    int32_t member = 0;
+    for (int ix = 1; ix <= layout.bays_x + 1; ++ix) {
+        for (int iz = 1; iz <= layout.bays_z + 1; ++iz) {
+            if (ix <= layout.bays_x) {
+                frame.builder.designRow(++member, layout.spacingX * 10);
+                frame.builder.memberLoadOn(member, 12.5f, "1").memberLoadOn(member, 4, "2");
+            }
+            if (iz <= layout.bays_z) {
+                frame.builder.designRow(++member, layout.spacingZ * 10);
+                frame.builder.memberLoadOn(member, 7.25f, "1");
+            }
+            frame.builder.member(5000 + 100 * ix + iz, testing::LevelFrame::joint(1, ix, iz),
+                                 testing::LevelFrame::joint(2, ix, iz));
+        }
+    }
+    frame.builder.loadCase("1", "DEAD").loadCase("2", "LIVE");
+    const float width = static_cast<float>(layout.bays_x * layout.spacingX) / 100;
+    const float depth = static_cast<float>(layout.bays_z * layout.spacingZ) / 100;
+    frame.builder.floorLoad("1", 4.5f, 2.9f, 3.1f, 0, width, 0, depth);
+    frame.builder.floorLoad("2", 3, 2.9f, 3.1f, 0, width, 0, depth);
+    return frame.builder.build();
+}
+
+// The box a recorded text covers: the recording surface's own font is 10 a character and 20
+// high, the rotated one 12 and 24; rotated texts read upward from the cell's top-left.
+PlanRect boxOf(const Call& text) {
+    const auto length = static_cast<double>(text.text.size());
+    if (!text.font || text.font->angleTenths == 0) {
+        return {text.x1, text.z1, text.x1 + 10 * length, text.z1 + 20};
+    }
+    EXPECT_EQ(text.font->angleTenths, 900);
+    return {text.x1, text.z1 - 12 * length, text.x1 + 24, text.z1};
+}
+
+std::vector<PlanRect> beamLines(const Surface& surface) {
+    std::vector<PlanRect> lines;
+    for (const Call& line : surface.lines()) {
+        if (line.part == PlanPart::Beams && line.style == LineStyle::Normal) {
+            lines.push_back({std::min(line.x1, line.x2), std::min(line.z1, line.z2),
+                             std::max(line.x1, line.x2), std::max(line.z1, line.z2)});
+        }
+    }
+    return lines;
+}
+
+TEST(LabelPlacement, NoTextOverlapsAnotherOrCrossesABeamOnGeneratedLevels) {
+    const Layout layouts[] = {
+        {9, 7, 600, 500}, {9, 7, 300, 250}, {4, 3, 500, 400}, {6, 2, 200, 150}, {1, 1, 900, 700},
+    };
+    for (const Layout& layout : layouts) {
+        const ListingDocument document = generated(layout);
+        for (const LoadMode mode : {LoadMode::Floor, LoadMode::Member}) {
+            PlanView view = startUpView(document);
+            view.level = 2;
+            view.mode = mode;
+            view.memberNumbers = true;
+            view.memberLoadsOnBeams = true;
+            Surface surface;
+            drawLevel(document, view, surface);
+            const std::vector<Call> texts = surface.texts();
+            const std::vector<PlanRect> lines = beamLines(surface);
+            ASSERT_FALSE(lines.empty());
+            const std::string where = std::to_string(layout.bays_x) + " x " +
+                                      std::to_string(layout.bays_z) + " bays of " +
+                                      std::to_string(layout.spacingX) + ", mode " +
+                                      std::to_string(static_cast<int>(mode));
+            int overlaps = 0;
+            int crossings = 0;
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                const PlanRect box = boxOf(texts[i]);
+                for (std::size_t k = i + 1; k < texts.size(); ++k) {
+                    if (box.meets(boxOf(texts[k])) && overlaps++ < 3) {
+                        ADD_FAILURE() << where << ": \"" << texts[i].text << "\" on \""
+                                      << texts[k].text << "\"";
+                    }
+                }
+                for (const PlanRect& line : lines) {
+                    if (box.meets(line) && crossings++ < 3) {
+                        ADD_FAILURE() << where << ": \"" << texts[i].text << "\" across a beam";
+                    }
+                }
+            }
+            EXPECT_EQ(overlaps, 0) << where;
+            EXPECT_EQ(crossings, 0) << where;
+        }
+    }
+}
+
+// One wide bay: the panel's label has room at its designed place and keeps it, while the
+// serials, designed across their beams, step beside them.
+TEST(LabelPlacement, ATextWithRoomKeepsItsDesignedPlace) {
+    const ListingDocument document = generated({1, 1, 900, 700});
+    PlanView view = startUpView(document);
+    view.level = 2;
+    view.designedLabelPositions = true;
+    Surface designed;
+    drawLevel(document, view, designed);
+    view.designedLabelPositions = false;
+    Surface placed;
+    drawLevel(document, view, placed);
+    const auto textsOf = [](const Surface& surface, PlanPart part) {
+        std::vector<Call> found;
+        for (const Call& text : surface.texts()) {
+            if (text.part == part) {
+                found.push_back(text);
+            }
+        }
+        return found;
+    };
+    const auto designedPanel = textsOf(designed, PlanPart::PanelLabels);
+    const auto placedPanel = textsOf(placed, PlanPart::PanelLabels);
+    ASSERT_EQ(designedPanel.size(), 3u);
+    ASSERT_EQ(placedPanel.size(), designedPanel.size());
+    for (std::size_t i = 0; i < placedPanel.size(); ++i) {
+        EXPECT_EQ(placedPanel[i].text, designedPanel[i].text);
+        EXPECT_EQ(placedPanel[i].x1, designedPanel[i].x1);
+        EXPECT_EQ(placedPanel[i].z1, designedPanel[i].z1);
+    }
+    const auto designedSerials = textsOf(designed, PlanPart::BeamSerials);
+    const auto placedSerials = textsOf(placed, PlanPart::BeamSerials);
+    ASSERT_EQ(placedSerials.size(), 4u);
+    for (std::size_t i = 0; i < placedSerials.size(); ++i) {
+        const bool moved = placedSerials[i].x1 != designedSerials[i].x1 ||
+                           placedSerials[i].z1 != designedSerials[i].z1;
+        EXPECT_TRUE(moved) << placedSerials[i].text;
+    }
+    EXPECT_EQ(placed.lines().size(), designed.lines().size()) << "no leader was needed";
+}
+
+}  // namespace
+}  // namespace fp
