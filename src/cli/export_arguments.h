@@ -25,6 +25,7 @@ struct ExportArguments {
     std::string intensities;
     std::string size;
     bool titleBlock = false;
+    bool checks = false;
 };
 
 // Declares the export command's arguments on `command`, to be filled into `arguments`.

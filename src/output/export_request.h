@@ -38,6 +38,8 @@ struct ExportRequest {
     int height = 900;
     // The title block and legend on PNG and SVG files too; PDF pages always have them.
     bool titleBlock = false;
+    // A PDF of every level ends with the Checks pages: what the check of the listing finds.
+    bool checksPages = false;
 };
 
 // The request's view at the start level, showing the intensities it names. An intensity the

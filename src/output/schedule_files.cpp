@@ -38,10 +38,14 @@ void checkSchedulePath(const std::string& path) {
     }
 }
 
-std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path) {
+std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path,
+                                       const std::vector<Finding>* findings) {
     checkSchedulePath(path);
-    const std::vector<ScheduleTable> tables = loadSchedules(document);
+    std::vector<ScheduleTable> tables = loadSchedules(document);
     if (extensionOf(path) == "xlsx") {
+        if (findings != nullptr) {
+            tables.push_back(checkSchedule(document, *findings));
+        }
         PendingFile workbook(path);
         writeXlsxWorkbook(tables, workbook.temporaryPath(), path);
         workbook.commit();

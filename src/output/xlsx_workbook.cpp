@@ -84,8 +84,11 @@ void writeSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const ScheduleT
         const auto row = static_cast<lxw_row_t>(r + 1);
         for (std::size_t column = 0; column < table.rows[r].size(); ++column) {
             const auto at = static_cast<lxw_col_t>(column);
-            if (const ScheduleCell& cell = table.rows[r][column]) {
-                xlsx.writeNumber(sheet, row, at, *cell, nullptr);
+            const ScheduleCell& cell = table.rows[r][column];
+            if (cell.number()) {
+                xlsx.writeNumber(sheet, row, at, *cell.number(), nullptr);
+            } else if (!cell.text().empty()) {
+                xlsx.writeString(sheet, row, at, cell.text().c_str(), nullptr);
             }
         }
     }

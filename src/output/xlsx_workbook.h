@@ -9,8 +9,8 @@
 namespace fp {
 
 // One sheet per table, named after it: a bold header row that stays in view (frozen), numbers as
-// numbers, empty cells left empty. Writes the file at `path`; one that cannot be written throws
-// FileWriteError naming `shownPath`.
+// numbers, texts as texts, empty cells left empty. Writes the file at `path`; one that cannot be
+// written throws FileWriteError naming `shownPath`.
 void writeXlsxWorkbook(const std::vector<ScheduleTable>& tables, const std::string& path,
                        const std::string& shownPath);
 

@@ -11,7 +11,9 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <optional>
 
+#include "checks/listing_checks.h"
 #include "document/startup_texts.h"
 #include "dxf/dxf_plan.h"
 #include "files/file_names.h"
@@ -20,6 +22,7 @@
 #include "model/number_text.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "render/checks_pages.h"
 #include "render/qt_surface.h"
 
 namespace fp {
@@ -101,7 +104,8 @@ QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels
 }
 
 QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels,
-                 const PlanView& view, const std::string& path) {
+                 const PlanView& view, const std::string& path,
+                 const std::vector<Finding>* findings) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -115,6 +119,9 @@ QByteArray pdfOf(const ListingDocument& document, const std::vector<int>& levels
         throw cannotDraw(path, "PDF document");
     }
     paintPages(pdf, painter, document, view, levels);
+    if (findings != nullptr) {
+        paintChecksPages(pdf, painter, document, *findings);
+    }
     if (!painter.end()) {
         throw cannotDraw(path, "PDF document");
     }
@@ -206,8 +213,15 @@ std::vector<std::string> exportPlans(const ListingDocument& document,
     // leaves none of them behind.
     std::vector<FileBytes> files;
     if (request.format == ExportFormat::Pdf) {
-        files.push_back(
-            {request.output, pdfOf(document, levels, view, request.output).toStdString()});
+        // Read again for its echo, which the document does not keep.
+        std::optional<std::vector<Finding>> findings;
+        if (request.checksPages && request.levels.all) {
+            const auto listing = openListingFile(document.name);
+            findings = checkListing(document, *listing);
+        }
+        files.push_back({request.output, pdfOf(document, levels, view, request.output,
+                                               findings ? &*findings : nullptr)
+                                             .toStdString()});
     } else {
         PlanView levelView = view;
         for (const int level : levels) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 #include "panels/level_totals.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
@@ -100,8 +101,8 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
                 inMetres(document.levelHeight(level)),
                 static_cast<double>(++serial),
                 static_cast<double>(beam.member),
-                member != nullptr ? ScheduleCell(member->start) : std::nullopt,
-                member != nullptr ? ScheduleCell(member->end) : std::nullopt,
+                member != nullptr ? ScheduleCell(member->start) : ScheduleCell(),
+                member != nullptr ? ScheduleCell(member->end) : ScheduleCell(),
                 rounded(static_cast<double>(beam.lengthMm) / 1000)};
             const auto loads = document.memberLoadsOn(beam.member);
             for (const std::string& number : cases) {
@@ -113,7 +114,7 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
                         any = true;
                     }
                 }
-                row.push_back(any ? ScheduleCell(rounded(sum)) : std::nullopt);
+                row.push_back(any ? ScheduleCell(rounded(sum)) : ScheduleCell());
             }
             table.rows.push_back(std::move(row));
         }
@@ -123,6 +124,30 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
 
 std::vector<ScheduleTable> loadSchedules(const ListingDocument& document) {
     return {panelSchedule(document), beamSchedule(document)};
+}
+
+ScheduleTable checkSchedule(const ListingDocument& document, const std::vector<Finding>& findings) {
+    ScheduleTable table{"Checks",
+                        {"Level (m)", "Severity", "Kind", "Listing lines", "Load case",
+                         "X from (m)", "X to (m)", "Z from (m)", "Z to (m)", "What to check"},
+                        {}};
+    for (const Finding& finding : findings) {
+        std::string lines;
+        for (const long line : finding.lines) {
+            lines += (lines.empty() ? "" : ", ") + std::to_string(line);
+        }
+        const FindingPlace& place = finding.place;
+        const bool placed = place.kind != FindingPlace::Kind::None;
+        const auto bound = [placed](double metres) {
+            return placed ? ScheduleCell(rounded(metres)) : ScheduleCell();
+        };
+        table.rows.push_back(
+            {finding.level > 0 ? inMetres(document.levelHeight(finding.level)) : ScheduleCell(),
+             std::string(severityName(finding.severity)), std::string(kindName(finding.kind)),
+             lines, utf8FromListingText(finding.caseNumber), bound(place.x1), bound(place.x2),
+             bound(place.z1), bound(place.z2), finding.sentence});
+    }
+    return table;
 }
 
 }  // namespace fp

@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow {
         QAction* loadSummary = nullptr;
         QAction* checks = nullptr;
         QAction* markChecks = nullptr;
+        QAction* checksPages = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };

@@ -111,6 +111,7 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         request.levels.all = allLevels;
         request.levels.number = session_.view().level;
         request.titleBlock = actions.titleBlockOnImages->isChecked();
+        request.checksPages = allLevels && actions.checksPages->isChecked();
         return exportPlans(*shown, request);
     });
 }
@@ -122,7 +123,7 @@ std::vector<std::string> MainWindow::exportScheduleTo(const QString& path) {
     }
     return writeFiles(path, [&] {
         const WaitCursor busy;
-        return writeSchedule(*shown, QFile::encodeName(path).toStdString());
+        return writeSchedule(*shown, QFile::encodeName(path).toStdString(), &session_.findings());
     });
 }
 
