@@ -90,8 +90,8 @@ constexpr const char* kCheckExitStatus =
 
 constexpr const char* kScheduleDescription =
     "Writes the panel and beam load schedules of LISTING for spreadsheets: an XLSX workbook\n"
-    "with the sheets Panels and Beams, or two CSV files (RFC 4180, UTF-8 with a byte-order\n"
-    "mark unless --no-bom).";
+    "with the sheets Panels, Beams and Checks (what frameplan check finds), or two CSV files\n"
+    "(RFC 4180, UTF-8 with a byte-order mark unless --no-bom).";
 
 // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
 int written(std::ostream& out, std::ostream& err) {
@@ -241,12 +241,18 @@ int runSchedule(const std::string& listing, const std::string& output, bool byte
     } catch (const std::invalid_argument& failure) {
         return usageError(err, failure.what());
     }
+    EchoReading echo(listing);
     const ReadDocument read = readDocument(listing, &err, err);
     if (!read.document) {
         return kFailureStatus;
     }
+    const std::optional<std::vector<Finding>> findings = findingsOf(*read.document, echo, err);
+    if (!findings) {
+        return kFailureStatus;
+    }
     try {
-        for (const std::string& path : writeSchedule(*read.document, output, byteOrderMark)) {
+        for (const std::string& path :
+             writeSchedule(*read.document, output, &*findings, byteOrderMark)) {
             out << "Wrote " << path << "\n";
         }
     } catch (const FileWriteError& failure) {

@@ -167,6 +167,9 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_option("--checker", arguments.checker, "The checker in the title block");
     command.add_flag("--title-block", arguments.titleBlock,
                      "A title block and legend on PNG and SVG files too (PDF pages have them)");
+    command.add_flag("--checks", arguments.checks,
+                     "With --level all to PDF: Checks pages after the plans, listing what "
+                     "frameplan check finds");
 }
 
 ExportRequest exportRequestFrom(const ExportArguments& arguments) {
@@ -210,6 +213,12 @@ ExportRequest exportRequestFrom(const ExportArguments& arguments) {
     } else {
         throw badOption("cannot tell the format from \"" + request.output +
                         "\"; end it in .png, .svg, .pdf or .dxf, or give --format");
+    }
+    request.checksPages = arguments.checks;
+    if (arguments.checks && !(request.levels.all && request.format == ExportFormat::Pdf)) {
+        throw badOption(
+            "--checks adds its pages to a PDF of every level: use it with --level all "
+            "and a PDF output");
     }
     return request;
 }

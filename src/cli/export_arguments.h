@@ -34,6 +34,7 @@ struct ExportArguments {
     std::string jobNumber;
     std::string engineer;
     std::string checker;
+    bool checks = false;
 };
 
 // Declares the export command's arguments on `command`, to be filled into `arguments`.

@@ -45,6 +45,8 @@ struct ExportRequest {
     // The sheet and scale of PDF pages, and the job the title block names.
     PageSetup page;
     JobFacts job;
+    // A PDF of every level ends with the Checks pages: what the check of the listing finds.
+    bool checksPages = false;
 };
 
 // The request's view at the start level, showing the intensities it names. An intensity the

@@ -35,6 +35,7 @@ void checkSchedulePath(const std::string& path) {
 }
 
 std::vector<std::string> writeSchedule(const ListingDocument& document, const std::string& path,
+                                       const std::vector<Finding>* findings,
                                        bool csvByteOrderMark) {
     checkSchedulePath(path);
     const bool workbook = extensionOf(path) == "xlsx";
@@ -42,9 +43,12 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
         workbook ? std::vector<std::string>{path}
                  : std::vector<std::string>{csvPath(path, "Panels"), csvPath(path, "Beams")},
         document.name);
-    const std::vector<ScheduleTable> tables = loadSchedules(document);
+    std::vector<ScheduleTable> tables = loadSchedules(document);
     PendingFiles files;
     if (workbook) {
+        if (findings != nullptr) {
+            tables.push_back(checkSchedule(document, *findings));
+        }
         writeXlsxWorkbook(tables, files.add(path).temporaryPath(), path);
         return files.commitAll();
     }

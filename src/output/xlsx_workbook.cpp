@@ -124,8 +124,12 @@ void writeSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const ScheduleT
     table.forEachRow([&](const ScheduleRow& cells) {
         ++row;
         for (std::size_t column = 0; column < cells.size(); ++column) {
-            if (const ScheduleCell& cell = cells[column]) {
-                check(xlsx.writeNumber(sheet, row, static_cast<lxw_col_t>(column), *cell, nullptr),
+            const auto at = static_cast<lxw_col_t>(column);
+            const ScheduleCell& cell = cells[column];
+            if (cell.number()) {
+                check(xlsx.writeNumber(sheet, row, at, *cell.number(), nullptr), shownPath);
+            } else if (!cell.text().empty()) {
+                check(xlsx.writeString(sheet, row, at, cellText(cell.text()).c_str(), nullptr),
                       shownPath);
             }
         }

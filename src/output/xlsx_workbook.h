@@ -17,9 +17,10 @@ inline constexpr std::size_t kLongestCellText = 32767;
 std::string cellText(const std::string& utf8);
 
 // One sheet per table, named after it: a bold header row that stays in view (frozen), numbers as
-// numbers, empty cells left empty. Writes the file at `path`, with the library's working files
-// beside it; one that cannot be written throws FileWriteError naming `shownPath` and saying why
-// in the program's words (the library's own messages are kept from standard error).
+// numbers, texts as texts, empty cells left empty. Writes the file at `path`, with the library's
+// working files beside it; one that cannot be written throws FileWriteError naming `shownPath`
+// and saying why in the program's words (the library's own messages are kept from standard
+// error).
 void writeXlsxWorkbook(const std::vector<ScheduleTable>& tables, const std::string& path,
                        const std::string& shownPath);
 

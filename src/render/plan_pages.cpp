@@ -11,7 +11,9 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <optional>
 
+#include "checks/listing_checks.h"
 #include "document/startup_texts.h"
 #include "dxf/dxf_plan.h"
 #include "files/file_names.h"
@@ -22,6 +24,7 @@
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "reader/job_information.h"
+#include "render/checks_pages.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
 
@@ -122,7 +125,8 @@ QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels
 }
 
 QByteArray pdfOf(const ListingDocument& document, const ExportRequest& request,
-                 const std::vector<int>& levels, const PlanView& view, const std::string& path) {
+                 const std::vector<int>& levels, const PlanView& view, const std::string& path,
+                 const std::vector<Finding>* findings) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -136,6 +140,9 @@ QByteArray pdfOf(const ListingDocument& document, const ExportRequest& request,
         throw cannotDraw(path, "PDF document");
     }
     paintPages(pdf, painter, document, view, levels, request.page.scale, request.job);
+    if (findings != nullptr) {
+        paintChecksPages(pdf, painter, document, *findings);
+    }
     if (!painter.end()) {
         throw cannotDraw(path, "PDF document");
     }
@@ -346,8 +353,15 @@ std::vector<std::string> exportPlans(const ListingDocument& document,
     // leaves none of them behind.
     std::vector<FileBytes> files;
     if (request.format == ExportFormat::Pdf) {
-        files.push_back(
-            {request.output, pdfOf(document, request, levels, view, request.output).toStdString()});
+        // Read again for its echo, which the document does not keep.
+        std::optional<std::vector<Finding>> findings;
+        if (request.checksPages && request.levels.all) {
+            const auto listing = openListingFile(document.name);
+            findings = checkListing(document, *listing);
+        }
+        files.push_back({request.output, pdfOf(document, request, levels, view, request.output,
+                                               findings ? &*findings : nullptr)
+                                             .toStdString()});
     } else {
         PlanView levelView = view;
         for (std::size_t i = 0; i < levels.size(); ++i) {

@@ -43,8 +43,10 @@ void writeCsvTable(std::ostream& out, const ScheduleTable& table) {
             if (i > 0) {
                 out << ',';
             }
-            if (row[i]) {
-                writeNumber(out, *row[i]);
+            if (row[i].number()) {
+                writeNumber(out, *row[i].number());
+            } else {
+                writeField(out, row[i].text());
             }
         }
         out << "\r\n";

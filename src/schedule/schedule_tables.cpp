@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 #include "panels/level_totals.h"
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
@@ -145,6 +146,32 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
 
 std::vector<ScheduleTable> loadSchedules(const ListingDocument& document) {
     return {panelSchedule(document), beamSchedule(document)};
+}
+
+ScheduleTable checkSchedule(const ListingDocument& document, const std::vector<Finding>& findings) {
+    ScheduleTable table{"Checks",
+                        {"Level (m)", "Severity", "Kind", "Listing lines", "Load case",
+                         "X from (m)", "X to (m)", "Z from (m)", "Z to (m)", "What to check"},
+                        {}};
+    table.forEachRow = [&document, &findings](const RowVisitor& visit) {
+        for (const Finding& finding : findings) {
+            std::string lines;
+            for (const long line : finding.lines) {
+                lines += (lines.empty() ? "" : ", ") + std::to_string(line);
+            }
+            const FindingPlace& place = finding.place;
+            const bool placed = place.kind != FindingPlace::Kind::None;
+            const auto bound = [placed](double metres) {
+                return placed ? ScheduleCell(rounded(metres)) : ScheduleCell();
+            };
+            visit(
+                {finding.level > 0 ? inMetres(document.levelHeight(finding.level)) : ScheduleCell(),
+                 std::string(severityName(finding.severity)), std::string(kindName(finding.kind)),
+                 lines, utf8FromListingText(finding.caseNumber), bound(place.x1), bound(place.x2),
+                 bound(place.z1), bound(place.z2), finding.sentence});
+        }
+    };
+    return table;
 }
 
 }  // namespace fp

@@ -5,19 +5,40 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
+
+#include "checks/finding.h"
 
 #include "document/listing_document.h"
 
 namespace fp {
 
-// A number, or an empty cell.
-using ScheduleCell = std::optional<double>;
+// A number, a text, or an empty cell.
+class ScheduleCell {
+  public:
+    ScheduleCell() = default;
+    ScheduleCell(std::nullopt_t) {}  // NOLINT: an empty cell reads as nothing at all
+    template <typename Number>
+    requires std::is_arithmetic_v<Number> ScheduleCell(Number number)
+        : number_(static_cast<double>(number)) {}               // NOLINT
+    ScheduleCell(std::string text) : text_(std::move(text)) {}  // NOLINT
+
+    const std::optional<double>& number() const { return number_; }
+    // Empty for a number or an empty cell.
+    const std::string& text() const { return text_; }
+
+    bool operator==(const ScheduleCell&) const = default;
+
+  private:
+    std::optional<double> number_;
+    std::string text_;
+};
 using ScheduleRow = std::vector<ScheduleCell>;
 using RowVisitor = std::function<void(const ScheduleRow& row)>;
 
 struct ScheduleTable {
-    std::string name;  // "Panels", "Beams": the sheet's name, and the CSV file's suffix
+    std::string name;  // "Panels", "Beams", "Checks": the sheet's name, the CSV file's suffix
     // With their units: "Area (m²)".
     std::vector<std::string> headers;
     // Makes the rows in order and hands each to the visitor, which must not keep it: a schedule
@@ -38,5 +59,10 @@ ScheduleTable beamSchedule(const ListingDocument& document);
 
 // Both. A level past a drawing limit (checkLevelLimits) has no rows in either.
 std::vector<ScheduleTable> loadSchedules(const ListingDocument& document);
+
+// The findings of the check, one row each in their order: level (m; empty for the whole
+// listing), severity, kind, listing lines, load case, the place's X and Z bounds (m; empty
+// without one), and the sentence.
+ScheduleTable checkSchedule(const ListingDocument& document, const std::vector<Finding>& findings);
 
 }  // namespace fp

@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow {
         QAction* listing = nullptr;
         QAction* goToListingLine = nullptr;
         QAction* beamNumberBoxOnClick = nullptr;
+        QAction* checksPages = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };

@@ -27,6 +27,11 @@ void MainWindow::buildChecks() {
     connect(actions.markChecks, &QAction::toggled, this,
             [this](bool on) { session_.setMarkChecks(on); });
 
+    // Export All Levels to PDF adds the Checks pages after the plans while this is ticked.
+    actions.checksPages = new QAction(QStringLiteral("Checks Pages in All-Levels PDF"), this);
+    actions.checksPages->setCheckable(true);
+    fileMenu->insertAction(actions.print, actions.checksPages);
+
     checksButton = new QToolButton;
     checksButton->setObjectName(QStringLiteral("checksButton"));
     checksButton->setAutoRaise(true);

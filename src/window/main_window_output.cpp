@@ -115,6 +115,7 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         request.levels.all = allLevels;
         request.levels.number = session_.view().level;
         request.titleBlock = actions.titleBlockOnImages->isChecked();
+        request.checksPages = allLevels && actions.checksPages->isChecked();
         // In compare mode every changed level is marked, and the changes follow the plans.
         if (allLevels && request.format == ExportFormat::Pdf && compareMode->isOn()) {
             writeComparePdf(*shown, *compareMode->comparison(), request.output, request.view);
@@ -131,7 +132,7 @@ std::vector<std::string> MainWindow::exportScheduleTo(const QString& path) {
     }
     const std::vector<std::string> written = writeFiles(path, [&] {
         const WaitCursor busy;
-        return writeSchedule(*shown, QFile::encodeName(path).toStdString());
+        return writeSchedule(*shown, QFile::encodeName(path).toStdString(), &session_.findings());
     });
     // The levels past a drawing limit have no rows: the schedule is told to be short of them.
     std::string leftOut;

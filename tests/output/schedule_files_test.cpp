@@ -156,6 +156,23 @@ TEST(ScheduleFiles, TheWorkbookHasASheetPerTableWithAFrozenHeaderAndNumbersAsNum
     EXPECT_EQ(beams.count("G2"), 0u);
 }
 
+TEST(ScheduleFiles, WithFindingsTheWorkbookEndsWithAChecksSheetOfTexts) {
+    const fs::path xlsx = freshFolder("checks") / "loads.xlsx";
+    Finding finding;
+    finding.level = 2;
+    finding.lines = {184};
+    finding.sentence = "Covers half the panel.";
+    const std::vector<Finding> findings = {finding};
+    writeSchedule(smallBuilding(), xlsx.string(), &findings);
+    const std::string workbook = unzipped(xlsx, "xl/workbook.xml");
+    EXPECT_NE(workbook.find("name=\"Checks\""), std::string::npos);
+    auto checks = sheetCells(xlsx, 3);
+    EXPECT_EQ(checks["A2"], "3");
+    EXPECT_EQ(checks["B2"], "warning");
+    EXPECT_EQ(checks["D2"], "184");
+    EXPECT_EQ(checks["J2"], "Covers half the panel.");
+}
+
 TEST(ScheduleFiles, CsvWritesOneFileForEachTableNamedAfterIt) {
     const fs::path folder = freshFolder("csv");
     const auto written = writeSchedule(smallBuilding(), (folder / "loads.csv").string());
@@ -248,7 +265,7 @@ TEST(ScheduleFiles, CsvStartsWithTheUtf8ByteOrderMarkUnlessAskedNotTo) {
     const std::string mark = "\xEF\xBB\xBF";
     for (const bool withMark : {true, false}) {
         const fs::path folder = freshFolder(withMark ? "bom" : "nobom");
-        writeSchedule(smallBuilding(), (folder / "loads.csv").string(), withMark);
+        writeSchedule(smallBuilding(), (folder / "loads.csv").string(), nullptr, withMark);
         for (const char* name : {"loads-panels.csv", "loads-beams.csv"}) {
             const std::string text = fileText(folder / name);
             EXPECT_EQ(text.rfind(mark, 0) == 0, withMark) << name;

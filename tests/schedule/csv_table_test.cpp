@@ -36,5 +36,11 @@ TEST(CsvTable, NumbersAreShortestExactAndEmptyCellsEmptyFields) {
     EXPECT_EQ(csv(table), "a,b,c,d\r\n4.2,,1e-07,-3\r\n0.30000000000000004,12,1e+21,66\r\n");
 }
 
+TEST(CsvTable, TextCellsAreQuotedAsHeadersAre) {
+    const ScheduleTable table{
+        "T", {"a", "b"}, {{std::string("warning"), std::string("X 0, Z 5: \"check\"")}}};
+    EXPECT_EQ(csv(table), "a,b\r\nwarning,\"X 0, Z 5: \"\"check\"\"\"\r\n");
+}
+
 }  // namespace
 }  // namespace fp

@@ -1,0 +1,19 @@
+// The Checks pages that may follow the plans of a PDF: every finding of the check with its
+// level, severity, listing lines, load case and sentence.
+#pragma once
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <vector>
+
+#include "checks/finding.h"
+#include "document/listing_document.h"
+
+namespace fp {
+
+// Starts a new page and writes the findings on it, a heading with the counts first, going on
+// to further pages as they fill; a listing without findings gets its one line saying so.
+void paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
+                      const std::vector<Finding>& findings);
+
+}  // namespace fp
