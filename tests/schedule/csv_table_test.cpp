@@ -37,8 +37,8 @@ TEST(CsvTable, NumbersAreShortestExactAndEmptyCellsEmptyFields) {
 }
 
 TEST(CsvTable, TextCellsAreQuotedAsHeadersAre) {
-    const ScheduleTable table{
-        "T", {"a", "b"}, {{std::string("warning"), std::string("X 0, Z 5: \"check\"")}}};
+    const ScheduleTable table =
+        tableOf({"a", "b"}, {{std::string("warning"), std::string("X 0, Z 5: \"check\"")}});
     EXPECT_EQ(csv(table), "a,b\r\nwarning,\"X 0, Z 5: \"\"check\"\"\"\r\n");
 }
 
