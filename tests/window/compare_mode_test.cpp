@@ -88,7 +88,7 @@ TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
 }
 
-TEST(CompareMode, ChoosingTheChangeOfABeamHighlightsIt) {
+TEST(CompareMode, ChoosingTheChangeOfABeamSelectsIt) {
     OpenWindow tested(threeLevelListing());
     std::string lighter = threeLevelListing();
     const std::string load = "9 10 UNI GY -12.5";
@@ -98,9 +98,9 @@ TEST(CompareMode, ChoosingTheChangeOfABeamHighlightsIt) {
     QTreeWidgetItem* change =
         itemStarting(*mode.changesList, QStringLiteral("Member load on beam"));
     ASSERT_NE(change, nullptr);
-    EXPECT_EQ(tested.canvas().highlightedBeam(), 0);
+    EXPECT_TRUE(tested.canvas().shownSelection().beams.empty());
     mode.changesList->setCurrentItem(change);
-    EXPECT_GT(tested.canvas().highlightedBeam(), 0);
+    EXPECT_EQ(tested.canvas().shownSelection().beams.size(), 1u);
 }
 
 int pdfPageCount(const std::string& path) {
