@@ -52,17 +52,17 @@ TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView&
     texts.date = facts.date.toString(Qt::ISODate);
     texts.page = QStringLiteral("Page %1 of %2").arg(facts.page).arg(facts.pages);
     const JobFacts& job = facts.job;
-    texts.job = QStringLiteral("Job: ") + QString::fromStdString(job.name);
+    texts.job = QStringLiteral("Job: ") + qStringFromListing(job.name);
     if (!job.number.empty()) {
         texts.job += (job.name.empty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(") +
-                     QString::fromStdString(job.number) + QStringLiteral(")");
+                     qStringFromListing(job.number) + QStringLiteral(")");
     }
     if (!job.client.empty()) {
-        texts.job += QStringLiteral(", client ") + QString::fromStdString(job.client);
+        texts.job += QStringLiteral(", client ") + qStringFromListing(job.client);
     }
     texts.scale = QStringLiteral("Scale ") + QString::fromStdString(scaleText(facts.scale));
-    texts.engineer = QStringLiteral("Engineer: ") + QString::fromStdString(job.engineer);
-    texts.checker = QStringLiteral("Checker: ") + QString::fromStdString(job.checker);
+    texts.engineer = QStringLiteral("Engineer: ") + qStringFromListing(job.engineer);
+    texts.checker = QStringLiteral("Checker: ") + qStringFromListing(job.checker);
     return texts;
 }
 
@@ -111,7 +111,7 @@ QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocume
     const double legendWidth = std::max(0.0, inside.width() - blockWidth - 2 * pad);
     std::vector<QString> legend;
     for (const std::string& text : legendLines(document, view)) {
-        legend.push_back(QString::fromStdString(text));
+        legend.push_back(qStringFromListing(text));
     }
     legend = wrappedLines(legend, metrics, legendWidth);
     const double rows = std::max<double>(kBlockRows, static_cast<double>(legend.size()));

@@ -5,6 +5,7 @@
 
 #include "model/listing_error.h"
 #include "plan/legend.h"
+#include "render/listing_qstring.h"
 
 namespace fp {
 namespace {
@@ -30,8 +31,8 @@ void LegendPanel::showLegendOf(const ListingDocument* document, const PlanView& 
     if (document != nullptr && view.level >= 1) {
         try {
             for (const std::string& line : legendLines(*document, view)) {
-                text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
-                        QString::fromStdString(line);
+                text +=
+                    (text.isEmpty() ? QString() : QStringLiteral("\n")) + qStringFromListing(line);
             }
         } catch (const ListingError&) {
             // The plan area tells why the level has no plan; nor has it a legend.
