@@ -33,6 +33,7 @@ void ListingWatcher::watch(const QString& path) {
     quiet_.stop();
     path_ = QFileInfo(path).absoluteFilePath();
     stamp_ = stampOf(path_);
+    lastSeen_ = stamp_;
     // The folder tells of a listing replaced by a new file, which the file's watch loses.
     watcher_.addPath(QFileInfo(path_).absolutePath());
     watcher_.addPath(path_);
@@ -46,6 +47,11 @@ void ListingWatcher::look() {
     if (QFileInfo::exists(path_) && !watcher_.files().contains(path_)) {
         watcher_.addPath(path_);
     }
+    const Stamp seen = stampOf(path_);
+    if (seen == lastSeen_) {
+        return;
+    }
+    lastSeen_ = seen;
     quiet_.start();
 }
 

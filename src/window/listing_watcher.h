@@ -44,6 +44,9 @@ class ListingWatcher : public QObject {
     QTimer quiet_;
     QString path_;
     Stamp stamp_;
+    // The listing as the last event found it: events about other files of its folder leave it
+    // as it was and must not put off the offer.
+    Stamp lastSeen_;
 };
 
 }  // namespace fp

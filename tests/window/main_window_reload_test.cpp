@@ -117,6 +117,23 @@ TEST(MainWindowReload, TheBarWaitsForTheWritesToStop) {
     EXPECT_EQ(offers.count(), 1);
 }
 
+// Other files written in the listing's folder all the while (other runs, other programs) do not
+// put the offer off: only the listing's own writes do.
+TEST(MainWindowReload, WritesToOtherFilesOfTheFolderDoNotPutTheBarOff) {
+    TestedMainWindow tested;
+    TemporaryListing listing(threeLevelListing());
+    ASSERT_TRUE(tested.open(listing.path()));
+    ReloadBar& bar = tested.window().reloadBar();
+    rewrite(listing.path(), withBasement());
+    bool shown = false;
+    for (int i = 0; i < 40 && !shown; ++i) {
+        // Made and removed again: the folder changes each time.
+        { const TemporaryListing neighbour("x"); }
+        shown = QTest::qWaitFor([&bar] { return bar.isVisible(); }, ListingWatcher::kQuietMs / 4);
+    }
+    EXPECT_TRUE(shown);
+}
+
 // A reading the analysis overwrote half-way shows why it failed and keeps the listing on show.
 TEST(MainWindowReload, AListingChangedWhileReadKeepsTheListingOnShow) {
     TestedMainWindow tested;
