@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <fstream>
-#include <iterator>
-#include <regex>
 #include <stdexcept>
 
 #include "cli/export_arguments.h"
 #include "render/plan_pages.h"
+#include "support/pdf_pages.h"
 
 namespace fp {
 namespace {
@@ -17,15 +15,6 @@ namespace {
 struct NoMessages : MessageSink {
     void show(const ListingMessage&) override {}
 };
-
-int pdfPages(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(
-        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
-}
 
 // The sample has findings on five levels; its Checks fill at least one page after the plans.
 TEST(ChecksPages, FollowThePlansOfEveryLevelWhenAskedFor) {
@@ -39,11 +28,11 @@ TEST(ChecksPages, FollowThePlansOfEveryLevelWhenAskedFor) {
     request.view = startUpView(document);
     request.output = dir.filePath("plain.pdf").toStdString();
     exportPlans(document, request);
-    EXPECT_EQ(pdfPages(request.output), document.levelCount());
+    EXPECT_EQ(testing::pdfPageCount(request.output), document.levelCount());
     request.checksPages = true;
     request.output = dir.filePath("checked.pdf").toStdString();
     exportPlans(document, request);
-    EXPECT_GT(pdfPages(request.output), document.levelCount());
+    EXPECT_GT(testing::pdfPageCount(request.output), document.levelCount());
 }
 
 TEST(ChecksPages, AreAskedForOnlyWithAPdfOfEveryLevel) {

@@ -5,24 +5,15 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <sstream>
 
 #include "render/compare_command.h"
+#include "support/pdf_pages.h"
 
 namespace fp {
 namespace {
 
 constexpr const char* kSample = "samples/office-block.anl";
-
-int pdfPageCount(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(
-        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
-}
 
 // The sample with its first floor load, on the level at 4.2 m, at 5 kN/m² instead of 4.5.
 std::string heavierFirstFloor(const QTemporaryDir& folder) {
@@ -51,7 +42,7 @@ TEST(ComparePdf, ChangedLevelsThenTheChangesOrTheChangesPageAlone) {
         std::ostringstream err;
         EXPECT_EQ(runComparePdf({kSample, newer, {}, pdf}, out, err), pdfCase.status)
             << pdfCase.name << err.str();
-        EXPECT_EQ(pdfPageCount(pdf), pdfCase.pages) << pdfCase.name;
+        EXPECT_EQ(testing::pdfPageCount(pdf), pdfCase.pages) << pdfCase.name;
         EXPECT_EQ(out.str(), "Wrote " + pdf + "\n");
     }
 }

@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 
 #include "model/listing_error.h"
 #include "support/document_builder.h"
+#include "support/pdf_pages.h"
 
 namespace fp {
 namespace {
@@ -70,15 +70,6 @@ std::string failureOf(const ListingDocument& document, const ExportRequest& opti
     return "no failure";
 }
 
-int pdfPageCount(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(
-        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
-}
-
 TEST(ExportPlans, WritesTheStartLevelAsAnImageOfTheGivenSize) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("plan.png").toStdString();
@@ -101,7 +92,7 @@ TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     ExportRequest pdf = requestFor(dir.filePath("plans.pdf").toStdString(), ExportFormat::Pdf);
     pdf.levels.all = true;
     EXPECT_EQ(exportPlans(document, pdf), std::vector<std::string>{pdf.output});
-    EXPECT_EQ(pdfPageCount(pdf.output), 3);
+    EXPECT_EQ(testing::pdfPageCount(pdf.output), 3);
 
     ExportRequest svg = requestFor(dir.filePath("plan.svg").toStdString(), ExportFormat::Svg);
     svg.levels.all = true;

@@ -7,12 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <fstream>
-#include <iterator>
-#include <regex>
 
 #include "compare/change_marks.h"
 #include "main_window_fixture.h"
+#include "support/pdf_pages.h"
 #include "window/compare_mode.h"
 
 namespace fp::testing {
@@ -103,15 +101,6 @@ TEST(CompareMode, ChoosingTheChangeOfABeamSelectsIt) {
     EXPECT_EQ(tested.canvas().shownSelection().beams.size(), 1u);
 }
 
-int pdfPageCount(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(
-        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
-}
-
 TEST(CompareMode, ExportAllLevelsWritesTheChangedLevelsMarkedThenTheChanges) {
     OpenWindow tested(threeLevelListing());
     TemporaryListing earlier(heavierTopFloor());
@@ -122,8 +111,9 @@ TEST(CompareMode, ExportAllLevelsWritesTheChangedLevelsMarkedThenTheChanges) {
     ASSERT_TRUE(compareWith(tested, earlier.path()));
     EXPECT_EQ(tested.window().exportTo(compared, true),
               std::vector<std::string>{compared.toStdString()});
-    EXPECT_EQ(pdfPageCount(plain.toStdString()), 3) << "one page per level";
-    EXPECT_EQ(pdfPageCount(compared.toStdString()), 2) << "the changed level, then the changes";
+    EXPECT_EQ(testing::pdfPageCount(plain.toStdString()), 3) << "one page per level";
+    EXPECT_EQ(testing::pdfPageCount(compared.toStdString()), 2)
+        << "the changed level, then the changes";
 }
 
 TEST(CompareMode, AnEarlierListingThatCannotBeReadLeavesTheModeOff) {
