@@ -80,7 +80,7 @@ std::string memberText(int32_t oldMember, int32_t newMember) {
 }
 
 ReportSection levelSection(const ListingComparison& comparison, const LevelComparison& level) {
-    ReportSection section{"Level " + metresText(level.height) + " M", {}, level.height, {}};
+    ReportSection section{"Level " + metresText(level.height) + " M", {}, level.height, {}, {}};
     auto& lines = section.lines;
     if (level.oldLevel == 0) {
         lines.push_back("Level added: it is in " + comparison.newName + " only");
@@ -95,10 +95,12 @@ ReportSection levelSection(const ListingComparison& comparison, const LevelCompa
         lines.push_back(beamLine(change));
     }
     for (const PanelChange& change : level.panels) {
+        section.panelBounds[lines.size()] = change.bounds;
         lines.push_back("Panel " + boundsText(change.bounds) +
                         (change.kind == ChangeKind::Added ? " added" : " removed"));
     }
     for (const FloorLoadChange& change : level.floorLoads) {
+        section.panelBounds[lines.size()] = change.bounds;
         lines.push_back("Floor load on panel " + boundsText(change.bounds) + ", " +
                         comparison.caseName(change.caseNumber) + ": " +
                         amountText(change.oldIntensity) + " -> " + amountText(change.newIntensity) +
@@ -126,7 +128,7 @@ ReportSection levelSection(const ListingComparison& comparison, const LevelCompa
 }
 
 ReportSection loadCaseSection(const ListingComparison& comparison) {
-    ReportSection section{"Load cases", {}, {}, {}};
+    ReportSection section{"Load cases", {}, {}, {}, {}};
     for (const LoadCaseChange& change : comparison.loadCases) {
         const std::string number = utf8FromListingText("Case " + change.number);
         const std::string lines = linesText(change.lines);
@@ -145,7 +147,7 @@ ReportSection loadCaseSection(const ListingComparison& comparison) {
 }
 
 ReportSection jointSection(const ListingComparison& comparison) {
-    ReportSection section{"Joints", {}, {}, {}};
+    ReportSection section{"Joints", {}, {}, {}, {}};
     for (const JointMove& move : comparison.joints) {
         section.lines.push_back(
             "Joint " + std::to_string(move.before.number) +
@@ -156,7 +158,7 @@ ReportSection jointSection(const ListingComparison& comparison) {
 }
 
 ReportSection memberSection(const ListingComparison& comparison) {
-    ReportSection section{"Members", {}, {}, {}};
+    ReportSection section{"Members", {}, {}, {}, {}};
     for (const MemberChange& change : comparison.members) {
         const std::string place = pointText(change.start) + "-" + pointText(change.end);
         if (change.kind == ChangeKind::Added) {
@@ -175,7 +177,7 @@ ReportSection memberSection(const ListingComparison& comparison) {
 
 ReportSection messageSection(const std::string& listing,
                              const std::vector<ListingMessage>& messages) {
-    ReportSection section{"Messages of " + listing, {}, {}, {}};
+    ReportSection section{"Messages of " + listing, {}, {}, {}, {}};
     for (const ListingMessage& message : messages) {
         section.lines.push_back(message.line > 0 ? "line " + std::to_string(message.line) + ": " +
                                                        utf8FromListingText(message.text)
@@ -184,7 +186,37 @@ ReportSection messageSection(const std::string& listing,
     return section;
 }
 
+// The lines of the level's section whose index `places` maps to `place`.
+template <typename Place>
+std::vector<std::string> linesAbout(const ListingComparison& comparison, int newLevel,
+                                    std::map<std::size_t, Place> ReportSection::*places,
+                                    const Place& place) {
+    std::vector<std::string> found;
+    for (const LevelComparison& level : comparison.levels) {
+        if (level.newLevel != newLevel) {
+            continue;
+        }
+        const ReportSection section = levelSection(comparison, level);
+        for (const auto& [index, about] : section.*places) {
+            if (about == place) {
+                found.push_back(section.lines[index]);
+            }
+        }
+    }
+    return found;
+}
+
 }  // namespace
+
+std::vector<std::string> beamChanges(const ListingComparison& comparison, int newLevel,
+                                     const BeamPlace& place) {
+    return linesAbout(comparison, newLevel, &ReportSection::beamPlaces, place);
+}
+
+std::vector<std::string> panelChanges(const ListingComparison& comparison, int newLevel,
+                                      const PanelBounds& bounds) {
+    return linesAbout(comparison, newLevel, &ReportSection::panelBounds, bounds);
+}
 
 std::vector<ReportSection> comparisonReport(const ListingComparison& comparison) {
     std::vector<ReportSection> sections{loadCaseSection(comparison), jointSection(comparison),

@@ -276,6 +276,10 @@ LevelContents contentsOf(const ListingDocument& document, int level) {
 
 }  // namespace
 
+BeamPlace beamPlace(const ListingDocument& document, int level, const LevelBeam& beam) {
+    return {{beam.x, beam.z}, beamEnd(document, level, beam)};
+}
+
 bool LevelComparison::same() const {
     return oldLevel > 0 && newLevel > 0 && problems.empty() && beams.empty() && panels.empty() &&
            floorLoads.empty() && memberLoads.empty() && totals.empty();

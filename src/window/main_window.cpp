@@ -118,6 +118,7 @@ MainWindow::MainWindow(const QString& startListing) {
     buildStatusBar();
     buildChecks();
     compareMode = new CompareMode(*this);
+    connect(compareMode, &CompareMode::changed, this, &MainWindow::showSelectionFacts);
     setAcceptDrops(true);
     setWindowTitle(kProgramTitle);
     placeOnScreen();

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QMenu>
 
+#include "compare/comparison_report.h"
+#include "compare/level_comparison.h"
+#include "window/compare_mode.h"
 #include "window/listing_dock.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
@@ -55,8 +58,27 @@ void MainWindow::showSelectionFacts() {
         return;
     }
     const PlanView& view = session_.view();
-    propertiesDock->showSelection(*document(), view.level, canvas_->shownSelection(),
-                                  session_.findings(), view.decimalSeparator);
+    const LevelSelection& selection = canvas_->shownSelection();
+    propertiesDock->showSelection(*document(), view.level, selection, session_.findings(),
+                                  view.decimalSeparator);
+    // In compare mode, what changed about the one thing selected, old -> new.
+    const ListingComparison* comparison =
+        compareMode != nullptr ? compareMode->comparison() : nullptr;
+    if (comparison == nullptr || selection.beams.size() + selection.panels.size() != 1) {
+        return;
+    }
+    std::vector<std::string> changes;
+    if (!selection.beams.empty()) {
+        changes = beamChanges(*comparison, view.level,
+                              beamPlace(*document(), view.level, selection.beams[0].second));
+    } else {
+        const Grid& grid = document()->grid;
+        const SlabPanel& panel = selection.panels[0];
+        changes = panelChanges(*comparison, view.level,
+                               PanelBounds{grid.x.at(panel.ix), grid.z.at(panel.iz),
+                                           grid.x.at(panel.ix2), grid.z.at(panel.iz2)});
+    }
+    propertiesDock->addRows("Changed", changes);
 }
 
 }  // namespace fp

@@ -91,6 +91,19 @@ void PropertiesDock::showSelection(const ListingDocument& document, int level,
     }
 }
 
+void PropertiesDock::addRows(const std::string& property, const std::vector<std::string>& values) {
+    if (values.empty() || facts_.headers.empty()) {
+        return;
+    }
+    for (const std::string& value : values) {
+        std::vector<FactsCell> row(facts_.headers.size());
+        row[0].text = property;
+        row[1 % row.size()].text = value;
+        facts_.rows.push_back(std::move(row));
+    }
+    fill(facts_);
+}
+
 void PropertiesDock::fill(const FactsTable& facts) {
     facts_ = facts;
     table->setUpdatesEnabled(false);

@@ -26,6 +26,9 @@ class PropertiesDock : public QDockWidget {
     // The facts of what is selected on `level`.
     void showSelection(const ListingDocument& document, int level, const LevelSelection& selection,
                        const std::vector<Finding>& findings, char decimalSeparator);
+    // Rows after the facts on show, one for each value, under `property`: what changed in the
+    // listing compared with.
+    void addRows(const std::string& property, const std::vector<std::string>& values);
     // A text in place of the table: nothing is selected, or no listing is on show.
     void showNote(const QString& text);
     // The table on show as tab-separated text; empty when none is.

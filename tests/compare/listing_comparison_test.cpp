@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "compare/change_marks.h"
+#include "compare/comparison_report.h"
 #include "compare/listing_comparison.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
@@ -55,6 +56,21 @@ TEST(LevelMatching, ALevelPastADrawingLimitIsNeverTakenAsTheSame) {
     ASSERT_EQ(level.problems.size(), 2u);
     EXPECT_NE(level.problems[0].find("300 beams"), std::string::npos) << level.problems[0];
     EXPECT_FALSE(comparison.same());
+}
+
+// What the Properties dock tells of one panel: the changes on it, none of another panel's.
+TEST(ReportLines, APanelGetsTheLinesAboutItOnly) {
+    const auto bay = [](float intensity) {
+        DocumentBuilder builder = oneClosedBay({1, 2, 3, 4}, {5000, 4000, 4000, 5000});
+        builder.loadCase("1", "DEAD").floorLoad("1", intensity, 2.9f, 3.1f, 0, 5, 0, 4);
+        return builder.build();
+    };
+    const ListingComparison comparison = compare(bay(4.5f), bay(5));
+    const std::vector<std::string> lines =
+        panelChanges(comparison, testing::kBayLevel, PanelBounds{0, 0, 500, 400});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("4.5 -> 5 kN/m²"), std::string::npos) << lines[0];
+    EXPECT_TRUE(panelChanges(comparison, testing::kBayLevel, PanelBounds{0, 0, 500, 300}).empty());
 }
 
 TEST(ChangeMarks, EachKindOfChangeIsDrawnInItsOwnStrokeAtItsPlace) {

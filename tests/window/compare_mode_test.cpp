@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -12,6 +13,7 @@
 #include "main_window_fixture.h"
 #include "support/pdf_pages.h"
 #include "window/compare_mode.h"
+#include "window/properties_dock.h"
 
 namespace fp::testing {
 namespace {
@@ -86,7 +88,7 @@ TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
 }
 
-TEST(CompareMode, ChoosingTheChangeOfABeamSelectsIt) {
+TEST(CompareMode, ChoosingTheChangeOfABeamSelectsItAndPropertiesTellTheChange) {
     OpenWindow tested(threeLevelListing());
     std::string lighter = threeLevelListing();
     const std::string load = "9 10 UNI GY -12.5";
@@ -97,8 +99,20 @@ TEST(CompareMode, ChoosingTheChangeOfABeamSelectsIt) {
         itemStarting(*mode.changesList, QStringLiteral("Member load on beam"));
     ASSERT_NE(change, nullptr);
     EXPECT_TRUE(tested.canvas().shownSelection().beams.empty());
+    PropertiesDock& properties = *tested.window().propertiesDock;
+    properties.show();
     mode.changesList->setCurrentItem(change);
     EXPECT_EQ(tested.canvas().shownSelection().beams.size(), 1u);
+    // The Properties dock tells the selected beam's change, old -> new.
+    const QTableWidget& table = *properties.table;
+    QStringList changed;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (table.item(row, 0)->text() == QStringLiteral("Changed")) {
+            changed << table.item(row, 1)->text();
+        }
+    }
+    ASSERT_EQ(changed.size(), 1) << changed.join(u'|').toStdString();
+    EXPECT_TRUE(changed[0].contains(QStringLiteral("10 -> 12.5 kN/m"))) << changed[0].toStdString();
 }
 
 TEST(CompareMode, ExportAllLevelsWritesTheChangedLevelsMarkedThenTheChanges) {
