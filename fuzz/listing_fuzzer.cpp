@@ -35,6 +35,7 @@ class CheckingSurface : public fp::Surface {
     }
     void line(double x1, double z1, double x2, double z2) override { check({x1, z1, x2, z2}); }
     void circle(double x, double z, double radius) override { check({x, z, radius}); }
+    void fillSquare(double x, double z, double halfSide) override { check({x, z, halfSide}); }
     double textWidth(std::string_view text) override {
         return 10.0 * static_cast<double>(text.size());
     }
