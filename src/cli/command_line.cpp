@@ -165,14 +165,25 @@ float parseLevelHeight(const std::string& text) {
     return value;
 }
 
-// The findings of a document and the echo of its listing, or nothing when the echo cannot be
-// read (reported on `err`).
-std::optional<std::vector<Finding>> findingsOf(const ListingDocument& document, EchoReading& echo,
-                                               std::ostream& err) {
+// A listing read whole, with the findings of its check: where info, check and schedule start.
+struct CheckedDocument {
+    ReadDocument read;
+    std::vector<Finding> findings;
+};
+
+// Reads the listing's echo (on a thread of its own) beside the document and checks them;
+// nothing when either cannot be read (reported on `err`).
+std::optional<CheckedDocument> readChecked(const std::string& listing, std::ostream& err) {
+    EchoReading echo(listing);
+    ReadDocument read = readDocument(listing, &err, err);
+    if (!read.document) {
+        return std::nullopt;
+    }
     try {
-        return checkDocument(document, echo.result());
+        std::vector<Finding> findings = checkDocument(*read.document, echo.result());
+        return CheckedDocument{std::move(read), std::move(findings)};
     } catch (const ListingError& failure) {
-        err << "frameplan: " << failure.inListing(document.name).what() << "\n";
+        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
         return std::nullopt;
     }
 }
@@ -187,48 +198,41 @@ int runCheck(const std::string& listing, bool json, const std::string& levelHeig
             return usageError(err, failure.what());
         }
     }
-    EchoReading echo(listing);
-    const ReadDocument read = readDocument(listing, &err, err);
-    if (!read.document) {
+    std::optional<CheckedDocument> checked = readChecked(listing, err);
+    if (!checked) {
         return kFailureStatus;
     }
-    std::optional<std::vector<Finding>> findings = findingsOf(*read.document, echo, err);
-    if (!findings) {
-        return kFailureStatus;
-    }
+    const ReadDocument& read = checked->read;
+    std::vector<Finding>& findings = checked->findings;
     if (height) {
         try {
             const int level = chosenLevels(*read.document, LevelChoice{false, {}, height}).front();
-            std::erase_if(*findings, [level](const Finding& f) { return f.level != level; });
+            std::erase_if(findings, [level](const Finding& f) { return f.level != level; });
         } catch (const ListingError& failure) {
             err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
             return kFailureStatus;
         }
     }
     if (json) {
-        writeFindingsJson(out, *read.document, *findings);
+        writeFindingsJson(out, *read.document, findings);
     } else {
-        writeFindingsText(out, *read.document, *findings);
+        writeFindingsText(out, *read.document, findings);
     }
     const int status = written(out, err);
     if (status != 0) {
         return status;
     }
-    return countFindings(*findings).warnings > 0 ? 1 : 0;
+    return countFindings(findings).warnings > 0 ? 1 : 0;
 }
 
 int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
-    EchoReading echo(listing);
-    const ReadDocument read = readDocument(listing, &err, err);
-    if (!read.document) {
+    const std::optional<CheckedDocument> checked = readChecked(listing, err);
+    if (!checked) {
         return kFailureStatus;
     }
-    const std::optional<std::vector<Finding>> findings = findingsOf(*read.document, echo, err);
-    if (!findings) {
-        return kFailureStatus;
-    }
+    const ReadDocument& read = checked->read;
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
-    out << "Checks        " << findingCountsText(countFindings(*findings))
+    out << "Checks        " << findingCountsText(countFindings(checked->findings))
         << " (frameplan check lists them)\n";
     const int status = levelsPastLimits(*read.document, err);
     return std::max(written(out, err), status);
@@ -241,18 +245,14 @@ int runSchedule(const std::string& listing, const std::string& output, bool byte
     } catch (const std::invalid_argument& failure) {
         return usageError(err, failure.what());
     }
-    EchoReading echo(listing);
-    const ReadDocument read = readDocument(listing, &err, err);
-    if (!read.document) {
+    const std::optional<CheckedDocument> checked = readChecked(listing, err);
+    if (!checked) {
         return kFailureStatus;
     }
-    const std::optional<std::vector<Finding>> findings = findingsOf(*read.document, echo, err);
-    if (!findings) {
-        return kFailureStatus;
-    }
+    const ReadDocument& read = checked->read;
     try {
         for (const std::string& path :
-             writeSchedule(*read.document, output, &*findings, byteOrderMark)) {
+             writeSchedule(*read.document, output, &checked->findings, byteOrderMark)) {
             out << "Wrote " << path << "\n";
         }
     } catch (const FileWriteError& failure) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/number_text.h"
+#include "output/export_request.h"
 #include "output/stream_messages.h"
 
 namespace fp {
@@ -37,15 +38,6 @@ std::optional<float> hundredthsFrom(const std::string& text) {
         return std::nullopt;
     }
     return static_cast<float>(std::round(static_cast<double>(value) * 100));
-}
-
-std::string heightsText(const ListingDocument& document) {
-    std::string heights;
-    for (int level = 1; level <= document.levelCount(); ++level) {
-        heights += (level > 1 ? ", " : "") +
-                   valueText(static_cast<float>(metres(document.levelHeight(level))));
-    }
-    return heights;
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ int levelAtMetres(const ListingDocument& document, float height) {
     return document.levelAtHeight(static_cast<float>(hundredths));
 }
 
+}  // namespace
+
 std::string heightsText(const ListingDocument& document) {
     std::string heights;
     for (int level = 1; level <= document.levelCount(); ++level) {
@@ -30,8 +32,6 @@ std::string heightsText(const ListingDocument& document) {
     }
     return heights;
 }
-
-}  // namespace
 
 std::optional<ExportFormat> formatNamed(const std::string& name) {
     std::string lowered = name;

@@ -60,6 +60,10 @@ std::vector<int> levelsToExport(const ListingDocument& document, const ExportReq
 // The levels `choice` names, refused as levelsToExport() refuses them.
 std::vector<int> chosenLevels(const ListingDocument& document, const LevelChoice& choice);
 
+// The heights of the document's levels in metres, lowest first: "0, 3.5, 7", as messages
+// list them.
+std::string heightsText(const ListingDocument& document);
+
 // Where one level's file goes: the output itself, or, when every level is written to files of
 // their own, the output numbered by the level ("plan.png" for level 4 is "plan-4.png").
 std::string levelFilePath(const ExportRequest& request, int level);
