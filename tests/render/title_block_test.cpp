@@ -121,22 +121,26 @@ TEST(TitleBlock, TheLegendWrapsOntoRowsThatFitLeavingNothingOut) {
     EXPECT_EQ(wrappedLines(lines, metrics, 2000).size(), lines.size());
 }
 
-TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
-    const ListingDocument document = bayWithLoadCases();
-    QTemporaryDir folder;
+// The bay exported as an 800 x 500 PNG, with its title block or without; no grid lines, whose
+// bubbles sit in the margin too.
+QImage exportedBay(const QTemporaryDir& folder, bool titleBlock) {
     ExportRequest options;
     options.format = ExportFormat::Png;
     options.width = 800;
     options.height = 500;
-    options.output = folder.filePath(QStringLiteral("plain.png")).toStdString();
-    // The grid's bubbles sit in the margin too.
     options.view.gridLines = false;
-    exportPlans(document, options);
-    options.titleBlock = true;
-    options.output = folder.filePath(QStringLiteral("titled.png")).toStdString();
-    exportPlans(document, options);
-    const QImage plain(folder.filePath(QStringLiteral("plain.png")));
-    const QImage titled(folder.filePath(QStringLiteral("titled.png")));
+    options.titleBlock = titleBlock;
+    options.output =
+        folder.filePath(titleBlock ? QStringLiteral("titled.png") : QStringLiteral("plain.png"))
+            .toStdString();
+    exportPlans(bayWithLoadCases(), options);
+    return QImage(QString::fromStdString(options.output));
+}
+
+TEST(TitleBlock, IsDrawnAlongTheBottomOnlyWhenAskedFor) {
+    QTemporaryDir folder;
+    const QImage plain = exportedBay(folder, false);
+    const QImage titled = exportedBay(folder, true);
     // The plan keeps a margin of a metre around the model; the block fills the bottom.
     EXPECT_FALSE(inkBelow(plain, plain.height() - 20));
     EXPECT_TRUE(inkBelow(titled, titled.height() - 20));
@@ -159,16 +163,8 @@ int longestDarkRunAtTheEdge(const QImage& image, bool rows, int depth) {
 }
 
 TEST(TitleBlock, ItsRightAndBottomBordersAreInsideTheImage) {
-    const ListingDocument document = bayWithLoadCases();
     QTemporaryDir folder;
-    ExportRequest options;
-    options.format = ExportFormat::Png;
-    options.width = 800;
-    options.height = 500;
-    options.titleBlock = true;
-    options.output = folder.filePath(QStringLiteral("titled.png")).toStdString();
-    exportPlans(document, options);
-    const QImage titled(folder.filePath(QStringLiteral("titled.png")));
+    const QImage titled = exportedBay(folder, true);
     // The block takes half the width and three lines of text in height.
     EXPECT_GT(longestDarkRunAtTheEdge(titled, true, 3), titled.width() / 3);
     EXPECT_GT(longestDarkRunAtTheEdge(titled, false, 3), 20);
