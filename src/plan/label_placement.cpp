@@ -50,8 +50,21 @@ PlanRect lineRect(double x1, double z1, double x2, double z2) {
 
 }  // namespace
 
-LabelPlacement::LabelPlacement(Surface& target, const PlanRect& bounds)
-    : target_(target), bounds_(bounds) {}
+LabelPlacement::LabelPlacement(Surface& target, const PlanRect& bounds, const PlanView& view,
+                               PlacementMemory* memory)
+    : target_(target), bounds_(bounds), memory_(memory), view_(view) {
+    if (memory_ != nullptr) {
+        // Taken in the surface's own font, before the drawing selects any other.
+        scale_ = {bounds.left,
+                  bounds.top,
+                  bounds.right,
+                  bounds.bottom,
+                  target.textWidth("8888"),
+                  target.textHeight("8"),
+                  target.verticalPerHorizontal()};
+        kept_ = memory_->placementFor(view, scale_);
+    }
+}
 
 void LabelPlacement::startPart(PlanPart part) {
     part_ = part;
@@ -109,16 +122,29 @@ PlanRect LabelPlacement::boxOf(std::string_view text, double x, double z) {
     return box;
 }
 
+bool LabelPlacement::startsGroup() const {
+    return !(part_ == PlanPart::PanelLabels && collectingBlock_);
+}
+
 void LabelPlacement::drawText(std::string_view text, double x, double z) {
+    const bool starts = startsGroup();
+    collectingBlock_ = part_ == PlanPart::PanelLabels;
+    if (kept_ != nullptr) {
+        groupsDrawn_ += starts ? 1 : 0;
+        // The same view draws the same groups; should it ever draw more, they keep their
+        // designed places rather than borrow another's.
+        const PlacedShift shift =
+            groupsDrawn_ <= kept_->shifts.size() ? kept_->shifts[groupsDrawn_ - 1] : PlacedShift{};
+        target_.drawText(text, x + shift.dx, z + shift.dz);
+        return;
+    }
     const PlanRect box = boxOf(text, x, z);
-    const bool joinsBlock = part_ == PlanPart::PanelLabels && collectingBlock_;
-    if (!joinsBlock) {
-        groups_.push_back(Group{part_, {}, box});
+    if (starts) {
+        groups_.push_back(Group{part_, {}, box, groups_.size()});
     }
     Group& group = groups_.back();
     group.texts.push_back(HeldText{std::string(text), x, z, font_, box});
     group.box = group.box.united(box);
-    collectingBlock_ = part_ == PlanPart::PanelLabels;
 }
 
 void LabelPlacement::write(const Group& group, double dx, double dz) {
@@ -134,10 +160,11 @@ void LabelPlacement::write(const Group& group, double dx, double dz) {
     }
 }
 
-void LabelPlacement::place() {
-    std::stable_sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) {
-        return importance(a.part) < importance(b.part);
-    });
+Placement LabelPlacement::search() const {
+    // Half a digit's width of air between a text and its neighbours both ways (texts read along
+    // either axis), so that two texts never read as one.
+    const double airX = target_.textWidth("8") / 2;
+    const double airZ = airX * target_.verticalPerHorizontal();
     const double cell = std::max(target_.textWidth("8888"), 2 * target_.textHeight("8"));
     PlanRectIndex beams(cell);
     for (const PlanRect& line : beamLines_) {
@@ -147,10 +174,6 @@ void LabelPlacement::place() {
     for (const PlanRect& column : columns_) {
         taken.add(column);
     }
-    // Half a digit's width of air between a text and its neighbours both ways (texts read along
-    // either axis), so that two texts never read as one.
-    const double airX = target_.textWidth("8") / 2;
-    const double airZ = airX * target_.verticalPerHorizontal();
     const auto inside = [&](const PlanRect& box) {
         return box.left >= bounds_.left && box.right <= bounds_.right && box.top >= bounds_.top &&
                box.bottom <= bounds_.bottom;
@@ -167,7 +190,7 @@ void LabelPlacement::place() {
     };
     // The first free candidate inside the plan's frame; failing that the first free one beyond
     // it; nothing when none is free, and the text keeps its designed place.
-    const auto search = [&](const PlanRect& designed) -> std::optional<Found> {
+    const auto firstFree = [&](const PlanRect& designed) -> std::optional<Found> {
         std::optional<Found> beyond;
         const auto consider = [&](const Found& candidate) {
             const PlanRect box = designed.movedBy(candidate.dx, candidate.dz);
@@ -195,24 +218,53 @@ void LabelPlacement::place() {
         }
         return beyond;
     };
+    // Groups are searched for in order of importance; their shifts are kept in the order the
+    // drawing wrote them, which is the order they come in again.
+    Placement placement;
+    placement.shifts.resize(groups_.size());
     for (const Group& group : groups_) {
         const PlanRect& designed = group.box;
-        const std::optional<Found> found = search(designed);
-        const double dx = found ? found->dx : 0;
-        const double dz = found ? found->dz : 0;
-        const PlanRect box = designed.movedBy(dx, dz);
-        write(group, dx, dz);
+        const std::optional<Found> found = firstFree(designed);
+        const PlacedShift shift = found ? PlacedShift{found->dx, found->dz} : PlacedShift{};
+        const PlanRect box = designed.movedBy(shift.dx, shift.dz);
         taken.add(box);
+        placement.shifts[group.written] = shift;
         if (found && found->step >= kLeaderStep) {
             // From the side of the text nearest the designed place back to its middle.
             const double middleX = (designed.left + designed.right) / 2;
             const double middleZ = (designed.top + designed.bottom) / 2;
-            const double fromX = std::clamp(middleX, box.left, box.right);
-            const double fromZ = std::clamp(middleZ, box.top, box.bottom);
-            target_.setLineStyle(LineStyle::Thin);
-            target_.line(fromX, fromZ, middleX, middleZ);
-            target_.setLineStyle(style_);
+            placement.leaders.push_back({std::clamp(middleX, box.left, box.right),
+                                         std::clamp(middleZ, box.top, box.bottom), middleX,
+                                         middleZ});
         }
+    }
+    return placement;
+}
+
+void LabelPlacement::drawLeaders(const std::vector<Leader>& leaders) {
+    target_.setLineStyle(LineStyle::Thin);
+    for (const Leader& leader : leaders) {
+        target_.line(leader.x1, leader.z1, leader.x2, leader.z2);
+    }
+    target_.setLineStyle(style_);
+}
+
+void LabelPlacement::place() {
+    if (kept_ != nullptr) {
+        drawLeaders(kept_->leaders);
+        return;
+    }
+    std::stable_sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) {
+        return importance(a.part) < importance(b.part);
+    });
+    Placement placement = search();
+    for (const Group& group : groups_) {
+        const PlacedShift& shift = placement.shifts[group.written];
+        write(group, shift.dx, shift.dz);
+    }
+    drawLeaders(placement.leaders);
+    if (memory_ != nullptr) {
+        memory_->keep(view_, scale_, std::move(placement));
     }
     groups_.clear();
 }

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "plan/placement_memory.h"
 #include "plan/plan_rect.h"
+#include "plan/plan_view.h"
 #include "plan/surface.h"
 
 namespace fp {
@@ -18,10 +20,13 @@ namespace fp {
 // covers no text written before it and crosses no beam line. The first candidate is where the
 // drawing put it; the others lie around it, ever farther; one far from where it was designed gets
 // a short leader pointing back. The lines of one panel's label move as one block. Texts keep a
-// little air around them, and stay within `bounds` (the plan's frame) where they can.
+// little air around them, and stay within `bounds` (the plan's frame) where they can. With a
+// memory that holds the places found for `view` at the target's present scale, each text goes
+// straight to its place as it is drawn, without being held or searched for.
 class LabelPlacement : public Surface {
   public:
-    LabelPlacement(Surface& target, const PlanRect& bounds);
+    LabelPlacement(Surface& target, const PlanRect& bounds, const PlanView& view,
+                   PlacementMemory* memory = nullptr);
 
     void startPart(PlanPart part) override;
     void clear() override { target_.clear(); }
@@ -39,7 +44,8 @@ class LabelPlacement : public Surface {
     void selectFont(const FontDescription& font) override;
     void restoreOwnFont() override;
 
-    // Places and writes every text held, and forgets them.
+    // Places and writes every text held, and forgets them; with a placement kept, only draws
+    // its leaders.
     void place();
 
   private:
@@ -55,13 +61,28 @@ class LabelPlacement : public Surface {
         PlanPart part = PlanPart::Beams;
         std::vector<HeldText> texts;
         PlanRect box;
+        // Its place among the groups as the drawing wrote them.
+        std::size_t written = 0;
     };
 
     PlanRect boxOf(std::string_view text, double x, double z);
     void write(const Group& group, double dx, double dz);
+    // Whether the text drawn now starts a group of its own rather than joining a panel's label.
+    bool startsGroup() const;
+    // Each group's shift (the first free candidate, clear of those placed before it in order of
+    // importance) and the leaders of those placed far.
+    Placement search() const;
+    void drawLeaders(const std::vector<Leader>& leaders);
 
     Surface& target_;
     PlanRect bounds_;
+    PlacementMemory* memory_;
+    PlanView view_;
+    // The target's scale and text sizes, for the memory to match.
+    std::vector<double> scale_;
+    // The places kept for this drawing; its texts then go straight through.
+    const Placement* kept_ = nullptr;
+    std::size_t groupsDrawn_ = 0;
     PlanPart part_ = PlanPart::Beams;
     LineStyle style_ = LineStyle::Normal;
     std::optional<FontDescription> font_;

@@ -29,12 +29,14 @@ PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, 
 
 }  // namespace
 
-PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface) {
+PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface,
+                    PlacementMemory* memory) {
     if (view.designedLabelPositions) {
         return drawEverything(document, view, surface);
     }
     const PlanFrame frame = planFrame(document.grid);
-    LabelPlacement placement(surface, {frame.left, frame.top, frame.right, frame.bottom});
+    LabelPlacement placement(surface, {frame.left, frame.top, frame.right, frame.bottom}, view,
+                             memory);
     PickBoxes boxes = drawEverything(document, view, placement);
     placement.place();
     return boxes;

@@ -40,6 +40,7 @@ struct PlanView {
     // Written in the numbers of the panel labels and captions.
     char decimalSeparator = '.';
 
+    bool operator==(const PlanView&) const = default;
     bool showsIntensity(float intensity) const;
     bool showsMemberNumbers() const { return mode == LoadMode::Member && memberNumbers; }
     bool showsMemberLoadsOnBeams() const { return mode == LoadMode::Member && memberLoadsOnBeams; }

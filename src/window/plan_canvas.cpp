@@ -68,6 +68,7 @@ void PlanCanvas::documentChanged() {
         selection_.clear();
     }
     selectionLevel_ = session_.view().level;
+    placementMemory_.forget();
     const PlanFrame frame = planFrame(session_.document()->grid);
     // A listing read again over the same grid keeps the part of it on show.
     if (!session_.isReloading() || frame != modelFrame_) {
@@ -104,7 +105,8 @@ void PlanCanvas::draw() {
     bool drawn = true;
     try {
         // The beams, then in floor-load mode the panels' floor loads over them.
-        boxes_ = document != nullptr ? drawLevel(*document, view, surface) : PickBoxes{};
+        boxes_ = document != nullptr ? drawLevel(*document, view, surface, &placementMemory_)
+                                     : PickBoxes{};
         if (document != nullptr) {
             drawCheckMarks(session_.findings(), view, outlined_ ? &*outlined_ : nullptr, surface);
             if (overlay) {

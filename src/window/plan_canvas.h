@@ -15,6 +15,7 @@
 #include "checks/finding.h"
 #include "inspect/selection.h"
 #include "plan/pick_boxes.h"
+#include "plan/placement_memory.h"
 #include "plan/plan_frame.h"
 #include "plan/plan_transform.h"
 #include "plan/surface.h"
@@ -55,6 +56,7 @@ class PlanCanvas : public QFrame {
     void setSelection(const Selection& selection);
     // How many times the plan has been drawn.
     int plansDrawn() const { return plansDrawn_; }
+    const PlacementMemory& placementMemory() const { return placementMemory_; }
 
     // Marks drawn over every plan once it is drawn, on its surface and in its scale.
     std::function<void(Surface&)> overlay;
@@ -115,6 +117,8 @@ class PlanCanvas : public QFrame {
     PlanFrame modelFrame_{0, 0, 1, 1};
     PlanZoom zoom_;
     PickBoxes boxes_;
+    // The texts' places of the last drawing, taken again while only the part on show moves.
+    PlacementMemory placementMemory_;
     QString planMessage_;
     PointerFacts pointerFacts_;
     Selection selection_;

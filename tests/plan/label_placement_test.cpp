@@ -1,11 +1,14 @@
 // The placement step: over generated levels of every density, in both modes with member numbers
 // and member loads on the beams, no two texts overlap and no text crosses a beam line; a text
-// with room keeps its designed place.
+// with room keeps its designed place; places kept for a view and scale draw what a fresh
+// placement draws, and any other view or scale is placed afresh.
 #include "plan/label_placement.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "plan/level_drawing.h"
 #include "support/document_builder.h"
@@ -157,6 +160,54 @@ TEST(LabelPlacement, ATextWithRoomKeepsItsDesignedPlace) {
         EXPECT_TRUE(moved) << placedSerials[i].text;
     }
     EXPECT_EQ(placed.lines().size(), designed.lines().size()) << "no leader was needed";
+}
+
+// Every text and line drawn, in an order of their own: a kept placement writes the texts in the
+// drawing's order, a fresh one in order of importance.
+std::vector<std::tuple<std::string, double, double, double, double>> drawn(const Surface& surface) {
+    std::vector<std::tuple<std::string, double, double, double, double>> all;
+    for (const Call& call : surface.calls()) {
+        if (call.kind == Surface::Kind::Text || call.kind == Surface::Kind::Line) {
+            all.emplace_back(call.text, call.x1, call.z1, call.x2, call.z2);
+        }
+    }
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
+    const ListingDocument document = generated({9, 7, 300, 250});
+    PlanView member = startUpView(document);
+    member.level = 2;
+    member.mode = LoadMode::Member;
+    member.memberNumbers = true;
+    member.memberLoadsOnBeams = true;
+    PlanView floor = member;
+    floor.mode = LoadMode::Floor;
+    const auto freshly = [&](const PlanView& view, double charWidth) {
+        Surface surface;
+        surface.setOwnMetrics(charWidth, 2 * charWidth);
+        drawLevel(document, view, surface);
+        return drawn(surface);
+    };
+    PlacementMemory memory;
+    // Each step: the view and the text size (a zoom changes it), and whether the places are
+    // those of the step before.
+    const struct {
+        const PlanView& view;
+        double charWidth;
+        bool kept;
+    } steps[] = {{member, 10, false}, {member, 10, true}, {member, 12, false},
+                 {floor, 12, false},  {floor, 12, true},  {member, 12, false}};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const std::size_t placedBefore = memory.placed();
+        Surface surface;
+        surface.setOwnMetrics(steps[i].charWidth, 2 * steps[i].charWidth);
+        drawLevel(document, steps[i].view, surface, &memory);
+        EXPECT_EQ(memory.placed() == placedBefore, steps[i].kept) << "step " << i;
+        EXPECT_EQ(drawn(surface), freshly(steps[i].view, steps[i].charWidth)) << "step " << i;
+    }
+    EXPECT_EQ(memory.reused(), 2u);
 }
 
 }  // namespace

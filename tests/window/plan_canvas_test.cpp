@@ -115,10 +115,12 @@ TEST_F(Canvas, DraggingMovesThePlanWithThePointerAndStopsAtTheModel) {
     canvas.zoomAtMiddle(4);
     const QPoint from(200, 120);
     const QPointF under = planAt(from);
+    const std::size_t placed = canvas.placementMemory().placed();
     QTest::mousePress(&canvas, Qt::MiddleButton, {}, from);
     QTest::mouseMove(&canvas, from + QPoint(30, 20));
     QTest::mouseRelease(&canvas, Qt::MiddleButton, {}, from + QPoint(30, 20));
     expectNear(planAt(from + QPoint(30, 20)), under, 1e-6);
+    EXPECT_EQ(canvas.placementMemory().placed(), placed) << "panning keeps the texts' places";
 
     const QPointF nowUnder = planAt(from);
     QTest::keyPress(&canvas, Qt::Key_Space);
