@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 
@@ -116,11 +117,14 @@ PageSetup parsePage(const ExportArguments& arguments) {
     if (arguments.scale != "fit") {
         const std::string number =
             arguments.scale.rfind("1:", 0) == 0 ? arguments.scale.substr(2) : arguments.scale;
-        if (number != "50" && number != "100" && number != "200") {
+        const auto offered =
+            std::find_if(std::begin(kPlanScales), std::end(kPlanScales),
+                         [&number](int scale) { return std::to_string(scale) == number; });
+        if (offered == std::end(kPlanScales)) {
             throw badOption("--scale is 50, 100, 200 (1:50 ...) or fit, not \"" + arguments.scale +
                             "\"");
         }
-        page.scale = parseInt(number, "--scale");
+        page.scale = *offered;
     }
     return page;
 }

@@ -32,6 +32,8 @@ std::string scaleText(int scale);
 
 // The scales a drawing set uses, the most detailed first.
 inline constexpr int kDrawingScales[] = {50, 100, 200, 500, 1000};
+// Those a plan may be asked at; the coarser ones are only named as the scale that fits.
+inline constexpr int kPlanScales[] = {50, 100, 200};
 
 // The most detailed drawing scale at which a plan of `widthMetres` by `heightMetres` fits an
 // area of `widthMm` by `heightMm` on paper; nothing when not even the smallest does.

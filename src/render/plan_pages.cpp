@@ -36,6 +36,8 @@ constexpr int kSvgDpi = 96;
 constexpr int kPdfDpi = 300;
 // The side of the image a level is drawn on to see that it can be drawn at all.
 constexpr int kScratchSide = 64;
+// The resolution pages are drawn at to see that they fit.
+constexpr int kCheckDpi = 72;
 
 QString toQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -334,6 +336,24 @@ void checkDrawable(const ListingDocument& document, PlanView view, const std::ve
         setPlanScale(document.grid, surface);
         drawLevel(document, view, surface);
     }
+}
+
+void checkPrintable(const ListingDocument& document, const PlanView& view,
+                    const std::vector<int>& levels, const QPageLayout& layout, int scale) {
+    checkDrawable(document, view, levels);
+    if (scale == 0) {
+        return;
+    }
+    // The pages drawn once at a coarse resolution into memory: the fit is a matter of
+    // millimetres, whatever the printer's resolution.
+    QByteArray bytes;
+    QBuffer nowhere(&bytes);
+    nowhere.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&nowhere);
+    pdf.setResolution(kCheckDpi);
+    pdf.setPageLayout(layout);
+    QPainter painter(&pdf);
+    paintPages(pdf, painter, document, view, levels, scale);
 }
 
 std::vector<std::string> exportPlans(const ListingDocument& document,

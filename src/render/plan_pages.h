@@ -44,6 +44,12 @@ void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocum
 // ListingError before anything is written or printed.
 void checkDrawable(const ListingDocument& document, PlanView view, const std::vector<int>& levels);
 
+// As checkDrawable(), and at a drawing scale each level's plan must also fit the sheet of
+// `layout` under its title block, or ListingError names the scale that fits: a printer is told
+// before its first page, not halfway through.
+void checkPrintable(const ListingDocument& document, const PlanView& view,
+                    const std::vector<int>& levels, const QPageLayout& layout, int scale);
+
 // Writes the files the request asks for and returns their paths. Nothing is left behind when it
 // fails: a level past a drawing limit, or an intensity or level the listing lacks, throws
 // ListingError; a file that cannot be written FileWriteError naming it.

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +27,7 @@
 #include "window/plan_canvas.h"
 #include "window/read_status.h"
 #include "window/reload_bar.h"
+#include "window/save_dialog.h"
 
 namespace fp {
 namespace {
@@ -68,11 +68,8 @@ MainWindow::MainWindow(const QString& startListing) {
     chooseListing = [](QWidget* parent, const QString& folder) {
         return fp::chooseListing(parent, folder);
     };
-    chooseSavePath = [](QWidget* parent, const QString& title, const QString& suggested,
-                        const QStringList& filters, QString* filter) {
-        return QFileDialog::getSaveFileName(parent, title, suggested,
-                                            filters.join(QStringLiteral(";;")), filter);
-    };
+    chooseSavePath = askSavePath;
+    loadPageSetup();
 
     // Made before the controls, so that it draws each view before they and the docks show it.
     canvas_ = new PlanCanvas(session_);

@@ -14,6 +14,7 @@
 #include "panels/level_totals.h"
 #include "window/document_session.h"
 #include "window/elided_label.h"
+#include "window/sheet_fields.h"
 
 class QAction;
 class QLabel;
@@ -95,6 +96,7 @@ class MainWindow : public QMainWindow {
         QAction* exportAllLevels = nullptr;
         QAction* exportSchedule = nullptr;
         QAction* titleBlockOnImages = nullptr;
+        QAction* pageSetup = nullptr;
         QAction* print = nullptr;
         QAction* printPreview = nullptr;
         QAction* quit = nullptr;
@@ -142,10 +144,15 @@ class MainWindow : public QMainWindow {
     std::function<void(const std::string& message)> showMessage;
     std::function<QString(QWidget* parent, const QString& folder)> chooseListing;
     // Asks where to save, with the dialog's title, the path suggested and the name filters; the
-    // filter chosen comes back in `filter`. An empty path is a cancelled dialog.
+    // filter chosen comes back in `filter`. `fields`, when given, joins the dialog below the
+    // file list. An empty path is a cancelled dialog.
     std::function<QString(QWidget* parent, const QString& title, const QString& suggested,
-                          const QStringList& filters, QString* filter)>
+                          const QStringList& filters, QString* filter, QWidget* fields)>
         chooseSavePath;
+    // The sheet and job the exports and printing use: the paper, orientation and scale kept
+    // from run to run, the job fields for the listing on show.
+    const SheetChoice& sheet() const { return sheet_; }
+    void setSheet(const SheetChoice& sheet);
 
   signals:
     // A listing was read and is on show (opened, or read again).
@@ -194,9 +201,16 @@ class MainWindow : public QMainWindow {
     const ShownTotals& shownTotals();
     void print();
     void printPreview();
+    void askForPageSetup();
+    void loadPageSetup();
+    // The job as the listing on show names it, for the job fields to show greyed.
+    JobFacts listedJob() const;
     QString exportFolder() const;
 
     DocumentSession session_;
+    SheetChoice sheet_;
+    // The listing the job fields were given for; another listing starts them empty.
+    QString sheetListing_;
     PlanCanvas* canvas_ = nullptr;
     LegendPanel* legend_ = nullptr;
     LevelList* levelList_ = nullptr;

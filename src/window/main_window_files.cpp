@@ -45,6 +45,10 @@ void MainWindow::readingEnded(const ReadOutcome& outcome) {
         showMessage(message.described());
     }
     if (outcome.document) {
+        if (session_.path() != sheetListing_) {
+            sheet_.job = {};
+            sheetListing_ = session_.path();
+        }
         setWindowTitle(session_.fileName() + QStringLiteral(" — ") + kProgramTitle);
         reloadBar_->hide();
         updateActions();

@@ -57,6 +57,8 @@ void MainWindow::buildMenus() {
         addOption(fileMenu, QStringLiteral("&Title Block on PNG and SVG"),
                   QSettings().value(kTitleBlockOnImagesKey).toBool(),
                   [](bool on) { QSettings().setValue(kTitleBlockOnImagesKey, on); });
+    actions.pageSetup =
+        fileMenu->addAction(QStringLiteral("Pa&ge Setup…"), this, &MainWindow::askForPageSetup);
     fileMenu->addSeparator();
     actions.print = fileMenu->addAction(QStringLiteral("&Print…"), this, &MainWindow::print);
     actions.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -126,9 +128,9 @@ void MainWindow::updateActions() {
     const bool shown = document() != nullptr;
     const bool levels = shown && document()->levelCount() > 0;
     actions.reload->setEnabled(shown);
-    for (QAction* action :
-         {actions.exportLevel, actions.exportAllLevels, actions.exportSchedule, actions.print,
-          actions.printPreview, actions.zoomIn, actions.zoomOut, actions.fit, actions.findMember}) {
+    for (QAction* action : {actions.exportLevel, actions.exportAllLevels, actions.exportSchedule,
+                            actions.pageSetup, actions.print, actions.printPreview, actions.zoomIn,
+                            actions.zoomOut, actions.fit, actions.findMember}) {
         action->setEnabled(levels);
     }
 }

@@ -2,8 +2,9 @@
 // window's view (its level, mode, annotations and View options; not its zoom), and the load
 // schedules of "frameplan schedule".
 #include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -11,7 +12,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
 #include <QStatusBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "document/startup_texts.h"
@@ -19,6 +24,7 @@
 #include "model/listing_error.h"
 #include "output/schedule_files.h"
 #include "plan/level_drawing.h"
+#include "reader/job_information.h"
 #include "render/compare_pages.h"
 #include "render/plan_pages.h"
 #include "window/compare_mode.h"
@@ -30,6 +36,10 @@ namespace fp {
 namespace {
 
 constexpr int kNoteMs = 8000;
+
+const QString kPaperKey = QStringLiteral("sheet/paper");
+const QString kOrientationKey = QStringLiteral("sheet/orientation");
+const QString kScaleKey = QStringLiteral("sheet/scale");
 
 const QStringList kExportFilters{QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
                                  QStringLiteral("PNG (*.png)"), QStringLiteral("DXF (*.dxf)")};
@@ -54,6 +64,55 @@ std::vector<int> allLevelsOf(const ListingDocument& document) {
 
 }  // namespace
 
+void MainWindow::loadPageSetup() {
+    const QSettings settings;
+    sheet_.page.paper =
+        settings.value(kPaperKey).toString() == QStringLiteral("A3") ? Paper::A3 : Paper::A4;
+    sheet_.page.orientation =
+        settings.value(kOrientationKey).toString() == QStringLiteral("portrait")
+            ? Orientation::Portrait
+            : Orientation::Landscape;
+    const int scale = settings.value(kScaleKey, 0).toInt();
+    sheet_.page.scale =
+        std::find(std::begin(kPlanScales), std::end(kPlanScales), scale) != std::end(kPlanScales)
+            ? scale
+            : 0;
+}
+
+void MainWindow::setSheet(const SheetChoice& sheet) {
+    sheet_ = sheet;
+    QSettings settings;
+    settings.setValue(kPaperKey,
+                      sheet.page.paper == Paper::A3 ? QStringLiteral("A3") : QStringLiteral("A4"));
+    settings.setValue(kOrientationKey, sheet.page.orientation == Orientation::Portrait
+                                           ? QStringLiteral("portrait")
+                                           : QStringLiteral("landscape"));
+    settings.setValue(kScaleKey, sheet.page.scale);
+}
+
+JobFacts MainWindow::listedJob() const {
+    const JobInformation listed = jobInformationOf(QFile::encodeName(listingPath()).toStdString());
+    return {listed.name, listed.number, listed.engineer, listed.checker, listed.client};
+}
+
+void MainWindow::askForPageSetup() {
+    if (document() == nullptr) {
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Page Setup"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* fields = new SheetFields(sheet_, listedJob(), SheetFields::Paper::Asked);
+    layout->addWidget(fields);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() == QDialog::Accepted) {
+        setSheet(fields->choice());
+    }
+}
+
 QString MainWindow::exportFolder() const {
     return QFileInfo(listingPath()).absolutePath();
 }
@@ -70,10 +129,14 @@ void MainWindow::exportLevels(bool allLevels) {
                     .remove(QLatin1Char(' '));
     }
     QString filter = kExportFilters.first();
+    // The sheet and job of PDF pages and of images with their title block.
+    SheetFields fields(sheet_, listedJob(), SheetFields::Paper::Asked);
     const QString path = chooseSavePath(
         this, allLevels ? QStringLiteral("Export All Levels") : QStringLiteral("Export Level"),
-        QDir(exportFolder()).filePath(name + QStringLiteral(".pdf")), kExportFilters, &filter);
+        QDir(exportFolder()).filePath(name + QStringLiteral(".pdf")), kExportFilters, &filter,
+        &fields);
     if (!path.isEmpty()) {
+        setSheet(fields.choice());
         exportTo(withFilterExtension(path, filter, kExportFilters), allLevels);
     }
 }
@@ -88,7 +151,7 @@ void MainWindow::exportSchedule() {
         this, QStringLiteral("Export Schedule"),
         QDir(exportFolder())
             .filePath(QFileInfo(listingPath()).completeBaseName() + QStringLiteral(".xlsx")),
-        kScheduleFilters, &filter);
+        kScheduleFilters, &filter, nullptr);
     if (!path.isEmpty()) {
         exportScheduleTo(withFilterExtension(path, filter, kScheduleFilters));
     }
@@ -116,6 +179,8 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         request.levels.number = session_.view().level;
         request.titleBlock = actions.titleBlockOnImages->isChecked();
         request.checksPages = allLevels && actions.checksPages->isChecked();
+        request.page = sheet_.page;
+        request.job = sheet_.job;
         // In compare mode every changed level is marked, and the changes follow the plans.
         if (allLevels && request.format == ExportFormat::Pdf && compareMode->isOn()) {
             writeComparePdf(*shown, *compareMode->comparison(), request.output, request.view);
@@ -179,7 +244,7 @@ bool MainWindow::printLevels(QPrinter& printer, const std::vector<int>& levels) 
     }
     const PlanView view = session_.view();
     try {
-        checkDrawable(*shown, view, levels);
+        checkPrintable(*shown, view, levels, printer.pageLayout(), sheet_.page.scale);
     } catch (const ListingError& failure) {
         showMessage(failure.inListing(shown->name).what());
         return false;
@@ -189,7 +254,7 @@ bool MainWindow::printLevels(QPrinter& printer, const std::vector<int>& levels) 
         showMessage("The printer could not be started. Check that it is set up and try again.");
         return false;
     }
-    paintPages(printer, painter, *shown, view, levels);
+    paintPages(printer, painter, *shown, view, levels, sheet_.page.scale, sheet_.job);
     return painter.end();
 }
 
@@ -199,7 +264,7 @@ void MainWindow::print() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(planPageLayout());
+    printer.setPageLayout(planPageLayout(sheet_.page));
     printer.setDocName(session_.fileName());
     // With no printer installed the pages go to a PDF file beside the listing, and the dialog
     // offers the file in any case: its options must name printing to a file, or it is left out.
@@ -214,9 +279,13 @@ void MainWindow::print() {
                       QAbstractPrintDialog::PrintCurrentPage);
     // One page per level, the lowest first.
     dialog.setMinMax(1, shown->levelCount());
+    // The printer's own page setup asks for the paper; a tab of ours for the scale and the job.
+    auto* fields = new SheetFields(sheet_, listedJob(), SheetFields::Paper::LeftToPrinter);
+    dialog.setOptionTabs({fields});
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    setSheet(fields->choice());
     std::vector<int> levels;
     if (printer.printRange() == QPrinter::PageRange) {
         for (int level = printer.fromPage(); level <= printer.toPage(); ++level) {
@@ -236,14 +305,14 @@ void MainWindow::printPreview() {
         return;
     }
     const std::vector<int> levels = allLevelsOf(*shown);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(planPageLayout(sheet_.page));
     try {
-        checkDrawable(*shown, session_.view(), levels);
+        checkPrintable(*shown, session_.view(), levels, printer.pageLayout(), sheet_.page.scale);
     } catch (const ListingError& failure) {
         showMessage(failure.inListing(shown->name).what());
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(planPageLayout());
     printer.setDocName(session_.fileName());
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Print Preview"));

@@ -229,6 +229,10 @@ TEST(PdfPages, APlanThatDoesNotFitAtTheScaleIsRefusedNamingTheScaleThatFits) {
         std::regex_search(content, box, std::regex("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)")));
     EXPECT_NEAR(std::stod(box[1]), 842, 1);
     EXPECT_NEAR(std::stod(box[2]), 1191, 1);
+    // A printer is told before its first page, on its own sheet.
+    const PlanView view = startUpView(document);
+    EXPECT_THROW(checkPrintable(document, view, {1}, planPageLayout(), 50), ListingError);
+    EXPECT_NO_THROW(checkPrintable(document, view, {1}, planPageLayout(options.page), 200));
 }
 
 TEST(PdfPages, TheDocumentTitleIsTheListingAndTheLevel) {

@@ -6,10 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -60,7 +62,8 @@ class MainWindowOutput : public ::testing::Test {
     // `filterStart`, and the action is triggered.
     void saveThrough(QAction* action, const char* name, const char* filterStart) {
         tested.window().chooseSavePath = [&](QWidget*, const QString&, const QString&,
-                                             const QStringList& filters, QString* filter) {
+                                             const QStringList& filters, QString* filter,
+                                             QWidget*) {
             for (const QString& offered : filters) {
                 if (offered.startsWith(QString::fromLatin1(filterStart))) {
                     *filter = offered;
@@ -102,6 +105,40 @@ TEST_F(MainWindowOutput, TheWindowsViewIsWhatIsExported) {
     QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
     tested.window().exportTo(file("member.png"), false);
     EXPECT_NE(QImage(file("floor.png")), QImage(file("member.png")));
+}
+
+TEST_F(MainWindowOutput, TheSheetChosenInTheExportDialogMakesThePagesAndIsOfferedAgain) {
+    const auto combo = [](QWidget* fields, const char* name) {
+        return fields->findChild<QComboBox*>(QString::fromLatin1(name));
+    };
+    const auto jobName = [](QWidget* fields) {
+        return fields->findChild<QLineEdit*>(QStringLiteral("sheetJobName"));
+    };
+    tested.window().chooseSavePath = [&](QWidget*, const QString&, const QString&,
+                                         const QStringList&, QString*, QWidget* fields) {
+        combo(fields, "sheetPaper")->setCurrentText(QStringLiteral("A3"));
+        combo(fields, "sheetScale")->setCurrentText(QStringLiteral("1:100"));
+        jobName(fields)->setText(QStringLiteral("Tower B"));
+        return file("sheet.pdf");
+    };
+    tested.window().actions.exportLevel->trigger();
+    std::smatch box;
+    const std::string pdf = fileText(file("sheet.pdf"));
+    ASSERT_TRUE(std::regex_search(pdf, box, std::regex("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)")));
+    // A3 landscape: 420 by 297 mm.
+    EXPECT_NEAR(std::stod(box[1]), 1191, 1);
+    EXPECT_NEAR(std::stod(box[2]), 842, 1);
+    EXPECT_TRUE(tested.messages.empty());
+
+    tested.window().chooseSavePath = [&](QWidget*, const QString&, const QString&,
+                                         const QStringList&, QString*, QWidget* fields) {
+        EXPECT_EQ(combo(fields, "sheetScale")->currentText(), QStringLiteral("1:100"));
+        EXPECT_EQ(jobName(fields)->text(), QStringLiteral("Tower B"));
+        return QString();
+    };
+    tested.window().actions.exportAllLevels->trigger();
+    // The next tests start from the sheet the window starts with.
+    tested.window().setSheet({});
 }
 
 TEST_F(MainWindowOutput, ExportsDxfWithTheViewOptionsAsFrameplanExportDoes) {
@@ -154,10 +191,16 @@ TEST_F(MainWindowOutput, WithNoPrinterPrintWritesAPdfFile) {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         offered = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+        // The job fields on a tab of their own; the paper is the printer dialog's.
+        auto* jobName = dialog->findChild<QLineEdit*>(QStringLiteral("sheetJobName"));
+        ASSERT_NE(jobName, nullptr);
+        EXPECT_EQ(dialog->findChild<QComboBox*>(QStringLiteral("sheetPaper")), nullptr);
+        jobName->setText(QStringLiteral("Tower B"));
         dialog->accept();
     });
     tested.window().actions.print->trigger();
     EXPECT_TRUE(offered);
+    EXPECT_EQ(tested.window().sheet().job.name, "Tower B");
     const QFileInfo listed(QString::fromStdString(listing.path()));
     EXPECT_EQ(pdfPageCount(listed.absolutePath() + QLatin1Char('/') + listed.completeBaseName() +
                            QStringLiteral(".pdf")),

@@ -1,0 +1,47 @@
+// The sheet a plan goes on and the job its title block names, as the export, print and page
+// setup dialogs offer them.
+#pragma once
+
+#include <QWidget>
+
+#include "output/page_setup.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace fp {
+
+// What the user chose for the sheets: paper, orientation and scale, and the job fields that
+// stand in for the listing's own (an empty field takes the listing's).
+struct SheetChoice {
+    PageSetup page;
+    JobFacts job;
+};
+
+// Paper, orientation and scale, then the job's name, number, engineer and checker, each field
+// showing the listing's own value greyed while it is left empty. Where the printer's dialog
+// already asks for the paper, the form leaves paper and orientation out.
+class SheetFields : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Paper { Asked, LeftToPrinter };
+
+    SheetFields(const SheetChoice& choice, const JobFacts& listed, Paper paper,
+                QWidget* parent = nullptr);
+
+    SheetChoice choice() const;
+
+  private:
+    QComboBox* paper_ = nullptr;
+    QComboBox* orientation_ = nullptr;
+    QComboBox* scale_ = nullptr;
+    QLineEdit* jobName_ = nullptr;
+    QLineEdit* jobNumber_ = nullptr;
+    QLineEdit* engineer_ = nullptr;
+    QLineEdit* checker_ = nullptr;
+    // Not asked for here; kept as chosen.
+    JobFacts unasked_;
+    PageSetup pageKept_;
+};
+
+}  // namespace fp
