@@ -15,11 +15,6 @@ bool fits(int scale, double widthMetres, double heightMetres, double widthMm, do
 
 }  // namespace
 
-std::string pageText(const PageSetup& page) {
-    return std::string(page.paper == Paper::A3 ? "A3" : "A4") +
-           (page.orientation == Orientation::Portrait ? " portrait" : " landscape");
-}
-
 std::string scaleText(int scale) {
     return scale == 0 ? "fitted to the page" : "1:" + std::to_string(scale);
 }
@@ -34,16 +29,16 @@ std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double
     return std::nullopt;
 }
 
-void checkPlanFits(const PageSetup& page, const std::string& levelCaption, double widthMetres,
-                   double heightMetres, double widthMm, double heightMm) {
-    if (page.scale == 0 || fits(page.scale, widthMetres, heightMetres, widthMm, heightMm)) {
+void checkPlanFits(int scale, const std::string& sheet, const std::string& levelCaption,
+                   double widthMetres, double heightMetres, double widthMm, double heightMm) {
+    if (scale == 0 || fits(scale, widthMetres, heightMetres, widthMm, heightMm)) {
         return;
     }
     const std::optional<int> fitting = scaleThatFits(widthMetres, heightMetres, widthMm, heightMm);
     throw ListingError("The plan of level " + levelCaption + ", " +
                            valueText(static_cast<float>(widthMetres)) + " × " +
                            valueText(static_cast<float>(heightMetres)) + " m, does not fit on " +
-                           pageText(page) + " at " + scaleText(page.scale),
+                           sheet + " at " + scaleText(scale),
                        fitting ? scaleText(*fitting) + " fits."
                                : "No drawing scale down to 1:1000 fits; fit it to the page.");
 }

@@ -25,8 +25,6 @@ struct JobFacts {
     std::string client;
 };
 
-// "A3 landscape".
-std::string pageText(const PageSetup& page);
 // "1:100", or "fitted to the page".
 std::string scaleText(int scale);
 
@@ -40,10 +38,10 @@ inline constexpr int kPlanScales[] = {50, 100, 200};
 std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double widthMm,
                                  double heightMm);
 
-// Throws ListingError unless the plan fits the area at the page's scale (a fitted page always
-// does): "The plan of level 7.8 M, 26 × 19.8 m, does not fit on A4 landscape at 1:50. 1:200
-// fits."
-void checkPlanFits(const PageSetup& page, const std::string& levelCaption, double widthMetres,
-                   double heightMetres, double widthMm, double heightMm);
+// Throws ListingError unless the plan fits the area at 1:scale (a fitted page, scale 0, always
+// does), naming the sheet as given: "The plan of level 7.8 M, 26 × 19.8 m, does not fit on A4
+// landscape at 1:50. 1:200 fits."
+void checkPlanFits(int scale, const std::string& sheet, const std::string& levelCaption,
+                   double widthMetres, double heightMetres, double widthMm, double heightMm);
 
 }  // namespace fp

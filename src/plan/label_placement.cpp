@@ -76,6 +76,8 @@ void LabelPlacement::line(double x1, double z1, double x2, double z2) {
     target_.line(x1, z1, x2, z2);
     if (part_ == PlanPart::Beams && style_ == LineStyle::Normal) {
         beamLines_.push_back(lineRect(x1, z1, x2, z2));
+    } else if (style_ == LineStyle::GridLine) {
+        gridLines_.push_back(lineRect(x1, z1, x2, z2));
     }
 }
 
@@ -170,6 +172,10 @@ Placement LabelPlacement::search() const {
     for (const PlanRect& line : beamLines_) {
         beams.add(line);
     }
+    PlanRectIndex grid(cell);
+    for (const PlanRect& line : gridLines_) {
+        grid.add(line);
+    }
     PlanRectIndex taken(cell);
     for (const PlanRect& column : columns_) {
         taken.add(column);
@@ -178,9 +184,10 @@ Placement LabelPlacement::search() const {
         return box.left >= bounds_.left && box.right <= bounds_.right && box.top >= bounds_.top &&
                box.bottom <= bounds_.bottom;
     };
-    const auto free = [&](const PlanRect& box) {
+    const auto free = [&](const PlanRect& box, bool clearOfGrid) {
         const PlanRect aired{box.left - airX, box.top - airZ, box.right + airX, box.bottom + airZ};
-        return !taken.meetsAny(aired) && !beams.meetsAny(aired);
+        return !taken.meetsAny(aired) && !beams.meetsAny(aired) &&
+               !(clearOfGrid && grid.meetsAny(aired));
     };
     // A candidate: the step it lies at and its shift.
     struct Found {
@@ -190,12 +197,12 @@ Placement LabelPlacement::search() const {
     };
     // The first free candidate inside the plan's frame; failing that the first free one beyond
     // it; nothing when none is free, and the text keeps its designed place.
-    const auto firstFree = [&](const PlanRect& designed) -> std::optional<Found> {
+    const auto firstFree = [&](const PlanRect& designed, bool clearOfGrid) -> std::optional<Found> {
         std::optional<Found> beyond;
         const auto consider = [&](const Found& candidate) {
             const PlanRect box = designed.movedBy(candidate.dx, candidate.dz);
             const bool within = inside(box);
-            if ((!within && beyond) || !free(box)) {
+            if ((!within && beyond) || !free(box, clearOfGrid)) {
                 return false;
             }
             if (!within) {
@@ -224,7 +231,15 @@ Placement LabelPlacement::search() const {
     placement.shifts.resize(groups_.size());
     for (const Group& group : groups_) {
         const PlanRect& designed = group.box;
-        const std::optional<Found> found = firstFree(designed);
+        // A panel's label read across a dash-dotted grid line is hard to read: it steps off the
+        // line when a place close by is free, and stays on it rather than go far.
+        std::optional<Found> found;
+        if (group.part == PlanPart::PanelLabels) {
+            found = firstFree(designed, true);
+        }
+        if (!found || found->step >= kLeaderStep) {
+            found = firstFree(designed, false);
+        }
         const PlacedShift shift = found ? PlacedShift{found->dx, found->dz} : PlacedShift{};
         const PlanRect box = designed.movedBy(shift.dx, shift.dz);
         taken.add(box);

@@ -17,7 +17,8 @@ namespace fp {
 // lines and column squares are noted as places no text may cover. Texts are held back until
 // place(), which writes them in order of importance (grid names, beam serials, member numbers,
 // panel labels, column numbers, member loads), each at the first of its candidate places that
-// covers no text written before it and crosses no beam line. The first candidate is where the
+// covers no text written before it and crosses no beam line; a panel's label also steps off a
+// grid line where it can do so close by. The first candidate is where the
 // drawing put it; the others lie around it, ever farther; one far from where it was designed gets
 // a short leader pointing back. The lines of one panel's label move as one block. Texts keep a
 // little air around them, and stay within `bounds` (the plan's frame) where they can. With a
@@ -90,6 +91,7 @@ class LabelPlacement : public Surface {
     bool collectingBlock_ = false;
     std::vector<Group> groups_;
     std::vector<PlanRect> beamLines_;
+    std::vector<PlanRect> gridLines_;
     std::vector<PlanRect> columns_;
 };
 

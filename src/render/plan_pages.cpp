@@ -214,6 +214,17 @@ void drawScaleBar(QPainter& painter, const QPointF& at, double pixelsPerMetre, d
     painter.restore();
 }
 
+// The sheet being painted as a refusal names it: "A3 landscape", or the printer's paper.
+std::string sheetName(const QPainter& painter) {
+    const auto* sheet = dynamic_cast<const QPagedPaintDevice*>(painter.device());
+    if (sheet == nullptr) {
+        return "the page";
+    }
+    const QPageLayout layout = sheet->pageLayout();
+    return layout.pageSize().name().toStdString() +
+           (layout.orientation() == QPageLayout::Portrait ? " portrait" : " landscape");
+}
+
 // The part of `area` the plan takes at 1:scale, centred, with the scale bar under it. A plan
 // that does not fit throws ListingError.
 QRectF trueScaleArea(QPainter& painter, const QRectF& area, const ListingDocument& document,
@@ -225,9 +236,8 @@ QRectF trueScaleArea(QPainter& painter, const QRectF& area, const ListingDocumen
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8);
     const double barHeight = QFontMetricsF(font, painter.device()).height() * 2;
-    PageSetup page;
-    page.scale = scale;
-    checkPlanFits(page, levelCaption(document, view.level, view.decimalSeparator), widthMetres,
+    checkPlanFits(scale, sheetName(painter),
+                  levelCaption(document, view.level, view.decimalSeparator), widthMetres,
                   heightMetres, area.width() / perMillimetre,
                   (area.height() - barHeight) / perMillimetre);
     const double pixelsPerMetre = 1000.0 / scale * perMillimetre;

@@ -28,24 +28,17 @@ TEST(PageSetup, TheMostDetailedDrawingScaleThatFitsIsChosen) {
 }
 
 TEST(PageSetup, APlanThatDoesNotFitIsRefusedNamingTheScaleThatDoes) {
-    PageSetup page;
-    page.scale = 50;
     try {
-        checkPlanFits(page, "7.8 M", 26, 19.8, 277, 190);
+        checkPlanFits(50, "A4 landscape", "7.8 M", 26, 19.8, 277, 190);
         FAIL() << "no refusal";
     } catch (const ListingError& refusal) {
         EXPECT_STREQ(refusal.what(),
                      "The plan of level 7.8 M, 26 × 19.8 m, does not fit on A4 landscape at 1:50. "
                      "1:200 fits.");
     }
-    page.scale = 200;
-    EXPECT_NO_THROW(checkPlanFits(page, "7.8 M", 26, 19.8, 277, 190));
-    page.scale = 0;
-    EXPECT_NO_THROW(checkPlanFits(page, "7.8 M", 4000, 3000, 277, 190));
-    page.scale = 1000;
-    page.paper = Paper::A3;
-    page.orientation = Orientation::Portrait;
-    EXPECT_THROW(checkPlanFits(page, "0 M", 400, 10, 277, 190), ListingError);
+    EXPECT_NO_THROW(checkPlanFits(200, "A4 landscape", "7.8 M", 26, 19.8, 277, 190));
+    EXPECT_NO_THROW(checkPlanFits(0, "A4 landscape", "7.8 M", 4000, 3000, 277, 190));
+    EXPECT_THROW(checkPlanFits(1000, "A3 portrait", "0 M", 400, 10, 277, 190), ListingError);
 }
 
 }  // namespace

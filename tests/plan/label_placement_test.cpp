@@ -162,6 +162,39 @@ TEST(LabelPlacement, ATextWithRoomKeepsItsDesignedPlace) {
     EXPECT_EQ(placed.lines().size(), designed.lines().size()) << "no leader was needed";
 }
 
+// The sample's levels have grid lines running through panels where a beam stops short (line 3
+// through the bays on either side of the stair): no panel's label is left across one.
+TEST(LabelPlacement, APanelsLabelStepsOffAGridLineThroughItsPanel) {
+    struct : MessageSink {
+        void show(const ListingMessage&) override {}
+    } messages;
+    const ListingDocument document = openListing("samples/office-block.anl", messages);
+    int labelsOnGridLines = 0;
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        PlanView view = startUpView(document);
+        view.level = level;
+        Surface surface;
+        drawLevel(document, view, surface);
+        std::vector<PlanRect> gridLines;
+        for (const Call& line : surface.lines()) {
+            if (line.style == LineStyle::GridLine) {
+                gridLines.push_back({std::min(line.x1, line.x2), std::min(line.z1, line.z2),
+                                     std::max(line.x1, line.x2), std::max(line.z1, line.z2)});
+            }
+        }
+        ASSERT_FALSE(gridLines.empty());
+        for (const Call& text : surface.texts()) {
+            for (const PlanRect& line : gridLines) {
+                if (text.part == PlanPart::PanelLabels && boxOf(text).meets(line)) {
+                    ADD_FAILURE() << "level " << level << ": \"" << text.text << "\"";
+                    ++labelsOnGridLines;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(labelsOnGridLines, 0);
+}
+
 // Every text and line drawn, in an order of their own: a kept placement writes the texts in the
 // drawing's order, a fresh one in order of importance.
 std::vector<std::tuple<std::string, double, double, double, double>> drawn(const Surface& surface) {

@@ -229,9 +229,15 @@ TEST(PdfPages, APlanThatDoesNotFitAtTheScaleIsRefusedNamingTheScaleThatFits) {
         std::regex_search(content, box, std::regex("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)")));
     EXPECT_NEAR(std::stod(box[1]), 842, 1);
     EXPECT_NEAR(std::stod(box[2]), 1191, 1);
-    // A printer is told before its first page, on its own sheet.
+    // A printer is told before its first page, and the refusal names the sheet it is on.
     const PlanView view = startUpView(document);
-    EXPECT_THROW(checkPrintable(document, view, {1}, planPageLayout(), 50), ListingError);
+    try {
+        checkPrintable(document, view, {1}, planPageLayout(options.page), 50);
+        ADD_FAILURE() << "printable at 1:50";
+    } catch (const ListingError& refusal) {
+        EXPECT_NE(std::string(refusal.what()).find("A3 portrait at 1:50"), std::string::npos)
+            << refusal.what();
+    }
     EXPECT_NO_THROW(checkPrintable(document, view, {1}, planPageLayout(options.page), 200));
 }
 
