@@ -67,19 +67,20 @@ void DxfSurface::fillSquare(double x, double z, double halfSide) {
 }
 
 double DxfSurface::textWidth(std::string_view text) {
-    return static_cast<double>(characters(text)) * kCharacterWidths * textHeight_ * 100;
+    return static_cast<double>(characters(text)) * kCharacterWidths * textHeight_ * shrink_ * 100;
 }
 
 double DxfSurface::textHeight(std::string_view) {
-    return kCellHeights * textHeight_ * 100;
+    return kCellHeights * textHeight_ * shrink_ * 100;
 }
 
 void DxfSurface::drawText(std::string_view text, double x, double z) {
-    writeText(layer_, text, x, z, textHeight_);
+    writeText(layer_, text, x, z, textHeight_ * shrink_);
 }
 
 void DxfSurface::selectFont(const FontDescription& font) {
     degrees_ = font.angleTenths / 10.0;
+    shrink_ = font.shrink;
 }
 
 void DxfSurface::writeText(const std::string& layer, std::string_view text, double x, double z,

@@ -29,7 +29,10 @@ class DxfSurface : public Surface {
     double textHeight(std::string_view text) override;
     void drawText(std::string_view text, double x, double z) override;
     void selectFont(const FontDescription& font) override;
-    void restoreOwnFont() override { degrees_ = 0; }
+    void restoreOwnFont() override {
+        degrees_ = 0;
+        shrink_ = 1;
+    }
 
     // Writes `text` on `layer` with the top-left of its cell at the plan point (x, z),
     // `height` metres high.
@@ -41,6 +44,7 @@ class DxfSurface : public Surface {
   private:
     double textHeight_;
     double degrees_ = 0;
+    double shrink_ = 1;
     std::string layer_ = kBeamsLayer;
     DxfDrawing drawing_;
 };

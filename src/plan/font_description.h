@@ -13,7 +13,10 @@ struct FontDescription {
     double points = 0;
     // Counter-clockwise, in tenths of a degree.
     int32_t angleTenths = 0;
+    // Empty keeps the surface's own family.
     std::string family;
+    // A share of that size: a text drawn smaller where it has no room at its own size.
+    double shrink = 1;
 
     bool operator==(const FontDescription&) const = default;
 };

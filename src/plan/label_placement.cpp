@@ -13,6 +13,16 @@ namespace {
 // ring; from kLeaderStep on a leader points back.
 constexpr std::array<double, 10> kSteps = {0.55, 1.1, 1.65, 2.3, 3, 4, 5, 6.5, 8, 10};
 constexpr std::size_t kLeaderStep = 3;
+// The sizes a text with no room at its own is tried at; 0.65 of the plan's 8 points is the
+// smallest a printed plan still reads.
+constexpr std::array<double, 2> kShrinks = {0.8, 0.65};
+
+// `font`, or the surface's own when none, drawn `shrink` of its size.
+FontDescription shrunk(const std::optional<FontDescription>& font, double shrink) {
+    FontDescription smaller = font.value_or(FontDescription{});
+    smaller.shrink = shrink;
+    return smaller;
+}
 
 struct Direction {
     double x;
@@ -137,7 +147,17 @@ void LabelPlacement::drawText(std::string_view text, double x, double z) {
         // designed places rather than borrow another's.
         const PlacedShift shift =
             groupsDrawn_ <= kept_->shifts.size() ? kept_->shifts[groupsDrawn_ - 1] : PlacedShift{};
-        target_.drawText(text, x + shift.dx, z + shift.dz);
+        if (shift.shrink == 1) {
+            target_.drawText(text, shift.placedX(x), shift.placedZ(z));
+            return;
+        }
+        target_.selectFont(shrunk(font_, shift.shrink));
+        target_.drawText(text, shift.placedX(x), shift.placedZ(z));
+        if (font_) {
+            target_.selectFont(*font_);
+        } else {
+            target_.restoreOwnFont();
+        }
         return;
     }
     const PlanRect box = boxOf(text, x, z);
@@ -149,14 +169,15 @@ void LabelPlacement::drawText(std::string_view text, double x, double z) {
     group.box = group.box.united(box);
 }
 
-void LabelPlacement::write(const Group& group, double dx, double dz) {
+void LabelPlacement::write(const Group& group, const PlacedShift& shift) {
     target_.startPart(group.part);
     for (const HeldText& held : group.texts) {
-        if (held.font) {
-            target_.selectFont(*held.font);
+        const bool ownFont = !held.font && shift.shrink == 1;
+        if (!ownFont) {
+            target_.selectFont(shift.shrink == 1 ? *held.font : shrunk(held.font, shift.shrink));
         }
-        target_.drawText(held.text, held.x + dx, held.z + dz);
-        if (held.font) {
+        target_.drawText(held.text, shift.placedX(held.x), shift.placedZ(held.z));
+        if (!ownFont) {
             target_.restoreOwnFont();
         }
     }
@@ -240,8 +261,24 @@ Placement LabelPlacement::search() const {
         if (!found || found->step >= kLeaderStep) {
             found = firstFree(designed, false);
         }
-        const PlacedShift shift = found ? PlacedShift{found->dx, found->dz} : PlacedShift{};
-        const PlanRect box = designed.movedBy(shift.dx, shift.dz);
+        PlanRect sized = designed;
+        PlacedShift shift{0, 0, 1, designed.left, designed.top};
+        // No room at its own size: smaller, down to a floor, rather than on top of another.
+        for (std::size_t i = 0; !found && i < kShrinks.size(); ++i) {
+            sized = {designed.left, designed.top, designed.left + designed.width() * kShrinks[i],
+                     designed.top + designed.height() * kShrinks[i]};
+            found = firstFree(sized, false);
+            shift.shrink = kShrinks[i];
+        }
+        if (found) {
+            shift.dx = found->dx;
+            shift.dz = found->dz;
+        } else {
+            // Not even at the floor: at its designed place and size, as drawn.
+            sized = designed;
+            shift.shrink = 1;
+        }
+        const PlanRect box = sized.movedBy(shift.dx, shift.dz);
         taken.add(box);
         placement.shifts[group.written] = shift;
         if (found && found->step >= kLeaderStep) {
@@ -274,8 +311,7 @@ void LabelPlacement::place() {
     });
     Placement placement = search();
     for (const Group& group : groups_) {
-        const PlacedShift& shift = placement.shifts[group.written];
-        write(group, shift.dx, shift.dz);
+        write(group, placement.shifts[group.written]);
     }
     drawLeaders(placement.leaders);
     if (memory_ != nullptr) {

@@ -18,12 +18,13 @@ namespace fp {
 // place(), which writes them in order of importance (grid names, beam serials, member numbers,
 // panel labels, column numbers, member loads), each at the first of its candidate places that
 // covers no text written before it and crosses no beam line; a panel's label also steps off a
-// grid line where it can do so close by. The first candidate is where the
-// drawing put it; the others lie around it, ever farther; one far from where it was designed gets
-// a short leader pointing back. The lines of one panel's label move as one block. Texts keep a
-// little air around them, and stay within `bounds` (the plan's frame) where they can. With a
-// memory that holds the places found for `view` at the target's present scale, each text goes
-// straight to its place as it is drawn, without being held or searched for.
+// grid line where it can do so close by. The first candidate is where the drawing put it; the
+// others lie around it, ever farther; one far from where it was designed gets a short leader
+// pointing back. A text with no free candidate at all is tried smaller, down to a floor; only
+// one with none even then keeps its designed place. The lines of one panel's label move as one
+// block. Texts keep a little air around them, and stay within `bounds` (the plan's frame) where
+// they can. With a memory that holds the places found for `view` at the target's present scale,
+// each text goes straight to its place as it is drawn, without being held or searched for.
 class LabelPlacement : public Surface {
   public:
     LabelPlacement(Surface& target, const PlanRect& bounds, const PlanView& view,
@@ -67,7 +68,7 @@ class LabelPlacement : public Surface {
     };
 
     PlanRect boxOf(std::string_view text, double x, double z);
-    void write(const Group& group, double dx, double dz);
+    void write(const Group& group, const PlacedShift& shift);
     // Whether the text drawn now starts a group of its own rather than joining a panel's label.
     bool startsGroup() const;
     // Each group's shift (the first free candidate, clear of those placed before it in order of

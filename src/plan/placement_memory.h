@@ -9,10 +9,17 @@
 
 namespace fp {
 
-// Where one text group went: its shift from the designed place.
+// Where one text group went: drawn `shrink` of its size about its designed top-left (originX,
+// originZ) where it found no room at its own size, then shifted by (dx, dz).
 struct PlacedShift {
     double dx = 0;
     double dz = 0;
+    double shrink = 1;
+    double originX = 0;
+    double originZ = 0;
+
+    double placedX(double x) const { return originX + (x - originX) * shrink + dx; }
+    double placedZ(double z) const { return originZ + (z - originZ) * shrink + dz; }
 };
 
 // A leader from a text placed far back to its designed place.

@@ -160,16 +160,18 @@ void QtSurface::useFont(const QFont& font, LabelTextCache* labels) {
 void QtSurface::selectFont(const FontDescription& description) {
     const bool realised = realisedDescription_ &&
                           realisedDescription_->points == description.points &&
-                          realisedDescription_->family == description.family;
+                          realisedDescription_->family == description.family &&
+                          realisedDescription_->shrink == description.shrink;
     if (!realised) {
-        QFont font(familyFor(description.family));
+        QFont font(description.family.empty() ? ownFont_.family() : familyFor(description.family));
         if (description.points == 0) {
-            font.setPointSizeF(ownFont_.pointSizeF());
+            font.setPointSizeF(ownFont_.pointSizeF() * description.shrink);
         } else {
             // Whole pixels of the device, rounded half to even: 12 at 96 dpi, 38 at 300.
-            font.setPixelSize(std::abs(
-                roundToInt32(description.points * painter_.device()->logicalDpiY() / kPointsPerInch,
-                             "height of a label font")));
+            font.setPixelSize(std::max(
+                1, std::abs(roundToInt32(description.points * description.shrink *
+                                             painter_.device()->logicalDpiY() / kPointsPerInch,
+                                         "height of a label font"))));
         }
         realisedFont_ = font;
         realisedLabels_ = &LabelTextCache::forFont(font, painter_.device());

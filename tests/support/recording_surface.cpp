@@ -37,12 +37,20 @@ void RecordingSurface::fillSquare(double x, double z, double halfSide) {
 }
 
 double RecordingSurface::textWidth(std::string_view text) {
-    const double perCharacter = selected_ ? kSelectedCharWidth : ownCharWidth_;
-    return perCharacter * static_cast<double>(text.size());
+    const double perCharacter = ownsItsSize() ? ownCharWidth_ : kSelectedCharWidth;
+    return perCharacter * shrink() * static_cast<double>(text.size());
 }
 
 double RecordingSurface::textHeight(std::string_view) {
-    return selected_ ? kSelectedLineHeight : ownLineHeight_;
+    return (ownsItsSize() ? ownLineHeight_ : kSelectedLineHeight) * shrink();
+}
+
+bool RecordingSurface::ownsItsSize() const {
+    return !selected_ || (selected_->points == 0 && selected_->angleTenths == 0);
+}
+
+double RecordingSurface::shrink() const {
+    return selected_ ? selected_->shrink : 1;
 }
 
 void RecordingSurface::drawText(std::string_view text, double x, double z) {

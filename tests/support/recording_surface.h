@@ -13,6 +13,8 @@ namespace fp::test {
 // - in the surface's own font every character is 10 wide and a line is 20 high;
 // - while a created (rotated) font is selected every character is 12 wide and a line 24 high,
 //   so a test can tell which font a measure was taken in.
+// A font selected with a shrink other than 1 measures that share of the size: the own font's, when
+// it gives neither size nor angle.
 // setOwnMetrics changes the own font's measures, for tests that need the width and height to differ
 // or to be fractional.
 class RecordingSurface : public Surface {
@@ -74,6 +76,10 @@ class RecordingSurface : public Surface {
     const std::optional<FontDescription>& selectedFont() const { return selected_; }
 
   private:
+    // Whether the font in force measures as the own one: none selected, or one selected only to
+    // draw the own font smaller.
+    bool ownsItsSize() const;
+    double shrink() const;
     void record(Kind kind, double x1 = 0, double z1 = 0, double x2 = 0, double z2 = 0);
 
     double ownCharWidth_ = kOwnCharWidth;
