@@ -36,17 +36,50 @@ void dashedBox(Surface& surface, double left, double top, double right, double b
     dashedLine(surface, left, bottom, left, top);
 }
 
-// A triangle with "!" in it, `size` high and `half` wide each side of its base's middle (X and Z
-// are scaled apart), its base's middle at (x, z).
-void warningSign(Surface& surface, double x, double z, double size, double half) {
-    surface.line(x - half, z, x + half, z);
-    surface.line(x + half, z, x, z - size);
-    surface.line(x, z - size, x - half, z);
+}  // namespace
+
+std::vector<PlanRect> warningSigns(const std::vector<Finding>& findings, const PlanView& view,
+                                   Surface& surface) {
+    std::vector<PlanRect> signs;
+    if (view.mode != LoadMode::Floor || !view.markChecks) {
+        return signs;
+    }
+    const double lineHeight = surface.textHeight("H");
+    const double halfWidth = surface.textWidth("M") * 0.6;
+    for (const Finding& finding : findings) {
+        if (finding.level != view.level || finding.severity != Severity::Warning ||
+            finding.place.kind != FindingPlace::Kind::Panel) {
+            continue;
+        }
+        const double x = (finding.place.x1 + finding.place.x2) / 2 * kPerMetre;
+        const double z = (finding.place.z1 + finding.place.z2) / 2 * kPerMetre;
+        // The label's first line starts a line height above the centre; the sign stands on it.
+        const double base = z - lineHeight * 1.1;
+        const PlanRect sign{x - halfWidth, base - lineHeight, x + halfWidth, base};
+        // One sign for a panel, however many warnings are about it.
+        const bool signed_ = std::any_of(signs.begin(), signs.end(), [&sign](const PlanRect& s) {
+            return s.left == sign.left && s.top == sign.top;
+        });
+        if (!signed_) {
+            signs.push_back(sign);
+        }
+    }
+    return signs;
+}
+
+void drawWarningSign(Surface& surface, const PlanRect& sign) {
+    // A triangle with "!" in it.
+    const double x = (sign.left + sign.right) / 2;
+    const double z = sign.bottom;
+    const double size = sign.height();
+    surface.line(sign.left, z, sign.right, z);
+    surface.line(sign.right, z, x, sign.top);
+    surface.line(x, sign.top, sign.left, z);
     surface.line(x, z - size * 0.75, x, z - size * 0.35);
     surface.line(x, z - size * 0.22, x, z - size * 0.12);
 }
 
-void outline(Surface& surface, const FindingPlace& place) {
+void outlineFindingPlace(const FindingPlace& place, Surface& surface) {
     const double x1 = std::min(place.x1, place.x2) * kPerMetre;
     const double x2 = std::max(place.x1, place.x2) * kPerMetre;
     const double z1 = std::min(place.z1, place.z2) * kPerMetre;
@@ -56,29 +89,6 @@ void outline(Surface& surface, const FindingPlace& place) {
     } else if (place.kind != FindingPlace::Kind::None) {
         const double inset = std::min({kInset, (x2 - x1) / 4, (z2 - z1) / 4});
         dashedBox(surface, x1 + inset, z1 + inset, x2 - inset, z2 - inset);
-    }
-}
-
-}  // namespace
-
-void drawCheckMarks(const std::vector<Finding>& findings, const PlanView& view,
-                    const FindingPlace* outlined, Surface& surface) {
-    if (view.mode == LoadMode::Floor && view.markChecks) {
-        const double lineHeight = surface.textHeight("H");
-        const double halfWidth = surface.textWidth("M") * 0.6;
-        for (const Finding& finding : findings) {
-            if (finding.level != view.level || finding.severity != Severity::Warning ||
-                finding.place.kind != FindingPlace::Kind::Panel) {
-                continue;
-            }
-            const double x = (finding.place.x1 + finding.place.x2) / 2 * kPerMetre;
-            const double z = (finding.place.z1 + finding.place.z2) / 2 * kPerMetre;
-            // The label's first line starts a line height above the centre.
-            warningSign(surface, x, z - lineHeight * 1.1, lineHeight, halfWidth);
-        }
-    }
-    if (outlined != nullptr) {
-        outline(surface, *outlined);
     }
 }
 

@@ -6,16 +6,23 @@
 
 #include "checks/finding.h"
 #include "document/listing_document.h"
+#include "plan/plan_rect.h"
 #include "plan/plan_view.h"
 #include "plan/surface.h"
 
 namespace fp {
 
-// In floor-load mode, while the view marks checks: a warning sign just above the label of each
-// panel of the view's level that a warning is about. Then, when `outlined` is given, its place
-// outlined in dashes (a panel or a load's range just inside its edges, which are often beams; a
-// beam by a box around it).
-void drawCheckMarks(const std::vector<Finding>& findings, const PlanView& view,
-                    const FindingPlace* outlined, Surface& surface);
+// In floor-load mode, while the view marks checks: where the warning sign goes of each panel of
+// the view's level that one or more warnings are about, just above its label's designed place, a
+// line of text high. The texts of the plan keep clear of them.
+std::vector<PlanRect> warningSigns(const std::vector<Finding>& findings, const PlanView& view,
+                                   Surface& surface);
+
+// A triangle with "!" in it, filling `sign`.
+void drawWarningSign(Surface& surface, const PlanRect& sign);
+
+// The place outlined in dashes: a panel or a load's range just inside its edges, which are
+// often beams; a beam by a box around it.
+void outlineFindingPlace(const FindingPlace& place, Surface& surface);
 
 }  // namespace fp

@@ -5,6 +5,9 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
+
+#include "plan/check_marks.h"
 
 namespace fp {
 namespace {
@@ -61,8 +64,8 @@ PlanRect lineRect(double x1, double z1, double x2, double z2) {
 }  // namespace
 
 LabelPlacement::LabelPlacement(Surface& target, const PlanRect& bounds, const PlanView& view,
-                               PlacementMemory* memory)
-    : target_(target), bounds_(bounds), memory_(memory), view_(view) {
+                               PlacementMemory* memory, std::vector<PlanRect> signs)
+    : target_(target), bounds_(bounds), memory_(memory), view_(view), signs_(std::move(signs)) {
     if (memory_ != nullptr) {
         // Taken in the surface's own font, before the drawing selects any other.
         scale_ = {bounds.left,
@@ -72,6 +75,9 @@ LabelPlacement::LabelPlacement(Surface& target, const PlanRect& bounds, const Pl
                   target.textWidth("8888"),
                   target.textHeight("8"),
                   target.verticalPerHorizontal()};
+        for (const PlanRect& sign : signs_) {
+            scale_.insert(scale_.end(), {sign.left, sign.top, sign.right, sign.bottom});
+        }
         kept_ = memory_->placementFor(view, scale_);
     }
 }
@@ -162,7 +168,7 @@ void LabelPlacement::drawText(std::string_view text, double x, double z) {
     }
     const PlanRect box = boxOf(text, x, z);
     if (starts) {
-        groups_.push_back(Group{part_, {}, box, groups_.size()});
+        groups_.push_back(Group{part_, {}, box, groups_.size(), std::nullopt});
     }
     Group& group = groups_.back();
     group.texts.push_back(HeldText{std::string(text), x, z, font_, box});
@@ -200,6 +206,12 @@ Placement LabelPlacement::search() const {
     PlanRectIndex taken(cell);
     for (const PlanRect& column : columns_) {
         taken.add(column);
+    }
+    Placement placement;
+    // Signs standing on no label stay where they are.
+    for (const PlanRect& sign : looseSigns_) {
+        taken.add(sign);
+        placement.signs.push_back(sign);
     }
     const auto inside = [&](const PlanRect& box) {
         return box.left >= bounds_.left && box.right <= bounds_.right && box.top >= bounds_.top &&
@@ -248,7 +260,6 @@ Placement LabelPlacement::search() const {
     };
     // Groups are searched for in order of importance; their shifts are kept in the order the
     // drawing wrote them, which is the order they come in again.
-    Placement placement;
     placement.shifts.resize(groups_.size());
     for (const Group& group : groups_) {
         const PlanRect& designed = group.box;
@@ -281,6 +292,11 @@ Placement LabelPlacement::search() const {
         const PlanRect box = sized.movedBy(shift.dx, shift.dz);
         taken.add(box);
         placement.shifts[group.written] = shift;
+        if (group.sign) {
+            placement.signs.push_back(
+                {shift.placedX(group.sign->left), shift.placedZ(group.sign->top),
+                 shift.placedX(group.sign->right), shift.placedZ(group.sign->bottom)});
+        }
         if (found && found->step >= kLeaderStep) {
             // From the side of the text nearest the designed place back to its middle.
             const double middleX = (designed.left + designed.right) / 2;
@@ -293,19 +309,43 @@ Placement LabelPlacement::search() const {
     return placement;
 }
 
-void LabelPlacement::drawLeaders(const std::vector<Leader>& leaders) {
+void LabelPlacement::drawLeadersAndSigns(const Placement& placement) {
     target_.setLineStyle(LineStyle::Thin);
-    for (const Leader& leader : leaders) {
+    for (const Leader& leader : placement.leaders) {
         target_.line(leader.x1, leader.z1, leader.x2, leader.z2);
     }
     target_.setLineStyle(style_);
+    target_.startPart(PlanPart::PanelLabels);
+    for (const PlanRect& sign : placement.signs) {
+        drawWarningSign(target_, sign);
+    }
+}
+
+void LabelPlacement::attachSigns() {
+    for (const PlanRect& sign : signs_) {
+        // A sign stands on the top of its label, centred over it.
+        const double middle = (sign.left + sign.right) / 2;
+        const auto standsOn = [&](const Group& group) {
+            return group.part == PlanPart::PanelLabels && !group.sign && middle > group.box.left &&
+                   middle < group.box.right && group.box.top >= sign.bottom &&
+                   group.box.top - sign.bottom < sign.height();
+        };
+        const auto label = std::find_if(groups_.begin(), groups_.end(), standsOn);
+        if (label == groups_.end()) {
+            looseSigns_.push_back(sign);
+        } else {
+            label->sign = sign;
+            label->box = label->box.united(sign);
+        }
+    }
 }
 
 void LabelPlacement::place() {
     if (kept_ != nullptr) {
-        drawLeaders(kept_->leaders);
+        drawLeadersAndSigns(*kept_);
         return;
     }
+    attachSigns();
     std::stable_sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) {
         return importance(a.part) < importance(b.part);
     });
@@ -313,7 +353,7 @@ void LabelPlacement::place() {
     for (const Group& group : groups_) {
         write(group, placement.shifts[group.written]);
     }
-    drawLeaders(placement.leaders);
+    drawLeadersAndSigns(placement);
     if (memory_ != nullptr) {
         memory_->keep(view_, scale_, std::move(placement));
     }

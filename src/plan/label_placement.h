@@ -27,8 +27,11 @@ namespace fp {
 // each text goes straight to its place as it is drawn, without being held or searched for.
 class LabelPlacement : public Surface {
   public:
+    // `signs`: the warning signs of checks, each standing just above a panel's label. A sign
+    // moves with the label it stands on; one on no label stays where it is, and no text covers
+    // it. The placement draws them.
     LabelPlacement(Surface& target, const PlanRect& bounds, const PlanView& view,
-                   PlacementMemory* memory = nullptr);
+                   PlacementMemory* memory = nullptr, std::vector<PlanRect> signs = {});
 
     void startPart(PlanPart part) override;
     void clear() override { target_.clear(); }
@@ -65,6 +68,8 @@ class LabelPlacement : public Surface {
         PlanRect box;
         // Its place among the groups as the drawing wrote them.
         std::size_t written = 0;
+        // The warning sign standing on it, a part of `box`.
+        std::optional<PlanRect> sign;
     };
 
     PlanRect boxOf(std::string_view text, double x, double z);
@@ -74,7 +79,9 @@ class LabelPlacement : public Surface {
     // Each group's shift (the first free candidate, clear of those placed before it in order of
     // importance) and the leaders of those placed far.
     Placement search() const;
-    void drawLeaders(const std::vector<Leader>& leaders);
+    // Each sign goes with the panel's label it stands on.
+    void attachSigns();
+    void drawLeadersAndSigns(const Placement& placement);
 
     Surface& target_;
     PlanRect bounds_;
@@ -94,6 +101,8 @@ class LabelPlacement : public Surface {
     std::vector<PlanRect> beamLines_;
     std::vector<PlanRect> gridLines_;
     std::vector<PlanRect> columns_;
+    std::vector<PlanRect> signs_;
+    std::vector<PlanRect> looseSigns_;
 };
 
 }  // namespace fp

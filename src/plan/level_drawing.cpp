@@ -4,6 +4,7 @@
 #include "panels/panel_loads.h"
 #include "panels/panel_scan.h"
 #include "plan/beam_plan.h"
+#include "plan/check_marks.h"
 #include "plan/columns.h"
 #include "plan/grid_lines.h"
 #include "plan/label_placement.h"
@@ -16,11 +17,15 @@ namespace fp {
 namespace {
 
 // Everything of the level, texts where the drawing designs them.
-PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, Surface& surface) {
+PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, Surface& surface,
+                         const std::vector<PlanRect>& signs) {
     surface.clear();
     drawGridLines(document, view, surface);
     PickBoxes boxes = drawBeams(document, view, surface);
     drawColumns(document, view, surface);
+    for (const PlanRect& sign : signs) {
+        drawWarningSign(surface, sign);
+    }
     if (view.mode == LoadMode::Floor) {
         writePanelLabels(document, view, surface);
     }
@@ -30,14 +35,19 @@ PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, 
 }  // namespace
 
 PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface,
-                    PlacementMemory* memory) {
+                    PlacementMemory* memory, const std::vector<Finding>* findings) {
+    std::vector<PlanRect> signs;
+    if (findings != nullptr) {
+        signs = warningSigns(*findings, view, surface);
+    }
     if (view.designedLabelPositions) {
-        return drawEverything(document, view, surface);
+        return drawEverything(document, view, surface, signs);
     }
     const PlanFrame frame = planFrame(document.grid);
     LabelPlacement placement(surface, {frame.left, frame.top, frame.right, frame.bottom}, view,
-                             memory);
-    PickBoxes boxes = drawEverything(document, view, placement);
+                             memory, signs);
+    // The placement draws the signs, with the labels they stand on.
+    PickBoxes boxes = drawEverything(document, view, placement, {});
     placement.place();
     return boxes;
 }

@@ -1,6 +1,9 @@
 // The one drawing of a level that the window, the exports, printing and the benchmarks use.
 #pragma once
 
+#include <vector>
+
+#include "checks/finding.h"
 #include "document/listing_document.h"
 #include "plan/pick_boxes.h"
 #include "plan/placement_memory.h"
@@ -13,12 +16,13 @@ namespace fp {
 // lines under the beam plan, the columns, then in floor-load mode every panel's floor-load label
 // over it. Unless the view asks for the designed label positions, every text then goes through
 // one placement step that moves it clear of the texts before it and of the beam lines, at the
-// surface's present scale; with a memory, the places found the last time are taken again when
-// nothing they depend on has changed. Returns the beams' pick boxes.
-// Changes nothing but the surface (and the memory); a level past a drawing limit throws
-// ListingError.
+// surface's present scale, clear of the warning signs that `findings` (when given) put on the
+// panels, drawn before the texts; with a memory, the places found the last time are taken again
+// when nothing they depend on has changed. Returns the beams' pick boxes. Changes nothing but the
+// surface (and the memory); a level past a drawing limit throws ListingError.
 PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface,
-                    PlacementMemory* memory = nullptr);
+                    PlacementMemory* memory = nullptr,
+                    const std::vector<Finding>* findings = nullptr);
 
 // Throws the ListingError that drawing the level would throw, without drawing it: more than 300
 // beams, 200 panels, or 10 floor loads on a panel.

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "plan/plan_rect.h"
 #include "plan/plan_view.h"
 
 namespace fp {
@@ -31,17 +32,20 @@ struct Leader {
 };
 
 // The places found for one drawing: each group's shift in the order the drawing wrote the groups,
-// and the leaders.
+// the leaders and the warning signs.
 struct Placement {
     std::vector<PlacedShift> shifts;
     std::vector<Leader> leaders;
+    // The warning signs where they went with their labels.
+    std::vector<PlanRect> signs;
 };
 
 // The last placement and what it was found for: the view, and the surface's scale and text sizes
-// as numbers. The same view at the same scale draws the same texts, so their places are taken
-// again: the same level panned at one zoom, or drawn again with a finding outlined. Any other
-// view, zoom or window size places the texts afresh. A memory serves one document; it is to be
-// forgotten when another document, or the same listing read again, is drawn.
+// as numbers, with the warning signs. The same view at the same scale draws the same
+// texts, so their places are taken again: the same level panned at one zoom, or drawn again with a
+// finding outlined. Any other view, zoom or window size places the texts afresh. A memory serves
+// one document; it is to be forgotten when another document, or the same listing read again, is
+// drawn.
 class PlacementMemory {
   public:
     // The placement kept for `view` at `scale`, or null when it was found for another.

@@ -105,10 +105,13 @@ void PlanCanvas::draw() {
     bool drawn = true;
     try {
         // The beams, then in floor-load mode the panels' floor loads over them.
-        boxes_ = document != nullptr ? drawLevel(*document, view, surface, &placementMemory_)
-                                     : PickBoxes{};
+        boxes_ = document != nullptr
+                     ? drawLevel(*document, view, surface, &placementMemory_, &session_.findings())
+                     : PickBoxes{};
         if (document != nullptr) {
-            drawCheckMarks(session_.findings(), view, outlined_ ? &*outlined_ : nullptr, surface);
+            if (outlined_) {
+                outlineFindingPlace(*outlined_, surface);
+            }
             if (overlay) {
                 overlay(surface);
             }

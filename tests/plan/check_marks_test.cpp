@@ -46,23 +46,21 @@ TEST(CheckMarks, AWarningSignOnlyForAPanelWarningOfTheLevelInFloorLoadModeWhileM
         view.mode = c.mode;
         view.markChecks = c.marked;
         test::RecordingSurface surface;
-        drawCheckMarks({c.finding}, view, nullptr, surface);
-        EXPECT_EQ(!surface.lines().empty(), c.signed_) << c.name;
-        for (const auto& line : surface.lines()) {
+        // Twice: the two lines of a load that misses its panel warn twice, under one sign.
+        const std::vector<PlanRect> signs = warningSigns({c.finding, c.finding}, view, surface);
+        EXPECT_EQ(signs.size(), c.signed_ ? 1u : 0u) << c.name;
+        for (const PlanRect& sign : signs) {
             // Over the panel's middle (X 3 m), above its centre (Z 10.5 m).
-            EXPECT_NEAR(line.x1, 300, 30) << c.name;
-            EXPECT_LT(line.z1, 1050) << c.name;
+            EXPECT_NEAR((sign.left + sign.right) / 2, 300, 1) << c.name;
+            EXPECT_LT(sign.bottom, 1050) << c.name;
         }
     }
 }
 
 TEST(CheckMarks, TheOutlineOfAPlaceRunsJustInsideItsEdgesInDashes) {
-    PlanView view;
-    view.level = kLevel;
-    view.markChecks = false;
     const FindingPlace range{FindingPlace::Kind::Range, 0, 6, 5, 16, 0};
     test::RecordingSurface surface;
-    drawCheckMarks({}, view, &range, surface);
+    outlineFindingPlace(range, surface);
     const auto lines = surface.lines();
     // Dashes, not four whole sides.
     ASSERT_GT(lines.size(), 8u);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "plan/check_marks.h"
 #include "plan/level_drawing.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
@@ -202,6 +203,53 @@ TEST(LabelPlacement, APanelsLabelStepsOffAGridLineThroughItsPanel) {
         }
     }
     EXPECT_EQ(labelsOnGridLines, 0);
+}
+
+// A warning sign stands on its panel's label and goes with it where the label has to move (the
+// sample's stair bay, a grid line through its middle); no text is placed over it.
+TEST(LabelPlacement, AWarningSignGoesWithItsLabelAndNoTextCoversIt) {
+    struct : MessageSink {
+        void show(const ListingMessage&) override {}
+    } messages;
+    const ListingDocument document = openListing("samples/office-block.anl", messages);
+    Finding stairBay;
+    stairBay.severity = Severity::Warning;
+    stairBay.place = {FindingPlace::Kind::Panel, 0, 6, 5, 16, 0};
+    // The floors between the ground and the roof, where the bay is a panel.
+    for (int level = 2; level < document.levelCount(); ++level) {
+        PlanView view = startUpView(document);
+        view.level = level;
+        stairBay.level = level;
+        for (const double charWidth : {10.0, 16.0}) {
+            Surface surface;
+            surface.setOwnMetrics(charWidth, 2 * charWidth);
+            const std::vector<Finding> findings{stairBay};
+            drawLevel(document, view, surface, nullptr, &findings);
+            // The sign's five strokes, the only solid lines among the panels' labels.
+            PlanRect sign{1e9, 1e9, -1e9, -1e9};
+            int strokes = 0;
+            for (const Call& line : surface.lines()) {
+                if (line.part == PlanPart::PanelLabels && line.style == LineStyle::Normal) {
+                    sign = sign.united({std::min(line.x1, line.x2), std::min(line.z1, line.z2),
+                                        std::max(line.x1, line.x2), std::max(line.z1, line.z2)});
+                    ++strokes;
+                }
+            }
+            const std::string where =
+                "level " + std::to_string(level) + " at " + std::to_string(charWidth);
+            ASSERT_EQ(strokes, 5) << where;
+            bool onItsLabel = false;
+            for (const Call& text : surface.texts()) {
+                const PlanRect box = boxOf(text, charWidth);
+                EXPECT_FALSE(box.meets(sign)) << where << ": \"" << text.text << "\"";
+                const double middle = (sign.left + sign.right) / 2;
+                onItsLabel |= text.part == PlanPart::PanelLabels && middle > box.left &&
+                              middle < box.right && box.top >= sign.bottom &&
+                              box.top - sign.bottom < sign.height();
+            }
+            EXPECT_TRUE(onItsLabel) << where;
+        }
+    }
 }
 
 // Every text and line drawn, in an order of their own: a kept placement writes the texts in the
