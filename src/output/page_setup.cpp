@@ -3,6 +3,7 @@
 
 #include "model/listing_error.h"
 #include "model/number_text.h"
+#include "reader/job_information.h"
 
 namespace fp {
 namespace {
@@ -14,6 +15,11 @@ bool fits(int scale, double widthMetres, double heightMetres, double widthMm, do
 }
 
 }  // namespace
+
+JobFacts listedJob(const std::string& path) {
+    const JobInformation listed = jobInformationOf(path);
+    return {listed.name, listed.number, listed.engineer, listed.checker, listed.client};
+}
 
 std::string scaleText(int scale) {
     return scale == 0 ? "fitted to the page" : "1:" + std::to_string(scale);

@@ -25,6 +25,10 @@ struct JobFacts {
     std::string client;
 };
 
+// The job as the job information of the listing at `path` names it; empty fields where it does
+// not say, or the file cannot be read.
+JobFacts listedJob(const std::string& path);
+
 // "1:100", or "fitted to the page".
 std::string scaleText(int scale);
 

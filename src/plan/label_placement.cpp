@@ -151,19 +151,9 @@ void LabelPlacement::drawText(std::string_view text, double x, double z) {
         groupsDrawn_ += starts ? 1 : 0;
         // The same view draws the same groups; should it ever draw more, they keep their
         // designed places rather than borrow another's.
-        const PlacedShift shift =
-            groupsDrawn_ <= kept_->shifts.size() ? kept_->shifts[groupsDrawn_ - 1] : PlacedShift{};
-        if (shift.shrink == 1) {
-            target_.drawText(text, shift.placedX(x), shift.placedZ(z));
-            return;
-        }
-        target_.selectFont(shrunk(font_, shift.shrink));
-        target_.drawText(text, shift.placedX(x), shift.placedZ(z));
-        if (font_) {
-            target_.selectFont(*font_);
-        } else {
-            target_.restoreOwnFont();
-        }
+        drawPlaced(
+            text, x, z, font_,
+            groupsDrawn_ <= kept_->shifts.size() ? kept_->shifts[groupsDrawn_ - 1] : PlacedShift{});
         return;
     }
     const PlanRect box = boxOf(text, x, z);
@@ -175,15 +165,30 @@ void LabelPlacement::drawText(std::string_view text, double x, double z) {
     group.box = group.box.united(box);
 }
 
+void LabelPlacement::drawPlaced(std::string_view text, double x, double z,
+                                const std::optional<FontDescription>& font,
+                                const PlacedShift& shift) {
+    if (shift.shrink != 1) {
+        target_.selectFont(shrunk(font, shift.shrink));
+    }
+    target_.drawText(text, shift.placedX(x), shift.placedZ(z));
+    if (shift.shrink != 1) {
+        if (font) {
+            target_.selectFont(*font);
+        } else {
+            target_.restoreOwnFont();
+        }
+    }
+}
+
 void LabelPlacement::write(const Group& group, const PlacedShift& shift) {
     target_.startPart(group.part);
     for (const HeldText& held : group.texts) {
-        const bool ownFont = !held.font && shift.shrink == 1;
-        if (!ownFont) {
-            target_.selectFont(shift.shrink == 1 ? *held.font : shrunk(held.font, shift.shrink));
+        if (held.font) {
+            target_.selectFont(*held.font);
         }
-        target_.drawText(held.text, shift.placedX(held.x), shift.placedZ(held.z));
-        if (!ownFont) {
+        drawPlaced(held.text, held.x, held.z, held.font, shift);
+        if (held.font) {
             target_.restoreOwnFont();
         }
     }

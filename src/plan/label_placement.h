@@ -29,7 +29,7 @@ class LabelPlacement : public Surface {
   public:
     // `signs`: the warning signs of checks, each standing just above a panel's label. A sign
     // moves with the label it stands on; one on no label stays where it is, and no text covers
-    // it. The placement draws them.
+    // it. The placement draws them. `view` is held by reference, for the memory.
     LabelPlacement(Surface& target, const PlanRect& bounds, const PlanView& view,
                    PlacementMemory* memory = nullptr, std::vector<PlanRect> signs = {});
 
@@ -73,6 +73,10 @@ class LabelPlacement : public Surface {
     };
 
     PlanRect boxOf(std::string_view text, double x, double z);
+    // Draws one text at its place, drawn smaller where the shift says; `font`, or the surface's
+    // own when none, is the one in force before and after.
+    void drawPlaced(std::string_view text, double x, double z,
+                    const std::optional<FontDescription>& font, const PlacedShift& shift);
     void write(const Group& group, const PlacedShift& shift);
     // Whether the text drawn now starts a group of its own rather than joining a panel's label.
     bool startsGroup() const;
@@ -86,7 +90,7 @@ class LabelPlacement : public Surface {
     Surface& target_;
     PlanRect bounds_;
     PlacementMemory* memory_;
-    PlanView view_;
+    const PlanView& view_;
     // The target's scale and text sizes, for the memory to match.
     std::vector<double> scale_;
     // The places kept for this drawing; its texts then go straight through.

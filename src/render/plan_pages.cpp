@@ -23,7 +23,6 @@
 #include "model/number_text.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
-#include "reader/job_information.h"
 #include "render/checks_pages.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
@@ -45,7 +44,7 @@ QString toQString(const std::string& text) {
 
 // The job as given, each field not given taken from the listing's job information.
 JobFacts jobOf(const ListingDocument& document, const JobFacts& given) {
-    const JobInformation listed = jobInformationOf(document.name);
+    const JobFacts listed = listedJob(document.name);
     const auto either = [](const std::string& field, const std::string& fallback) {
         return field.empty() ? fallback : field;
     };
@@ -350,12 +349,12 @@ void checkDrawable(const ListingDocument& document, PlanView view, const std::ve
 
 void checkPrintable(const ListingDocument& document, const PlanView& view,
                     const std::vector<int>& levels, const QPageLayout& layout, int scale) {
-    checkDrawable(document, view, levels);
     if (scale == 0) {
+        checkDrawable(document, view, levels);
         return;
     }
-    // The pages drawn once at a coarse resolution into memory: the fit is a matter of
-    // millimetres, whatever the printer's resolution.
+    // The pages drawn once at a coarse resolution into memory, which meets a drawing limit as
+    // checkDrawable() does: the fit is a matter of millimetres, whatever the printer's resolution.
     QByteArray bytes;
     QBuffer nowhere(&bytes);
     nowhere.open(QIODevice::WriteOnly);

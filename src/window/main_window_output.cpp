@@ -24,7 +24,6 @@
 #include "model/listing_error.h"
 #include "output/schedule_files.h"
 #include "plan/level_drawing.h"
-#include "reader/job_information.h"
 #include "render/compare_pages.h"
 #include "render/plan_pages.h"
 #include "window/compare_mode.h"
@@ -91,8 +90,7 @@ void MainWindow::setSheet(const SheetChoice& sheet) {
 }
 
 JobFacts MainWindow::listedJob() const {
-    const JobInformation listed = jobInformationOf(QFile::encodeName(listingPath()).toStdString());
-    return {listed.name, listed.number, listed.engineer, listed.checker, listed.client};
+    return fp::listedJob(QFile::encodeName(listingPath()).toStdString());
 }
 
 void MainWindow::askForPageSetup() {

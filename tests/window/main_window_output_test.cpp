@@ -26,6 +26,7 @@
 #include <regex>
 
 #include "main_window_fixture.h"
+#include "support/pdf_pages.h"
 
 namespace fp::testing {
 namespace {
@@ -36,10 +37,7 @@ std::string fileText(const QString& path) {
 }
 
 int pdfPageCount(const QString& path) {
-    const std::string content = fileText(path);
-    const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(
-        std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
+    return fp::testing::pdfPageCount(path.toStdString());
 }
 
 bool isWellFormedXml(const QString& path) {
