@@ -17,9 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "densest_level.h"
 #include "inspect/selection.h"
-#include "panels/panel_scan.h"
-#include "plan/level_beams.h"
 #include "reader/line_index.h"
 #include "window/listing_dock.h"
 #include "window/listing_view.h"
@@ -82,25 +81,6 @@ void report(const char* what, const std::vector<Time>& times) {
                 *std::max_element(wall.begin(), wall.end()), median(processor));
 }
 
-int densestLevel(const fp::ListingDocument& document) {
-    int densest = 1;
-    std::size_t most = 0;
-    for (int level = 1; level <= document.levelCount(); ++level) {
-        std::size_t items = 0;
-        try {
-            items = fp::beamsOfLevel(document, level).size();
-            fp::findPanels(document, level, [&](const fp::SlabPanel&) { ++items; });
-        } catch (const std::exception&) {
-            continue;  // a level past a drawing limit has no plan to select on
-        }
-        if (items > most) {
-            most = items;
-            densest = level;
-        }
-    }
-    return densest;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,14 +108,13 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     const long withoutDock = residentKilobytes();
 
-    const int level = densestLevel(*document);
+    const int level = fp::bench::densestLevel(*document);
     window.session().showLevel(level);
     window.propertiesDock->show();
     QCoreApplication::processEvents();
     fp::PlanCanvas& canvas = window.canvas();
-    const std::vector<fp::LevelBeam> beams = fp::beamsOfLevel(*document, level);
-    std::vector<fp::SlabPanel> panels;
-    fp::findPanels(*document, level, [&](const fp::SlabPanel& panel) { panels.push_back(panel); });
+    const std::vector<fp::LevelBeam>& beams = document->level(level).beams;
+    const std::vector<fp::LevelPanel>& panels = document->level(level).panels;
     std::printf("level %d of %d: %zu beams, %zu panels\n", level, document->levelCount(),
                 beams.size(), panels.size());
 
@@ -149,13 +128,12 @@ int main(int argc, char** argv) {
         window.propertiesDock->repaint();
     };
     const auto middleOfBeam = [](const fp::LevelBeam& beam) {
-        const double half = beam.lengthMm / 20.0;
-        return beam.direction == fp::BeamDirection::PlusX ? QPointF(beam.x + half, beam.z)
-                                                          : QPointF(beam.x, beam.z + half);
+        const fp::PlanPoint end = beam.drawnEnd();
+        return QPointF((beam.x + end.x) / 2, (beam.z + end.z) / 2);
     };
-    const auto middleOfPanel = [&](const fp::SlabPanel& panel) {
-        return QPointF((document->grid.x.at(panel.ix) + document->grid.x.at(panel.ix2)) / 2,
-                       (document->grid.z.at(panel.iz) + document->grid.z.at(panel.iz2)) / 2);
+    const auto middleOfPanel = [](const fp::LevelPanel& panel) {
+        return QPointF((panel.bounds.x1 + panel.bounds.x2) / 2,
+                       (panel.bounds.z1 + panel.bounds.z2) / 2);
     };
     std::vector<Time> beamClicks;
     std::vector<Time> panelClicks;
@@ -165,7 +143,7 @@ int main(int argc, char** argv) {
         beamClicks.push_back(timed([&] { clickAt(middleOfBeam(beam), Qt::NoModifier); }));
     }
     for (int i = 0; i < runs && !panels.empty(); ++i) {
-        const fp::SlabPanel& panel = panels[static_cast<std::size_t>(i * 5) % panels.size()];
+        const fp::LevelPanel& panel = panels[static_cast<std::size_t>(i * 5) % panels.size()];
         panelClicks.push_back(timed([&] { clickAt(middleOfPanel(panel), Qt::NoModifier); }));
     }
     // Ctrl+click adding beam after beam, up to every beam of the level selected.

@@ -17,14 +17,13 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "densest_level.h"
 #include "document/listing_document.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
-#include "plan/level_beams.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "render/plan_pages.h"
 #include "render/qt_surface.h"
+#include "structure/level_model.h"
 
 namespace {
 
@@ -32,27 +31,6 @@ constexpr const char* kDefaultListing = "/tmp/frameplan-plan-bench.anl";
 constexpr const char* kGeneratorArguments =
     " --storeys 12 --bays-x 10 --bays-z 8 --load-cases 6 --output ";
 constexpr const char* kPdfPath = "/tmp/frameplan-plan-bench.pdf";
-
-int panelCount(const fp::ListingDocument& document, int level) {
-    int panels = 0;
-    fp::findPanels(document, level, [&panels](const fp::SlabPanel&) { ++panels; });
-    return panels;
-}
-
-// The level with the most beams and panels: the most text and lines to draw.
-int densestLevel(const fp::ListingDocument& document) {
-    int densest = 1;
-    std::size_t most = 0;
-    for (int level = 1; level <= document.levelCount(); ++level) {
-        const std::size_t items = fp::beamsOfLevel(document, level).size() +
-                                  static_cast<std::size_t>(panelCount(document, level));
-        if (items > most) {
-            most = items;
-            densest = level;
-        }
-    }
-    return densest;
-}
 
 struct Timing {
     double median;
@@ -111,10 +89,10 @@ int main(int argc, char** argv) {
         }
         fp::bench::ErrorStreamMessages messages;
         const fp::ListingDocument document = fp::openListing(listing, messages);
-        const int level = densestLevel(document);
-        std::printf("%s: level %d of %d, %zu beams, %d panels, %zu floor loads\n", listing.c_str(),
-                    level, document.levelCount(), fp::beamsOfLevel(document, level).size(),
-                    panelCount(document, level), document.floorLoads.size());
+        const int level = fp::bench::densestLevel(document);
+        std::printf("%s: level %d of %d, %zu beams, %zu panels, %zu floor loads\n", listing.c_str(),
+                    level, document.levelCount(), document.level(level).beams.size(),
+                    document.level(level).panels.size(), document.floorLoads.size());
 
         QImage image(1600, 900, QImage::Format_RGB32);
         fp::PlanView view = fp::startUpView(document);
@@ -163,14 +141,19 @@ int main(int argc, char** argv) {
 
         const int scanRuns = runs * 10;
         std::size_t loadsFound = 0;
-        report("panel scan with panel loads of the level",
-               timeRuns(scanRuns,
-                        [&] {
-                            fp::findPanels(document, level, [&](const fp::SlabPanel& panel) {
-                                loadsFound += fp::panelLoads(document, level, panel).loads.size();
-                            });
-                        }),
-               scanRuns, 0.2);
+        const fp::JointIndex joints(document.joints);
+        const fp::MemberJoins joins(document.members, document.designRows);
+        const fp::LevelSources sources{document.grid,       document.members, document.designRows,
+                                       document.floorLoads, joints,           joins};
+        report(
+            "the level's beams, panels with their loads, columns",
+            timeRuns(scanRuns,
+                     [&] {
+                         for (const fp::LevelPanel& panel : fp::buildLevel(sources, level).panels) {
+                             loadsFound += panel.loads.size();
+                         }
+                     }),
+            scanRuns, 0.2);
 
         fp::ExportRequest request;
         request.listing = listing;

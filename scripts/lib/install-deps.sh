@@ -8,6 +8,8 @@ FRAMEPLAN_PACKAGES=(
     fonts-liberation
     # A CAD library whose audit the DXF files must pass with nothing to fix.
     python3-ezdxf
+    # Workbooks read back as a spreadsheet program reads them.
+    python3-openpyxl
     # The window's test on a real X server: Xvfb, keys sent with xdotool, screenshots compared.
     xvfb xdotool imagemagick
 )

@@ -38,6 +38,36 @@ const KindTexts& textsOf(FindingKind kind) {
 
 }  // namespace
 
+FindingPlace FindingPlace::panel(const PanelBounds& bounds) {
+    return {Kind::Panel,       metres(bounds.x1), metres(bounds.x2),
+            metres(bounds.z1), metres(bounds.z2), 0};
+}
+
+FindingPlace FindingPlace::beam(int member, double x1, double z1, double x2, double z2) {
+    return {Kind::Beam, x1, x2, z1, z2, member};
+}
+
+FindingPlace FindingPlace::range(double x1, double x2, double z1, double z2) {
+    return {Kind::Range, x1, x2, z1, z2, 0};
+}
+
+bool FindingPlace::isPanel(const PanelBounds& bounds) const {
+    const FindingPlace exact = panel(bounds);
+    return kind == Kind::Panel && x1 == exact.x1 && x2 == exact.x2 && z1 == exact.z1 &&
+           z2 == exact.z2;
+}
+
+std::vector<Finding> findingsOnPanel(const std::vector<Finding>& findings, int level,
+                                     const PanelBounds& bounds) {
+    std::vector<Finding> onPanel;
+    for (const Finding& finding : findings) {
+        if (finding.level == level && finding.place.isPanel(bounds)) {
+            onPanel.push_back(finding);
+        }
+    }
+    return onPanel;
+}
+
 std::string_view kindName(FindingKind kind) {
     return textsOf(kind).name;
 }

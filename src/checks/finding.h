@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "structure/panel_bounds.h"
+
 namespace fp {
 
 // Every kind a check reports, in the order findings of one level are listed.
@@ -43,6 +45,12 @@ struct FindingPlace {
     double z1 = 0;
     double z2 = 0;
     int member = 0;  // the beam's member number
+
+    static FindingPlace panel(const PanelBounds& bounds);
+    static FindingPlace beam(int member, double x1, double z1, double x2, double z2);
+    static FindingPlace range(double x1, double x2, double z1, double z2);
+    // Whether the place is this panel, exactly.
+    bool isPanel(const PanelBounds& bounds) const;
 };
 
 // A number the finding is about, with its name and unit: "share covered" 0.5 "", "load" 90 "kN".
@@ -85,5 +93,9 @@ std::string findingCountsText(const FindingCounts& counts);
 
 // Orders findings by level (the listing as a whole first), then kind, then first listing line.
 void sortFindings(std::vector<Finding>& findings);
+
+// The findings whose place is this panel of `level`.
+std::vector<Finding> findingsOnPanel(const std::vector<Finding>& findings, int level,
+                                     const PanelBounds& bounds);
 
 }  // namespace fp

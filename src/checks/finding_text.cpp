@@ -33,12 +33,7 @@ std::string shortText(double value) {
 }
 
 std::string levelName(const ListingDocument& document, int level) {
-    return shortText(metres(document.levelHeight(level))) + " m";
-}
-
-std::string rangeText(double x1, double x2, double z1, double z2) {
-    return "X " + shortText(x1) + "\u2013" + shortText(x2) + " m, Z " + shortText(z1) + "\u2013" +
-           shortText(z2) + " m";
+    return levelHeightText(document.levelHeight(level));
 }
 
 std::string linesText(const std::vector<long>& lines) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/listing_document.h"
-#include "panels/panel_scan.h"
+#include "structure/place_text.h"
 
 namespace fp {
 
@@ -15,8 +15,6 @@ std::string fixedText(double value, int decimals);
 std::string shortText(double value);
 // "4.2 m": a level by its height.
 std::string levelName(const ListingDocument& document, int level);
-// "X 0–6 m, Z 5–16 m": a panel or a range by its edges in metres.
-std::string rangeText(double x1, double x2, double z1, double z2);
 // "line 184", "lines 183 and 196", "lines 12, 14 and 19".
 std::string linesText(const std::vector<long>& lines);
 // "101, 102 and 105".

@@ -4,76 +4,103 @@
 #include "checks/finding_text.h"
 #include "checks/floor_load_checks.h"
 #include "checks/member_checks.h"
-#include "model/listing_error.h"
 
 namespace fp {
+namespace {
 
-void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
-    const auto add = [&findings](FindingKind kind, long line, std::string caseNumber,
-                                 std::string sentence) {
-        findings.push_back(Finding{kind,
-                                   Severity::Warning,
-                                   0,
-                                   {},
-                                   {line},
-                                   std::move(caseNumber),
-                                   {},
-                                   std::move(sentence)});
-    };
-    if (echo.echoLines > 0 && !echo.finished) {
-        add(FindingKind::ListingCutShort, echo.lastLine, {},
-            "The input echo has no FINISH line: the listing ends early (copied while the "
-            "analysis was still writing it, or cut short). Open the whole listing.");
-    }
-    if (!echo.lastLineWhole) {
-        add(FindingKind::ListingCutShort, echo.lastLine, {},
-            "The listing's last line has no line end: it was cut off while being written. Open "
-            "the whole listing.");
-    }
-    for (const EchoGap& gap : echo.gaps) {
-        const long missing = gap.after - gap.before - 1;
-        Finding finding{FindingKind::EchoLinesMissing,
-                        Severity::Warning,
-                        0,
-                        {},
-                        {gap.line},
-                        {},
-                        {{"lines missing", static_cast<double>(missing), ""}},
-                        "The input echo jumps from line " + std::to_string(gap.before) + " to " +
-                            std::to_string(gap.after) + ": " + std::to_string(missing) +
-                            (missing == 1 ? " input line is" : " input lines are") +
-                            " missing from the listing. Check that it was copied whole."};
-        findings.push_back(std::move(finding));
-    }
-    for (const EmptyLoadCase& empty : echo.emptyCases) {
-        add(FindingKind::EmptyLoadCase, empty.line, empty.caseNumber,
-            "Load case " + empty.caseNumber +
-                " has no load under its header. Check whether its loads were left out or "
-                "written under another header.");
-    }
-    for (const LoadBeforeCases& load : echo.loadsBeforeCases) {
-        add(FindingKind::LoadBeforeFirstCase, load.line, {},
-            "The " + load.command +
-                " command comes before the first load-case header, so its loads belong to no "
-                "load case. Check that a LOAD header is not missing above it.");
+Finding listingFinding(FindingKind kind, std::vector<long> lines, std::string caseNumber,
+                       std::string sentence) {
+    return Finding{.kind = kind,
+                   .severity = Severity::Warning,
+                   .level = 0,
+                   .place = {},
+                   .lines = std::move(lines),
+                   .caseNumber = std::move(caseNumber),
+                   .numbers = {},
+                   .sentence = std::move(sentence)};
+}
+
+std::string linesMissingText(long missing) {
+    return std::to_string(missing) + (missing == 1 ? " input line is" : " input lines are");
+}
+
+Finding gapFinding(const EchoGap& gap) {
+    const bool oneJump = gap.firstLine == gap.lastLine;
+    std::string sentence =
+        oneJump ? "The input echo jumps from line " + std::to_string(gap.before) + " to " +
+                      std::to_string(gap.after) + ": "
+                : "The input echo jumps at every echo line from listing line " +
+                      std::to_string(gap.firstLine) + " to " + std::to_string(gap.lastLine) +
+                      ", from echo line " + std::to_string(gap.before) + " to " +
+                      std::to_string(gap.after) + ": ";
+    sentence += linesMissingText(gap.missing) +
+                " missing from the listing. Check that it was copied whole.";
+    Finding finding = listingFinding(
+        FindingKind::EchoLinesMissing,
+        oneJump ? std::vector<long>{gap.firstLine} : std::vector<long>{gap.firstLine, gap.lastLine},
+        {}, std::move(sentence));
+    finding.numbers = {{"lines missing", static_cast<double>(gap.missing), ""}};
+    return finding;
+}
+
+// The findings past an echo list's bound, told in one.
+void addLeftOut(long leftOut, FindingKind kind, const char* what, std::vector<Finding>& findings) {
+    if (leftOut > 0) {
+        findings.push_back(listingFinding(
+            kind, {}, {},
+            std::to_string(leftOut) + " more " + what +
+                " are not listed one by one. Check that the listing is the analysis' own, "
+                "copied whole."));
     }
 }
 
-std::vector<Finding> checkDocument(const ListingDocument& document, const ListingEcho& echo) {
+}  // namespace
+
+void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
+    if (echo.echoLines > 0 && !echo.finished) {
+        findings.push_back(listingFinding(
+            FindingKind::ListingCutShort, {echo.lastLine}, {},
+            "The input echo has no FINISH line: the listing ends early (copied while the "
+            "analysis was still writing it, or cut short). Open the whole listing."));
+    }
+    if (!echo.lastLineWhole) {
+        findings.push_back(listingFinding(
+            FindingKind::ListingCutShort, {echo.lastLine}, {},
+            "The listing's last line has no line end: it was cut off while being written. Open "
+            "the whole listing."));
+    }
+    for (const EchoGap& gap : echo.gaps.items) {
+        findings.push_back(gapFinding(gap));
+    }
+    addLeftOut(echo.gaps.leftOut, FindingKind::EchoLinesMissing, "places where the echo jumps",
+               findings);
+    for (const EmptyLoadCase& empty : echo.emptyCases.items) {
+        findings.push_back(listingFinding(
+            FindingKind::EmptyLoadCase, {empty.line}, empty.caseNumber,
+            "Load case " + empty.caseNumber +
+                " has no load under its header. Check whether its loads were left out or "
+                "written under another header."));
+    }
+    addLeftOut(echo.emptyCases.leftOut, FindingKind::EmptyLoadCase, "load cases without loads",
+               findings);
+    for (const LoadBeforeCases& load : echo.loadsBeforeCases.items) {
+        findings.push_back(listingFinding(
+            FindingKind::LoadBeforeFirstCase, {load.line}, {},
+            "The " + load.command +
+                " command comes before the first load-case header, so its loads belong to no "
+                "load case. Check that a LOAD header is not missing above it."));
+    }
+    addLeftOut(echo.loadsBeforeCases.leftOut, FindingKind::LoadBeforeFirstCase,
+               "load commands before the first load-case header", findings);
+}
+
+std::vector<Finding> checkDocument(const ListingDocument& document) {
     std::vector<Finding> findings;
-    checkEcho(echo, findings);
+    checkEcho(document.echo, findings);
     checkMembers(document, findings);
     checkFloorLoads(document, findings);
     sortFindings(findings);
     return findings;
-}
-
-std::vector<Finding> checkListing(const ListingDocument& document, ListingSource& listing) {
-    try {
-        return checkDocument(document, readListingEcho(listing));
-    } catch (const ListingError& failure) {
-        throw failure.inListing(listing.name());
-    }
 }
 
 }  // namespace fp

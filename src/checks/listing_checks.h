@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "checks/finding.h"
-#include "checks/listing_echo.h"
 #include "document/listing_document.h"
 
 namespace fp {
@@ -13,12 +12,7 @@ namespace fp {
 // headers with nothing under them and loads before the first header.
 void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings);
 
-// Every finding about `document`, read from the listing whose echo is `echo`, in the order of
-// sortFindings().
-std::vector<Finding> checkDocument(const ListingDocument& document, const ListingEcho& echo);
-
-// The same, reading the echo from `listing`, the listing `document` was read from. A failure to
-// read it throws ListingError.
-std::vector<Finding> checkListing(const ListingDocument& document, ListingSource& listing);
+// Every finding about `document`, in the order of sortFindings().
+std::vector<Finding> checkDocument(const ListingDocument& document);
 
 }  // namespace fp

@@ -134,10 +134,8 @@ ReadDocument readDocument(const std::string& listing, std::ostream* echo, std::o
 int levelsPastLimits(const ListingDocument& document, std::ostream& err) {
     int status = 0;
     for (int level = 1; level <= document.levelCount(); ++level) {
-        try {
-            checkLevelLimits(document, level);
-        } catch (const ListingError& failure) {
-            err << "frameplan: " << failure.inListing(document.name).what() << "\n";
+        if (const auto& limit = document.level(level).limitError()) {
+            err << "frameplan: " << limit->inListing(document.name).what() << "\n";
             status = kLevelsLeftOutStatus;
         }
     }
@@ -156,13 +154,12 @@ int runDump(const std::string& listing, std::ostream& out, std::ostream& err) {
 
 // A height in metres written whole, such as 7.8; anything else throws std::invalid_argument.
 float parseLevelHeight(const std::string& text) {
-    float value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    const std::optional<float> value = heightFromText(text);
+    if (!value) {
         throw std::invalid_argument(
             "check: --level expects a height in metres, such as 7.8, not \"" + text + "\"");
     }
-    return value;
+    return *value;
 }
 
 // A listing read whole, with the findings of its check: where info, check and schedule start.
@@ -171,21 +168,14 @@ struct CheckedDocument {
     std::vector<Finding> findings;
 };
 
-// Reads the listing's echo (on a thread of its own) beside the document and checks them;
-// nothing when either cannot be read (reported on `err`).
+// Reads the listing once and checks it; nothing when it cannot be read (reported on `err`).
 std::optional<CheckedDocument> readChecked(const std::string& listing, std::ostream& err) {
-    EchoReading echo(listing);
     ReadDocument read = readDocument(listing, &err, err);
     if (!read.document) {
         return std::nullopt;
     }
-    try {
-        std::vector<Finding> findings = checkDocument(*read.document, echo.result());
-        return CheckedDocument{std::move(read), std::move(findings)};
-    } catch (const ListingError& failure) {
-        err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
-        return std::nullopt;
-    }
+    std::vector<Finding> findings = checkDocument(*read.document);
+    return CheckedDocument{std::move(read), std::move(findings)};
 }
 
 int runCheck(const std::string& listing, bool json, const std::string& levelHeight,

@@ -2,15 +2,10 @@
 #include "cli/document_json.h"
 
 #include <functional>
-#include <sstream>
 
 #include "cli/json_text.h"
 #include "document/startup_texts.h"
-#include "model/listing_error.h"
 #include "model/number_text.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
-#include "plan/level_beams.h"
 #include "plan/panel_labels.h"
 #include "plan/plan_view.h"
 
@@ -48,8 +43,7 @@ void writeFloorLoad(std::ostream& out, const FloorLoad& load) {
         << "}";
 }
 
-void writeLevelBeams(std::ostream& out, const ListingDocument& document, int level) {
-    const std::vector<LevelBeam> beams = beamsOfLevel(document, level);
+void writeLevelBeams(std::ostream& out, const std::vector<LevelBeam>& beams) {
     writeList(out, beams.size(), [&](std::size_t i) {
         const LevelBeam& beam = beams[i];
         out << "{\"serial\": " << i + 1 << ", \"dir\": \""
@@ -60,30 +54,29 @@ void writeLevelBeams(std::ostream& out, const ListingDocument& document, int lev
     });
 }
 
-void writeLoads(std::ostream& out, const PanelLoads& loads) {
-    writeList(out, loads.loads.size(), [&](std::size_t i) {
-        out << "{\"intensity\": " << jsonNumberText(loads.loads[i].intensity)
-            << ", \"caseTitle\": " << jsonString(loads.loads[i].caseNumber) << "}";
+void writeLoads(std::ostream& out, const std::vector<ActingLoad>& loads) {
+    writeList(out, loads.size(), [&](std::size_t i) {
+        out << "{\"intensity\": " << jsonNumberText(loads[i].intensity)
+            << ", \"caseTitle\": " << jsonString(loads[i].caseNumber) << "}";
     });
 }
 
-void writeLevelPanels(std::ostream& out, const ListingDocument& document, int level,
+void writeLevelPanels(std::ostream& out, const std::vector<LevelPanel>& panels,
                       const PlanView& startUp) {
-    bool first = true;
-    out << "[";
-    findPanels(document, level, [&](const SlabPanel& panel) {
-        const PanelLoads loads = panelLoads(document, level, panel);
-        out << (first ? "" : ", ") << "{\"ix\": " << panel.ix << ", \"iz\": " << panel.iz
-            << ", \"ix2\": " << panel.ix2 << ", \"iz2\": " << panel.iz2
-            << ", \"spanX\": " << jsonNumberText(loads.spanX)
-            << ", \"spanZ\": " << jsonNumberText(loads.spanZ) << ", \"loads\": ";
-        writeLoads(out, loads);
+    writeList(out, panels.size(), [&](std::size_t i) {
+        const LevelPanel& panel = panels[i];
+        // A panel no load acts on has no spans of its own loads: they read 0, as read.
+        const bool loaded = !panel.loads.empty();
+        out << "{\"ix\": " << panel.lines.ix << ", \"iz\": " << panel.lines.iz
+            << ", \"ix2\": " << panel.lines.ix2 << ", \"iz2\": " << panel.lines.iz2
+            << ", \"spanX\": " << jsonNumberText(loaded ? panel.bounds.spanX() : 0)
+            << ", \"spanZ\": " << jsonNumberText(loaded ? panel.bounds.spanZ() : 0)
+            << ", \"loads\": ";
+        writeLoads(out, panel.loads);
         out << ", \"lines\": ";
-        writeTexts(out, panelLabelLines(labelledLoads(document, panel, loads), startUp));
+        writeTexts(out, panelLabelLines(panel, startUp));
         out << "}";
-        first = false;
     });
-    out << "]";
 }
 
 // A level past a drawing limit has the limit's message in place of its beams and panels.
@@ -91,17 +84,16 @@ void writeLevel(std::ostream& out, const ListingDocument& document, int level,
                 const PlanView& startUp) {
     out << "{\"index\": " << level
         << ", \"caption\": " << jsonString(levelCaption(document, level, '.'));
-    std::ostringstream content;
-    try {
-        content << ", \"beams\": ";
-        writeLevelBeams(content, document, level);
-        content << ", \"panels\": ";
-        writeLevelPanels(content, document, level, startUp);
-    } catch (const ListingError& failure) {
-        out << ", \"limit\": " << jsonString(failure.message()) << "}";
+    const LevelModel& model = document.level(level);
+    if (const auto& limit = model.limitError()) {
+        out << ", \"limit\": " << jsonString(limit->message()) << "}";
         return;
     }
-    out << content.str() << "}";
+    out << ", \"beams\": ";
+    writeLevelBeams(out, model.beams);
+    out << ", \"panels\": ";
+    writeLevelPanels(out, model.panels, startUp);
+    out << "}";
 }
 
 }  // namespace

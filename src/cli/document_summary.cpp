@@ -12,16 +12,12 @@
 namespace fp {
 namespace {
 
-// The beams of the plans that have a design row.
+// The beams of the plans that have a design row, past a drawing limit or not.
 int designedPlanBeams(const ListingDocument& document) {
-    const Grid& grid = document.grid;
     int beams = 0;
-    for (int iy = 2; iy <= grid.y.count(); ++iy) {
-        for (int ix = 1; ix <= grid.x.count(); ++ix) {
-            for (int iz = 1; iz <= grid.z.count(); ++iz) {
-                beams += (document.framing.xBeams.at(ix, iy, iz) != 0 ? 1 : 0) +
-                         (document.framing.zBeams.at(ix, iy, iz) != 0 ? 1 : 0);
-            }
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        for (const FramedMember& framed : document.level(level).framed) {
+            beams += framed.designRow != 0 ? 1 : 0;
         }
     }
     return beams;

@@ -49,7 +49,7 @@ float parseFloat(const std::string& text, const std::string& option) {
 }
 
 float parseHeight(const std::string& text) {
-    const std::optional<float> value = wholeNumber(text);
+    const std::optional<float> value = heightFromText(text);
     if (!value) {
         throw badOption("--height expects a height in metres, such as 7.8, not \"" + text + "\"");
     }

@@ -7,15 +7,13 @@
 #include "cli/json_text.h"
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
 
-std::string levelHeading(const ListingDocument& document, int level) {
-    return level == 0
-               ? "Whole listing"
-               : "Level " + valueText(static_cast<float>(metres(document.levelHeight(level)))) +
-                     " m";
+std::string findingsHeading(const ListingDocument& document, int level) {
+    return level == 0 ? "Whole listing" : levelHeading(document.levelHeight(level));
 }
 
 std::string whereText(const Finding& finding) {
@@ -102,7 +100,7 @@ void writeFindingsText(std::ostream& out, const ListingDocument& document,
     const Finding* previous = nullptr;
     for (const Finding& finding : findings) {
         if (previous == nullptr || previous->level != finding.level) {
-            out << "\n" << levelHeading(document, finding.level) << "\n";
+            out << "\n" << findingsHeading(document, finding.level) << "\n";
             previous = nullptr;
         }
         if (previous == nullptr || previous->kind != finding.kind) {

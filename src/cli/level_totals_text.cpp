@@ -8,6 +8,7 @@
 #include "document/startup_texts.h"
 #include "model/listing_error.h"
 #include "panels/level_totals.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -17,7 +18,7 @@ std::string panelsText(int count) {
 }
 
 void writeLevel(std::ostream& out, const ListingDocument& document, const LevelTotals& totals) {
-    out << "  " << std::left << std::setw(10) << levelCaption(document, totals.level, '.')
+    out << "  " << std::left << std::setw(10) << levelHeightText(document.levelHeight(totals.level))
         << panelsText(totals.panels) << ", " << totals.panelsWithoutLoad << " without floor load\n";
     for (const CaseTotal& total : totals.cases) {
         std::ostringstream load;
@@ -36,7 +37,7 @@ void writeLevelTotals(std::ostream& out, const ListingDocument& document) {
         try {
             writeLevel(out, document, levelTotals(document, level));
         } catch (const ListingError& failure) {
-            out << "  " << levelCaption(document, level, '.') << "  "
+            out << "  " << levelHeightText(document.levelHeight(level)) << "  "
                 << failure.inListing(document.name).what() << "\n";
         }
     }

@@ -13,9 +13,10 @@ constexpr double kPanelInset = 0.08;
 // Marks are wider than the plan's lines, to be seen over them.
 constexpr double kMarkWidth = 3;
 
-void markBeam(Surface& surface, const BeamPlace& place, ChangeMark mark) {
+// Along the beam as the plan draws it: from its start to its printed length.
+void markBeam(Surface& surface, const PlanPoint& from, const PlanPoint& to, ChangeMark mark) {
     surface.setStroke(changeStroke(mark));
-    surface.line(place.from.x, place.from.z, place.to.x, place.to.z);
+    surface.line(from.x, from.z, to.x, to.z);
 }
 
 void markPanel(Surface& surface, const PanelBounds& bounds, ChangeMark mark) {
@@ -73,10 +74,10 @@ void drawChangeMarks(const LevelComparison& level, Surface& surface) {
         markPanel(surface, change.bounds, ChangeMark::Changed);
     }
     for (const BeamChange& change : level.beams) {
-        markBeam(surface, change.place, beamMark(change.kind));
+        markBeam(surface, change.place.from, change.drawnTo, beamMark(change.kind));
     }
     for (const MemberLoadChange& change : level.memberLoads) {
-        markBeam(surface, change.place, ChangeMark::Changed);
+        markBeam(surface, change.place.from, change.drawnTo, ChangeMark::Changed);
     }
     surface.restorePlanStroke();
 }

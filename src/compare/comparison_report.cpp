@@ -6,6 +6,7 @@
 
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -27,11 +28,6 @@ std::string pointText(ModelPoint point) {
            ")";
 }
 
-std::string boundsText(const PanelBounds& bounds) {
-    return "X " + metresText(bounds.x1) + "-" + metresText(bounds.x2) + ", Z " +
-           metresText(bounds.z1) + "-" + metresText(bounds.z2);
-}
-
 std::string linesText(const ListingLines& lines) {
     std::string text;
     if (lines.oldLine > 0) {
@@ -42,6 +38,10 @@ std::string linesText(const ListingLines& lines) {
             (text.empty() ? "" : ", ") + std::string("new line ") + std::to_string(lines.newLine);
     }
     return text.empty() ? text : "  [" + text + "]";
+}
+
+ReportLine plain(std::string text) {
+    return ReportLine{std::move(text), std::nullopt, std::nullopt};
 }
 
 std::string fixed(double value, const char* format) {
@@ -80,40 +80,42 @@ std::string memberText(int32_t oldMember, int32_t newMember) {
 }
 
 ReportSection levelSection(const ListingComparison& comparison, const LevelComparison& level) {
-    ReportSection section{"Level " + metresText(level.height) + " M", {}, level.height, {}, {}};
+    ReportSection section{"Level " + levelHeightText(level.height), {}, level.height};
     auto& lines = section.lines;
     if (level.oldLevel == 0) {
-        lines.push_back("Level added: it is in " + comparison.newName + " only");
+        lines.push_back(plain("Level added: it is in " + comparison.newName + " only"));
     } else if (level.newLevel == 0) {
-        lines.push_back("Level removed: it is in " + comparison.oldName + " only");
+        lines.push_back(plain("Level removed: it is in " + comparison.oldName + " only"));
     }
     for (const std::string& problem : level.problems) {
-        lines.push_back("Not compared: " + problem);
+        lines.push_back(plain("Not compared: " + problem));
     }
     for (const BeamChange& change : level.beams) {
-        section.beamPlaces[lines.size()] = change.place;
-        lines.push_back(beamLine(change));
+        lines.push_back({beamLine(change), change.place, {}});
     }
     for (const PanelChange& change : level.panels) {
-        section.panelBounds[lines.size()] = change.bounds;
-        lines.push_back("Panel " + boundsText(change.bounds) +
-                        (change.kind == ChangeKind::Added ? " added" : " removed"));
+        lines.push_back({"Panel " + boundsText(change.bounds) +
+                             (change.kind == ChangeKind::Added ? " added" : " removed"),
+                         {},
+                         change.bounds});
     }
     for (const FloorLoadChange& change : level.floorLoads) {
-        section.panelBounds[lines.size()] = change.bounds;
-        lines.push_back("Floor load on panel " + boundsText(change.bounds) + ", " +
-                        comparison.caseName(change.caseNumber) + ": " +
-                        amountText(change.oldIntensity) + " -> " + amountText(change.newIntensity) +
-                        " kN/m², " + fixed(change.changeKn, "%+.1f") + " kN" +
-                        linesText(change.lines));
+        lines.push_back({"Floor load on panel " + boundsText(change.bounds) + ", " +
+                             comparison.caseName(change.caseNumber) + ": " +
+                             amountText(change.oldIntensity) + " -> " +
+                             amountText(change.newIntensity) + " kN/m², " +
+                             fixed(change.changeKn, "%+.1f") + " kN" + linesText(change.lines),
+                         {},
+                         change.bounds});
     }
     for (const MemberLoadChange& change : level.memberLoads) {
-        section.beamPlaces[lines.size()] = change.place;
-        lines.push_back("Member load on beam " + placeText(change.place) + " (" +
-                        memberText(change.oldMember, change.newMember) + "), " +
-                        comparison.caseName(change.caseNumber) + ": " +
-                        amountText(change.oldValue) + " -> " + amountText(change.newValue) +
-                        " kN/m" + linesText(change.lines));
+        lines.push_back({"Member load on beam " + placeText(change.place) + " (" +
+                             memberText(change.oldMember, change.newMember) + "), " +
+                             comparison.caseName(change.caseNumber) + ": " +
+                             amountText(change.oldValue) + " -> " + amountText(change.newValue) +
+                             " kN/m" + linesText(change.lines),
+                         change.place,
+                         {}});
     }
     for (const TotalChange& change : level.totals) {
         std::string line = "Floor load total, " + comparison.caseName(change.caseNumber) + ": " +
@@ -122,54 +124,56 @@ ReportSection levelSection(const ListingComparison& comparison, const LevelCompa
         if (change.percent) {
             line += " (" + fixed(*change.percent, "%+.1f") + " %)";
         }
-        lines.push_back(line);
+        lines.push_back(plain(line));
     }
     return section;
 }
 
 ReportSection loadCaseSection(const ListingComparison& comparison) {
-    ReportSection section{"Load cases", {}, {}, {}, {}};
+    ReportSection section{"Load cases", {}, {}};
     for (const LoadCaseChange& change : comparison.loadCases) {
         const std::string number = utf8FromListingText("Case " + change.number);
         const std::string lines = linesText(change.lines);
         if (change.kind == ChangeKind::Added) {
-            section.lines.push_back(number + " added: " + utf8FromListingText(change.newText) +
-                                    lines);
+            section.lines.push_back(
+                plain(number + " added: " + utf8FromListingText(change.newText) + lines));
         } else if (change.kind == ChangeKind::Removed) {
-            section.lines.push_back(number + " removed: " + utf8FromListingText(change.oldText) +
-                                    lines);
+            section.lines.push_back(
+                plain(number + " removed: " + utf8FromListingText(change.oldText) + lines));
         } else {
-            section.lines.push_back(number + " retitled: " + utf8FromListingText(change.oldText) +
-                                    " -> " + utf8FromListingText(change.newText) + lines);
+            section.lines.push_back(plain(number +
+                                          " retitled: " + utf8FromListingText(change.oldText) +
+                                          " -> " + utf8FromListingText(change.newText) + lines));
         }
     }
     return section;
 }
 
 ReportSection jointSection(const ListingComparison& comparison) {
-    ReportSection section{"Joints", {}, {}, {}, {}};
+    ReportSection section{"Joints", {}, {}};
     for (const JointMove& move : comparison.joints) {
         section.lines.push_back(
-            "Joint " + std::to_string(move.before.number) +
-            " moved: " + pointText(ModelPoint{move.before.x, move.before.y, move.before.z}) +
-            " -> " + pointText(ModelPoint{move.after.x, move.after.y, move.after.z}));
+            plain("Joint " + std::to_string(move.before.number) +
+                  " moved: " + pointText(ModelPoint{move.before.x, move.before.y, move.before.z}) +
+                  " -> " + pointText(ModelPoint{move.after.x, move.after.y, move.after.z})));
     }
     return section;
 }
 
 ReportSection memberSection(const ListingComparison& comparison) {
-    ReportSection section{"Members", {}, {}, {}, {}};
+    ReportSection section{"Members", {}, {}};
     for (const MemberChange& change : comparison.members) {
         const std::string place = pointText(change.start) + "-" + pointText(change.end);
         if (change.kind == ChangeKind::Added) {
-            section.lines.push_back("Member " + std::to_string(change.newMember) +
-                                    " added: " + place);
+            section.lines.push_back(
+                plain("Member " + std::to_string(change.newMember) + " added: " + place));
         } else if (change.kind == ChangeKind::Removed) {
-            section.lines.push_back("Member " + std::to_string(change.oldMember) +
-                                    " removed: " + place);
+            section.lines.push_back(
+                plain("Member " + std::to_string(change.oldMember) + " removed: " + place));
         } else {
-            section.lines.push_back("Member " + std::to_string(change.oldMember) + " renumbered " +
-                                    std::to_string(change.newMember) + ": " + place);
+            section.lines.push_back(plain("Member " + std::to_string(change.oldMember) +
+                                          " renumbered " + std::to_string(change.newMember) + ": " +
+                                          place));
         }
     }
     return section;
@@ -177,29 +181,28 @@ ReportSection memberSection(const ListingComparison& comparison) {
 
 ReportSection messageSection(const std::string& listing,
                              const std::vector<ListingMessage>& messages) {
-    ReportSection section{"Messages of " + listing, {}, {}, {}, {}};
+    ReportSection section{"Messages of " + listing, {}, {}};
     for (const ListingMessage& message : messages) {
-        section.lines.push_back(message.line > 0 ? "line " + std::to_string(message.line) + ": " +
-                                                       utf8FromListingText(message.text)
-                                                 : utf8FromListingText(message.text));
+        section.lines.push_back(plain(message.line > 0
+                                          ? "line " + std::to_string(message.line) + ": " +
+                                                utf8FromListingText(message.text)
+                                          : utf8FromListingText(message.text)));
     }
     return section;
 }
 
-// The lines of the level's section whose index `places` maps to `place`.
+// The lines of the level's section about `place`.
 template <typename Place>
-std::vector<std::string> linesAbout(const ListingComparison& comparison, int newLevel,
-                                    std::map<std::size_t, Place> ReportSection::*places,
-                                    const Place& place) {
-    std::vector<std::string> found;
+std::vector<ReportLine> linesAbout(const ListingComparison& comparison, int newLevel,
+                                   std::optional<Place> ReportLine::*about, const Place& place) {
+    std::vector<ReportLine> found;
     for (const LevelComparison& level : comparison.levels) {
         if (level.newLevel != newLevel) {
             continue;
         }
-        const ReportSection section = levelSection(comparison, level);
-        for (const auto& [index, about] : section.*places) {
-            if (about == place) {
-                found.push_back(section.lines[index]);
+        for (ReportLine& line : levelSection(comparison, level).lines) {
+            if (line.*about == place) {
+                found.push_back(std::move(line));
             }
         }
     }
@@ -208,14 +211,14 @@ std::vector<std::string> linesAbout(const ListingComparison& comparison, int new
 
 }  // namespace
 
-std::vector<std::string> beamChanges(const ListingComparison& comparison, int newLevel,
-                                     const BeamPlace& place) {
-    return linesAbout(comparison, newLevel, &ReportSection::beamPlaces, place);
+std::vector<ReportLine> beamChanges(const ListingComparison& comparison, int newLevel,
+                                    const BeamPlace& place) {
+    return linesAbout(comparison, newLevel, &ReportLine::beam, place);
 }
 
-std::vector<std::string> panelChanges(const ListingComparison& comparison, int newLevel,
-                                      const PanelBounds& bounds) {
-    return linesAbout(comparison, newLevel, &ReportSection::panelBounds, bounds);
+std::vector<ReportLine> panelChanges(const ListingComparison& comparison, int newLevel,
+                                     const PanelBounds& bounds) {
+    return linesAbout(comparison, newLevel, &ReportLine::panel, bounds);
 }
 
 std::vector<ReportSection> comparisonReport(const ListingComparison& comparison) {
@@ -234,8 +237,8 @@ void writeComparisonReport(std::ostream& out, const ListingComparison& compariso
     out << "Comparing " << comparison.oldName << " with " << comparison.newName << "\n";
     for (const ReportSection& section : comparisonReport(comparison)) {
         out << "\n" << section.heading << "\n";
-        for (const std::string& line : section.lines) {
-            out << "  " << line << "\n";
+        for (const ReportLine& line : section.lines) {
+            out << "  " << line.text << "\n";
         }
     }
     out << "\n" << (comparison.same() ? "No differences." : "Differences found.") << "\n";

@@ -12,16 +12,20 @@
 
 namespace fp {
 
+// One change as a line of the report, and what it is about.
+struct ReportLine {
+    // With the listing lines it stands on: "[old line 12, new line 14]".
+    std::string text;
+    // The one beam, or the one panel, the change is about, where there is one.
+    std::optional<BeamPlace> beam;
+    std::optional<PanelBounds> panel;
+};
+
 struct ReportSection {
-    std::string heading;  // "Load cases", "Level 4.2 M", "Messages of old.anl"
-    // One change a line, with the listing lines it stands on: "[old line 12, new line 14]".
-    std::vector<std::string> lines;
-    // Of a level's section: the level's height in hundredths of a metre, and the beam each line
-    // about one beam is about, by the line's index.
+    std::string heading;  // "Load cases", "Level 4.2 m", "Messages of old.anl"
+    std::vector<ReportLine> lines;
+    // Of a level's section: the level's height in hundredths of a metre.
     std::optional<float> height;
-    std::map<std::size_t, BeamPlace> beamPlaces;
-    // The panel each line about one panel is about, by the line's index.
-    std::map<std::size_t, PanelBounds> panelBounds;
 };
 
 // The sections that have something to say, in the order: load cases, joints, members, the
@@ -29,10 +33,10 @@ struct ReportSection {
 std::vector<ReportSection> comparisonReport(const ListingComparison& comparison);
 
 // The lines of the report about one beam, or one panel, of the new listing's level `newLevel`.
-std::vector<std::string> beamChanges(const ListingComparison& comparison, int newLevel,
-                                     const BeamPlace& place);
-std::vector<std::string> panelChanges(const ListingComparison& comparison, int newLevel,
-                                      const PanelBounds& bounds);
+std::vector<ReportLine> beamChanges(const ListingComparison& comparison, int newLevel,
+                                    const BeamPlace& place);
+std::vector<ReportLine> panelChanges(const ListingComparison& comparison, int newLevel,
+                                     const PanelBounds& bounds);
 
 // "Comparing OLD with NEW", the sections, and last "No differences." or "Differences found.".
 void writeComparisonReport(std::ostream& out, const ListingComparison& comparison);

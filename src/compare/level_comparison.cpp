@@ -6,11 +6,7 @@
 #include <tuple>
 
 #include "model/listing_error.h"
-#include "model/number_text.h"
 #include "panels/level_totals.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
-#include "plan/level_beams.h"
 
 namespace fp {
 namespace {
@@ -18,63 +14,13 @@ namespace {
 struct PlacedBeam {
     BeamPlace place;
     LevelBeam beam;
-    long line = 0;
 };
 
-struct PlacedPanel {
-    PanelBounds bounds;
-    double area = 0;
-    PanelLoads loads;
-};
-
-int lineAt(const GridAxis& axis, float coordinate) {
-    for (int line = 1; line <= axis.count(); ++line) {
-        if (axis.at(line) == coordinate) {
-            return line;
-        }
-    }
-    return 0;
-}
-
-// A beam ends at the next joint of its level along its grid line: framing joins no farther.
-PlanPoint beamEnd(const ListingDocument& document, int level, const LevelBeam& beam) {
-    const Grid& grid = document.grid;
-    const int ix = lineAt(grid.x, beam.x);
-    const int iz = lineAt(grid.z, beam.z);
-    if (beam.direction == BeamDirection::PlusX) {
-        for (int next = ix + 1; next <= grid.x.count(); ++next) {
-            if (grid.joints.at(next, level, iz) > 0) {
-                return {grid.x.at(next), beam.z};
-            }
-        }
-    } else {
-        for (int next = iz + 1; next <= grid.z.count(); ++next) {
-            if (grid.joints.at(ix, level, next) > 0) {
-                return {beam.x, grid.z.at(next)};
-            }
-        }
-    }
-    return {beam.x, beam.z};
-}
-
-std::vector<PlacedBeam> placedBeams(const ListingDocument& document, int level) {
+std::vector<PlacedBeam> placedBeams(const LevelModel& level) {
     std::vector<PlacedBeam> placed;
-    for (const LevelBeam& beam : beamsOfLevel(document, level)) {
-        placed.push_back(PlacedBeam{BeamPlace{{beam.x, beam.z}, beamEnd(document, level, beam)},
-                                    beam, document.designRow(beam.designRow).line});
+    for (const LevelBeam& beam : level.beams) {
+        placed.push_back(PlacedBeam{placeOf(beam), beam});
     }
-    return placed;
-}
-
-std::vector<PlacedPanel> placedPanels(const ListingDocument& document, int level) {
-    std::vector<PlacedPanel> placed;
-    const Grid& grid = document.grid;
-    findPanels(document, level, [&](const SlabPanel& panel) {
-        placed.push_back(PlacedPanel{PanelBounds{grid.x.at(panel.ix), grid.z.at(panel.iz),
-                                                 grid.x.at(panel.ix2), grid.z.at(panel.iz2)},
-                                     panelArea(document, panel),
-                                     panelLoads(document, level, panel)});
-    });
     return placed;
 }
 
@@ -96,16 +42,16 @@ std::vector<std::string> unionOf(std::vector<std::string> first,
     return first;
 }
 
-std::vector<std::string> caseNumbers(const PanelLoads& loads) {
+std::vector<std::string> caseNumbers(const std::vector<ActingLoad>& loads) {
     std::vector<std::string> numbers;
-    for (const ActingLoad& load : loads.loads) {
+    for (const ActingLoad& load : loads) {
         numbers.push_back(load.caseNumber);
     }
     return unionOf({}, numbers);
 }
 
-long firstPanelLoadLine(const PanelLoads& loads, const std::string& caseNumber) {
-    for (const ActingLoad& load : loads.loads) {
+long firstPanelLoadLine(const std::vector<ActingLoad>& loads, const std::string& caseNumber) {
+    for (const ActingLoad& load : loads) {
         if (load.caseNumber == caseNumber) {
             return load.line;
         }
@@ -118,17 +64,24 @@ void compareBeams(const std::vector<PlacedBeam>& before, const std::vector<Place
     for (const PlacedBeam& old : before) {
         const PlacedBeam* now = findBy(after, old.place, &PlacedBeam::place);
         if (now == nullptr) {
-            level.beams.push_back(BeamChange{ChangeKind::Removed, old.place, old.beam.member, 0,
-                                             old.beam.lengthMm, 0, ListingLines{old.line, 0}});
+            level.beams.push_back(BeamChange{.kind = ChangeKind::Removed,
+                                             .place = old.place,
+                                             .drawnTo = old.beam.drawnEnd(),
+                                             .oldMember = old.beam.member,
+                                             .newMember = 0,
+                                             .oldLengthMm = old.beam.lengthMm,
+                                             .newLengthMm = 0,
+                                             .lines = {old.beam.designLine, 0}});
             continue;
         }
-        const BeamChange both{ChangeKind::Renumbered,
-                              old.place,
-                              old.beam.member,
-                              now->beam.member,
-                              old.beam.lengthMm,
-                              now->beam.lengthMm,
-                              ListingLines{old.line, now->line}};
+        const BeamChange both{.kind = ChangeKind::Renumbered,
+                              .place = old.place,
+                              .drawnTo = now->beam.drawnEnd(),
+                              .oldMember = old.beam.member,
+                              .newMember = now->beam.member,
+                              .oldLengthMm = old.beam.lengthMm,
+                              .newLengthMm = now->beam.lengthMm,
+                              .lines = {old.beam.designLine, now->beam.designLine}};
         if (old.beam.member != now->beam.member) {
             level.beams.push_back(both);
         }
@@ -140,8 +93,14 @@ void compareBeams(const std::vector<PlacedBeam>& before, const std::vector<Place
     }
     for (const PlacedBeam& now : after) {
         if (findBy(before, now.place, &PlacedBeam::place) == nullptr) {
-            level.beams.push_back(BeamChange{ChangeKind::Added, now.place, 0, now.beam.member, 0,
-                                             now.beam.lengthMm, ListingLines{0, now.line}});
+            level.beams.push_back(BeamChange{.kind = ChangeKind::Added,
+                                             .place = now.place,
+                                             .drawnTo = now.beam.drawnEnd(),
+                                             .oldMember = 0,
+                                             .newMember = now.beam.member,
+                                             .oldLengthMm = 0,
+                                             .newLengthMm = now.beam.lengthMm,
+                                             .lines = {0, now.beam.designLine}});
         }
     }
 }
@@ -186,18 +145,28 @@ void compareMemberLoads(const ListingDocument& before, const std::vector<PlacedB
             const CaseSum was = memberLoadOfCase(before, oldMember, number);
             const CaseSum is = memberLoadOfCase(after, newMember, number);
             if (was.value != is.value) {
-                level.memberLoads.push_back(MemberLoadChange{old.place, oldMember, newMember,
-                                                             number, was.value, is.value,
-                                                             ListingLines{was.line, is.line}});
+                level.memberLoads.push_back(MemberLoadChange{.place = old.place,
+                                                             .drawnTo = now->beam.drawnEnd(),
+                                                             .oldMember = oldMember,
+                                                             .newMember = newMember,
+                                                             .caseNumber = number,
+                                                             .oldValue = was.value,
+                                                             .newValue = is.value,
+                                                             .lines = {was.line, is.line}});
             }
         }
     }
 }
 
-void comparePanels(const std::vector<PlacedPanel>& before, const std::vector<PlacedPanel>& after,
+void comparePanels(const std::vector<LevelPanel>& before, const std::vector<LevelPanel>& after,
                    LevelComparison& level) {
-    for (const PlacedPanel& old : before) {
-        const PlacedPanel* now = findBy(after, old.bounds, &PlacedPanel::bounds);
+    const auto panelAt = [](const std::vector<LevelPanel>& panels, const PanelBounds& bounds) {
+        const auto found = std::find_if(panels.begin(), panels.end(),
+                                        [&](const LevelPanel& p) { return p.bounds == bounds; });
+        return found == panels.end() ? nullptr : &*found;
+    };
+    for (const LevelPanel& old : before) {
+        const LevelPanel* now = panelAt(after, old.bounds);
         if (now == nullptr) {
             level.panels.push_back(PanelChange{ChangeKind::Removed, old.bounds});
             continue;
@@ -208,15 +177,19 @@ void comparePanels(const std::vector<PlacedPanel>& before, const std::vector<Pla
         const std::vector<double> is = intensitiesByCase(now->loads, cases);
         for (std::size_t i = 0; i < cases.size(); ++i) {
             if (was[i] != is[i]) {
-                level.floorLoads.push_back(FloorLoadChange{
-                    old.bounds, cases[i], was[i], is[i], old.area * (is[i] - was[i]),
-                    ListingLines{firstPanelLoadLine(old.loads, cases[i]),
-                                 firstPanelLoadLine(now->loads, cases[i])}});
+                level.floorLoads.push_back(
+                    FloorLoadChange{.bounds = old.bounds,
+                                    .caseNumber = cases[i],
+                                    .oldIntensity = was[i],
+                                    .newIntensity = is[i],
+                                    .changeKn = old.area() * (is[i] - was[i]),
+                                    .lines = {firstPanelLoadLine(old.loads, cases[i]),
+                                              firstPanelLoadLine(now->loads, cases[i])}});
             }
         }
     }
-    for (const PlacedPanel& now : after) {
-        if (findBy(before, now.bounds, &PlacedPanel::bounds) == nullptr) {
+    for (const LevelPanel& now : after) {
+        if (panelAt(before, now.bounds) == nullptr) {
             level.panels.push_back(PanelChange{ChangeKind::Added, now.bounds});
         }
     }
@@ -258,7 +231,7 @@ void compareTotals(const LevelTotals& before, const LevelTotals& after, LevelCom
 // empty one.
 struct LevelContents {
     std::vector<PlacedBeam> beams;
-    std::vector<PlacedPanel> panels;
+    std::vector<LevelPanel> panels;
     LevelTotals totals;
 };
 
@@ -266,19 +239,14 @@ LevelContents contentsOf(const ListingDocument& document, int level) {
     if (level == 0) {
         return {};
     }
-    try {
-        return LevelContents{placedBeams(document, level), placedPanels(document, level),
-                             levelTotals(document, level)};
-    } catch (const ListingError& failure) {
-        throw failure.inListing(document.name);
+    const LevelModel& model = document.level(level);
+    if (const auto& limit = model.limitError()) {
+        throw limit->inListing(document.name);
     }
+    return LevelContents{placedBeams(model), model.panels, levelTotals(document, level)};
 }
 
 }  // namespace
-
-BeamPlace beamPlace(const ListingDocument& document, int level, const LevelBeam& beam) {
-    return {{beam.x, beam.z}, beamEnd(document, level, beam)};
-}
 
 bool LevelComparison::same() const {
     return oldLevel > 0 && newLevel > 0 && problems.empty() && beams.empty() && panels.empty() &&

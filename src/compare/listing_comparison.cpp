@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <map>
-#include <unordered_map>
 
 #include "compare/level_comparison.h"
 #include "panels/level_totals.h"
@@ -37,23 +36,14 @@ std::vector<LoadCaseChange> compareLoadCases(const ListingDocument& before,
     return changes;
 }
 
-// Where a joint number appears more than once, the last one read counts, as on the grid.
-std::unordered_map<int32_t, Joint> jointsByNumber(const JointList& joints) {
-    std::unordered_map<int32_t, Joint> byNumber;
-    for (const Joint& joint : joints) {
-        byNumber[joint.number] = joint;
-    }
-    return byNumber;
-}
-
 std::vector<JointMove> movedJoints(const ListingDocument& before, const ListingDocument& after) {
-    const auto now = jointsByNumber(after.joints);
     std::vector<JointMove> moves;
-    for (const auto& [number, old] : jointsByNumber(before.joints)) {
-        const auto found = now.find(number);
-        if (found != now.end() &&
-            (found->second.x != old.x || found->second.y != old.y || found->second.z != old.z)) {
-            moves.push_back(JointMove{old, found->second});
+    for (const Joint& old : before.joints) {
+        const Joint* now = after.joint(old.number);
+        // A later joint of a number is no joint of the structure.
+        if (before.joint(old.number) == &old && now != nullptr &&
+            (now->x != old.x || now->y != old.y || now->z != old.z)) {
+            moves.push_back(JointMove{old, *now});
         }
     }
     std::sort(moves.begin(), moves.end(), [](const JointMove& a, const JointMove& b) {
@@ -71,13 +61,12 @@ using MemberPlace = std::pair<ModelPoint, ModelPoint>;
 // The members at each place, in the order read; a member whose joints are not in the listing
 // has no place and is left out.
 std::map<MemberPlace, std::vector<int32_t>> membersByPlace(const ListingDocument& document) {
-    const auto joints = jointsByNumber(document.joints);
     std::map<MemberPlace, std::vector<int32_t>> byPlace;
     for (const Member& member : document.members) {
-        const auto start = joints.find(member.start);
-        const auto end = joints.find(member.end);
-        if (start != joints.end() && end != joints.end()) {
-            byPlace[{pointOf(start->second), pointOf(end->second)}].push_back(member.number);
+        const Joint* start = document.joint(member.start);
+        const Joint* end = document.joint(member.end);
+        if (start != nullptr && end != nullptr) {
+            byPlace[{pointOf(*start), pointOf(*end)}].push_back(member.number);
         }
     }
     return byPlace;
@@ -145,6 +134,10 @@ void nameCases(const ListingDocument& document, std::map<std::string, std::strin
 }
 
 }  // namespace
+
+BeamPlace placeOf(const LevelBeam& beam) {
+    return {beam.start(), beam.farJoint};
+}
 
 std::string ListingComparison::caseName(const std::string& number) const {
     const auto named = caseNames.find(number);

@@ -21,34 +21,25 @@ struct ListingLines {
 
 enum class ChangeKind { Added, Removed, Renumbered, Resized, Retitled };
 
-// A point of a plan, in hundredths of a metre.
-struct PlanPoint {
-    float x = 0;
-    float z = 0;
-    friend bool operator==(const PlanPoint&, const PlanPoint&) = default;
-};
-
-// A beam's place on its level: from its start joint to its end joint, +X or +Z.
+// A beam's place on its level, by which the two listings' beams are matched: from its start
+// joint to the next joint of its level along its grid line, +X or +Z.
 struct BeamPlace {
     PlanPoint from;
     PlanPoint to;
     friend bool operator==(const BeamPlace&, const BeamPlace&) = default;
 };
 
-// A panel by its corners, in hundredths of a metre: x1 < x2, z1 < z2.
-struct PanelBounds {
-    float x1 = 0;
-    float z1 = 0;
-    float x2 = 0;
-    float z2 = 0;
-    friend bool operator==(const PanelBounds&, const PanelBounds&) = default;
-};
+// Where a beam of a level stands.
+BeamPlace placeOf(const LevelBeam& beam);
 
 // Added, Removed, Renumbered (same ends, another member) or Resized (another design length). A
 // beam both renumbered and resized has one change of each kind.
 struct BeamChange {
     ChangeKind kind = ChangeKind::Added;
     BeamPlace place;
+    // Where the plan draws the beam's far end, at its printed length: the new listing's beam,
+    // or the old one's for a beam removed.
+    PlanPoint drawnTo;
     int32_t oldMember = 0;
     int32_t newMember = 0;
     int32_t oldLengthMm = 0;
@@ -77,6 +68,7 @@ struct FloorLoadChange {
 // on the member in kN/m, 0 where it has none.
 struct MemberLoadChange {
     BeamPlace place;
+    PlanPoint drawnTo;  // of the new listing's beam
     int32_t oldMember = 0;
     int32_t newMember = 0;
     std::string caseNumber;

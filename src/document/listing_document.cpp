@@ -1,9 +1,10 @@
-// Reading a listing into a document: structure, grid, loads and designs, framing.
+// Reading a listing into a document: structure, grid, loads, designs and echo.
 #include "document/listing_document.h"
 
 #include <algorithm>
 
 #include "model/listing_error.h"
+#include "model/number_text.h"
 #include "reader/loads_reader.h"
 #include "reader/structure_reader.h"
 
@@ -13,11 +14,12 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
     try {
         ListingDocument document;
         document.name = listing.name();
+        document.version = listing.version();
         Structure structure = readStructure(listing);
         listing.checkUnchanged();
         document.grid = buildGrid(structure.joints);
-        const PlanExtent extent{document.grid.x.first(), document.grid.x.last(),
-                                document.grid.z.first(), document.grid.z.last()};
+        const Grid& grid = document.grid;
+        const PlanExtent extent{grid.x.first(), grid.x.last(), grid.z.first(), grid.z.last()};
         LoadsAndDesigns loads = readLoadsAndDesigns(listing, extent, messages);
         orientMembers(structure.members, structure.joints);
 
@@ -34,7 +36,8 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         std::stable_sort(
             document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
             [](const MemberLoad& a, const MemberLoad& b) { return a.member < b.member; });
-        document.framing = deriveFrames(document.grid, document.members, document.designRows);
+        document.echo = std::move(loads.echo);
+        document.deriveStructure();
         return document;
     } catch (const ListingError& failure) {
         // A listing cut short or rewritten part-way fails in ways of its own; the change is
@@ -42,6 +45,31 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         listing.checkUnchanged();
         throw failure.inListing(listing.name());
     }
+}
+
+ListingDocument::ListingDocument() : structure_(std::make_unique<StructureModel>(0)) {}
+ListingDocument::~ListingDocument() = default;
+ListingDocument::ListingDocument(ListingDocument&&) noexcept = default;
+ListingDocument& ListingDocument::operator=(ListingDocument&&) noexcept = default;
+
+void ListingDocument::deriveStructure() {
+    structure_ = std::make_unique<StructureModel>(grid.levelCount());
+}
+
+StructureRecords ListingDocument::records() const {
+    return StructureRecords{grid, joints, members, designRows, floorLoads};
+}
+
+const Joint* ListingDocument::joint(int32_t number) const {
+    return structure_->joints(records()).find(number);
+}
+
+MemberFacts ListingDocument::member(int32_t number) const {
+    return structure_->member(records(), number);
+}
+
+const LevelModel& ListingDocument::level(int level) const {
+    return structure_->level(records(), level);
 }
 
 std::span<const MemberLoad> ListingDocument::memberLoadsOn(int32_t member) const {
@@ -65,6 +93,11 @@ int ListingDocument::levelAtHeight(float hundredths) const {
         }
     }
     return 0;
+}
+
+int ListingDocument::levelAtMetres(float metres) const {
+    const std::optional<float> hundredths = exactHundredths(metres);
+    return hundredths ? levelAtHeight(*hundredths) : 0;
 }
 
 int startLevel(const ListingDocument& document) {

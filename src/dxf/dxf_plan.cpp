@@ -7,6 +7,7 @@
 #include "dxf/dxf_surface.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "structure/place_text.h"
 
 namespace fp {
 
@@ -17,7 +18,8 @@ DxfDrawing dxfPlan(const ListingDocument& document, const PlanView& view) {
     const PlanFrame frame = planFrame(document.grid);
     const double height = DxfSurface::kTextHeight;
     const double cell = surface.textHeight("H");
-    surface.writeText(kTitleLayer, levelCaption(document, view.level, view.decimalSeparator),
+    surface.writeText(kTitleLayer,
+                      levelHeading(document.levelHeight(view.level), view.decimalSeparator),
                       frame.left, frame.top - 3 * cell, 2 * height);
     surface.writeText(kTitleLayer, std::filesystem::path(document.name).filename().string(),
                       frame.left, frame.top - cell, height);

@@ -2,6 +2,9 @@
 #include "grid/grid.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "model/joint_index.h"
 
 namespace fp {
 namespace {
@@ -17,11 +20,20 @@ int lineOf(const GridAxis& axis, float coordinate) {
 }  // namespace
 
 Grid buildGrid(const JointList& joints) {
-    Grid grid;
+    // A later joint of a number already written is no joint of the structure.
+    const JointIndex index(joints);
+    std::vector<const Joint*> named;
+    named.reserve(joints.size());
     for (const Joint& joint : joints) {
-        grid.x.addIfAbsent(joint.x);
-        grid.y.addIfAbsent(joint.y);
-        grid.z.addIfAbsent(joint.z);
+        if (index.names(joint)) {
+            named.push_back(&joint);
+        }
+    }
+    Grid grid;
+    for (const Joint* joint : named) {
+        grid.x.addIfAbsent(joint->x);
+        grid.y.addIfAbsent(joint->y);
+        grid.z.addIfAbsent(joint->z);
     }
     grid.x.sortAscending();
     grid.y.sortAscending();
@@ -29,9 +41,9 @@ Grid buildGrid(const JointList& joints) {
 
     grid.joints = GridMap<int16_t>(grid.x.count(), grid.y.count(), grid.z.count());
     // In reading order, so that of several joints at one point the last one stays.
-    for (const Joint& joint : joints) {
-        grid.joints.at(lineOf(grid.x, joint.x), lineOf(grid.y, joint.y), lineOf(grid.z, joint.z)) =
-            joint.number;
+    for (const Joint* joint : named) {
+        grid.joints.at(lineOf(grid.x, joint->x), lineOf(grid.y, joint->y),
+                       lineOf(grid.z, joint->z)) = joint->number;
     }
     return grid;
 }

@@ -9,10 +9,8 @@ namespace fp {
 namespace {
 
 std::optional<Joint> jointNumbered(const ListingDocument& document, int32_t number) {
-    const auto found =
-        std::find_if(document.joints.begin(), document.joints.end(),
-                     [number](const Joint& joint) { return joint.number == number; });
-    return found != document.joints.end() ? std::optional<Joint>(*found) : std::nullopt;
+    const Joint* joint = document.joint(number);
+    return joint != nullptr ? std::optional<Joint>(*joint) : std::nullopt;
 }
 
 }  // namespace
@@ -32,15 +30,13 @@ BeamFacts beamFacts(const ListingDocument& document, int serial, const LevelBeam
     BeamFacts facts;
     facts.serial = serial;
     facts.beam = beam;
-    facts.designLine = document.designRow(beam.designRow).line;
-    const auto member =
-        withJoints
-            ? std::find_if(document.members.begin(), document.members.end(),
-                           [&beam](const Member& found) { return found.number == beam.member; })
-            : document.members.end();
-    if (member != document.members.end()) {
-        facts.start = jointNumbered(document, member->start);
-        facts.end = jointNumbered(document, member->end);
+    facts.designLine = beam.designLine;
+    if (withJoints) {
+        const Member member = document.member(beam.member).record;
+        facts.startJoint = member.start;
+        facts.endJoint = member.end;
+        facts.start = jointNumbered(document, member.start);
+        facts.end = jointNumbered(document, member.end);
     }
     const std::span<const MemberLoad> loads = document.memberLoadsOn(beam.member);
     facts.loads.assign(loads.begin(), loads.end());

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "document/listing_document.h"
-#include "plan/level_beams.h"
 
 namespace fp {
 
@@ -19,7 +18,10 @@ struct CaseSum {
 struct BeamFacts {
     int serial = 0;
     LevelBeam beam;
-    // Nothing for a joint number the listing does not have.
+    // The member's joint numbers, and its joints: nothing for a number the listing does not
+    // have.
+    int32_t startJoint = 0;
+    int32_t endJoint = 0;
     std::optional<Joint> start;
     std::optional<Joint> end;
     // Of the design block's "B E A M  N O." header.

@@ -6,8 +6,6 @@
 #include "checks/finding.h"
 #include "document/listing_document.h"
 #include "inspect/beam_facts.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
 
 namespace fp {
 
@@ -18,12 +16,7 @@ struct PanelLoadFacts {
 };
 
 struct PanelFacts {
-    SlabPanel panel;
-    // Hundredths of a metre.
-    float x1 = 0;
-    float x2 = 0;
-    float z1 = 0;
-    float z2 = 0;
+    LevelPanel panel;
     double area = 0;  // m²
     // In the order of the listing's floor loads.
     std::vector<PanelLoadFacts> loads;
@@ -33,12 +26,7 @@ struct PanelFacts {
     std::vector<Finding> findings;
 };
 
-// The facts of a panel of `level`. A panel carrying more floor loads than a panel may throws
-// ListingError, as its drawing does.
-PanelFacts panelFacts(const ListingDocument& document, int level, const SlabPanel& panel);
-
-// The findings among `findings` whose place is this panel of `level`.
-std::vector<Finding> findingsOnPanel(const std::vector<Finding>& findings, int level,
-                                     const PanelFacts& facts);
+// The facts of a panel of a level, with the findings among `findings` whose place it is.
+PanelFacts panelFacts(const LevelPanel& panel, int level, const std::vector<Finding>& findings);
 
 }  // namespace fp

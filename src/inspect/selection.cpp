@@ -11,13 +11,10 @@ SelectedItem SelectedItem::beam(int32_t member) {
     return item;
 }
 
-SelectedItem SelectedItem::panel(const Grid& grid, const SlabPanel& panel) {
+SelectedItem SelectedItem::panel(const PanelBounds& bounds) {
     SelectedItem item;
     item.kind = Kind::Panel;
-    item.x1 = grid.x.at(panel.ix);
-    item.z1 = grid.z.at(panel.iz);
-    item.x2 = grid.x.at(panel.ix2);
-    item.z2 = grid.z.at(panel.iz2);
+    item.bounds = bounds;
     return item;
 }
 
@@ -30,25 +27,17 @@ void toggle(Selection& selection, const SelectedItem& item) {
     }
 }
 
-LevelSelection findSelection(const Selection& selection, const Grid& grid,
-                             const std::vector<LevelBeam>& beams,
-                             const std::vector<SlabPanel>& panels) {
+LevelSelection findSelection(const Selection& selection, const LevelModel& level) {
     LevelSelection found;
     for (const SelectedItem& item : selection) {
         if (item.kind == SelectedItem::Kind::Beam) {
-            const auto beam = std::find_if(beams.begin(), beams.end(), [&](const LevelBeam& b) {
-                return b.member == item.member;
-            });
-            if (beam != beams.end()) {
-                found.beams.emplace_back(static_cast<int>(beam - beams.begin()) + 1, *beam);
+            if (const int serial = level.serialOf(item.member)) {
+                found.beams.emplace_back(serial, level.beams[static_cast<std::size_t>(serial - 1)]);
                 found.kept.push_back(item);
             }
             continue;
         }
-        const auto panel = std::find_if(panels.begin(), panels.end(), [&](const SlabPanel& p) {
-            return SelectedItem::panel(grid, p) == item;
-        });
-        if (panel != panels.end()) {
+        if (const LevelPanel* panel = level.panelWithBounds(item.bounds)) {
             found.panels.push_back(*panel);
             found.kept.push_back(item);
         }

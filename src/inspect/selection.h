@@ -1,13 +1,11 @@
 // What is selected on a level's plan: beams by their member numbers and slab panels by their
-// corners, so that a selection outlives a zoom and a reload that keeps the same members.
+// bounds, so that a selection outlives a zoom and a reload that keeps the same members.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "document/listing_document.h"
-#include "panels/panel_scan.h"
-#include "plan/level_beams.h"
 
 namespace fp {
 
@@ -16,14 +14,11 @@ struct SelectedItem {
     Kind kind = Kind::Beam;
     // A beam's member number.
     int32_t member = 0;
-    // A panel's corners in hundredths of a metre.
-    float x1 = 0;
-    float z1 = 0;
-    float x2 = 0;
-    float z2 = 0;
+    // A panel's bounds.
+    PanelBounds bounds;
 
     static SelectedItem beam(int32_t member);
-    static SelectedItem panel(const Grid& grid, const SlabPanel& panel);
+    static SelectedItem panel(const PanelBounds& bounds);
     bool operator==(const SelectedItem&) const = default;
 };
 
@@ -37,14 +32,12 @@ void toggle(Selection& selection, const SelectedItem& item);
 struct LevelSelection {
     // Serial numbers (from 1) with their beams, and panels, in the order chosen.
     std::vector<std::pair<int, LevelBeam>> beams;
-    std::vector<SlabPanel> panels;
+    std::vector<LevelPanel> panels;
     // The items found; those no longer on the level are left out.
     Selection kept;
 };
 
 // Finds the selected items among the level's beams (in serial order) and panels.
-LevelSelection findSelection(const Selection& selection, const Grid& grid,
-                             const std::vector<LevelBeam>& beams,
-                             const std::vector<SlabPanel>& panels);
+LevelSelection findSelection(const Selection& selection, const LevelModel& level);
 
 }  // namespace fp

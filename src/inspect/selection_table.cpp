@@ -6,6 +6,7 @@
 
 #include "model/number_text.h"
 #include "panels/level_totals.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -49,15 +50,6 @@ void addRow(FactsTable& table, const std::string& property, const std::string& v
     table.rows.push_back({{property}, {value}, {loadCase}, Writer::lineCell(line)});
 }
 
-int32_t memberEnd(const ListingDocument& document, int32_t member, bool start) {
-    for (const Member& found : document.members) {
-        if (found.number == member) {
-            return start ? found.start : found.end;
-        }
-    }
-    return 0;
-}
-
 }  // namespace
 
 FactsTable beamTable(const ListingDocument& document, const BeamFacts& facts,
@@ -67,9 +59,8 @@ FactsTable beamTable(const ListingDocument& document, const BeamFacts& facts,
     FactsTable table{kPropertyHeaders, {}};
     addRow(table, "Serial", std::to_string(facts.serial));
     addRow(table, "Member", std::to_string(beam.member));
-    addRow(table, "Start joint",
-           write.jointText(facts.start, memberEnd(document, beam.member, true)));
-    addRow(table, "End joint", write.jointText(facts.end, memberEnd(document, beam.member, false)));
+    addRow(table, "Start joint", write.jointText(facts.start, facts.startJoint));
+    addRow(table, "End joint", write.jointText(facts.end, facts.endJoint));
     addRow(table, "Direction", beam.direction == BeamDirection::PlusX ? "+X" : "+Z");
     addRow(table, "Length as designed", write.value(beam.lengthMm / 1000.0) + " m", {},
            facts.designLine);
@@ -90,16 +81,15 @@ FactsTable beamTable(const ListingDocument& document, const BeamFacts& facts,
 FactsTable panelTable(const ListingDocument& document, const PanelFacts& facts,
                       char decimalSeparator) {
     const Writer write(document, decimalSeparator);
-    const SlabPanel& panel = facts.panel;
+    const PanelBounds& bounds = facts.panel.bounds;
+    const SlabPanel& lines = facts.panel.lines;
     FactsTable table{kPropertyHeaders, {}};
-    addRow(table, "Bounds",
-           "X " + write.metres(facts.x1) + " to " + write.metres(facts.x2) + " m, Z " +
-               write.metres(facts.z1) + " to " + write.metres(facts.z2) + " m");
+    addRow(table, "Bounds", boundsText(bounds, decimalSeparator));
     addRow(table, "Grid lines",
-           "X " + std::to_string(panel.ix) + " to " + std::to_string(panel.ix2) + ", Z " +
-               std::to_string(panel.iz) + " to " + std::to_string(panel.iz2));
+           "X " + std::to_string(lines.ix) + " to " + std::to_string(lines.ix2) + ", Z " +
+               std::to_string(lines.iz) + " to " + std::to_string(lines.iz2));
     addRow(table, "Spans",
-           write.metres(facts.x2 - facts.x1) + " × " + write.metres(facts.z2 - facts.z1) + " m");
+           write.metres(bounds.spanX()) + " × " + write.metres(bounds.spanZ()) + " m");
     addRow(table, "Area", write.value(facts.area) + " m²");
     if (facts.loads.empty()) {
         addRow(table, "Floor load", "none");
@@ -172,12 +162,10 @@ FactsTable selectionSummary(const ListingDocument& document, const std::vector<B
     }
     for (const PanelFacts& panel : panels) {
         totalArea += panel.area;
-        std::vector<FactsCell> row{
-            {"Panel X " + write.metres(panel.x1) + " to " + write.metres(panel.x2) + ", Z " +
-             write.metres(panel.z1) + " to " + write.metres(panel.z2) + " m"},
-            {},
-            {},
-            {write.value(panel.area), 0, true}};
+        std::vector<FactsCell> row{{"Panel " + boundsText(panel.panel.bounds, decimalSeparator)},
+                                   {},
+                                   {},
+                                   {write.value(panel.area), 0, true}};
         addLoads(row, panel.totals, 1);
         table.rows.push_back(std::move(row));
     }

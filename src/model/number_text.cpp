@@ -56,6 +56,24 @@ std::string valueText(float value, char decimalSeparator) {
     return text;
 }
 
+std::optional<float> heightFromText(std::string_view text) {
+    float value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<float> exactHundredths(float metresValue) {
+    const double hundredths = std::round(static_cast<double>(metresValue) * 100);
+    if (static_cast<float>(metres(hundredths)) != metresValue) {
+        return std::nullopt;
+    }
+    return static_cast<float>(hundredths);
+}
+
 std::string jsonNumberText(float value) {
     if (!std::isfinite(value)) {
         return "null";

@@ -1,7 +1,9 @@
 // The texts numbers are shown in: level captions, value captions and JSON numbers.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace fp {
 
@@ -26,5 +28,13 @@ double writtenValue(float value);
 
 // The shortest decimal that reads back to the same 32-bit float (4.5, 0.1, 12.01, -0.01, 10).
 std::string jsonNumberText(float value);
+
+// A height in metres as the user writes it on the command line ("7.8"): the whole text, a finite
+// number; nothing for any other text.
+std::optional<float> heightFromText(std::string_view text);
+
+// The hundredths of a metre a height in metres is, as heights are held: nothing when the height
+// is not a whole number of them (7.801 m is no height of a listing; 7.8 m is 780).
+std::optional<float> exactHundredths(float metres);
 
 }  // namespace fp

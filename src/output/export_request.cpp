@@ -10,19 +10,6 @@
 #include "model/number_text.h"
 
 namespace fp {
-namespace {
-
-// The level at a height in metres as the user writes it: the one whose height, in metres as a
-// 32-bit real, is that number; 0 when there is none.
-int levelAtMetres(const ListingDocument& document, float height) {
-    const double hundredths = std::round(static_cast<double>(height) * 100);
-    if (static_cast<float>(metres(hundredths)) != height) {
-        return 0;
-    }
-    return document.levelAtHeight(static_cast<float>(hundredths));
-}
-
-}  // namespace
 
 std::string heightsText(const ListingDocument& document) {
     std::string heights;
@@ -94,7 +81,7 @@ std::vector<int> chosenLevels(const ListingDocument& document, const LevelChoice
         return levels;
     }
     if (choice.heightMetres) {
-        const int level = levelAtMetres(document, *choice.heightMetres);
+        const int level = document.levelAtMetres(*choice.heightMetres);
         if (level == 0) {
             throw ListingError("There is no level at " + valueText(*choice.heightMetres) + " m",
                                "Its levels are at " + heightsText(document) + " m.");

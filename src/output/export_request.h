@@ -44,7 +44,7 @@ struct ExportRequest {
     bool titleBlock = false;
     // The sheet and scale of PDF pages, and the job the title block names.
     PageSetup page;
-    JobFacts job;
+    JobInformation job;
     // A PDF of every level ends with the Checks pages: what the check of the listing finds.
     bool checksPages = false;
 };

@@ -3,7 +3,6 @@
 
 #include "model/listing_error.h"
 #include "model/number_text.h"
-#include "reader/job_information.h"
 
 namespace fp {
 namespace {
@@ -16,9 +15,15 @@ bool fits(int scale, double widthMetres, double heightMetres, double widthMm, do
 
 }  // namespace
 
-JobFacts listedJob(const std::string& path) {
-    const JobInformation listed = jobInformationOf(path);
-    return {listed.name, listed.number, listed.engineer, listed.checker, listed.client};
+JobInformation jobOf(const JobInformation& given, const JobInformation& listed) {
+    const auto either = [](const std::string& field, const std::string& fallback) {
+        return field.empty() ? fallback : field;
+    };
+    return {.name = either(given.name, listed.name),
+            .number = either(given.number, listed.number),
+            .client = either(given.client, listed.client),
+            .engineer = either(given.engineer, listed.engineer),
+            .checker = either(given.checker, listed.checker)};
 }
 
 std::string scaleText(int scale) {

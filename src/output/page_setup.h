@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "reader/job_information.h"
+
 namespace fp {
 
 enum class Paper { A4, A3 };
@@ -16,18 +18,8 @@ struct PageSetup {
     int scale = 0;
 };
 
-// What the title block tells of the job; an empty field is left blank.
-struct JobFacts {
-    std::string name;
-    std::string number;
-    std::string engineer;
-    std::string checker;
-    std::string client;
-};
-
-// The job as the job information of the listing at `path` names it; empty fields where it does
-// not say, or the file cannot be read.
-JobFacts listedJob(const std::string& path);
+// The job as given, each field not given taken from the listing's own job information.
+JobInformation jobOf(const JobInformation& given, const JobInformation& listed);
 
 // "1:100", or "fitted to the page".
 std::string scaleText(int scale);

@@ -42,16 +42,10 @@ std::vector<std::string> floorLoadCases(const ListingDocument& document) {
     return inHeaderOrder(document, used);
 }
 
-double panelArea(const ListingDocument& document, const SlabPanel& panel) {
-    const Grid& grid = document.grid;
-    return metres(grid.x.at(panel.ix2) - grid.x.at(panel.ix)) *
-           metres(grid.z.at(panel.iz2) - grid.z.at(panel.iz));
-}
-
-std::vector<double> intensitiesByCase(const PanelLoads& loads,
+std::vector<double> intensitiesByCase(const std::vector<ActingLoad>& loads,
                                       const std::vector<std::string>& cases) {
     std::vector<double> intensities(cases.size(), 0.0);
-    for (const ActingLoad& load : loads.loads) {
+    for (const ActingLoad& load : loads) {
         const auto at = std::find(cases.begin(), cases.end(), load.caseNumber);
         if (at != cases.end()) {
             intensities[static_cast<std::size_t>(at - cases.begin())] +=
@@ -68,23 +62,24 @@ LevelTotals levelTotals(const ListingDocument& document, int level) {
     for (const std::string& number : cases) {
         totals.cases.push_back(CaseTotal{number, 0.0, 0, 0});
     }
-    findPanels(document, level, [&](const SlabPanel& panel) {
-        const PanelLoads loads = panelLoads(document, level, panel);
-        const std::vector<double> intensities = intensitiesByCase(loads, cases);
-        const double area = panelArea(document, panel);
+    const LevelModel& model = document.level(level);
+    model.requirePanels();
+    for (const LevelPanel& panel : model.panels) {
+        const std::vector<double> intensities = intensitiesByCase(panel.loads, cases);
+        const double area = panel.area();
         ++totals.panels;
-        if (loads.loads.empty()) {
+        if (panel.loads.empty()) {
             ++totals.panelsWithoutLoad;
         }
         for (std::size_t i = 0; i < cases.size(); ++i) {
             CaseTotal& total = totals.cases[i];
             const bool loaded = std::any_of(
-                loads.loads.begin(), loads.loads.end(),
+                panel.loads.begin(), panel.loads.end(),
                 [&total](const ActingLoad& load) { return load.caseNumber == total.caseNumber; });
             total.load += area * intensities[i];
             ++(loaded ? total.panelsLoaded : total.panelsUnloaded);
         }
-    });
+    }
     return totals;
 }
 

@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "document/listing_document.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
 
 namespace fp {
 
@@ -23,12 +21,9 @@ std::string loadCaseName(const ListingDocument& document, const std::string& num
 // The load cases of the floor loads, in header order.
 std::vector<std::string> floorLoadCases(const ListingDocument& document);
 
-// A panel's area in square metres, from its grid lines.
-double panelArea(const ListingDocument& document, const SlabPanel& panel);
-
 // The intensity each case puts on a panel, in kN/m²: the sum of the acting loads of that case,
 // each as the decimal the listing wrote, 0 where none acts. One value per element of `cases`.
-std::vector<double> intensitiesByCase(const PanelLoads& loads,
+std::vector<double> intensitiesByCase(const std::vector<ActingLoad>& loads,
                                       const std::vector<std::string>& cases);
 
 struct CaseTotal {

@@ -5,7 +5,6 @@
 
 #include "model/rounding.h"
 #include "plan/font_description.h"
-#include "plan/level_beams.h"
 #include "plan/member_load_label.h"
 #include "plan/text_placement.h"
 
@@ -35,7 +34,11 @@ class LevelDrawing {
         : document_(document), view_(view), surface_(surface), measures_(measure(surface)) {}
 
     PickBoxes draw() {
-        for (const LevelBeam& beam : beamsOfLevel(document_, view_.level)) {
+        const LevelModel& level = document_.level(view_.level);
+        if (level.beamsError) {
+            throw *level.beamsError;
+        }
+        for (const LevelBeam& beam : level.beams) {
             if (beam.direction == BeamDirection::PlusX) {
                 drawXBeam(beam);
             } else {
@@ -46,11 +49,6 @@ class LevelDrawing {
     }
 
   private:
-    static float lengthOf(const LevelBeam& beam) {
-        // Millimetres as printed, to hundredths of a metre.
-        return static_cast<float>(beam.lengthMm) / 10;
-    }
-
     static std::string memberLabel(const LevelBeam& beam) {
         return "B: " + std::to_string(beam.member);
     }
@@ -65,7 +63,7 @@ class LevelDrawing {
     void drawXBeam(const LevelBeam& beam) {
         const float x1 = beam.x;
         const float z1 = beam.z;
-        const float length = lengthOf(beam);
+        const float length = beam.drawnLength();
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
         if (besideSerials()) {
@@ -95,7 +93,7 @@ class LevelDrawing {
     void drawZBeam(const LevelBeam& beam) {
         const float x1 = beam.x;
         const float z1 = beam.z;
-        const float length = lengthOf(beam);
+        const float length = beam.drawnLength();
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
         if (besideSerials()) {

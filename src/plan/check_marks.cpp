@@ -38,17 +38,18 @@ void dashedBox(Surface& surface, double left, double top, double right, double b
 
 }  // namespace
 
+bool signedOnPlan(const Finding& finding, const PlanView& view) {
+    return view.mode == LoadMode::Floor && view.markChecks && finding.level == view.level &&
+           finding.severity == Severity::Warning && finding.place.kind == FindingPlace::Kind::Panel;
+}
+
 std::vector<PlanRect> warningSigns(const std::vector<Finding>& findings, const PlanView& view,
                                    Surface& surface) {
     std::vector<PlanRect> signs;
-    if (view.mode != LoadMode::Floor || !view.markChecks) {
-        return signs;
-    }
     const double lineHeight = surface.textHeight("H");
     const double halfWidth = surface.textWidth("M") * 0.6;
     for (const Finding& finding : findings) {
-        if (finding.level != view.level || finding.severity != Severity::Warning ||
-            finding.place.kind != FindingPlace::Kind::Panel) {
+        if (!signedOnPlan(finding, view)) {
             continue;
         }
         const double x = (finding.place.x1 + finding.place.x2) / 2 * kPerMetre;

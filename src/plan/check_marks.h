@@ -15,6 +15,9 @@ namespace fp {
 // In floor-load mode, while the view marks checks: where the warning sign goes of each panel of
 // the view's level that one or more warnings are about, just above its label's designed place, a
 // line of text high. The texts of the plan keep clear of them.
+// Whether the view puts a warning sign on a panel for the finding.
+bool signedOnPlan(const Finding& finding, const PlanView& view);
+
 std::vector<PlanRect> warningSigns(const std::vector<Finding>& findings, const PlanView& view,
                                    Surface& surface);
 

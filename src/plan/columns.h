@@ -1,28 +1,13 @@
-// The columns of a level: the joints a vertical member reaches, drawn as small filled squares.
+// The columns of a level, drawn as small filled squares at their joints.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "document/listing_document.h"
 #include "plan/plan_view.h"
 #include "plan/surface.h"
 
 namespace fp {
-
-// A joint of the level that a vertical member reaches, at (x, z) in plan units.
-struct LevelColumn {
-    float x = 0;
-    float z = 0;
-    // The column below the joint where there is one, else the one above.
-    int32_t member = 0;
-    // Whether that member stands below the joint.
-    bool fromBelow = false;
-};
-
-// One per joint, in the order of the joints' grid points: by X line, then by Z line.
-std::vector<LevelColumn> columnsOfLevel(const ListingDocument& document, int level);
 
 // "C: 1043": the column's member number as the plan writes it.
 std::string columnLabel(const LevelColumn& column);

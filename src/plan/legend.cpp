@@ -4,10 +4,6 @@
 #include <set>
 
 #include "model/text_encoding.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
-#include "plan/columns.h"
-#include "plan/level_beams.h"
 
 namespace fp {
 namespace {
@@ -19,15 +15,15 @@ std::set<std::string> casesOnShow(const ListingDocument& document, const PlanVie
         return cases;
     }
     if (view.mode == LoadMode::Floor) {
-        findPanels(document, view.level, [&](const SlabPanel& panel) {
-            for (const ActingLoad& load : panelLoads(document, view.level, panel).loads) {
+        for (const LevelPanel& panel : document.level(view.level).panels) {
+            for (const ActingLoad& load : panel.loads) {
                 if (view.showsIntensity(load.intensity)) {
                     cases.insert(load.caseNumber);
                 }
             }
-        });
+        }
     } else if (view.showsMemberLoadsOnBeams()) {
-        for (const LevelBeam& beam : beamsOfLevel(document, view.level)) {
+        for (const LevelBeam& beam : document.level(view.level).beams) {
             for (const MemberLoad& load : document.memberLoadsOn(beam.member)) {
                 if (!load.caseNumber.empty()) {
                     cases.insert(load.caseNumber);
@@ -87,7 +83,7 @@ std::vector<std::string> legendLines(const ListingDocument& document, const Plan
     }
     lines.push_back("Beam serial numbers on the beams" +
                     std::string(view.showsMemberNumbers() ? "; B: member number" : ""));
-    if (!columnsOfLevel(document, view.level).empty()) {
+    if (view.level >= 1 && !document.level(view.level).columns.empty()) {
         lines.push_back(view.mode == LoadMode::Member ? "■ column, C: its member number"
                                                       : "■ column");
     }

@@ -1,14 +1,11 @@
 // A level's plan, then its floor loads when they are on show.
 #include "plan/level_drawing.h"
 
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
 #include "plan/beam_plan.h"
 #include "plan/check_marks.h"
 #include "plan/columns.h"
 #include "plan/grid_lines.h"
 #include "plan/label_placement.h"
-#include "plan/level_beams.h"
 #include "plan/panel_labels.h"
 #include "plan/plan_frame.h"
 
@@ -36,6 +33,14 @@ PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, 
 
 PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surface& surface,
                     PlacementMemory* memory, const std::vector<Finding>* findings) {
+    const LevelModel& level = document.level(view.level);
+    // The panels are drawn in floor-load mode only, and only then can their limits stop it.
+    if (level.beamsError) {
+        throw *level.beamsError;
+    }
+    if (view.mode == LoadMode::Floor) {
+        level.requirePanels();
+    }
     std::vector<PlanRect> signs;
     if (findings != nullptr) {
         signs = warningSigns(*findings, view, surface);
@@ -50,12 +55,6 @@ PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surfa
     PickBoxes boxes = drawEverything(document, view, placement, {});
     placement.place();
     return boxes;
-}
-
-void checkLevelLimits(const ListingDocument& document, int level) {
-    beamsOfLevel(document, level);
-    findPanels(document, level,
-               [&](const SlabPanel& panel) { panelLoads(document, level, panel); });
 }
 
 }  // namespace fp

@@ -24,8 +24,4 @@ PickBoxes drawLevel(const ListingDocument& document, const PlanView& view, Surfa
                     PlacementMemory* memory = nullptr,
                     const std::vector<Finding>* findings = nullptr);
 
-// Throws the ListingError that drawing the level would throw, without drawing it: more than 300
-// beams, 200 panels, or 10 floor loads on a panel.
-void checkLevelLimits(const ListingDocument& document, int level);
-
 }  // namespace fp

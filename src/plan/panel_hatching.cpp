@@ -6,12 +6,11 @@
 
 namespace fp {
 
-void hatchPanel(const ListingDocument& document, const SlabPanel& panel, Surface& surface) {
-    const Grid& grid = document.grid;
-    const double x0 = grid.x.at(panel.ix);
-    const double x1 = grid.x.at(panel.ix2);
-    const double z0 = grid.z.at(panel.iz);
-    const double z1 = grid.z.at(panel.iz2);
+void hatchPanel(const PanelBounds& panel, Surface& surface) {
+    const double x0 = panel.x1;
+    const double x1 = panel.x2;
+    const double z0 = panel.z1;
+    const double z1 = panel.z2;
     // Each line is x = z + c; it crosses the panel for c strictly between x0 - z1 and x1 - z0.
     const double first = std::floor((x0 - z1) / kHatchSpacing + 1) * kHatchSpacing;
     for (double c = first; c < x1 - z0; c += kHatchSpacing) {

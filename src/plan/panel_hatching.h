@@ -2,7 +2,6 @@
 #pragma once
 
 #include "document/listing_document.h"
-#include "panels/panel_scan.h"
 #include "plan/surface.h"
 
 namespace fp {
@@ -12,6 +11,6 @@ inline constexpr float kHatchSpacing = 50;
 
 // Draws lines of slope +1 in plan units across the panel, clipped to its edges, where
 // x - z is a multiple of the spacing, so that neighbouring panels' hatching lines up.
-void hatchPanel(const ListingDocument& document, const SlabPanel& panel, Surface& surface);
+void hatchPanel(const PanelBounds& panel, Surface& surface);
 
 }  // namespace fp

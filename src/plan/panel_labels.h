@@ -5,21 +5,15 @@
 #include <vector>
 
 #include "document/listing_document.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
 #include "plan/plan_view.h"
 #include "plan/surface.h"
 
 namespace fp {
 
-// The loads of a panel as its label gives them. A panel no load acts on has its spans left at 0
-// in its loads, as the dump gives them; its label gives its true spans, taken here from the grid.
-PanelLoads labelledLoads(const ListingDocument& document, const SlabPanel& panel, PanelLoads loads);
-
 // The lines written at a panel's centre, top to bottom: "no floor load" when none acts; one per
 // acting load whose intensity the view shows, with " (case)" when the view shows load-case
 // numbers; then "<spanX> X <spanZ>".
-std::vector<std::string> panelLabelLines(const PanelLoads& loads, const PlanView& view);
+std::vector<std::string> panelLabelLines(const LevelPanel& panel, const PlanView& view);
 
 // Finds the panels of the view's level and writes each one's label lines centred on the panel's
 // centre, the first a line height above it and each further line one lower, in the surface's

@@ -22,8 +22,6 @@ struct PickBox {
 // Box k - 1 belongs to the beam with serial number k.
 using PickBoxes = std::vector<PickBox>;
 
-inline constexpr std::size_t kMaxBeamsOnALevel = 300;
-
 // The serial number of the first beam, in serial order, whose box holds (x, z); 0 when none.
 int beamAt(const PickBoxes& boxes, float x, float z);
 

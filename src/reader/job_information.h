@@ -16,13 +16,22 @@ struct JobInformation {
     std::string checker;   // "CHECKER NAME"
 };
 
-// Reads the job information block from the input echo at the top of `text`: the lines from
-// "START JOB INFORMATION" to "END JOB INFORMATION" (or the "UNIT" line, where the block is not
-// closed). A listing without the block gives empty fields.
-JobInformation jobInformationIn(std::string_view text);
+// Reads the job information block from the input echo: the lines from "START JOB INFORMATION"
+// to "END JOB INFORMATION" (or the "UNIT" line, where the block is not closed), among the first
+// lines of the listing.
+class JobInformationReader {
+  public:
+    // The block stands before the first commands; past this listing line it is not looked for.
+    static constexpr long kLastLine = 400;
 
-// The same from the listing at `path`, reading no further than the block's end; empty fields
-// when the file cannot be read.
-JobInformation jobInformationOf(const std::string& path);
+    // An echo line's input, after its echo number, at listing line `line`.
+    void take(std::string_view input, long line);
+    const JobInformation& job() const { return job_; }
+
+  private:
+    JobInformation job_;
+    bool inBlock_ = false;
+    bool ended_ = false;
+};
 
 }  // namespace fp

@@ -137,6 +137,8 @@ void LineIndex::walkLines(long first,
     if (first < 1 || first > lineCount_) {
         return;
     }
+    // Lines read back from another version of the file would be shown at this one's numbers.
+    source_->checkUnchanged();
     const auto checkpoint = static_cast<std::size_t>((first - 1) / kStride);
     long line = static_cast<long>(checkpoint) * kStride;
     std::string text;

@@ -22,7 +22,9 @@ class LineIndex {
     // Lines handed out are cut at this many bytes: more than any listing line needs.
     static constexpr std::size_t kLongestShown = 4096;
 
-    // Reads `source` through once. `blockSize` is the size of each read of the file.
+    // Reads `source` through once. `blockSize` is the size of each read of the file. Every later
+    // reading of lines throws listingChanged() once the file is another version than the one
+    // indexed.
     explicit LineIndex(std::unique_ptr<ListingSource> source, std::size_t blockSize = 1 << 20);
 
     long lineCount() const { return lineCount_; }

@@ -89,6 +89,8 @@ class FileSource : public ListingSource {
         }
     }
 
+    std::optional<FileVersion> version() const override { return version_; }
+
   private:
     std::string path_;
     std::ifstream file_;
@@ -131,6 +133,15 @@ ListingError listingChanged(const std::string& name) {
 
 std::unique_ptr<ListingSource> openListingFile(const std::string& path) {
     return std::make_unique<FileSource>(path);
+}
+
+std::unique_ptr<ListingSource> openListingFile(const std::string& path,
+                                               const std::optional<FileVersion>& expected) {
+    auto listing = openListingFile(path);
+    if (listing->version() != expected) {
+        throw listingChanged(path);
+    }
+    return listing;
 }
 
 std::unique_ptr<ListingSource> listingInMemory(std::string_view bytes, std::string name) {

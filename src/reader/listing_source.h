@@ -4,10 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/listing_error.h"
+#include "platform/file_version.h"
 
 namespace fp {
 
@@ -27,6 +29,8 @@ class ListingSource {
     // with: a reading that spans several passes calls it after each, so that it never joins
     // the parts of two versions. Text in memory never changes.
     virtual void checkUnchanged() {}
+    // The version of the file noted at the opening; none for text in memory.
+    virtual std::optional<FileVersion> version() const { return std::nullopt; }
 };
 
 // The failure of a listing that changed while it was read.
@@ -37,6 +41,11 @@ ListingError listingChanged(const std::string& name);
 // identity, size and modification time are noted at the opening; a read that finds the file
 // shorter, or checkUnchanged() finding any of them changed, throws listingChanged().
 std::unique_ptr<ListingSource> openListingFile(const std::string& path);
+
+// The same, for a reading that must find the version of the file read before, `expected`: any
+// other version throws listingChanged().
+std::unique_ptr<ListingSource> openListingFile(const std::string& path,
+                                               const std::optional<FileVersion>& expected);
 
 // A listing held in memory under `name`; `bytes` must outlive the source.
 std::unique_ptr<ListingSource> listingInMemory(std::string_view bytes, std::string name);

@@ -102,6 +102,8 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 
     TextStream stream(listing);
+    EchoScan echo;
+    stream.watchBlocks([&echo](std::string_view text) { echo.take(text); });
     for (std::size_t i = 0; i < passes.count(); ++i) {
         passes.run(
             i, [](SideBySidePass& pass) { pass.start(); },
@@ -128,6 +130,8 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
             }
         }
     }
+    stream.readToEnd();
+    read.echo = echo.finish();
     // Nothing read from a listing that changed meanwhile is shown.
     listing.checkUnchanged();
     passes.finish(messages, listing.name());

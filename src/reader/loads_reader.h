@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "reader/listing_echo.h"
 #include "reader/listing_source.h"
 #include "reader/message_sink.h"
 
@@ -16,6 +17,8 @@ struct LoadsAndDesigns {
     LoadValueList memberLoadValues{"distinct member-load values"};
     // Every accepted member load, one per member it acts on, in the order read.
     MemberLoadList memberLoadsByMember{"member loads by member"};
+    // Read from every line, in the same reading.
+    ListingEcho echo;
 };
 
 // The plan's outermost grid lines, in hundredths of a metre: a floor load written without X
@@ -27,11 +30,11 @@ struct PlanExtent {
     float lastZ = 0;
 };
 
-// Reads the floor loads (after the load-case headers), the beam design blocks and the uniform
-// member loads, each from the listing's first line to its last as if alone, in one reading of
-// the listing. The messages of the three go to `messages` in that order once the reading is
-// over; the first of them to fail throws its ListingError after the messages of the ones before
-// it, as if they had run in turn. Distinct values keep the order they first appear in.
+// Reads the floor loads (after the load-case headers), the beam design blocks, the uniform
+// member loads and the input echo, each from the listing's first line to its last as if alone,
+// in one reading of the listing. The messages of the three go to `messages` in that order once the
+// reading is over; the first of them to fail throws its ListingError after the messages of the ones
+// before it, as if they had run in turn. Distinct values keep the order they first appear in.
 LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& extent,
                                     MessageSink& messages);
 

@@ -20,6 +20,7 @@ class ProgressSource : public ListingSource {
     std::uint64_t size() const override { return listing_.size(); }
     const std::string& name() const override { return listing_.name(); }
     void checkUnchanged() override { listing_.checkUnchanged(); }
+    std::optional<FileVersion> version() const override { return listing_.version(); }
 
   private:
     ListingSource& listing_;

@@ -1,11 +1,10 @@
 // The unit line, the joint coordinates and the member incidences, and the members' orientation.
 #include "reader/structure_reader.h"
 
-#include <limits>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
+#include "model/joint_index.h"
 #include "model/listing_error.h"
 #include "model/rounding.h"
 #include "reader/text_primitives.h"
@@ -197,29 +196,6 @@ void readMembers(SectionReading& reading, MemberList& members, long jointLine) {
         });
 }
 
-// The first joint of every joint number, found at once for each member's ends.
-using FirstJointByNumber = std::unordered_map<int16_t, const Joint*>;
-
-FirstJointByNumber firstJointByNumber(const JointList& joints) {
-    FirstJointByNumber first;
-    first.reserve(joints.size());
-    for (const Joint& joint : joints) {
-        first.try_emplace(joint.number, &joint);
-    }
-    return first;
-}
-
-// The joint numbered `number`; one at the origin when there is none. A number outside the 16-bit
-// range names no joint.
-Joint jointNumbered(const FirstJointByNumber& joints, int32_t number) {
-    if (number < std::numeric_limits<int16_t>::min() ||
-        number > std::numeric_limits<int16_t>::max()) {
-        return {};
-    }
-    const auto found = joints.find(static_cast<int16_t>(number));
-    return found != joints.end() ? *found->second : Joint{};
-}
-
 }  // namespace
 
 Structure readStructure(ListingSource& listing) {
@@ -236,10 +212,15 @@ Structure readStructure(ListingSource& listing) {
 }
 
 void orientMembers(MemberList& members, const JointList& joints) {
-    const FirstJointByNumber first = firstJointByNumber(joints);
+    const JointIndex index(joints);
+    // A joint the listing does not have stands at the origin.
+    const auto jointNumbered = [&index](int32_t number) {
+        const Joint* joint = index.find(number);
+        return joint != nullptr ? *joint : Joint{};
+    };
     for (Member& member : members) {
-        const Joint start = jointNumbered(first, member.start);
-        const Joint end = jointNumbered(first, member.end);
+        const Joint start = jointNumbered(member.start);
+        const Joint end = jointNumbered(member.end);
         if (start.x > end.x || start.y > end.y || start.z > end.z) {
             std::swap(member.start, member.end);
         }

@@ -75,7 +75,20 @@ bool TextStream::nextBlock() {
     }
     at_ = 0;
     lfFrom_ = crFrom_ = SIZE_MAX;
+    if (block_ != nullptr && watch_) {
+        watch_(block_->text);
+    }
     return block_ != nullptr;
+}
+
+void TextStream::readToEnd() {
+    while (block_ != nullptr || nextBlock()) {
+        passOverToLastLine();
+        if (block_->last) {
+            return;
+        }
+        nextBlock();
+    }
 }
 
 bool TextStream::atEnd() {

@@ -44,6 +44,12 @@ class TextStream {
         return readLineContaining(std::span<const std::string_view>(keys.begin(), keys.size()));
     }
 
+    // Has `watch` called with the text of every block of whole lines the stream reads from
+    // here on, once each and in file order, whatever the stream searches them for.
+    void watchBlocks(std::function<void(std::string_view)> watch) { watch_ = std::move(watch); }
+    // Reads the rest of the listing, for the watcher; the line last read is then the last.
+    void readToEnd();
+
     // File offsets of the line last read and of the line after it.
     std::uint64_t lineOffset() const { return lineOffset_; }
     std::uint64_t nextLineOffset() const { return nextLineOffset_; }
@@ -76,6 +82,7 @@ class TextStream {
     void countLinesInBlockUpTo(std::uint64_t offset) const;
 
     ListingSource& source_;
+    std::function<void(std::string_view)> watch_;
     KeyTable keys_;
     LineBlocks blocks_;
     LineBlock* block_ = nullptr;  // the block being read; null before the first and after the last

@@ -7,6 +7,7 @@
 
 #include "model/number_text.h"
 #include "render/listing_qstring.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -15,12 +16,9 @@ constexpr double kTitlePoints = 14;
 constexpr double kTextPoints = 9;
 
 QString findingLine(const ListingDocument& document, const Finding& finding) {
-    QString where =
-        finding.level == 0
-            ? QStringLiteral("Whole listing")
-            : QStringLiteral("Level %1 m")
-                  .arg(QString::fromStdString(
-                      valueText(static_cast<float>(metres(document.levelHeight(finding.level))))));
+    QString where = finding.level == 0
+                        ? QStringLiteral("Whole listing")
+                        : QString::fromStdString(levelHeading(document.levelHeight(finding.level)));
     where += finding.severity == Severity::Warning ? QStringLiteral(", warning")
                                                    : QStringLiteral(", note");
     for (std::size_t i = 0; i < finding.lines.size(); ++i) {

@@ -19,13 +19,13 @@ namespace {
 
 constexpr int kPdfDpi = 300;
 
-struct ReportLine {
+struct PageLine {
     QString text;
     bool heading = false;
 };
 
-std::vector<ReportLine> reportLines(const ListingComparison& comparison) {
-    std::vector<ReportLine> lines;
+std::vector<PageLine> reportLines(const ListingComparison& comparison) {
+    std::vector<PageLine> lines;
     lines.push_back({QStringLiteral("Changes from %1 to %2")
                          .arg(QString::fromStdString(fileNameOf(comparison.oldName)),
                               QString::fromStdString(fileNameOf(comparison.newName))),
@@ -37,8 +37,8 @@ std::vector<ReportLine> reportLines(const ListingComparison& comparison) {
     for (const ReportSection& section : sections) {
         lines.push_back({QString(), false});
         lines.push_back({QString::fromStdString(section.heading), true});
-        for (const std::string& line : section.lines) {
-            lines.push_back({QStringLiteral("    ") + QString::fromStdString(line), false});
+        for (const ReportLine& line : section.lines) {
+            lines.push_back({QStringLiteral("    ") + QString::fromStdString(line.text), false});
         }
     }
     return lines;
@@ -94,7 +94,7 @@ void drawChangeLegend(QPainter& painter, const QRectF& area) {
 void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& after,
                        const ListingComparison& comparison, PlanView view) {
     const QRectF page(0, 0, device.width(), device.height());
-    const std::vector<ReportLine> lines = reportLines(comparison);
+    const std::vector<PageLine> lines = reportLines(comparison);
     const double lineHeight = QFontMetricsF(reportFont(true), &device).height() * 1.2;
     const auto linesPerPage =
         std::max<std::size_t>(1, static_cast<std::size_t>(page.height() / lineHeight));

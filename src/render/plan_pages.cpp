@@ -26,6 +26,7 @@
 #include "render/checks_pages.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
+#include "structure/place_text.h"
 
 namespace fp {
 
@@ -42,17 +43,6 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The job as given, each field not given taken from the listing's job information.
-JobFacts jobOf(const ListingDocument& document, const JobFacts& given) {
-    const JobFacts listed = listedJob(document.name);
-    const auto either = [](const std::string& field, const std::string& fallback) {
-        return field.empty() ? fallback : field;
-    };
-    return {either(given.name, listed.name), either(given.number, listed.number),
-            either(given.engineer, listed.engineer), either(given.checker, listed.checker),
-            either(given.client, listed.client)};
-}
-
 // A drawing that could not be made into its file's bytes.
 FileWriteError cannotDraw(const std::string& path, const char* format) {
     return cannotWrite(path, std::string("the ") + format + " could not be drawn");
@@ -64,7 +54,7 @@ void renderFilePage(const ListingDocument& document, const ExportRequest& reques
     const QRectF area(0, 0, request.width, request.height);
     if (request.titleBlock) {
         PageFacts facts = pageFacts(document, levels, view.level);
-        facts.job = jobOf(document, request.job);
+        facts.job = jobOf(request.job, document.echo.job);
         renderPage(document, view, painter, area, &facts);
     } else {
         renderPage(document, view, painter, area);
@@ -102,7 +92,7 @@ QByteArray svgOf(const ListingDocument& document, const ExportRequest& request,
     svg.setResolution(kSvgDpi);
     svg.setSize(QSize(request.width, request.height));
     svg.setViewBox(QRect(0, 0, request.width, request.height));
-    svg.setTitle(toQString(levelCaption(document, view.level, view.decimalSeparator)));
+    svg.setTitle(toQString(levelHeading(document.levelHeight(view.level), view.decimalSeparator)));
     QPainter painter;
     if (!painter.begin(&svg)) {
         throw cannotDraw(path, "SVG drawing");
@@ -114,13 +104,14 @@ QByteArray svgOf(const ListingDocument& document, const ExportRequest& request,
     return bytes;
 }
 
-// "office.anl, level 7.8 M", or "office.anl, all levels" for a file of every level.
+// "office.anl, level 7.8 m", or "office.anl, all levels" for a file of every level.
 QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels,
                  const PlanView& view) {
     const QString name = qStringFromListing(fileNameOf(document.name));
     if (levels.size() == 1) {
         return name + QStringLiteral(", level ") +
-               toQString(levelCaption(document, levels.front(), view.decimalSeparator));
+               toQString(
+                   levelHeightText(document.levelHeight(levels.front()), view.decimalSeparator));
     }
     return name + QStringLiteral(", all levels");
 }
@@ -236,8 +227,8 @@ QRectF trueScaleArea(QPainter& painter, const QRectF& area, const ListingDocumen
     font.setPointSizeF(8);
     const double barHeight = QFontMetricsF(font, painter.device()).height() * 2;
     checkPlanFits(scale, sheetName(painter),
-                  levelCaption(document, view.level, view.decimalSeparator), widthMetres,
-                  heightMetres, area.width() / perMillimetre,
+                  levelHeightText(document.levelHeight(view.level), view.decimalSeparator),
+                  widthMetres, heightMetres, area.width() / perMillimetre,
                   (area.height() - barHeight) / perMillimetre);
     const double pixelsPerMetre = 1000.0 / scale * perMillimetre;
     const QSizeF size(widthMetres * pixelsPerMetre, heightMetres * pixelsPerMetre);
@@ -292,9 +283,10 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
     const double indent = titleMetrics.height() / 2;
-    painter.drawText(QRectF(area.left() + indent, area.top(), area.width() - indent, titleHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     toQString(levelCaption(document, view.level, view.decimalSeparator)));
+    painter.drawText(
+        QRectF(area.left() + indent, area.top(), area.width() - indent, titleHeight),
+        Qt::AlignLeft | Qt::AlignVCenter,
+        toQString(levelHeading(document.levelHeight(view.level), view.decimalSeparator)));
 
     const QRectF below(area.left(), area.top() + titleHeight, area.width(),
                        area.height() - titleHeight);
@@ -321,9 +313,10 @@ QPageLayout planPageLayout(const PageSetup& page) {
 }
 
 void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                PlanView view, const std::vector<int>& levels, int scale, const JobFacts& job) {
+                PlanView view, const std::vector<int>& levels, int scale,
+                const JobInformation& job) {
     const QRectF page(0, 0, device.width(), device.height());
-    const JobFacts pageJob = jobOf(document, job);
+    const JobInformation pageJob = jobOf(job, document.echo.job);
     for (std::size_t i = 0; i < levels.size(); ++i) {
         if (i > 0) {
             device.newPage();
@@ -365,8 +358,8 @@ void checkPrintable(const ListingDocument& document, const PlanView& view,
     paintPages(pdf, painter, document, view, levels, scale);
 }
 
-std::vector<std::string> exportPlans(const ListingDocument& document,
-                                     const ExportRequest& request) {
+std::vector<std::string> exportPlans(const ListingDocument& document, const ExportRequest& request,
+                                     const std::vector<Finding>* findings) {
     const PlanView view = exportView(document, request);
     const std::vector<int> levels = levelsToExport(document, request);
     std::vector<std::string> paths;
@@ -382,15 +375,15 @@ std::vector<std::string> exportPlans(const ListingDocument& document,
     // leaves none of them behind.
     std::vector<FileBytes> files;
     if (request.format == ExportFormat::Pdf) {
-        // Read again for its echo, which the document does not keep.
-        std::optional<std::vector<Finding>> findings;
-        if (request.checksPages && request.levels.all) {
-            const auto listing = openListingFile(document.name);
-            findings = checkListing(document, *listing);
+        std::optional<std::vector<Finding>> checked;
+        if (request.checksPages && request.levels.all && findings == nullptr) {
+            checked = checkDocument(document);
+            findings = &*checked;
         }
-        files.push_back({request.output, pdfOf(document, request, levels, view, request.output,
-                                               findings ? &*findings : nullptr)
-                                             .toStdString()});
+        files.push_back(
+            {request.output, pdfOf(document, request, levels, view, request.output,
+                                   request.checksPages && request.levels.all ? findings : nullptr)
+                                 .toStdString()});
     } else {
         PlanView levelView = view;
         for (std::size_t i = 0; i < levels.size(); ++i) {

@@ -7,7 +7,9 @@
 #include <QRectF>
 #include <functional>
 #include <string>
+
 #include <vector>
+#include "checks/finding.h"
 
 #include "document/listing_document.h"
 #include "files/pending_file.h"
@@ -38,7 +40,7 @@ QPageLayout planPageLayout(const PageSetup& page = {});
 // each with its title block, at the scale and for the job given.
 void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
                 PlanView view, const std::vector<int>& levels, int scale = 0,
-                const JobFacts& job = {});
+                const JobInformation& job = {});
 
 // Draws each level once where nobody sees it, so that a level past a drawing limit throws its
 // ListingError before anything is written or printed.
@@ -50,9 +52,11 @@ void checkDrawable(const ListingDocument& document, PlanView view, const std::ve
 void checkPrintable(const ListingDocument& document, const PlanView& view,
                     const std::vector<int>& levels, const QPageLayout& layout, int scale);
 
-// Writes the files the request asks for and returns their paths. Nothing is left behind when it
-// fails: a level past a drawing limit, or an intensity or level the listing lacks, throws
-// ListingError; a file that cannot be written FileWriteError naming it.
-std::vector<std::string> exportPlans(const ListingDocument& document, const ExportRequest& request);
+// Writes the files the request asks for and returns their paths. Checks pages show `findings`,
+// the check of the document, when given (the window holds them), and check it otherwise.
+// Nothing is left behind when it fails: a level past a drawing limit, or an intensity or level
+// the listing lacks, throws ListingError; a file that cannot be written FileWriteError naming it.
+std::vector<std::string> exportPlans(const ListingDocument& document, const ExportRequest& request,
+                                     const std::vector<Finding>* findings = nullptr);
 
 }  // namespace fp

@@ -10,6 +10,7 @@
 #include "files/file_names.h"
 #include "plan/legend.h"
 #include "render/listing_qstring.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -44,14 +45,14 @@ TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView&
     TitleBlockTexts texts;
     texts.listing = qStringFromListing(facts.listingName);
     if (view.level >= 1) {
-        texts.level = QStringLiteral("Level ") + QString::fromStdString(levelCaption(
-                                                     document, view.level, view.decimalSeparator));
+        texts.level = QString::fromStdString(
+            levelHeading(document.levelHeight(view.level), view.decimalSeparator));
     }
     texts.mode = view.mode == LoadMode::Floor ? QStringLiteral("Floor loads")
                                               : QStringLiteral("Member loads");
     texts.date = facts.date.toString(Qt::ISODate);
     texts.page = QStringLiteral("Page %1 of %2").arg(facts.page).arg(facts.pages);
-    const JobFacts& job = facts.job;
+    const JobInformation& job = facts.job;
     texts.job = QStringLiteral("Job: ") + qStringFromListing(job.name);
     if (!job.number.empty()) {
         texts.job += (job.name.empty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(") +

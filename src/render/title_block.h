@@ -24,7 +24,7 @@ struct PageFacts {
     int pages = 1;
     // The plan's scale on the paper, 0 when fitted to the page, and the job.
     int scale = 0;
-    JobFacts job;
+    JobInformation job;
 };
 
 // The facts of the page of `level` among the pages of `levels`, drawn today.

@@ -3,15 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 #include "panels/level_totals.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
-#include "plan/level_beams.h"
-#include "plan/level_drawing.h"
 
 namespace fp {
 namespace {
@@ -38,12 +33,7 @@ std::vector<std::string> memberLoadCases(const ListingDocument& document) {
 
 // A level past a drawing limit has no rows; the program names it apart.
 bool withinLimits(const ListingDocument& document, int level) {
-    try {
-        checkLevelLimits(document, level);
-        return true;
-    } catch (const ListingError&) {
-        return false;
-    }
+    return !document.level(level).limitError();
 }
 
 }  // namespace
@@ -60,27 +50,26 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
         table.headers.push_back(name + " total (kN)");
     }
     table.forEachRow = [&document, cases = std::move(cases)](const RowVisitor& visit) {
-        const Grid& grid = document.grid;
         ScheduleRow row;
         for (int level = 2; level <= document.levelCount(); ++level) {
             if (!withinLimits(document, level)) {
                 continue;
             }
-            findPanels(document, level, [&](const SlabPanel& panel) {
-                const PanelLoads loads = panelLoads(document, level, panel);
-                const std::vector<double> intensities = intensitiesByCase(loads, cases);
-                const double area = rounded(panelArea(document, panel));
+            for (const LevelPanel& panel : document.level(level).panels) {
+                const std::vector<double> intensities = intensitiesByCase(panel.loads, cases);
+                const double area = rounded(panel.area());
+                const PanelBounds& bounds = panel.bounds;
                 row = {inMetres(document.levelHeight(level)),
-                       inMetres(grid.x.at(panel.ix)),
-                       inMetres(grid.x.at(panel.ix2)),
-                       inMetres(grid.z.at(panel.iz)),
-                       inMetres(grid.z.at(panel.iz2)),
-                       inMetres(grid.x.at(panel.ix2) - grid.x.at(panel.ix)),
-                       inMetres(grid.z.at(panel.iz2) - grid.z.at(panel.iz)),
+                       inMetres(bounds.x1),
+                       inMetres(bounds.x2),
+                       inMetres(bounds.z1),
+                       inMetres(bounds.z2),
+                       inMetres(bounds.spanX()),
+                       inMetres(bounds.spanZ()),
                        area};
                 for (std::size_t i = 0; i < cases.size(); ++i) {
                     const bool acts = std::any_of(
-                        loads.loads.begin(), loads.loads.end(),
+                        panel.loads.begin(), panel.loads.end(),
                         [&](const ActingLoad& load) { return load.caseNumber == cases[i]; });
                     if (acts) {
                         row.emplace_back(rounded(intensities[i]));
@@ -91,7 +80,7 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
                     }
                 }
                 visit(row);
-            });
+            }
         }
     };
     return table;
@@ -105,25 +94,20 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
         table.headers.push_back(loadCaseName(document, number) + " (kN/m)");
     }
     table.forEachRow = [&document, cases = std::move(cases)](const RowVisitor& visit) {
-        // A member is found by its number; where several share one, the first read.
-        std::unordered_map<int32_t, const Member*> members;
-        for (const Member& member : document.members) {
-            members.emplace(member.number, &member);
-        }
         ScheduleRow row;
         for (int level = 2; level <= document.levelCount(); ++level) {
             if (!withinLimits(document, level)) {
                 continue;
             }
             int serial = 0;
-            for (const LevelBeam& beam : beamsOfLevel(document, level)) {
-                const auto found = members.find(beam.member);
-                const Member* member = found != members.end() ? found->second : nullptr;
+            for (const LevelBeam& beam : document.level(level).beams) {
+                const MemberFacts member = document.member(beam.member);
+                const bool known = member.shape != MemberShape::Missing;
                 row = {inMetres(document.levelHeight(level)),
                        static_cast<double>(++serial),
                        static_cast<double>(beam.member),
-                       member != nullptr ? ScheduleCell(member->start) : std::nullopt,
-                       member != nullptr ? ScheduleCell(member->end) : std::nullopt,
+                       known ? ScheduleCell(member.record.start) : std::nullopt,
+                       known ? ScheduleCell(member.record.end) : std::nullopt,
                        rounded(static_cast<double>(beam.lengthMm) / 1000)};
                 const auto loads = document.memberLoadsOn(beam.member);
                 for (const std::string& number : cases) {

@@ -57,7 +57,7 @@ ScheduleTable panelSchedule(const ListingDocument& document);
 // the member's loads of that case (kN/m), empty where it has none.
 ScheduleTable beamSchedule(const ListingDocument& document);
 
-// Both. A level past a drawing limit (checkLevelLimits) has no rows in either.
+// Both. A level past a drawing limit has no rows in either.
 std::vector<ScheduleTable> loadSchedules(const ListingDocument& document);
 
 // The findings of the check, one row each in their order: level (m; empty for the whole

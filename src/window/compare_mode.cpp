@@ -12,7 +12,6 @@
 #include "compare/change_marks.h"
 #include "compare/comparison_report.h"
 #include "model/listing_error.h"
-#include "plan/level_beams.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
 #include "window/read_status.h"
@@ -21,23 +20,20 @@ namespace fp {
 namespace {
 
 constexpr int kHeightRole = Qt::UserRole;
-// The start of the beam a change is about, and whether it runs along X.
+// The place of the beam a change is about: its start and the joint it runs to.
 constexpr int kBeamRole = Qt::UserRole + 1;
 
-// The serial number of the beam at `place` on the level; 0 when the level has none there.
-int serialAt(const ListingDocument& document, int level, const QVariantList& place) {
-    const float x = place[0].toFloat();
-    const float z = place[1].toFloat();
-    const BeamDirection direction = place[2].toBool() ? BeamDirection::PlusX : BeamDirection::PlusZ;
-    try {
-        const std::vector<LevelBeam> beams = beamsOfLevel(document, level);
-        for (std::size_t i = 0; i < beams.size(); ++i) {
-            if (beams[i].x == x && beams[i].z == z && beams[i].direction == direction) {
-                return static_cast<int>(i) + 1;
-            }
+QVariantList placeData(const BeamPlace& place) {
+    return {place.from.x, place.from.z, place.to.x, place.to.z};
+}
+
+// The serial number of the beam at the place on the level; 0 when the level has none there (a
+// level past its beam limit has no plan to highlight on).
+int serialAt(const LevelModel& level, const QVariantList& place) {
+    for (std::size_t i = 0; i < level.beams.size(); ++i) {
+        if (placeData(placeOf(level.beams[i])) == place) {
+            return static_cast<int>(i) + 1;
         }
-    } catch (const ListingError&) {
-        // A level past its beam limit has no plan to highlight on.
     }
     return 0;
 }
@@ -198,16 +194,13 @@ void CompareMode::fillChanges() {
     }
     for (const ReportSection& section : sections) {
         auto* heading = new QTreeWidgetItem(changesList, {QString::fromStdString(section.heading)});
-        for (std::size_t i = 0; i < section.lines.size(); ++i) {
-            auto* item = new QTreeWidgetItem(heading, {QString::fromStdString(section.lines[i])});
+        for (const ReportLine& line : section.lines) {
+            auto* item = new QTreeWidgetItem(heading, {QString::fromStdString(line.text)});
             if (section.height) {
                 item->setData(0, kHeightRole, *section.height);
             }
-            const auto beam = section.beamPlaces.find(i);
-            if (beam != section.beamPlaces.end()) {
-                const BeamPlace& place = beam->second;
-                item->setData(0, kBeamRole,
-                              QVariantList{place.from.x, place.from.z, place.to.x != place.from.x});
+            if (line.beam) {
+                item->setData(0, kBeamRole, placeData(*line.beam));
             }
         }
         if (section.height) {
@@ -229,7 +222,7 @@ void CompareMode::goTo(QTreeWidgetItem* item) {
     window_.session().showLevel(level);
     const QVariant beam = item->data(0, kBeamRole);
     if (beam.isValid()) {
-        if (const int serial = serialAt(*shown, level, beam.toList())) {
+        if (const int serial = serialAt(shown->level(level), beam.toList())) {
             window_.canvas().selectBeam(serial);
         }
     }

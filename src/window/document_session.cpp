@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "checks/listing_checks.h"
 #include "render/decimal_separator.h"
 
 namespace fp {
@@ -19,6 +20,14 @@ DocumentSession::DocumentSession(QObject* parent) : QObject(parent), loader_(thi
     view_.memberNumbersBeside = QSettings().value(kMemberNumbersBesideKey).toBool();
     view_.decimalSeparator = userDecimalSeparator();
     connect(&loader_, &ListingLoader::finished, this, &DocumentSession::readingOver);
+    connect(&loader_, &ListingLoader::checked, this,
+            [this](const std::shared_ptr<const ListingDocument>& document,
+                   const std::shared_ptr<const std::vector<Finding>>& findings) {
+                if (document == document_) {
+                    findings_ = findings;
+                    emit findingsChanged();
+                }
+            });
     connect(&watcher_, &ListingWatcher::changed, this, &DocumentSession::listingChangedOnDisk);
 }
 
@@ -72,7 +81,7 @@ void DocumentSession::readingOver(const ReadOutcome& outcome) {
         const PlanView kept = view_;
         view_ = viewOf(*outcome.document, keep ? &kept : nullptr);
         document_ = outcome.document;
-        findings_ = outcome.findings;
+        findings_.reset();
         path_ = outcome.path;
         watcher_.watch(path_);
         // Written once the plan is on the screen: settings go to disk, which can be slow.
@@ -174,6 +183,13 @@ void DocumentSession::setGridLines(bool on) {
 
 void DocumentSession::setDesignedLabelPositions(bool on) {
     setOption(&PlanView::designedLabelPositions, on);
+}
+
+std::vector<Finding> DocumentSession::findingsNow() const {
+    if (findings_ != nullptr || document_ == nullptr) {
+        return findings();
+    }
+    return checkDocument(*document_);
 }
 
 const std::vector<Finding>& DocumentSession::findings() const {

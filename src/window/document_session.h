@@ -28,8 +28,12 @@ class DocumentSession : public QObject {
     // The file name of the listing on show, without its folder.
     QString fileName() const;
     const PlanView& view() const { return view_; }
-    // What the check found in the document on show; empty when none is.
+    // What the check found in the document on show; empty when none is, and until the check,
+    // which follows the reading, is over (findingsChanged tells).
     const std::vector<Finding>& findings() const;
+    // The same, checked here and now when the check that follows the reading is not over: for
+    // what is written to a file.
+    std::vector<Finding> findingsNow() const;
 
     // Reads the listing off the GUI thread; once it is whole it takes the place of the one on
     // show, in the start view (the View menu's options stay). The end is told by readingEnded.
@@ -72,6 +76,8 @@ class DocumentSession : public QObject {
     void readingEnded(const fp::ReadOutcome& outcome);
     // The listing on show changed on disk.
     void listingChangedOnDisk();
+    // The findings of the document on show arrived.
+    void findingsChanged();
 
   private:
     void readingOver(const ReadOutcome& outcome);

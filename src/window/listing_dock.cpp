@@ -1,6 +1,7 @@
 // The Listing dock: a row of go-to-line and find fields over the listing's text.
 #include "window/listing_dock.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,10 +59,11 @@ ListingDock::ListingDock(QWidget* parent) : QDockWidget(QStringLiteral("Listing"
 
 ListingDock::~ListingDock() = default;
 
-void ListingDock::setListing(const QString& path) {
+void ListingDock::setListing(const QString& path, const std::optional<FileVersion>& version) {
     // Read again, the listing keeps the place it was shown at.
     keptLine_ = path == path_ ? view->currentLine() : 0;
     path_ = path;
+    version_ = version;
     indexed_ = false;
     // The old index would show the old text at the new line numbers: it goes at once.
     view->setIndex(nullptr);
@@ -80,7 +82,8 @@ bool ListingDock::ensureIndex() {
     }
     indexed_ = true;
     try {
-        auto index = std::make_shared<const LineIndex>(openListingFile(path_.toStdString()));
+        auto index = std::make_shared<const LineIndex>(
+            openListingFile(QFile::encodeName(path_).toStdString(), version_));
         lineField->setRange(1, static_cast<int>(std::max(1L, index->lineCount())));
         view->setIndex(std::move(index));
         note->hide();
@@ -132,7 +135,14 @@ void ListingDock::find(bool forward) {
         return;
     }
     const long from = view->currentLine() > 0 ? view->currentLine() : view->topLine();
-    const long found = view->index()->find(text.toStdString(), from, forward);
+    long found = 0;
+    try {
+        found = view->index()->find(text.toStdString(), from, forward);
+    } catch (const ListingError& failure) {
+        note->setText(qStringFromListing(failure.what()));
+        note->show();
+        return;
+    }
     if (found == 0) {
         note->setText(QStringLiteral("“%1” is not in the listing.").arg(text));
         note->show();

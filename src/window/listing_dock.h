@@ -6,6 +6,9 @@
 #include <QDockWidget>
 #include <QString>
 #include <memory>
+#include <optional>
+
+#include "platform/file_version.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,9 +26,9 @@ class ListingDock : public QDockWidget {
     explicit ListingDock(QWidget* parent);
     ~ListingDock() override;
 
-    // The listing to show; its index is built once the dock is on show. An empty path shows
-    // nothing.
-    void setListing(const QString& path);
+    // The listing to show, the version of it the plan shows; its index is built once the dock
+    // is on show, of that version only. An empty path shows nothing.
+    void setListing(const QString& path, const std::optional<FileVersion>& version);
 
     ListingView* view = nullptr;
     QSpinBox* lineField = nullptr;
@@ -54,6 +57,7 @@ class ListingDock : public QDockWidget {
     void find(bool forward);
 
     QString path_;
+    std::optional<FileVersion> version_;
     bool indexed_ = false;
     long keptLine_ = 0;
 };

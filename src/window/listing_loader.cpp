@@ -7,21 +7,6 @@
 #include "checks/listing_checks.h"
 
 namespace fp {
-namespace {
-
-// The echo read alongside, or none when it could not be read: the checks of the document itself
-// still hold.
-ListingEcho echoOf(std::optional<EchoReading>& reading) {
-    if (reading) {
-        try {
-            return reading->result();
-        } catch (const ListingError&) {
-        }
-    }
-    return {};
-}
-
-}  // namespace
 
 struct ListingLoader::Reading {
     std::atomic<bool> stop{false};
@@ -50,13 +35,16 @@ ListingLoader::~ListingLoader() {
 }
 
 void ListingLoader::stopAndWait() {
-    if (reading_) {
-        reading_->stop = true;
+    for (const auto& running : {reading_, checking_}) {
+        if (running) {
+            running->stop = true;
+        }
     }
     if (thread_.joinable()) {
         thread_.join();
     }
     reading_.reset();
+    checking_.reset();
 }
 
 void ListingLoader::start(const QString& path) {
@@ -66,7 +54,7 @@ void ListingLoader::start(const QString& path) {
     path_ = path;
     emit started(path);
     const std::string file = QFile::encodeName(path).toStdString();
-    thread_ = std::thread([this, reading, path, file, reader = reader] {
+    thread_ = std::thread([this, reading, path, file, reader = reader, checks = checks] {
         ReadOutcome outcome;
         outcome.path = path;
         CollectedMessages messages;
@@ -78,17 +66,8 @@ void ListingLoader::start(const QString& path) {
             return !reading->stop;
         };
         try {
-            // The echo is read alongside the document, on a thread of its own.
-            std::optional<EchoReading> echo;
-            try {
-                echo.emplace(file);
-            } catch (const std::system_error&) {
-                // No thread to spare: the check goes without the echo.
-            }
             outcome.document =
                 std::make_shared<const ListingDocument>(reader(file, messages, progress));
-            outcome.findings = std::make_shared<const std::vector<Finding>>(
-                checkDocument(*outcome.document, echoOf(echo)));
         } catch (const ReadCancelled&) {
             outcome.cancelled = true;
         } catch (const ListingError& failure) {
@@ -104,11 +83,36 @@ void ListingLoader::start(const QString& path) {
                     .inListing(file);
         }
         outcome.messages = std::move(messages.messages);
+        const std::shared_ptr<const ListingDocument> document = outcome.document;
         // Handed to the GUI thread; a loader destroyed first waits for this thread to end, and
         // an event posted to it after that is dropped with it.
         QMetaObject::invokeMethod(
             this, [this, reading, outcome] { finish(reading, outcome); }, Qt::QueuedConnection);
+        if (document && checks && !reading->stop) {
+            check(reading, document);
+        }
     });
+}
+
+void ListingLoader::check(const std::shared_ptr<Reading>& reading,
+                          const std::shared_ptr<const ListingDocument>& document) {
+    std::shared_ptr<const std::vector<Finding>> findings;
+    try {
+        findings = std::make_shared<const std::vector<Finding>>(checkDocument(*document));
+    } catch (const std::exception&) {
+        // Nothing may escape the thread; a check that could not be made finds nothing.
+        findings = std::make_shared<const std::vector<Finding>>();
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, reading, document, findings] {
+            // The findings of a reading that another one has replaced are not reported.
+            if (reading == checking_) {
+                checking_.reset();
+                emit checked(document, findings);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void ListingLoader::finish(const std::shared_ptr<Reading>& reading, ReadOutcome outcome) {
@@ -116,10 +120,11 @@ void ListingLoader::finish(const std::shared_ptr<Reading>& reading, ReadOutcome 
     if (reading != reading_) {
         return;
     }
-    if (thread_.joinable()) {
-        thread_.join();
-    }
     reading_.reset();
+    // The thread goes on to check the document, and is joined when the next reading starts.
+    if (outcome.document) {
+        checking_ = reading;
+    }
     emit finished(outcome);
 }
 

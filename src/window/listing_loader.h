@@ -25,8 +25,6 @@ namespace fp {
 struct ReadOutcome {
     QString path;
     std::shared_ptr<const ListingDocument> document;
-    // What the check finds in it, with the document.
-    std::shared_ptr<const std::vector<Finding>> findings;
     std::optional<ListingError> failure;
     bool cancelled = false;
     std::vector<ListingMessage> messages;
@@ -40,15 +38,19 @@ class ListingLoader : public QObject {
     ~ListingLoader() override;
 
     // Starts reading the listing; a reading still in progress is stopped first and its end is
-    // never reported.
+    // never reported, nor are the findings of a check still in progress.
     void start(const QString& path);
     // Asks the reading in progress to stop; it ends, cancelled, at its next block.
     void cancel();
     bool isReading() const { return reading_ != nullptr; }
+    // The document read last is being checked: its findings are still to come.
+    bool isChecking() const { return checking_ != nullptr; }
     // What reads a listing; a test may put a slower one in its place.
     using Reader = std::function<ListingDocument(const std::string& path, MessageSink& messages,
                                                  const ReadProgress& progress)>;
     Reader reader = &openListing;
+    // Whether a document read is then checked, on the same thread, while the plan is shown.
+    bool checks = true;
 
     // The path being read.
     const QString& path() const { return path_; }
@@ -60,14 +62,22 @@ class ListingLoader : public QObject {
     void started(const QString& path);
     // On the GUI thread, once the reading is over.
     void finished(const fp::ReadOutcome& outcome);
+    // On the GUI thread, after finished(): what the check of the document read finds.
+    void checked(std::shared_ptr<const fp::ListingDocument> document,
+                 std::shared_ptr<const std::vector<fp::Finding>> findings);
 
   private:
     struct Reading;
 
     void finish(const std::shared_ptr<Reading>& reading, ReadOutcome outcome);
+    // On the reading's thread.
+    void check(const std::shared_ptr<Reading>& reading,
+               const std::shared_ptr<const ListingDocument>& document);
     void stopAndWait();
 
     std::shared_ptr<Reading> reading_;
+    // The reading whose document is being checked, after its end was reported.
+    std::shared_ptr<Reading> checking_;
     std::thread thread_;
     QString path_;
 };

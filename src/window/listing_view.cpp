@@ -73,7 +73,13 @@ void ListingView::showLine(long line) {
     if (index_ == nullptr || line < 1 || line > index_->lineCount()) {
         return;
     }
-    const auto [first, last] = index_->statementAround(line);
+    std::pair<long, long> statement{line, line};
+    try {
+        statement = index_->statementAround(line);
+    } catch (const ListingError&) {
+        // Another version of the file: the line alone is shown, and the paint tells why.
+    }
+    const auto [first, last] = statement;
     current_ = line;
     highlightFirst_ = first;
     highlightLast_ = last;
@@ -85,7 +91,12 @@ void ListingView::showLine(long line) {
 
 const std::vector<std::string>& ListingView::linesFrom(long first, int count) {
     if (first != cachedFirst_ || static_cast<int>(cached_.size()) < count) {
-        cached_ = index_->lines(first, count);
+        try {
+            cached_ = index_->lines(first, count);
+        } catch (const ListingError& failure) {
+            // The file is another version now: its lines are not shown under this one's numbers.
+            cached_ = {failure.what()};
+        }
         cachedFirst_ = first;
         int widest = widest_;
         for (const std::string& line : cached_) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "document/startup_texts.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -69,8 +70,9 @@ void LoadSummary::fitColumns() {
 void LoadSummary::showTotals(const ListingDocument& document, const LevelTotals& totals,
                              char decimalSeparator) {
     caption->setText(
-        QStringLiteral("Level %1: %2, %3 without floor load")
-            .arg(QString::fromStdString(levelCaption(document, totals.level, decimalSeparator)),
+        QStringLiteral("%1: %2, %3 without floor load")
+            .arg(QString::fromStdString(
+                     levelHeading(document.levelHeight(totals.level), decimalSeparator)),
                  panelsText(totals.panels))
             .arg(totals.panelsWithoutLoad) +
         (totals.cases.empty() ? QStringLiteral("; the listing has no floor loads.") : QString()));

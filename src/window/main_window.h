@@ -204,7 +204,7 @@ class MainWindow : public QMainWindow {
     void askForPageSetup();
     void loadPageSetup();
     // The job as the listing on show names it, for the job fields to show greyed.
-    JobFacts listedJob() const;
+    JobInformation listedJob() const;
     QString exportFolder() const;
 
     DocumentSession session_;

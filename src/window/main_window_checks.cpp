@@ -37,6 +37,11 @@ void MainWindow::buildChecks() {
     checksButton->setAutoRaise(true);
     checksButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     checksButton->setToolTip(QStringLiteral("Show the Checks"));
+    // As tall with its warning sign as without: the count arrives after the plan, and the plan
+    // does not move when it does.
+    checksButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    checksButton->setText(QStringLiteral("0 warnings"));
+    checksButton->setMinimumHeight(checksButton->sizeHint().height());
     checksButton->hide();
     statusBar()->addPermanentWidget(checksButton);
     connect(checksButton, &QToolButton::clicked, this, [this] {
@@ -50,6 +55,7 @@ void MainWindow::buildChecks() {
     });
 
     connect(&session_, &DocumentSession::documentChanged, this, &MainWindow::showFindings);
+    connect(&session_, &DocumentSession::findingsChanged, this, &MainWindow::showFindings);
     connect(&session_, &DocumentSession::viewChanged, this, [this] {
         const QSignalBlocker quiet(actions.markChecks);
         actions.markChecks->setChecked(session_.view().markChecks);
@@ -62,6 +68,11 @@ void MainWindow::showFindings() {
     const std::vector<Finding>& findings = session_.findings();
     checksDock->showFindings(document(), findings);
     checksButton->setVisible(document() != nullptr);
+    if (session_.loader().isChecking()) {
+        checksButton->setText(QStringLiteral("Checking\u2026"));
+        checksButton->setIcon(QIcon());
+        return;
+    }
     const FindingCounts counts = countFindings(findings);
     checksButton->setText(QString::fromStdString(findingCountsText(counts)));
     checksButton->setIcon(counts.warnings > 0 ? style()->standardIcon(QStyle::SP_MessageBoxWarning)

@@ -29,7 +29,9 @@ void MainWindow::buildInspectDocks() {
     connect(propertiesDock, &PropertiesDock::listingLineChosen, listingDock,
             [this](long line) { listingDock->showLine(static_cast<int>(line)); });
     connect(&session_, &DocumentSession::documentChanged, listingDock,
-            [this] { listingDock->setListing(session_.path()); });
+            [this] { listingDock->setListing(session_.path(), session_.document()->version); });
+    // The Properties dock shows the check's findings about a panel once they arrive.
+    connect(&session_, &DocumentSession::findingsChanged, this, &MainWindow::showSelectionFacts);
 }
 
 void MainWindow::addInspectActions() {
@@ -67,18 +69,15 @@ void MainWindow::showSelectionFacts() {
     if (comparison == nullptr || selection.beams.size() + selection.panels.size() != 1) {
         return;
     }
-    std::vector<std::string> changes;
-    if (!selection.beams.empty()) {
-        changes = beamChanges(*comparison, view.level,
-                              beamPlace(*document(), view.level, selection.beams[0].second));
-    } else {
-        const Grid& grid = document()->grid;
-        const SlabPanel& panel = selection.panels[0];
-        changes = panelChanges(*comparison, view.level,
-                               PanelBounds{grid.x.at(panel.ix), grid.z.at(panel.iz),
-                                           grid.x.at(panel.ix2), grid.z.at(panel.iz2)});
+    const std::vector<ReportLine> changes =
+        !selection.beams.empty()
+            ? beamChanges(*comparison, view.level, placeOf(selection.beams[0].second))
+            : panelChanges(*comparison, view.level, selection.panels[0].bounds);
+    std::vector<std::string> texts;
+    for (const ReportLine& change : changes) {
+        texts.push_back(change.text);
     }
-    propertiesDock->addRows("Changed", changes);
+    propertiesDock->addRows("Changed", texts);
 }
 
 }  // namespace fp

@@ -89,8 +89,8 @@ void MainWindow::setSheet(const SheetChoice& sheet) {
     settings.setValue(kScaleKey, sheet.page.scale);
 }
 
-JobFacts MainWindow::listedJob() const {
-    return fp::listedJob(QFile::encodeName(listingPath()).toStdString());
+JobInformation MainWindow::listedJob() const {
+    return document() != nullptr ? document()->echo.job : JobInformation{};
 }
 
 void MainWindow::askForPageSetup() {
@@ -184,7 +184,10 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
             writeComparePdf(*shown, *compareMode->comparison(), request.output, request.view);
             return std::vector<std::string>{request.output};
         }
-        return exportPlans(*shown, request);
+        // The Checks pages show what the window holds of this very document.
+        const std::vector<Finding> findings =
+            request.checksPages ? session_.findingsNow() : std::vector<Finding>{};
+        return exportPlans(*shown, request, &findings);
     });
 }
 
@@ -195,15 +198,14 @@ std::vector<std::string> MainWindow::exportScheduleTo(const QString& path) {
     }
     const std::vector<std::string> written = writeFiles(path, [&] {
         const WaitCursor busy;
-        return writeSchedule(*shown, QFile::encodeName(path).toStdString(), &session_.findings());
+        const std::vector<Finding> findings = session_.findingsNow();
+        return writeSchedule(*shown, QFile::encodeName(path).toStdString(), &findings);
     });
     // The levels past a drawing limit have no rows: the schedule is told to be short of them.
     std::string leftOut;
     for (int level = 1; !written.empty() && level <= shown->levelCount(); ++level) {
-        try {
-            checkLevelLimits(*shown, level);
-        } catch (const ListingError& failure) {
-            leftOut += "\n" + failure.inListing(shown->name).message();
+        if (const auto& limit = shown->level(level).limitError()) {
+            leftOut += "\n" + limit->inListing(shown->name).message();
         }
     }
     if (!leftOut.empty()) {

@@ -27,14 +27,6 @@ constexpr double kMetresPerInch = 0.0254;
 // Page Up and Page Down step this many levels.
 constexpr int kLevelPage = 5;
 
-// The far end of a beam, `share` of the way along it: 1 for its end, 0.5 for its middle.
-QPointF alongBeam(const LevelBeam& beam, double share) {
-    // Its printed length in millimetres, in plan units.
-    const double length = static_cast<double>(beam.lengthMm) / 10 * share;
-    return beam.direction == BeamDirection::PlusX ? QPointF(beam.x + length, beam.z)
-                                                  : QPointF(beam.x, beam.z + length);
-}
-
 }  // namespace
 
 PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
@@ -47,6 +39,15 @@ PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
     setMinimumSize(160, 120);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     connect(&session_, &DocumentSession::documentChanged, this, &PlanCanvas::documentChanged);
+    // The warning signs come with the check, after the plan: drawn again only to put them on.
+    connect(&session_, &DocumentSession::findingsChanged, this, [this] {
+        const std::vector<Finding>& findings = session_.findings();
+        if (std::any_of(findings.begin(), findings.end(), [this](const Finding& finding) {
+                return signedOnPlan(finding, session_.view());
+            })) {
+            draw();
+        }
+    });
     connect(&session_, &DocumentSession::viewChanged, this, [this] {
         outlined_.reset();
         const bool otherLevel = session_.view().level != selectionLevel_;
@@ -136,10 +137,10 @@ void PlanCanvas::draw() {
 
 void PlanCanvas::findShownSelection(const ListingDocument* document) {
     const Selection before = selection_;
-    shown_ = selection_.empty() || document == nullptr
+    const LevelModel* level = pointerFacts_.level();
+    shown_ = selection_.empty() || document == nullptr || level == nullptr
                  ? LevelSelection{}
-                 : findSelection(selection_, document->grid, pointerFacts_.levelBeams(),
-                                 pointerFacts_.levelPanels());
+                 : findSelection(selection_, *level);
     selection_ = shown_.kept;
     if (selection_ != before || document != selectionDocument_) {
         selectionDocument_ = document;
@@ -160,8 +161,8 @@ void PlanCanvas::selectBeam(int serial) {
     if (!beam) {
         return;
     }
-    const QPointF end = alongBeam(*beam, 1);
-    zoom_.bringIntoView(modelFrame_, {beam->x, beam->z, end.x(), end.y()});
+    const PlanPoint end = beam->drawnEnd();
+    zoom_.bringIntoView(modelFrame_, {beam->x, beam->z, end.x, end.z});
     selection_ = {SelectedItem::beam(beam->member)};
     draw();
     emit selectionChanged();
@@ -176,8 +177,8 @@ void PlanCanvas::pick(const QPointF& point, bool toggling) {
     const int serial = beamAt(boxes_, static_cast<float>(point.x()), static_cast<float>(point.y()));
     if (const std::optional<LevelBeam> beam = pointerFacts_.beam(serial)) {
         item = SelectedItem::beam(beam->member);
-    } else if (const std::optional<SlabPanel> panel = pointerFacts_.panelAt(point.x(), point.y())) {
-        item = SelectedItem::panel(document->grid, *panel);
+    } else if (const LevelPanel* panel = pointerFacts_.panelAt(point.x(), point.y())) {
+        item = SelectedItem::panel(panel->bounds);
     }
     Selection chosen = selection_;
     if (toggling) {
@@ -292,7 +293,7 @@ void PlanCanvas::paintEvent(QPaintEvent* event) {
         if (document != nullptr && !(shown_.beams.empty() && shown_.panels.empty())) {
             painter.setClipRect(contentsRect());
             painter.translate(contentsRect().topLeft());
-            drawSelectionHighlight(painter, transform(), document->grid, shown_,
+            drawSelectionHighlight(painter, transform(), shown_,
                                    palette().color(QPalette::Highlight));
         }
     }

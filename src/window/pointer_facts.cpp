@@ -6,6 +6,7 @@
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 #include "plan/grid_lines.h"
+#include "structure/place_text.h"
 
 namespace fp {
 namespace {
@@ -23,68 +24,24 @@ void PointerFacts::levelDrawn(const ListingDocument* document, const PlanView& v
     view_ = view;
     boxes_ = boxes;
     drawn_ = drawn;
-    beams_.reset();
-    panels_.reset();
     gridLines_.reset();
 }
 
-const std::vector<LevelBeam>& PointerFacts::beams() {
-    if (!beams_) {
-        beams_ = beamsOfLevel(*document_, view_.level);
-    }
-    return *beams_;
-}
-
-const std::vector<PointerFacts::PanelFacts>& PointerFacts::panels() {
-    if (!panels_) {
-        panels_.emplace();
-        findPanels(*document_, view_.level, [this](const SlabPanel& panel) {
-            panels_->push_back({panel, panelLoads(*document_, view_.level, panel)});
-        });
-    }
-    return *panels_;
+const LevelModel* PointerFacts::level() const {
+    return document_ != nullptr && drawn_ ? &document_->level(view_.level) : nullptr;
 }
 
 std::optional<LevelBeam> PointerFacts::beam(int serial) {
-    if (document_ == nullptr || !drawn_ || serial < 1 ||
-        static_cast<std::size_t>(serial) > beams().size()) {
+    const LevelModel* shown = level();
+    if (shown == nullptr || serial < 1 || static_cast<std::size_t>(serial) > shown->beams.size()) {
         return std::nullopt;
     }
-    return beams()[static_cast<std::size_t>(serial - 1)];
+    return shown->beams[static_cast<std::size_t>(serial - 1)];
 }
 
-const PointerFacts::PanelFacts* PointerFacts::panelFactsAt(double x, double z) {
-    const Grid& grid = document_->grid;
-    for (const PanelFacts& facts : panels()) {
-        const SlabPanel& panel = facts.panel;
-        if (grid.x.at(panel.ix) <= x && x <= grid.x.at(panel.ix2) && grid.z.at(panel.iz) <= z &&
-            z <= grid.z.at(panel.iz2)) {
-            return &facts;
-        }
-    }
-    return nullptr;
-}
-
-std::optional<SlabPanel> PointerFacts::panelAt(double x, double z) {
-    if (document_ == nullptr || !drawn_) {
-        return std::nullopt;
-    }
-    const PanelFacts* found = panelFactsAt(x, z);
-    return found != nullptr ? std::optional<SlabPanel>(found->panel) : std::nullopt;
-}
-
-std::vector<LevelBeam> PointerFacts::levelBeams() {
-    return document_ != nullptr && drawn_ ? beams() : std::vector<LevelBeam>{};
-}
-
-std::vector<SlabPanel> PointerFacts::levelPanels() {
-    std::vector<SlabPanel> found;
-    if (document_ != nullptr && drawn_) {
-        for (const PanelFacts& facts : panels()) {
-            found.push_back(facts.panel);
-        }
-    }
-    return found;
+const LevelPanel* PointerFacts::panelAt(double x, double z) {
+    const LevelModel* shown = level();
+    return shown != nullptr ? shown->panelAt(x, z) : nullptr;
 }
 
 std::string PointerFacts::beamText(int serial) {
@@ -106,23 +63,17 @@ std::string PointerFacts::beamText(int serial) {
     return loads.empty() ? text : text + ", member loads " + loads;
 }
 
-std::string PointerFacts::panelText(const PanelFacts& facts) const {
-    const Grid& grid = document_->grid;
+std::string PointerFacts::panelText(const LevelPanel& panel) const {
     const char separator = view_.decimalSeparator;
-    const SlabPanel& panel = facts.panel;
-    const float x1 = grid.x.at(panel.ix);
-    const float x2 = grid.x.at(panel.ix2);
-    const float z1 = grid.z.at(panel.iz);
-    const float z2 = grid.z.at(panel.iz2);
-    std::string text = "panel X " + metresText(x1, separator) + " to " + metresText(x2, separator) +
-                       " m, Z " + metresText(z1, separator) + " to " + metresText(z2, separator) +
-                       " m, spans " + metresText(x2 - x1, separator) + " × " +
-                       metresText(z2 - z1, separator) + " m";
-    if (facts.loads.loads.empty()) {
+    const PanelBounds& bounds = panel.bounds;
+    std::string text = "panel " + boundsText(bounds, separator) + ", spans " +
+                       metresText(bounds.spanX(), separator) + " × " +
+                       metresText(bounds.spanZ(), separator) + " m";
+    if (panel.loads.empty()) {
         return text + ", no floor loads";
     }
     std::string loads;
-    for (const ActingLoad& load : facts.loads.loads) {
+    for (const ActingLoad& load : panel.loads) {
         loads += (loads.empty() ? "" : ", ") + valueText(load.intensity, separator) + " kN/m² (" +
                  utf8FromListingText(document_->loadCaseText(load.caseNumber)) + ")";
     }
@@ -150,8 +101,8 @@ std::string PointerFacts::textAt(double x, double z) {
         text += "; " + beamText(serial);
     }
     if (view_.mode == LoadMode::Floor) {
-        if (const PanelFacts* facts = panelFactsAt(x, z)) {
-            text += "; " + panelText(*facts);
+        if (const LevelPanel* panel = panelAt(x, z)) {
+            text += "; " + panelText(*panel);
         }
     }
     return text;

@@ -8,10 +8,7 @@
 #include <vector>
 
 #include "document/listing_document.h"
-#include "panels/panel_loads.h"
-#include "panels/panel_scan.h"
 #include "plan/grid_lines.h"
-#include "plan/level_beams.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_view.h"
 
@@ -25,37 +22,26 @@ class PointerFacts {
                     bool drawn);
 
     // "X 12.35 m, Z 4.2 m, grid C/4; beam 12: member 1043, 6 m long, member loads 10 kN/m (1 DEAD
-    // LOAD); panel X 0 to 6 m, Z 0 to 5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
+    // LOAD); panel X 0–6 m, Z 0–5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
     // level.
     std::string textAt(double x, double z);
     // The beam with the serial number on the plan; nothing when there is none.
     std::optional<LevelBeam> beam(int serial);
-    // The first slab panel, in the order found, that holds the point; nothing when none does or
-    // the level has no plan.
-    std::optional<SlabPanel> panelAt(double x, double z);
-    // The level's beams in serial order and its panels; empty when the level has no plan.
-    std::vector<LevelBeam> levelBeams();
-    std::vector<SlabPanel> levelPanels();
+    // The first slab panel, in the order found, that holds the point; null when none does or the
+    // level has no plan.
+    const LevelPanel* panelAt(double x, double z);
+    // The level on show; null when it has no plan.
+    const LevelModel* level() const;
 
   private:
-    struct PanelFacts {
-        SlabPanel panel;
-        PanelLoads loads;
-    };
-
-    const std::vector<LevelBeam>& beams();
-    const std::vector<PanelFacts>& panels();
-    const PanelFacts* panelFactsAt(double x, double z);
     std::string beamText(int serial);
-    std::string panelText(const PanelFacts& facts) const;
+    std::string panelText(const LevelPanel& panel) const;
 
     const ListingDocument* document_ = nullptr;
     PlanView view_;
     PickBoxes boxes_;
     bool drawn_ = false;
     // Found when first asked for.
-    std::optional<std::vector<LevelBeam>> beams_;
-    std::optional<std::vector<PanelFacts>> panels_;
     std::optional<LevelGridLines> gridLines_;
 };
 

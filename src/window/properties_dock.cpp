@@ -70,9 +70,8 @@ void PropertiesDock::showSelection(const ListingDocument& document, int level,
         beams.push_back(beamFacts(document, serial, beam, !several));
     }
     std::vector<PanelFacts> panels;
-    for (const SlabPanel& panel : selection.panels) {
-        panels.push_back(panelFacts(document, level, panel));
-        panels.back().findings = findingsOnPanel(findings, level, panels.back());
+    for (const LevelPanel& panel : selection.panels) {
+        panels.push_back(panelFacts(panel, level, findings));
     }
     const std::size_t count = beams.size() + panels.size();
     if (count == 0) {

@@ -12,7 +12,7 @@ constexpr int kTintAlpha = 70;
 
 }  // namespace
 
-void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown, const Grid& grid,
+void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown,
                             const LevelSelection& selection, const QColor& colour) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -20,22 +20,19 @@ void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown, const
     tint.setAlpha(kTintAlpha);
     QColor band = colour;
     band.setAlpha(kBandAlpha);
-    for (const SlabPanel& panel : selection.panels) {
-        const QRectF area(
-            QPointF(shown.deviceX(grid.x.at(panel.ix)), shown.deviceZ(grid.z.at(panel.iz))),
-            QPointF(shown.deviceX(grid.x.at(panel.ix2)), shown.deviceZ(grid.z.at(panel.iz2))));
+    for (const LevelPanel& panel : selection.panels) {
+        const PanelBounds& bounds = panel.bounds;
+        const QRectF area(QPointF(shown.deviceX(bounds.x1), shown.deviceZ(bounds.z1)),
+                          QPointF(shown.deviceX(bounds.x2), shown.deviceZ(bounds.z2)));
         painter.fillRect(area.normalized(), tint);
         painter.setPen(QPen(band, 2));
         painter.drawRect(area.normalized());
     }
     painter.setPen(QPen(band, kBeamBandPixels, Qt::SolidLine, Qt::RoundCap));
     for (const auto& [serial, beam] : selection.beams) {
-        // Its printed length in millimetres, in plan units.
-        const double length = static_cast<double>(beam.lengthMm) / 10;
-        const double endX = beam.direction == BeamDirection::PlusX ? beam.x + length : beam.x;
-        const double endZ = beam.direction == BeamDirection::PlusZ ? beam.z + length : beam.z;
+        const PlanPoint end = beam.drawnEnd();
         painter.drawLine(QPointF(shown.deviceX(beam.x), shown.deviceZ(beam.z)),
-                         QPointF(shown.deviceX(endX), shown.deviceZ(endZ)));
+                         QPointF(shown.deviceX(end.x), shown.deviceZ(end.z)));
     }
     painter.restore();
 }

@@ -5,13 +5,12 @@
 #include <QColor>
 #include <QPainter>
 
-#include "grid/grid.h"
 #include "inspect/selection.h"
 #include "plan/plan_transform.h"
 
 namespace fp {
 
-void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown, const Grid& grid,
+void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown,
                             const LevelSelection& selection, const QColor& colour);
 
 }  // namespace fp

@@ -25,7 +25,7 @@ std::string textOf(const QLineEdit* field) {
 
 }  // namespace
 
-SheetFields::SheetFields(const SheetChoice& choice, const JobFacts& listed, Paper paper,
+SheetFields::SheetFields(const SheetChoice& choice, const JobInformation& listed, Paper paper,
                          QWidget* parent)
     : QWidget(parent), unasked_(choice.job), pageKept_(choice.page) {
     setObjectName(QStringLiteral("sheetFields"));

@@ -15,7 +15,7 @@ namespace fp {
 // stand in for the listing's own (an empty field takes the listing's).
 struct SheetChoice {
     PageSetup page;
-    JobFacts job;
+    JobInformation job;
 };
 
 // Paper, orientation and scale, then the job's name, number, engineer and checker, each field
@@ -26,7 +26,7 @@ class SheetFields : public QWidget {
   public:
     enum class Paper { Asked, LeftToPrinter };
 
-    SheetFields(const SheetChoice& choice, const JobFacts& listed, Paper paper,
+    SheetFields(const SheetChoice& choice, const JobInformation& listed, Paper paper,
                 QWidget* parent = nullptr);
 
     SheetChoice choice() const;
@@ -40,7 +40,7 @@ class SheetFields : public QWidget {
     QLineEdit* engineer_ = nullptr;
     QLineEdit* checker_ = nullptr;
     // Not asked for here; kept as chosen.
-    JobFacts unasked_;
+    JobInformation unasked_;
     PageSetup pageKept_;
 };
 

@@ -27,8 +27,7 @@ std::vector<Finding> checkGenerated(const std::string& arguments) {
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     NoMessages messages;
     const ListingDocument document = openListing(path, messages);
-    const auto listing = openListingFile(path);
-    std::vector<Finding> findings = checkListing(document, *listing);
+    std::vector<Finding> findings = checkDocument(document);
     std::remove(path.c_str());
     return findings;
 }

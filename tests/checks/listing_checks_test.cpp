@@ -81,7 +81,7 @@ std::vector<Finding> checkText(const std::string& text) {
     } messages;
     const auto listing = listingInMemory(text, "frame.anl");
     const ListingDocument document = readListing(*listing, messages);
-    return checkListing(document, *listing);
+    return checkDocument(document);
 }
 
 std::set<FindingKind> kindsOf(const std::vector<Finding>& findings) {

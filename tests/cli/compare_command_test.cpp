@@ -94,9 +94,9 @@ const ChangeCase kChanges[] = {
          f.replace(f.loads, "YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 5 10  ZRANGE 0 4  GY",
                    "YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 0 5  ZRANGE 0 4  GY");
      },
-     {"Level 3 M\n",
-      "Floor load on panel X 5-10, Z 0-4, Case 1 DEAD: 4.5 -> 0 kN/m², -90.0 kN  [old line 34]",
-      "Floor load on panel X 0-5, Z 0-4, Case 1 DEAD: 4.5 -> 9 kN/m², +90.0 kN  [old line 33, "
+     {"Level 3 m\n",
+      "Floor load on panel X 5\u201310 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 0 kN/m², -90.0 kN  [old line 34]",
+      "Floor load on panel X 0\u20135 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 9 kN/m², +90.0 kN  [old line 33, "
       "new line 33]"},
      {"Floor load total", "Beam"}},
     {"ChangedIntensity",
@@ -104,9 +104,9 @@ const ChangeCase kChanges[] = {
          f.replace(f.loads, "YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 0 5  ZRANGE 0 4  GY",
                    "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 5  ZRANGE 0 4  GY");
      },
-     {"Floor load on panel X 0-5, Z 0-4, Case 1 DEAD: 4.5 -> 5 kN/m², +10.0 kN",
+     {"Floor load on panel X 0\u20135 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 5 kN/m², +10.0 kN",
       "Floor load total, Case 1 DEAD: 180.0 -> 190.0 kN, +10.0 kN (+5.6 %)"},
-     {"X 5-10, Z 0-4,"}},
+     {"X 5\u201310 m, Z 0\u20134 m,"}},
     {"RenumberedMember",
      [](Frame& f) {
          f.replace(f.members, "101 11 12", "201 11 12");
@@ -133,7 +133,7 @@ const ChangeCase kChanges[] = {
          f.members.insert(f.members.end(), {"108 17 12", "109 18 15", "110 17 18"});
          f.designs.insert(f.designs.end(), {{108, 2500}, {109, 2500}, {110, 4000}});
      },
-     {"Panel X 0-5, Z 0-4 removed", "Panel X 0-2.5, Z 0-4 added", "Panel X 2.5-5, Z 0-4 added",
+     {"Panel X 0\u20135 m, Z 0\u20134 m removed", "Panel X 0\u20132.5 m, Z 0\u20134 m added", "Panel X 2.5\u20135 m, Z 0\u20134 m added",
       "Beam (0, 0)-(5, 0) removed: member 101", "Beam (0, 0)-(2.5, 0) added: member 101",
       "Beam (2.5, 0)-(2.5, 4) added: member 110", "Member 110 added: (2.5, 3, 0)-(2.5, 3, 4)"},
      {"Floor load on panel X 5-10"}},
@@ -143,7 +143,7 @@ const ChangeCase kChanges[] = {
                                         "YRANGE 2.9 3.1 FLOAD -3 XRANGE 0 10  ZRANGE 0 4  GY"});
      },
      {"Case 2 added: LOADTYPE Live TITLE LIVE  [new line 37]",
-      "Floor load on panel X 5-10, Z 0-4, Case 2 LIVE: 0 -> 3 kN/m², +60.0 kN  [new line 39]",
+      "Floor load on panel X 5\u201310 m, Z 0\u20134 m, Case 2 LIVE: 0 -> 3 kN/m², +60.0 kN  [new line 39]",
       "Floor load total, Case 2 LIVE: 0.0 -> 120.0 kN, +120.0 kN\n"},
      {"Case 1"}},
     {"RetitledLoadCase",

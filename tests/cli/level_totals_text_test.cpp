@@ -20,7 +20,7 @@ TEST(LevelTotalsText, EachLevelShowsItsPanelsAndEachCasesLoad) {
     writeLevelTotals(out, frame.builder.build());
     EXPECT_EQ(out.str(),
               "Level totals  floor load on each level's panels (area x intensity)\n"
-              "  3 M       2 panels, 0 without floor load\n"
+              "  3 m       2 panels, 0 without floor load\n"
               "            Case 1 DEAD LOAD                 90.0 kN on 1 panel\n"
               "            No load case                     40.0 kN on 2 panels\n");
 }
@@ -30,7 +30,7 @@ TEST(LevelTotalsText, ALevelPastItsPanelLimitPrintsItsMessageAndTheOthersGoOn) {
     frame.allNeighbourBeams();
     std::ostringstream out;
     writeLevelTotals(out, frame.builder.build());
-    EXPECT_NE(out.str().find("3 M  "), std::string::npos);
+    EXPECT_NE(out.str().find("3 m  "), std::string::npos);
     EXPECT_NE(out.str().find("200"), std::string::npos);
 }
 

@@ -164,7 +164,7 @@ TEST(CommandLineProgram, InfoSummarisesTheModelAndEchoesMessagesOnStandardError)
     EXPECT_NE(run.out.find("Read in"), std::string::npos);
     EXPECT_NE(run.err.find("2 Error : , 12( 11. 15 UNI GY -3)"), std::string::npos) << run.err;
     // The 12 m by 8 m panel of level 2 under 4.5 kN/m².
-    EXPECT_NE(run.out.find("3.5 M     1 panel, 0 without floor load\n"), std::string::npos)
+    EXPECT_NE(run.out.find("3.5 m     1 panel, 0 without floor load\n"), std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("Case 1 SLAB                     432.0 kN on 1 panel\n"),
               std::string::npos)

@@ -66,10 +66,10 @@ TEST(ReportLines, APanelGetsTheLinesAboutItOnly) {
         return builder.build();
     };
     const ListingComparison comparison = compare(bay(4.5f), bay(5));
-    const std::vector<std::string> lines =
+    const std::vector<ReportLine> lines =
         panelChanges(comparison, testing::kBayLevel, PanelBounds{0, 0, 500, 400});
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_NE(lines[0].find("4.5 -> 5 kN/m²"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].text.find("4.5 -> 5 kN/m²"), std::string::npos) << lines[0].text;
     EXPECT_TRUE(panelChanges(comparison, testing::kBayLevel, PanelBounds{0, 0, 500, 300}).empty());
 }
 
@@ -84,6 +84,9 @@ TEST(ChangeMarks, EachKindOfChangeIsDrawnInItsOwnStrokeAtItsPlace) {
         BeamChange change;
         change.kind = kind;
         change.place = place;
+        // Drawn at a printed length a little short of the far joint.
+        change.drawnTo = {place.to.x == 0 ? 0 : place.to.x - 20,
+                          place.to.z == 0 ? 0 : place.to.z - 20};
         level.beams.push_back(change);
     }
     const PanelBounds panel{0, 0, 500, 400};
@@ -109,16 +112,17 @@ TEST(ChangeMarks, EachKindOfChangeIsDrawnInItsOwnStrokeAtItsPlace) {
         }
     }
     const struct {
-        BeamPlace place;
+        BeamChange change;
         ChangeMark mark;
-    } beams[] = {{added, ChangeMark::Added},
-                 {removed, ChangeMark::Removed},
-                 {renumbered, ChangeMark::Changed}};
+    } beams[] = {{level.beams[0], ChangeMark::Added},
+                 {level.beams[1], ChangeMark::Removed},
+                 {level.beams[2], ChangeMark::Changed}};
     for (std::size_t i = 0; i < 3; ++i) {
         const auto& line = lines[4 + i];
         const Stroke expected = changeStroke(beams[i].mark);
-        EXPECT_EQ(line.x1, beams[i].place.from.x);
-        EXPECT_EQ(line.z2, beams[i].place.to.z);
+        EXPECT_EQ(line.x1, beams[i].change.place.from.x);
+        EXPECT_EQ(line.x2, beams[i].change.drawnTo.x) << "the mark is as long as the beam drawn";
+        EXPECT_EQ(line.z2, beams[i].change.drawnTo.z);
         ASSERT_TRUE(line.stroke.has_value());
         EXPECT_EQ(line.stroke->dashed, beams[i].mark == ChangeMark::Removed);
         EXPECT_EQ(line.stroke->green, expected.green);

@@ -65,8 +65,8 @@ TEST(OpenListing, ReadsStructureGridLoadsDesignsAndFramingInOneCall) {
         (std::vector<float>{10, 12.5}));
     // Member 2 was written from its far joint; once turned it is the beam of level 2.
     EXPECT_EQ(document.members[0].start, 3);
-    EXPECT_EQ(document.framing.xBeams.at(1, 2, 1), 1);
-    EXPECT_EQ(document.framing.xBeams.at(1, 3, 1), 2);
+    EXPECT_EQ(document.level(2).beams.at(0).designRow, 1);
+    EXPECT_EQ(document.level(3).beams.at(0).designRow, 2);
     EXPECT_EQ(document.designRow(2).member, 3);
 }
 
@@ -83,7 +83,8 @@ TEST(OpenListing, AListingInMemoryReadsLikeTheSameListingInAFile) {
     EXPECT_EQ(fromMemory.designRows.size(), fromFile.document.designRows.size());
     ASSERT_EQ(fromMemory.floorLoads.size(), 1u);
     EXPECT_EQ(fromMemory.floorLoads[0].x2, fromFile.document.floorLoads[0].x2);
-    EXPECT_EQ(fromMemory.framing.xBeams.at(1, 2, 1), fromFile.document.framing.xBeams.at(1, 2, 1));
+    EXPECT_EQ(fromMemory.level(2).beams.at(0).member,
+              fromFile.document.level(2).beams.at(0).member);
 }
 
 TEST(OpenListing, AFileThatCannotBeOpenedEndsTheReadingNamingIt) {

@@ -170,7 +170,7 @@ TEST_F(SamplePlan, LabelsAreTextEntitiesWithHeightsInMetres) {
     EXPECT_TRUE(read.hasText("PANEL-LABELS", "4.5 (1)"));
     EXPECT_TRUE(read.hasText("PANEL-LABELS", "600 X 1100"));
     EXPECT_TRUE(read.hasText("BEAM-SERIALS", "1"));
-    EXPECT_TRUE(read.hasText("TITLE", "7.8 M"));
+    EXPECT_TRUE(read.hasText("TITLE", "Level 7.8 m"));
     EXPECT_TRUE(read.hasText("TITLE", "office-block.anl"));
     EXPECT_TRUE(read.textsOn("MEMBER-NUMBERS").empty());
     for (const ReadText& text : read.textsOn("PANEL-LABELS")) {

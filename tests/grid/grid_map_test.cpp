@@ -5,11 +5,18 @@
 
 #include <cstdint>
 
-#include "grid/framing.h"
 #include "model/listing_error.h"
 
 namespace fp {
 namespace {
+
+// A cell of several flags, as the framing of a level keeps.
+struct BeamEdges {
+    bool minusZ = false;
+    bool plusZ = false;
+    bool plusX = false;
+    bool minusX = false;
+};
 
 TEST(GridMap, EveryCellStartsEmpty) {
     const GridMap<int16_t> joints(100, 100, 100);

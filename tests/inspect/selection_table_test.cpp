@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "plan/level_beams.h"
 #include "support/document_builder.h"
 
 namespace fp {
@@ -29,8 +28,12 @@ ListingDocument loadedBay() {
     return document;
 }
 
+const LevelPanel& theBay(const ListingDocument& document) {
+    return document.level(kBayLevel).panels.at(0);
+}
+
 BeamFacts factsOfMember(const ListingDocument& document, int32_t member) {
-    const std::vector<LevelBeam> beams = beamsOfLevel(document, kBayLevel);
+    const std::vector<LevelBeam>& beams = document.level(kBayLevel).beams;
     for (std::size_t i = 0; i < beams.size(); ++i) {
         if (beams[i].member == member) {
             return beamFacts(document, static_cast<int>(i) + 1, beams[i]);
@@ -71,9 +74,8 @@ TEST(SelectionTable, BeamShowsItsJointsDesignLineAndLoadsWithTheirLines) {
 
 TEST(SelectionTable, PanelShowsItsGridAreaAndEveryActingFloorLoad) {
     const ListingDocument document = loadedBay();
-    const FactsTable table =
-        panelTable(document, panelFacts(document, kBayLevel, SlabPanel{1, 1, 2, 2}), '.');
-    EXPECT_EQ(rowsOf(table, "Bounds")[0][0], "X 0 to 5 m, Z 0 to 4 m");
+    const FactsTable table = panelTable(document, panelFacts(theBay(document), kBayLevel, {}), '.');
+    EXPECT_EQ(rowsOf(table, "Bounds")[0][0], "X 0\u20135 m, Z 0\u20134 m");
     EXPECT_EQ(rowsOf(table, "Grid lines")[0][0], "X 1 to 2, Z 1 to 2");
     EXPECT_EQ(rowsOf(table, "Spans")[0][0], "5 × 4 m");
     EXPECT_EQ(rowsOf(table, "Area")[0][0], "20 m²");
@@ -105,9 +107,8 @@ TEST(SelectionTable, PanelListsTheFindingsOnItAndNoOthers) {
         finding(kBayLevel, 2.5, Severity::Warning, "another panel"),
         finding(kBayLevel, 5, Severity::Note, "loaded twice"),
     };
-    PanelFacts facts = panelFacts(document, kBayLevel, SlabPanel{1, 1, 2, 2});
-    facts.findings = findingsOnPanel(findings, kBayLevel, facts);
-    const FactsTable table = panelTable(document, facts, '.');
+    const FactsTable table =
+        panelTable(document, panelFacts(theBay(document), kBayLevel, findings), '.');
     EXPECT_EQ(rowsOf(table, "Check warning"),
               (std::vector<std::vector<std::string>>{{"covers 40 %", "Case 2 LIVE", "32"}}));
     EXPECT_EQ(rowsOf(table, "Check note"),
@@ -118,7 +119,7 @@ TEST(SelectionTable, SeveralThingsGetOneRowEachAndTotalsPerCase) {
     const ListingDocument document = loadedBay();
     const FactsTable table =
         selectionSummary(document, {factsOfMember(document, 101), factsOfMember(document, 102)},
-                         {panelFacts(document, kBayLevel, SlabPanel{1, 1, 2, 2})}, '.');
+                         {panelFacts(theBay(document), kBayLevel, {})}, '.');
     EXPECT_EQ(table.headers,
               (std::vector<std::string>{"Selected", "Member", "Length (m)", "Area (m²)",
                                         "Case 1 DEAD (kN)", "Case 2 LIVE (kN)"}));
@@ -132,8 +133,8 @@ TEST(SelectionTable, SeveralThingsGetOneRowEachAndTotalsPerCase) {
     // Member loads times length, floor loads times area; no cell where a case does not act.
     EXPECT_EQ(cells[0], (std::vector<std::string>{"Beam 1", "101", "5", "", "62.5", "15"}));
     EXPECT_EQ(cells[1], (std::vector<std::string>{"Beam 2", "102", "4", "", "", "4"}));
-    EXPECT_EQ(cells[2],
-              (std::vector<std::string>{"Panel X 0 to 5, Z 0 to 4 m", "", "", "20", "90", "60"}));
+    EXPECT_EQ(cells[2], (std::vector<std::string>{"Panel X 0\u20135 m, Z 0\u20134 m", "", "", "20",
+                                                  "90", "60"}));
     EXPECT_EQ(cells[3], (std::vector<std::string>{"Total", "", "9", "20", "152.5", "79"}));
 }
 

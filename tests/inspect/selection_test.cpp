@@ -11,12 +11,6 @@ namespace {
 
 using testing::kBayLevel;
 
-std::vector<SlabPanel> panelsOf(const ListingDocument& document) {
-    std::vector<SlabPanel> panels;
-    findPanels(document, kBayLevel, [&](const SlabPanel& panel) { panels.push_back(panel); });
-    return panels;
-}
-
 TEST(Selection, ToggleAddsAndTakesAway) {
     Selection selection;
     toggle(selection, SelectedItem::beam(7));
@@ -28,11 +22,10 @@ TEST(Selection, ToggleAddsAndTakesAway) {
 TEST(Selection, IsFoundAgainByMemberAndCornersAndLosesWhatIsGone) {
     const ListingDocument before =
         testing::oneClosedBay({101, 102, 103, 104}, {5000, 4000, 4000, 5000}).build();
-    const SlabPanel bay{1, 1, 2, 2};
-    const Selection selection{SelectedItem::beam(104), SelectedItem::panel(before.grid, bay),
+    const PanelBounds bay = before.level(kBayLevel).panels.at(0).bounds;
+    const Selection selection{SelectedItem::beam(104), SelectedItem::panel(bay),
                               SelectedItem::beam(101)};
-    const LevelSelection same =
-        findSelection(selection, before.grid, beamsOfLevel(before, kBayLevel), panelsOf(before));
+    const LevelSelection same = findSelection(selection, before.level(kBayLevel));
     EXPECT_EQ(same.kept, selection);
     ASSERT_EQ(same.beams.size(), 2u);
     EXPECT_EQ(same.beams[0].second.member, 104);
@@ -43,8 +36,7 @@ TEST(Selection, IsFoundAgainByMemberAndCornersAndLosesWhatIsGone) {
     // Read again with member 104 renumbered: its beam is gone; the bay is closed as before.
     const ListingDocument after =
         testing::oneClosedBay({101, 102, 103, 204}, {5000, 4000, 4000, 5000}).build();
-    const LevelSelection left =
-        findSelection(selection, after.grid, beamsOfLevel(after, kBayLevel), panelsOf(after));
+    const LevelSelection left = findSelection(selection, after.level(kBayLevel));
     EXPECT_EQ(left.kept, (Selection{selection[1], selection[2]}));
 }
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "model/listing_error.h"
-#include "plan/level_beams.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -345,7 +344,7 @@ TEST_F(BeamLimitTest, TheThreeHundredAndFirstBeamEndsTheDrawingNamingTheLevel) {
         EXPECT_NE(std::string(error.what()).find("300"), std::string::npos);
     }
     EXPECT_TRUE(surface.texts().empty());
-    EXPECT_THROW(beamsOfLevel(builder.build(), 2), ListingError);
+    EXPECT_TRUE(builder.build().level(2).beamsError);
 }
 
 }  // namespace

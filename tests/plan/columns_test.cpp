@@ -42,14 +42,14 @@ TEST(Columns, AreTheJointsAVerticalMemberReachesFromBelowOrAbove) {
     for (const auto& c : cases) {
         std::vector<int32_t> members;
         std::vector<bool> fromBelow;
-        for (const LevelColumn& column : columnsOfLevel(document, c.level)) {
+        for (const LevelColumn& column : document.level(c.level).columns) {
             members.push_back(column.member);
             fromBelow.push_back(column.fromBelow);
         }
         EXPECT_EQ(members, c.members) << "level " << c.level;
         EXPECT_EQ(fromBelow, c.fromBelow) << "level " << c.level;
     }
-    const std::vector<LevelColumn> middle = columnsOfLevel(document, 2);
+    const std::vector<LevelColumn>& middle = document.level(2).columns;
     EXPECT_EQ(middle.at(1).x, 500);
     EXPECT_EQ(middle.at(1).z, 0);
 }

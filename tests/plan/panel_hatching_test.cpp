@@ -30,8 +30,7 @@ class Hatching : public ::testing::Test {
 };
 
 TEST_F(Hatching, LinesOfSlopeOneFillThePanelAndStayInside) {
-    const ListingDocument document = frame.builder.build();
-    hatchPanel(document, SlabPanel{2, 1, 3, 2}, surface);
+    hatchPanel(PanelBounds{500, 0, 1000, 400}, surface);
     const auto lines = surface.lines();
     // x - z runs over the multiples of 50 strictly between 500 - 400 and 1000 - 0.
     ASSERT_EQ(lines.size(), 17u);

@@ -1,5 +1,5 @@
 // The job information block of a listing's input echo.
-#include "reader/job_information.h"
+#include "reader/listing_echo.h"
 
 #include <gtest/gtest.h>
 
@@ -39,14 +39,15 @@ TEST(JobInformation, IsReadFromTheBlockOfTheInputEcho) {
         {"", {}},
     };
     for (const auto& c : cases) {
-        const JobInformation job = jobInformationIn(c.text);
+        EchoScan scan;
+        scan.take(c.text);
+        const JobInformation job = scan.finish().job;
         EXPECT_EQ(job.name, c.job.name) << c.text;
         EXPECT_EQ(job.number, c.job.number) << c.text;
         EXPECT_EQ(job.client, c.job.client) << c.text;
         EXPECT_EQ(job.engineer, c.job.engineer) << c.text;
         EXPECT_EQ(job.checker, c.job.checker) << c.text;
     }
-    EXPECT_EQ(jobInformationOf("no/such/listing.anl").name, "");
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ TEST(ExportPlans, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     std::ifstream third(written[2]);
     const std::string content((std::istreambuf_iterator<char>(third)),
                               std::istreambuf_iterator<char>());
-    EXPECT_NE(content.find("<title>7 M</title>"), std::string::npos);
+    EXPECT_NE(content.find("<title>Level 7 m</title>"), std::string::npos);
 }
 
 // DXF files go one to a level, like images; one that cannot be written is an FileWriteError.
@@ -121,7 +121,7 @@ TEST(ExportPlans, DxfIsOneFileForEachLevel) {
     const std::string content((std::istreambuf_iterator<char>(second)),
                               std::istreambuf_iterator<char>());
     EXPECT_NE(content.find("BEAMS"), std::string::npos);
-    EXPECT_NE(content.find("3.5 M"), std::string::npos);
+    EXPECT_NE(content.find("Level 3.5 m"), std::string::npos);
     dxf.output = dir.filePath("missing/plan.dxf").toStdString();
     EXPECT_THROW(exportPlans(threeLevels(), dxf), FileWriteError);
 }

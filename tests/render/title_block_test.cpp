@@ -52,10 +52,14 @@ TEST(TitleBlock, TellsTheListingTheLevelTheModeTheDateAndThePage) {
                     2,
                     6,
                     100,
-                    {"Tower", "J-12", "A. Khan", "", "Harbour Estates"}};
+                    {.name = "Tower",
+                     .number = "J-12",
+                     .client = "Harbour Estates",
+                     .engineer = "A. Khan",
+                     .checker = ""}};
     TitleBlockTexts texts = titleBlockTexts(document, view, facts);
     EXPECT_EQ(texts.listing, QStringLiteral("OFFICE.ANL"));
-    EXPECT_EQ(texts.level, QStringLiteral("Level 3 M"));
+    EXPECT_EQ(texts.level, QStringLiteral("Level 3 m"));
     EXPECT_EQ(texts.mode, QStringLiteral("Floor loads"));
     EXPECT_EQ(texts.date, QStringLiteral("2024-05-31"));
     EXPECT_EQ(texts.page, QStringLiteral("Page 2 of 6"));
@@ -68,7 +72,7 @@ TEST(TitleBlock, TellsTheListingTheLevelTheModeTheDateAndThePage) {
     view.level = 1;
     texts = titleBlockTexts(document, view, facts);
     EXPECT_EQ(texts.mode, QStringLiteral("Member loads"));
-    EXPECT_EQ(texts.level, QStringLiteral("Level 0 M"));
+    EXPECT_EQ(texts.level, QStringLiteral("Level 0 m"));
 }
 
 // Each level's page tells its place among the pages written, whichever levels they are.
@@ -253,7 +257,7 @@ TEST(PdfPages, TheDocumentTitleIsTheListingAndTheLevel) {
                               std::istreambuf_iterator<char>());
     // Written in UTF-16 as PDF strings are.
     std::string title;
-    for (const char c : std::string("OFFICE.ANL, level 3 M")) {
+    for (const char c : std::string("OFFICE.ANL, level 3 m")) {
         title += '\0';
         title += c;
     }

@@ -1,5 +1,5 @@
 // Test helper: a listing document built from typed records, as reading a listing would leave it
-// (the grid from the joints, the framing derived), without a listing file.
+// (the grid from the joints, the structure ready to be asked), without a listing file.
 #pragma once
 
 #include <algorithm>
@@ -71,14 +71,22 @@ class DocumentBuilder {
     }
 
     ListingDocument build() const {
-        ListingDocument document = document_;
+        ListingDocument document;
+        document.joints = document_.joints;
+        document.members = document_.members;
+        document.designRows = document_.designRows;
+        document.loadCases = document_.loadCases;
+        document.floorLoads = document_.floorLoads;
+        document.floorIntensities = document_.floorIntensities;
+        document.memberLoadValues = document_.memberLoadValues;
+        document.memberLoadsByMember = document_.memberLoadsByMember;
         document.floorIntensities.sortAscending();
         document.memberLoadValues.sortAscending();
         std::stable_sort(
             document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
             [](const MemberLoad& a, const MemberLoad& b) { return a.member < b.member; });
         document.grid = buildGrid(document.joints);
-        document.framing = deriveFrames(document.grid, document.members, document.designRows);
+        document.deriveStructure();
         return document;
     }
 

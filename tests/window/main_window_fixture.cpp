@@ -31,8 +31,9 @@ TestedMainWindow::TestedMainWindow() {
 }
 
 bool TestedMainWindow::waitForReadings() {
-    const bool over = QTest::qWaitFor([this] { return !window_.session().loader().isReading(); },
-                                      kReadingTimeoutMs);
+    const ListingLoader& loader = window_.session().loader();
+    const bool over = QTest::qWaitFor(
+        [&loader] { return !loader.isReading() && !loader.isChecking(); }, kReadingTimeoutMs);
     // What the window leaves until the plan is on the screen (the recent listings) is done too.
     QCoreApplication::processEvents();
     return over;

@@ -38,7 +38,8 @@ class TestedMainWindow {
               MainWindow::OnFailure onFailure = MainWindow::OnFailure::KeepShown);
     // Reads the listing on show again and waits; true when it was shown.
     bool reload();
-    // Waits for the reading in progress, and for any it leads to, to end.
+    // Waits for the reading in progress, the check of what it read, and any reading it leads
+    // to, to end.
     bool waitForReadings();
 
     // The pixel of the canvas (in its own coordinates) showing a plan point.

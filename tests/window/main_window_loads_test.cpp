@@ -85,19 +85,19 @@ TEST_F(LoadSummaryDock, ShowsTheLevelOnShowPerLoadCaseAndFollowsIt) {
     EXPECT_FALSE(dock().isVisible());
     tested.window().actions.loadSummary->trigger();
     ASSERT_TRUE(dock().isVisible());
-    EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 7 M: 1 panel, 0 without floor load"));
+    EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 7 m: 1 panel, 0 without floor load"));
     EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 90.0 | 1 | 0"});
 
     // The middle level's bay carries 2 kN/m².
     QTest::keyClick(&tested.canvas(), Qt::Key_Down);
-    EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 3.5 M: 1 panel, 0 without floor load"));
+    EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 3.5 m: 1 panel, 0 without floor load"));
     EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 40.0 | 1 | 0"});
 
     // Another listing: its level, and no floor loads at all.
     TemporaryListing unloaded(unloadedListing());
     ASSERT_TRUE(tested.open(unloaded.path()));
     EXPECT_EQ(dock().caption->text(),
-              QStringLiteral("Level 7 M: 1 panel, 1 without floor load; the listing has no floor "
+              QStringLiteral("Level 7 m: 1 panel, 1 without floor load; the listing has no floor "
                              "loads."));
     EXPECT_EQ(dock().table->rowCount(), 0);
     tested.window().actions.loadSummary->trigger();

@@ -163,13 +163,13 @@ TEST_F(Canvas, ThePointerTellsThePointTheBeamAndThePanelUnderIt) {
     const std::string onBeam = textAt(QPointF(250, 0));
     EXPECT_EQ(
         onBeam.rfind("X 2.5 m, Z 0 m, grid A/1; beam 1: member 9, 5 m long, member loads 12.5 kN/m "
-                     "(1 DL); panel X 0 to 5 m",
+                     "(1 DL); panel X 0\u20135 m",
                      0),
         0u)
         << onBeam;
     EXPECT_EQ(
         textAt(QPointF(250, 200)),
-        "X 2.5 m, Z 2 m, grid A/1; panel X 0 to 5 m, Z 0 to 4 m, spans 5 × 4 m: 4.5 kN/m² (1 DL)");
+        "X 2.5 m, Z 2 m, grid A/1; panel X 0\u20135 m, Z 0\u20134 m, spans 5 × 4 m: 4.5 kN/m² (1 DL)");
     // Half a metre beside the bay across or down, only the point.
     EXPECT_EQ(textAt(QPointF(-60, 200)), "X -0.6 m, Z 2 m");
     EXPECT_EQ(textAt(QPointF(250, 450)), "X 2.5 m, Z 4.5 m");

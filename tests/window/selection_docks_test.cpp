@@ -37,7 +37,9 @@ class Inspect : public ::testing::Test {
         QTest::mouseClick(&canvas, Qt::LeftButton, modifiers, open.pixelOf(planPoint));
     }
     Selection beam9() const { return {SelectedItem::beam(9)}; }
-    SelectedItem bay() { return SelectedItem::panel(open.window().document()->grid, {1, 1, 2, 2}); }
+    SelectedItem bay() {
+        return SelectedItem::panel(open.window().document()->level(2).panels.at(0).bounds);
+    }
     PropertiesDock& properties() { return *open.window().propertiesDock; }
     ListingDock& listing() { return *open.window().listingDock; }
     // The row of the Properties table whose first cells are these.

@@ -1,5 +1,5 @@
 // Tests of the framing of each level: which members are beams and the panel-edge flags they set.
-#include "grid/framing.h"
+#include "structure/level_framing.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,24 @@ struct Flags {
     bool operator==(const Flags&) const = default;
 };
 
+LevelFraming framingOf(const ListingDocument& document, int level) {
+    return frameLevel(document.grid, level, MemberJoins(document.members, document.designRows));
+}
+
 Flags flagsAt(const ListingDocument& document, int ix, int iy, int iz) {
-    const BeamEdges& edges = document.framing.edges.at(ix, iy, iz);
+    const BeamEdges edges = framingOf(document, iy).edgesAt(ix, iz);
     return {edges.minusZ, edges.plusZ, edges.plusX, edges.minusX};
+}
+
+// The design row of the member the framing joins from (ix, iz) along `direction`; 0 for none.
+DesignRowNumber beamAt(const ListingDocument& document, BeamDirection direction, int ix, int iy,
+                       int iz) {
+    for (const FramedMember& framed : framingOf(document, iy).members) {
+        if (framed.direction == direction && framed.ix == ix && framed.iz == iz) {
+            return framed.designRow;
+        }
+    }
+    return 0;
 }
 
 constexpr Flags kNone{false, false, false, false};
@@ -30,11 +45,11 @@ std::ostream& operator<<(std::ostream& out, const Flags& flags) {
 }
 
 DesignRowNumber xBeamAt(const ListingDocument& document, int ix, int iy, int iz) {
-    return document.framing.xBeams.at(ix, iy, iz);
+    return beamAt(document, BeamDirection::PlusX, ix, iy, iz);
 }
 
 DesignRowNumber zBeamAt(const ListingDocument& document, int ix, int iy, int iz) {
-    return document.framing.zBeams.at(ix, iy, iz);
+    return beamAt(document, BeamDirection::PlusZ, ix, iy, iz);
 }
 
 // Joints 1, 2 and 3 along X on level 2, and one on level 1.

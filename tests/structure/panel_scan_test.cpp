@@ -1,5 +1,5 @@
 // Tests of the panel scan: which rectangles of a level count as slab panels, and in what order.
-#include "panels/panel_scan.h"
+#include "structure/panel_scan.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,11 @@ using testing::LevelFrame;
 
 std::vector<Corners> scan(const ListingDocument& document, int level) {
     std::vector<Corners> found;
-    findPanels(document, level, [&](const SlabPanel& panel) {
-        found.push_back({panel.ix, panel.iz, panel.ix2, panel.iz2});
-    });
+    const LevelModel& model = document.level(level);
+    model.requirePanels();
+    for (const LevelPanel& panel : model.panels) {
+        found.push_back({panel.lines.ix, panel.lines.iz, panel.lines.ix2, panel.lines.iz2});
+    }
     return found;
 }
 
@@ -204,19 +206,17 @@ TEST(FindPanels, ALevelHoldsTwoHundredPanels) {
     EXPECT_EQ(scan(frame, 2).size(), 200u);
 }
 
-TEST(FindPanels, A201stPanelEndsTheDrawingNamingTheLevel) {
+TEST(FindPanels, A201stPanelStopsTheLevelNamingIt) {
     LevelFrame frame(21, 12, 100, 100);
     frame.allNeighbourBeams();
-    int handled = 0;
-    try {
-        findPanels(frame.builder.build(), 2, [&](const SlabPanel&) { ++handled; });
-        FAIL() << "no error for 220 panels";
-    } catch (const ListingError& error) {
-        EXPECT_NE(std::string(error.what()).find("level at 3 m"), std::string::npos)
-            << error.what();
-        EXPECT_NE(std::string(error.what()).find("200"), std::string::npos) << error.what();
-    }
-    EXPECT_EQ(handled, 200) << "each panel is handed over the moment it is found";
+    const ListingDocument document = frame.builder.build();
+    const LevelModel& level = document.level(2);
+    ASSERT_TRUE(level.panelsError) << "no error for 220 panels";
+    const std::string message = level.panelsError->what();
+    EXPECT_NE(message.find("level at 3 m"), std::string::npos) << message;
+    EXPECT_NE(message.find("200"), std::string::npos) << message;
+    EXPECT_TRUE(level.panels.empty()) << "no part of a level past its limit is used";
+    EXPECT_EQ(level.limitError()->what(), message);
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+// Reading the input echo line by line: «  160. LOAD 1 LOADTYPE Dead TITLE DEAD LOAD».
+#include "reader/listing_echo.h"
+
+#include <cstring>
+
+#include "reader/load_case_header.h"
+#include "reader/text_primitives.h"
+
+namespace fp {
+namespace {
+
+struct EchoLine {
+    long number = 0;
+    std::string_view input;  // the input after the number, without outer blanks
+};
+
+// An echo line is its number, a point and the input line (which may be empty); nothing else in
+// a listing starts that way: result tables start with a number followed by a blank, and real
+// values carry a digit after the point.
+std::optional<EchoLine> echoLineOf(std::string_view line) {
+    std::size_t at = 0;
+    while (at < line.size() && line[at] == ' ') {
+        ++at;
+    }
+    const std::size_t digits = at;
+    long number = 0;
+    constexpr long kLargest = 100000000;
+    while (at < line.size() && line[at] >= '0' && line[at] <= '9' && number < kLargest) {
+        number = number * 10 + (line[at] - '0');
+        ++at;
+    }
+    if (at == digits || at >= line.size() || line[at] != '.') {
+        return std::nullopt;
+    }
+    ++at;
+    if (at < line.size() && line[at] != ' ') {
+        return std::nullopt;
+    }
+    return EchoLine{number, trimBlanks(line.substr(at))};
+}
+
+// Whether the line can be an echo line at all: blanks, then a digit. Most lines of a listing
+// fail here, on their first bytes.
+bool mayBeEchoLine(const char* at, const char* end) {
+    while (at < end && *at == ' ') {
+        ++at;
+    }
+    return at < end && *at >= '0' && *at <= '9';
+}
+
+// The input lines that close a load case's own commands.
+bool endsLoadCase(std::string_view input) {
+    return input.starts_with("LOAD COMB") || input.starts_with("PERFORM") ||
+           input.starts_with("FINISH");
+}
+
+// The name of a load command, or empty.
+std::string_view loadCommand(std::string_view input) {
+    for (const std::string_view command : {"FLOOR LOAD", "MEMBER LOAD", "JOINT LOAD"}) {
+        if (input.starts_with(command)) {
+            return command;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void EchoScan::take(std::string_view text) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    // Listings with CR line ends are rare: a piece without a CR is cut at LFs alone.
+    const bool anyCarriageReturn = std::memchr(at, '\r', text.size()) != nullptr;
+    while (at < end) {
+        const char* lineEnd = nullptr;
+        if (anyCarriageReturn) {
+            lineEnd = at;
+            while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r') {
+                ++lineEnd;
+            }
+        } else {
+            const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+            lineEnd = found != nullptr ? static_cast<const char*>(found) : end;
+        }
+        ++lineNumber_;
+        if (mayBeEchoLine(at, lineEnd)) {
+            takeLine(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
+        }
+        endsWithLineEnd_ = lineEnd < end;
+        at = lineEnd + 1;
+        if (lineEnd < end && *lineEnd == '\r' && at < end && *at == '\n') {
+            ++at;
+        }
+    }
+}
+
+void EchoScan::takeLine(std::string_view line) {
+    if (const std::optional<EchoLine> input = echoLineOf(line)) {
+        const std::optional<std::string_view> header = loadCaseNumber(line);
+        if (openCase_ && (header || endsLoadCase(input->input))) {
+            echo_.emptyCases.add(*openCase_);
+        }
+        openCase_.reset();
+        if (header) {
+            openCase_ = EmptyLoadCase{std::string(*header), lineNumber_};
+            anyHeader_ = true;
+        } else if (!anyHeader_ && !loadCommand(input->input).empty()) {
+            echo_.loadsBeforeCases.add(
+                LoadBeforeCases{std::string(loadCommand(input->input)), lineNumber_});
+        }
+        takeEchoLine(input->number, input->input);
+    }
+}
+
+void EchoScan::takeEchoLine(long number, std::string_view input) {
+    const bool jumps = echo_.echoLines > 0 && number > previous_ + 1;
+    if (jumps && inGapRun_) {
+        // A run past the bound is counted once, when it starts.
+        if (gapRunKept_) {
+            EchoGap& run = echo_.gaps.items.back();
+            run.after = number;
+            run.lastLine = lineNumber_;
+            run.missing += number - previous_ - 1;
+        }
+    } else if (jumps) {
+        const std::size_t kept = echo_.gaps.items.size();
+        echo_.gaps.add(
+            EchoGap{previous_, number, lineNumber_, lineNumber_, number - previous_ - 1});
+        gapRunKept_ = echo_.gaps.items.size() > kept;
+    }
+    inGapRun_ = jumps;
+    ++echo_.echoLines;
+    previous_ = number;
+    echo_.finished = echo_.finished || input.starts_with("FINISH");
+    job_.take(input, lineNumber_);
+}
+
+ListingEcho EchoScan::finish() {
+    if (openCase_) {
+        echo_.emptyCases.add(*openCase_);
+        openCase_.reset();
+    }
+    echo_.lastLine = lineNumber_;
+    echo_.lastLineWhole = endsWithLineEnd_;
+    echo_.job = job_.job();
+    return std::move(echo_);
+}
+
+}  // namespace fp

@@ -1,0 +1,34 @@
+// Levels and places written the same way everywhere.
+#include "structure/place_text.h"
+
+#include "model/number_text.h"
+
+namespace fp {
+namespace {
+
+std::string metresText(double metres, char decimalSeparator) {
+    return valueText(static_cast<float>(metres), decimalSeparator);
+}
+
+}  // namespace
+
+std::string levelHeightText(float heightHundredths, char decimalSeparator) {
+    return metresText(metres(heightHundredths), decimalSeparator) + " m";
+}
+
+std::string levelHeading(float heightHundredths, char decimalSeparator) {
+    return "Level " + levelHeightText(heightHundredths, decimalSeparator);
+}
+
+std::string rangeText(double x1, double x2, double z1, double z2, char decimalSeparator) {
+    return "X " + metresText(x1, decimalSeparator) + "\u2013" + metresText(x2, decimalSeparator) +
+           " m, Z " + metresText(z1, decimalSeparator) + "\u2013" +
+           metresText(z2, decimalSeparator) + " m";
+}
+
+std::string boundsText(const PanelBounds& bounds, char decimalSeparator) {
+    return rangeText(metres(bounds.x1), metres(bounds.x2), metres(bounds.z1), metres(bounds.z2),
+                     decimalSeparator);
+}
+
+}  // namespace fp

@@ -1,0 +1,130 @@
+// The structure's facts, each built once on first use.
+#include "structure/structure_model.h"
+
+#include <unordered_map>
+
+namespace fp {
+
+struct StructureModel::Lookups {
+    JointIndex joints;
+    MemberJoins joins;
+    std::unordered_map<int32_t, const Member*> firstMember;
+
+    explicit Lookups(const StructureRecords& records)
+        : joints(records.joints), joins(records.members, records.designRows) {
+        firstMember.reserve(records.members.size());
+        for (const Member& member : records.members) {
+            firstMember.try_emplace(member.number, &member);
+        }
+    }
+};
+
+namespace {
+
+int lineOf(const GridAxis& axis, float coordinate) {
+    for (int line = 1; line <= axis.count(); ++line) {
+        if (axis.at(line) == coordinate) {
+            return line;
+        }
+    }
+    return 0;
+}
+
+MemberShape shapeOf(const Joint& a, const Joint& b) {
+    if (a.x == b.x && a.z == b.z) {
+        return a.y != b.y ? MemberShape::Column : MemberShape::Other;
+    }
+    if (a.y != b.y) {
+        return MemberShape::Other;
+    }
+    if (a.z == b.z) {
+        return MemberShape::BeamAlongX;
+    }
+    return a.x == b.x ? MemberShape::BeamAlongZ : MemberShape::Other;
+}
+
+// Whether a joint of the beam's level stands on its grid line strictly between its ends.
+bool passesOverJoint(const Grid& grid, const MemberFacts& beam) {
+    const bool alongX = beam.shape == MemberShape::BeamAlongX;
+    const GridAxis& axis = alongX ? grid.x : grid.z;
+    const int from = lineOf(axis, alongX ? beam.start.x : beam.start.z);
+    const int to = lineOf(axis, alongX ? beam.end.x : beam.end.z);
+    const int across = alongX ? lineOf(grid.z, beam.start.z) : lineOf(grid.x, beam.start.x);
+    for (int line = std::min(from, to) + 1; line < std::max(from, to); ++line) {
+        const int16_t joint = alongX ? grid.joints.at(line, beam.level, across)
+                                     : grid.joints.at(across, beam.level, line);
+        if (joint != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+StructureModel::StructureModel(int levelCount)
+    : levelsBuilt_(static_cast<std::size_t>(levelCount) + 1),
+      levels_(static_cast<std::size_t>(levelCount) + 1) {}
+
+StructureModel::~StructureModel() = default;
+
+const StructureModel::Lookups& StructureModel::lookups(const StructureRecords& records) const {
+    std::call_once(lookupsBuilt_, [&] { lookups_ = std::make_unique<Lookups>(records); });
+    return *lookups_;
+}
+
+const JointIndex& StructureModel::joints(const StructureRecords& records) const {
+    return lookups(records).joints;
+}
+
+const LevelModel& StructureModel::level(const StructureRecords& records, int level) const {
+    if (level < 1 || static_cast<std::size_t>(level) >= levels_.size()) {
+        // A listing without joints has no level: its plan is empty.
+        static const LevelModel none;
+        return none;
+    }
+    const auto at = static_cast<std::size_t>(level);
+    std::call_once(levelsBuilt_[at], [&] {
+        const Lookups& found = lookups(records);
+        levels_[at] = buildLevel(LevelSources{records.grid, records.members, records.designRows,
+                                              records.floorLoads, found.joints, found.joins},
+                                 level);
+    });
+    return *levels_[at];
+}
+
+MemberFacts StructureModel::member(const StructureRecords& records, int32_t number) const {
+    MemberFacts facts;
+    facts.number = number;
+    const Lookups& found = lookups(records);
+    const auto member = found.firstMember.find(number);
+    if (member == found.firstMember.end()) {
+        return facts;
+    }
+    facts.record = *member->second;
+    facts.designRow = found.joins.designRowOf(number);
+    const Joint* start = found.joints.find(member->second->start);
+    const Joint* end = found.joints.find(member->second->end);
+    if (start == nullptr || end == nullptr) {
+        facts.shape = MemberShape::Unjoined;
+        return facts;
+    }
+    facts.start = *start;
+    facts.end = *end;
+    facts.shape = shapeOf(*start, *end);
+    if (start->y == end->y) {
+        facts.level = lineOf(records.grid.y, start->y);
+    }
+    if (!facts.isBeam()) {
+        return facts;
+    }
+    facts.passesOverJoint = passesOverJoint(records.grid, facts);
+    if (levelHasBeams(facts.level)) {
+        for (const FramedMember& framed : level(records, facts.level).framed) {
+            facts.onPlan = facts.onPlan || framed.member == number;
+        }
+    }
+    return facts;
+}
+
+}  // namespace fp
