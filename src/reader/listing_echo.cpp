@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "reader/byte_scan.h"
 #include "reader/load_case_header.h"
 #include "reader/text_primitives.h"
 
@@ -39,6 +40,10 @@ std::optional<EchoLine> echoLineOf(std::string_view line) {
     return EchoLine{number, trimBlanks(line.substr(at))};
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // Whether the line can be an echo line at all: blanks, then a digit. Most lines of a listing
 // fail here, on their first bytes.
 bool mayBeEchoLine(const char* at, const char* end) {
@@ -67,34 +72,76 @@ std::string_view loadCommand(std::string_view input) {
 }  // namespace
 
 void EchoScan::take(std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    // Listings with CR line ends are rare: they are read line by line.
+    if (std::memchr(text.data(), '\r', text.size()) != nullptr) {
+        takeLineByLine(text);
+    } else {
+        takeEchoLinesOnly(text);
+    }
+    endsWithLineEnd_ = text.back() == '\n' || text.back() == '\r';
+}
+
+void EchoScan::takeLineByLine(std::string_view text) {
     const char* at = text.data();
     const char* const end = at + text.size();
-    // Listings with CR line ends are rare: a piece without a CR is cut at LFs alone.
-    const bool anyCarriageReturn = std::memchr(at, '\r', text.size()) != nullptr;
     while (at < end) {
-        const char* lineEnd = nullptr;
-        if (anyCarriageReturn) {
-            lineEnd = at;
-            while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r') {
-                ++lineEnd;
-            }
-        } else {
-            const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-            lineEnd = found != nullptr ? static_cast<const char*>(found) : end;
+        const char* lineEnd = at;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r') {
+            ++lineEnd;
         }
-        ++lineNumber_;
         if (mayBeEchoLine(at, lineEnd)) {
-            takeLine(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
+            takeLine(std::string_view(at, static_cast<std::size_t>(lineEnd - at)),
+                     linesBefore_ + 1);
         }
-        endsWithLineEnd_ = lineEnd < end;
+        if (lineEnd == end) {
+            break;
+        }
+        ++linesBefore_;
         at = lineEnd + 1;
-        if (lineEnd < end && *lineEnd == '\r' && at < end && *at == '\n') {
+        if (*lineEnd == '\r' && at < end && *at == '\n') {
             ++at;
         }
     }
 }
 
-void EchoScan::takeLine(std::string_view line) {
+// The text's echo lines are found by their numbers' points, the lines between them counted
+// sixteen bytes at a time: most lines of a listing are never looked at one by one.
+void EchoScan::takeEchoLinesOnly(std::string_view text) {
+    const char* const base = text.data();
+    const std::size_t size = text.size();
+    std::size_t counted = 0;  // the line feeds before this offset are in linesBefore_
+    std::size_t taken = 0;    // the lines before this offset are taken
+    findNumberPoints(base, size, [&](std::size_t point) {
+        if (point < taken) {
+            return;
+        }
+        std::size_t start = point;
+        while (start > 0 && isDigit(base[start - 1])) {
+            --start;
+        }
+        while (start > 0 && base[start - 1] == ' ') {
+            --start;
+        }
+        if (start > 0 && base[start - 1] != '\n') {
+            return;
+        }
+        linesBefore_ += countLineFeeds(base + counted, base + start);
+        counted = start;
+        const void* lineFeed = std::memchr(base + point, '\n', size - point);
+        const std::size_t end =
+            lineFeed != nullptr
+                ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - base)
+                : size;
+        takeLine(text.substr(start, end - start), linesBefore_ + 1);
+        taken = end;
+    });
+    linesBefore_ += countLineFeeds(base + counted, base + size);
+}
+
+void EchoScan::takeLine(std::string_view line, long lineNumber) {
     if (const std::optional<EchoLine> input = echoLineOf(line)) {
         const std::optional<std::string_view> header = loadCaseNumber(line);
         if (openCase_ && (header || endsLoadCase(input->input))) {
@@ -102,37 +149,36 @@ void EchoScan::takeLine(std::string_view line) {
         }
         openCase_.reset();
         if (header) {
-            openCase_ = EmptyLoadCase{std::string(*header), lineNumber_};
+            openCase_ = EmptyLoadCase{std::string(*header), lineNumber};
             anyHeader_ = true;
         } else if (!anyHeader_ && !loadCommand(input->input).empty()) {
             echo_.loadsBeforeCases.add(
-                LoadBeforeCases{std::string(loadCommand(input->input)), lineNumber_});
+                LoadBeforeCases{std::string(loadCommand(input->input)), lineNumber});
         }
-        takeEchoLine(input->number, input->input);
+        takeEchoLine(input->number, input->input, lineNumber);
     }
 }
 
-void EchoScan::takeEchoLine(long number, std::string_view input) {
+void EchoScan::takeEchoLine(long number, std::string_view input, long lineNumber) {
     const bool jumps = echo_.echoLines > 0 && number > previous_ + 1;
     if (jumps && inGapRun_) {
         // A run past the bound is counted once, when it starts.
         if (gapRunKept_) {
             EchoGap& run = echo_.gaps.items.back();
             run.after = number;
-            run.lastLine = lineNumber_;
+            run.lastLine = lineNumber;
             run.missing += number - previous_ - 1;
         }
     } else if (jumps) {
         const std::size_t kept = echo_.gaps.items.size();
-        echo_.gaps.add(
-            EchoGap{previous_, number, lineNumber_, lineNumber_, number - previous_ - 1});
+        echo_.gaps.add(EchoGap{previous_, number, lineNumber, lineNumber, number - previous_ - 1});
         gapRunKept_ = echo_.gaps.items.size() > kept;
     }
     inGapRun_ = jumps;
     ++echo_.echoLines;
     previous_ = number;
     echo_.finished = echo_.finished || input.starts_with("FINISH");
-    job_.take(input, lineNumber_);
+    job_.take(input, lineNumber);
 }
 
 ListingEcho EchoScan::finish() {
@@ -140,7 +186,8 @@ ListingEcho EchoScan::finish() {
         echo_.emptyCases.add(*openCase_);
         openCase_.reset();
     }
-    echo_.lastLine = lineNumber_;
+    // A last line without a line end is a line too.
+    echo_.lastLine = linesBefore_ + (endsWithLineEnd_ ? 0 : 1);
     echo_.lastLineWhole = endsWithLineEnd_;
     echo_.job = job_.job();
     return std::move(echo_);

@@ -75,11 +75,14 @@ class EchoScan {
     ListingEcho finish();
 
   private:
-    void takeLine(std::string_view line);
-    void takeEchoLine(long number, std::string_view input);
+    void takeLineByLine(std::string_view text);
+    void takeEchoLinesOnly(std::string_view text);
+    void takeLine(std::string_view line, long lineNumber);
+    void takeEchoLine(long number, std::string_view input, long lineNumber);
 
     ListingEcho echo_;
-    long lineNumber_ = 0;
+    // The line ends taken so far.
+    long linesBefore_ = 0;
     long previous_ = 0;
     bool anyHeader_ = false;
     // The last echo line jumped, and the run of jumps it belongs to was kept.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/listing_error.h"
+#include "reader/byte_scan.h"
 
 namespace fp {
 namespace {
@@ -37,6 +38,11 @@ unsigned char lineEndsInRun(const char* run) {
 long countLineEnds(const char* bytes, std::size_t size, bool& afterCr) {
     if (size == 0) {
         return 0;
+    }
+    // Without a CR, the line ends are the line feeds, counted sixteen bytes at a time.
+    if (std::memchr(bytes, '\r', size) == nullptr) {
+        afterCr = false;
+        return static_cast<long>(countLineFeeds(bytes, bytes + size));
     }
     long count = (bytes[0] == '\r' || (bytes[0] == '\n' && !afterCr)) ? 1 : 0;
     std::size_t at = 1;
