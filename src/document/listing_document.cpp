@@ -87,12 +87,7 @@ std::span<const MemberLoad> ListingDocument::memberLoadsOn(int32_t member) const
 }
 
 int ListingDocument::levelAtHeight(float hundredths) const {
-    for (int level = 1; level <= levelCount(); ++level) {
-        if (levelHeight(level) == hundredths) {
-            return level;
-        }
-    }
-    return 0;
+    return grid.y.lineOf(hundredths);
 }
 
 int ListingDocument::levelAtMetres(float metres) const {

@@ -7,18 +7,6 @@
 #include "model/joint_index.h"
 
 namespace fp {
-namespace {
-
-// The line number of `coordinate` on a sorted axis that holds it.
-int lineOf(const GridAxis& axis, float coordinate) {
-    const auto& values = axis.values();
-    return static_cast<int>(std::lower_bound(values.begin(), values.end(), coordinate) -
-                            values.begin()) +
-           1;
-}
-
-}  // namespace
-
 Grid buildGrid(const JointList& joints) {
     // A later joint of a number already written is no joint of the structure.
     const JointIndex index(joints);
@@ -42,8 +30,8 @@ Grid buildGrid(const JointList& joints) {
     grid.joints = GridMap<int16_t>(grid.x.count(), grid.y.count(), grid.z.count());
     // In reading order, so that of several joints at one point the last one stays.
     for (const Joint* joint : named) {
-        grid.joints.at(lineOf(grid.x, joint->x), lineOf(grid.y, joint->y),
-                       lineOf(grid.z, joint->z)) = joint->number;
+        grid.joints.at(grid.x.lineOf(joint->x), grid.y.lineOf(joint->y), grid.z.lineOf(joint->z)) =
+            joint->number;
     }
     return grid;
 }

@@ -1,6 +1,7 @@
 // The distinct coordinates of the joints along one axis: the grid lines, numbered from 1.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -23,6 +24,13 @@ class GridAxis {
                                "; they are numbered 1 to " + std::to_string(count()));
         }
         return values_[static_cast<std::size_t>(line - 1)];
+    }
+    // The line (1 .. count()) of a coordinate of the sorted axis; 0 when no line is there.
+    int lineOf(float coordinate) const {
+        const auto& lines = values_;
+        const auto at = std::lower_bound(lines.begin(), lines.end(), coordinate);
+        return at != lines.end() && *at == coordinate ? static_cast<int>(at - lines.begin()) + 1
+                                                      : 0;
     }
     // The outermost lines; an axis without lines is taken as one line at 0.
     float first() const { return values_.empty() ? 0 : values_[0]; }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "structure/floor_load_reach.h"
+#include "structure/member_facts.h"
 #include "structure/place_text.h"
 
 namespace fp {
@@ -90,8 +91,8 @@ void addColumns(LevelModel& model, const LevelSources& sources) {
     for (const Member& member : sources.members) {
         const Joint* lower = sources.joints.find(member.start);
         const Joint* upper = sources.joints.find(member.end);
-        if (lower == nullptr || upper == nullptr || lower->x != upper->x || lower->z != upper->z ||
-            lower->y == upper->y) {
+        if (lower == nullptr || upper == nullptr ||
+            shapeOf(*lower, *upper) != MemberShape::Column) {
             continue;
         }
         const bool fromBelow = upper->y == model.height;

@@ -18,6 +18,9 @@ enum class MemberShape {
     Other,       // inclined, or of no length
 };
 
+// The shape of a member between two joints, whichever way round.
+MemberShape shapeOf(const Joint& a, const Joint& b);
+
 struct MemberFacts {
     int32_t number = 0;
     MemberShape shape = MemberShape::Missing;

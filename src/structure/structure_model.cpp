@@ -21,35 +21,13 @@ struct StructureModel::Lookups {
 
 namespace {
 
-int lineOf(const GridAxis& axis, float coordinate) {
-    for (int line = 1; line <= axis.count(); ++line) {
-        if (axis.at(line) == coordinate) {
-            return line;
-        }
-    }
-    return 0;
-}
-
-MemberShape shapeOf(const Joint& a, const Joint& b) {
-    if (a.x == b.x && a.z == b.z) {
-        return a.y != b.y ? MemberShape::Column : MemberShape::Other;
-    }
-    if (a.y != b.y) {
-        return MemberShape::Other;
-    }
-    if (a.z == b.z) {
-        return MemberShape::BeamAlongX;
-    }
-    return a.x == b.x ? MemberShape::BeamAlongZ : MemberShape::Other;
-}
-
 // Whether a joint of the beam's level stands on its grid line strictly between its ends.
 bool passesOverJoint(const Grid& grid, const MemberFacts& beam) {
     const bool alongX = beam.shape == MemberShape::BeamAlongX;
     const GridAxis& axis = alongX ? grid.x : grid.z;
-    const int from = lineOf(axis, alongX ? beam.start.x : beam.start.z);
-    const int to = lineOf(axis, alongX ? beam.end.x : beam.end.z);
-    const int across = alongX ? lineOf(grid.z, beam.start.z) : lineOf(grid.x, beam.start.x);
+    const int from = axis.lineOf(alongX ? beam.start.x : beam.start.z);
+    const int to = axis.lineOf(alongX ? beam.end.x : beam.end.z);
+    const int across = alongX ? grid.z.lineOf(beam.start.z) : grid.x.lineOf(beam.start.x);
     for (int line = std::min(from, to) + 1; line < std::max(from, to); ++line) {
         const int16_t joint = alongX ? grid.joints.at(line, beam.level, across)
                                      : grid.joints.at(across, beam.level, line);
@@ -113,7 +91,7 @@ MemberFacts StructureModel::member(const StructureRecords& records, int32_t numb
     facts.end = *end;
     facts.shape = shapeOf(*start, *end);
     if (start->y == end->y) {
-        facts.level = lineOf(records.grid.y, start->y);
+        facts.level = records.grid.y.lineOf(start->y);
     }
     if (!facts.isBeam()) {
         return facts;
