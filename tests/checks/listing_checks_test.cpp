@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "reader/listing_source.h"
+#include "support/listing_text.h"
 
 namespace fp {
 namespace {
@@ -90,6 +93,25 @@ std::set<FindingKind> kindsOf(const std::vector<Finding>& findings) {
         kinds.insert(finding.kind);
     }
     return kinds;
+}
+
+// A listing whose echo says it is whole, then the same listing cut short on disk after it was
+// read: the check tells of the version read, its echo and its loads alike.
+TEST(ListingChecks, TellOfTheVersionThatWasReadWhateverTheFileHoldsNow) {
+    FrameListing frame;
+    const std::string path = testing::writeTestListing(frame.text());
+    struct NoMessages : MessageSink {
+        void show(const ListingMessage&) override {}
+    } messages;
+    const ListingDocument document = openListing(path, messages);
+    const std::vector<Finding> before = checkDocument(document);
+    frame.lastLineEnd = false;
+    frame.afterDesign.clear();
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << frame.text();
+    const std::vector<Finding> after = checkDocument(document);
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(kindsOf(after).count(FindingKind::ListingCutShort), 0u);
+    std::remove(path.c_str());
 }
 
 void replaceLoad(FrameListing& frame, const std::string& from, const std::string& to) {
