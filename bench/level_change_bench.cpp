@@ -1,8 +1,10 @@
 // Times, offscreen, a level change and a zoom step in the window (the redraw of the plan and the
-// repaint of the window's client area), and the text that tells what lies under the pointer.
+// repaint of the window's client area), the step onto the densest level by key with every display
+// on, and the text that tells what lies under the pointer.
 // Usage: level_change_bench LISTING [CHANGES]
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
@@ -11,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "densest_level.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
 
@@ -72,6 +75,41 @@ int main(int argc, char** argv) {
         }));
     }
     report("zoom step with repaint", zooms);
+
+    // Onto the densest level by the arrow key from the level below, every display on, in each
+    // mode: the key, the plan drawn and placed, the client area painted.
+    fp::DocumentSession& session = window.session();
+    const int densest = fp::bench::densestLevel(*window.document());
+    session.setLoadCaseNumbers(true);
+    session.setEveryIntensityShown(true);
+    session.setMarkPanelsWithoutLoad(true);
+    session.setMarkChecks(true);
+    session.setGridLines(true);
+    session.setMemberNumbers(true);
+    session.setMemberLoadsOnBeams(true);
+    for (const fp::LoadMode mode : {fp::LoadMode::Floor, fp::LoadMode::Member}) {
+        session.setMode(mode);
+        session.showLevel(densest);
+        client.repaint();
+        std::vector<double> steps;
+        for (int i = 0; i < changeCount && densest > 1; ++i) {
+            for (const int key : {Qt::Key_Down, Qt::Key_Up}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                const double took = timed([&] {
+                    QApplication::sendEvent(&canvas, &press);
+                    client.repaint();
+                });
+                if (key == Qt::Key_Up) {
+                    steps.push_back(took);
+                }
+            }
+        }
+        if (!steps.empty()) {
+            std::printf("level %d, the densest, %s: ", densest,
+                        mode == fp::LoadMode::Floor ? "floor loads" : "member loads");
+            report("key to painted plan, every display on", steps);
+        }
+    }
 
     // The status bar's text for points across the plan, the first after a redraw finding the
     // level's beams and panels.

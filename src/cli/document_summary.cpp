@@ -70,7 +70,7 @@ void writeDocumentSummary(std::ostream& out, const ListingDocument& document,
     const int levels = document.levelCount();
     line("Listing") << document.name << "\n";
     line("Read in") << std::fixed << std::setprecision(1) << milliseconds
-                    << " ms (four passes, grid and frames)\n";
+                    << " ms (one reading: structure, loads, designs and echo)\n";
     line("Joints") << document.joints.size() << "\n";
     line("Members") << document.members.size() << "\n";
     line("Design rows") << document.designRows.size() << " beam blocks; "

@@ -1,6 +1,9 @@
 // Reading the two listings of a comparison and checking the level asked for.
 #include "output/compare_request.h"
 
+#include <future>
+#include <system_error>
+
 #include "model/number_text.h"
 #include "output/export_request.h"
 #include "output/stream_messages.h"
@@ -11,17 +14,38 @@ namespace {
 struct ReadListing {
     std::optional<ListingDocument> document;
     std::vector<ListingMessage> messages;
+    std::optional<ListingError> failure;
 };
 
-ReadListing readOne(const std::string& path, std::ostream& err) {
+ReadListing readOne(const std::string& path) {
     ReadListing read;
     StreamMessages messages(nullptr);
     try {
         read.document = openListing(path, messages);
     } catch (const ListingError& failure) {
-        err << "frameplan: " << failure.what() << "\n";
+        read.failure = failure;
     }
     read.messages = messages.shown();
+    return read;
+}
+
+// The two listings, read side by side where a second thread is to be had; their failures told
+// in the order of the listings.
+std::pair<ReadListing, ReadListing> readBoth(const std::string& before, const std::string& after,
+                                             std::ostream& err) {
+    std::pair<ReadListing, ReadListing> read;
+    try {
+        std::future<ReadListing> earlier = std::async(std::launch::async, readOne, before);
+        read.second = readOne(after);
+        read.first = earlier.get();
+    } catch (const std::system_error&) {
+        read = {readOne(before), readOne(after)};
+    }
+    for (const ReadListing* one : {&read.first, &read.second}) {
+        if (one->failure) {
+            err << "frameplan: " << one->failure->what() << "\n";
+        }
+    }
     return read;
 }
 
@@ -40,8 +64,7 @@ std::optional<ComparedListings> compareRequested(const CompareRequest& request, 
         }
         onlyHeight = exactHundredths(*height);
     }
-    ReadListing before = readOne(request.oldListing, err);
-    ReadListing after = readOne(request.newListing, err);
+    auto [before, after] = readBoth(request.oldListing, request.newListing, err);
     if (!before.document || !after.document) {
         return std::nullopt;
     }
