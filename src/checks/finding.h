@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "structure/panel_bounds.h"
+#include "model/case_number.h"
 
 namespace fp {
 
@@ -69,7 +70,7 @@ struct Finding {
     // The listing lines it comes from, counted from 1 as messages give them.
     std::vector<long> lines;
     // The load case's number as written; empty when none is concerned.
-    std::string caseNumber;
+    CaseNumber caseNumber;
     std::vector<FindingNumber> numbers;
     // What is wrong and what to check, as UTF-8.
     std::string sentence;

@@ -21,8 +21,13 @@ double wholeLoad(const FloorLoad& load) {
     return width * depth * load.intensity;
 }
 
-std::string caseText(const std::string& caseNumber) {
-    return caseNumber.empty() ? "no load case" : "load case " + caseNumber;
+// The case's number as a sentence names it; "(none)" for no case.
+std::string numberText(const CaseNumber& caseNumber) {
+    return caseNumber.empty() ? "(none)" : caseNumber.abbreviated();
+}
+
+std::string caseText(const CaseNumber& caseNumber) {
+    return caseNumber.empty() ? "no load case" : "load case " + caseNumber.abbreviated();
 }
 
 class FloorLoadCheck {
@@ -92,7 +97,7 @@ class FloorLoadCheck {
     void checkPanel(const LevelModel& model, const LevelPanel& panel) {
         const PanelReach reach(model.height, panel.bounds);
         // The lines of the loads acting on the panel, by load case.
-        std::map<std::string, std::vector<long>> actingLines;
+        std::map<CaseNumber, std::vector<long>> actingLines;
         for (std::size_t i = 0; i < document_.floorLoads.size(); ++i) {
             const FloorLoad& load = document_.floorLoads[i];
             if (!reach.reachesLevel(load)) {
@@ -131,7 +136,7 @@ class FloorLoadCheck {
                                 "panel's beams."});
     }
 
-    void addLoadedTwice(int level, const PanelBounds& panel, const std::string& caseNumber,
+    void addLoadedTwice(int level, const PanelBounds& panel, const CaseNumber& caseNumber,
                         const std::vector<long>& lines) {
         add(Finding{.kind = FindingKind::PanelLoadedTwice,
                     .severity = Severity::Note,
@@ -147,7 +152,7 @@ class FloorLoadCheck {
     }
 
     // A case that loads more than half the panels of a level, but not all of them.
-    void checkCaseOnLevel(int level, const std::string& caseNumber,
+    void checkCaseOnLevel(int level, const CaseNumber& caseNumber,
                           const std::vector<LevelPanel>& panels, const std::vector<bool>& loaded) {
         const auto count = std::count(loaded.begin(), loaded.end(), true);
         const auto total = static_cast<long>(panels.size());
@@ -167,12 +172,10 @@ class FloorLoadCheck {
                         .caseNumber = caseNumber,
                         .numbers = {{"panels loaded", static_cast<double>(count), ""},
                                     {"panels on the level", static_cast<double>(total), ""}},
-                        .sentence = "Load case " +
-                                    (caseNumber.empty() ? std::string("(none)") : caseNumber) +
-                                    " loads " + std::to_string(count) + " of the " +
-                                    std::to_string(total) + " panels of level " +
-                                    levelName(document_, level) + " but not the panel " +
-                                    boundsText(bounds) +
+                        .sentence = "Load case " + numberText(caseNumber) + " loads " +
+                                    std::to_string(count) + " of the " + std::to_string(total) +
+                                    " panels of level " + levelName(document_, level) +
+                                    " but not the panel " + boundsText(bounds) +
                                     ". Check that no floor load of the case is missing or short of "
                                     "it."});
         }
@@ -219,7 +222,7 @@ class FloorLoadCheck {
 
     const ListingDocument& document_;
     std::vector<Finding>& findings_;
-    std::vector<std::string> cases_;
+    std::vector<CaseNumber> cases_;
     std::vector<bool> actsSomewhere_;
     std::vector<bool> partlySomewhere_;
     std::vector<bool> onLevelNotChecked_;

@@ -48,7 +48,7 @@ FindingPlace placeOf(const MemberFacts& facts) {
 struct UnshownLoad {
     std::vector<int> members;
     float value = 0;
-    std::string caseNumber;
+    CaseNumber caseNumber;
     FindingPlace place;  // of the first member
 };
 

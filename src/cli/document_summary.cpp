@@ -38,7 +38,7 @@ std::string valuesText(const Values& values, float scale) {
 
 // The number of floor loads of each load case, in order of first appearance.
 std::string loadsPerCase(const ListingDocument& document) {
-    std::vector<std::pair<std::string, int>> cases;
+    std::vector<std::pair<CaseNumber, int>> cases;
     for (const FloorLoad& load : document.floorLoads) {
         auto known = cases.begin();
         while (known != cases.end() && known->first != load.caseNumber) {

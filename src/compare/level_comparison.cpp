@@ -32,9 +32,9 @@ const Item* findBy(const std::vector<Item>& items, const Key& key, Key Item::*me
 }
 
 // The case numbers of both lists, those of the first in their order, then the others.
-std::vector<std::string> unionOf(std::vector<std::string> first,
-                                 const std::vector<std::string>& second) {
-    for (const std::string& number : second) {
+std::vector<CaseNumber> unionOf(std::vector<CaseNumber> first,
+                                const std::vector<CaseNumber>& second) {
+    for (const CaseNumber& number : second) {
         if (std::find(first.begin(), first.end(), number) == first.end()) {
             first.push_back(number);
         }
@@ -42,8 +42,8 @@ std::vector<std::string> unionOf(std::vector<std::string> first,
     return first;
 }
 
-std::vector<std::string> caseNumbers(const std::vector<ActingLoad>& loads) {
-    std::vector<std::string> numbers;
+std::vector<CaseNumber> caseNumbers(const std::vector<ActingLoad>& loads) {
+    std::vector<CaseNumber> numbers;
     for (const ActingLoad& load : loads) {
         numbers.push_back(load.caseNumber);
     }
@@ -122,8 +122,8 @@ CaseSum memberLoadOfCase(const ListingDocument& document, int32_t member,
     return sum;
 }
 
-std::vector<std::string> memberLoadCases(const ListingDocument& document, int32_t member) {
-    std::vector<std::string> numbers;
+std::vector<CaseNumber> memberLoadCases(const ListingDocument& document, int32_t member) {
+    std::vector<CaseNumber> numbers;
     for (const MemberLoad& load : document.memberLoadsOn(member)) {
         numbers.push_back(load.caseNumber);
     }
@@ -171,7 +171,7 @@ void comparePanels(const std::vector<LevelPanel>& before, const std::vector<Leve
             level.panels.push_back(PanelChange{ChangeKind::Removed, old.bounds});
             continue;
         }
-        const std::vector<std::string> cases =
+        const std::vector<CaseNumber> cases =
             unionOf(caseNumbers(old.loads), caseNumbers(now->loads));
         const std::vector<double> was = intensitiesByCase(old.loads, cases);
         const std::vector<double> is = intensitiesByCase(now->loads, cases);
@@ -204,8 +204,8 @@ double caseLoad(const LevelTotals& totals, const std::string& number) {
     return 0;
 }
 
-std::vector<std::string> totalCases(const LevelTotals& totals) {
-    std::vector<std::string> numbers;
+std::vector<CaseNumber> totalCases(const LevelTotals& totals) {
+    std::vector<CaseNumber> numbers;
     for (const CaseTotal& total : totals.cases) {
         numbers.push_back(total.caseNumber);
     }

@@ -15,7 +15,7 @@ std::optional<Joint> jointNumbered(const ListingDocument& document, int32_t numb
 
 }  // namespace
 
-void addToCase(std::vector<CaseSum>& sums, const std::string& caseNumber, double value) {
+void addToCase(std::vector<CaseSum>& sums, const CaseNumber& caseNumber, double value) {
     const auto found = std::find_if(
         sums.begin(), sums.end(), [&](const CaseSum& sum) { return sum.caseNumber == caseNumber; });
     if (found != sums.end()) {

@@ -11,7 +11,7 @@ namespace fp {
 
 // The sum of one load case's loads, in the order the cases first appear.
 struct CaseSum {
-    std::string caseNumber;
+    CaseNumber caseNumber;
     double sum = 0;
 };
 
@@ -38,6 +38,6 @@ BeamFacts beamFacts(const ListingDocument& document, int serial, const LevelBeam
                     bool withJoints = true);
 
 // Adds `value` to the sum of `caseNumber`, starting one at the end when the case has none yet.
-void addToCase(std::vector<CaseSum>& sums, const std::string& caseNumber, double value);
+void addToCase(std::vector<CaseSum>& sums, const CaseNumber& caseNumber, double value);
 
 }  // namespace fp

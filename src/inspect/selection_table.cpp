@@ -116,7 +116,7 @@ FactsTable panelTable(const ListingDocument& document, const PanelFacts& facts,
 FactsTable selectionSummary(const ListingDocument& document, const std::vector<BeamFacts>& beams,
                             const std::vector<PanelFacts>& panels, char decimalSeparator) {
     const Writer write(document, decimalSeparator);
-    std::vector<std::string> used;
+    std::vector<CaseNumber> used;
     for (const BeamFacts& beam : beams) {
         for (const CaseSum& sum : beam.sums) {
             used.push_back(sum.caseNumber);
@@ -127,7 +127,7 @@ FactsTable selectionSummary(const ListingDocument& document, const std::vector<B
             used.push_back(total.caseNumber);
         }
     }
-    const std::vector<std::string> cases = inHeaderOrder(document, used);
+    const std::vector<CaseNumber> cases = inHeaderOrder(document, used);
     FactsTable table{{"Selected", "Member", "Length (m)", "Area (m²)"}, {}};
     for (const std::string& number : cases) {
         table.headers.push_back(write.caseName(number) + " (kN)");

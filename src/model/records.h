@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/bounded_list.h"
+#include "model/case_number.h"
 #include "model/value_list.h"
 
 namespace fp {
@@ -36,7 +37,7 @@ struct DesignRow {
 
 // One downward floor-load command; the intensity is its absolute value, the ranges in metres.
 struct FloorLoad {
-    std::string caseNumber;  // the load-case number of the latest load-case header, as written
+    CaseNumber caseNumber;  // the load-case number of the latest load-case header, as written
     float intensity = 0;
     float y1 = 0;
     float y2 = 0;
@@ -49,10 +50,10 @@ struct FloorLoad {
 
 // A load-case header of the input echo, «LOAD 1 LOADTYPE Dead TITLE DEAD LOAD».
 struct LoadCase {
-    std::string number;  // as written; the loads under the header carry it
-    std::string type;    // the word after LOADTYPE
-    std::string title;   // the words after TITLE; the type when there is no TITLE
-    long line = 0;       // of the header in the listing, counted from 1
+    CaseNumber number;  // as written; the loads under the header carry it
+    std::string type;   // the word after LOADTYPE
+    std::string title;  // the words after TITLE; the type when there is no TITLE
+    long line = 0;      // of the header in the listing, counted from 1
 };
 
 // One member a downward uniform member load acts on: a "TO" range or a list of several members
@@ -60,8 +61,8 @@ struct LoadCase {
 struct MemberLoad {
     int32_t member = 0;
     float value = 0;
-    std::string caseNumber;  // of the latest load-case header, as written; empty before any
-    long line = 0;           // of the line holding its "UNI GY" value, counted from 1
+    CaseNumber caseNumber;  // of the latest load-case header, as written; empty before any
+    long line = 0;          // of the line holding its "UNI GY" value, counted from 1
 };
 
 inline constexpr std::size_t kMaxJoints = 9000;

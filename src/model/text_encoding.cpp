@@ -81,4 +81,20 @@ std::string utf8FromListingText(std::string_view bytes) {
     return text;
 }
 
+std::string shortenedListingText(std::string_view bytes, std::size_t longest) {
+    if (bytes.size() <= longest) {
+        return std::string(bytes);
+    }
+    // Only a UTF-8 character that the cut would split is left out whole (it is at most 4 bytes
+    // long); other bytes are Windows-1252 characters of their own.
+    std::size_t cut = longest;
+    while (cut > 0 && longest - cut < 3 && isContinuation(static_cast<unsigned char>(bytes[cut]))) {
+        --cut;
+    }
+    if (cut != longest && validSequenceLength(bytes, cut) <= longest - cut) {
+        cut = longest;
+    }
+    return std::string(bytes.substr(0, cut)) + "\u2026";
+}
+
 }  // namespace fp

@@ -2,6 +2,7 @@
 // on Windows in its code page 1252.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,10 @@ namespace fp {
 // is taken as a character of Windows-1252 (0xB0 is the degree sign, 0x80 the euro sign). The five
 // bytes that Windows-1252 leaves undefined become the control characters of the same number.
 std::string utf8FromListingText(std::string_view bytes);
+
+// Listing text of at most `longest` bytes, for a text laid out to be shown, where a longer one
+// would only be measured to be elided in a time that grows with what nobody sees: a longer text
+// is cut there, before any UTF-8 character the cut would split, and ended with an ellipsis.
+std::string shortenedListingText(std::string_view bytes, std::size_t longest);
 
 }  // namespace fp

@@ -8,10 +8,10 @@
 
 namespace fp {
 
-std::vector<std::string> inHeaderOrder(const ListingDocument& document,
-                                       const std::vector<std::string>& used) {
-    std::vector<std::string> cases;
-    const auto isUsed = [&used](const std::string& number) {
+std::vector<CaseNumber> inHeaderOrder(const ListingDocument& document,
+                                      const std::vector<CaseNumber>& used) {
+    std::vector<CaseNumber> cases;
+    const auto isUsed = [&used](const CaseNumber& number) {
         return std::find(used.begin(), used.end(), number) != used.end();
     };
     for (const LoadCase& loadCase : document.loadCases) {
@@ -19,7 +19,7 @@ std::vector<std::string> inHeaderOrder(const ListingDocument& document,
             cases.push_back(loadCase.number);
         }
     }
-    for (const std::string& number : used) {
+    for (const CaseNumber& number : used) {
         if (std::find(cases.begin(), cases.end(), number) == cases.end()) {
             cases.push_back(number);
         }
@@ -34,8 +34,8 @@ std::string loadCaseName(const ListingDocument& document, const std::string& num
     return utf8FromListingText("Case " + document.loadCaseText(number));
 }
 
-std::vector<std::string> floorLoadCases(const ListingDocument& document) {
-    std::vector<std::string> used;
+std::vector<CaseNumber> floorLoadCases(const ListingDocument& document) {
+    std::vector<CaseNumber> used;
     for (const FloorLoad& load : document.floorLoads) {
         used.push_back(load.caseNumber);
     }
@@ -43,7 +43,7 @@ std::vector<std::string> floorLoadCases(const ListingDocument& document) {
 }
 
 std::vector<double> intensitiesByCase(const std::vector<ActingLoad>& loads,
-                                      const std::vector<std::string>& cases) {
+                                      const std::vector<CaseNumber>& cases) {
     std::vector<double> intensities(cases.size(), 0.0);
     for (const ActingLoad& load : loads) {
         const auto at = std::find(cases.begin(), cases.end(), load.caseNumber);
@@ -56,10 +56,10 @@ std::vector<double> intensitiesByCase(const std::vector<ActingLoad>& loads,
 }
 
 LevelTotals levelTotals(const ListingDocument& document, int level) {
-    const std::vector<std::string> cases = floorLoadCases(document);
+    const std::vector<CaseNumber> cases = floorLoadCases(document);
     LevelTotals totals;
     totals.level = level;
-    for (const std::string& number : cases) {
+    for (const CaseNumber& number : cases) {
         totals.cases.push_back(CaseTotal{number, 0.0, 0, 0});
     }
     const LevelModel& model = document.level(level);

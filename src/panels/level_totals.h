@@ -11,23 +11,23 @@ namespace fp {
 // The distinct load-case numbers of `used`: those with a header in the order of the headers,
 // then any without one (loads before the first header carry the empty number) in their order in
 // `used`.
-std::vector<std::string> inHeaderOrder(const ListingDocument& document,
-                                       const std::vector<std::string>& used);
+std::vector<CaseNumber> inHeaderOrder(const ListingDocument& document,
+                                      const std::vector<CaseNumber>& used);
 
 // "Case 1 DEAD LOAD": the number and the title of its header (the number alone without one), or
 // "No load case" for the empty number; as UTF-8.
 std::string loadCaseName(const ListingDocument& document, const std::string& number);
 
 // The load cases of the floor loads, in header order.
-std::vector<std::string> floorLoadCases(const ListingDocument& document);
+std::vector<CaseNumber> floorLoadCases(const ListingDocument& document);
 
 // The intensity each case puts on a panel, in kN/m²: the sum of the acting loads of that case,
 // each as the decimal the listing wrote, 0 where none acts. One value per element of `cases`.
 std::vector<double> intensitiesByCase(const std::vector<ActingLoad>& loads,
-                                      const std::vector<std::string>& cases);
+                                      const std::vector<CaseNumber>& cases);
 
 struct CaseTotal {
-    std::string caseNumber;
+    CaseNumber caseNumber;
     // kN: the sum over the level's panels of area (m²) times the case's intensity (kN/m²).
     double load = 0;
     // The panels carrying a floor load of the case, and those carrying none of it.

@@ -13,7 +13,7 @@ std::string memberLoadLabel(std::span<const MemberLoad> loads, const PlanView& v
         }
         label += valueText(load.value, view.decimalSeparator);
         if (view.loadCaseNumbers && !load.caseNumber.empty()) {
-            label += " (" + load.caseNumber + ")";
+            label += " (" + load.caseNumber.abbreviated() + ")";
         }
     }
     return label;

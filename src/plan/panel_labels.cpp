@@ -18,7 +18,7 @@ std::vector<std::string> panelLabelLines(const LevelPanel& panel, const PlanView
         }
         std::string line = valueText(load.intensity, view.decimalSeparator);
         if (view.loadCaseNumbers) {
-            line += " (" + load.caseNumber + ")";
+            line += " (" + load.caseNumber.abbreviated() + ")";
         }
         lines.push_back(std::move(line));
     }

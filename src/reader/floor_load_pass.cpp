@@ -61,7 +61,7 @@ void wholePlan(float first, float last, float& low, float& high) {
 // A header makes its number the load case of the floor loads that follow, and is kept as a load
 // case unless one of its number came before.
 void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens, long lineNumber) {
-    caseNumber_ = std::string(tokens[2]);
+    caseNumber_ = numbers_.ofHeader(lineNumber, tokens[2]);
     for (const LoadCase& known : cases_) {
         if (known.number == caseNumber_) {
             return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/records.h"
+#include "reader/load_case_numbers.h"
 #include "reader/loads_reader.h"
 #include "reader/side_by_side_pass.h"
 
@@ -14,8 +15,12 @@ namespace fp {
 class FloorLoadPass : public SideBySidePass {
   public:
     FloorLoadPass(LoadCaseList& cases, FloorLoadList& loads, LoadValueList& intensities,
-                  const PlanExtent& extent)
-        : cases_(cases), loads_(loads), intensities_(intensities), extent_(extent) {}
+                  const PlanExtent& extent, LoadCaseNumbers& numbers)
+        : cases_(cases),
+          loads_(loads),
+          intensities_(intensities),
+          extent_(extent),
+          numbers_(numbers) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
@@ -31,8 +36,9 @@ class FloorLoadPass : public SideBySidePass {
     FloorLoadList& loads_;
     LoadValueList& intensities_;
     PlanExtent extent_;
+    LoadCaseNumbers& numbers_;
     // Token 2 of the latest load-case header: the load case of the floor loads that follow.
-    std::string caseNumber_;
+    CaseNumber caseNumber_;
     bool floorLoadSeen_ = false;
 };
 

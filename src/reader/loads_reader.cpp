@@ -95,10 +95,12 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
     } catch (const ListingError& failure) {
         throw failure.atLine(lastLineNumber(listing));
     }
-    FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent);
+    LoadCaseNumbers caseNumbers;
+    FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent,
+                             caseNumbers);
     DesignScanPass designs(read.designRows, std::move(lastLine),
                            [&listing] { return lastLineNumber(listing); });
-    MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember);
+    MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember, caseNumbers);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 
     TextStream stream(listing);

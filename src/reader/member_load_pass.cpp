@@ -34,7 +34,7 @@ std::span<const std::string_view> MemberLoadPass::keys() const {
 
 void MemberLoadPass::take(std::string_view line, TextStream& stream) {
     if (line.find(kHeaderKey) != std::string_view::npos) {
-        byMember_.takeHeader(line);
+        byMember_.takeHeader(line, stream.lineNumber());
     }
     // A header alone changes nothing else: the lines between statements are gathered as before.
     if (line.find(inSection_ ? kStatementKey : kSectionKey) == std::string_view::npos) {

@@ -18,8 +18,8 @@ namespace fp {
 // are handed too, anywhere, so that every load kept by member carries its case.
 class MemberLoadPass : public SideBySidePass {
   public:
-    MemberLoadPass(LoadValueList& values, MemberLoadList& byMember)
-        : values_(values), byMember_(byMember) {}
+    MemberLoadPass(LoadValueList& values, MemberLoadList& byMember, LoadCaseNumbers& numbers)
+        : values_(values), byMember_(byMember, numbers) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;

@@ -9,9 +9,9 @@
 
 namespace fp {
 
-void MemberLoadTable::takeHeader(std::string_view line) {
+void MemberLoadTable::takeHeader(std::string_view line, long lineNumber) {
     if (const auto number = loadCaseNumber(line)) {
-        caseNumber_ = *number;
+        caseNumber_ = numbers_.ofHeader(lineNumber, *number);
     }
 }
 

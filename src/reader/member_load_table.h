@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/records.h"
+#include "reader/load_case_numbers.h"
 
 namespace fp {
 
@@ -16,10 +17,12 @@ namespace fp {
 // are dropped, and the first statement that loses one gives the one message about it.
 class MemberLoadTable {
   public:
-    explicit MemberLoadTable(MemberLoadList& table) : table_(table) {}
+    MemberLoadTable(MemberLoadList& table, LoadCaseNumbers& numbers)
+        : table_(table), numbers_(numbers) {}
 
-    // A load-case header line: the loads that follow belong to its case.
-    void takeHeader(std::string_view line);
+    // A load-case header line, the listing's line `lineNumber`: the loads that follow belong to
+    // its case.
+    void takeHeader(std::string_view line, long lineNumber);
 
     // Forgets the members of the statement before.
     void startStatement();
@@ -37,7 +40,8 @@ class MemberLoadTable {
     bool roomFor(std::size_t more) const;
 
     MemberLoadList& table_;
-    std::string caseNumber_;
+    LoadCaseNumbers& numbers_;
+    CaseNumber caseNumber_;
     std::vector<int32_t> members_;
     bool dropped_ = false;
     bool told_ = false;

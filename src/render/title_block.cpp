@@ -28,6 +28,14 @@ QFont blockFont() {
     return font;
 }
 
+// The most bytes of a job field the title block lays out: more than its cell's width on an A3
+// sheet. Every page would otherwise measure the whole field only to elide it.
+constexpr std::size_t kLongestJobField = 400;
+
+QString jobField(const std::string& field) {
+    return qStringFromListing(shortenedListingText(field, kLongestJobField));
+}
+
 }  // namespace
 
 PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& levels, int level) {
@@ -53,17 +61,17 @@ TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView&
     texts.date = facts.date.toString(Qt::ISODate);
     texts.page = QStringLiteral("Page %1 of %2").arg(facts.page).arg(facts.pages);
     const JobInformation& job = facts.job;
-    texts.job = QStringLiteral("Job: ") + qStringFromListing(job.name);
+    texts.job = QStringLiteral("Job: ") + jobField(job.name);
     if (!job.number.empty()) {
         texts.job += (job.name.empty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(") +
-                     qStringFromListing(job.number) + QStringLiteral(")");
+                     jobField(job.number) + QStringLiteral(")");
     }
     if (!job.client.empty()) {
-        texts.job += QStringLiteral(", client ") + qStringFromListing(job.client);
+        texts.job += QStringLiteral(", client ") + jobField(job.client);
     }
     texts.scale = QStringLiteral("Scale ") + QString::fromStdString(scaleText(facts.scale));
-    texts.engineer = QStringLiteral("Engineer: ") + qStringFromListing(job.engineer);
-    texts.checker = QStringLiteral("Checker: ") + qStringFromListing(job.checker);
+    texts.engineer = QStringLiteral("Engineer: ") + jobField(job.engineer);
+    texts.checker = QStringLiteral("Checker: ") + jobField(job.checker);
     return texts;
 }
 

@@ -23,8 +23,8 @@ double inMetres(float hundredths) {
 
 // The load cases of the member loads, in header order; those without a header in the order of
 // the members they first act on.
-std::vector<std::string> memberLoadCases(const ListingDocument& document) {
-    std::vector<std::string> used;
+std::vector<CaseNumber> memberLoadCases(const ListingDocument& document) {
+    std::vector<CaseNumber> used;
     for (const MemberLoad& load : document.memberLoadsByMember) {
         used.push_back(load.caseNumber);
     }
@@ -43,7 +43,7 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
                         {"Level (m)", "X from (m)", "X to (m)", "Z from (m)", "Z to (m)",
                          "Span X (m)", "Span Z (m)", "Area (m²)"},
                         {}};
-    std::vector<std::string> cases = floorLoadCases(document);
+    std::vector<CaseNumber> cases = floorLoadCases(document);
     for (const std::string& number : cases) {
         const std::string name = loadCaseName(document, number);
         table.headers.push_back(name + " intensity (kN/m²)");
@@ -89,7 +89,7 @@ ScheduleTable panelSchedule(const ListingDocument& document) {
 ScheduleTable beamSchedule(const ListingDocument& document) {
     ScheduleTable table{
         "Beams", {"Level (m)", "Serial", "Member", "Start joint", "End joint", "Length (m)"}, {}};
-    std::vector<std::string> cases = memberLoadCases(document);
+    std::vector<CaseNumber> cases = memberLoadCases(document);
     for (const std::string& number : cases) {
         table.headers.push_back(loadCaseName(document, number) + " (kN/m)");
     }
@@ -110,7 +110,7 @@ ScheduleTable beamSchedule(const ListingDocument& document) {
                        known ? ScheduleCell(member.record.end) : std::nullopt,
                        rounded(static_cast<double>(beam.lengthMm) / 1000)};
                 const auto loads = document.memberLoadsOn(beam.member);
-                for (const std::string& number : cases) {
+                for (const CaseNumber& number : cases) {
                     double sum = 0;
                     bool any = false;
                     for (const MemberLoad& load : loads) {

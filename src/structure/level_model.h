@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/grid.h"
+#include "model/case_number.h"
 #include "model/joint_index.h"
 #include "model/listing_error.h"
 #include "model/records.h"
@@ -51,7 +52,7 @@ struct LevelBeam {
 // A floor load acting on a panel.
 struct ActingLoad {
     float intensity = 0;
-    std::string caseNumber;
+    CaseNumber caseNumber;
     long line = 0;  // of the floor load's YRANGE line in the listing
 };
 

@@ -38,7 +38,7 @@ QTreeWidgetItem* findingItem(const ListingDocument& document, const Finding& fin
     item->setText(kKind, QString::fromUtf8(kindTitle(finding.kind).data(),
                                            static_cast<qsizetype>(kindTitle(finding.kind).size())));
     item->setText(kLines, linesText(finding.lines));
-    item->setText(kCase, qStringFromListing(finding.caseNumber));
+    item->setText(kCase, qStringFromListing(finding.caseNumber.abbreviated()));
     const QString sentence = QString::fromStdString(finding.sentence);
     item->setText(kText, sentence);
     item->setToolTip(kText, sentence);

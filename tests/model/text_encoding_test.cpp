@@ -33,5 +33,28 @@ TEST(TextEncoding, OverlongSurrogateAndOutOfRangeSequencesAreNotKept) {
     EXPECT_EQ(utf8FromListingText("\xF8\x88\x80\x80\x80").substr(0, 2), "\xC3\xB8");
 }
 
+// A text laid out to be shown is cut to a length, never inside a UTF-8 character; bytes that
+// are no UTF-8 are Windows-1252 characters of one byte each, and are cut like any other.
+TEST(TextEncoding, AShortenedTextKeepsWholeCharactersUpToItsLength) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t longest;
+        std::string shortened;
+    } cases[] = {
+        {"short enough", "DEAD LOAD", 9, "DEAD LOAD"},
+        {"plain text", "DEAD LOAD", 4, "DEAD\u2026"},
+        {"a character across the cut", "ab\u20ACc", 3, "ab\u2026"},
+        {"a character ending at the cut", "ab\u20ACc", 5, "ab\u20AC\u2026"},
+        {"Windows-1252 bytes", "\xB0\xB0\xB0\xB0\xB0", 3, "\xB0\xB0\xB0\u2026"},
+        {"a stray lead byte", "ab\xC3\xC3\xC3", 3, "ab\xC3\u2026"},
+        {"nothing kept", "\u20AC", 1, "\u2026"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(shortenedListingText(c.text, c.longest), c.shortened);
+    }
+}
+
 }  // namespace
 }  // namespace fp

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "reader/listing_fixture.h"
 #include "support/document_builder.h"
 
@@ -56,7 +55,7 @@ TEST_F(TwoPanels, CasesWithoutHeadersFollowThoseWithAndCasesWithoutFloorLoadsAre
     frame.builder.floorLoad("", 2, 2.9f, 3.1f, 0, 10, 0, 4);
     frame.builder.floorLoad("1", 4, 2.9f, 3.1f, 0, 10, 0, 4);
     const ListingDocument document = frame.builder.build();
-    EXPECT_EQ(floorLoadCases(document), (std::vector<std::string>{"1", ""}));
+    EXPECT_EQ(floorLoadCases(document), (std::vector<CaseNumber>{"1", ""}));
     EXPECT_DOUBLE_EQ(levelTotals(document, 2).cases[1].load, 2 * 20 * 2);
 }
 

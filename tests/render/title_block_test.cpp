@@ -75,6 +75,24 @@ TEST(TitleBlock, TellsTheListingTheLevelTheModeTheDateAndThePage) {
     EXPECT_EQ(texts.level, QStringLiteral("Level 0 m"));
 }
 
+// A job field is cut before layout to more than its cell can show: a 1 MB job name was measured
+// on every page only to be elided (100 pages took 47 s). What the block shows of a long field
+// stays: its start, and the fields after it, which the middle elision keeps in view.
+TEST(TitleBlock, AJobFieldOfAnyLengthIsCutBeforeLayout) {
+    const ListingDocument document = bayWithLoadCases();
+    const std::string longField = "Tower " + std::string(1 << 20, 'l');
+    PageFacts facts = pageFacts(document, {2}, 2);
+    facts.job = {longField, "J-12", longField, longField, "Harbour Estates"};
+    const TitleBlockTexts texts = titleBlockTexts(document, startUpView(document), facts);
+    for (const QString& text : {texts.job, texts.engineer, texts.checker}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        EXPECT_LT(text.size(), 1000);
+        EXPECT_TRUE(text.contains(QStringLiteral(": Tower llll")));
+    }
+    EXPECT_TRUE(texts.job.endsWith(QStringLiteral("\u2026 (J-12), client Harbour Estates")));
+    EXPECT_TRUE(texts.engineer.endsWith(QStringLiteral("l\u2026")));
+}
+
 // Each level's page tells its place among the pages written, whichever levels they are.
 TEST(TitleBlock, EachPageIsNumberedAmongThePagesWritten) {
     const ListingDocument document = bayWithLoadCases();
