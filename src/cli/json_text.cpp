@@ -9,9 +9,19 @@ namespace fp {
 
 std::string jsonString(std::string_view text) {
     std::string json = "\"";
-    for (const char c : utf8FromListingText(text)) {
+    const std::string utf8 = utf8FromListingText(text);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         const auto code = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        // The C1 controls, U+0080 to U+009F: valid JSON as they stand, but a terminal showing
+        // the JSON would obey them.
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if (code == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", next);
+            json += escaped;
+            ++i;
+        } else if (c == '"' || c == '\\') {
             json += '\\';
             json += c;
         } else if (c == '\n') {

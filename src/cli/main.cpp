@@ -6,6 +6,7 @@
 
 #include "cli/command_line.h"
 #include "cli/gui_program.h"
+#include "cli/terminal_text.h"
 #include "output/exit_status.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
         [argv](const fp::ExportRequest&) { return fp::runGuiProgram(argv); },
         [argv](const std::string&) { return fp::runGuiProgram(argv); },
         [argv](const fp::CompareRequest&) { return fp::runGuiProgram(argv); }};
+    const fp::TerminalText terminal(std::cout, std::cerr);
     try {
         return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
     } catch (const std::bad_alloc&) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/terminal_text.h"
 #include "render/compare_command.h"
 #include "render/export_command.h"
 #include "window/window_main.h"
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
         [](const fp::CompareRequest& request) {
             return fp::runComparePdf(request, std::cout, std::cerr);
         }};
+    const fp::TerminalText terminal(std::cout, std::cerr);
     return fp::runCommandLine(arguments, std::cout, std::cerr, hooks);
 }
