@@ -18,19 +18,23 @@ add_custom_command(
 add_custom_target(changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${packaging}/copyright ${changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# frameplan loads libxlsxwriter only to write a workbook, so dpkg-shlibdeps cannot see it: the
-# package that has the library is named here, found from the library the build uses.
-file(REAL_PATH ${XLSXWRITER_LIBRARY} xlsx_library_file)
-execute_process(
-    COMMAND dpkg-query --search ${xlsx_library_file}
-    OUTPUT_VARIABLE xlsx_owner
-    RESULT_VARIABLE status
-    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-if(status EQUAL 0 AND xlsx_owner MATCHES "^([^:,]+)")
-    set(xlsx_package ${CMAKE_MATCH_1})
-else()
-    message(STATUS "No Debian package has ${xlsx_library_file}: the package will not depend on it")
-endif()
+# frameplan loads libxlsxwriter only to write a workbook, and minizip only to read it back, so
+# dpkg-shlibdeps cannot see them: the packages that have the libraries are named here, found
+# from the libraries the build uses.
+set(loaded_packages)
+foreach(library ${XLSXWRITER_LIBRARY} ${MINIZIP_LIBRARY})
+    file(REAL_PATH ${library} library_file)
+    execute_process(
+        COMMAND dpkg-query --search ${library_file}
+        OUTPUT_VARIABLE owner
+        RESULT_VARIABLE status
+        OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(status EQUAL 0 AND owner MATCHES "^([^:,]+)")
+        list(APPEND loaded_packages ${CMAKE_MATCH_1})
+    else()
+        message(STATUS "No Debian package has ${library_file}: the package will not depend on it")
+    endif()
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME frameplan)
@@ -54,8 +58,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FRAMEPLAN_HOMEPAGE})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-if(DEFINED xlsx_package)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS ${xlsx_package})
+if(loaded_packages)
+    list(JOIN loaded_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 endif()
 # Qt picks its Wayland platform plugin where the desktop runs on Wayland, and X11's without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

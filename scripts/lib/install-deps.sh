@@ -3,7 +3,7 @@ FRAMEPLAN_PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-svg-dev libgl-dev
     libcli11-dev
-    pkgconf libxlsxwriter-dev libdxflib-dev unzip
+    pkgconf libxlsxwriter-dev libminizip-dev libdxflib-dev unzip
     libgtest-dev googletest
     fonts-liberation
     # A CAD library whose audit the DXF files must pass with nothing to fix.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "files/pending_file.h"
+#include "output/workbook_check.h"
 #include "platform/muted_standard_error.h"
 #include "platform/shared_library.h"
 
@@ -30,28 +31,20 @@ struct XlsxLibrary {
     decltype(&lxw_strerror) errorText;
 };
 
-template <typename Function>
-void lookUp(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(sharedLibrarySymbol(library, name));
-    if (function == nullptr) {
-        throw std::runtime_error(std::string("it has no ") + name);
-    }
-}
-
 XlsxLibrary loadXlsxLibrary() {
     // Kept loaded until the program ends, as a library linked to it would be.
     void* library = loadSharedLibrary(FRAMEPLAN_XLSX_LIBRARY);
     XlsxLibrary functions;
-    lookUp(library, "workbook_new_opt", functions.newWorkbook);
-    lookUp(library, "workbook_add_format", functions.addFormat);
-    lookUp(library, "format_set_bold", functions.setBold);
-    lookUp(library, "workbook_add_worksheet", functions.addWorksheet);
-    lookUp(library, "worksheet_set_column", functions.setColumn);
-    lookUp(library, "worksheet_write_string", functions.writeString);
-    lookUp(library, "worksheet_write_number", functions.writeNumber);
-    lookUp(library, "worksheet_freeze_panes", functions.freezePanes);
-    lookUp(library, "workbook_close", functions.closeWorkbook);
-    lookUp(library, "lxw_strerror", functions.errorText);
+    lookUpSymbol(library, "workbook_new_opt", functions.newWorkbook);
+    lookUpSymbol(library, "workbook_add_format", functions.addFormat);
+    lookUpSymbol(library, "format_set_bold", functions.setBold);
+    lookUpSymbol(library, "workbook_add_worksheet", functions.addWorksheet);
+    lookUpSymbol(library, "worksheet_set_column", functions.setColumn);
+    lookUpSymbol(library, "worksheet_write_string", functions.writeString);
+    lookUpSymbol(library, "worksheet_write_number", functions.writeNumber);
+    lookUpSymbol(library, "worksheet_freeze_panes", functions.freezePanes);
+    lookUpSymbol(library, "workbook_close", functions.closeWorkbook);
+    lookUpSymbol(library, "lxw_strerror", functions.errorText);
     return functions;
 }
 
@@ -109,31 +102,84 @@ Part* made(Part* part, const std::string& shownPath) {
     return part;
 }
 
-void writeSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const ScheduleTable& table,
-                lxw_format* bold, const std::string& shownPath) {
-    lxw_worksheet* sheet = made(xlsx.addWorksheet(workbook, table.name.c_str()), shownPath);
-    for (std::size_t column = 0; column < table.headers.size(); ++column) {
-        const auto at = static_cast<lxw_col_t>(column);
-        check(xlsx.setColumn(sheet, at, at, columnWidth(table.headers[column]), nullptr),
-              shownPath);
-        check(xlsx.writeString(sheet, 0, at, cellText(table.headers[column]).c_str(), bold),
-              shownPath);
+// Writes the sheet's rows, the header included, and counts what it wrote.
+class SheetWriter {
+  public:
+    SheetWriter(const XlsxLibrary& xlsx, lxw_worksheet* sheet, const std::string& name,
+                const std::string& shownPath)
+        : xlsx_(xlsx), sheet_(sheet), shownPath_(shownPath) {
+        written_.name = name;
     }
-    xlsx.freezePanes(sheet, 1, 0);
-    lxw_row_t row = 0;
-    table.forEachRow([&](const ScheduleRow& cells) {
-        ++row;
+
+    void writeRow(const ScheduleRow& cells, lxw_format* format) {
+        bool any = false;
         for (std::size_t column = 0; column < cells.size(); ++column) {
             const auto at = static_cast<lxw_col_t>(column);
             const ScheduleCell& cell = cells[column];
             if (cell.number()) {
-                check(xlsx.writeNumber(sheet, row, at, *cell.number(), nullptr), shownPath);
+                check(xlsx_.writeNumber(sheet_, row_, at, *cell.number(), format), shownPath_);
             } else if (!cell.text().empty()) {
-                check(xlsx.writeString(sheet, row, at, cellText(cell.text()).c_str(), nullptr),
-                      shownPath);
+                check(xlsx_.writeString(sheet_, row_, at, cellText(cell.text()).c_str(), format),
+                      shownPath_);
+            } else {
+                continue;
             }
+            any = true;
+            ++written_.cells;
+        }
+        written_.rows += any ? 1 : 0;
+        ++row_;
+    }
+
+    lxw_row_t row() const { return row_; }
+    const SheetWritten& written() const { return written_; }
+
+  private:
+    const XlsxLibrary& xlsx_;
+    lxw_worksheet* sheet_;
+    const std::string& shownPath_;
+    lxw_row_t row_ = 0;
+    SheetWritten written_;
+};
+
+// The last row of a sheet, counted from 0.
+constexpr lxw_row_t kLastRow = LXW_ROW_MAX - 1;
+
+std::string rowsLeftOutText(const ScheduleTable& table, std::uint64_t count) {
+    return table.rowsLeftOut ? table.rowsLeftOut(count)
+                             : std::to_string(count) + " more rows do not fit in this sheet.";
+}
+
+SheetWritten writeSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const ScheduleTable& table,
+                        lxw_format* bold, const std::string& shownPath) {
+    lxw_worksheet* sheet = made(xlsx.addWorksheet(workbook, table.name.c_str()), shownPath);
+    SheetWriter writer(xlsx, sheet, table.name, shownPath);
+    ScheduleRow headers;
+    for (std::size_t column = 0; column < table.headers.size(); ++column) {
+        const auto at = static_cast<lxw_col_t>(column);
+        check(xlsx.setColumn(sheet, at, at, columnWidth(table.headers[column]), nullptr),
+              shownPath);
+        headers.emplace_back(table.headers[column]);
+    }
+    writer.writeRow(headers, bold);
+    xlsx.freezePanes(sheet, 1, 0);
+    // The sheet's last row is held back: it is written as it came when no row follows it, and
+    // otherwise tells how many rows were left out.
+    ScheduleRow last;
+    std::uint64_t leftOut = 0;
+    table.forEachRow([&](const ScheduleRow& cells) {
+        if (writer.row() < kLastRow) {
+            writer.writeRow(cells, nullptr);
+        } else if (++leftOut == 1) {
+            last = cells;
         }
     });
+    if (leftOut == 1) {
+        writer.writeRow(last, nullptr);
+    } else if (leftOut > 1) {
+        writer.writeRow({ScheduleCell(rowsLeftOutText(table, leftOut))}, nullptr);
+    }
+    return writer.written();
 }
 
 // The library's working files go beside the workbook, where its room is known to be, rather
@@ -186,17 +232,19 @@ void writeXlsxWorkbook(const std::vector<ScheduleTable>& tables, const std::stri
     if (workbook == nullptr) {
         throw cannotWrite(shownPath, "the workbook could not be started");
     }
+    std::vector<SheetWritten> sheets;
     try {
         lxw_format* bold = made(xlsx.addFormat(workbook), shownPath);
         xlsx.setBold(bold);
         for (const ScheduleTable& table : tables) {
-            writeSheet(xlsx, workbook, table, bold, shownPath);
+            sheets.push_back(writeSheet(xlsx, workbook, table, bold, shownPath));
         }
     } catch (const FileWriteError&) {
         xlsx.closeWorkbook(workbook);
         throw;
     }
     check(xlsx.closeWorkbook(workbook), shownPath);
+    checkWorkbookWhole(path, sheets, shownPath);
 }
 
 }  // namespace fp

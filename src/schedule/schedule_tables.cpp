@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/file_names.h"
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 #include "panels/level_totals.h"
@@ -154,6 +155,12 @@ ScheduleTable checkSchedule(const ListingDocument& document, const std::vector<F
                  lines, utf8FromListingText(finding.caseNumber), bound(place.x1), bound(place.x2),
                  bound(place.z1), bound(place.z2), finding.sentence});
         }
+    };
+    table.rowsLeftOut = [listing =
+                             utf8FromListingText(fileNameOf(document.name))](std::uint64_t count) {
+        return std::to_string(count) +
+               " more findings do not fit in this sheet, whose rows end here. \"frameplan check " +
+               listing + "\" lists them all, as does the window's Checks dock.";
     };
     return table;
 }

@@ -2,6 +2,7 @@
 // spreadsheets (XLSX or CSV).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,6 +46,9 @@ struct ScheduleTable {
     // is written row by row, so its memory does not grow with rows times load cases. Reads the
     // document the table was made of, which must outlive it.
     std::function<void(const RowVisitor& visit)> forEachRow;
+    // What a sheet, which holds a limited number of rows, says in its last row of the `count`
+    // rows it had to leave out, and where to see them; without it, the count alone.
+    std::function<std::string(std::uint64_t count)> rowsLeftOut = {};
 };
 
 // Panels, level by level from the lowest, in the order the plan finds them: level (m), X and Z

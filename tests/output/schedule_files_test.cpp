@@ -6,7 +6,9 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -303,6 +305,48 @@ TEST(ScheduleFiles, AFullDiskIsAFailureNamingTheWorkbookAndLeavesNothing) {
         EXPECT_TRUE(fs::is_empty(folder));
     }
     std::signal(SIGXFSZ, ignored);
+}
+
+// The rows of a sheet end at 1,048,576. A table longer than that once lost the whole workbook,
+// with a message blaming the disk; now its sheet ends with a row telling how many rows were left
+// out and where to see them, and the other sheets are written. A table that just fits keeps
+// its last row.
+TEST(ScheduleFiles, ASheetEndsWithARowTellingWhatItCouldNotHold) {
+    constexpr std::uint64_t kSheetRows = 1048576;
+    const fs::path xlsx = freshFolder("rows") / "loads.xlsx";
+    for (const std::uint64_t findings : {kSheetRows - 1, kSheetRows + 9}) {
+        SCOPED_TRACE(findings);
+        ScheduleTable checks{"Checks", {"What to check"}, {}};
+        checks.forEachRow = [findings](const RowVisitor& visit) {
+            for (std::uint64_t i = 1; i <= findings; ++i) {
+                visit({"finding " + std::to_string(i)});
+            }
+        };
+        checks.rowsLeftOut = [](std::uint64_t count) {
+            return std::to_string(count) + " more; frameplan check lists them";
+        };
+        std::vector<ScheduleTable> tables = loadSchedules(smallBuilding());
+        tables.push_back(checks);
+        writeXlsxWorkbook(tables, xlsx.string(), xlsx.string());
+
+        const std::string workbook = unzipped(xlsx, "xl/workbook.xml");
+        EXPECT_NE(workbook.find("name=\"Panels\""), std::string::npos);
+        EXPECT_NE(workbook.find("name=\"Beams\""), std::string::npos);
+        const std::string sheet = unzipped(xlsx, "xl/worksheets/sheet3.xml");
+        std::uint64_t rows = 0;
+        for (std::size_t at = sheet.find("</row>"); at != std::string::npos;
+             at = sheet.find("</row>", at + 1)) {
+            ++rows;
+        }
+        // The header, the findings that fit, and the row telling of the others.
+        const std::uint64_t shown = std::min(findings, kSheetRows - 2);
+        EXPECT_EQ(rows, std::min(findings + 1, kSheetRows));
+        const std::string lastRow = sheet.substr(sheet.rfind("<row "));
+        const std::string told = findings + 1 <= kSheetRows
+                                     ? "finding " + std::to_string(findings)
+                                     : std::to_string(findings - shown) + " more;";
+        EXPECT_NE(lastRow.find(told), std::string::npos) << lastRow.substr(0, 200);
+    }
 }
 
 TEST(ScheduleFiles, OnlyXlsxAndCsvAreWritten) {
