@@ -16,6 +16,7 @@
 #include "cli/export_arguments.h"
 #include "cli/findings_output.h"
 #include "document/listing_document.h"
+#include "files/file_notices.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "output/schedule_files.h"
@@ -270,6 +271,8 @@ int leftOver(const std::vector<std::string>& words, const std::string& windowLis
 
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const CommandLineHooks& hooks) {
+    const FileNoticeScope notices(
+        [&err](const std::string& text) { err << "frameplan: " << text << '\n'; });
     // Answered before the command line is built: CLI11 would build every command first and
     // then answer by throwing an exception.
     if (arguments == std::vector<std::string>{"--version"}) {

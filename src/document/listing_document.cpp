@@ -2,7 +2,9 @@
 #include "document/listing_document.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "files/set_journal.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "reader/loads_reader.h"
@@ -116,6 +118,9 @@ std::string ListingDocument::loadCaseText(const std::string& number) const {
 
 ListingDocument openListing(const std::string& path, MessageSink& messages,
                             const ReadProgress& progress) {
+    // Outputs are most often written beside their listing: a set a killed run left half-done
+    // there is settled before the listing is shown.
+    settleInterruptedSetIn(std::filesystem::path(path).parent_path().string());
     const auto listing = openListingFile(path);
     if (!progress) {
         return readListing(*listing, messages);

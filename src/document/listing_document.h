@@ -95,6 +95,8 @@ int startLevel(const ListingDocument& document);
 // reading goes on. A listing that cannot be read or held throws ListingError, whose message
 // names the listing and, where there is one, the line; no document is made then. `progress`,
 // when given, is told how far the reading has come and may stop it (ReadCancelled).
+// A set of files an earlier run left half-done in the listing's folder is settled first (see
+// settleInterruptedSetIn()).
 ListingDocument openListing(const std::string& path, MessageSink& messages,
                             const ReadProgress& progress = {});
 

@@ -10,8 +10,10 @@
 #include <system_error>
 
 #include "files/file_names.h"
-#include "platform/folder_lock.h"
+#include "files/file_notices.h"
+#include "files/set_journal.h"
 #include "platform/interruptions_held.h"
+#include "platform/locked_folder.h"
 
 namespace fp {
 namespace {
@@ -106,12 +108,11 @@ PendingFile::~PendingFile() {
     }
 }
 
-void PendingFile::commit() {
+void PendingFile::commitIn(const LockedFolder& folder) {
     if (committed_) {
         return;
     }
-    std::error_code error;
-    fs::rename(fs::path(temporary_), fs::path(path_), error);
+    const std::error_code error = folder.rename(fileNameOf(temporary_), fileNameOf(path_));
     if (error) {
         throw cannotWrite(path_, error.message());
     }
@@ -120,9 +121,13 @@ void PendingFile::commit() {
 
 PendingFile& PendingFiles::add(const std::string& path) {
     const std::string folder = fs::path(path).parent_path().string();
-    if (std::find(lockedFolders_.begin(), lockedFolders_.end(), folder) == lockedFolders_.end()) {
-        locks_.push_back(std::make_unique<FolderLock>(folder));
-        lockedFolders_.push_back(folder);
+    if (!folder_) {
+        folder_ = std::make_unique<LockedFolder>(folder);
+        if (const std::optional<std::string> told = settleInterruptedSet(*folder_)) {
+            tellFileNotice(*told);
+        }
+    } else if (folder != folder_->path()) {
+        throw std::logic_error("the files of a set lie in one folder");
     }
     removeStaleTemporaries(path);
     files_.push_back(std::make_unique<PendingFile>(path));
@@ -132,10 +137,43 @@ PendingFile& PendingFiles::add(const std::string& path) {
 std::vector<std::string> PendingFiles::commitAll() {
     // An interruption between two renames would leave a set of files from two runs.
     const InterruptionsHeld held;
+    std::vector<SetRename> renames;
+    for (const auto& file : files_) {
+        if (file->committed()) {
+            continue;
+        }
+        renames.push_back({fileNameOf(file->temporaryPath()), fileNameOf(file->path())});
+        if (!folder_->syncFile(renames.back().temporary)) {
+            throw cannotWrite(file->path(), "it could not be saved to the disk");
+        }
+    }
+    // One rename is whole or not made at all; only several need the journal.
+    const bool journal = renames.size() > 1;
+    if (journal && !folder_->writeFile(kSetJournalName, journalText(renames))) {
+        throw cannotWrite(files_.front()->path(),
+                          "the journal of the files, written before they are put in place, could "
+                          "not be saved");
+    }
+    folder_->syncEntries();
+    std::optional<FileWriteError> failure;
     std::vector<std::string> paths;
     for (const auto& file : files_) {
-        file->commit();
+        try {
+            file->commitIn(*folder_);
+        } catch (const FileWriteError& error) {
+            if (!failure) {
+                failure = error;
+            }
+        }
         paths.push_back(file->path());
+    }
+    folder_->syncEntries();
+    if (journal) {
+        folder_->remove(kSetJournalName);
+        folder_->syncEntries();
+    }
+    if (failure) {
+        throw *failure;
     }
     return paths;
 }

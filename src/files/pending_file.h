@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/folder_lock.h"
+#include "platform/locked_folder.h"
 
 namespace fp {
 
@@ -37,8 +37,11 @@ class PendingFile {
     const std::string& temporaryPath() const { return temporary_; }
     const std::string& path() const { return path_; }
 
-    // Puts the whole file in place of any file of its name; throws FileWriteError.
-    void commit();
+    // Puts the whole file in place of any file of its name, renaming it inside `folder`, where
+    // it lies; throws FileWriteError.
+    void commitIn(const LockedFolder& folder);
+    // Whether it is written in place already: committed, or written directly.
+    bool committed() const { return committed_; }
 
   private:
     std::string path_;
@@ -46,21 +49,27 @@ class PendingFile {
     bool committed_ = false;
 };
 
-// Several files that are put in place together, once every one of them is whole. Their folders
-// are locked from the first file added to the end, so that two runs writing the same set take
-// turns and the set in place is always one run's; temporary files an earlier run of the same
-// names was killed with are removed.
+// Several files that are put in place together, once every one of them is whole. They lie in
+// one folder, which is locked from the first file added to the end, so that two runs writing
+// the same set take turns and the set in place is always one run's; a set an earlier run left
+// half-done there is settled first (see set_journal.h), and temporary files an earlier run of
+// the same names was killed with are removed.
 class PendingFiles {
   public:
+    // Throws std::logic_error for a file in another folder than the first one's.
     PendingFile& add(const std::string& path);
     // Commits them in the order added, with SIGINT and SIGTERM held off until all are in place;
-    // returns their paths.
+    // returns their paths. The files are saved to the disk, then a journal of the renames, then
+    // the renames are made inside the folder as it was opened (a folder moved meanwhile still
+    // gets the whole set), saved, and the journal removed: a run killed or a machine losing
+    // power part-way leaves either the earlier set, or the new one once the next run has read
+    // the journal. A rename that fails throws FileWriteError naming the file once the others
+    // are in place.
     std::vector<std::string> commitAll();
 
   private:
-    // Declared first: the temporary files are removed before their folders are unlocked.
-    std::vector<std::unique_ptr<FolderLock>> locks_;
-    std::vector<std::string> lockedFolders_;
+    // Declared first: the temporary files are removed before their folder is unlocked.
+    std::unique_ptr<LockedFolder> folder_;
     std::vector<std::unique_ptr<PendingFile>> files_;
 };
 

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "files/file_notices.h"
 #include "output/exit_status.h"
 #include "window/main_window.h"
 #include "window/message_boxes.h"
@@ -54,6 +55,12 @@ int runWindow(int argc, char** argv, const std::string& listing) {
     MainWindow window(start);
     QObject::connect(&window, &MainWindow::runEnded, &application,
                      [](int status) { QCoreApplication::exit(status); });
+    // A set of files an earlier run left half-done, found while a listing is read (on a thread
+    // of its own) or a file is written, is told as any other message.
+    const FileNoticeScope notices([&window](const std::string& text) {
+        QMetaObject::invokeMethod(
+            &window, [&window, text] { window.showMessage(text); }, Qt::QueuedConnection);
+    });
     window.show();
     if (listing.empty()) {
         // Inside the event loop, so that a run ended at once (a cancelled dialog) ends it.

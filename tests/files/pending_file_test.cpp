@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/folder_lock.h"
+#include "platform/locked_folder.h"
 
 namespace fp {
 namespace {
@@ -36,7 +36,7 @@ TEST(PendingFile, ReplacesTheFileOnlyWhenCommitted) {
     {
         PendingFile file(path);
         std::ofstream(file.temporaryPath()) << "new";
-        file.commit();
+        file.commitIn(LockedFolder(folder.string()));
     }
     std::ifstream in(path);
     std::string text;
@@ -64,7 +64,7 @@ TEST(PendingFile, ACommitThatFailsNamesTheFile) {
     const std::string path = "/nonexistent-folder/loads.csv";
     PendingFile file(path);
     try {
-        file.commit();
+        file.commitIn(LockedFolder("/nonexistent-folder"));
         FAIL() << "committed";
     } catch (const FileWriteError& failure) {
         EXPECT_NE(std::string(failure.what()).find("Cannot write " + path + ": "),
@@ -81,7 +81,7 @@ TEST(PendingFile, APlaceThatIsNotARegularFileIsWrittenDirectly) {
     {
         PendingFile file(pipe.string());
         EXPECT_EQ(file.temporaryPath(), pipe.string());
-        file.commit();
+        file.commitIn(LockedFolder(pipe.parent_path().string()));
     }
     EXPECT_TRUE(fs::is_fifo(pipe));
     // A reader waits at the other end, so the writer does not block on opening the pipe.
@@ -143,7 +143,7 @@ TEST(PendingFiles, ARunWaitsWhileAnotherWritesIntoTheFolder) {
     std::atomic<bool> written{false};
     std::thread second;
     {
-        const FolderLock first(folder.string());
+        const LockedFolder first(folder.string());
         second = std::thread([&] {
             writeWhole({{path, "second"}});
             written = true;
