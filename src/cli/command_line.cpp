@@ -17,6 +17,7 @@
 #include "cli/findings_output.h"
 #include "document/listing_document.h"
 #include "files/file_notices.h"
+#include "files/input_guard.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "output/schedule_files.h"
@@ -345,6 +346,24 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
     if (!extras.empty()) {
         return leftOver(extras, windowListing, err);
+    }
+    const std::vector<std::string> inputs =
+        *compare          ? std::vector<std::string>{compareArguments.request.oldListing,
+                                                     compareArguments.request.newListing}
+        : *exportCommand  ? std::vector<std::string>{exportArguments.listing}
+        : listing.empty() ? std::vector<std::string>{}
+                          : std::vector<std::string>{listing};
+    const std::optional<std::string> outputIsInput =
+        inputStandardStreamIs(StandardStream::Output, inputs);
+    const std::optional<std::string> errorIsInput =
+        inputStandardStreamIs(StandardStream::Error, inputs);
+    if (outputIsInput || errorIsInput) {
+        // Told on the standard error, unless that is the listing too.
+        if (!errorIsInput) {
+            err << "frameplan: Cannot write the standard output: it is the listing "
+                << *outputIsInput << " itself, which it would change. Send it to another file.\n";
+        }
+        return kFailureStatus;
     }
     if (*dump) {
         return runDump(listing, out, err);

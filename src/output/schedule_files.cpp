@@ -39,10 +39,10 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
                                        bool csvByteOrderMark) {
     checkSchedulePath(path);
     const bool workbook = extensionOf(path) == "xlsx";
-    refuseOutputsOverInput(
+    refuseOutputsOverInputs(
         workbook ? std::vector<std::string>{path}
                  : std::vector<std::string>{csvPath(path, "Panels"), csvPath(path, "Beams")},
-        document.name);
+        {document.name});
     std::vector<ScheduleTable> tables = loadSchedules(document);
     PendingFiles files;
     if (workbook) {

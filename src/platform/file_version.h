@@ -22,4 +22,10 @@ struct FileVersion {
 // permission to look).
 std::optional<FileVersion> fileVersion(const std::string& path);
 
+enum class StandardStream { Output, Error };
+
+// The version of the file the process's standard output or error is; nothing when it is none
+// (a terminal, a pipe, closed) or cannot be asked.
+std::optional<FileVersion> standardStreamFile(StandardStream stream);
+
 }  // namespace fp

@@ -10,6 +10,7 @@
 #include "compare/change_marks.h"
 #include "compare/comparison_report.h"
 #include "files/file_names.h"
+#include "files/input_guard.h"
 #include "files/pending_file.h"
 #include "render/plan_pages.h"
 #include "render/title_block.h"
@@ -138,6 +139,7 @@ void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const Listi
 
 void writeComparePdf(const ListingDocument& after, const ListingComparison& comparison,
                      const std::string& path, const PlanView& view) {
+    refuseOutputsOverInputs({path}, {comparison.oldName, comparison.newName});
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -22,7 +22,8 @@ void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const Listi
                        const ListingComparison& comparison, PlanView view);
 
 // The PDF of paintComparePages in `view`, written whole to `path` or not at all
-// (FileWriteError).
+// (FileWriteError); a `path` that is either listing compared is refused before anything is
+// drawn.
 void writeComparePdf(const ListingDocument& after, const ListingComparison& comparison,
                      const std::string& path, const PlanView& view);
 

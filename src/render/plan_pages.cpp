@@ -370,7 +370,7 @@ std::vector<std::string> exportPlans(const ListingDocument& document, const Expo
             paths.push_back(levelFilePath(request, level));
         }
     }
-    refuseOutputsOverInput(paths, document.name);
+    refuseOutputsOverInputs(paths, {document.name});
     // Every file is drawn whole before any is written: a level that fails, or a full disk,
     // leaves none of them behind.
     std::vector<FileBytes> files;

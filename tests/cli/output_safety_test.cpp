@@ -72,6 +72,15 @@ TEST(OutputOverInput, IsRefusedBeforeAnythingIsWritten) {
          "s-panels.csv",
          derivedName,
          {"schedule", "LISTING", "-o", "OUT"}},
+        // compare's PDF over either listing once replaced it ("Wrote old.anl").
+        {"compare pdf over the old listing",
+         "old.anl",
+         itself,
+         {"compare", "LISTING", "samples/office-block.anl", "--pdf", "OUT"}},
+        {"compare pdf over the new listing through a link",
+         "new.anl",
+         throughSymbolicLink,
+         {"compare", "samples/office-block.anl", "LISTING", "--pdf", "OUT"}},
     };
     const std::string text = sampleText();
     ASSERT_FALSE(text.empty());
@@ -96,6 +105,49 @@ TEST(OutputOverInput, IsRefusedBeforeAnythingIsWritten) {
                 << name;
         }
         fs::remove(output);
+        fs::remove(listing);
+    }
+}
+
+// What a command prints is an output too: sent by the shell onto one of its listings (">>"
+// appends without emptying it first), it is refused, whatever the command, and the listing is
+// left as it was.
+TEST(OutputOverInput, StandardOutputOrErrorOntoAListingIsRefused) {
+    const std::string text = sampleText();
+    const struct {
+        const char* name;
+        std::vector<std::string> command;  // LISTING stands for the listing written onto
+        const char* redirection;
+    } cases[] = {
+        {"dump", {"dump", "LISTING"}, ">>"},
+        {"info", {"info", "LISTING"}, ">>"},
+        {"check", {"check", "LISTING", "--json"}, ">>"},
+        {"compare's JSON onto the old listing",
+         {"compare", "LISTING", "samples/office-block.anl", "--json"},
+         ">>"},
+        {"compare onto the new listing", {"compare", "samples/office-block.anl", "LISTING"}, ">>"},
+        {"schedule's messages", {"schedule", "LISTING", "-o", temporaryPath("loads.csv")}, ">>"},
+        {"export's messages", {"export", "LISTING", "-o", temporaryPath("plan.svg")}, ">>"},
+        {"the standard error", {"info", "LISTING"}, "2>>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string listing = writeTemporaryFile("streamed.anl", text);
+        std::string command = "exec \"$0\"";
+        for (const std::string& word : c.command) {
+            command += " '" + (word == "LISTING" ? listing : word) + "'";
+        }
+        command += std::string(" ") + c.redirection + " '" + listing + "'";
+        const ProgramRun run = runProgram("/bin/sh", {"-c", command, FRAMEPLAN_BINARY});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(fileText(listing) == text) << "the listing was written onto";
+        if (std::string(c.redirection) == ">>") {
+            EXPECT_NE(
+                run.err.find("frameplan: Cannot write the standard output: it is the listing " +
+                             listing + " itself"),
+                std::string::npos)
+                << run.err;
+        }
         fs::remove(listing);
     }
 }
