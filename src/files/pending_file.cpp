@@ -135,6 +135,9 @@ PendingFile& PendingFiles::add(const std::string& path) {
 }
 
 std::vector<std::string> PendingFiles::commitAll() {
+    if (!folder_) {
+        return {};
+    }
     // An interruption between two renames would leave a set of files from two runs.
     const InterruptionsHeld held;
     std::vector<SetRename> renames;

@@ -144,7 +144,8 @@ std::error_code LockedFolder::remove(const std::string& name) const {
 bool LockedFolder::syncFile(const std::string& name) const {
     const Place place = at(name);
     const Descriptor file(::openat(place.folder, place.name.c_str(), O_RDONLY | O_CLOEXEC));
-    return file.get() >= 0 && ::fsync(file.get()) == 0;
+    // A file system that cannot sync (EINVAL) keeps nothing back to be saved.
+    return file.get() >= 0 && (::fsync(file.get()) == 0 || errno == EINVAL);
 }
 
 bool LockedFolder::syncEntries() const {
