@@ -314,6 +314,7 @@ TEST(ScheduleFiles, AFullDiskIsAFailureNamingTheWorkbookAndLeavesNothing) {
 TEST(ScheduleFiles, ASheetEndsWithARowTellingWhatItCouldNotHold) {
     constexpr std::uint64_t kSheetRows = 1048576;
     const fs::path xlsx = freshFolder("rows") / "loads.xlsx";
+    const ListingDocument building = smallBuilding();
     for (const std::uint64_t findings : {kSheetRows - 1, kSheetRows + 9}) {
         SCOPED_TRACE(findings);
         ScheduleTable checks{"Checks", {"What to check"}, {}};
@@ -325,7 +326,7 @@ TEST(ScheduleFiles, ASheetEndsWithARowTellingWhatItCouldNotHold) {
         checks.rowsLeftOut = [](std::uint64_t count) {
             return std::to_string(count) + " more; frameplan check lists them";
         };
-        std::vector<ScheduleTable> tables = loadSchedules(smallBuilding());
+        std::vector<ScheduleTable> tables = loadSchedules(building);
         tables.push_back(checks);
         writeXlsxWorkbook(tables, xlsx.string(), xlsx.string());
 

@@ -82,7 +82,11 @@ TEST(TitleBlock, AJobFieldOfAnyLengthIsCutBeforeLayout) {
     const ListingDocument document = bayWithLoadCases();
     const std::string longField = "Tower " + std::string(1 << 20, 'l');
     PageFacts facts = pageFacts(document, {2}, 2);
-    facts.job = {longField, "J-12", longField, longField, "Harbour Estates"};
+    facts.job = {.name = longField,
+                 .number = "J-12",
+                 .client = "Harbour Estates",
+                 .engineer = longField,
+                 .checker = longField};
     const TitleBlockTexts texts = titleBlockTexts(document, startUpView(document), facts);
     for (const QString& text : {texts.job, texts.engineer, texts.checker}) {
         SCOPED_TRACE(text.left(20).toStdString());
