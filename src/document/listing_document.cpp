@@ -56,6 +56,10 @@ ListingDocument& ListingDocument::operator=(ListingDocument&&) noexcept = defaul
 
 void ListingDocument::deriveStructure() {
     structure_ = std::make_unique<StructureModel>(grid.levelCount());
+    caseByNumber_.clear();
+    for (std::size_t i = 0; i < loadCases.size(); ++i) {
+        caseByNumber_.emplace(loadCases[i].number.text(), i);
+    }
 }
 
 StructureRecords ListingDocument::records() const {
@@ -103,12 +107,8 @@ int startLevel(const ListingDocument& document) {
 }
 
 const LoadCase* ListingDocument::loadCase(std::string_view number) const {
-    for (const LoadCase& known : loadCases) {
-        if (known.number == number) {
-            return &known;
-        }
-    }
-    return nullptr;
+    const auto found = caseByNumber_.find(number);
+    return found != caseByNumber_.end() ? &loadCases[found->second] : nullptr;
 }
 
 std::string ListingDocument::loadCaseText(const std::string& number) const {

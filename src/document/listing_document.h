@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "grid/grid.h"
 #include "model/records.h"
@@ -85,6 +86,9 @@ struct ListingDocument {
     StructureRecords records() const;
 
     std::unique_ptr<StructureModel> structure_;
+    // Each header of loadCases by its number (views of the numbers' own shared texts), so that
+    // naming a case costs the same with ten cases or ten thousand.
+    std::unordered_map<std::string_view, std::size_t> caseByNumber_;
 };
 
 // The level a plan opens on: level 3, the highest level when there are fewer, 0 when none.

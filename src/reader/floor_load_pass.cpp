@@ -62,10 +62,8 @@ void wholePlan(float first, float last, float& low, float& high) {
 // case unless one of its number came before.
 void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens, long lineNumber) {
     caseNumber_ = numbers_.ofHeader(lineNumber, tokens[2]);
-    for (const LoadCase& known : cases_) {
-        if (known.number == caseNumber_) {
-            return;
-        }
+    if (!known_.insert(caseNumber_.text()).second) {
+        return;
     }
     const std::string_view title = titleOf(line);
     cases_.add(LoadCase{caseNumber_, std::string(tokens[4]),

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "model/records.h"
@@ -39,6 +40,9 @@ class FloorLoadPass : public SideBySidePass {
     LoadCaseNumbers& numbers_;
     // Token 2 of the latest load-case header: the load case of the floor loads that follow.
     CaseNumber caseNumber_;
+    // The numbers of cases_, so that a listing of thousands of cases is not searched once for
+    // each of its headers. The views are of the numbers' own shared texts.
+    std::unordered_set<std::string_view> known_;
     bool floorLoadSeen_ = false;
 };
 
