@@ -54,6 +54,18 @@ void addLeftOut(long leftOut, FindingKind kind, const char* what, std::vector<Fi
     }
 }
 
+// A listing that ends inside a beam design block was cut off while being written.
+void checkDesignBlocks(const ListingDocument& document, std::vector<Finding>& findings) {
+    if (document.cutDesignHeaderLine > 0) {
+        findings.push_back(listingFinding(
+            FindingKind::ListingCutShort, {document.cutDesignHeaderLine}, {},
+            "The listing ends inside the beam design block of line " +
+                std::to_string(document.cutDesignHeaderLine) +
+                ", before its LENGTH line: it was cut off there, and no plan draws that beam. "
+                "Open the whole listing."));
+    }
+}
+
 }  // namespace
 
 void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
@@ -97,6 +109,7 @@ void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
 std::vector<Finding> checkDocument(const ListingDocument& document) {
     std::vector<Finding> findings;
     checkEcho(document.echo, findings);
+    checkDesignBlocks(document, findings);
     checkMembers(document, findings);
     checkFloorLoads(document, findings);
     sortFindings(findings);

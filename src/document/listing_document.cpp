@@ -28,6 +28,7 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         document.joints = std::move(structure.joints);
         document.members = std::move(structure.members);
         document.designRows = std::move(loads.designRows);
+        document.cutDesignHeaderLine = loads.cutDesignHeaderLine;
         document.loadCases = std::move(loads.loadCases);
         document.floorLoads = std::move(loads.floorLoads);
         document.floorIntensities = std::move(loads.floorIntensities);

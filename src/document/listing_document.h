@@ -39,6 +39,9 @@ struct ListingDocument {
     // Oriented: every member runs from its lower joint to its higher one.
     MemberList members{"members"};
     DesignRowList designRows{"beam design blocks"};
+    // The line of a beam design header the listing ends after, before the block's length: that
+    // beam has no design row. 0 when none.
+    long cutDesignHeaderLine = 0;
     // The first header of each load-case number, in the order they appear.
     LoadCaseList loadCases{"load cases"};
     FloorLoadList floorLoads{"floor loads"};

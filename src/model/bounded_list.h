@@ -25,6 +25,9 @@ class BoundedList {
         return records_.back();
     }
 
+    // The list must not be empty.
+    void removeLast() { records_.pop_back(); }
+
     std::size_t size() const { return records_.size(); }
     bool empty() const { return records_.empty(); }
     const Record& operator[](std::size_t index) const { return records_[index]; }

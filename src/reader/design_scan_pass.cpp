@@ -25,10 +25,6 @@ float valueAfter(std::string_view line, std::string_view key) {
 
 }  // namespace
 
-void DesignScanPass::start() {
-    startRowIfBeamHeader(lastLineNumber_);
-}
-
 std::span<const std::string_view> DesignScanPass::keys() const {
     if (searchingLength_) {
         return kLengthSearch;
@@ -36,28 +32,35 @@ std::span<const std::string_view> DesignScanPass::keys() const {
     return kBeamSearch;
 }
 
-// A beam header in the current line opens a design row; a header without a number in its
-// window is shown as it stands and the row keeps member number 0.
-void DesignScanPass::startRowIfBeamHeader(const std::function<long()>& lineNumber) {
-    if (currentLine_.find(kBeamKey) == std::string::npos) {
+// A beam header opens a design row; a header without a number in its window is shown as it
+// stands and the row keeps member number 0.
+void DesignScanPass::startRowIfBeamHeader(std::string_view line, long lineNumber) {
+    if (line.find(kBeamKey) == std::string_view::npos) {
         searchingLength_ = false;
         return;
     }
-    const int32_t member = roundToInt32(valueAfter(currentLine_, kBeamKey), "beam number");
-    rows_.add(DesignRow{member, 0, lineNumber()});
+    const int32_t member = roundToInt32(valueAfter(line, kBeamKey), "beam number");
+    rows_.add(DesignRow{member, 0, lineNumber});
     if (member == 0) {
-        show(currentLine_);
+        show(std::string(line));
     }
     searchingLength_ = true;
 }
 
 void DesignScanPass::take(std::string_view line, TextStream& stream) {
-    currentLine_.assign(line);
-    if (searchingLength_ && currentLine_.find(kColumnKey) == std::string::npos) {
-        rows_.back().lengthMm = roundToInt32(valueAfter(currentLine_, kLengthKey), "beam length");
+    if (searchingLength_ && line.find(kColumnKey) == std::string_view::npos) {
+        rows_.back().lengthMm = roundToInt32(valueAfter(line, kLengthKey), "beam length");
     }
     // The next search starts with the line where the length search stopped.
-    startRowIfBeamHeader([&stream] { return stream.lineNumber(); });
+    startRowIfBeamHeader(line, stream.lineNumber());
+}
+
+void DesignScanPass::finish() {
+    if (searchingLength_) {
+        cutHeaderLine_ = rows_.back().line;
+        rows_.removeLast();
+        searchingLength_ = false;
+    }
 }
 
 }  // namespace fp

@@ -2,8 +2,6 @@
 // listing.
 #pragma once
 
-#include <functional>
-#include <string>
 #include <string_view>
 
 #include "model/records.h"
@@ -11,27 +9,22 @@
 
 namespace fp {
 
+// Reads the listing from its first line, as every pass does. A beam block the listing ends in
+// before its "LENGTH:" line has no row: its header's line is kept in `cutHeaderLine` instead.
 class DesignScanPass : public SideBySidePass {
   public:
-    // `lastLine` is the line the floor-load pass leaves behind, the listing's last line: the
-    // first search for a beam block tests it before any line is read. `lastLineNumber` gives its
-    // number, asked for only when it heads a beam block.
-    DesignScanPass(DesignRowList& rows, std::string lastLine, std::function<long()> lastLineNumber)
-        : rows_(rows),
-          currentLine_(std::move(lastLine)),
-          lastLineNumber_(std::move(lastLineNumber)) {}
+    DesignScanPass(DesignRowList& rows, long& cutHeaderLine)
+        : rows_(rows), cutHeaderLine_(cutHeaderLine) {}
 
-    void start() override;
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
+    void finish() override;
 
   private:
-    // `lineNumber` gives the number of the current line.
-    void startRowIfBeamHeader(const std::function<long()>& lineNumber);
+    void startRowIfBeamHeader(std::string_view line, long lineNumber);
 
     DesignRowList& rows_;
-    std::string currentLine_;
-    std::function<long()> lastLineNumber_;
+    long& cutHeaderLine_;
     // Between a beam header and its "LENGTH:" line (or a column header).
     bool searchingLength_ = false;
 };

@@ -22,15 +22,6 @@ bool holdsAny(std::string_view line, std::span<const std::string_view> keys) {
     return false;
 }
 
-// The number of the listing's last line, the line the design scan starts from.
-long lastLineNumber(ListingSource& listing) {
-    TextStream stream(listing);
-    while (!stream.atEnd()) {
-        stream.readLine();
-    }
-    return stream.lineNumber();
-}
-
 // The passes in their order, the messages each has shown with their lines, and the failure of
 // the first of them to fail.
 class PassesInTurn {
@@ -89,28 +80,16 @@ class PassesInTurn {
 LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& extent,
                                     MessageSink& messages) {
     LoadsAndDesigns read;
-    std::string lastLine;
-    try {
-        lastLine = lastLineOf(listing);
-    } catch (const ListingError& failure) {
-        throw failure.atLine(lastLineNumber(listing));
-    }
     LoadCaseNumbers caseNumbers;
     FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent,
                              caseNumbers);
-    DesignScanPass designs(read.designRows, std::move(lastLine),
-                           [&listing] { return lastLineNumber(listing); });
+    DesignScanPass designs(read.designRows, read.cutDesignHeaderLine);
     MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember, caseNumbers);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 
     TextStream stream(listing);
     EchoScan echo;
     stream.watchBlocks([&echo](std::string_view text) { echo.take(text); });
-    for (std::size_t i = 0; i < passes.count(); ++i) {
-        passes.run(
-            i, [](SideBySidePass& pass) { pass.start(); },
-            [&listing] { return lastLineNumber(listing); });
-    }
     std::vector<std::string_view> keys;
     while (true) {
         keys.clear();
@@ -133,6 +112,11 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
         }
     }
     stream.readToEnd();
+    for (std::size_t i = 0; i < passes.count(); ++i) {
+        passes.run(
+            i, [](SideBySidePass& pass) { pass.finish(); },
+            [&stream] { return stream.lineNumber(); });
+    }
     read.echo = echo.finish();
     // Nothing read from a listing that changed meanwhile is shown.
     listing.checkUnchanged();

@@ -14,6 +14,9 @@ struct LoadsAndDesigns {
     FloorLoadList floorLoads{"floor loads"};
     LoadValueList floorIntensities{"distinct floor-load intensities"};
     DesignRowList designRows{"beam design blocks"};
+    // The line of a beam design header the listing ends after, before the block's length; 0
+    // when none.
+    long cutDesignHeaderLine = 0;
     LoadValueList memberLoadValues{"distinct member-load values"};
     // Every accepted member load, one per member it acts on, in the order read.
     MemberLoadList memberLoadsByMember{"member loads by member"};

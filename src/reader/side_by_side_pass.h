@@ -17,12 +17,12 @@ class SideBySidePass {
   public:
     virtual ~SideBySidePass() = default;
 
-    // Called once, before the first line; a failure ends the pass by throwing.
-    virtual void start() {}
     // The keys of the lines the pass wants next; empty when it wants no more.
     virtual std::span<const std::string_view> keys() const = 0;
     // `line`, read from `stream`, holds one of keys(); a failure ends the pass by throwing.
     virtual void take(std::string_view line, TextStream& stream) = 0;
+    // Called once the listing has been read to its end, unless the pass has failed.
+    virtual void finish() {}
 
     const std::vector<std::string>& messages() const { return messages_; }
 

@@ -304,41 +304,4 @@ ListingError lineTooLong() {
                         "Check that the file is the analysis output listing, a text file.");
 }
 
-std::string lastLineOf(ListingSource& source) {
-    const std::uint64_t fileSize = source.size();
-    std::string tail;
-    for (std::uint64_t length = 4096;; length *= 2) {
-        const std::uint64_t start = fileSize > length ? fileSize - length : 0;
-        tail.resize(static_cast<std::size_t>(fileSize - start));
-        std::size_t got = 0;
-        while (got < tail.size()) {
-            const std::size_t count =
-                source.readAt(start + got, tail.data() + got, tail.size() - got);
-            if (count == 0) {
-                break;
-            }
-            got += count;
-        }
-        tail.resize(got);
-        std::size_t end = tail.size();
-        if (end > 0 && tail[end - 1] == '\n') {
-            --end;
-            if (end > 0 && tail[end - 1] == '\r') {
-                --end;
-            }
-        } else if (end > 0 && tail[end - 1] == '\r') {
-            --end;
-        }
-        const std::size_t lineEnd = tail.find_last_of("\r\n", end == 0 ? 0 : end - 1);
-        const bool whole = lineEnd != std::string::npos && lineEnd < end;
-        const std::size_t lineStart = whole ? lineEnd + 1 : 0;
-        if (end - lineStart > kLongestLine) {
-            throw lineTooLong();
-        }
-        if (whole || start == 0) {
-            return tail.substr(lineStart, end - lineStart);
-        }
-    }
-}
-
 }  // namespace fp

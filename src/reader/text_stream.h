@@ -107,8 +107,4 @@ class TextStream {
 // The failure of a line longer than kLongestLine.
 ListingError lineTooLong();
 
-// The last line of the listing (empty for an empty one), read from its end. A last line longer
-// than kLongestLine throws lineTooLong().
-std::string lastLineOf(ListingSource& source);
-
 }  // namespace fp

@@ -31,6 +31,8 @@ struct FrameListing {
     std::vector<std::string> afterDesign = {"FINISH"};
     long skippedEcho = 0;  // an echo number left out, as if its line were lost
     bool lastLineEnd = true;
+    // The listing ends with the last beam design header, as if cut off while being written.
+    bool cutAfterLastDesignHeader = false;
 
     std::string text() const {
         std::vector<std::string> input = {"STAAD SPACE", "UNIT METER KN", "JOINT COORDINATES"};
@@ -67,8 +69,12 @@ struct FrameListing {
             echoLine(line);
         }
         for (const int member : designed) {
-            text += "\n   B E A M  N O. " + std::to_string(member) +
-                    "   D E S I G N   R E S U L T S\n   LENGTH: 6000.0 mm\n";
+            text +=
+                "\n   B E A M  N O. " + std::to_string(member) + "   D E S I G N   R E S U L T S\n";
+            if (cutAfterLastDesignHeader && member == designed.back()) {
+                return text;
+            }
+            text += "   LENGTH: 6000.0 mm\n";
         }
         for (const std::string& line : afterDesign) {
             echoLine(line);
@@ -192,6 +198,11 @@ INSTANTIATE_TEST_SUITE_P(
                  FindingKind::ListingCutShort, Severity::Warning},
         KindCase{"LastLineCutOff", [](FrameListing& f) { f.lastLineEnd = false; },
                  FindingKind::ListingCutShort, Severity::Warning},
+        KindCase{"DesignBlockCutOff",
+                 [](FrameListing& f) { f.cutAfterLastDesignHeader = true; },
+                 FindingKind::ListingCutShort,
+                 Severity::Warning,
+                 {FindingKind::BeamWithoutDesign}},
         KindCase{"EchoLinesMissing", [](FrameListing& f) { f.skippedEcho = 9; },
                  FindingKind::EchoLinesMissing, Severity::Warning},
         KindCase{"EmptyLoadCase",
@@ -248,6 +259,25 @@ TEST(ListingCheck, ALoadOnNoLevelLosesItsWholeRange) {
     EXPECT_EQ(lost.level, 0);
     EXPECT_EQ(lost.place.kind, FindingPlace::Kind::Range);
     EXPECT_DOUBLE_EQ(lost.numbers.at(0).value, 60.0);
+}
+
+long lineHolding(const std::string& text, const std::string& part) {
+    return 1 + std::count(text.begin(), text.begin() + text.find(part), '\n');
+}
+
+TEST(ListingCheck, AListingCutInsideADesignBlockNamesItsHeader) {
+    FrameListing frame;
+    frame.cutAfterLastDesignHeader = true;
+    const std::string text = frame.text();
+    std::vector<std::vector<long>> cutLines;
+    for (const Finding& finding : checkText(text)) {
+        if (finding.kind == FindingKind::ListingCutShort) {
+            cutLines.push_back(finding.lines);
+        }
+    }
+    const long header = lineHolding(text, "B E A M  N O. 110");
+    EXPECT_NE(std::find(cutLines.begin(), cutLines.end(), std::vector<long>{header}),
+              cutLines.end());
 }
 
 TEST(ListingCheck, ACleanFrameRaisesNothing) {

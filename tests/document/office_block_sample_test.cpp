@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <string>
+#include <tuple>
 
 #include "document/listing_document.h"
 #include "reader/listing_fixture.h"
@@ -107,6 +109,32 @@ TEST_F(OfficeBlockSample, EveryUpperLevelIsFramed) {
         }
         EXPECT_FALSE(beams.empty()) << "level " << level;
     }
+}
+
+// Cut off right after a beam header, the listing keeps every complete block's row as the whole
+// listing has it, and names the cut header instead of giving it a row.
+TEST_F(OfficeBlockSample, CutAfterABeamHeaderKeepsEveryCompleteBlock) {
+    constexpr long kCutAt = 1387;
+    std::ifstream whole(samplePath());
+    std::string cut;
+    std::string line;
+    for (long number = 1; number <= kCutAt && std::getline(whole, line); ++number) {
+        cut += line + "\n";
+    }
+    ASSERT_NE(line.find("B E A M  N O."), std::string::npos) << line;
+    const ListingDocument shortened = testing::readListingText(cut).document;
+    std::vector<std::tuple<int32_t, int32_t, long>> expected;
+    for (const DesignRow& row : document.designRows) {
+        if (row.line < kCutAt) {
+            expected.emplace_back(row.member, row.lengthMm, row.line);
+        }
+    }
+    std::vector<std::tuple<int32_t, int32_t, long>> rows;
+    for (const DesignRow& row : shortened.designRows) {
+        rows.emplace_back(row.member, row.lengthMm, row.line);
+    }
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(shortened.cutDesignHeaderLine, kCutAt);
 }
 
 }  // namespace

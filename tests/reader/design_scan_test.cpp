@@ -75,22 +75,36 @@ TEST(DesignScan, TheNumberMustStandInTheTenCharactersAfterTheKey) {
     EXPECT_EQ(result.messages, std::vector<std::string>{farHeader});
 }
 
-TEST(DesignScan, TheListingEndingBeforeALengthEndsTheScanWithLengthZero) {
-    const auto result = readListingText(testing::structureHead() + beamHeader("12"));
-    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{12, 0}}));
+// A listing cut off inside a beam block, before its length: every complete block keeps its row
+// in order, the cut block has none, and the document names the header it was cut after.
+TEST(DesignScan, ABlockCutOffBeforeItsLengthHasNoRowAndTheOthersKeepTheirs) {
+    const struct {
+        const char* name;
+        std::string designs;
+        std::vector<Row> rows;
+        long cutHeaderLine;
+    } cases[] = {
+        {"the listing ends on the header", beamHeader("12"), {}, 8},
+        {"after complete blocks",
+         lines({beamHeader("12"), lengthLine("4000"), beamHeader("15"), lengthLine("5500")}) +
+             beamHeader("21"),
+         {{12, 4000}, {15, 5500}},
+         12},
+        {"after lines of the cut block",
+         lines({beamHeader("12"), lengthLine("4000"), beamHeader("21"),
+                "   SIZE:  230 mm X  450 mm"}),
+         {{12, 4000}},
+         10},
+        {"nothing cut", lines({beamHeader("12"), lengthLine("4000")}), {{12, 4000}}, 0},
+    };
+    for (const auto& c : cases) {
+        const auto result = readListingText(testing::structureHead() + c.designs);
+        EXPECT_EQ(designRows(result.document), c.rows) << c.name;
+        EXPECT_EQ(result.document.cutDesignHeaderLine, c.cutHeaderLine) << c.name;
+    }
 }
 
-// The scan starts from the line the previous pass left: the listing's last line. A listing
-// that ends on a beam header has that header taken first, with the first length of the file.
-TEST(DesignScan, TheFirstSearchTestsTheListingsLastLineFirst) {
-    const auto result =
-        readListingText(testing::structureHead() + lines({beamHeader("12"), lengthLine("4000")}) +
-                        beamHeader("21"));
-    EXPECT_EQ(designRows(result.document), (std::vector<Row>{{21, 4000}, {21, 0}}));
-}
-
-// The scan starts from the listing's last line before reading any: a failure there names it.
-TEST(DesignScan, ABeamNumberTooLargeOnTheLastLineEndsTheReadingAtThatLine) {
+TEST(DesignScan, ABeamNumberTooLargeEndsTheReadingAtItsHeader) {
     try {
         readListingText(testing::structureHead() + lines({lengthLine("4000")}) +
                         beamHeader("1E20"));

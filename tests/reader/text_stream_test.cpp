@@ -183,7 +183,6 @@ TEST_P(TextStreamTest, ALineLongerThanTheLongestFailsNamingItsLine) {
     }
     TextStream searching(source(overlong + "KEY\n"));
     EXPECT_THROW(searching.readLineContaining({"KEY"}), ListingError);
-    EXPECT_THROW(lastLineOf(source("first\n" + overlong)), ListingError);
     const std::string longest(kLongestLine - 1, 'y');
     EXPECT_EQ(allLines(longest + "\nlast"), (Lines{longest, "last"}));
     EXPECT_EQ(allLines(longest + "\r"), (Lines{longest}));
@@ -319,17 +318,6 @@ TEST_P(TextStreamTest, LinesPassedOverBeyondTheBlockAreReadAgainFromTheSource) {
     TextStream stream(source(text + "KEY\n"));
     ASSERT_TRUE(stream.readLineContaining({"KEY"}));
     EXPECT_EQ(linesBetween(stream, 0, stream.lineOffset()), expected);
-}
-
-TEST_P(TextStreamTest, TheLastLineOfAListingIsReadFromItsEnd) {
-    EXPECT_EQ(lastLineOf(source("a\nthe end\n")), "the end");
-    EXPECT_EQ(lastLineOf(source("a\r\nthe end\r\n")), "the end");
-    EXPECT_EQ(lastLineOf(source("a\rthe end")), "the end");
-    EXPECT_EQ(lastLineOf(source("a\n\n")), "");
-    EXPECT_EQ(lastLineOf(source("")), "");
-    const std::string longLine(100000, 'x');
-    EXPECT_EQ(lastLineOf(source("a\n" + longLine + "\n")), longLine);
-    EXPECT_EQ(lastLineOf(source(longLine)), longLine);
 }
 
 }  // namespace
