@@ -69,6 +69,12 @@ std::string_view loadCommand(std::string_view input) {
     return {};
 }
 
+// Whether an input line gives its load case something to apply: a comment («* LIVE LOAD»), an
+// empty line or a load command's heading alone gives nothing.
+bool appliesLoad(std::string_view input) {
+    return !input.empty() && !input.starts_with('*') && input != loadCommand(input);
+}
+
 }  // namespace
 
 void EchoScan::take(std::string_view text) {
@@ -146,8 +152,10 @@ void EchoScan::takeLine(std::string_view line, long lineNumber) {
         const std::optional<std::string_view> header = loadCaseNumber(line);
         if (openCase_ && (header || endsLoadCase(input->input))) {
             echo_.emptyCases.add(*openCase_);
+            openCase_.reset();
+        } else if (appliesLoad(input->input)) {
+            openCase_.reset();
         }
-        openCase_.reset();
         if (header) {
             openCase_ = EmptyLoadCase{std::string(*header), lineNumber};
             anyHeader_ = true;

@@ -24,7 +24,8 @@ struct EchoGap {
     long missing = 0;
 };
 
-// A load-case header whose next input line is another header, a combination, the analysis or
+// A load-case header followed by nothing that applies a load (comments, and load commands with
+// no statement under them, apply none) before another header, a combination, the analysis or
 // the end of the input.
 struct EmptyLoadCase {
     std::string caseNumber;

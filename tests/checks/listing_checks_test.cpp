@@ -208,6 +208,19 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"EmptyLoadCase",
                  [](FrameListing& f) { f.loads.push_back("LOAD 2 LOADTYPE Live TITLE LIVE"); },
                  FindingKind::EmptyLoadCase, Severity::Warning},
+        KindCase{"LoadCaseCommentedOut",
+                 [](FrameListing& f) {
+                     f.loads.insert(f.loads.end(),
+                                    {"LOAD 2 LOADTYPE Live TITLE LIVE", "* FLOOR LOAD",
+                                     "* YRANGE 2.9 3.1 FLOAD -2 XRANGE 0 18  ZRANGE 0 5  GY"});
+                 },
+                 FindingKind::EmptyLoadCase, Severity::Warning},
+        KindCase{"LoadCaseWithACommandButNoStatement",
+                 [](FrameListing& f) {
+                     f.loads.insert(f.loads.end(), {"LOAD 2 LOADTYPE Live TITLE LIVE", "FLOOR LOAD",
+                                                    "* no live load yet"});
+                 },
+                 FindingKind::EmptyLoadCase, Severity::Warning},
         KindCase{"LoadBeforeFirstCase",
                  [](FrameListing& f) {
                      f.loads.insert(
