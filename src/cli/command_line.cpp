@@ -199,7 +199,9 @@ int runCheck(const std::string& listing, bool json, const std::string& levelHeig
     if (height) {
         try {
             const int level = chosenLevels(*read.document, LevelChoice{false, {}, height}).front();
-            std::erase_if(findings, [level](const Finding& f) { return f.level != level; });
+            // What is found about the listing as a whole bears on every level.
+            std::erase_if(findings,
+                          [level](const Finding& f) { return f.level != level && f.level != 0; });
         } catch (const ListingError& failure) {
             err << "frameplan: " << failure.inListing(read.document->name).what() << "\n";
             return kFailureStatus;
@@ -316,7 +318,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     check->add_flag("--json", checkJson,
                     "Writes the findings as JSON (the schema is in the README)");
     check->add_option("--level", checkHeight,
-                      "Only the findings of the level at this height in metres, such as 7.8");
+                      "Only the findings of the level at this height in metres, such as 7.8, and "
+                      "those of the whole listing");
     check->footer(kCheckExitStatus);
     CompareArguments compareArguments;
     CLI::App* compare = addCompareCommand(app, compareArguments);

@@ -25,7 +25,8 @@ CheckRun run(const std::vector<std::string>& arguments) {
 }
 
 // Two storeys of one 6 m × 5 m bay, designed and loaded whole; `floorLoads` are the YRANGE lines.
-std::string frame(const std::vector<std::string>& floorLoads) {
+// Without its FINISH line the listing is cut short.
+std::string frame(const std::vector<std::string>& floorLoads, bool finished = true) {
     std::string text =
         "1. UNIT METER KN\n2. JOINT COORDINATES\n"
         "3. 1 0 0 0; 2 6 0 0; 3 0 0 5; 4 6 0 5\n"
@@ -42,7 +43,7 @@ std::string frame(const std::vector<std::string>& floorLoads) {
     for (const int beam : {101, 102, 103, 104, 201, 202, 203, 204}) {
         text += "  B E A M  N O. " + std::to_string(beam) + "\n  LENGTH: 6000.0 mm\n";
     }
-    return text + std::to_string(echo) + ". FINISH\n";
+    return finished ? text + std::to_string(echo) + ". FINISH\n" : text;
 }
 
 const std::string kBothFloors = "YRANGE 2.9 6.1 FLOAD -5 XRANGE 0 6  ZRANGE 0 5  GY";
@@ -57,6 +58,7 @@ TEST(CheckCommand, TheStatusTellsWhetherThereIsAWarning) {
         std::vector<std::string> loads;
         std::vector<std::string> options;
         int status;
+        bool finished = true;
     };
     for (const Case& c : std::vector<Case>{
              {"clean", {kBothFloors}, {}, 0},
@@ -67,8 +69,11 @@ TEST(CheckCommand, TheStatusTellsWhetherThereIsAWarning) {
              {"a warning on the level kept", {kBothFloors, kHalfUpper}, {"--level", "6"}, 1},
              {"no level at that height", {kBothFloors}, {"--level", "4"}, 2},
              {"a height that is no number", {kBothFloors}, {"--level", "3m"}, 2},
+             {"cut short", {kBothFloors}, {}, 1, false},
+             {"cut short, a level asked for", {kBothFloors}, {"--level", "3"}, 1, false},
          }) {
-        std::vector<std::string> arguments = {"check", testing::writeTestListing(frame(c.loads))};
+        std::vector<std::string> arguments = {
+            "check", testing::writeTestListing(frame(c.loads, c.finished))};
         arguments.insert(arguments.end(), c.options.begin(), c.options.end());
         const CheckRun result = run(arguments);
         EXPECT_EQ(result.status, c.status) << c.name << "\n" << result.out << result.err;
@@ -90,6 +95,10 @@ TEST(CheckCommand, KeepsOnlyTheLevelAskedFor) {
     const CheckRun lower = run({"check", listing, "--level", "3"});
     EXPECT_NE(lower.out.find("Level 3 m"), std::string::npos) << lower.out;
     EXPECT_EQ(lower.out.find("Level 6 m"), std::string::npos) << lower.out;
+    const CheckRun cutShort =
+        run({"check", testing::writeTestListing(frame({kBothFloors}, false)), "--level", "6"});
+    EXPECT_NE(cutShort.out.find("Whole listing\n  Listing cut short"), std::string::npos)
+        << cutShort.out;
 }
 
 TEST(CheckCommand, InfoCountsTheWarningsAndNotes) {
