@@ -1,6 +1,7 @@
 // The members and their loads, checked against what the plans draw.
 #include "checks/member_checks.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -16,7 +17,9 @@ enum class NotShown {
     WithoutDesign,     // a beam of a plan without a design block
     LowestLevel,       // a beam of the lowest level, which no plan draws
     PassesOverJoint,   // a beam along a grid line past another joint of its level
-    NotAlongGridLine,  // inclined, of no length, or joining a joint the listing lacks
+    JoinsSameJoints,   // another member joins its two joints, and the plan has that one
+    JointMissing,      // a joint it names is not in the listing
+    NotAlongGridLine,  // inclined, or of no length
 };
 
 NotShown whyNotShown(const MemberFacts& facts) {
@@ -26,13 +29,16 @@ NotShown whyNotShown(const MemberFacts& facts) {
     if (facts.onPlan) {
         return NotShown::WithoutDesign;
     }
+    if (facts.shape == MemberShape::Unjoined) {
+        return NotShown::JointMissing;
+    }
     if (!facts.isBeam()) {
         return NotShown::NotAlongGridLine;
     }
     if (!levelHasBeams(facts.level)) {
         return NotShown::LowestLevel;
     }
-    return facts.passesOverJoint ? NotShown::PassesOverJoint : NotShown::NotAlongGridLine;
+    return facts.passesOverJoint ? NotShown::PassesOverJoint : NotShown::JoinsSameJoints;
 }
 
 FindingPlace placeOf(const MemberFacts& facts) {
@@ -44,34 +50,38 @@ FindingPlace placeOf(const MemberFacts& facts) {
                               metres(facts.end.x), metres(facts.end.z));
 }
 
-// The members of one load line that no plan shows for one reason, on one level.
-struct UnshownLoad {
-    std::vector<int> members;
-    float value = 0;
-    CaseNumber caseNumber;
-    FindingPlace place;  // of the first member
-};
-
-std::string reasonText(NotShown reason, bool one) {
-    const std::string them = one ? "it" : "them";
+// Why no plan shows the load, after "names member 12".
+std::string reasonText(NotShown reason) {
     switch (reason) {
         case NotShown::WithoutDesign:
-            return " without a beam design block: no plan draws " + them +
-                   ", so the load is not shown. Check that the beams are designed.";
+            return ", a beam without a design block: no plan draws it, so the load is not shown. "
+                   "Check that the beam is designed.";
         case NotShown::LowestLevel:
-            return std::string(one ? ", a beam" : ", beams") +
-                   " of the lowest level, whose beams no plan draws: the load is not shown.";
+            return ", a beam of the lowest level, the supports, where no plan draws beams: the "
+                   "load is not shown.";
         case NotShown::PassesOverJoint:
-            return std::string(one ? ", which runs" : ", which run") +
-                   " past another joint of its level: no plan has " + them +
-                   " as a beam, so the load is not shown. Check the member incidences.";
+            return ", which runs past another joint of its level: it is not a beam of any plan, "
+                   "so the load is not shown. Check the member incidences.";
+        case NotShown::JoinsSameJoints:
+            return ", which joins the same two joints as another member, the one the plan has "
+                   "there: the load is not shown. Check the member incidences.";
+        case NotShown::JointMissing:
+            return ", which names a joint the listing does not have: no plan has it, so the load "
+                   "is not shown. Check the joint coordinates.";
         case NotShown::NotAlongGridLine:
         case NotShown::Drawn:
             break;
     }
-    return std::string(one ? ", which is" : ", which are") +
-           " neither a beam along a grid line nor a column: no plan shows the load.";
+    return ", which is neither a beam along a grid line nor a column: no plan shows the load.";
 }
+
+// The members of one load line that no plan shows, of one kind and level, each named once.
+struct UnshownLoad {
+    std::vector<int> members;
+    float value = 0;
+    CaseNumber caseNumber;
+    FindingPlace place;
+};
 
 Finding unshownLoadFinding(FindingKind kind, NotShown reason, int level, long line,
                            const UnshownLoad& load) {
@@ -88,7 +98,7 @@ Finding unshownLoadFinding(FindingKind kind, NotShown reason, int level, long li
                    ": the load acts along it and no plan shows it. Check the member numbers.";
     } else {
         severity = Severity::Note;
-        sentence = what + reasonText(reason, one);
+        sentence = what + reasonText(reason);
     }
     return Finding{.kind = kind,
                    .severity = severity,
@@ -101,14 +111,18 @@ Finding unshownLoadFinding(FindingKind kind, NotShown reason, int level, long li
                    .sentence = sentence};
 }
 
+// Loads on members the listing lacks, and on columns, are told line by line; a load on a beam no
+// plan draws is told beam by beam, each at its own place.
 void checkMemberLoads(const ListingDocument& document, bool anyDesign,
                       std::vector<Finding>& findings) {
-    // By line, kind, level and reason, so that the findings come in the listing's order.
-    std::map<std::tuple<long, FindingKind, int, NotShown>, UnshownLoad> unshown;
+    // By line, kind, level, reason and, for beams, member: the findings come in the listing's
+    // order.
+    std::map<std::tuple<long, FindingKind, int, NotShown, int32_t>, UnshownLoad> unshown;
     for (const MemberLoad& load : document.memberLoadsByMember) {
         const MemberFacts facts = document.member(load.member);
         FindingKind kind = FindingKind::MemberLoadOnNoMember;
         NotShown reason = NotShown::NotAlongGridLine;
+        int32_t beam = 0;
         if (facts.isColumn()) {
             kind = FindingKind::MemberLoadOnColumn;
         } else if (facts.shape != MemberShape::Missing) {
@@ -118,17 +132,22 @@ void checkMemberLoads(const ListingDocument& document, bool anyDesign,
                 continue;
             }
             kind = FindingKind::MemberLoadOnUndrawnBeam;
+            beam = load.member;
         }
-        UnshownLoad& entry = unshown[{load.line, kind, facts.level, reason}];
+        UnshownLoad& entry = unshown[{load.line, kind, facts.level, reason, beam}];
         if (entry.members.empty()) {
             entry.value = load.value;
             entry.caseNumber = load.caseNumber;
             entry.place = placeOf(facts);
         }
-        entry.members.push_back(load.member);
+        // A member a line names twice is named once.
+        if (std::find(entry.members.begin(), entry.members.end(), load.member) ==
+            entry.members.end()) {
+            entry.members.push_back(load.member);
+        }
     }
     for (const auto& [key, load] : unshown) {
-        const auto& [line, kind, level, reason] = key;
+        const auto& [line, kind, level, reason, beam] = key;
         findings.push_back(unshownLoadFinding(kind, reason, level, line, load));
     }
 }

@@ -8,9 +8,10 @@
 
 namespace fp {
 
-// Adds the member loads naming a member the listing lacks, a column, or a beam without a design
-// block (one finding per load line, kind and level); the beams without a design block while
-// other beams have one; and, when no beam has one, the missing design output.
+// Adds the member loads naming a member the listing lacks or a column (one finding per line the
+// members are written on), or a beam no plan draws (one finding per beam and line, with the
+// reason); the beams without a design block while other beams have one; and, when no beam has
+// one, the missing design output.
 void checkMembers(const ListingDocument& document, std::vector<Finding>& findings);
 
 }  // namespace fp

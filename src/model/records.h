@@ -62,7 +62,9 @@ struct MemberLoad {
     int32_t member = 0;
     float value = 0;
     CaseNumber caseNumber;  // of the latest load-case header, as written; empty before any
-    long line = 0;          // of the line holding its "UNI GY" value, counted from 1
+    // Of the line the member is written on (for a member a "TO" range adds, the line of the
+    // range's first end), counted from 1.
+    long line = 0;
 };
 
 inline constexpr std::size_t kMaxJoints = 9000;

@@ -1,6 +1,7 @@
 // The distinct downward uniform member loads.
 #include "reader/member_load_pass.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -45,12 +46,18 @@ void MemberLoadPass::take(std::string_view line, TextStream& stream) {
         takeStatementLine(stream);
     } else {
         inSection_ = true;
-        gathered_.clear();
+        clearGathered();
     }
     notGatheredFrom_ = stream.nextLineOffset();
 }
 
-void MemberLoadPass::gather(std::string_view line) {
+void MemberLoadPass::clearGathered() {
+    gathered_.clear();
+    gatheredLines_.clear();
+}
+
+void MemberLoadPass::gather(std::string_view line, long lineNumber) {
+    gatheredLines_.push_back({gathered_.size(), lineNumber});
     gathered_.append(gatheredPart(line));
     if (gathered_.overlong()) {
         throw ListingError("A member-load statement runs on for more than " +
@@ -63,34 +70,50 @@ void MemberLoadPass::gather(std::string_view line) {
 void MemberLoadPass::takeStatementLine(TextStream& stream) {
     const StatementKind kind = statementKind(currentLine_, scratch_);
     if (kind == StatementKind::Other) {
-        gathered_.clear();
+        clearGathered();
         return;
     }
-    stream.forEachLineBetween(notGatheredFrom_, stream.lineOffset(), [this](std::string_view line) {
+    // The lines between are numbered back from the current line once they are counted.
+    const long lineNumber = stream.lineNumber();
+    long between = 0;
+    std::size_t firstBetween = gatheredLines_.size();
+    stream.forEachLineBetween(notGatheredFrom_, stream.lineOffset(), [&](std::string_view line) {
         // A line without "UNI" cannot hold "UNI GY -", so unless it continues the member list
         // it starts the statement afresh, even when its keyword reads "UNI" («5 UTO NI»).
         const std::string_view statement = trimBlanks(line);
         if (statementKind(statement, scratch_) == StatementKind::MemberList) {
-            gather(statement);
+            gather(statement, between);
         } else {
-            gathered_.clear();
+            clearGathered();
+            firstBetween = 0;
         }
+        ++between;
     });
-    gather(currentLine_);
+    for (std::size_t i = firstBetween; i < gatheredLines_.size(); ++i) {
+        gatheredLines_[i].line += lineNumber - between;
+    }
+    gather(currentLine_, lineNumber);
     if (kind == StatementKind::MemberList) {
         return;
     }
-    if (currentLine_.find(kDownwardKey) != std::string::npos &&
-        !keepDownwardLoad(stream.lineNumber())) {
+    if (currentLine_.find(kDownwardKey) != std::string::npos && !keepDownwardLoad()) {
         inSection_ = false;
     }
-    gathered_.clear();
+    clearGathered();
+}
+
+long MemberLoadPass::lineOfPiece(std::string_view piece) const {
+    const auto offset = static_cast<std::size_t>(piece.data() - gathered_.memberList().data());
+    const auto after =
+        std::upper_bound(gatheredLines_.begin(), gatheredLines_.end(), offset,
+                         [](std::size_t at, const GatheredLine& line) { return at < line.offset; });
+    return after == gatheredLines_.begin() ? 0 : std::prev(after)->line;
 }
 
 // A downward statement is complete on the current line: checks its member list and keeps its load.
 // False when the rest of the section is to be passed over: the load reads as zero or more,
 // or the member list holds a piece that is not a number (which is shown).
-bool MemberLoadPass::keepDownwardLoad(long lineNumber) {
+bool MemberLoadPass::keepDownwardLoad() {
     const std::size_t uniform = currentLine_.find(kUniformKey);
     const std::string_view text = intensityText(currentLine_, uniform + kIntensityOffset);
     const float w = static_cast<float>(leadingNumber(text));
@@ -103,6 +126,7 @@ bool MemberLoadPass::keepDownwardLoad(long lineNumber) {
     }
     long index = 0;
     std::string before;
+    long beforeLine = 0;
     std::string bad;
     bool allNumbers = true;
     byMember_.startStatement();
@@ -116,13 +140,14 @@ bool MemberLoadPass::keepDownwardLoad(long lineNumber) {
                 return false;
             }
             before = piece;
-            byMember_.addMember(piece);
+            beforeLine = lineOfPiece(piece);
+            byMember_.addMember(piece, beforeLine);
             ++index;
             return true;
         },
         [&](int64_t first, int64_t last) {
             index += static_cast<long>(last - first + 1);
-            byMember_.addRange(first, last);
+            byMember_.addRange(first, last, beforeLine);
             before = std::to_string(last);
             return true;
         });
@@ -131,7 +156,7 @@ bool MemberLoadPass::keepDownwardLoad(long lineNumber) {
         return false;
     }
     values_.addIfAbsent(std::fabs(w));
-    if (auto full = byMember_.keep(std::fabs(w), lineNumber)) {
+    if (auto full = byMember_.keep(std::fabs(w))) {
         show(std::move(*full));
     }
     return true;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/records.h"
 #include "reader/member_load_statement.h"
@@ -25,16 +26,25 @@ class MemberLoadPass : public SideBySidePass {
     void take(std::string_view line, TextStream& stream) override;
 
   private:
+    // Where the text gathered from a line starts in the gathered text, and the line's number.
+    struct GatheredLine {
+        std::size_t offset = 0;
+        long line = 0;
+    };
+
     void takeStatementLine(TextStream& stream);
-    void gather(std::string_view line);
-    // `lineNumber` is the current line's number in the listing.
-    bool keepDownwardLoad(long lineNumber);
+    void gather(std::string_view line, long lineNumber);
+    void clearGathered();
+    bool keepDownwardLoad();
+    // The line the member-list piece (a view into the gathered member list) is written on.
+    long lineOfPiece(std::string_view piece) const;
 
     LoadValueList& values_;
     MemberLoadTable byMember_;
     bool inSection_ = false;
     std::string currentLine_;  // the statement line last taken, without its outer blanks
     GatheredMemberList gathered_;
+    std::vector<GatheredLine> gatheredLines_;
     std::string scratch_;
     std::uint64_t notGatheredFrom_ = 0;  // file offset of the first line not yet gathered
 };

@@ -39,6 +39,8 @@ class GatheredMemberList {
     std::string_view memberList() const;
     // True when the gathered text has grown past what any member list needs.
     bool overlong() const { return text_.size() > kLongest; }
+    // The length of the text gathered so far: where the next part will start.
+    std::size_t size() const { return text_.size(); }
 
     static constexpr std::size_t kLongest = std::size_t{1} << 20;
 

@@ -24,7 +24,7 @@ bool MemberLoadTable::roomFor(std::size_t more) const {
     return table_.size() + members_.size() + more <= MemberLoadList::limit();
 }
 
-void MemberLoadTable::addMember(std::string_view piece) {
+void MemberLoadTable::addMember(std::string_view piece, long line) {
     const double number = leadingNumber(piece);
     if (number != std::floor(number) || number < std::numeric_limits<int32_t>::min() ||
         number > std::numeric_limits<int32_t>::max()) {
@@ -34,23 +34,23 @@ void MemberLoadTable::addMember(std::string_view piece) {
         dropped_ = true;
         return;
     }
-    members_.push_back(static_cast<int32_t>(number));
+    members_.push_back({static_cast<int32_t>(number), line});
 }
 
-void MemberLoadTable::addRange(int64_t first, int64_t last) {
+void MemberLoadTable::addRange(int64_t first, int64_t last, long line) {
     // A range may name billions of members; only those the table has room for are walked.
     for (int64_t member = first; member <= last; ++member) {
         if (!roomFor(1)) {
             dropped_ = true;
             return;
         }
-        members_.push_back(static_cast<int32_t>(member));
+        members_.push_back({static_cast<int32_t>(member), line});
     }
 }
 
-std::optional<std::string> MemberLoadTable::keep(float value, long line) {
-    for (const int32_t member : members_) {
-        table_.add(MemberLoad{member, value, caseNumber_, line});
+std::optional<std::string> MemberLoadTable::keep(float value) {
+    for (const WrittenMember& member : members_) {
+        table_.add(MemberLoad{member.number, value, caseNumber_, member.line});
     }
     members_.clear();
     if (!dropped_ || told_) {

@@ -26,15 +26,15 @@ class MemberLoadTable {
 
     // Forgets the members of the statement before.
     void startStatement();
-    // A member-list piece that reads as a number; one that is no whole 32-bit number names no
-    // member and is passed over.
-    void addMember(std::string_view piece);
-    // The members first..last, both included.
-    void addRange(int64_t first, int64_t last);
+    // A member-list piece that reads as a number, written on the listing's line `line`; one that
+    // is no whole 32-bit number names no member and is passed over.
+    void addMember(std::string_view piece, long line);
+    // The members first..last, both included, written on the listing's line `line`.
+    void addRange(int64_t first, int64_t last, long line);
 
-    // Keeps every member taken since startStatement() with `value`, read from the listing's
-    // line `line`. Returns the message to show when members had to be dropped for the first time.
-    std::optional<std::string> keep(float value, long line);
+    // Keeps every member taken since startStatement() with `value`. Returns the message to show
+    // when members had to be dropped for the first time.
+    std::optional<std::string> keep(float value);
 
   private:
     bool roomFor(std::size_t more) const;
@@ -42,7 +42,11 @@ class MemberLoadTable {
     MemberLoadList& table_;
     LoadCaseNumbers& numbers_;
     CaseNumber caseNumber_;
-    std::vector<int32_t> members_;
+    struct WrittenMember {
+        int32_t number = 0;
+        long line = 0;
+    };
+    std::vector<WrittenMember> members_;
     bool dropped_ = false;
     bool told_ = false;
 };

@@ -28,6 +28,7 @@ struct FrameListing {
         "101 TO 103 UNI GY -10",
     };
     std::vector<int> designed = {101, 102, 103, 104, 105, 106, 107, 108, 109, 110};
+    std::vector<std::string> extraMembers;
     std::vector<std::string> afterDesign = {"FINISH"};
     long skippedEcho = 0;  // an echo number left out, as if its line were lost
     bool lastLineEnd = true;
@@ -52,6 +53,7 @@ struct FrameListing {
             input.push_back(std::to_string(1000 + i) + " " + std::to_string(i) + " " +
                             std::to_string(100 + i));
         }
+        input.insert(input.end(), extraMembers.begin(), extraMembers.end());
         input.push_back("SUPPORTS");
         input.insert(input.end(), loads.begin(), loads.end());
         input.push_back("PERFORM ANALYSIS");
@@ -292,6 +294,93 @@ TEST(ListingCheck, AListingCutInsideADesignBlockNamesItsHeader) {
     EXPECT_NE(std::find(cutLines.begin(), cutLines.end(), std::vector<long>{header}),
               cutLines.end());
 }
+
+// What a member-load finding says: its kind, level, the line the member is written on, the place
+// of the one beam it is about, and the real reason no plan shows the load.
+struct MemberLoadCase {
+    const char* name;
+    std::function<void(FrameListing&)> change;
+    struct Expected {
+        FindingKind kind;
+        int level;
+        const char* lineHolds;  // a text of the line the finding names
+        int placeMember;        // the beam it is placed on; 0 for no place
+        const char* says;
+    };
+    std::vector<Expected> expected;
+};
+
+const MemberLoadCase kMemberLoadCases[] = {
+    {"TiePastAJointIsNoBeamOfAnyPlan",
+     [](FrameListing& f) {
+         f.loads.push_back("111 UNI GY -4");
+         f.extraMembers.push_back("111 101 103");
+     },
+     {{FindingKind::MemberLoadOnUndrawnBeam, 2, "111 UNI GY -4", 111,
+       "names member 111, which runs past another joint of its level: it is not a beam of any "
+       "plan"}}},
+    {"GroundMemberWithoutDesign",
+     [](FrameListing& f) {
+         f.loads.push_back("112 UNI GY -4");
+         f.extraMembers.push_back("112 1 2");
+     },
+     {{FindingKind::MemberLoadOnUndrawnBeam, 1, "112 UNI GY -4", 112, "of the lowest level"}}},
+    {"GroundMemberDesigned",
+     [](FrameListing& f) {
+         f.loads.push_back("112 UNI GY -4");
+         f.extraMembers.push_back("112 1 2");
+         f.designed.push_back(112);
+     },
+     {{FindingKind::MemberLoadOnUndrawnBeam, 1, "112 UNI GY -4", 112, "of the lowest level"}}},
+    {"MemberOnAContinuationLine",
+     [](FrameListing& f) {
+         f.loads.insert(f.loads.end(), {"104 999 -", "105 UNI GY -4"});
+     },
+     {{FindingKind::MemberLoadOnNoMember, 0, "104 999 -", 0, "names member 999, which"}}},
+    {"MemberNamedTwice",
+     [](FrameListing& f) { f.loads.push_back("999 999 UNI GY -4"); },
+     {{FindingKind::MemberLoadOnNoMember, 0, "999 999 UNI", 0, "names member 999, which"}}},
+    {"TwoUndrawnBeamsOnOneLine",
+     [](FrameListing& f) { f.designed.erase(f.designed.begin(), f.designed.begin() + 2); },
+     {{FindingKind::BeamWithoutDesign, 2, nullptr, 101, "Beam 101"},
+      {FindingKind::BeamWithoutDesign, 2, nullptr, 102, "Beam 102"},
+      {FindingKind::MemberLoadOnUndrawnBeam, 2, "101 TO 103 UNI", 101,
+       "names member 101, a beam without a design block"},
+      {FindingKind::MemberLoadOnUndrawnBeam, 2, "101 TO 103 UNI", 102,
+       "names member 102, a beam without a design block"}}},
+};
+
+class MemberLoadFindings : public ::testing::TestWithParam<MemberLoadCase> {};
+
+TEST_P(MemberLoadFindings, NameTheMembersLineThePlaceAndTheReason) {
+    FrameListing frame;
+    GetParam().change(frame);
+    const std::string text = frame.text();
+    std::vector<Finding> findings = checkText(text);
+    std::string sentences;
+    for (const Finding& finding : findings) {
+        sentences += finding.sentence + "\n";
+    }
+    ASSERT_EQ(findings.size(), GetParam().expected.size()) << sentences;
+    std::sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+        return std::tie(a.kind, a.place.member) < std::tie(b.kind, b.place.member);
+    });
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const auto& expected = GetParam().expected[i];
+        const Finding& found = findings[i];
+        EXPECT_EQ(found.kind, expected.kind) << found.sentence;
+        EXPECT_EQ(found.level, expected.level) << found.sentence;
+        if (expected.lineHolds != nullptr) {
+            EXPECT_EQ(found.lines, std::vector<long>{lineHolding(text, expected.lineHolds)})
+                << found.sentence;
+        }
+        EXPECT_EQ(found.place.member, expected.placeMember) << found.sentence;
+        EXPECT_NE(found.sentence.find(expected.says), std::string::npos) << found.sentence;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MemberLoadFindings, ::testing::ValuesIn(kMemberLoadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListingCheck, ACleanFrameRaisesNothing) {
     EXPECT_TRUE(checkText(FrameListing{}.text()).empty());

@@ -49,8 +49,8 @@ TEST(ListingLines, EveryRecordKnowsTheLineItWasReadFrom) {
     for (const MemberLoad& load : document.memberLoadsByMember) {
         memberLoadLines.push_back(load.line);
     }
-    EXPECT_EQ(memberLoadLines, (std::vector<long>{14, 14, 18}))
-        << "a statement's members carry the line of its load";
+    EXPECT_EQ(memberLoadLines, (std::vector<long>{13, 14, 18}))
+        << "a statement's members carry the lines they are written on";
     ASSERT_EQ(document.designRows.size(), 2u);
     EXPECT_EQ(document.designRows[0].line, afterPages + 1);
     EXPECT_EQ(document.designRows[1].line, afterPages + 4);

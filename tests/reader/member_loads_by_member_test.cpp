@@ -45,6 +45,19 @@ TEST(MemberLoadsByMember, RangesContinuationsAndCasesGiveOneEntryPerMember) {
     EXPECT_TRUE(result.messages.empty());
 }
 
+// Each member keeps the line it is written on, a member a range adds the line of the range's
+// first end; the structure's head takes the listing's first seven lines.
+TEST(MemberLoadsByMember, EachMemberKeepsTheLineItIsWrittenOn) {
+    const auto result = read({"   41. MEMBER LOAD", "   42. 1 TO -", "   43. 3 7 -", "",
+                              "   44. 9 UNI GY -10", "   45. 4 UNI GY -2.5"});
+    std::vector<std::pair<int32_t, long>> found;
+    for (const MemberLoad& load : result.loads.memberLoadsByMember) {
+        found.emplace_back(load.member, load.line);
+    }
+    EXPECT_EQ(found, (std::vector<std::pair<int32_t, long>>{
+                         {1, 9}, {2, 9}, {3, 10}, {7, 10}, {9, 12}, {4, 13}}));
+}
+
 // A header inside a member-load section, before its MEMBER LOAD line, still sets the case, and
 // the statements around it read as before.
 TEST(MemberLoadsByMember, AHeaderAnywhereSetsTheCaseOfTheLoadsAfterIt) {
