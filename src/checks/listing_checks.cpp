@@ -66,6 +66,16 @@ void checkDesignBlocks(const ListingDocument& document, std::vector<Finding>& fi
     }
 }
 
+// A level past a drawing limit is not checked: what is found on it is no finding, only that it
+// was not checked.
+void dropFindingsOnLevelsNotChecked(const ListingDocument& document,
+                                    std::vector<Finding>& findings) {
+    std::erase_if(findings, [&document](const Finding& finding) {
+        return finding.level > 0 && finding.kind != FindingKind::LevelNotChecked &&
+               document.level(finding.level).limitError();
+    });
+}
+
 }  // namespace
 
 void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
@@ -112,6 +122,7 @@ std::vector<Finding> checkDocument(const ListingDocument& document) {
     checkDesignBlocks(document, findings);
     checkMembers(document, findings);
     checkFloorLoads(document, findings);
+    dropFindingsOnLevelsNotChecked(document, findings);
     sortFindings(findings);
     return findings;
 }
