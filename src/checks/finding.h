@@ -20,7 +20,7 @@ enum class FindingKind {
     LoadBeforeFirstCase,      // a load before the first load-case header
     EmptyLoadCase,            // a load-case header with no command under it
     FloorLoadOnNoLevel,       // a floor load whose Y range meets no level
-    FloorLoadOnNoPanel,       // a floor load that covers no whole panel of any level
+    FloorLoadOnNoPanel,       // a floor load that covers no panel of any level, whole or in part
     PartialFloorLoad,         // a floor load that covers a panel only in part
     PanelMissedByCase,        // a case loads most panels of a level but not this one
     PanelLoadedTwice,         // two floor-load lines of one case act on one panel

@@ -215,7 +215,7 @@ class FloorLoadCheck {
                     .lines = {load.line},
                     .caseNumber = load.caseNumber,
                     .numbers = {{"load not applied", lost, "kN"}},
-                    .sentence = what + " covers no whole panel of any level: all " +
+                    .sentence = what + " covers no panel of any level, whole or in part: all " +
                                 fixedText(lost, 1) +
                                 " kN are lost. Check that its ranges end on beams."});
     }

@@ -258,13 +258,46 @@ TEST(ListingCheck, APartialLoadNamesThePanelItMissesAndTheLoadLost) {
     EXPECT_EQ(partial.lines, std::vector<long>{loadLine});
 }
 
-TEST(ListingCheck, ALoadStoppingWithinTheToleranceOfAnEdgeIsNoFinding) {
-    FrameListing frame;
-    replaceLoad(frame, "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 18  ZRANGE 0 5  GY",
-                "YRANGE 2.9 3.1 FLOAD -5 XRANGE 0.05 6.08  ZRANGE 0 5  GY");
-    frame.loads.insert(frame.loads.begin() + 3,
-                       "YRANGE 2.9 3.1 FLOAD -5 XRANGE 6.08 18  ZRANGE 0 5  GY");
-    EXPECT_TRUE(checkText(frame.text()).empty());
+// A floor load reaches 0.1 m over a panel's edges: short of an edge by no more, it loads the
+// panel whole; into a panel by no more, it covers none of it.
+TEST(ListingCheck, AFloorLoadReachesATenthOfAMetre) {
+    const struct {
+        const char* name;
+        std::vector<std::string> loads;
+        std::set<FindingKind> kinds;
+        const char* says;
+    } cases[] = {
+        {"short of the edges within the reach",
+         {"YRANGE 2.9 3.1 FLOAD -5 XRANGE 0.05 6.08  ZRANGE 0 5  GY",
+          "YRANGE 2.9 3.1 FLOAD -5 XRANGE 6.08 18  ZRANGE 0 5  GY"},
+         {},
+         ""},
+        {"into the next panel within the reach",
+         {"YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 6.09  ZRANGE 0 5  GY",
+          "YRANGE 2.9 3.1 FLOAD -5 XRANGE 6 18  ZRANGE 0 5  GY"},
+         {},
+         ""},
+        {"into a panel past the reach",
+         {"YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 18  ZRANGE 0 5  GY",
+          "YRANGE 2.9 3.1 FLOAD -1 XRANGE 6.5 6.7  ZRANGE 1 2  GY"},
+         {FindingKind::PartialFloorLoad},
+         "covers 1 % of the panel"},
+        {"within the reach of every panel",
+         {"YRANGE 2.9 3.1 FLOAD -5 XRANGE 0 18  ZRANGE 0 5  GY",
+          "YRANGE 2.9 3.1 FLOAD -1 XRANGE 5.95 6.05  ZRANGE 1 2  GY"},
+         {FindingKind::FloorLoadOnNoPanel},
+         "covers no panel of any level, whole or in part: all 0.1 kN are lost"},
+    };
+    for (const auto& c : cases) {
+        FrameListing frame;
+        frame.loads.erase(frame.loads.begin() + 2);
+        frame.loads.insert(frame.loads.begin() + 2, c.loads.begin(), c.loads.end());
+        const std::vector<Finding> findings = checkText(frame.text());
+        EXPECT_EQ(kindsOf(findings), c.kinds) << c.name;
+        for (const Finding& finding : findings) {
+            EXPECT_NE(finding.sentence.find(c.says), std::string::npos) << finding.sentence;
+        }
+    }
 }
 
 TEST(ListingCheck, ALoadOnNoLevelLosesItsWholeRange) {
