@@ -14,7 +14,7 @@ struct KindTexts {
 };
 
 // In the order of FindingKind.
-constexpr std::array<KindTexts, 15> kKindTexts = {{
+constexpr std::array<KindTexts, 17> kKindTexts = {{
     {"listing-cut-short", "Listing cut short"},
     {"echo-lines-missing", "Input echo with lines missing"},
     {"no-design-output", "No beam design output"},
@@ -26,9 +26,11 @@ constexpr std::array<KindTexts, 15> kKindTexts = {{
     {"partial-floor-load", "Floor load covering a panel in part"},
     {"panel-missed-by-case", "Panel left out of a load case"},
     {"panel-loaded-twice", "Panel loaded twice in one load case"},
+    {"floor-load-not-shown", "Floor load the plans do not show"},
     {"member-load-on-no-member", "Member load on a member not in the listing"},
     {"member-load-on-column", "Member load on a column"},
     {"member-load-on-undrawn-beam", "Member load on a beam no plan draws"},
+    {"member-load-not-shown", "Member load the plans do not show"},
     {"level-not-checked", "Level not checked"},
 }};
 
@@ -66,6 +68,19 @@ std::vector<Finding> findingsOnPanel(const std::vector<Finding>& findings, int l
         }
     }
     return onPanel;
+}
+
+Finding findingsLeftOut(FindingKind kind, long count, const std::string& what) {
+    return Finding{.kind = kind,
+                   .severity = Severity::Warning,
+                   .level = 0,
+                   .place = {},
+                   .lines = {},
+                   .caseNumber = {},
+                   .numbers = {},
+                   .sentence = std::to_string(count) + " more " + what +
+                               " are not listed one by one. Check that the listing is the "
+                               "analysis' own, copied whole."};
 }
 
 std::string_view kindName(FindingKind kind) {

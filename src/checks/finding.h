@@ -24,9 +24,11 @@ enum class FindingKind {
     PartialFloorLoad,         // a floor load that covers a panel only in part
     PanelMissedByCase,        // a case loads most panels of a level but not this one
     PanelLoadedTwice,         // two floor-load lines of one case act on one panel
+    FloorLoadNotShown,        // a floor load acting upward or in another direction than GY
     MemberLoadOnNoMember,     // a member load names a member the listing does not have
     MemberLoadOnColumn,       // a member load names a column
     MemberLoadOnUndrawnBeam,  // a member load names a beam no plan draws
+    MemberLoadNotShown,       // a member load other than a downward uniform one in GY
     LevelNotChecked,          // a level past a drawing limit
 };
 
@@ -75,6 +77,10 @@ struct Finding {
     // What is wrong and what to check, as UTF-8.
     std::string sentence;
 };
+
+// The one finding that tells of `count` more findings of `kind` not listed one by one: "`count`
+// more `what` are not listed one by one."
+Finding findingsLeftOut(FindingKind kind, long count, const std::string& what);
 
 // The kind's stable name for scripts: "partial-floor-load".
 std::string_view kindName(FindingKind kind);

@@ -182,12 +182,7 @@ class FloorLoadCheck {
     }
 
     void addUnused(const FloorLoad& load) {
-        std::vector<int> levels;
-        for (int level = 1; level <= document_.levelCount(); ++level) {
-            if (reachesHeight(load, levelInMetres(document_.levelHeight(level)))) {
-                levels.push_back(level);
-            }
-        }
+        const std::vector<int> levels = levelsReached(document_.grid.y, load);
         const double lost = wholeLoad(load);
         const std::string what = "The floor load of " + shortText(load.intensity) +
                                  " kN/m\u00b2 (" + caseText(load.caseNumber) + ") over " +

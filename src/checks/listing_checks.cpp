@@ -4,6 +4,7 @@
 #include "checks/finding_text.h"
 #include "checks/floor_load_checks.h"
 #include "checks/member_checks.h"
+#include "checks/unshown_load_checks.h"
 
 namespace fp {
 namespace {
@@ -46,11 +47,7 @@ Finding gapFinding(const EchoGap& gap) {
 // The findings past an echo list's bound, told in one.
 void addLeftOut(long leftOut, FindingKind kind, const char* what, std::vector<Finding>& findings) {
     if (leftOut > 0) {
-        findings.push_back(listingFinding(
-            kind, {}, {},
-            std::to_string(leftOut) + " more " + what +
-                " are not listed one by one. Check that the listing is the analysis' own, "
-                "copied whole."));
+        findings.push_back(findingsLeftOut(kind, leftOut, what));
     }
 }
 
@@ -122,6 +119,7 @@ std::vector<Finding> checkDocument(const ListingDocument& document) {
     checkDesignBlocks(document, findings);
     checkMembers(document, findings);
     checkFloorLoads(document, findings);
+    checkUnshownLoads(document, findings);
     dropFindingsOnLevelsNotChecked(document, findings);
     sortFindings(findings);
     return findings;

@@ -27,6 +27,16 @@ void writeLevel(std::ostream& out, const ListingDocument& document, const LevelT
             << loadCaseName(document, total.caseNumber) << std::right << std::setw(12) << load.str()
             << " on " << panelsText(total.panelsLoaded) << "\n";
     }
+    if (!totals.loadsLeftOut.empty()) {
+        std::string lines;
+        for (const long line : totals.loadsLeftOut) {
+            lines += (lines.empty() ? "" : ", ") + std::to_string(line);
+        }
+        out << "  " << std::setw(10) << ""
+            << "Leaves out the floor loads the plans do not show, line"
+            << (totals.loadsLeftOut.size() == 1 ? " " : "s ") << lines
+            << " (frameplan check tells why)\n";
+    }
 }
 
 }  // namespace

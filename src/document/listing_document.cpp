@@ -39,6 +39,7 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
         std::stable_sort(
             document.memberLoadsByMember.begin(), document.memberLoadsByMember.end(),
             [](const MemberLoad& a, const MemberLoad& b) { return a.member < b.member; });
+        document.unshownLoads = std::move(loads.unshownLoads);
         document.echo = std::move(loads.echo);
         document.deriveStructure();
         return document;

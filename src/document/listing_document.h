@@ -17,6 +17,7 @@
 #include "reader/listing_source.h"
 #include "reader/message_sink.h"
 #include "reader/read_progress.h"
+#include "reader/unshown_loads.h"
 #include "structure/structure_model.h"
 
 namespace fp {
@@ -51,6 +52,8 @@ struct ListingDocument {
     // Every accepted member load, one per member it acts on: by member number, and for one
     // member in the order read.
     MemberLoadList memberLoadsByMember{"member loads by member"};
+    // The floor and member loads the analysis applies that no plan shows.
+    UnshownLoads unshownLoads;
     // What the input echo tells, the job information among it.
     ListingEcho echo;
 

@@ -5,6 +5,7 @@
 
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "structure/floor_load_reach.h"
 
 namespace fp {
 
@@ -78,6 +79,12 @@ LevelTotals levelTotals(const ListingDocument& document, int level) {
                 [&total](const ActingLoad& load) { return load.caseNumber == total.caseNumber; });
             total.load += area * intensities[i];
             ++(loaded ? total.panelsLoaded : total.panelsUnloaded);
+        }
+    }
+    const float height = levelInMetres(model.height);
+    for (const UnshownFloorLoad& unshown : document.unshownLoads.floorLoads.items) {
+        if (reachesHeight(unshown.load, height)) {
+            totals.loadsLeftOut.push_back(unshown.load.line);
         }
     }
     return totals;

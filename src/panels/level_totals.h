@@ -42,6 +42,9 @@ struct LevelTotals {
     int panelsWithoutLoad = 0;
     // One per element of floorLoadCases(), in its order.
     std::vector<CaseTotal> cases;
+    // The lines of the floor loads whose Y range meets the level and that no plan shows
+    // (upward, or in another direction than GY): the totals leave them out.
+    std::vector<long> loadsLeftOut;
 };
 
 // The totals of one level (1 .. levelCount()). A level past a panel limit throws ListingError

@@ -1,8 +1,11 @@
 // The load-case headers and the downward floor loads ("YRANGE" lines).
 #include "reader/floor_load_pass.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "model/listing_error.h"
@@ -32,6 +35,18 @@ std::string_view titleOf(std::string_view line) {
                                         : trimBlanks(line.substr(at + kTitleKey.size()));
 }
 
+// The tokens of a full-form line that hold its ranges: Y1, Y2, X1, X2, Z1, Z2.
+constexpr std::array<std::size_t, 6> kRangeTokens = {2, 3, 7, 8, 11, 12};
+
+// The number a token holds, as a 32-bit real; nothing when it is no number or too large.
+std::optional<float> numberIn(std::string_view token) {
+    if (!isNumberToken(token)) {
+        return std::nullopt;
+    }
+    const float value = static_cast<float>(leadingNumber(token));
+    return std::isfinite(value) ? std::optional<float>(value) : std::nullopt;
+}
+
 // A token of a floor-load line read as a 32-bit real; the whole token must be a number.
 float tokenValue(const Tokens& tokens, std::size_t index) {
     const std::string_view token = tokens[index];
@@ -41,13 +56,13 @@ float tokenValue(const Tokens& tokens, std::size_t index) {
                            "A YRANGE line reads «YRANGE y1 y2 FLOAD value GY», or has the X "
                            "and Z ranges before GY, with numbers in its value places.");
     }
-    const float value = static_cast<float>(leadingNumber(token));
-    if (!std::isfinite(value)) {
+    const std::optional<float> value = numberIn(token);
+    if (!value) {
         throw ListingError(
             "The floor-load value \"" + std::string(token) + "\" is too large to be held",
             "Check the floor-load line.");
     }
-    return value;
+    return *value;
 }
 
 // The whole plan along one axis, in metres: the outermost grid lines widened by 0.01 m.
@@ -78,14 +93,24 @@ void FloorLoadPass::readRangeLine(const Tokens& tokens, long lineNumber) {
     }
     const float value = tokenValue(tokens, 5);
     const bool full = tokens.size() == kFullForm;
-    const std::size_t directionToken = full ? 14 : 6;
-    if ((!full && tokens.size() != kShortForm) || tokens[directionToken] != "GY" || !(value < 0)) {
+    if (!full && tokens.size() != kShortForm) {
+        return;
+    }
+    const std::string_view direction = tokens[full ? 14 : 6];
+    const bool shown = direction == "GY" && value < 0;
+    // The ranges of a load no plan shows were never required to be numbers: such a load is kept
+    // only when they are.
+    const std::span<const std::size_t> ranges =
+        std::span(kRangeTokens).first(full ? kRangeTokens.size() : 2);
+    if (!shown && (value == 0 || !std::all_of(ranges.begin(), ranges.end(), [&](std::size_t i) {
+                       return numberIn(tokens[i]).has_value();
+                   }))) {
         return;
     }
     FloorLoad load;
     load.caseNumber = caseNumber_;
     load.line = lineNumber;
-    load.intensity = std::fabs(value);
+    load.intensity = shown ? std::fabs(value) : value;
     load.y1 = tokenValue(tokens, 2);
     load.y2 = tokenValue(tokens, 3);
     if (full) {
@@ -96,6 +121,10 @@ void FloorLoadPass::readRangeLine(const Tokens& tokens, long lineNumber) {
     } else {
         wholePlan(extent_.firstX, extent_.lastX, load.x1, load.x2);
         wholePlan(extent_.firstZ, extent_.lastZ, load.z1, load.z2);
+    }
+    if (!shown) {
+        unshown_.add(UnshownFloorLoad{std::move(load), std::string(direction)});
+        return;
     }
     const float intensity = load.intensity;
     loads_.add(std::move(load));

@@ -10,16 +10,21 @@
 #include "reader/load_case_numbers.h"
 #include "reader/loads_reader.h"
 #include "reader/side_by_side_pass.h"
+#include "reader/unshown_loads.h"
 
 namespace fp {
 
 class FloorLoadPass : public SideBySidePass {
   public:
+    // A YRANGE line of either form whose load no plan shows (upward, or in another direction than
+    // GY) goes to `unshown`.
     FloorLoadPass(LoadCaseList& cases, FloorLoadList& loads, LoadValueList& intensities,
-                  const PlanExtent& extent, LoadCaseNumbers& numbers)
+                  BoundedFindings<UnshownFloorLoad>& unshown, const PlanExtent& extent,
+                  LoadCaseNumbers& numbers)
         : cases_(cases),
           loads_(loads),
           intensities_(intensities),
+          unshown_(unshown),
           extent_(extent),
           numbers_(numbers) {}
 
@@ -36,6 +41,7 @@ class FloorLoadPass : public SideBySidePass {
     LoadCaseList& cases_;
     FloorLoadList& loads_;
     LoadValueList& intensities_;
+    BoundedFindings<UnshownFloorLoad>& unshown_;
     PlanExtent extent_;
     LoadCaseNumbers& numbers_;
     // Token 2 of the latest load-case header: the load case of the floor loads that follow.

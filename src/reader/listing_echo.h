@@ -3,12 +3,12 @@
 // last line was written whole, and the job it belongs to.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "reader/bounded_findings.h"
 #include "reader/job_information.h"
 
 namespace fp {
@@ -36,22 +36,6 @@ struct EmptyLoadCase {
 struct LoadBeforeCases {
     std::string command;
     long line = 0;
-};
-
-// A list the echo keeps up to a bound, with a count of those past it.
-template <typename Item>
-struct BoundedFindings {
-    static constexpr std::size_t kMost = 1000;
-    std::vector<Item> items;
-    long leftOut = 0;
-
-    void add(Item item) {
-        if (items.size() < kMost) {
-            items.push_back(std::move(item));
-        } else {
-            ++leftOut;
-        }
-    }
 };
 
 struct ListingEcho {

@@ -81,10 +81,11 @@ LoadsAndDesigns readLoadsAndDesigns(ListingSource& listing, const PlanExtent& ex
                                     MessageSink& messages) {
     LoadsAndDesigns read;
     LoadCaseNumbers caseNumbers;
-    FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities, extent,
-                             caseNumbers);
+    FloorLoadPass floorLoads(read.loadCases, read.floorLoads, read.floorIntensities,
+                             read.unshownLoads.floorLoads, extent, caseNumbers);
     DesignScanPass designs(read.designRows, read.cutDesignHeaderLine);
-    MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember, caseNumbers);
+    MemberLoadPass memberLoads(read.memberLoadValues, read.memberLoadsByMember,
+                               read.unshownLoads.memberLoads, caseNumbers);
     PassesInTurn passes({&floorLoads, &designs, &memberLoads});
 
     TextStream stream(listing);

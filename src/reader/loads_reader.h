@@ -5,6 +5,7 @@
 #include "reader/listing_echo.h"
 #include "reader/listing_source.h"
 #include "reader/message_sink.h"
+#include "reader/unshown_loads.h"
 
 namespace fp {
 
@@ -20,6 +21,8 @@ struct LoadsAndDesigns {
     LoadValueList memberLoadValues{"distinct member-load values"};
     // Every accepted member load, one per member it acts on, in the order read.
     MemberLoadList memberLoadsByMember{"member loads by member"};
+    // The floor and member loads no plan shows.
+    UnshownLoads unshownLoads;
     // Read from every line, in the same reading.
     ListingEcho echo;
 };

@@ -16,6 +16,10 @@ constexpr std::string_view kUniformKey = "UNI GY";
 constexpr std::string_view kDownwardKey = "UNI GY -";
 constexpr std::size_t kIntensityOffset = 7;  // "UNI GY " and then the value
 constexpr std::string_view kStatementKey = "UNI";
+// The keyword as a piece of a statement line, after the member list.
+constexpr std::string_view kStatementWord = " UNI ";
+// A member list that no plan shows is told up to this many characters.
+constexpr std::size_t kLongestMemberText = 80;
 constexpr std::string_view kHeaderKey = "LOADTYPE";
 constexpr std::array<std::string_view, 2> kSectionSearch = {kSectionKey, kHeaderKey};
 constexpr std::array<std::string_view, 2> kStatementSearch = {kStatementKey, kHeaderKey};
@@ -96,10 +100,38 @@ void MemberLoadPass::takeStatementLine(TextStream& stream) {
     if (kind == StatementKind::MemberList) {
         return;
     }
-    if (currentLine_.find(kDownwardKey) != std::string::npos && !keepDownwardLoad()) {
+    if (currentLine_.find(kDownwardKey) == std::string::npos) {
+        keepUnshownLoad(lineNumber);
+    } else if (!keepDownwardLoad()) {
         inSection_ = false;
     }
     clearGathered();
+}
+
+void MemberLoadPass::keepUnshownLoad(long lineNumber) {
+    const std::size_t keyword = currentLine_.find(kStatementWord);
+    if (keyword == std::string::npos) {
+        return;
+    }
+    const std::string_view load = std::string_view(currentLine_).substr(keyword + 1);
+    const std::size_t directionEnd = load.find(' ', kStatementKey.size() + 1);
+    if (directionEnd == std::string_view::npos) {
+        return;
+    }
+    const std::string_view direction =
+        load.substr(kStatementKey.size() + 1, directionEnd - kStatementKey.size() - 1);
+    const double value = leadingNumber(intensityText(load, directionEnd + 1));
+    // A statement that reads as no load at all applies none.
+    if (value == 0 || !std::isfinite(value)) {
+        return;
+    }
+    std::string members(trimBlanks(gathered_.textBefore(kStatementKey)));
+    if (members.size() > kLongestMemberText) {
+        members.resize(kLongestMemberText);
+        members += " ...";
+    }
+    unshown_.add(UnshownMemberLoad{byMember_.caseNumber(), std::move(members), std::string(load),
+                                   direction == "GY" && value > 0, lineNumber});
 }
 
 long MemberLoadPass::lineOfPiece(std::string_view piece) const {

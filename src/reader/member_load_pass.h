@@ -9,6 +9,7 @@
 #include "reader/member_load_statement.h"
 #include "reader/member_load_table.h"
 #include "reader/side_by_side_pass.h"
+#include "reader/unshown_loads.h"
 
 namespace fp {
 
@@ -19,8 +20,10 @@ namespace fp {
 // are handed too, anywhere, so that every load kept by member carries its case.
 class MemberLoadPass : public SideBySidePass {
   public:
-    MemberLoadPass(LoadValueList& values, MemberLoadList& byMember, LoadCaseNumbers& numbers)
-        : values_(values), byMember_(byMember, numbers) {}
+    // A uniform load other than a downward one in GY goes to `unshown`.
+    MemberLoadPass(LoadValueList& values, MemberLoadList& byMember,
+                   BoundedFindings<UnshownMemberLoad>& unshown, LoadCaseNumbers& numbers)
+        : values_(values), byMember_(byMember, numbers), unshown_(unshown) {}
 
     std::span<const std::string_view> keys() const override;
     void take(std::string_view line, TextStream& stream) override;
@@ -36,11 +39,14 @@ class MemberLoadPass : public SideBySidePass {
     void gather(std::string_view line, long lineNumber);
     void clearGathered();
     bool keepDownwardLoad();
+    // A uniform load of the current line, `lineNumber`, that no plan shows.
+    void keepUnshownLoad(long lineNumber);
     // The line the member-list piece (a view into the gathered member list) is written on.
     long lineOfPiece(std::string_view piece) const;
 
     LoadValueList& values_;
     MemberLoadTable byMember_;
+    BoundedFindings<UnshownMemberLoad>& unshown_;
     bool inSection_ = false;
     std::string currentLine_;  // the statement line last taken, without its outer blanks
     GatheredMemberList gathered_;

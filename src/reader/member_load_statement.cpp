@@ -8,8 +8,6 @@
 namespace fp {
 namespace {
 
-constexpr std::string_view kUniform = "UNI GY";
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -112,9 +110,9 @@ void GatheredMemberList::append(std::string_view part) {
     }
 }
 
-std::string_view GatheredMemberList::memberList() const {
+std::string_view GatheredMemberList::textBefore(std::string_view key) const {
     const std::string_view text = text_;
-    return text.substr(0, text.find(kUniform));
+    return text.substr(0, text.find(key));
 }
 
 // The member list is settled when it already holds "UNI GY" (nothing after it counts), or

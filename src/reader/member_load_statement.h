@@ -36,13 +36,16 @@ class GatheredMemberList {
     void clear();
     void append(std::string_view part);
     // The member list: the gathered text before its first "UNI GY".
-    std::string_view memberList() const;
+    std::string_view memberList() const { return textBefore(kUniform); }
+    // The gathered text before the first `key`, all of it when it has none.
+    std::string_view textBefore(std::string_view key) const;
     // True when the gathered text has grown past what any member list needs.
     bool overlong() const { return text_.size() > kLongest; }
     // The length of the text gathered so far: where the next part will start.
     std::size_t size() const { return text_.size(); }
 
     static constexpr std::size_t kLongest = std::size_t{1} << 20;
+    static constexpr std::string_view kUniform = "UNI GY";
 
   private:
     void settleWhenKnown();

@@ -23,6 +23,8 @@ class MemberLoadTable {
     // A load-case header line, the listing's line `lineNumber`: the loads that follow belong to
     // its case.
     void takeHeader(std::string_view line, long lineNumber);
+    // The case of the loads read now, as written; empty before any header.
+    const CaseNumber& caseNumber() const { return caseNumber_; }
 
     // Forgets the members of the statement before.
     void startStatement();

@@ -9,6 +9,16 @@ float levelInMetres(float heightHundredths) {
     return static_cast<float>(metres(heightHundredths));
 }
 
+std::vector<int> levelsReached(const GridAxis& levels, const FloorLoad& load) {
+    std::vector<int> reached;
+    for (int level = 1; level <= levels.count(); ++level) {
+        if (reachesHeight(load, levelInMetres(levels.at(level)))) {
+            reached.push_back(level);
+        }
+    }
+    return reached;
+}
+
 PanelReach::PanelReach(float levelHeightHundredths, const PanelBounds& panel)
     : y_(levelInMetres(levelHeightHundredths)),
       xLo_(metres(panel.x1) + kFloorLoadReach),

@@ -2,6 +2,9 @@
 // and Z ranges may stop short of the panel's edges by 0.1 m and still load the whole panel.
 #pragma once
 
+#include <vector>
+
+#include "grid/grid_axis.h"
 #include "model/records.h"
 #include "structure/panel_bounds.h"
 
@@ -20,6 +23,10 @@ float levelInMetres(float heightHundredths);
 inline bool reachesHeight(const FloorLoad& load, float y) {
     return load.y1 <= y && load.y2 >= y;
 }
+
+// The levels (1 .. the count of `levels`, the grid's heights in hundredths of a metre) that the
+// load's Y range reaches, lowest first.
+std::vector<int> levelsReached(const GridAxis& levels, const FloorLoad& load);
 
 // A panel of a level as a floor load must reach it.
 class PanelReach {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/level_totals.h"
 #include "reader/listing_source.h"
 #include "support/listing_text.h"
 
@@ -229,7 +230,21 @@ INSTANTIATE_TEST_SUITE_P(
                          f.loads.begin(),
                          {"FLOOR LOAD", "YRANGE 2.9 3.1 FLOAD -1 XRANGE 0 18  ZRANGE 0 5  GY"});
                  },
-                 FindingKind::LoadBeforeFirstCase, Severity::Warning}),
+                 FindingKind::LoadBeforeFirstCase, Severity::Warning},
+        KindCase{"FloorLoadActingUpward",
+                 [](FrameListing& f) { addLiveLoad(f, "YRANGE 2.9 3.1 FLOAD 4.5 GY"); },
+                 FindingKind::FloorLoadNotShown, Severity::Warning},
+        KindCase{"FloorLoadInAnotherDirection",
+                 [](FrameListing& f) {
+                     addLiveLoad(f, "YRANGE 2.9 3.1 FLOAD -2 XRANGE 0 18  ZRANGE 0 5  GZ");
+                 },
+                 FindingKind::FloorLoadNotShown, Severity::Warning},
+        KindCase{"MemberLoadActingUpward",
+                 [](FrameListing& f) { f.loads.push_back("104 UNI GY 10"); },
+                 FindingKind::MemberLoadNotShown, Severity::Warning},
+        KindCase{"MemberLoadInAnotherDirection",
+                 [](FrameListing& f) { f.loads.push_back("104 105 UNI GX -3"); },
+                 FindingKind::MemberLoadNotShown, Severity::Note}),
     [](const ::testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
 
 Finding onlyFinding(const std::vector<Finding>& findings) {
@@ -381,6 +396,12 @@ const MemberLoadCase kMemberLoadCases[] = {
        "names member 101, a beam without a design block"},
       {FindingKind::MemberLoadOnUndrawnBeam, 2, "101 TO 103 UNI", 102,
        "names member 102, a beam without a design block"}}},
+    {"UnshownLoadOnAContinuationLine",
+     [](FrameListing& f) {
+         f.loads.insert(f.loads.end(), {"104 -", "105 UNI GX -3"});
+     },
+     {{FindingKind::MemberLoadNotShown, 0, "105 UNI GX -3", 0,
+       "\u00abUNI GX -3\u00bb (load case 1) on members 104 105"}}},
 };
 
 class MemberLoadFindings : public ::testing::TestWithParam<MemberLoadCase> {};
@@ -414,6 +435,30 @@ TEST_P(MemberLoadFindings, NameTheMembersLineThePlaceAndTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, MemberLoadFindings, ::testing::ValuesIn(kMemberLoadCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A floor load the plans do not show is told at its line and level, and the level totals say
+// they leave it out rather than add it in.
+TEST(ListingCheck, AFloorLoadNoPlanShowsIsToldAndLeftOutOfTheTotals) {
+    for (const char* load :
+         {"YRANGE 2.9 3.1 FLOAD 4.5 GY", "YRANGE 2.9 3.1 FLOAD -2 XRANGE 0 18  ZRANGE 0 5  GZ"}) {
+        FrameListing frame;
+        addLiveLoad(frame, load);
+        const std::string text = frame.text();
+        const Finding unshown = onlyFinding(checkText(text));
+        EXPECT_EQ(unshown.level, 2) << load;
+        EXPECT_EQ(unshown.lines, std::vector<long>{lineHolding(text, load)}) << load;
+        EXPECT_EQ(unshown.caseNumber, "2") << load;
+
+        struct NoMessages : MessageSink {
+            void show(const ListingMessage&) override {}
+        } messages;
+        const ListingDocument document = readListing(*listingInMemory(text, "frame.anl"), messages);
+        const LevelTotals totals = levelTotals(document, 2);
+        EXPECT_EQ(totals.loadsLeftOut, std::vector<long>{lineHolding(text, load)}) << load;
+        ASSERT_EQ(totals.cases.size(), 1u) << load;
+        EXPECT_EQ(totals.cases.front().caseNumber, "1") << load;
+    }
+}
 
 TEST(ListingCheck, ACleanFrameRaisesNothing) {
     EXPECT_TRUE(checkText(FrameListing{}.text()).empty());
