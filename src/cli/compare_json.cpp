@@ -38,6 +38,11 @@ std::string amountJson(double value) {
     return std::string(text, written.ptr);
 }
 
+// A load a listing has, which always has its line; null where it has none.
+std::string loadJson(double value, long line) {
+    return line > 0 ? amountJson(value) : "null";
+}
+
 std::string lineJson(long line) {
     return line > 0 ? std::to_string(line) : "null";
 }
@@ -122,20 +127,21 @@ void writeLevel(std::ostream& out, const ListingComparison& comparison,
     out << ",\n     \"floorLoads\": ";
     writeList(out, level.floorLoads, [&](const FloorLoadChange& change) {
         out << "{" << boundsJson(change.bounds) << ", " << caseJson(comparison, change.caseNumber)
-            << ", \"oldIntensity\": " << amountJson(change.oldIntensity)
-            << ", \"newIntensity\": " << amountJson(change.newIntensity)
+            << ", \"oldIntensity\": " << loadJson(change.oldIntensity, change.lines.oldLine)
+            << ", \"newIntensity\": " << loadJson(change.newIntensity, change.lines.newLine)
             << ", \"changeKn\": " << amountJson(change.changeKn) << ", " << linesJson(change.lines)
             << "}";
     });
     out << ",\n     \"memberLoads\": ";
     writeList(out, level.memberLoads, [&](const MemberLoadChange& change) {
         out << "{\"from\": " << pointJson(change.place.from)
-            << ", \"to\": " << pointJson(change.place.to) << ", \"oldMember\": " << change.oldMember
-            << ", \"newMember\": " << change.newMember << ", "
+            << ", \"to\": " << pointJson(change.place.to)
+            << ", \"oldMember\": " << memberJson(change.oldMember)
+            << ", \"newMember\": " << memberJson(change.newMember) << ", "
             << caseJson(comparison, change.caseNumber)
-            << ", \"old\": " << amountJson(change.oldValue)
-            << ", \"new\": " << amountJson(change.newValue) << ", " << linesJson(change.lines)
-            << "}";
+            << ", \"old\": " << loadJson(change.oldValue, change.lines.oldLine)
+            << ", \"new\": " << loadJson(change.newValue, change.lines.newLine) << ", "
+            << linesJson(change.lines) << "}";
     });
     out << ",\n     \"totals\": ";
     writeList(out, level.totals, [&](const TotalChange& change) {
@@ -179,6 +185,13 @@ void writeComparisonJson(std::ostream& out, const ListingComparison& comparison)
             << ", \"newMember\": " << memberJson(change.newMember)
             << ", \"start\": " << pointJson(change.start) << ", \"end\": " << pointJson(change.end)
             << "}";
+    });
+    out << ",\n  \"offPlanMemberLoads\": ";
+    writeList(out, comparison.offPlanMemberLoads, [&](const OffPlanMemberLoadChange& change) {
+        out << "{\"member\": " << change.member << ", " << caseJson(comparison, change.caseNumber)
+            << ", \"old\": " << loadJson(change.oldValue, change.lines.oldLine)
+            << ", \"new\": " << loadJson(change.newValue, change.lines.newLine) << ", "
+            << linesJson(change.lines) << "}";
     });
     out << ",\n  \"levels\": [";
     bool first = true;

@@ -73,9 +73,13 @@ std::string beamLine(const BeamChange& change) {
     }
 }
 
+// "member 101", "member 101 -> 105"; a beam in one listing only by its one number.
 std::string memberText(int32_t oldMember, int32_t newMember) {
-    return oldMember == newMember
-               ? "member " + std::to_string(newMember)
+    if (oldMember == newMember || oldMember == 0) {
+        return "member " + std::to_string(newMember);
+    }
+    return newMember == 0
+               ? "member " + std::to_string(oldMember)
                : "member " + std::to_string(oldMember) + " -> " + std::to_string(newMember);
 }
 
@@ -179,6 +183,17 @@ ReportSection memberSection(const ListingComparison& comparison) {
     return section;
 }
 
+ReportSection offPlanMemberLoadSection(const ListingComparison& comparison) {
+    ReportSection section{"Member loads on members no plan draws", {}, {}};
+    for (const OffPlanMemberLoadChange& change : comparison.offPlanMemberLoads) {
+        section.lines.push_back(
+            plain("Member load on member " + std::to_string(change.member) + ", " +
+                  comparison.caseName(change.caseNumber) + ": " + amountText(change.oldValue) +
+                  " -> " + amountText(change.newValue) + " kN/m" + linesText(change.lines)));
+    }
+    return section;
+}
+
 ReportSection messageSection(const std::string& listing,
                              const std::vector<ListingMessage>& messages) {
     ReportSection section{"Messages of " + listing, {}, {}};
@@ -223,7 +238,8 @@ std::vector<ReportLine> panelChanges(const ListingComparison& comparison, int ne
 
 std::vector<ReportSection> comparisonReport(const ListingComparison& comparison) {
     std::vector<ReportSection> sections{loadCaseSection(comparison), jointSection(comparison),
-                                        memberSection(comparison)};
+                                        memberSection(comparison),
+                                        offPlanMemberLoadSection(comparison)};
     for (const LevelComparison& level : comparison.levels) {
         sections.push_back(levelSection(comparison, level));
     }

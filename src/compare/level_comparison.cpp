@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "compare/member_load_sums.h"
 #include "model/listing_error.h"
 #include "panels/level_totals.h"
 
@@ -105,55 +106,40 @@ void compareBeams(const std::vector<PlacedBeam>& before, const std::vector<Place
     }
 }
 
-struct CaseSum {
-    double value = 0;
-    long line = 0;
-};
-
-CaseSum memberLoadOfCase(const ListingDocument& document, int32_t member,
-                         const std::string& caseNumber) {
-    CaseSum sum;
-    for (const MemberLoad& load : document.memberLoadsOn(member)) {
-        if (load.caseNumber == caseNumber) {
-            sum.value += load.value;
-            sum.line = sum.line == 0 ? load.line : sum.line;
+// The member loads of a beam at one place, case by case: member 0 stands for a beam the listing
+// does not have there, whose loads are all 0.
+void compareBeamLoads(const ListingDocument& before, int32_t oldMember,
+                      const ListingDocument& after, int32_t newMember, const PlacedBeam& drawn,
+                      LevelComparison& level) {
+    for (const std::string& number : memberLoadCases(before, oldMember, after, newMember)) {
+        const CaseSum was = memberLoadOfCase(before, oldMember, number);
+        const CaseSum is = memberLoadOfCase(after, newMember, number);
+        if (was.value != is.value) {
+            level.memberLoads.push_back(MemberLoadChange{.place = drawn.place,
+                                                         .drawnTo = drawn.beam.drawnEnd(),
+                                                         .oldMember = oldMember,
+                                                         .newMember = newMember,
+                                                         .caseNumber = number,
+                                                         .oldValue = was.value,
+                                                         .newValue = is.value,
+                                                         .lines = {was.line, is.line}});
         }
     }
-    return sum;
 }
 
-std::vector<CaseNumber> memberLoadCases(const ListingDocument& document, int32_t member) {
-    std::vector<CaseNumber> numbers;
-    for (const MemberLoad& load : document.memberLoadsOn(member)) {
-        numbers.push_back(load.caseNumber);
-    }
-    return unionOf({}, numbers);
-}
-
+// Beams in both listings by their loads; a beam in one listing only with every load it carries,
+// as appearing or disappearing.
 void compareMemberLoads(const ListingDocument& before, const std::vector<PlacedBeam>& oldBeams,
                         const ListingDocument& after, const std::vector<PlacedBeam>& newBeams,
                         LevelComparison& level) {
     for (const PlacedBeam& old : oldBeams) {
         const PlacedBeam* now = findBy(newBeams, old.place, &PlacedBeam::place);
-        if (now == nullptr) {
-            continue;
-        }
-        const int32_t oldMember = old.beam.member;
-        const int32_t newMember = now->beam.member;
-        for (const std::string& number :
-             unionOf(memberLoadCases(before, oldMember), memberLoadCases(after, newMember))) {
-            const CaseSum was = memberLoadOfCase(before, oldMember, number);
-            const CaseSum is = memberLoadOfCase(after, newMember, number);
-            if (was.value != is.value) {
-                level.memberLoads.push_back(MemberLoadChange{.place = old.place,
-                                                             .drawnTo = now->beam.drawnEnd(),
-                                                             .oldMember = oldMember,
-                                                             .newMember = newMember,
-                                                             .caseNumber = number,
-                                                             .oldValue = was.value,
-                                                             .newValue = is.value,
-                                                             .lines = {was.line, is.line}});
-            }
+        compareBeamLoads(before, old.beam.member, after, now == nullptr ? 0 : now->beam.member,
+                         now == nullptr ? old : *now, level);
+    }
+    for (const PlacedBeam& now : newBeams) {
+        if (findBy(oldBeams, now.place, &PlacedBeam::place) == nullptr) {
+            compareBeamLoads(before, 0, after, now.beam.member, now, level);
         }
     }
 }

@@ -5,13 +5,14 @@
 #include <map>
 
 #include "compare/level_comparison.h"
+#include "compare/member_load_sums.h"
 #include "panels/level_totals.h"
 
 namespace fp {
 namespace {
 
 std::string headerText(const LoadCase& loadCase) {
-    return "LOADTYPE " + loadCase.type + " TITLE " + loadCase.title;
+    return loadCase.header;
 }
 
 std::vector<LoadCaseChange> compareLoadCases(const ListingDocument& before,
@@ -22,7 +23,7 @@ std::vector<LoadCaseChange> compareLoadCases(const ListingDocument& before,
         if (now == nullptr) {
             changes.push_back(LoadCaseChange{
                 ChangeKind::Removed, old.number, headerText(old), {}, ListingLines{old.line, 0}});
-        } else if (old.title != now->title || old.type != now->type) {
+        } else if (headerText(old) != headerText(*now)) {
             changes.push_back(LoadCaseChange{ChangeKind::Retitled, old.number, headerText(old),
                                              headerText(*now), ListingLines{old.line, now->line}});
         }
@@ -108,6 +109,42 @@ std::vector<MemberChange> compareMembers(const ListingDocument& before,
     return changes;
 }
 
+// The member loads on `member` of `document` that no level compares: those on a member no plan
+// draws. Member 0 when a plan draws it.
+int32_t offPlan(const ListingDocument& document, int32_t member) {
+    return document.member(member).drawn() ? 0 : member;
+}
+
+std::vector<int32_t> loadedMembers(const ListingDocument& before, const ListingDocument& after) {
+    std::vector<int32_t> members;
+    for (const ListingDocument* document : {&before, &after}) {
+        for (const MemberLoad& load : document->memberLoadsByMember) {
+            members.push_back(load.member);
+        }
+    }
+    std::sort(members.begin(), members.end());
+    members.erase(std::unique(members.begin(), members.end()), members.end());
+    return members;
+}
+
+std::vector<OffPlanMemberLoadChange> compareOffPlanMemberLoads(const ListingDocument& before,
+                                                               const ListingDocument& after) {
+    std::vector<OffPlanMemberLoadChange> changes;
+    for (const int32_t member : loadedMembers(before, after)) {
+        const int32_t oldMember = offPlan(before, member);
+        const int32_t newMember = offPlan(after, member);
+        for (const std::string& number : memberLoadCases(before, oldMember, after, newMember)) {
+            const CaseSum was = memberLoadOfCase(before, oldMember, number);
+            const CaseSum is = memberLoadOfCase(after, newMember, number);
+            if (was.value != is.value) {
+                changes.push_back(OffPlanMemberLoadChange{member, number, was.value, is.value,
+                                                          ListingLines{was.line, is.line}});
+            }
+        }
+    }
+    return changes;
+}
+
 // The heights of the levels of both listings, ascending.
 std::vector<float> levelHeights(const ListingDocument& before, const ListingDocument& after) {
     std::vector<float> heights;
@@ -148,7 +185,7 @@ std::string ListingComparison::caseName(const std::string& number) const {
 }
 
 bool ListingComparison::same() const {
-    return loadCases.empty() && joints.empty() && members.empty() &&
+    return loadCases.empty() && joints.empty() && members.empty() && offPlanMemberLoads.empty() &&
            std::all_of(levels.begin(), levels.end(),
                        [](const LevelComparison& level) { return level.same(); }) &&
            sameTexts(oldMessages, newMessages);
@@ -164,6 +201,7 @@ ListingComparison compareListings(const ComparedListing& before, const ComparedL
     comparison.loadCases = compareLoadCases(was, is);
     comparison.joints = movedJoints(was, is);
     comparison.members = compareMembers(was, is);
+    comparison.offPlanMemberLoads = compareOffPlanMemberLoads(was, is);
     for (const float height : levelHeights(was, is)) {
         if (!onlyHeight || *onlyHeight == height) {
             comparison.levels.push_back(

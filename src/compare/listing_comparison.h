@@ -68,9 +68,21 @@ struct FloorLoadChange {
 // on the member in kN/m, 0 where it has none.
 struct MemberLoadChange {
     BeamPlace place;
-    PlanPoint drawnTo;  // of the new listing's beam
+    PlanPoint drawnTo;  // of the new listing's beam, or the old one's for a beam removed
+    // 0 for a beam the listing does not have at the place: its loads appear or disappear.
     int32_t oldMember = 0;
     int32_t newMember = 0;
+    std::string caseNumber;
+    double oldValue = 0;
+    double newValue = 0;
+    ListingLines lines;  // of the first load of the case on the member
+};
+
+// One load case's member loads on a member no plan draws as a beam (a column, a beam without a
+// design block or of the lowest level, any other member), compared by the member's number: the
+// sum in kN/m, 0 where it has none or a plan draws it in that listing.
+struct OffPlanMemberLoadChange {
+    int32_t member = 0;
     std::string caseNumber;
     double oldValue = 0;
     double newValue = 0;
@@ -142,6 +154,8 @@ struct ListingComparison {
     std::vector<LoadCaseChange> loadCases;
     std::vector<JointMove> joints;
     std::vector<MemberChange> members;
+    // The loads the analysis applies to members outside every plan, which no level compares.
+    std::vector<OffPlanMemberLoadChange> offPlanMemberLoads;
     // Every level of either listing (or the one asked for), lowest first, changed or not.
     std::vector<LevelComparison> levels;
     std::vector<ListingMessage> oldMessages;

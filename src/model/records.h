@@ -53,7 +53,10 @@ struct LoadCase {
     CaseNumber number;  // as written; the loads under the header carry it
     std::string type;   // the word after LOADTYPE
     std::string title;  // the words after TITLE; the type when there is no TITLE
-    long line = 0;      // of the header in the listing, counted from 1
+    // The header after its number as written, blanks between words made one:
+    // "LOADTYPE Live REDUCIBLE TITLE LIVE LOAD". Two runs differ in a case when this differs.
+    std::string header;
+    long line = 0;  // of the header in the listing, counted from 1
 };
 
 // One member a downward uniform member load acts on: a "TO" range or a list of several members

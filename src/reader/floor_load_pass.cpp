@@ -81,8 +81,13 @@ void FloorLoadPass::readHeader(std::string_view line, const Tokens& tokens, long
         return;
     }
     const std::string_view title = titleOf(line);
+    std::string header;
+    for (std::size_t i = 3; i < tokens.size(); ++i) {
+        header += (i > 3 ? " " : "") + std::string(tokens[i]);
+    }
     cases_.add(LoadCase{caseNumber_, std::string(tokens[4]),
-                        std::string(title.empty() ? tokens[4] : title), lineNumber});
+                        std::string(title.empty() ? tokens[4] : title), std::move(header),
+                        lineNumber});
 }
 
 void FloorLoadPass::readRangeLine(const Tokens& tokens, long lineNumber) {

@@ -95,8 +95,10 @@ const ChangeCase kChanges[] = {
                    "YRANGE 2.9 3.1 FLOAD -4.5 XRANGE 0 5  ZRANGE 0 4  GY");
      },
      {"Level 3 m\n",
-      "Floor load on panel X 5\u201310 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 0 kN/m², -90.0 kN  [old line 34]",
-      "Floor load on panel X 0\u20135 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 9 kN/m², +90.0 kN  [old line 33, "
+      "Floor load on panel X 5\u201310 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 0 kN/m², -90.0 kN  "
+      "[old line 34]",
+      "Floor load on panel X 0\u20135 m, Z 0\u20134 m, Case 1 DEAD: 4.5 -> 9 kN/m², +90.0 kN  [old "
+      "line 33, "
       "new line 33]"},
      {"Floor load total", "Beam"}},
     {"ChangedIntensity",
@@ -133,9 +135,10 @@ const ChangeCase kChanges[] = {
          f.members.insert(f.members.end(), {"108 17 12", "109 18 15", "110 17 18"});
          f.designs.insert(f.designs.end(), {{108, 2500}, {109, 2500}, {110, 4000}});
      },
-     {"Panel X 0\u20135 m, Z 0\u20134 m removed", "Panel X 0\u20132.5 m, Z 0\u20134 m added", "Panel X 2.5\u20135 m, Z 0\u20134 m added",
-      "Beam (0, 0)-(5, 0) removed: member 101", "Beam (0, 0)-(2.5, 0) added: member 101",
-      "Beam (2.5, 0)-(2.5, 4) added: member 110", "Member 110 added: (2.5, 3, 0)-(2.5, 3, 4)"},
+     {"Panel X 0\u20135 m, Z 0\u20134 m removed", "Panel X 0\u20132.5 m, Z 0\u20134 m added",
+      "Panel X 2.5\u20135 m, Z 0\u20134 m added", "Beam (0, 0)-(5, 0) removed: member 101",
+      "Beam (0, 0)-(2.5, 0) added: member 101", "Beam (2.5, 0)-(2.5, 4) added: member 110",
+      "Member 110 added: (2.5, 3, 0)-(2.5, 3, 4)"},
      {"Floor load on panel X 5-10"}},
     {"NewLoadCase",
      [](Frame& f) {
@@ -143,7 +146,8 @@ const ChangeCase kChanges[] = {
                                         "YRANGE 2.9 3.1 FLOAD -3 XRANGE 0 10  ZRANGE 0 4  GY"});
      },
      {"Case 2 added: LOADTYPE Live TITLE LIVE  [new line 37]",
-      "Floor load on panel X 5\u201310 m, Z 0\u20134 m, Case 2 LIVE: 0 -> 3 kN/m², +60.0 kN  [new line 39]",
+      "Floor load on panel X 5\u201310 m, Z 0\u20134 m, Case 2 LIVE: 0 -> 3 kN/m², +60.0 kN  [new "
+      "line 39]",
       "Floor load total, Case 2 LIVE: 0.0 -> 120.0 kN, +120.0 kN\n"},
      {"Case 1"}},
     {"RetitledLoadCase",
@@ -158,6 +162,24 @@ const ChangeCase kChanges[] = {
      {"Joint 1 moved: (0, 0, 0) -> (0, 0, 4)", "Member 1 removed: (0, 0, 0)-(0, 3, 0)",
       "Member 1 added: (0, 3, 0)-(0, 0, 4)"},
      {"Level"}},
+    {"MemberLoadOnAColumn",
+     [](Frame& f) { f.loads.push_back("1 UNI GY -3"); },
+     {"Member loads on members no plan draws\n  Member load on member 1, Case 1 DEAD: 0 -> 3 "
+      "kN/m  [new line 37]"},
+     {"Level"}},
+    {"HeaderWordsBetweenTypeAndTitle",
+     [](Frame& f) {
+         f.replace(f.loads, "LOAD 1 LOADTYPE Dead TITLE DEAD",
+                   "LOAD 1 LOADTYPE Dead REDUCIBLE TITLE DEAD");
+     },
+     {"Case 1 retitled: LOADTYPE Dead TITLE DEAD -> LOADTYPE Dead REDUCIBLE TITLE DEAD"},
+     {"Level"}},
+    {"LoadedBeamUndesigned",
+     [](Frame& f) { f.designs.erase(f.designs.begin()); },
+     {"Beam (0, 0)-(5, 0) removed: member 101",
+      "Member load on beam (0, 0)-(5, 0) (member 101), Case 1 DEAD: 10 -> 0 kN/m  [old line 36]",
+      "Member load on member 101, Case 1 DEAD: 0 -> 10 kN/m  [new line 36]"},
+     {}},
 };
 
 class CompareChange : public ::testing::TestWithParam<ChangeCase> {};
@@ -188,6 +210,22 @@ TEST(Compare, AListingComparedWithItselfReportsNothing) {
     const Outcome json = compare({path, path, "--json"});
     EXPECT_EQ(json.status, 0);
     EXPECT_NE(json.out.find("\"same\": true"), std::string::npos) << json.out;
+}
+
+// A load one listing does not have is null, not 0, beside its null line.
+TEST(Compare, JsonWritesALoadAListingLacksAsNull) {
+    Frame after;
+    after.loads.insert(after.loads.end(), {"LOAD 2 LOADTYPE Live TITLE LIVE", "MEMBER LOAD",
+                                           "101 UNI GY -2", "1 UNI GY -3"});
+    const Outcome json = compare(Frame{}, after, {"--json"});
+    EXPECT_EQ(json.status, 1) << json.err;
+    EXPECT_NE(json.out.find("\"old\": null, \"new\": 2, \"oldLine\": null, \"newLine\": 39"),
+              std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("\"offPlanMemberLoads\": [{\"member\": 1, \"case\": \"2\", "
+                            "\"caseName\": \"Case 2 LIVE\", \"old\": null, \"new\": 3"),
+              std::string::npos)
+        << json.out;
 }
 
 TEST(Compare, AListingThatCannotBeReadEndsWithStatus2AndNoReport) {

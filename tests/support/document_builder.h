@@ -54,7 +54,7 @@ class DocumentBuilder {
     }
 
     DocumentBuilder& loadCase(const char* number, const std::string& title) {
-        document_.loadCases.add(LoadCase{number, "DEAD", title});
+        document_.loadCases.add(LoadCase{number, "DEAD", title, "LOADTYPE DEAD TITLE " + title});
         return *this;
     }
 
