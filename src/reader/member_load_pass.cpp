@@ -31,6 +31,12 @@ std::string memberListMessage(long index, std::string_view piece, std::string_vi
            "( " + std::string(line) + ")";
 }
 
+// A page heading («ALL UNITS ARE -- KN  METE»), or any line not of the input echo, may fall
+// inside a statement wherever the analysis starts a page: it neither continues nor ends it.
+bool isEchoLine(std::string_view trimmed) {
+    return !trimmed.empty() && trimmed.front() >= '0' && trimmed.front() <= '9';
+}
+
 }  // namespace
 
 std::span<const std::string_view> MemberLoadPass::keys() const {
@@ -46,6 +52,9 @@ void MemberLoadPass::take(std::string_view line, TextStream& stream) {
         return;
     }
     if (inSection_) {
+        if (!isEchoLine(trimBlanks(line))) {
+            return;
+        }
         currentLine_.assign(trimBlanks(line));
         takeStatementLine(stream);
     } else {
@@ -85,6 +94,10 @@ void MemberLoadPass::takeStatementLine(TextStream& stream) {
         // A line without "UNI" cannot hold "UNI GY -", so unless it continues the member list
         // it starts the statement afresh, even when its keyword reads "UNI" («5 UTO NI»).
         const std::string_view statement = trimBlanks(line);
+        if (!isEchoLine(statement)) {
+            ++between;
+            return;
+        }
         if (statementKind(statement, scratch_) == StatementKind::MemberList) {
             gather(statement, between);
         } else {
