@@ -27,8 +27,8 @@ ListingDocument bayWithLoadCases() {
     builder.floorLoad("1", 4.5f, 2.9f, 3.1f, -0.01f, 5.01f, -0.01f, 4.01f);
     ListingDocument document = builder.build();
     document.name = "/jobs/tower/OFFICE.ANL";
-    document.loadCases.add(LoadCase{"1", "Dead", "DEAD"});
-    document.loadCases.add(LoadCase{"2", "Live", "LIVE"});
+    document.loadCases.add(LoadCase{"1", "Dead", "DEAD", "LOADTYPE Dead TITLE DEAD"});
+    document.loadCases.add(LoadCase{"2", "Live", "LIVE", "LOADTYPE Live TITLE LIVE"});
     return document;
 }
 
