@@ -187,6 +187,7 @@ void EchoScan::takeEchoLine(long number, std::string_view input, long lineNumber
     previous_ = number;
     echo_.finished = echo_.finished || input.starts_with("FINISH");
     job_.take(input, lineNumber);
+    combinations_.take(input, lineNumber);
 }
 
 ListingEcho EchoScan::finish() {
@@ -198,6 +199,8 @@ ListingEcho EchoScan::finish() {
     echo_.lastLine = linesBefore_ + (endsWithLineEnd_ ? 0 : 1);
     echo_.lastLineWhole = endsWithLineEnd_;
     echo_.job = job_.job();
+    echo_.combinations = combinations_.finish();
+    echo_.combinationsLeftOut = combinations_.leftOut();
     return std::move(echo_);
 }
 

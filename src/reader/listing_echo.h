@@ -10,6 +10,7 @@
 
 #include "reader/bounded_findings.h"
 #include "reader/job_information.h"
+#include "reader/load_combinations.h"
 
 namespace fp {
 
@@ -49,6 +50,10 @@ struct ListingEcho {
     bool lastLineWhole = true;
     long lastLine = 0;  // the number of the listing's last line
     JobInformation job;
+    // In the order echoed.
+    std::vector<LoadCombination> combinations;
+    // The combinations past the count kept.
+    long combinationsLeftOut = 0;
 };
 
 // Reads the echo from the listing's text, handed over in pieces of whole lines in file order.
@@ -76,6 +81,7 @@ class EchoScan {
     bool endsWithLineEnd_ = true;
     std::optional<EmptyLoadCase> openCase_;  // a header with no input line after it yet
     JobInformationReader job_;
+    LoadCombinationReader combinations_;
 };
 
 }  // namespace fp
