@@ -16,6 +16,13 @@ std::string levelHeading(float heightHundredths, char decimalSeparator = '.');
 // "X 0–6 m, Z 5–16 m": a rectangle by its edges in metres, a load's ranges or a panel.
 std::string rangeText(double x1, double x2, double z1, double z2, char decimalSeparator = '.');
 
+// "X 9 m, Z 5 m": a point by its coordinates in metres.
+std::string pointText(double x, double z, char decimalSeparator = '.');
+
+// "X 2–4 m at Z 4 m": a stretch of a grid line by its ends in metres, which lie on one line of X
+// or of Z.
+std::string stretchText(double x1, double x2, double z1, double z2, char decimalSeparator = '.');
+
 // The same for a panel's bounds.
 std::string boundsText(const PanelBounds& bounds, char decimalSeparator = '.');
 

@@ -26,14 +26,37 @@ class ListingText {
                            std::to_string(end));
         return *this;
     }
+    // Starts a load case: the loads written after it are its own. Without one, the loads are
+    // those of case 1, DEAD.
+    ListingText& loadCase(const std::string& number, const std::string& title) {
+        cases_.push_back({number, title, {}, {}});
+        return *this;
+    }
     // A floor load of the latest load case over the whole plan, from y1 to y2.
     ListingText& floorLoad(double y1, double y2, double intensity) {
-        floorLoads_.push_back("YRANGE " + metres(y1) + " " + metres(y2) + " FLOAD -" +
-                              metres(intensity) + " GY");
+        latestCase().floorLoads.push_back("YRANGE " + metres(y1) + " " + metres(y2) + " FLOAD -" +
+                                          metres(intensity) + " GY");
+        return *this;
+    }
+    // The same over X from x1 to x2 and Z from z1 to z2.
+    ListingText& floorLoadOver(double y1, double y2, double intensity, double x1, double x2,
+                               double z1, double z2) {
+        latestCase().floorLoads.push_back("YRANGE " + metres(y1) + " " + metres(y2) + " FLOAD -" +
+                                          metres(intensity) + " XRANGE " + metres(x1) + " " +
+                                          metres(x2) + " ZRANGE " + metres(z1) + " " + metres(z2) +
+                                          " GY");
         return *this;
     }
     ListingText& memberLoad(const std::string& members, double value) {
-        memberLoads_.push_back(members + " UNI GY -" + metres(value));
+        latestCase().memberLoads.push_back(members + " UNI GY -" + metres(value));
+        return *this;
+    }
+    // A load combination after the load cases: its header, then its cases and factors
+    // ("1 1.5 2 1.5") on one line.
+    ListingText& combination(const std::string& number, const std::string& title,
+                             const std::string& factors) {
+        combinations_.push_back("LOAD COMBINATION " + number + " " + title);
+        combinations_.push_back(factors);
         return *this;
     }
     ListingText& designBlock(long member, long lengthMm) {
@@ -60,20 +83,42 @@ class ListingText {
         }
         // A line without a number ends the member section.
         line("SUPPORTS");
-        line("LOAD 1 LOADTYPE Dead TITLE DEAD");
-        line("FLOOR LOAD");
-        for (const std::string& load : floorLoads_) {
-            line(load);
+        for (const LoadCaseText& loadCase : cases()) {
+            line("LOAD " + loadCase.number + " LOADTYPE Dead TITLE " + loadCase.title);
+            line("FLOOR LOAD");
+            for (const std::string& load : loadCase.floorLoads) {
+                line(load);
+            }
+            line("MEMBER LOAD");
+            for (const std::string& load : loadCase.memberLoads) {
+                line(load);
+            }
         }
-        line("MEMBER LOAD");
-        for (const std::string& load : memberLoads_) {
-            line(load);
+        for (const std::string& combination : combinations_) {
+            line(combination);
         }
         line("FINISH");
         return text + designs_;
     }
 
   private:
+    struct LoadCaseText {
+        std::string number;
+        std::string title;
+        std::vector<std::string> floorLoads;
+        std::vector<std::string> memberLoads;
+    };
+
+    LoadCaseText& latestCase() {
+        if (cases_.empty()) {
+            loadCase("1", "DEAD");
+        }
+        return cases_.back();
+    }
+    std::vector<LoadCaseText> cases() const {
+        return cases_.empty() ? std::vector<LoadCaseText>{{"1", "DEAD", {}, {}}} : cases_;
+    }
+
     static std::string metres(double value) {
         char text[32];
         std::snprintf(text, sizeof text, "%.10g", value);
@@ -82,8 +127,8 @@ class ListingText {
 
     std::vector<std::string> joints_;
     std::vector<std::string> members_;
-    std::vector<std::string> floorLoads_;
-    std::vector<std::string> memberLoads_;
+    std::vector<LoadCaseText> cases_;
+    std::vector<std::string> combinations_;
     std::string designs_;
 };
 

@@ -1,0 +1,48 @@
+// Loads kept apart by their sources.
+#include "takedown/load_parts.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace fp {
+namespace {
+
+auto keyOf(const LoadPart& part) {
+    return std::make_tuple(part.source, part.line, part.caseIndex, part.member);
+}
+
+}  // namespace
+
+void LoadParts::add(const LoadPart& part) {
+    const auto at =
+        std::lower_bound(parts_.begin(), parts_.end(), part,
+                         [](const LoadPart& a, const LoadPart& b) { return keyOf(a) < keyOf(b); });
+    if (at != parts_.end() && keyOf(*at) == keyOf(part)) {
+        at->kN += part.kN;
+    } else {
+        parts_.insert(at, part);
+    }
+}
+
+void LoadParts::addScaled(const LoadParts& other, double factor) {
+    for (LoadPart part : other.parts_) {
+        part.kN *= factor;
+        add(part);
+    }
+}
+
+std::vector<double> LoadParts::byCase(std::size_t caseCount) const {
+    std::vector<double> loads(caseCount, 0.0);
+    for (const LoadPart& part : parts_) {
+        loads[part.caseIndex] += part.kN;
+    }
+    return loads;
+}
+
+void addByCase(std::vector<double>& to, const std::vector<double>& from, double factor) {
+    for (std::size_t i = 0; i < to.size() && i < from.size(); ++i) {
+        to[i] += factor * from[i];
+    }
+}
+
+}  // namespace fp
