@@ -14,7 +14,7 @@ struct KindTexts {
 };
 
 // In the order of FindingKind.
-constexpr std::array<KindTexts, 17> kKindTexts = {{
+constexpr std::array<KindTexts, 20> kKindTexts = {{
     {"listing-cut-short", "Listing cut short"},
     {"echo-lines-missing", "Input echo with lines missing"},
     {"no-design-output", "No beam design output"},
@@ -31,6 +31,9 @@ constexpr std::array<KindTexts, 17> kKindTexts = {{
     {"member-load-on-column", "Member load on a column"},
     {"member-load-on-undrawn-beam", "Member load on a beam no plan draws"},
     {"member-load-not-shown", "Member load the plans do not show"},
+    {"load-without-column", "Load with no path to a column"},
+    {"beam-end-on-nothing", "Beam end on nothing"},
+    {"panel-side-without-beam", "Panel side without a beam along it"},
     {"level-not-checked", "Level not checked"},
 }};
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "structure/panel_bounds.h"
 #include "model/case_number.h"
+#include "structure/panel_bounds.h"
 
 namespace fp {
 
@@ -29,6 +29,9 @@ enum class FindingKind {
     MemberLoadOnColumn,       // a member load names a column
     MemberLoadOnUndrawnBeam,  // a member load names a beam no plan draws
     MemberLoadNotShown,       // a member load other than a downward uniform one in GY
+    LoadWithoutColumn,        // a load at a joint from which no column is reached
+    BeamEndOnNothing,         // a beam end with no column below and nothing else meeting it
+    PanelSideWithoutBeam,     // a part of a panel's side with no beam along it
     LevelNotChecked,          // a level past a drawing limit
 };
 

@@ -4,6 +4,7 @@
 #include "checks/finding_text.h"
 #include "checks/floor_load_checks.h"
 #include "checks/member_checks.h"
+#include "checks/takedown_checks.h"
 #include "checks/unshown_load_checks.h"
 
 namespace fp {
@@ -114,12 +115,17 @@ void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
 }
 
 std::vector<Finding> checkDocument(const ListingDocument& document) {
+    return checkDocument(document, takeDown(document));
+}
+
+std::vector<Finding> checkDocument(const ListingDocument& document, const Takedown& takedown) {
     std::vector<Finding> findings;
     checkEcho(document.echo, findings);
     checkDesignBlocks(document, findings);
     checkMembers(document, findings);
     checkFloorLoads(document, findings);
     checkUnshownLoads(document, findings);
+    checkLoadPaths(takedown, findings);
     dropFindingsOnLevelsNotChecked(document, findings);
     sortFindings(findings);
     return findings;

@@ -5,6 +5,7 @@
 
 #include "checks/finding.h"
 #include "document/listing_document.h"
+#include "takedown/takedown.h"
 
 namespace fp {
 
@@ -14,5 +15,7 @@ void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings);
 
 // Every finding about `document`, in the order of sortFindings().
 std::vector<Finding> checkDocument(const ListingDocument& document);
+// The same with the document's takedown (at the default one-way ratio) already worked out.
+std::vector<Finding> checkDocument(const ListingDocument& document, const Takedown& takedown);
 
 }  // namespace fp

@@ -2,7 +2,7 @@
 // combinations the listing defines, against loads worked out by hand.
 #include <gtest/gtest.h>
 
-#include "takedown/frame_listing.h"
+#include "support/frame_listing.h"
 
 namespace fp {
 namespace {

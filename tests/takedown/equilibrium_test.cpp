@@ -8,7 +8,7 @@
 #include <string>
 
 #include "panels/level_totals.h"
-#include "takedown/frame_listing.h"
+#include "support/frame_listing.h"
 
 // Built only with the generator.
 #ifdef GEN_LISTING_PROGRAM

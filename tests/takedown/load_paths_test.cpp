@@ -5,7 +5,7 @@
 
 #include <numeric>
 
-#include "takedown/frame_listing.h"
+#include "support/frame_listing.h"
 
 namespace fp {
 namespace {

@@ -2,7 +2,7 @@
 // triangles and trapezoids, the one-way split, and a side made of two beams.
 #include <gtest/gtest.h>
 
-#include "takedown/frame_listing.h"
+#include "support/frame_listing.h"
 
 namespace fp {
 namespace {
