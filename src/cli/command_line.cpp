@@ -15,6 +15,7 @@
 #include "cli/document_summary.h"
 #include "cli/export_arguments.h"
 #include "cli/findings_output.h"
+#include "cli/takedown_command.h"
 #include "document/listing_document.h"
 #include "files/file_notices.h"
 #include "files/input_guard.h"
@@ -52,6 +53,10 @@ constexpr const char* kForms =
     "  frameplan compare OLD NEW [--json] [--level HEIGHT] [--pdf OUT.pdf]\n"
     "                              reports what changed between two listings, level by\n"
     "                              level; exit status 1 when something did\n"
+    "  frameplan takedown LISTING [OPTIONS]\n"
+    "                              follows the loads to the ground: each column's load\n"
+    "                              level by level down to its base; exit status 1 when a\n"
+    "                              load finds no column\n"
     "  frameplan COMMAND --help    the options of a command\n"
     "  frameplan --help | --version\n";
 
@@ -323,6 +328,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     check->footer(kCheckExitStatus);
     CompareArguments compareArguments;
     CLI::App* compare = addCompareCommand(app, compareArguments);
+    TakedownArguments takedownArguments;
+    CLI::App* takedown = addTakedownCommand(app, takedownArguments);
     for (CLI::App* command : {dump, info, exportCommand, schedule, check}) {
         command->allow_extras(false);
         // The forms in the footer list the commands with their arguments.
@@ -382,6 +389,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (*compare) {
         return runCompare(compareArguments, out, err, hooks.comparePlans);
+    }
+    if (*takedown) {
+        return runTakedown(takedownArguments, out, err);
     }
     if (*exportCommand) {
         try {

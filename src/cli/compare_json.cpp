@@ -2,8 +2,6 @@
 // listing has no value.
 #include "cli/compare_json.h"
 
-#include <charconv>
-#include <cmath>
 #include <functional>
 #include <string>
 
@@ -28,14 +26,6 @@ void writeList(std::ostream& out, const Items& items,
 
 std::string metresJson(float hundredths) {
     return jsonNumberText(static_cast<float>(metres(hundredths)));
-}
-
-// Sums of loads to a thousandth, so that 1765.8 is not written as 1765.8000000000002.
-std::string amountJson(double value) {
-    const double rounded = std::round(value * 1000.0) / 1000.0;
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, rounded == 0 ? 0.0 : rounded);
-    return std::string(text, written.ptr);
 }
 
 // A load a listing has, which always has its line; null where it has none.

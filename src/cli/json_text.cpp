@@ -1,6 +1,8 @@
 // JSON string literals for any text a listing or a path may hold.
 #include "cli/json_text.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "model/text_encoding.h"
@@ -39,6 +41,13 @@ std::string jsonString(std::string_view text) {
         }
     }
     return json + "\"";
+}
+
+std::string amountJson(double value) {
+    const double rounded = std::round(value * 1000.0) / 1000.0;
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, rounded == 0 ? 0.0 : rounded);
+    return std::string(text, written.ptr);
 }
 
 }  // namespace fp

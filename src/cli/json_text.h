@@ -10,4 +10,7 @@ namespace fp {
 // valid UTF-8 sequence are taken as Windows-1252 characters; control characters are escaped.
 std::string jsonString(std::string_view text);
 
+// A sum of loads to a thousandth, so that 1765.8 is not written as 1765.8000000000002.
+std::string amountJson(double value);
+
 }  // namespace fp

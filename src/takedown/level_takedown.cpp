@@ -182,6 +182,8 @@ LevelTakedown takeLevel(const ListingDocument& document, int level, const LoadCa
     result.height = document.levelHeight(level);
     const LevelModel& model = document.level(level);
     result.limit = model.limitError();
+    result.floorLoad.assign(cases.cases.size(), 0.0);
+    result.memberLoad.assign(cases.cases.size(), 0.0);
     LevelLoads loads(document, cases, result);
     loads.addBeams(model);
     if (result.limit) {
@@ -189,7 +191,13 @@ LevelTakedown takeLevel(const ListingDocument& document, int level, const LoadCa
     }
     for (std::size_t p = 0; p < model.panels.size(); ++p) {
         result.panelIntensities.push_back(intensitiesByCase(model.panels[p].loads, cases.cases));
+        addByCase(result.floorLoad, result.panelIntensities.back(), model.panels[p].area());
         loads.addPanel(p, model.panels[p], oneWayRatio);
+    }
+    for (const BeamTakedown& beam : result.beams) {
+        for (const BeamMemberLoad& load : beam.memberLoads) {
+            result.memberLoad[load.caseIndex] += load.value * beam.length;
+        }
     }
     loads.addReactions(model.panels);
     return result;

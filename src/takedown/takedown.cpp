@@ -280,17 +280,9 @@ class TakedownBuilder {
         for (const LevelTakedown& level : result_.levels) {
             if (level.limit) {
                 balance.levelsLeftOut.push_back(level.level);
-                continue;
             }
-            const std::vector<LevelPanel>& panels = document_.level(level.level).panels;
-            for (std::size_t p = 0; p < panels.size(); ++p) {
-                addByCase(balance.floor, level.panelIntensities[p], panels[p].area());
-            }
-            for (const BeamTakedown& beam : level.beams) {
-                for (const BeamMemberLoad& load : beam.memberLoads) {
-                    balance.member[load.caseIndex] += load.value * beam.length;
-                }
-            }
+            addByCase(balance.floor, level.floorLoad);
+            addByCase(balance.member, level.memberLoad);
         }
         for (const ColumnStack& stack : result_.stacks) {
             if (stack.end == StackEnd::Base) {

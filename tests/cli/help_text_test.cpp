@@ -81,7 +81,8 @@ TEST(HelpAndReadme, EveryOptionOfEveryCommandIsInTheReadme) {
                                                {"export", "--help"},
                                                {"schedule", "--help"},
                                                {"check", "--help"},
-                                               {"compare", "--help"}}) {
+                                               {"compare", "--help"},
+                                               {"takedown", "--help"}}) {
         const std::string help = helpOf(arguments);
         EXPECT_NE(help.find("Usage: frameplan"), std::string::npos) << arguments[0];
         EXPECT_NE(help.find("Exit status"), std::string::npos) << arguments[0];
