@@ -10,12 +10,13 @@ namespace fp {
 namespace {
 
 // "15.0 kN (case 1) and 6.0 kN (case 2)"; "no load" when every case is 0.
-std::string loadsText(const Takedown& takedown, const std::vector<double>& byCase) {
+std::string loadsText(const Takedown& takedown, const CaseValues& byCase) {
     std::vector<std::string> pieces;
-    for (std::size_t c = 0; c < byCase.size(); ++c) {
-        if (byCase[c] != 0) {
-            pieces.push_back(fixedText(byCase[c], 1) + " kN (" +
-                             choiceShortName(takedown.cases, {LoadChoice::Kind::Case, c}) + ")");
+    for (const auto& [caseIndex, kN] : byCase.entries()) {
+        if (kN != 0) {
+            pieces.push_back(fixedText(kN, 1) + " kN (" +
+                             choiceShortName(takedown.cases, {LoadChoice::Kind::Case, caseIndex}) +
+                             ")");
         }
     }
     if (pieces.empty()) {
@@ -28,14 +29,13 @@ std::string loadsText(const Takedown& takedown, const std::vector<double>& byCas
     return text;
 }
 
-std::vector<FindingNumber> loadNumbers(const Takedown& takedown,
-                                       const std::vector<double>& byCase) {
+std::vector<FindingNumber> loadNumbers(const Takedown& takedown, const CaseValues& byCase) {
     std::vector<FindingNumber> numbers;
-    for (std::size_t c = 0; c < byCase.size(); ++c) {
-        if (byCase[c] != 0) {
+    for (const auto& [caseIndex, kN] : byCase.entries()) {
+        if (kN != 0) {
             numbers.push_back(
-                {"load, " + choiceShortName(takedown.cases, {LoadChoice::Kind::Case, c}), byCase[c],
-                 "kN"});
+                {"load, " + choiceShortName(takedown.cases, {LoadChoice::Kind::Case, caseIndex}),
+                 kN, "kN"});
         }
     }
     return numbers;
@@ -55,14 +55,14 @@ std::vector<long> linesOf(const LoadParts& load) {
 }
 
 // The case of a load made of one case only; empty otherwise.
-std::string caseOf(const Takedown& takedown, const std::vector<double>& byCase) {
-    const auto loaded =
-        std::count_if(byCase.begin(), byCase.end(), [](double v) { return v != 0; });
-    if (loaded != 1) {
-        return {};
+std::string caseOf(const Takedown& takedown, const CaseValues& byCase) {
+    std::vector<std::size_t> loaded;
+    for (const auto& [caseIndex, kN] : byCase.entries()) {
+        if (kN != 0) {
+            loaded.push_back(caseIndex);
+        }
     }
-    const auto at = std::find_if(byCase.begin(), byCase.end(), [](double v) { return v != 0; });
-    return takedown.cases.cases[static_cast<std::size_t>(at - byCase.begin())];
+    return loaded.size() == 1 ? takedown.cases.cases[loaded.front()] : std::string();
 }
 
 FindingPlace placeOf(const Takedown& takedown, const UnsupportedLoad& lost) {
@@ -123,9 +123,9 @@ void checkLoadPaths(const Takedown& takedown, std::vector<Finding>& findings) {
         if (takedown.unsupported.empty()) {
             return;
         }
-        std::vector<double> total(takedown.cases.cases.size(), 0.0);
+        CaseValues total;
         for (const UnsupportedLoad& lost : takedown.unsupported) {
-            addByCase(total, lost.byCase);
+            total.addScaled(lost.byCase);
         }
         findings.push_back(Finding{
             .kind = FindingKind::LoadWithoutColumn,

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "model/number_text.h"
-#include "panels/level_totals.h"
 
 namespace fp {
 namespace {
@@ -182,21 +181,23 @@ LevelTakedown takeLevel(const ListingDocument& document, int level, const LoadCa
     result.height = document.levelHeight(level);
     const LevelModel& model = document.level(level);
     result.limit = model.limitError();
-    result.floorLoad.assign(cases.cases.size(), 0.0);
-    result.memberLoad.assign(cases.cases.size(), 0.0);
     LevelLoads loads(document, cases, result);
     loads.addBeams(model);
     if (result.limit) {
         return result;
     }
     for (std::size_t p = 0; p < model.panels.size(); ++p) {
-        result.panelIntensities.push_back(intensitiesByCase(model.panels[p].loads, cases.cases));
-        addByCase(result.floorLoad, result.panelIntensities.back(), model.panels[p].area());
+        CaseValues intensities;
+        for (const ActingLoad& load : model.panels[p].loads) {
+            intensities.add(*cases.caseIndex(load.caseNumber), writtenValue(load.intensity));
+        }
+        result.floorLoad.addScaled(intensities, model.panels[p].area());
+        result.panelIntensities.push_back(std::move(intensities));
         loads.addPanel(p, model.panels[p], oneWayRatio);
     }
     for (const BeamTakedown& beam : result.beams) {
         for (const BeamMemberLoad& load : beam.memberLoads) {
-            result.memberLoad[load.caseIndex] += load.value * beam.length;
+            result.memberLoad.add(load.caseIndex, load.value * beam.length);
         }
     }
     loads.addReactions(model.panels);
@@ -215,9 +216,9 @@ LoadProfile slabProfile(const LevelTakedown& level, const BeamTakedown& beam,
 }
 
 double memberLoadValue(const BeamTakedown& beam, const LoadCases& cases, const LoadChoice& choice) {
-    std::vector<double> byCase(cases.cases.size(), 0.0);
+    CaseValues byCase;
     for (const BeamMemberLoad& load : beam.memberLoads) {
-        byCase[load.caseIndex] += load.value;
+        byCase.add(load.caseIndex, load.value);
     }
     return cases.valueOf(choice, byCase);
 }

@@ -65,13 +65,13 @@ struct LevelTakedown {
     // says why); loads reaching it from above still go down through it.
     std::optional<ListingError> limit;
     std::vector<BeamTakedown> beams;
-    // The panels' intensities, kN/m², by panel and then by case.
-    std::vector<std::vector<double>> panelIntensities;
+    // The panels' intensities by case, kN/m².
+    std::vector<CaseValues> panelIntensities;
     std::vector<SideGap> gaps;
     // By case, kN: the floor loads on its panels (area times intensity) and the member loads on
     // its drawn beams (value times length); 0 past a limit.
-    std::vector<double> floorLoad;
-    std::vector<double> memberLoad;
+    CaseValues floorLoad;
+    CaseValues memberLoad;
 
     // The beam of a member; null when the member is no beam of the level.
     const BeamTakedown* beam(int32_t member) const;

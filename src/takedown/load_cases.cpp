@@ -1,6 +1,8 @@
 // Load cases with floor or member loads, and their combinations.
 #include "takedown/load_cases.h"
 
+#include <unordered_set>
+
 #include "model/text_encoding.h"
 #include "panels/level_totals.h"
 #include "reader/text_primitives.h"
@@ -18,25 +20,54 @@ bool sameNumber(std::string_view a, std::string_view b) {
            leadingNumber(a) == leadingNumber(b);
 }
 
+// The value a case number stands for, when it is a number.
+std::optional<double> numberValue(std::string_view number) {
+    if (number.empty() || !isNumberToken(number)) {
+        return std::nullopt;
+    }
+    return leadingNumber(number);
+}
+
+// The cases of the floor and member loads: those with a header in the order of the headers,
+// then those without one (the empty number of loads before any header) in the order of use.
 std::vector<std::string> casesWithLoads(const ListingDocument& document) {
     std::vector<std::string> used;
+    std::unordered_set<std::string> seen;
+    const auto use = [&](const std::string& number) {
+        if (seen.insert(number).second) {
+            used.push_back(number);
+        }
+    };
     for (const FloorLoad& load : document.floorLoads) {
-        used.push_back(load.caseNumber);
+        use(load.caseNumber);
     }
     for (const MemberLoad& load : document.memberLoadsByMember) {
-        if (used.empty() || used.back() != load.caseNumber) {
-            used.push_back(load.caseNumber);
+        use(load.caseNumber);
+    }
+    std::vector<std::string> cases;
+    std::unordered_set<std::string> placed;
+    for (const LoadCase& loadCase : document.loadCases) {
+        if (seen.count(loadCase.number) > 0 && placed.insert(loadCase.number).second) {
+            cases.push_back(loadCase.number);
         }
     }
-    return inHeaderOrder(document, used);
+    for (const std::string& number : used) {
+        if (placed.insert(number).second) {
+            cases.push_back(number);
+        }
+    }
+    return cases;
 }
 
 }  // namespace
 
 std::optional<std::size_t> LoadCases::caseIndex(std::string_view number) const {
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        if (sameNumber(cases[i], number)) {
-            return i;
+    if (const auto written = byText.find(std::string(number)); written != byText.end()) {
+        return written->second;
+    }
+    if (const std::optional<double> value = numberValue(number)) {
+        if (const auto found = byValue.find(*value); found != byValue.end()) {
+            return found->second;
         }
     }
     return std::nullopt;
@@ -51,20 +82,15 @@ std::optional<std::size_t> LoadCases::combinationIndex(std::string_view number) 
     return std::nullopt;
 }
 
-double LoadCases::combined(const Combination& combination,
-                           const std::vector<double>& byCase) const {
+double LoadCases::valueOf(const LoadChoice& choice, const CaseValues& byCase) const {
+    if (choice.kind == LoadChoice::Kind::Case) {
+        return byCase.at(choice.index);
+    }
     double value = 0;
-    for (const FactoredCase& term : combination.terms) {
-        value += term.factor * byCase[term.caseIndex];
+    for (const FactoredCase& term : combinations[choice.index].terms) {
+        value += term.factor * byCase.at(term.caseIndex);
     }
     return value;
-}
-
-double LoadCases::valueOf(const LoadChoice& choice, const std::vector<double>& byCase) const {
-    if (choice.kind == LoadChoice::Kind::Case) {
-        return byCase[choice.index];
-    }
-    return combined(combinations[choice.index], byCase);
 }
 
 std::vector<LoadChoice> LoadCases::everyChoice() const {
@@ -81,6 +107,12 @@ std::vector<LoadChoice> LoadCases::everyChoice() const {
 LoadCases loadCasesOf(const ListingDocument& document) {
     LoadCases cases;
     cases.cases = casesWithLoads(document);
+    for (std::size_t i = 0; i < cases.cases.size(); ++i) {
+        cases.byText.try_emplace(cases.cases[i], i);
+        if (const std::optional<double> value = numberValue(cases.cases[i])) {
+            cases.byValue.try_emplace(*value, i);
+        }
+    }
     for (const LoadCombination& read : document.echo.combinations) {
         Combination combination{read.number, read.title, read.line, {}, {}, read.unpaired};
         for (const CombinationTerm& term : read.terms) {

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "document/listing_document.h"
+#include "takedown/case_values.h"
 
 namespace fp {
 
@@ -49,12 +51,14 @@ struct LoadCases {
     std::optional<std::size_t> caseIndex(std::string_view number) const;
     // The index of a combination by its number.
     std::optional<std::size_t> combinationIndex(std::string_view number) const;
-    // The value of a combination from the values of the cases.
-    double combined(const Combination& combination, const std::vector<double>& byCase) const;
     // The value of the case or combination chosen, from the values of the cases.
-    double valueOf(const LoadChoice& choice, const std::vector<double>& byCase) const;
+    double valueOf(const LoadChoice& choice, const CaseValues& byCase) const;
     // Every case, then every combination.
     std::vector<LoadChoice> everyChoice() const;
+
+    // The index of each case by its number as written, and by its value for numbers.
+    std::unordered_map<std::string, std::size_t> byText;
+    std::unordered_map<double, std::size_t> byValue;
 };
 
 LoadCases loadCasesOf(const ListingDocument& document);

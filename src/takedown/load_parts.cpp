@@ -31,18 +31,12 @@ void LoadParts::addScaled(const LoadParts& other, double factor) {
     }
 }
 
-std::vector<double> LoadParts::byCase(std::size_t caseCount) const {
-    std::vector<double> loads(caseCount, 0.0);
+CaseValues LoadParts::byCase() const {
+    CaseValues loads;
     for (const LoadPart& part : parts_) {
-        loads[part.caseIndex] += part.kN;
+        loads.add(part.caseIndex, part.kN);
     }
     return loads;
-}
-
-void addByCase(std::vector<double>& to, const std::vector<double>& from, double factor) {
-    for (std::size_t i = 0; i < to.size() && i < from.size(); ++i) {
-        to[i] += factor * from[i];
-    }
 }
 
 }  // namespace fp

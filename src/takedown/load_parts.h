@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "takedown/case_values.h"
+
 namespace fp {
 
 enum class LoadSource {
@@ -32,15 +34,12 @@ class LoadParts {
 
     const std::vector<LoadPart>& parts() const { return parts_; }
     bool empty() const { return parts_.empty(); }
-    // The load of each case: `caseCount` values, by case index.
-    std::vector<double> byCase(std::size_t caseCount) const;
+    // The load of each case.
+    CaseValues byCase() const;
 
   private:
     // In the order of source, line, case and column.
     std::vector<LoadPart> parts_;
 };
-
-// The sum of two loads given by case.
-void addByCase(std::vector<double>& to, const std::vector<double>& from, double factor = 1);
 
 }  // namespace fp

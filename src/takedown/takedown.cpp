@@ -30,7 +30,6 @@ class TakedownBuilder {
         : document_(document) {
         result_.cases = loadCasesOf(document);
         result_.oneWayRatio = settings.oneWayRatio;
-        caseCount_ = result_.cases.cases.size();
         const auto levels = static_cast<std::size_t>(document.levelCount());
         arrivals_.resize(levels + 1);
         result_.columnsByLevel.resize(levels + 1);
@@ -99,7 +98,6 @@ class TakedownBuilder {
             taken.at = {column.x, column.z};
             taken.topJoint = facts.end.number;
             taken.bottomJoint = facts.start.number;
-            taken.above.assign(caseCount_, 0.0);
             const std::size_t index = result_.columns.size();
             columnAt[{point->ix, point->iz}] = index;
             result_.columnsByLevel[static_cast<std::size_t>(level)].push_back(index);
@@ -118,10 +116,8 @@ class TakedownBuilder {
             return;
         }
         const ColumnTakedown& column = result_.columns[arrival.column];
-        for (std::size_t c = 0; c < caseCount_; ++c) {
-            if (column.below[c] != 0) {
-                joint.load.add({LoadSource::ColumnAbove, 0, c, column.member, column.below[c]});
-            }
+        for (const auto& [caseIndex, kN] : column.below.entries()) {
+            joint.load.add({LoadSource::ColumnAbove, 0, caseIndex, column.member, kN});
         }
         if (below == columnAt.end()) {
             joint.standing = arrival.column;
@@ -167,7 +163,7 @@ class TakedownBuilder {
         lost.to = at;
         lost.joint = number;
         lost.load = joint.load;
-        lost.byCase = joint.load.byCase(caseCount_);
+        lost.byCase = joint.load.byCase();
         if (!result_.hasColumns) {
             lost.why =
                 "the listing has no columns (no vertical members), so no load reaches the "
@@ -204,7 +200,7 @@ class TakedownBuilder {
         lost.at = gap.from;
         lost.to = gap.to;
         lost.load = gap.load;
-        lost.byCase = gap.load.byCase(caseCount_);
+        lost.byCase = gap.load.byCase();
         const PanelBounds& bounds = document_.level(level).panels[gap.panel].bounds;
         lost.why = "no beam runs along " +
                    stretchText(metres(gap.from.x), metres(gap.to.x), metres(gap.from.z),
@@ -215,15 +211,15 @@ class TakedownBuilder {
 
     void total(std::size_t index) {
         ColumnTakedown& column = result_.columns[index];
-        column.added = column.direct.byCase(caseCount_);
+        column.added = column.direct.byCase();
         for (const Inflow& inflow : column.inflows) {
-            addByCase(column.added, inflow.load.byCase(caseCount_));
+            column.added.addScaled(inflow.load.byCase());
         }
         if (column.columnAbove) {
             column.above = result_.columns[*column.columnAbove].below;
         }
         column.below = column.added;
-        addByCase(column.below, column.above);
+        column.below.addScaled(column.above);
         if (column.bottomLevel >= 1) {
             arrivals_[static_cast<std::size_t>(column.bottomLevel)].push_back(
                 {column.point, index});
@@ -272,25 +268,21 @@ class TakedownBuilder {
 
     void balance() {
         Equilibrium& balance = result_.equilibrium;
-        balance.floor.assign(caseCount_, 0.0);
-        balance.member.assign(caseCount_, 0.0);
-        balance.bases.assign(caseCount_, 0.0);
-        balance.unsupported.assign(caseCount_, 0.0);
-        balance.floorLoadsMissed.resize(caseCount_);
+        balance.floorLoadsMissed.resize(result_.cases.cases.size());
         for (const LevelTakedown& level : result_.levels) {
             if (level.limit) {
                 balance.levelsLeftOut.push_back(level.level);
             }
-            addByCase(balance.floor, level.floorLoad);
-            addByCase(balance.member, level.memberLoad);
+            balance.floor.addScaled(level.floorLoad);
+            balance.member.addScaled(level.memberLoad);
         }
         for (const ColumnStack& stack : result_.stacks) {
             if (stack.end == StackEnd::Base) {
-                addByCase(balance.bases, result_.columns[stack.columns.back()].below);
+                balance.bases.addScaled(result_.columns[stack.columns.back()].below);
             }
         }
         for (const UnsupportedLoad& lost : result_.unsupported) {
-            addByCase(balance.unsupported, lost.byCase);
+            balance.unsupported.addScaled(lost.byCase);
         }
         addMissedFloorLoads();
     }
@@ -322,7 +314,6 @@ class TakedownBuilder {
 
     const ListingDocument& document_;
     Takedown result_;
-    std::size_t caseCount_ = 0;
     std::vector<std::vector<Arrival>> arrivals_;
     // How stacks end where their bottom column reaches no column below.
     std::map<std::size_t, StackEnd> ends_;

@@ -45,9 +45,9 @@ struct ColumnTakedown {
     // Shares of other joints' loads, by the lever rule.
     std::vector<Inflow> inflows;
     // By case, kN: reaching its top joint on its level; in the column above it; in it.
-    std::vector<double> added;
-    std::vector<double> above;
-    std::vector<double> below;
+    CaseValues added;
+    CaseValues above;
+    CaseValues below;
     std::optional<std::size_t> columnAbove;
     std::optional<std::size_t> columnBelow;
     std::size_t stack = 0;
@@ -85,7 +85,7 @@ struct UnsupportedLoad {
     int32_t joint = 0;   // the joint's number; 0 for a panel side
     int32_t member = 0;  // the beam ending on nothing, or the column standing on the joint
     LoadParts load;
-    std::vector<double> byCase;
+    CaseValues byCase;
     // Why it is unsupported, as a sentence's end: "no column stands below joint 121 ...".
     std::string why;
 };
@@ -93,20 +93,22 @@ struct UnsupportedLoad {
 // The loads put on the structure against those that reach the ground, by case, kN.
 struct Equilibrium {
     // Area times intensity over the panels of the levels taken down.
-    std::vector<double> floor;
+    CaseValues floor;
     // Each drawn beam's member loads times its length.
-    std::vector<double> member;
-    std::vector<double> bases;
-    std::vector<double> unsupported;
+    CaseValues member;
+    CaseValues bases;
+    CaseValues unsupported;
     // Levels past a drawing limit, whose own loads are not in it.
     std::vector<int> levelsLeftOut;
     // By case: the lines of floor loads not taken whole by panels (acting on none, or covering
     // one in part), which frameplan check reports.
     std::vector<std::vector<long>> floorLoadsMissed;
 
-    double applied(std::size_t caseIndex) const { return floor[caseIndex] + member[caseIndex]; }
+    double applied(std::size_t caseIndex) const {
+        return floor.at(caseIndex) + member.at(caseIndex);
+    }
     double reached(std::size_t caseIndex) const {
-        return bases[caseIndex] + unsupported[caseIndex];
+        return bases.at(caseIndex) + unsupported.at(caseIndex);
     }
 };
 

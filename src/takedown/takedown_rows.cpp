@@ -29,7 +29,7 @@ std::string remarkOf(const Takedown& takedown, const ColumnTakedown& column) {
 }  // namespace
 
 std::vector<double> valuesOf(const LoadCases& cases, const std::vector<LoadChoice>& choices,
-                             const std::vector<double>& byCase) {
+                             const CaseValues& byCase) {
     std::vector<double> values;
     values.reserve(choices.size());
     for (const LoadChoice& choice : choices) {
@@ -56,7 +56,6 @@ std::vector<ColumnRow> stackRows(const Takedown& takedown, const ColumnStack& st
 
 std::vector<LevelRow> levelRows(const Takedown& takedown, const std::vector<LoadChoice>& choices,
                                 int onlyLevel) {
-    const std::size_t caseCount = takedown.cases.cases.size();
     std::vector<LevelRow> rows;
     for (auto level = takedown.levels.rbegin(); level != takedown.levels.rend(); ++level) {
         const std::vector<std::size_t>& columns = takedown.columnsOf(level->level);
@@ -64,16 +63,16 @@ std::vector<LevelRow> levelRows(const Takedown& takedown, const std::vector<Load
             (level->beams.empty() && columns.empty())) {
             continue;
         }
-        std::vector<double> applied = level->floorLoad;
-        addByCase(applied, level->memberLoad);
-        std::vector<double> below(caseCount, 0.0);
+        CaseValues applied = level->floorLoad;
+        applied.addScaled(level->memberLoad);
+        CaseValues below;
         for (const std::size_t column : columns) {
-            addByCase(below, takedown.columns[column].below);
+            below.addScaled(takedown.columns[column].below);
         }
-        std::vector<double> lost(caseCount, 0.0);
+        CaseValues lost;
         for (const UnsupportedLoad& load : takedown.unsupported) {
             if (load.level == level->level) {
-                addByCase(lost, load.byCase);
+                lost.addScaled(load.byCase);
             }
         }
         rows.push_back(LevelRow{

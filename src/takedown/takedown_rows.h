@@ -54,6 +54,6 @@ std::string stackHeading(const Takedown& takedown, const ColumnStack& stack);
 
 // The value of every choice from the values of the cases.
 std::vector<double> valuesOf(const LoadCases& cases, const std::vector<LoadChoice>& choices,
-                             const std::vector<double>& byCase);
+                             const CaseValues& byCase);
 
 }  // namespace fp

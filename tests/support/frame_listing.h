@@ -87,7 +87,7 @@ inline double columnLoad(const ListingDocument& document, const Takedown& takedo
     const ColumnTakedown* column = takedown.columnBelow(
         level,
         {static_cast<float>(std::lround(x * 100)), static_cast<float>(std::lround(z * 100))});
-    return column != nullptr ? column->below[caseIndex] : std::nan("");
+    return column != nullptr ? column->below.at(caseIndex) : std::nan("");
 }
 
 }  // namespace fp::testing

@@ -29,12 +29,12 @@ TEST(ColumnStacks, AddEachStoreyDownToTheBase) {
         for (const std::size_t index : stack.columns) {
             const ColumnTakedown& column = takedown.columns[index];
             below += 12;
-            EXPECT_NEAR(column.added[0], 12, 1e-9) << stack.name;
-            EXPECT_NEAR(column.below[0], below, 1e-9) << stack.name;
+            EXPECT_NEAR(column.added.at(0), 12, 1e-9) << stack.name;
+            EXPECT_NEAR(column.below.at(0), below, 1e-9) << stack.name;
         }
     }
     EXPECT_NEAR(columnLoad(document, takedown, 3, 4, 4), 36, 1e-9);
-    EXPECT_NEAR(takedown.equilibrium.bases[0], 144, 1e-9);
+    EXPECT_NEAR(takedown.equilibrium.bases.at(0), 144, 1e-9);
     // Named by their grid lines, Z line letter first.
     std::vector<std::string> names;
     for (const ColumnStack& stack : takedown.stacks) {

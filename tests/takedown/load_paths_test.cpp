@@ -17,7 +17,7 @@ using testing::readFrame;
 double unsupportedTotal(const Takedown& takedown) {
     double total = 0;
     for (const UnsupportedLoad& lost : takedown.unsupported) {
-        total += lost.byCase[0];
+        total += lost.byCase.at(0);
     }
     return total;
 }

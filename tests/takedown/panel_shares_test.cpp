@@ -56,8 +56,8 @@ TEST(PanelShares, FollowThe45DegreeRuleOrTheOneWaySplit) {
             EXPECT_NEAR(profile.total(), expected, 1e-9) << c.what << ", beam " << member;
             EXPECT_NEAR(profile.peak(), beam.alongX ? c.peakX : c.peakZ, 1e-9) << c.what;
             // Symmetric about its middle: half at each end.
-            EXPECT_NEAR(beam.startReaction.byCase(1)[0], expected / 2, 1e-9) << c.what;
-            EXPECT_NEAR(beam.endReaction.byCase(1)[0], expected / 2, 1e-9) << c.what;
+            EXPECT_NEAR(beam.startReaction.byCase().at(0), expected / 2, 1e-9) << c.what;
+            EXPECT_NEAR(beam.endReaction.byCase().at(0), expected / 2, 1e-9) << c.what;
         }
         // Each corner column takes half of one beam of each direction.
         for (const double x : {0.0, c.spanX}) {
