@@ -1,8 +1,8 @@
 // Times the reading of a big listing against `wc -l` on the same file, page cache warm: the
-// whole `frameplan info` process as a user runs it, `frameplan check` against it, and the load
-// alone in this process, each alternating with `wc -l`; then the start of the program alone,
-// `frameplan --version`.
-// Usage: bench_load [LISTING] [--runs N] [--frameplan PROGRAM] [--load-only]
+// whole `frameplan info` process as a user runs it, `frameplan check` and `frameplan takedown`
+// (every level, case and combination) against it, and the load alone in this process, each
+// alternating with `wc -l`; then the start of the program alone, `frameplan --version`. Usage:
+// bench_load [LISTING] [--runs N] [--frameplan PROGRAM] [--load-only]
 //   With no LISTING a 200 MB listing, headed on every page as real ones are, is generated once
 //   into /tmp with gen_listing.
 //   --frameplan times another build of the program in its place.
@@ -123,10 +123,12 @@ int main(int argc, char** argv) {
         mustRun({program, "info", listing});
         const std::size_t beams = loadListing(listing);
 
-        // info and check in turn with wc -l, so that the three meet the same load of the
-        // machine: check reads as info does and prints its findings instead of a summary.
+        // info, check and takedown in turn with wc -l, so that the four meet the same load of
+        // the machine: check and takedown read as info does and print their findings or loads
+        // instead of a summary.
         std::vector<double> infos;
         std::vector<double> checks;
+        std::vector<double> takedowns;
         std::vector<double> counts;
         long peak = 0;
         for (int i = 0; i < runs; ++i) {
@@ -135,9 +137,11 @@ int main(int argc, char** argv) {
             peak = std::max(peak, info.peakKilobytes);
             counts.push_back(mustRun({"wc", "-l", listing}).milliseconds);
             checks.push_back(mustRun({program, "check", listing}, 1).milliseconds);
+            takedowns.push_back(mustRun({program, "takedown", listing}, 1).milliseconds);
         }
         const Comparison process{fp::bench::median(infos), fp::bench::median(counts), peak};
         const double check = fp::bench::median(checks);
+        const double takedown = fp::bench::median(takedowns);
         const Comparison load = againstLineCount(listing, runs, [&] {
             const auto start = std::chrono::steady_clock::now();
             loadListing(listing);
@@ -162,6 +166,8 @@ int main(int argc, char** argv) {
             static_cast<double>(process.peakKilobytes) / 1024);
         std::printf("frameplan check  median %6.1f ms  ratio to info %.2f  (target <= 1.1)\n",
                     check, check / process.program);
+        std::printf("frameplan takedown median %6.1f ms  ratio to info %.2f  (target <= 1.25)\n",
+                    takedown, takedown / process.program);
         std::printf(
             "load in process  median %6.1f ms  wc -l %6.1f ms  ratio %.2f  (the passes, the "
             "echo, the grid, the sorted loads)\n",
