@@ -45,8 +45,9 @@ constexpr const char* kForms =
     "  frameplan export LISTING -o OUT [OPTIONS]\n"
     "                              draws level plans to PNG, SVG, PDF or DXF files\n"
     "  frameplan schedule LISTING -o loads.xlsx|loads.csv\n"
-    "                              writes the panel and beam load schedules: one workbook,\n"
-    "                              or loads-panels.csv and loads-beams.csv\n"
+    "                              writes the panel, beam and takedown schedules: one\n"
+    "                              workbook, or loads-panels.csv, loads-beams.csv and\n"
+    "                              loads-takedown.csv\n"
     "  frameplan check LISTING [--json] [--level HEIGHT]\n"
     "                              lists what the listing's loads get wrong and what is\n"
     "                              missing from it; exit status 1 when there is a warning\n"
@@ -96,8 +97,9 @@ constexpr const char* kCheckExitStatus =
     "warning, 2 for bad arguments or a listing that cannot be read.\n";
 
 constexpr const char* kScheduleDescription =
-    "Writes the panel and beam load schedules of LISTING for spreadsheets: an XLSX workbook\n"
-    "with the sheets Panels, Beams and Checks (what frameplan check finds), or two CSV files\n"
+    "Writes the panel, beam and takedown schedules of LISTING for spreadsheets: an XLSX\n"
+    "workbook with the sheets Panels, Beams, Takedown (each column's load below each level,\n"
+    "without self-weight) and Checks (what frameplan check finds), or three CSV files\n"
     "(RFC 4180, UTF-8 with a byte-order mark unless --no-bom).";
 
 // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
@@ -310,7 +312,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     schedule->add_option("LISTING", listing, "The analysis listing")->required();
     schedule
         ->add_option("-o,--output", scheduleOutput,
-                     "loads.xlsx, or loads.csv for loads-panels.csv and loads-beams.csv")
+                     "loads.xlsx, or loads.csv for loads-panels.csv, loads-beams.csv and "
+                     "loads-takedown.csv")
         ->required();
     bool noByteOrderMark = false;
     schedule->add_flag("--no-bom", noByteOrderMark,

@@ -8,6 +8,7 @@
 #include "files/file_names.h"
 #include "files/input_guard.h"
 #include "files/pending_file.h"
+#include "output/takedown_schedule.h"
 #include "output/xlsx_workbook.h"
 #include "schedule/csv_table.h"
 
@@ -41,9 +42,12 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
     const bool workbook = extensionOf(path) == "xlsx";
     refuseOutputsOverInputs(
         workbook ? std::vector<std::string>{path}
-                 : std::vector<std::string>{csvPath(path, "Panels"), csvPath(path, "Beams")},
+                 : std::vector<std::string>{csvPath(path, "Panels"), csvPath(path, "Beams"),
+                                            csvPath(path, "Takedown")},
         {document.name});
+    const Takedown takedown = takeDown(document);
     std::vector<ScheduleTable> tables = loadSchedules(document);
+    tables.push_back(takedownSchedule(document, takedown));
     PendingFiles files;
     if (workbook) {
         if (findings != nullptr) {

@@ -20,6 +20,7 @@
 #include "files/pending_file.h"
 #include "output/xlsx_workbook.h"
 #include "support/document_builder.h"
+#include "support/frame_listing.h"
 
 namespace fp {
 namespace {
@@ -168,7 +169,7 @@ TEST(ScheduleFiles, WithFindingsTheWorkbookEndsWithAChecksSheetOfTexts) {
     writeSchedule(smallBuilding(), xlsx.string(), &findings);
     const std::string workbook = unzipped(xlsx, "xl/workbook.xml");
     EXPECT_NE(workbook.find("name=\"Checks\""), std::string::npos);
-    auto checks = sheetCells(xlsx, 3);
+    auto checks = sheetCells(xlsx, 4);
     EXPECT_EQ(checks["A2"], "3");
     EXPECT_EQ(checks["B2"], "warning");
     EXPECT_EQ(checks["D2"], "184");
@@ -179,7 +180,8 @@ TEST(ScheduleFiles, CsvWritesOneFileForEachTableNamedAfterIt) {
     const fs::path folder = freshFolder("csv");
     const auto written = writeSchedule(smallBuilding(), (folder / "loads.csv").string());
     ASSERT_EQ(written, (std::vector<std::string>{(folder / "loads-panels.csv").string(),
-                                                 (folder / "loads-beams.csv").string()}));
+                                                 (folder / "loads-beams.csv").string(),
+                                                 (folder / "loads-takedown.csv").string()}));
     const Records panels = parseCsv(fileText(folder / "loads-panels.csv"));
     ASSERT_EQ(panels.size(), 3u);
     EXPECT_EQ(panels[0][8], "Case 1 DEAD, \"SLAB\" intensity (kN/m²)");
@@ -189,6 +191,50 @@ TEST(ScheduleFiles, CsvWritesOneFileForEachTableNamedAfterIt) {
     const Records beams = parseCsv(fileText(folder / "loads-beams.csv"));
     ASSERT_EQ(beams.size(), 8u);
     EXPECT_EQ(beams[2], (std::vector<std::string>{"3", "2", "2", "20101", "20102", "5", "12.5"}));
+}
+
+// A 6 x 4 m bay on four columns at 3 and 6 m, dead 5 kN/m² and live 2 kN/m² on each floor:
+// 30 and 12 kN reach each column a floor, 1.5 x (dead + live) 63 kN.
+ListingDocument twoStoreyBay() {
+    testing::FrameListing frame;
+    frame.bay(3, 0, 0, 6, 4, true, 0);
+    frame.bay(6, 0, 0, 6, 4, true, 3);
+    frame.text.loadCase("1", "DEAD").floorLoad(2.9, 6.1, 5);
+    frame.text.loadCase("2", "LIVE").floorLoad(2.9, 6.1, 2);
+    frame.text.combination("3", "ULTIMATE", "1 1.5 2 1.5");
+    return testing::readFrame(frame.text);
+}
+
+TEST(ScheduleFiles, TheTakedownGivesEachColumnsLoadBelowEachLevelForEveryCaseAndCombination) {
+    const fs::path folder = freshFolder("takedown");
+    writeSchedule(twoStoreyBay(), (folder / "loads.csv").string(), nullptr, false);
+    const Records rows = parseCsv(fileText(folder / "loads-takedown.csv"));
+    ASSERT_EQ(rows.size(), 9u);  // the header, then four stacks of two levels
+    EXPECT_EQ(rows[0], (std::vector<std::string>{
+                           "Column stack", "X (m)", "Z (m)", "Level (m)", "Column",
+                           "Case 1 DEAD below (kN, without self-weight)",
+                           "Case 2 LIVE below (kN, without self-weight)",
+                           "Combination 3 ULTIMATE below (kN, without self-weight)", "Remark"}));
+    double bases = 0;
+    for (std::size_t row = 1; row < rows.size(); row += 2) {
+        const std::string& stack = rows[row][0];
+        EXPECT_EQ(rows[row + 1][0], stack) << "a stack from its top down";
+        EXPECT_EQ(std::vector<std::string>(rows[row].begin() + 3, rows[row].end()),
+                  std::vector<std::string>({"6", rows[row][4], "30", "12", "63", ""}))
+            << stack;
+        EXPECT_EQ(std::vector<std::string>(rows[row + 1].begin() + 3, rows[row + 1].end()),
+                  std::vector<std::string>({"3", rows[row + 1][4], "60", "24", "126", ""}))
+            << stack;
+        bases += std::stod(rows[row + 1][5]);
+    }
+    // Both floors' dead load reaches the bases.
+    EXPECT_DOUBLE_EQ(bases, 2 * 6 * 4 * 5);
+
+    const fs::path xlsx = folder / "loads.xlsx";
+    writeSchedule(twoStoreyBay(), xlsx.string());
+    auto sheet = sheetCells(xlsx, 3);
+    EXPECT_EQ(sheet["A1"], "Column stack");
+    EXPECT_EQ(sheet["H3"], "126");
 }
 
 // The header row of a sheet as openpyxl reads it, each cell's text as UTF-8.
