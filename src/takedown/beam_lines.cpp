@@ -10,15 +10,6 @@
 namespace fp {
 namespace {
 
-int lineAt(const GridAxis& axis, float coordinate) {
-    for (int line = 1; line <= axis.count(); ++line) {
-        if (axis.at(line) == coordinate) {
-            return line;
-        }
-    }
-    return 0;
-}
-
 // A member along a line, by the line across it and the lines of its two ends along it.
 struct Span {
     int across = 0;
@@ -59,7 +50,7 @@ std::size_t BeamLines::indexOf(const GridPoint& point) const {
 }
 
 std::optional<GridPoint> BeamLines::pointAt(float x, float z) const {
-    const GridPoint point{lineAt(grid_.x, x), lineAt(grid_.z, z)};
+    const GridPoint point{grid_.x.lineOf(x), grid_.z.lineOf(z)};
     if (point.ix == 0 || point.iz == 0) {
         return std::nullopt;
     }
