@@ -156,6 +156,9 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
                        "--orientation)");
     command.add_flag("--no-grid", arguments.noGrid,
                      "No grid lines and bubbles (on the DXF layer GRID otherwise)");
+    command.add_flag("--tributary-areas", arguments.tributaryAreas,
+                     "The lines that part each panel's load between its beams (45° and one-way), "
+                     "in floor-load mode");
     command.add_flag("--designed-labels", arguments.designedLabels,
                      "Every text at its designed place, even over another or across a beam");
     command.add_option("--paper", arguments.paper,
@@ -174,6 +177,9 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_flag("--checks", arguments.checks,
                      "With --level all to PDF: Checks pages after the plans, listing what "
                      "frameplan check finds");
+    command.add_flag("--takedown", arguments.takedown,
+                     "With --level all to PDF: Takedown pages after the plans, each column "
+                     "stack's loads level by level and the equilibrium");
 }
 
 ExportRequest exportRequestFrom(const ExportArguments& arguments) {
@@ -197,6 +203,7 @@ ExportRequest exportRequestFrom(const ExportArguments& arguments) {
     request.view.memberLoadsOnBeams = arguments.memberLoads;
     request.view.loadCaseNumbers = !arguments.noLoadType;
     request.view.gridLines = !arguments.noGrid;
+    request.view.tributaryAreas = arguments.tributaryAreas;
     request.view.designedLabelPositions = arguments.designedLabels;
     request.page = parsePage(arguments);
     request.job.name = arguments.jobName;
@@ -222,6 +229,12 @@ ExportRequest exportRequestFrom(const ExportArguments& arguments) {
     if (arguments.checks && !(request.levels.all && request.format == ExportFormat::Pdf)) {
         throw badOption(
             "--checks adds its pages to a PDF of every level: use it with --level all "
+            "and a PDF output");
+    }
+    request.takedownPages = arguments.takedown;
+    if (arguments.takedown && !(request.levels.all && request.format == ExportFormat::Pdf)) {
+        throw badOption(
+            "--takedown adds its pages to a PDF of every level: use it with --level all "
             "and a PDF output");
     }
     return request;

@@ -26,6 +26,7 @@ struct ExportArguments {
     std::string size;
     bool titleBlock = false;
     bool noGrid = false;
+    bool tributaryAreas = false;
     bool designedLabels = false;
     std::string paper = "a4";
     std::string orientation = "landscape";
@@ -35,6 +36,7 @@ struct ExportArguments {
     std::string engineer;
     std::string checker;
     bool checks = false;
+    bool takedown = false;
 };
 
 // Declares the export command's arguments on `command`, to be filled into `arguments`.

@@ -30,12 +30,6 @@ std::string kN(double value) {
     return text;
 }
 
-std::string kNText(double value) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.1f", value == 0 ? 0.0 : value);
-    return text;
-}
-
 // The heads of a table's value columns: each choice over its two values.
 // A line of a table without the blanks its last cell leaves at its end.
 void writeLine(std::ostream& out, const std::string& line) {
@@ -130,14 +124,8 @@ void writeEquilibrium(std::ostream& out, const ListingDocument& document, const 
     out << "\nEquilibrium  applied (floor + member) = bases + unsupported, in kN without "
            "self-weight\n";
     for (const LoadChoice& choice : choices) {
-        const LoadCases& cases = takedown.cases;
-        const double floor = cases.valueOf(choice, balance.floor);
-        const double member = cases.valueOf(choice, balance.member);
-        const double bases = cases.valueOf(choice, balance.bases);
-        const double lost = cases.valueOf(choice, balance.unsupported);
-        out << "  " << padded(choiceName(document, cases, choice), 40) << "applied "
-            << kNText(floor + member) << " (floor " << kNText(floor) << " + member "
-            << kNText(member) << ") = bases " << kNText(bases) << " + unsupported " << kNText(lost);
+        out << "  " << padded(choiceName(document, takedown.cases, choice), 40)
+            << equilibriumText(takedown, choice);
         if (choice.kind == LoadChoice::Kind::Case &&
             !balance.floorLoadsMissed[choice.index].empty()) {
             out << "; not in it: the floor loads panels do not take whole, lines "

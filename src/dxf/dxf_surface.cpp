@@ -51,6 +51,9 @@ void DxfSurface::startPart(PlanPart part) {
         case PlanPart::Columns:
             layer_ = kColumnsLayer;
             break;
+        case PlanPart::TributaryAreas:
+            layer_ = kTributaryAreasLayer;
+            break;
     }
 }
 

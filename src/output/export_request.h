@@ -47,6 +47,9 @@ struct ExportRequest {
     JobInformation job;
     // A PDF of every level ends with the Checks pages: what the check of the listing finds.
     bool checksPages = false;
+    // A PDF of every level has the Takedown pages after its plans: each column stack's loads
+    // level by level, and the equilibrium.
+    bool takedownPages = false;
 };
 
 // The request's view at the start level, showing the intensities it names. An intensity the

@@ -42,6 +42,8 @@ class LabelPlacement : public Surface {
     void circle(double x, double z, double radius) override { target_.circle(x, z, radius); }
     void fillSquare(double x, double z, double halfSide) override;
     void setLineStyle(LineStyle style) override;
+    void setStroke(const Stroke& stroke) override { target_.setStroke(stroke); }
+    void restorePlanStroke() override { target_.restorePlanStroke(); }
     double verticalPerHorizontal() override { return target_.verticalPerHorizontal(); }
     double textWidth(std::string_view text) override { return target_.textWidth(text); }
     double textHeight(std::string_view text) override { return target_.textHeight(text); }

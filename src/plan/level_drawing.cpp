@@ -8,6 +8,7 @@
 #include "plan/label_placement.h"
 #include "plan/panel_labels.h"
 #include "plan/plan_frame.h"
+#include "plan/tributary_lines.h"
 
 namespace fp {
 
@@ -18,6 +19,7 @@ PickBoxes drawEverything(const ListingDocument& document, const PlanView& view, 
                          const std::vector<PlanRect>& signs) {
     surface.clear();
     drawGridLines(document, view, surface);
+    drawTributaryLines(document, view, surface);
     PickBoxes boxes = drawBeams(document, view, surface);
     drawColumns(document, view, surface);
     for (const PlanRect& sign : signs) {

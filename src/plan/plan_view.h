@@ -29,6 +29,9 @@ struct PlanView {
     bool memberLoadsOnBeams = false;
     // Hatching over every panel that no floor load acts on, in floor-load mode only.
     bool markPanelsWithoutLoad = false;
+    // Faint lines inside every panel where its load parts between its beams (the 45° lines and
+    // the ridge of a two-way panel, the middle line of a one-way one), in floor-load mode only.
+    bool tributaryAreas = false;
     // A warning sign at the label of every panel the check warns about, in floor-load mode
     // only, where the findings are at hand (the window).
     bool markChecks = true;
@@ -44,6 +47,7 @@ struct PlanView {
     bool showsIntensity(float intensity) const;
     bool showsMemberNumbers() const { return mode == LoadMode::Member && memberNumbers; }
     bool showsMemberLoadsOnBeams() const { return mode == LoadMode::Member && memberLoadsOnBeams; }
+    bool showsTributaryAreas() const { return mode == LoadMode::Floor && tributaryAreas; }
 };
 
 // The view the window opens with: the start level in floor-load mode, every intensity and the

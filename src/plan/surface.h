@@ -11,14 +11,15 @@ namespace fp {
 
 // The kinds of thing a plan is drawn in, for a surface that keeps them apart (DXF layers).
 enum class PlanPart {
-    Beams,          // beam lines and start-joint circles
-    BeamSerials,    // the serial number on each beam
-    MemberNumbers,  // "B: " and the member number
-    MemberLoads,    // the member loads on each beam
-    PanelLabels,    // the floor loads and spans of each slab panel
-    PanelHatching,  // the hatching of panels without floor load
-    Grid,           // grid lines and their named bubbles
-    Columns,        // the joints columns reach, and the columns' member numbers
+    Beams,           // beam lines and start-joint circles
+    BeamSerials,     // the serial number on each beam
+    MemberNumbers,   // "B: " and the member number
+    MemberLoads,     // the member loads on each beam
+    PanelLabels,     // the floor loads and spans of each slab panel
+    PanelHatching,   // the hatching of panels without floor load
+    Grid,            // grid lines and their named bubbles
+    Columns,         // the joints columns reach, and the columns' member numbers
+    TributaryAreas,  // the lines that part each panel's load between its beams
 };
 
 // How lines (and circles) are drawn from now on.

@@ -26,6 +26,7 @@
 #include "render/checks_pages.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
+#include "render/takedown_pages.h"
 #include "structure/place_text.h"
 
 namespace fp {
@@ -132,6 +133,9 @@ QByteArray pdfOf(const ListingDocument& document, const ExportRequest& request,
         throw cannotDraw(path, "PDF document");
     }
     paintPages(pdf, painter, document, view, levels, request.page.scale, request.job);
+    if (request.takedownPages && request.levels.all) {
+        paintTakedownPages(pdf, painter, document, takeDown(document));
+    }
     if (findings != nullptr) {
         paintChecksPages(pdf, painter, document, *findings);
     }

@@ -1,6 +1,9 @@
 // Rows of the takedown for tables.
 #include "takedown/takedown_rows.h"
 
+#include <cstdio>
+#include <string_view>
+
 #include "model/number_text.h"
 #include "structure/place_text.h"
 
@@ -27,6 +30,22 @@ std::string remarkOf(const Takedown& takedown, const ColumnTakedown& column) {
 }
 
 }  // namespace
+
+std::string kNText(double kN) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.1f", kN);
+    return std::string_view(text) == "-0.0" ? "0.0" : text;
+}
+
+std::string equilibriumText(const Takedown& takedown, const LoadChoice& choice) {
+    const Equilibrium& balance = takedown.equilibrium;
+    const LoadCases& cases = takedown.cases;
+    const double floor = cases.valueOf(choice, balance.floor);
+    const double member = cases.valueOf(choice, balance.member);
+    return "applied " + kNText(floor + member) + " (floor " + kNText(floor) + " + member " +
+           kNText(member) + ") = bases " + kNText(cases.valueOf(choice, balance.bases)) +
+           " + unsupported " + kNText(cases.valueOf(choice, balance.unsupported));
+}
 
 std::vector<double> valuesOf(const LoadCases& cases, const std::vector<LoadChoice>& choices,
                              const CaseValues& byCase) {

@@ -52,6 +52,13 @@ std::string stackEndText(const Takedown& takedown, const ColumnStack& stack);
 // "A/1 at X 0 m, Z 0 m, base at 0 m".
 std::string stackHeading(const Takedown& takedown, const ColumnStack& stack);
 
+// A load in kN to a tenth, "0.0" rather than "-0.0": "15805.0".
+std::string kNText(double kN);
+
+// "applied 15805.0 (floor 10941.0 + member 4864.0) = bases 15805.0 + unsupported 0.0": the
+// equilibrium of a case or a combination, in kN.
+std::string equilibriumText(const Takedown& takedown, const LoadChoice& choice);
+
 // The value of every choice from the values of the cases.
 std::vector<double> valuesOf(const LoadCases& cases, const std::vector<LoadChoice>& choices,
                              const CaseValues& byCase);

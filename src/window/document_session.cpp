@@ -54,6 +54,7 @@ PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView
     view.memberNumbersBeside = view_.memberNumbersBeside;
     view.memberLoadsOnBeams = view_.memberLoadsOnBeams;
     view.markPanelsWithoutLoad = view_.markPanelsWithoutLoad;
+    view.tributaryAreas = view_.tributaryAreas;
     view.markChecks = view_.markChecks;
     view.gridLines = view_.gridLines;
     view.designedLabelPositions = view_.designedLabelPositions;
@@ -171,6 +172,10 @@ void DocumentSession::setMemberLoadsOnBeams(bool on) {
 
 void DocumentSession::setMarkPanelsWithoutLoad(bool on) {
     setOption(&PlanView::markPanelsWithoutLoad, on);
+}
+
+void DocumentSession::setTributaryAreas(bool on) {
+    setOption(&PlanView::tributaryAreas, on);
 }
 
 void DocumentSession::setMarkChecks(bool on) {

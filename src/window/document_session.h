@@ -62,6 +62,7 @@ class DocumentSession : public QObject {
     void setMemberNumbersBeside(bool beside);
     void setMemberLoadsOnBeams(bool on);
     void setMarkPanelsWithoutLoad(bool on);
+    void setTributaryAreas(bool on);
     void setMarkChecks(bool on);
     void setGridLines(bool on);
     void setDesignedLabelPositions(bool on);

@@ -110,6 +110,7 @@ class MainWindow : public QMainWindow {
         QAction* memberNumbersBeside = nullptr;
         QAction* memberLoadsOnBeams = nullptr;
         QAction* markPanelsWithoutLoad = nullptr;
+        QAction* tributaryAreas = nullptr;
         QAction* loadSummary = nullptr;
         QAction* checks = nullptr;
         QAction* markChecks = nullptr;
@@ -118,6 +119,7 @@ class MainWindow : public QMainWindow {
         QAction* goToListingLine = nullptr;
         QAction* beamNumberBoxOnClick = nullptr;
         QAction* checksPages = nullptr;
+        QAction* takedownPages = nullptr;
         QAction* keyboardShortcuts = nullptr;
         QAction* about = nullptr;
     };

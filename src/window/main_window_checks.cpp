@@ -31,6 +31,10 @@ void MainWindow::buildChecks() {
     actions.checksPages = new QAction(QStringLiteral("Checks Pages in All-Levels PDF"), this);
     actions.checksPages->setCheckable(true);
     fileMenu->insertAction(actions.print, actions.checksPages);
+    // And the Takedown pages, each column stack's loads level by level, before them.
+    actions.takedownPages = new QAction(QStringLiteral("Takedown Pages in All-Levels PDF"), this);
+    actions.takedownPages->setCheckable(true);
+    fileMenu->insertAction(actions.checksPages, actions.takedownPages);
 
     checksButton = new QToolButton;
     checksButton->setObjectName(QStringLiteral("checksButton"));

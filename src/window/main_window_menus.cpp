@@ -98,6 +98,9 @@ void MainWindow::buildMenus() {
     actions.markPanelsWithoutLoad = addOption(
         viewMenu, QStringLiteral("Mark panels without floor load"), view.markPanelsWithoutLoad,
         [this](bool on) { session_.setMarkPanelsWithoutLoad(on); });
+    actions.tributaryAreas =
+        addOption(viewMenu, QStringLiteral("&Tributary Areas"), view.tributaryAreas,
+                  [this](bool on) { session_.setTributaryAreas(on); });
     actions.designedLabelPositions = addOption(
         viewMenu, QStringLiteral("&Designed Label Positions"), view.designedLabelPositions,
         [this](bool on) { session_.setDesignedLabelPositions(on); });
@@ -122,6 +125,7 @@ void MainWindow::showViewInMenus() {
     showChecked(actions.memberNumbersBeside, view.memberNumbersBeside);
     showChecked(actions.memberLoadsOnBeams, view.memberLoadsOnBeams);
     showChecked(actions.markPanelsWithoutLoad, view.markPanelsWithoutLoad);
+    showChecked(actions.tributaryAreas, view.tributaryAreas);
 }
 
 void MainWindow::updateActions() {

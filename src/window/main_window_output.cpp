@@ -177,6 +177,7 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         request.levels.number = session_.view().level;
         request.titleBlock = actions.titleBlockOnImages->isChecked();
         request.checksPages = allLevels && actions.checksPages->isChecked();
+        request.takedownPages = allLevels && actions.takedownPages->isChecked();
         request.page = sheet_.page;
         request.job = sheet_.job;
         // In compare mode every changed level is marked, and the changes follow the plans.

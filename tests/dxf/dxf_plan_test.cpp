@@ -100,6 +100,19 @@ TEST_F(SamplePlan, EveryPlanLayerIsInTheFile) {
     }
 }
 
+// The panels' split lines on a layer of their own, only where the view draws them.
+TEST_F(SamplePlan, TributaryAreasAreLinesOnTheirOwnLayer) {
+    const auto tributaryLines = [this](bool on) {
+        PlanView view = floorView();
+        view.tributaryAreas = on;
+        const ReadBack read = written(view);
+        return std::count_if(read.lines.begin(), read.lines.end(),
+                             [](const DxfLine& line) { return line.layer == "TRIBUTARY-AREAS"; });
+    };
+    EXPECT_EQ(tributaryLines(false), 0);
+    EXPECT_GT(tributaryLines(true), 0);
+}
+
 // Beam 201 runs 6 m along X from the origin, beam 220 5 m along Z: down the drawing.
 TEST_F(SamplePlan, BeamsAreLinesInMetresAtTheirTrueCoordinates) {
     const ReadBack read = written(floorView());

@@ -96,6 +96,13 @@ TEST_F(MainWindowOutput, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     const auto written = tested.window().exportTo(file("all.png"), true);
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written[2], file("all-3.png").toStdString());
+    // The Takedown pages follow the plans of the PDF when ticked, and only then.
+    tested.window().actions.takedownPages->setChecked(true);
+    tested.window().exportTo(file("takedown.pdf"), true);
+    EXPECT_GT(pdfPageCount(file("takedown.pdf")), 3);
+    tested.window().exportTo(file("one.pdf"), false);
+    EXPECT_EQ(pdfPageCount(file("one.pdf")), 1);
+    tested.window().actions.takedownPages->setChecked(false);
 }
 
 TEST_F(MainWindowOutput, TheWindowsViewIsWhatIsExported) {
