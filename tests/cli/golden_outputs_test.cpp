@@ -60,9 +60,11 @@ std::string withoutPath(std::string output, const std::string& listing) {
 // What the output `kind` of a listing is, as the program writes it.
 std::string writtenOutput(const std::string& listing, const std::string& kind) {
     const std::string program = FRAMEPLAN_BINARY;
-    if (kind == "dump" || kind == "check" || kind == "check-json") {
-        std::vector<std::string> arguments{kind == "dump" ? "dump" : "check", listing};
-        if (kind == "check-json") {
+    if (kind == "dump" || kind == "check" || kind == "check-json" || kind == "takedown" ||
+        kind == "takedown-json") {
+        const std::string command = kind.substr(0, kind.find('-'));
+        std::vector<std::string> arguments{command, listing};
+        if (kind.ends_with("-json")) {
             arguments.push_back("--json");
         }
         return runProgram(program, arguments).out;

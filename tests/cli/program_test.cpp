@@ -176,7 +176,8 @@ TEST(CommandLineProgram, ScheduleWritesItsFilesOrSaysWhyNot) {
     const std::string stem = csv.substr(0, csv.size() - 4);
     const ProgramRun run = frameplan({"schedule", "samples/office-block.anl", "-o", csv});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Wrote " + stem + "-panels.csv\nWrote " + stem + "-beams.csv\n");
+    EXPECT_EQ(run.out, "Wrote " + stem + "-panels.csv\nWrote " + stem + "-beams.csv\nWrote " +
+                           stem + "-takedown.csv\n");
     EXPECT_EQ(fileText(stem + "-beams.csv").substr(0, 21), "\xEF\xBB\xBFLevel (m),Serial,M");
     const ProgramRun plain =
         frameplan({"schedule", "samples/office-block.anl", "-o", csv, "--no-bom"});

@@ -5,8 +5,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cstdio>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "program_run.h"
 
@@ -69,5 +73,58 @@ TEST(TakedownProgram, TheSampleBalancesAndAgreesWithInfo) {
     EXPECT_TRUE(json["unsupported"].toArray().isEmpty());
 }
 
+// The CSV's fields of a line without quoted commas (a remark may hold "; ", not a comma).
+std::vector<std::string> csvFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream in(line);
+    for (std::string field; std::getline(in, field, ',');) {
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+// The schedule's takedown file and the takedown's JSON give each column the same load below each
+// level, for every case and combination, in the same order (the JSON to a thousandth of a kN).
+TEST(TakedownProgram, TheScheduleGivesTheLoadsOfTheTakedown) {
+    const std::string csv = temporaryPath("loads.csv");
+    const ProgramRun schedule =
+        runProgram(FRAMEPLAN_BINARY, {"schedule", kSample, "-o", csv, "--no-bom"});
+    ASSERT_EQ(schedule.status, 0) << schedule.err;
+    std::stringstream rows(fileText(temporaryPath("loads-takedown.csv")));
+    std::string line;
+    std::getline(rows, line);
+    std::vector<std::pair<std::string, std::vector<std::string>>> scheduled;
+    while (std::getline(rows, line)) {
+        line.erase(line.find_last_not_of('\r') + 1);
+        std::vector<std::string> fields = csvFields(line);
+        ASSERT_GE(fields.size(), 5u) << line;
+        scheduled.emplace_back(fields[0] + " " + fields[3], fields);
+    }
+
+    const QJsonObject json =
+        parsed(runProgram(FRAMEPLAN_BINARY, {"takedown", kSample, "--json"}).out);
+    std::size_t row = 0;
+    for (const QJsonValue& stack : json["stacks"].toArray()) {
+        for (const QJsonValue& level : stack.toObject()["levels"].toArray()) {
+            ASSERT_LT(row, scheduled.size());
+            const auto& [key, fields] = scheduled[row++];
+            const std::string name = stack.toObject()["name"].toString().toStdString();
+            EXPECT_EQ(fields[0], name);
+            EXPECT_NEAR(std::stod(fields[3]), level.toObject()["height"].toDouble(), 1e-9) << key;
+            EXPECT_EQ(std::stol(fields[4]), level.toObject()["member"].toInt()) << key;
+            const QJsonArray loads = level.toObject()["loads"].toArray();
+            for (qsizetype i = 0; i < loads.size(); ++i) {
+                EXPECT_NEAR(std::stod(fields[5 + static_cast<std::size_t>(i)]),
+                            loads[i].toObject()["below"].toDouble(), 1e-3)
+                    << key << ", choice " << i;
+            }
+        }
+    }
+    EXPECT_EQ(row, scheduled.size());
+    for (const char* name : {"loads-panels.csv", "loads-beams.csv", "loads-takedown.csv"}) {
+        std::remove(temporaryPath(name).c_str());
+    }
+}
+
 }  // namespace
-}  // namespace fp
+}  // namespace fp::testing
