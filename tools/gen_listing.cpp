@@ -22,6 +22,7 @@ const char* const kUsage =
     "  --bays-x N       bays along X (default 8)\n"
     "  --bays-z N       bays along Z (default 5)\n"
     "  --load-cases N   primary load cases: dead, live, wind X, wind Z, seismic, ... (default 4)\n"
+    "  --span M         every bay M metres along X and Z (default: spans of 4.5 to 7.5 m)\n"
     "  --size-mb M      pad the analysis results so the listing is about M MB (default: short)\n"
     "  --sample         write the bundled six-storey office block instead\n"
     "  --output FILE    write to FILE instead of standard output\n"
@@ -56,6 +57,16 @@ double megabytes(const char* text) {
     return value;
 }
 
+double metres(const char* text) {
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (*text == '\0' || *end != '\0' || !(value >= 0.5 && value <= 100)) {
+        throw std::invalid_argument(std::string("--span needs metres from 0.5 to 100, not \"") +
+                                    text + "\"");
+    }
+    return value;
+}
+
 Arguments parse(int argc, char** argv) {
     Arguments arguments;
     for (int i = 1; i < argc; ++i) {
@@ -67,7 +78,8 @@ Arguments parse(int argc, char** argv) {
         if (i + 1 >= argc) {
             throw std::invalid_argument(option == "--storeys" || option == "--bays-x" ||
                                                 option == "--bays-z" || option == "--load-cases" ||
-                                                option == "--size-mb" || option == "--output"
+                                                option == "--size-mb" || option == "--output" ||
+                                                option == "--span"
                                             ? option + " needs a value"
                                             : "unknown option \"" + option + "\"");
         }
@@ -80,6 +92,8 @@ Arguments parse(int argc, char** argv) {
             arguments.shape.baysZ = wholeNumber(option, value);
         } else if (option == "--load-cases") {
             arguments.shape.loadCases = wholeNumber(option, value);
+        } else if (option == "--span") {
+            arguments.shape.span = metres(value);
         } else if (option == "--size-mb") {
             arguments.sizeMegabytes = megabytes(value);
         } else if (option == "--output") {

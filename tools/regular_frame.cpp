@@ -30,8 +30,10 @@ class FrameBuilder {
   public:
     explicit FrameBuilder(const FrameShape& shape)
         : shape_(shape),
-          xs_(gridPositions(shape.baysX, {6.0, 7.5, 6.0, 4.5}, 6.0)),
-          zs_(gridPositions(shape.baysZ, {5.0, 6.0, 7.2, 6.0}, 5.0)),
+          xs_(shape.span > 0 ? gridPositions(shape.baysX, {shape.span}, shape.span)
+                             : gridPositions(shape.baysX, {6.0, 7.5, 6.0, 4.5}, 6.0)),
+          zs_(shape.span > 0 ? gridPositions(shape.baysZ, {shape.span}, shape.span)
+                             : gridPositions(shape.baysZ, {5.0, 6.0, 7.2, 6.0}, 5.0)),
           ys_(gridPositions(shape.storeys, {3.6}, 4.2)) {}
 
     Model build() {

@@ -10,6 +10,8 @@ struct FrameShape {
     int baysX = 8;
     int baysZ = 5;
     int loadCases = 4;
+    // Every bay, along X and along Z, this many metres; 0 for the typical spans in turn.
+    double span = 0;
 };
 
 // Throws std::invalid_argument when the frame would exceed what a listing may hold.
