@@ -102,7 +102,9 @@ int main(int argc, char** argv) {
             QPainter painter(&image);
             fp::QtSurface surface(painter, QRectF(image.rect()));
             fp::setPlanScale(document.grid, surface);
-            fp::drawLevel(document, view, surface, memory);
+            fp::DrawingContext context;
+            context.memory = memory;
+            fp::drawLevel(document, view, surface, context);
         };
         // Every text placed clear of the others, as the window and the exports draw by default,
         // and at the drawing's own places: the difference is the placement step.

@@ -6,6 +6,7 @@
 
 #include "model/number_text.h"
 #include "panels/level_totals.h"
+#include "structure/grid_names.h"
 #include "structure/place_text.h"
 
 namespace fp {
@@ -82,12 +83,9 @@ FactsTable panelTable(const ListingDocument& document, const PanelFacts& facts,
                       char decimalSeparator) {
     const Writer write(document, decimalSeparator);
     const PanelBounds& bounds = facts.panel.bounds;
-    const SlabPanel& lines = facts.panel.lines;
     FactsTable table{kPropertyHeaders, {}};
     addRow(table, "Bounds", boundsText(bounds, decimalSeparator));
-    addRow(table, "Grid lines",
-           "X " + std::to_string(lines.ix) + " to " + std::to_string(lines.ix2) + ", Z " +
-               std::to_string(lines.iz) + " to " + std::to_string(lines.iz2));
+    addRow(table, "Grid lines", gridBayText(document.grid, bounds));
     addRow(table, "Spans",
            write.metres(bounds.spanX()) + " × " + write.metres(bounds.spanZ()) + " m");
     addRow(table, "Area", write.value(facts.area) + " m²");

@@ -1,16 +1,22 @@
 // Paper, scale and the check that a plan fits.
 #include "output/page_setup.h"
 
+#include <algorithm>
+
 #include "model/listing_error.h"
 #include "model/number_text.h"
 
 namespace fp {
 namespace {
 
-// A plan is as wide on paper as its metres are at 1:scale, in millimetres.
-bool fits(int scale, double widthMetres, double heightMetres, double widthMm, double heightMm) {
+// A side of a plan on paper at 1:scale: its span and, each side, a metre or its room.
+double sideMm(double spanMetres, double roomMm, int scale) {
     const double perMetre = 1000.0 / scale;
-    return widthMetres * perMetre <= widthMm && heightMetres * perMetre <= heightMm;
+    return spanMetres * perMetre + 2 * std::max(perMetre, roomMm);
+}
+
+bool fits(const PlanOnPaper& plan, int scale, double widthMm, double heightMm) {
+    return plan.widthMm(scale) <= widthMm && plan.heightMm(scale) <= heightMm;
 }
 
 }  // namespace
@@ -30,10 +36,17 @@ std::string scaleText(int scale) {
     return scale == 0 ? "fitted to the page" : "1:" + std::to_string(scale);
 }
 
-std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double widthMm,
-                                 double heightMm) {
-    for (const int scale : kDrawingScales) {
-        if (fits(scale, widthMetres, heightMetres, widthMm, heightMm)) {
+double PlanOnPaper::widthMm(int scale) const {
+    return sideMm(spanX, roomAcrossMm, scale);
+}
+
+double PlanOnPaper::heightMm(int scale) const {
+    return sideMm(spanZ, roomDownMm, scale);
+}
+
+std::optional<int> scaleThatFits(const PlanOnPaper& plan, double widthMm, double heightMm) {
+    for (const int scale : kPlanScales) {
+        if (fits(plan, scale, widthMm, heightMm)) {
             return scale;
         }
     }
@@ -41,17 +54,18 @@ std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double
 }
 
 void checkPlanFits(int scale, const std::string& sheet, const std::string& levelCaption,
-                   double widthMetres, double heightMetres, double widthMm, double heightMm) {
-    if (scale == 0 || fits(scale, widthMetres, heightMetres, widthMm, heightMm)) {
+                   const PlanOnPaper& plan, double widthMm, double heightMm) {
+    if (scale == 0 || fits(plan, scale, widthMm, heightMm)) {
         return;
     }
-    const std::optional<int> fitting = scaleThatFits(widthMetres, heightMetres, widthMm, heightMm);
+    const std::optional<int> fitting = scaleThatFits(plan, widthMm, heightMm);
     throw ListingError("The plan of level " + levelCaption + ", " +
-                           valueText(static_cast<float>(widthMetres)) + " × " +
-                           valueText(static_cast<float>(heightMetres)) + " m, does not fit on " +
+                           valueText(static_cast<float>(plan.spanX + 2)) + " × " +
+                           valueText(static_cast<float>(plan.spanZ + 2)) + " m, does not fit on " +
                            sheet + " at " + scaleText(scale),
                        fitting ? scaleText(*fitting) + " fits."
-                               : "No drawing scale down to 1:1000 fits; fit it to the page.");
+                               : "No scale down to " + scaleText(std::end(kPlanScales)[-1]) +
+                                     " fits; fit it to the page.");
 }
 
 }  // namespace fp

@@ -24,20 +24,32 @@ JobInformation jobOf(const JobInformation& given, const JobInformation& listed);
 // "1:100", or "fitted to the page".
 std::string scaleText(int scale);
 
-// The scales a drawing set uses, the most detailed first.
-inline constexpr int kDrawingScales[] = {50, 100, 200, 500, 1000};
-// Those a plan may be asked at; the coarser ones are only named as the scale that fits.
-inline constexpr int kPlanScales[] = {50, 100, 200};
+// The scales plans are drawn at, the most detailed first; 0 (fitted to the page) besides.
+inline constexpr int kPlanScales[] = {50, 100, 200, 250, 500};
 
-// The most detailed drawing scale at which a plan of `widthMetres` by `heightMetres` fits an
-// area of `widthMm` by `heightMm` on paper; nothing when not even the smallest does.
-std::optional<int> scaleThatFits(double widthMetres, double heightMetres, double widthMm,
-                                 double heightMm);
+// A plan as it goes on paper: its grid spans `spanX` by `spanZ` metres between the outermost
+// lines, and beyond them on each side it takes at least 1 m and at least `roomMm` of paper (its
+// bubbles), across and down.
+struct PlanOnPaper {
+    double spanX = 0;
+    double spanZ = 0;
+    double roomAcrossMm = 0;
+    double roomDownMm = 0;
+
+    // Millimetres of paper the plan takes at 1:scale.
+    double widthMm(int scale) const;
+    double heightMm(int scale) const;
+};
+
+// The most detailed plan scale at which the plan fits an area of `widthMm` by `heightMm` on
+// paper; nothing when not even the smallest does.
+std::optional<int> scaleThatFits(const PlanOnPaper& plan, double widthMm, double heightMm);
 
 // Throws ListingError unless the plan fits the area at 1:scale (a fitted page, scale 0, always
-// does), naming the sheet as given: "The plan of level 7.8 M, 26 × 19.8 m, does not fit on A4
-// landscape at 1:50. 1:200 fits."
+// does), naming the sheet as given and a scale the program offers that fits: "The plan of level
+// 7.8 M, 26 × 19.8 m, does not fit on A4 landscape at 1:50. 1:200 fits."; the plan's size is
+// its grid with a metre around it.
 void checkPlanFits(int scale, const std::string& sheet, const std::string& levelCaption,
-                   double widthMetres, double heightMetres, double widthMm, double heightMm);
+                   const PlanOnPaper& plan, double widthMm, double heightMm);
 
 }  // namespace fp

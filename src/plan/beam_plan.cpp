@@ -5,6 +5,7 @@
 
 #include "model/rounding.h"
 #include "plan/font_description.h"
+#include "plan/label_form_writer.h"
 #include "plan/member_load_label.h"
 #include "plan/text_placement.h"
 
@@ -16,6 +17,10 @@ constexpr float kRotatedUpward = 900;
 constexpr float kRotatedColumnDigits = 2.5f;
 // Half the width of a +Z beam's pick box, and its inset from each end, in plan units.
 constexpr float kZBoxHalfWidth = 50;
+// How far across its beam a text may go, in its own thicknesses: the serial and the member number
+// beside the line and a row farther, the member loads a row beyond them.
+constexpr double kNumbersReach = 3;
+constexpr double kLoadsReach = 4;
 
 // The text measures every label position is derived from, in plan units.
 struct TextMeasures {
@@ -30,8 +35,14 @@ TextMeasures measure(Surface& surface) {
 
 class LevelDrawing {
   public:
-    LevelDrawing(const ListingDocument& document, const PlanView& view, Surface& surface)
-        : document_(document), view_(view), surface_(surface), measures_(measure(surface)) {}
+    LevelDrawing(const ListingDocument& document, const PlanView& view, Surface& surface,
+                 PlanLabels& labels)
+        : document_(document),
+          view_(view),
+          surface_(surface),
+          labels_(labels),
+          writer_(surface),
+          measures_(measure(surface)) {}
 
     PickBoxes draw() {
         const LevelModel& level = document_.level(view_.level);
@@ -66,27 +77,29 @@ class LevelDrawing {
         const float length = beam.drawnLength();
         const float anchorX = x1 + length / 2;
         const float anchorZ = z1 - h();
+        const PlanRect line{x1, z1, x1 + length, z1};
         if (besideSerials()) {
-            surface_.startPart(PlanPart::MemberNumbers);
             // One digit's width to the right of the serial number.
             const float serialHalfWidth = static_cast<float>(surface_.textWidth(nextSerial())) / 2;
-            writeAligned(surface_, memberLabel(beam), anchorX + serialHalfWidth + w(), anchorZ,
+            writeAligned(writer_, memberLabel(beam), anchorX + serialHalfWidth + w(), anchorZ,
                          Alignment::Left);
+            addLabel(PlanPart::MemberNumbers, line, kNumbersReach);
         } else if (view_.showsMemberNumbers()) {
-            surface_.startPart(PlanPart::MemberNumbers);
-            writeAligned(surface_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
+            writeAligned(writer_, memberLabel(beam), anchorX, anchorZ, Alignment::Centre);
+            addLabel(PlanPart::MemberNumbers, line, kNumbersReach);
         }
         surface_.startPart(PlanPart::Beams);
         surface_.line(x1, z1, x1 + length, z1);
         surface_.circle(x1, z1, h() / 10);
+        labels_.addObstacle(line, ObstacleKind::Line);
         const int serial = addBox({x1 + w(), z1 - h(), x1 + length - w(), z1 + h()});
-        surface_.startPart(PlanPart::BeamSerials);
-        writeAligned(surface_, std::to_string(serial), anchorX, anchorZ, Alignment::Centre);
+        writeAligned(writer_, std::to_string(serial), anchorX, anchorZ, Alignment::Centre);
+        addLabel(PlanPart::BeamSerials, line, kNumbersReach);
         const std::string loads = loadLabel(beam);
         if (!loads.empty()) {
             // Under the line, clear of the serial.
-            surface_.startPart(PlanPart::MemberLoads);
-            writeAligned(surface_, loads, anchorX, z1 + h(), Alignment::Centre);
+            writeAligned(writer_, loads, anchorX, z1 + h(), Alignment::Centre);
+            addLabel(PlanPart::MemberLoads, line, kLoadsReach);
         }
     }
 
@@ -96,36 +109,57 @@ class LevelDrawing {
         const float length = beam.drawnLength();
         const float anchorX = x1 - w();
         const float anchorZ = z1 + length / 2;
+        const PlanRect line{x1, z1, x1, z1 + length};
         if (besideSerials()) {
-            surface_.startPart(PlanPart::MemberNumbers);
             // A digit's width to the right of the serial number, starting where it starts.
             const std::string label = memberLabel(beam);
             const float lift = 2 * (rotatedTextWidth(surface_, label, kRotatedUpward) -
                                     rotatedTextWidth(surface_, nextSerial(), kRotatedUpward));
-            writeRotated(surface_, label, x1 + w(), anchorZ - lift, kRotatedUpward);
+            writeRotated(writer_, label, x1 + w(), anchorZ - lift, kRotatedUpward);
+            addLabel(PlanPart::MemberNumbers, line, kNumbersReach);
         } else if (view_.showsMemberNumbers()) {
-            surface_.startPart(PlanPart::MemberNumbers);
-            writeRotated(surface_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
+            writeRotated(writer_, memberLabel(beam), anchorX, anchorZ, kRotatedUpward);
+            addLabel(PlanPart::MemberNumbers, line, kNumbersReach);
         }
         surface_.startPart(PlanPart::Beams);
         surface_.line(x1, z1, x1, z1 + length);
         surface_.circle(x1, z1, h() / 10);
+        labels_.addObstacle(line, ObstacleKind::Line);
         const int serial = addBox({x1 - kZBoxHalfWidth, z1 + kZBoxHalfWidth, x1 + kZBoxHalfWidth,
                                    z1 + length - kZBoxHalfWidth});
-        surface_.startPart(PlanPart::BeamSerials);
-        writeRotated(surface_, std::to_string(serial), anchorX, anchorZ, kRotatedUpward);
+        writeRotated(writer_, std::to_string(serial), anchorX, anchorZ, kRotatedUpward);
+        addLabel(PlanPart::BeamSerials, line, kNumbersReach);
         const std::string loads = loadLabel(beam);
         if (!loads.empty()) {
             // Right of the line, centred on the beam's middle: writeRotated starts the text two
             // of its widths below the point it is given.
-            surface_.startPart(PlanPart::MemberLoads);
-            surface_.selectFont(rotatedLabelFont(kRotatedUpward));
-            const auto width = static_cast<float>(surface_.textWidth(loads));
-            surface_.restoreOwnFont();
+            const float width = rotatedTextWidth(surface_, loads, kRotatedUpward);
             // Beside the member number, where that is beside the serial.
             const float column = x1 + w() + (besideSerials() ? kRotatedColumnDigits * w() : 0);
-            writeRotated(surface_, loads, column, anchorZ - 1.5f * width, kRotatedUpward);
+            writeRotated(writer_, loads, column, anchorZ - 1.5f * width, kRotatedUpward);
+            addLabel(PlanPart::MemberLoads, line, kLoadsReach);
         }
+    }
+
+    // Registers the text just written as a label of the beam along `line`, to stand beside it
+    // within `reach` of its own thicknesses across it.
+    void addLabel(PlanPart part, const PlanRect& line, double reach) {
+        PlanLabel label;
+        label.part = part;
+        label.rule = CandidateRule::BesideLine;
+        label.feature = line;
+        label.forms.push_back(writer_.take());
+        const PlanRect& box = label.forms.front().box;
+        if (line.width() >= line.height()) {
+            const double across = reach * box.height();
+            label.home = {line.left - box.width() / 2, line.top - across,
+                          line.right + box.width() / 2, line.bottom + across};
+        } else {
+            const double across = reach * box.width();
+            label.home = {line.left - across, line.top - box.height() / 2, line.right + across,
+                          line.bottom + box.height() / 2};
+        }
+        labels_.add(std::move(label));
     }
 
     std::string loadLabel(const LevelBeam& beam) const {
@@ -143,19 +177,17 @@ class LevelDrawing {
     const ListingDocument& document_;
     const PlanView& view_;
     Surface& surface_;
+    PlanLabels& labels_;
+    LabelFormWriter writer_;
     TextMeasures measures_;
     PickBoxes boxes_;
 };
 
 }  // namespace
 
-PickBoxes drawBeamPlan(const ListingDocument& document, const PlanView& view, Surface& surface) {
-    surface.clear();
-    return drawBeams(document, view, surface);
-}
-
-PickBoxes drawBeams(const ListingDocument& document, const PlanView& view, Surface& surface) {
-    return LevelDrawing(document, view, surface).draw();
+PickBoxes drawBeams(const ListingDocument& document, const PlanView& view, Surface& surface,
+                    PlanLabels& labels) {
+    return LevelDrawing(document, view, surface, labels).draw();
 }
 
 }  // namespace fp

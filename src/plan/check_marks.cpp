@@ -43,29 +43,34 @@ bool signedOnPlan(const Finding& finding, const PlanView& view) {
            finding.severity == Severity::Warning && finding.place.kind == FindingPlace::Kind::Panel;
 }
 
-std::vector<PlanRect> warningSigns(const std::vector<Finding>& findings, const PlanView& view,
-                                   Surface& surface) {
-    std::vector<PlanRect> signs;
-    const double lineHeight = surface.textHeight("H");
-    const double halfWidth = surface.textWidth("M") * 0.6;
+std::vector<PanelBounds> warnedPanels(const std::vector<Finding>& findings, const PlanView& view) {
+    std::vector<PanelBounds> panels;
     for (const Finding& finding : findings) {
         if (!signedOnPlan(finding, view)) {
             continue;
         }
-        const double x = (finding.place.x1 + finding.place.x2) / 2 * kPerMetre;
-        const double z = (finding.place.z1 + finding.place.z2) / 2 * kPerMetre;
-        // The label's first line starts a line height above the centre; the sign stands on it.
-        const double base = z - lineHeight * 1.1;
-        const PlanRect sign{x - halfWidth, base - lineHeight, x + halfWidth, base};
-        // One sign for a panel, however many warnings are about it.
-        const bool signed_ = std::any_of(signs.begin(), signs.end(), [&sign](const PlanRect& s) {
-            return s.left == sign.left && s.top == sign.top;
-        });
-        if (!signed_) {
-            signs.push_back(sign);
+        // The finding's place is in metres, as the listing gives it; panels are held in
+        // hundredths.
+        const auto hundredths = [](double metres) {
+            return static_cast<float>(std::round(metres * kPerMetre));
+        };
+        const FindingPlace& place = finding.place;
+        const PanelBounds bounds{
+            hundredths(std::min(place.x1, place.x2)), hundredths(std::min(place.z1, place.z2)),
+            hundredths(std::max(place.x1, place.x2)), hundredths(std::max(place.z1, place.z2))};
+        if (std::find(panels.begin(), panels.end(), bounds) == panels.end()) {
+            panels.push_back(bounds);
         }
     }
-    return signs;
+    return panels;
+}
+
+PlanRect signOver(const PlanRect& label, Surface& surface) {
+    const double lineHeight = surface.textHeight("H");
+    const double halfWidth = surface.textWidth("M") * 0.6;
+    const double middle = (label.left + label.right) / 2;
+    const double base = label.top - lineHeight * 0.1;
+    return {middle - halfWidth, base - lineHeight, middle + halfWidth, base};
 }
 
 void drawWarningSign(Surface& surface, const PlanRect& sign) {

@@ -12,14 +12,17 @@
 
 namespace fp {
 
-// In floor-load mode, while the view marks checks: where the warning sign goes of each panel of
-// the view's level that one or more warnings are about, just above its label's designed place, a
-// line of text high. The texts of the plan keep clear of them.
-// Whether the view puts a warning sign on a panel for the finding.
+// Whether the view puts a warning sign on a panel for the finding: in floor-load mode, while the
+// view marks checks, a warning about a panel of the view's level.
 bool signedOnPlan(const Finding& finding, const PlanView& view);
 
-std::vector<PlanRect> warningSigns(const std::vector<Finding>& findings, const PlanView& view,
-                                   Surface& surface);
+// The panels of the view's level that one or more of the findings put a warning sign on, each
+// once.
+std::vector<PanelBounds> warnedPanels(const std::vector<Finding>& findings, const PlanView& view);
+
+// Where a panel's warning sign stands on its label's box: centred over it, a line of text high,
+// just above its top. No text covers it.
+PlanRect signOver(const PlanRect& label, Surface& surface);
 
 // A triangle with "!" in it, filling `sign`.
 void drawWarningSign(Surface& surface, const PlanRect& sign);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/listing_document.h"
+#include "plan/plan_labels.h"
 #include "plan/plan_view.h"
 #include "plan/surface.h"
 
@@ -12,8 +13,10 @@ namespace fp {
 // "C: 1043": the column's member number as the plan writes it.
 std::string columnLabel(const LevelColumn& column);
 
-// A filled square at every column, and in member-load mode its label beside it, below and to
-// the right of the joint.
-void drawColumns(const ListingDocument& document, const PlanView& view, Surface& surface);
+// A filled square at every column, registered with `labels` as what no text may cover; in
+// member-load mode its label, registered to stand around the column, designed below and to the
+// right of the joint.
+void drawColumns(const ListingDocument& document, const PlanView& view, Surface& surface,
+                 PlanLabels& labels);
 
 }  // namespace fp

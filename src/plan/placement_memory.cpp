@@ -21,8 +21,8 @@ bool sameScale(const std::vector<double>& a, const std::vector<double>& b) {
 
 }  // namespace
 
-const Placement* PlacementMemory::placementFor(const PlanView& view,
-                                               const std::vector<double>& scale) {
+const LabelLayout* PlacementMemory::placementFor(const PlanView& view,
+                                                 const std::vector<double>& scale) {
     if (!kept_ || !(view == view_) || !sameScale(scale, scale_)) {
         return nullptr;
     }
@@ -30,7 +30,7 @@ const Placement* PlacementMemory::placementFor(const PlanView& view,
     return &placement_;
 }
 
-void PlacementMemory::keep(const PlanView& view, std::vector<double> scale, Placement placement) {
+void PlacementMemory::keep(const PlanView& view, std::vector<double> scale, LabelLayout placement) {
     view_ = view;
     scale_ = std::move(scale);
     placement_ = std::move(placement);

@@ -21,6 +21,7 @@
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
+#include "plan/grid_lines.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "render/checks_pages.h"
@@ -219,29 +220,53 @@ std::string sheetName(const QPainter& painter) {
            (layout.orientation() == QPageLayout::Portrait ? " portrait" : " landscape");
 }
 
-// The part of `area` the plan takes at 1:scale, centred, with the scale bar under it. A plan
-// that does not fit throws ListingError.
-QRectF trueScaleArea(QPainter& painter, const QRectF& area, const ListingDocument& document,
-                     const PlanView& view, int scale) {
-    const PlanFrame frame = planFrame(document.grid);
-    const double widthMetres = metres(frame.right - frame.left);
-    const double heightMetres = metres(frame.bottom - frame.top);
+// The level drawn at 1:scale on the whole of `area`, the model's grid centred with its bubbles
+// and a scale bar under it, which the plan's texts keep clear of; the room left on the page holds
+// the callouts' key. A plan that does not fit throws ListingError.
+void drawTrueToScale(QPainter& painter, const QRectF& area, const ListingDocument& document,
+                     const PlanView& view, int scale, QtSurface& surface) {
+    const Grid& grid = document.grid;
     const double perMillimetre = pixelsPerMillimetre(painter);
+    // The bubbles' room, measured with one plan unit to a device pixel.
+    surface.setScale(0, 0, area.width(), area.height());
+    const FrameRoom bubbles = bubbleRoom(view, surface);
+    const PlanOnPaper plan{metres(grid.x.last() - grid.x.first()),
+                           metres(grid.z.last() - grid.z.first()), bubbles.left / perMillimetre,
+                           bubbles.top / perMillimetre};
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8);
     const double barHeight = QFontMetricsF(font, painter.device()).height() * 2;
     checkPlanFits(scale, sheetName(painter),
-                  levelHeightText(document.levelHeight(view.level), view.decimalSeparator),
-                  widthMetres, heightMetres, area.width() / perMillimetre,
-                  (area.height() - barHeight) / perMillimetre);
+                  levelHeightText(document.levelHeight(view.level), view.decimalSeparator), plan,
+                  area.width() / perMillimetre, (area.height() - barHeight) / perMillimetre);
     const double pixelsPerMetre = 1000.0 / scale * perMillimetre;
-    const QSizeF size(widthMetres * pixelsPerMetre, heightMetres * pixelsPerMetre);
-    const QRectF plan(area.left() + (area.width() - size.width()) / 2,
-                      area.top() + (area.height() - barHeight - size.height()) / 2, size.width(),
-                      size.height());
-    drawScaleBar(painter, QPointF(plan.left(), plan.bottom() + barHeight / 4), pixelsPerMetre,
-                 barHeight);
-    return plan;
+    // Device pixels per plan unit (a hundredth of a metre).
+    const double perUnit = pixelsPerMetre / 100;
+    const double planWidth = plan.widthMm(scale) * perMillimetre;
+    const double planHeight = plan.heightMm(scale) * perMillimetre;
+    // The plan's rectangle centred on the page above its scale bar, and the frame of the whole
+    // area around it.
+    const double planLeft = (area.width() - planWidth) / 2;
+    const double planTop = (area.height() - barHeight - planHeight) / 2;
+    const double planRectX =
+        grid.x.first() - (planWidth / perUnit - (grid.x.last() - grid.x.first())) / 2;
+    const double planRectZ =
+        grid.z.first() - (planHeight / perUnit - (grid.z.last() - grid.z.first())) / 2;
+    const PlanFrame frame{planRectX - planLeft / perUnit, planRectZ - planTop / perUnit,
+                          planRectX + (area.width() - planLeft) / perUnit,
+                          planRectZ + (area.height() - planTop) / perUnit};
+    surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
+    DrawingContext context;
+    context.visible = frame;
+    // The bar and its figures, as far as the longest bar reaches.
+    const double barTop = planRectZ + (planHeight + barHeight / 4) / perUnit;
+    context.keepClear.push_back({planRectX, barTop, planRectX + 50 * perMillimetre / perUnit,
+                                 barTop + barHeight / perUnit});
+    drawLevel(document, view, surface, context);
+    // After the level, which clears its area first.
+    drawScaleBar(painter,
+                 QPointF(area.left() + planLeft, area.top() + planTop + planHeight + barHeight / 4),
+                 pixelsPerMetre, barHeight);
 }
 
 // Which way X and Z run: two arrows at the right end of the title row, labelled.
@@ -294,15 +319,16 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
 
     const QRectF below(area.left(), area.top() + titleHeight, area.width(),
                        area.height() - titleHeight);
-    QRectF planArea =
+    const QRectF planArea =
         facts != nullptr ? drawTitleBlock(painter, below, document, view, *facts) : below;
     const int scale = facts != nullptr ? facts->scale : 0;
-    if (scale > 0) {
-        planArea = trueScaleArea(painter, planArea, document, view, scale);
-    }
     QtSurface surface(painter, planArea);
-    setPlanScale(document.grid, surface);
-    drawLevel(document, view, surface);
+    if (scale > 0) {
+        drawTrueToScale(painter, planArea, document, view, scale, surface);
+    } else {
+        PlanFrame frame;
+        drawLevelFitted(document, view, surface, planArea.width(), planArea.height(), {}, frame);
+    }
     if (overlay) {
         overlay(surface);
     }

@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "model/listing_error.h"
+#include "plan/label_search.h"
 #include "plan/legend.h"
 #include "render/listing_qstring.h"
 
@@ -12,6 +13,9 @@ namespace {
 
 // From the plan's edges, in pixels.
 constexpr int kMargin = 6;
+// The lines of the longest legend: the cases, the units, the serials, the columns, the hatching
+// and the grid, and one that says what the plan could not show.
+constexpr int kLongestLegend = 7;
 
 }  // namespace
 
@@ -26,11 +30,17 @@ LegendPanel::LegendPanel(QWidget* plan) : QLabel(plan) {
     hide();
 }
 
-void LegendPanel::showLegendOf(const ListingDocument* document, const PlanView& view) {
+void LegendPanel::showLegendOf(const ListingDocument* document, const PlanView& view,
+                               const std::vector<std::string>& keyLines, int notShown) {
     QString text;
     if (document != nullptr && view.level >= 1) {
         try {
-            for (const std::string& line : legendLines(*document, view)) {
+            std::vector<std::string> lines = legendLines(*document, view);
+            lines.insert(lines.end(), keyLines.begin(), keyLines.end());
+            if (notShown > 0) {
+                lines.push_back(notShownNote(notShown));
+            }
+            for (const std::string& line : lines) {
                 text +=
                     (text.isEmpty() ? QString() : QStringLiteral("\n")) + qStringFromListing(line);
             }
@@ -48,6 +58,16 @@ void LegendPanel::showLegendOf(const ListingDocument* document, const PlanView& 
 void LegendPanel::setWanted(bool wanted) {
     wanted_ = wanted;
     setVisible(wanted_ && !text().isEmpty());
+}
+
+int LegendPanel::roomWanted() const {
+    // Measured on a panel styled as this one, holding as many lines as the longest legend.
+    QLabel longest;
+    longest.setObjectName(objectName());
+    longest.setStyleSheet(styleSheet());
+    longest.setFont(font());
+    longest.setText(QString(kLongestLegend - 1, QLatin1Char('\n')) + QStringLiteral("8"));
+    return longest.sizeHint().height() + 2 * kMargin;
 }
 
 bool LegendPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QLabel>
+#include <string>
+#include <vector>
 
 #include "document/listing_document.h"
 #include "plan/plan_view.h"
@@ -15,12 +17,17 @@ class LegendPanel : public QLabel {
   public:
     explicit LegendPanel(QWidget* plan);
 
-    // Tells the legend of the view; empty (and hidden) without a document or for a level that
+    // Tells the legend of the view, then the callouts' key lines the plan found no room for and
+    // how many texts it could not show; empty (and hidden) without a document or for a level that
     // cannot be drawn.
-    void showLegendOf(const ListingDocument* document, const PlanView& view);
+    void showLegendOf(const ListingDocument* document, const PlanView& view,
+                      const std::vector<std::string>& keyLines = {}, int notShown = 0);
     // Whether the user wants the panel; it shows only while it has a legend too.
     void setWanted(bool wanted);
     bool wanted() const { return wanted_; }
+    // The room the plan keeps for the panel below its grid, in pixels: as high as the longest
+    // legend, so that the plan keeps its place from level to level and mode to mode.
+    int roomWanted() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

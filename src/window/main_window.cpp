@@ -134,8 +134,16 @@ MainWindow::MainWindow(const QString& startListing) {
         }
     });
     connect(canvas_, &PlanCanvas::pointerTextChanged, pointerText, &ElidedLabel::setText);
-    connect(canvas_, &PlanCanvas::planDrawn, legend_,
-            [this] { legend_->showLegendOf(document(), session_.view()); });
+    connect(canvas_, &PlanCanvas::planDrawn, legend_, [this] {
+        legend_->showLegendOf(document(), session_.view(), canvas_->keyLinesElsewhere(),
+                              canvas_->textsNotShown());
+    });
+    // The plan leaves room for the legend laid over it, and keeps its texts from under it.
+    canvas_->setRoomBelow(legend_->roomWanted());
+    canvas_->covered = [this] {
+        legend_->showLegendOf(document(), session_.view());
+        return legend_->isVisible() ? legend_->geometry() : QRect();
+    };
     const auto focusPlan = [this] { canvas_->setFocus(Qt::OtherFocusReason); };
     connect(controlBar_, &ControlBar::planFocusWanted, canvas_, focusPlan);
     connect(levelList_, &LevelList::planFocusWanted, canvas_, focusPlan);

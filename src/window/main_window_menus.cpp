@@ -104,8 +104,11 @@ void MainWindow::buildMenus() {
     actions.designedLabelPositions = addOption(
         viewMenu, QStringLiteral("&Designed Label Positions"), view.designedLabelPositions,
         [this](bool on) { session_.setDesignedLabelPositions(on); });
-    actions.legend = addOption(viewMenu, QStringLiteral("&Legend"), legend_->wanted(),
-                               [this](bool on) { legend_->setWanted(on); });
+    actions.legend =
+        addOption(viewMenu, QStringLiteral("&Legend"), legend_->wanted(), [this](bool on) {
+            legend_->setWanted(on);
+            canvas_->setRoomBelow(on ? legend_->roomWanted() : 0);
+        });
     viewMenu->addSeparator();
     actions.loadSummary = loadSummary->toggleViewAction();
     actions.loadSummary->setText(QStringLiteral("Load Summary"));

@@ -11,6 +11,7 @@
 
 #include "model/listing_error.h"
 #include "plan/check_marks.h"
+#include "plan/grid_lines.h"
 #include "plan/level_drawing.h"
 #include "render/listing_qstring.h"
 #include "render/qt_surface.h"
@@ -72,10 +73,30 @@ void PlanCanvas::documentChanged() {
     placementMemory_.forget();
     const PlanFrame frame = planFrame(session_.document()->grid);
     // A listing read again over the same grid keeps the part of it on show.
-    if (!session_.isReloading() || frame != modelFrame_) {
+    if (!session_.isReloading() || frame != gridFrame_) {
         zoom_.fit();
     }
-    modelFrame_ = frame;
+    gridFrame_ = frame;
+}
+
+void PlanCanvas::setRoomBelow(int pixels) {
+    if (pixels != roomBelow_) {
+        roomBelow_ = pixels;
+        draw();
+    }
+}
+
+PlanFrame PlanCanvas::fittedModelFrame(QtSurface& surface) const {
+    const QSizeF size = image_.deviceIndependentSize();
+    FrameRoom room;
+    room.bottom = roomBelow_;
+    surface.setScale(0, 0, size.width(), size.height());
+    const FrameRoom bubbles = bubbleRoom(session_.view(), surface);
+    room.left += bubbles.left;
+    room.top += bubbles.top;
+    room.right += bubbles.right;
+    room.bottom += bubbles.bottom;
+    return fittedFrame(session_.document()->grid, size.width(), size.height(), room);
 }
 
 PlanTransform PlanCanvas::transform() const {
@@ -98,18 +119,38 @@ void PlanCanvas::draw() {
     QPainter painter(&image_);
     const QRectF area(QPointF(0, 0), image_.deviceIndependentSize());
     QtSurface surface(painter, area);
+    const ListingDocument* document = session_.document();
+    if (document != nullptr) {
+        modelFrame_ = fittedModelFrame(surface);
+    }
     const PlanFrame frame = visibleFrame();
     surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
     planMessage_.clear();
-    const ListingDocument* document = session_.document();
     const PlanView& view = session_.view();
     bool drawn = true;
     try {
-        // The beams, then in floor-load mode the panels' floor loads over them.
-        boxes_ = document != nullptr
-                     ? drawLevel(*document, view, surface, &placementMemory_, &session_.findings())
-                     : PickBoxes{};
+        picture_ = {};
         if (document != nullptr) {
+            DrawingContext context;
+            context.memory = &placementMemory_;
+            context.findings = &session_.findings();
+            // The whole model's frame rather than the part on show, so that panning at one zoom
+            // keeps every text where it was.
+            context.visible = modelFrame_;
+            context.legendTakesKey = true;
+            // Texts keep from under the legend on the whole plan; zoomed in, the legend moves
+            // over the plan as it pans, and covers texts as it covers beams rather than make them
+            // jump at every step.
+            if (const QRect over = covered && zoom_.isFit() ? covered() : QRect();
+                !over.isEmpty()) {
+                const QRectF inImage = QRectF(over).translated(-contentsRect().topLeft());
+                const QPointF topLeft = toPlan(inImage.topLeft());
+                const QPointF bottomRight = toPlan(inImage.bottomRight());
+                context.keepClear.push_back(
+                    {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
+            }
+            // The beams, then in floor-load mode the panels' floor loads over them.
+            picture_ = drawLevel(*document, view, surface, context);
             if (outlined_) {
                 outlineFindingPlace(*outlined_, surface);
             }
@@ -121,12 +162,12 @@ void PlanCanvas::draw() {
         // The level cannot be drawn; the rest of the listing can, so the message takes the
         // plan's place and every other level stays within reach.
         drawn = false;
-        boxes_.clear();
+        picture_ = {};
         planMessage_ = qStringFromListing(failure.inListing(document->name).what());
         surface.clear();
         writePlanMessage(painter, area, planMessage_);
     }
-    pointerFacts_.levelDrawn(document, view, boxes_, drawn);
+    pointerFacts_.levelDrawn(document, view, picture_.boxes, drawn);
     painter.end();
     ++plansDrawn_;
     findShownSelection(document);
@@ -174,7 +215,8 @@ void PlanCanvas::pick(const QPointF& point, bool toggling) {
         return;
     }
     std::optional<SelectedItem> item;
-    const int serial = beamAt(boxes_, static_cast<float>(point.x()), static_cast<float>(point.y()));
+    const int serial =
+        beamAt(picture_.boxes, static_cast<float>(point.x()), static_cast<float>(point.y()));
     if (const std::optional<LevelBeam> beam = pointerFacts_.beam(serial)) {
         item = SelectedItem::beam(beam->member);
     } else if (const LevelPanel* panel = pointerFacts_.panelAt(point.x(), point.y())) {
@@ -378,7 +420,8 @@ void PlanCanvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pick(point, (event->modifiers() & Qt::ControlModifier) != 0);
     }
-    const int serial = beamAt(boxes_, static_cast<float>(point.x()), static_cast<float>(point.y()));
+    const int serial =
+        beamAt(picture_.boxes, static_cast<float>(point.x()), static_cast<float>(point.y()));
     if (serial > 0) {
         emit beamPicked(serial);
     }

@@ -14,11 +14,13 @@
 
 #include "checks/finding.h"
 #include "inspect/selection.h"
+#include "plan/level_drawing.h"
 #include "plan/pick_boxes.h"
 #include "plan/placement_memory.h"
 #include "plan/plan_frame.h"
 #include "plan/plan_transform.h"
 #include "plan/surface.h"
+#include "render/qt_surface.h"
 #include "window/plan_zoom.h"
 #include "window/pointer_facts.h"
 
@@ -45,7 +47,7 @@ class PlanCanvas : public QFrame {
     QPointF toPlan(const QPointF& imagePixel) const;
     QPointF toImage(const QPointF& planPoint) const;
 
-    const PickBoxes& pickBoxes() const { return boxes_; }
+    const PickBoxes& pickBoxes() const { return picture_.boxes; }
     // Why the level on show has no plan (a drawing limit it passes); empty when it has one.
     const QString& planMessage() const { return planMessage_; }
     // What is selected, in the order chosen: kept over zooms and reloads while the level has it,
@@ -57,6 +59,16 @@ class PlanCanvas : public QFrame {
     // How many times the plan has been drawn.
     int plansDrawn() const { return plansDrawn_; }
     const PlacementMemory& placementMemory() const { return placementMemory_; }
+    // The callouts' key lines the plan on show found no room for, and how many texts it could not
+    // show: a legend beside the plan lists them.
+    const std::vector<std::string>& keyLinesElsewhere() const { return picture_.keyLinesElsewhere; }
+    int textsNotShown() const { return picture_.notShown; }
+
+    // What lies over the plan (the legend), in the canvas's own coordinates, asked at every
+    // drawing; an empty rectangle for nothing. No text of the plan is placed under it.
+    std::function<QRect()> covered;
+    // The room the whole plan keeps below its grid for what lies over it, in pixels.
+    void setRoomBelow(int pixels);
 
     // Marks drawn over every plan once it is drawn, on its surface and in its scale.
     std::function<void(Surface&)> overlay;
@@ -109,6 +121,10 @@ class PlanCanvas : public QFrame {
     // whether it did.
     bool renewImage();
     PlanTransform transform() const;
+    // The whole model's frame for the image as it is: its grid with room for the bubbles and
+    // below them for what covers the plan.
+    PlanFrame fittedModelFrame(QtSurface& surface) const;
+
     QPointF imagePixel(const QPointF& widgetPoint) const;
     void showCursor();
 
@@ -116,7 +132,10 @@ class PlanCanvas : public QFrame {
     QImage image_;
     PlanFrame modelFrame_{0, 0, 1, 1};
     PlanZoom zoom_;
-    PickBoxes boxes_;
+    LevelPicture picture_;
+    // The frame of the grid alone, to tell a listing read again over the same grid.
+    PlanFrame gridFrame_{0, 0, 1, 1};
+    int roomBelow_ = 0;
     // The texts' places of the last drawing, taken again while only the part on show moves.
     PlacementMemory placementMemory_;
     QString planMessage_;

@@ -90,7 +90,7 @@ std::string PointerFacts::textAt(double x, double z) {
         return text;
     }
     if (!gridLines_) {
-        gridLines_ = gridLinesOf(*document_, view_.level);
+        gridLines_ = levelGridLines(document_->grid, view_.level);
     }
     if (const std::string intersection = nearestIntersection(*gridLines_, x, z);
         !intersection.empty()) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "document/listing_document.h"
-#include "plan/grid_lines.h"
 #include "plan/pick_boxes.h"
 #include "plan/plan_view.h"
+#include "structure/grid_names.h"
 
 namespace fp {
 
@@ -42,7 +42,7 @@ class PointerFacts {
     PickBoxes boxes_;
     bool drawn_ = false;
     // Found when first asked for.
-    std::optional<LevelGridLines> gridLines_;
+    std::optional<GridLineSet> gridLines_;
 };
 
 }  // namespace fp

@@ -161,8 +161,8 @@ TEST(OpenListing, TwoDocumentsStandSideBySideEachWithItsOwnGridAndLevels) {
 
     // Drawing one leaves the other as it was.
     test::RecordingSurface surface;
-    const PickBoxes tallBoxes = drawLevel(tall.document, startUpView(tall.document), surface);
-    const PickBoxes lowBoxes = drawLevel(low.document, startUpView(low.document), surface);
+    const PickBoxes tallBoxes = drawLevel(tall.document, startUpView(tall.document), surface).boxes;
+    const PickBoxes lowBoxes = drawLevel(low.document, startUpView(low.document), surface).boxes;
     EXPECT_EQ(tallBoxes.size(), 1u);
     EXPECT_EQ(lowBoxes.size(), 1u);
     EXPECT_EQ(low.document.levelCount(), 2);

@@ -76,7 +76,7 @@ TEST(SelectionTable, PanelShowsItsGridAreaAndEveryActingFloorLoad) {
     const ListingDocument document = loadedBay();
     const FactsTable table = panelTable(document, panelFacts(theBay(document), kBayLevel, {}), '.');
     EXPECT_EQ(rowsOf(table, "Bounds")[0][0], "X 0\u20135 m, Z 0\u20134 m");
-    EXPECT_EQ(rowsOf(table, "Grid lines")[0][0], "X 1 to 2, Z 1 to 2");
+    EXPECT_EQ(rowsOf(table, "Grid lines")[0][0], "A\u2013B/1\u20132");
     EXPECT_EQ(rowsOf(table, "Spans")[0][0], "5 × 4 m");
     EXPECT_EQ(rowsOf(table, "Area")[0][0], "20 m²");
     // The 9 kN/m² load stops 3 m short of the panel's edge and does not act on it.

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "model/listing_error.h"
+#include "plan/label_drawing.h"
+#include "plan/label_search.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -17,6 +19,16 @@ namespace {
 using test::RecordingSurface;
 constexpr int kLevel = 2;
 constexpr int16_t kLevelHeight = 350;
+
+// The beam plan alone on a cleared surface, its texts at their designed places.
+PickBoxes drawBeamPlan(const ListingDocument& document, const PlanView& view,
+                       RecordingSurface& surface) {
+    surface.clear();
+    PlanLabels labels;
+    const PickBoxes boxes = drawBeams(document, view, surface, labels);
+    drawLabels(labels, designedLayout(labels), surface);
+    return boxes;
+}
 
 class BeamPlanTest : public ::testing::Test {
   protected:

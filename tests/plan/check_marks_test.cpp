@@ -45,16 +45,23 @@ TEST(CheckMarks, AWarningSignOnlyForAPanelWarningOfTheLevelInFloorLoadModeWhileM
         view.level = kLevel;
         view.mode = c.mode;
         view.markChecks = c.marked;
-        test::RecordingSurface surface;
         // Twice: the two lines of a load that misses its panel warn twice, under one sign.
-        const std::vector<PlanRect> signs = warningSigns({c.finding, c.finding}, view, surface);
-        EXPECT_EQ(signs.size(), c.signed_ ? 1u : 0u) << c.name;
-        for (const PlanRect& sign : signs) {
-            // Over the panel's middle (X 3 m), above its centre (Z 10.5 m).
-            EXPECT_NEAR((sign.left + sign.right) / 2, 300, 1) << c.name;
-            EXPECT_LT(sign.bottom, 1050) << c.name;
+        const std::vector<PanelBounds> warned = warnedPanels({c.finding, c.finding}, view);
+        EXPECT_EQ(warned.size(), c.signed_ ? 1u : 0u) << c.name;
+        for (const PanelBounds& panel : warned) {
+            EXPECT_EQ(panel, (PanelBounds{0, 500, 600, 1600})) << c.name;
         }
     }
+}
+
+TEST(CheckMarks, ASignStandsCentredJustAboveItsLabel) {
+    test::RecordingSurface surface;
+    const PlanRect label{100, 200, 180, 260};
+    const PlanRect sign = signOver(label, surface);
+    EXPECT_DOUBLE_EQ((sign.left + sign.right) / 2, 140);
+    EXPECT_LT(sign.bottom, label.top);
+    EXPECT_GT(sign.bottom, label.top - 5) << "close enough to read as the label's";
+    EXPECT_DOUBLE_EQ(sign.height(), 20) << "a line of text high";
 }
 
 TEST(CheckMarks, TheOutlineOfAPlaceRunsJustInsideItsEdgesInDashes) {

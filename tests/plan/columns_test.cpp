@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "plan/label_drawing.h"
+#include "plan/label_search.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -61,7 +63,9 @@ TEST(Columns, AreFilledSquaresLabelledBesideInMemberLoadModeOnly) {
     for (const LoadMode mode : {LoadMode::Floor, LoadMode::Member}) {
         view.mode = mode;
         test::RecordingSurface surface;
-        drawColumns(document, view, surface);
+        PlanLabels labels;
+        drawColumns(document, view, surface, labels);
+        drawLabels(labels, designedLayout(labels), surface);
         const auto squares = surface.callsOf(test::RecordingSurface::Kind::Square);
         ASSERT_EQ(squares.size(), 2u);
         EXPECT_EQ(squares[0].x1, 0);

@@ -1,5 +1,4 @@
-// Grid lines: which lines a level has, their names as architects write them, the intersection
-// nearest a point, and their drawing with a named bubble at each end outside the plan.
+// Grid lines drawn with a named bubble at each end outside the plan, each name in its bubble.
 #include "plan/grid_lines.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plan/label_drawing.h"
+#include "plan/label_search.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -14,57 +15,6 @@ namespace fp {
 namespace {
 
 using Kind = test::RecordingSurface::Kind;
-
-TEST(GridLineNames, XLinesAreNumberedAndZLinesLetteredWithoutIAndO) {
-    const struct {
-        std::size_t index;
-        const char* x;
-        const char* z;
-    } cases[] = {
-        {0, "1", "A"},    {7, "8", "H"},    {8, "9", "J"},     {13, "14", "P"},
-        {23, "24", "Z"},  {24, "25", "AA"}, {31, "32", "AH"},  {32, "33", "AJ"},
-        {47, "48", "AZ"}, {48, "49", "BA"}, {99, "100", "DD"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(xLineName(c.index), c.x) << c.index;
-        EXPECT_EQ(zLineName(c.index), c.z) << c.index;
-    }
-    for (std::size_t index = 0; index < 600; ++index) {
-        const std::string name = zLineName(index);
-        EXPECT_EQ(name.find_first_of("IO"), std::string::npos) << name;
-        EXPECT_NE(name, zLineName(index + 1));
-    }
-}
-
-TEST(GridLines, AreTheDistinctCoordinatesOfTheLevelsOwnJoints) {
-    testing::DocumentBuilder builder;
-    builder.joint(1, 0, 300, 0).joint(2, 700, 300, 0).joint(3, 700, 300, 450);
-    // Only on the level below: its lines are not the upper level's.
-    builder.joint(4, 1200, 0, 900);
-    const ListingDocument document = builder.build();
-    const LevelGridLines upper = gridLinesOf(document, 2);
-    EXPECT_EQ(upper.x, (std::vector<float>{0, 700}));
-    EXPECT_EQ(upper.z, (std::vector<float>{0, 450}));
-    EXPECT_EQ(gridLinesOf(document, 1).x, std::vector<float>{1200});
-    EXPECT_TRUE(gridLinesOf(document, 3).x.empty());
-}
-
-TEST(GridLines, TheNearestIntersectionIsNamedZLineFirst) {
-    const LevelGridLines lines{{0, 500, 1000, 1500}, {0, 400, 800}};
-    const struct {
-        double x;
-        double z;
-        const char* name;
-    } cases[] = {
-        {0, 0, "A/1"},      {1490, 790, "C/4"}, {760, 390, "B/3"},
-        {1520, -20, "A/4"},  // a little outside still counts
-        {1530, 400, ""},    {700, 830, ""},     {-30, 0, ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(nearestIntersection(lines, c.x, c.z), c.name) << c.x << ", " << c.z;
-    }
-    EXPECT_EQ(nearestIntersection({}, 0, 0), "");
-}
 
 // Level 2 of a 3 x 2 grid: X lines at 0, 5 and 10 m, Z lines at 0 and 4 m.
 ListingDocument threeByTwo() {
@@ -78,7 +28,9 @@ TEST(GridLines, EachLineRunsPastThePlanToABubbleAtBothEndsNamedInside) {
     test::RecordingSurface surface;
     PlanView view = startUpView(document);
     view.level = 2;
-    drawGridLines(document, view, surface);
+    PlanLabels labels;
+    drawGridLines(document, view, surface, labels);
+    drawLabels(labels, designedLayout(labels), surface);
 
     std::vector<test::RecordingSurface::Call> gridLines;
     for (const auto& line : surface.lines()) {
@@ -127,13 +79,15 @@ TEST(GridLines, AreNotDrawnWhenTheViewHidesThemNorOnALevelWithoutJoints) {
     view.level = 2;
     view.gridLines = false;
     test::RecordingSurface hidden;
-    drawGridLines(document, view, hidden);
+    PlanLabels labels;
+    drawGridLines(document, view, hidden, labels);
     EXPECT_TRUE(hidden.calls().empty());
     view.gridLines = true;
     view.level = 3;
     test::RecordingSurface none;
-    drawGridLines(document, view, none);
+    drawGridLines(document, view, none, labels);
     EXPECT_TRUE(none.calls().empty());
+    EXPECT_TRUE(labels.labels().empty());
 }
 
 }  // namespace

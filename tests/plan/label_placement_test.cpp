@@ -2,7 +2,7 @@
 // and member loads on the beams, no two texts overlap and no text crosses a beam line; a text
 // with room keeps its designed place; places kept for a view and scale draw what a fresh
 // placement draws, and any other view or scale is placed afresh.
-#include "plan/label_placement.h"
+#include "plan/label_search.h"
 
 #include <gtest/gtest.h>
 
@@ -224,7 +224,9 @@ TEST(LabelPlacement, AWarningSignGoesWithItsLabelAndNoTextCoversIt) {
             Surface surface;
             surface.setOwnMetrics(charWidth, 2 * charWidth);
             const std::vector<Finding> findings{stairBay};
-            drawLevel(document, view, surface, nullptr, &findings);
+            DrawingContext context;
+            context.findings = &findings;
+            drawLevel(document, view, surface, context);
             // The sign's five strokes, the only solid lines among the panels' labels.
             PlanRect sign{1e9, 1e9, -1e9, -1e9};
             int strokes = 0;
@@ -295,7 +297,9 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
         const std::size_t placedBefore = memory.placed();
         Surface surface;
         surface.setOwnMetrics(steps[i].charWidth, 2 * steps[i].charWidth);
-        drawLevel(document, steps[i].view, surface, &memory);
+        DrawingContext context;
+        context.memory = &memory;
+        drawLevel(document, steps[i].view, surface, context);
         EXPECT_EQ(memory.placed() == placedBefore, steps[i].kept) << "step " << i;
         EXPECT_EQ(drawn(surface), freshly(steps[i].view, steps[i].charWidth)) << "step " << i;
     }

@@ -31,7 +31,7 @@ TEST(DrawLevel, FloorLoadModeWritesPanelLabelsOverThePlan) {
     view.level = testing::kBayLevel;
     view.gridLines = false;
     view.designedLabelPositions = true;
-    const PickBoxes boxes = drawLevel(oneBay(), view, surface);
+    const PickBoxes boxes = drawLevel(oneBay(), view, surface).boxes;
     EXPECT_EQ(boxes.size(), 4u);
     EXPECT_EQ(writtenTexts(surface),
               (std::vector<std::string>{"1", "2", "3", "4", "no floor load", "500 X 400"}));
@@ -45,7 +45,7 @@ TEST(DrawLevel, MemberLoadModeDrawsThePlanOnly) {
     view.designedLabelPositions = true;
     view.mode = LoadMode::Member;
     view.memberNumbers = true;
-    const PickBoxes boxes = drawLevel(oneBay(), view, surface);
+    const PickBoxes boxes = drawLevel(oneBay(), view, surface).boxes;
     EXPECT_EQ(boxes.size(), 4u);
     EXPECT_EQ(writtenTexts(surface),
               (std::vector<std::string>{"B: 10", "1", "B: 20", "2", "B: 40", "3", "B: 30", "4"}));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "plan/label_drawing.h"
+#include "plan/label_search.h"
 #include "support/document_builder.h"
 #include "support/recording_surface.h"
 
@@ -47,7 +49,9 @@ class PanelLabels : public ::testing::Test {
     std::vector<Written> show() {
         const ListingDocument document = frame.builder.build();
         Surface surface;
-        writePanelLabels(document, view, surface);
+        PlanLabels labels;
+        drawPanels(document, view, surface, labels);
+        drawLabels(labels, designedLayout(labels), surface);
         std::vector<Written> written;
         for (const auto& call : surface.texts()) {
             written.push_back({call.text, call.x1, call.z1});
@@ -144,7 +148,9 @@ TEST(WritePanelLabels, LabelsEveryPanelAtItsOwnCentre) {
     surface.setOwnMetrics(8, 12.5);
     PlanView view;
     view.level = kLevel;
-    writePanelLabels(frame.builder.build(), view, surface);
+    PlanLabels labels;
+    drawPanels(frame.builder.build(), view, surface, labels);
+    drawLabels(labels, designedLayout(labels), surface);
     const auto texts = surface.texts();
     ASSERT_EQ(texts.size(), 4u);
     // "no floor load" is 104 wide and "500 X 300" 72; the tops are 150 - 2 * 12.5 + 12.5, and
