@@ -210,7 +210,7 @@ class Search {
         LabelLayout keyed = keyedWith(layout, std::nullopt);
         const int leftOut =
             labelsLeftOut + (area_.legendTakesKey ? 0
-                                                  : static_cast<int>(keyed.keyLines.size() -
+                                                  : static_cast<int>(layout.keyLines.size() -
                                                                      keyed.keyPlaced.size()));
         if (leftOut > 0 && !area_.legendTakesKey) {
             keyed = keyedWith(layout, notShownNote(leftOut));

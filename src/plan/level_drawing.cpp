@@ -92,6 +92,7 @@ LevelPicture drawLevel(const ListingDocument& document, const PlanView& view, Su
     picture.keyLinesElsewhere = layout.keyLinesElsewhere();
     picture.callouts = static_cast<int>(layout.keyLines.size());
     picture.notShown = layout.notShown;
+    picture.noteShown = layout.note.has_value();
     if (kept == nullptr && context.memory != nullptr) {
         context.memory->keep(view, std::move(key), std::move(fresh));
     }
@@ -116,7 +117,9 @@ LevelPicture drawLevelFitted(const ListingDocument& document, const PlanView& vi
         return drawLevel(document, view, surface, context);
     };
     LevelPicture picture = drawIn(room);
-    const auto wanting = static_cast<double>(picture.keyLinesElsewhere.size());
+    // The key lines without room, and the note of what could not be shown when it found none.
+    const auto wanting = static_cast<double>(picture.keyLinesElsewhere.size()) +
+                         (picture.notShown > 0 && !picture.noteShown ? 1 : 0);
     if (wanting > 0 && !view.designedLabelPositions) {
         // The key's lines and the note, below the plan.
         room.bottom = std::max(

@@ -38,6 +38,8 @@ struct LevelPicture {
     // How many labels became callouts, and how many texts the plan could not show.
     int callouts = 0;
     int notShown = 0;
+    // Whether the plan itself says how many texts it could not show.
+    bool noteShown = false;
 };
 
 // Clears the surface (whose scale the caller has set) and draws the view's level on it: the grid

@@ -1,0 +1,311 @@
+// What the reader of a plan sees: each panel's label in that panel and nowhere else, read back from
+// the texts drawn (not from the placement), for the sample and generated levels of several shapes
+// at view sizes from a small window's plan area to a large screen's, with text measured as a
+// screen measures it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "document/listing_document.h"
+#include "plan/level_drawing.h"
+#include "plan/panel_labels.h"
+#include "support/recording_surface.h"
+
+namespace fp {
+namespace {
+
+using Call = test::RecordingSurface::Call;
+
+// Measures text in pixels, as a screen does whatever the zoom, turned into plan units by the scale
+// in force over a view `width` by `height` pixels.
+class PixelSurface : public test::RecordingSurface {
+  public:
+    PixelSurface(double width, double height, double charPixels, double linePixels)
+        : width_(width), height_(height), charPixels_(charPixels), linePixels_(linePixels) {}
+
+    void setScale(double left, double top, double right, double bottom) override {
+        RecordingSurface::setScale(left, top, right, bottom);
+        perPixelX_ = (right - left) / width_;
+        perPixelZ_ = (bottom - top) / height_;
+    }
+    double verticalPerHorizontal() override { return perPixelZ_ / perPixelX_; }
+    double textWidth(std::string_view text) override {
+        return charPixels_ * perPixelX_ * sizeOf(selectedFont()) * static_cast<double>(text.size());
+    }
+    double textHeight(std::string_view) override {
+        return linePixels_ * perPixelZ_ * sizeOf(selectedFont());
+    }
+
+    // The box a recorded text covers on the view: upright, or turned a quarter upward about the
+    // top-left of its cell.
+    PlanRect boxOf(const Call& text) const {
+        const double share = sizeOf(text.font);
+        const double length = charPixels_ * share * static_cast<double>(text.text.size());
+        const double thickness = linePixels_ * share;
+        if (text.font && text.font->angleTenths == 900) {
+            return {text.x1, text.z1 - length * perPixelZ_, text.x1 + thickness * perPixelX_,
+                    text.z1};
+        }
+        return {text.x1, text.z1, text.x1 + length * perPixelX_, text.z1 + thickness * perPixelZ_};
+    }
+
+    // The texts of the last drawing: a fitted level may be drawn twice, the second time with room
+    // for its key.
+    std::vector<Call> lastTexts() const {
+        const auto& all = calls();
+        auto from = std::find_if(all.rbegin(), all.rend(),
+                                 [](const Call& call) { return call.kind == Kind::Clear; });
+        std::vector<Call> texts;
+        std::copy_if(from.base(), all.end(), std::back_inserter(texts),
+                     [](const Call& call) { return call.kind == Kind::Text; });
+        return texts;
+    }
+
+    bool measuresAngle(const Call& text) const {
+        return !text.font || text.font->angleTenths == 0 || text.font->angleTenths == 900;
+    }
+
+  private:
+    static double sizeOf(const std::optional<FontDescription>& font) {
+        return font ? font->shrink : 1;
+    }
+
+    double width_;
+    double height_;
+    double charPixels_;
+    double linePixels_;
+    double perPixelX_ = 1;
+    double perPixelZ_ = 1;
+};
+
+// A hair of a pixel's worth, for sums that put a text flush with its panel's edge.
+constexpr double kHair = 1e-3;
+
+bool inside(const PlanRect& box, const PanelBounds& panel) {
+    return box.left >= panel.x1 - kHair && box.right <= panel.x2 + kHair &&
+           box.top >= panel.z1 - kHair && box.bottom <= panel.z2 + kHair;
+}
+
+bool meets(const PlanRect& box, const PanelBounds& panel) {
+    return box.left < panel.x2 - kHair && box.right > panel.x1 + kHair &&
+           box.top < panel.z2 - kHair && box.bottom > panel.z1 + kHair;
+}
+
+bool overlap(const PlanRect& a, const PlanRect& b) {
+    return a.left < b.right - kHair && b.left < a.right - kHair && a.top < b.bottom - kHair &&
+           b.top < a.bottom - kHair;
+}
+
+bool isCalloutNumber(const std::string& text) {
+    return text.size() > 2 && text.front() == '[' && text.back() == ']';
+}
+
+// What a reader finds in one panel, and whether it is a label of that panel: its own lines, one
+// line per load case, its spans with a callout's number, or the number alone.
+std::string judgePanel(const LevelPanel& panel, const PlanView& view,
+                       std::vector<std::string> found, const std::vector<std::string>& key,
+                       bool noteDrawn, bool spansRequired) {
+    const std::string spans = panelLabelLines(panel, view).back();
+    std::string number;
+    for (const std::string& text : found) {
+        if (isCalloutNumber(text)) {
+            number = text;
+        }
+    }
+    if (found.empty()) {
+        return spansRequired ? "nothing in it"
+                             : (noteDrawn ? "" : "nothing in it and no note saying so");
+    }
+    std::vector<std::string> sorted = found;
+    std::sort(sorted.begin(), sorted.end());
+    const auto same = [&](std::vector<std::string> lines) {
+        std::sort(lines.begin(), lines.end());
+        return lines == sorted;
+    };
+    if (number.empty()) {
+        return same(panelLabelLines(panel, view)) || same(panelLabelLinesByCase(panel, view))
+                   ? ""
+                   : "lines not its own";
+    }
+    const std::size_t cut = spans.find(" X ");
+    const std::string spansAbove = spans.substr(0, cut + 2);
+    const std::string spansBelow = spans.substr(cut + 3);
+    if (!same({number, spans}) && !same({number, spansAbove, spansBelow}) &&
+        !(same({number}) && !spansRequired)) {
+        return "a callout with lines not its own";
+    }
+    const std::string keyStart = number.substr(1, number.size() - 2);
+    const auto line = std::find_if(key.begin(), key.end(), [&](const std::string& text) {
+        return text.rfind("[" + keyStart + "] ", 0) == 0;
+    });
+    if (line == key.end()) {
+        return noteDrawn ? "" : "a callout without key line or note";
+    }
+    for (const std::string& load : panelLabelLines(panel, view)) {
+        if (load != spans && line->find(load) == std::string::npos) {
+            return "a key line without its load " + load;
+        }
+    }
+    return "";
+}
+
+struct Reading {
+    int panels = 0;
+    int ownLabels = 0;
+    int callouts = 0;
+};
+
+// Draws the level fitted to `width` by `height` pixels and checks what was drawn, returning how
+// many panels show their label at home.
+Reading checkLevel(const ListingDocument& document, PlanView view, double width, double height,
+                   double charPixels, bool spansRequired, const std::string& where) {
+    PixelSurface surface(width, height, charPixels, 2 * charPixels + 1);
+    PlanFrame frame;
+    drawLevelFitted(document, view, surface, width, height, {}, frame);
+    const PlanRect visible{frame.left, frame.top, frame.right, frame.bottom};
+    const std::vector<LevelPanel>& panels = document.level(view.level).panels;
+    std::vector<std::vector<std::string>> found(panels.size());
+    std::vector<std::string> key;
+    bool noteDrawn = false;
+    std::vector<PlanRect> boxes;
+    for (const Call& text : surface.lastTexts()) {
+        if (!surface.measuresAngle(text)) {
+            continue;
+        }
+        const PlanRect box = surface.boxOf(text);
+        for (const PlanRect& other : boxes) {
+            EXPECT_FALSE(overlap(box, other)) << where << ": \"" << text.text << "\" over another";
+        }
+        boxes.push_back(box);
+        EXPECT_TRUE(box.left >= visible.left - kHair && box.right <= visible.right + kHair &&
+                    box.top >= visible.top - kHair && box.bottom <= visible.bottom + kHair)
+            << where << ": \"" << text.text << "\" off the view";
+        if (text.part != PlanPart::PanelLabels) {
+            continue;
+        }
+        const auto home = std::find_if(panels.begin(), panels.end(), [&](const LevelPanel& panel) {
+            return inside(box, panel.bounds);
+        });
+        if (home != panels.end()) {
+            found[static_cast<std::size_t>(home - panels.begin())].push_back(text.text);
+            continue;
+        }
+        const bool inNoBay =
+            std::none_of(panels.begin(), panels.end(),
+                         [&](const LevelPanel& panel) { return meets(box, panel.bounds); });
+        EXPECT_TRUE(inNoBay) << where << ": \"" << text.text << "\" across a panel's edge";
+        noteDrawn = noteDrawn || text.text.find("not shown") != std::string::npos;
+        key.push_back(text.text);
+    }
+    Reading reading;
+    reading.panels = static_cast<int>(panels.size());
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        const std::string fault =
+            judgePanel(panels[i], view, found[i], key, noteDrawn, spansRequired);
+        EXPECT_EQ(fault, "") << where << ": panel " << panels[i].bounds.x1 << ","
+                             << panels[i].bounds.z1 << " - " << panels[i].bounds.x2 << ","
+                             << panels[i].bounds.z2 << " shows "
+                             << ::testing::PrintToString(found[i]);
+        const bool callout = std::any_of(found[i].begin(), found[i].end(), isCalloutNumber);
+        reading.ownLabels += fault.empty() && !found[i].empty() ? 1 : 0;
+        reading.callouts += callout ? 1 : 0;
+    }
+    return reading;
+}
+
+struct NoMessages : MessageSink {
+    void show(const ListingMessage&) override {}
+};
+
+#ifdef GEN_LISTING_PROGRAM
+ListingDocument generated(const std::string& arguments) {
+    const std::string path =
+        ::testing::TempDir() + "frameplan_labels_" + std::to_string(::getpid()) + ".anl";
+    const std::string command =
+        std::string("'") + GEN_LISTING_PROGRAM + "' " + arguments + " --output '" + path + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    NoMessages messages;
+    ListingDocument document = openListing(path, messages);
+    std::remove(path.c_str());
+    return document;
+}
+#endif
+
+struct ViewSize {
+    // In logical pixels.
+    double width;
+    double height;
+    // Device pixels per logical pixel: the window at a scale factor of 2 measures its text, an
+    // 8-point font of 6 pixels a digit, in twice as many device pixels.
+    double scale;
+};
+
+constexpr ViewSize kSizes[] = {
+    {600, 380, 1}, {800, 560, 1}, {960, 640, 1}, {1600, 900, 1}, {3200, 1800, 1}, {600, 380, 2},
+};
+constexpr double kDigitPixels = 6;
+
+struct Listing {
+    const char* arguments;  // to the generator; empty for the bundled sample
+    // The smallest width at which every panel must show its spans at home.
+    double spansFrom;
+};
+
+class LabelsInOwnPanel : public ::testing::TestWithParam<Listing> {};
+
+TEST_P(LabelsInOwnPanel, EveryPanelShowsItsOwnLabelOrACalloutWithItsKey) {
+    const Listing& listing = GetParam();
+    NoMessages messages;
+#ifdef GEN_LISTING_PROGRAM
+    const ListingDocument document = *listing.arguments == '\0'
+                                         ? openListing("samples/office-block.anl", messages)
+                                         : generated(listing.arguments);
+#else
+    if (*listing.arguments != '\0') {
+        GTEST_SKIP() << "built without the listing generator";
+    }
+    const ListingDocument document = openListing("samples/office-block.anl", messages);
+#endif
+    for (int level = 1; level <= document.levelCount(); ++level) {
+        PlanView view = startUpView(document, '.');
+        view.level = level;
+        if (document.level(level).panelsError || document.level(level).panels.empty()) {
+            continue;
+        }
+        for (const ViewSize& size : kSizes) {
+            for (const bool caseNumbers : {true, false}) {
+                view.loadCaseNumbers = caseNumbers;
+                const std::string where =
+                    std::string(listing.arguments) + " level " + std::to_string(level) + " at " +
+                    std::to_string(int(size.width)) + "x" + std::to_string(int(size.height)) +
+                    " scale " + std::to_string(int(size.scale));
+                const Reading reading =
+                    checkLevel(document, view, size.width * size.scale, size.height * size.scale,
+                               kDigitPixels * size.scale, size.width >= listing.spansFrom, where);
+                if (caseNumbers) {
+                    std::printf("%s: %d of %d panels labelled at home, %d callouts\n",
+                                where.c_str(), reading.ownLabels, reading.panels, reading.callouts);
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SampleAndGenerated, LabelsInOwnPanel,
+    ::testing::Values(Listing{"", 600},
+                      Listing{"--storeys 2 --bays-x 9 --bays-z 7 --span 2.4", 800},
+                      Listing{"--storeys 2 --bays-x 1 --bays-z 1 --load-cases 1", 600},
+                      Listing{"--storeys 2 --bays-x 4 --bays-z 3 --load-cases 6", 600},
+                      Listing{"--storeys 2 --bays-x 12 --bays-z 10 --load-cases 3", 1e9},
+                      Listing{"--storeys 2 --bays-x 6 --bays-z 2 --span 1.2", 1e9}));
+
+}  // namespace
+}  // namespace fp
