@@ -15,6 +15,15 @@ namespace fp {
 
 namespace {
 
+// The plan scales offered, "50, 100, 200, 250, 500" with `between` ", ".
+std::string planScaleList(const std::string& between) {
+    std::string list;
+    for (const int scale : kPlanScales) {
+        list += (list.empty() ? "" : between) + std::to_string(scale);
+    }
+    return list;
+}
+
 std::invalid_argument badOption(const std::string& text) {
     return std::invalid_argument("export: " + text + " (see frameplan --help)");
 }
@@ -121,8 +130,8 @@ PageSetup parsePage(const ExportArguments& arguments) {
             std::find_if(std::begin(kPlanScales), std::end(kPlanScales),
                          [&number](int scale) { return std::to_string(scale) == number; });
         if (offered == std::end(kPlanScales)) {
-            throw badOption("--scale is 50, 100, 200 (1:50 ...) or fit, not \"" + arguments.scale +
-                            "\"");
+            throw badOption("--scale is one of " + planScaleList(", ") +
+                            " (1:50 ...) or fit, not \"" + arguments.scale + "\"");
         }
         page.scale = *offered;
     }
@@ -166,8 +175,8 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_option("--orientation", arguments.orientation,
                        "landscape or portrait (default: landscape)");
     command.add_option("--scale", arguments.scale,
-                       "50, 100 or 200 for the plan at 1:50, 1:100 or 1:200 on PDF pages, with a "
-                       "scale bar; or fit (the default)");
+                       planScaleList(", ") + " for the plan at 1:" + planScaleList(", 1:") +
+                           " on PDF pages, with a scale bar; or fit (the default)");
     command.add_option("--job-name", arguments.jobName, "The job's name in the title block");
     command.add_option("--job-number", arguments.jobNumber, "The job's number in the title block");
     command.add_option("--engineer", arguments.engineer, "The engineer in the title block");

@@ -150,8 +150,10 @@ TEST(ExportArguments, BadValuesAreNamed) {
         {{"m.anl", "-o", "p.png", "--height", "7,8"}, "--height expects a height in metres"},
         {{"m.anl", "-o", "p.pdf", "--paper", "letter"}, "--paper is a4 or a3"},
         {{"m.anl", "-o", "p.pdf", "--orientation", "up"}, "--orientation is landscape or portrait"},
-        {{"m.anl", "-o", "p.pdf", "--scale", "75"}, "--scale is 50, 100, 200"},
-        {{"m.anl", "-o", "p.pdf", "--scale", "1:"}, "--scale is 50, 100, 200"},
+        {{"m.anl", "-o", "p.pdf", "--scale", "75"},
+         "--scale is one of 50, 100, 200, 250, 500 (1:50 ...)"},
+        {{"m.anl", "-o", "p.pdf", "--scale", "1:"},
+         "--scale is one of 50, 100, 200, 250, 500 (1:50 ...)"},
     };
     for (const auto& c : cases) {
         const std::string failure = failureOf(c.arguments);
