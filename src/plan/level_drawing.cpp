@@ -9,6 +9,7 @@
 #include "plan/grid_lines.h"
 #include "plan/label_drawing.h"
 #include "plan/label_search.h"
+#include "plan/measuring_surface.h"
 #include "plan/panel_labels.h"
 #include "plan/tributary_lines.h"
 
@@ -110,22 +111,26 @@ LevelPicture drawLevelFitted(const ListingDocument& document, const PlanView& vi
     room.top += bubbles.top;
     room.right += bubbles.right;
     room.bottom += bubbles.bottom;
-    const auto drawIn = [&](const FrameRoom& around) {
+    const auto drawIn = [&](const FrameRoom& around, Surface& on) {
         frame = fittedFrame(document.grid, width, height, around);
-        surface.setScale(frame.left, frame.top, frame.right, frame.bottom);
+        on.setScale(frame.left, frame.top, frame.right, frame.bottom);
         context.visible = frame;
-        return drawLevel(document, view, surface, context);
+        return drawLevel(document, view, on, context);
     };
-    LevelPicture picture = drawIn(room);
-    // The key lines without room, and the note of what could not be shown when it found none.
-    const auto wanting = static_cast<double>(picture.keyLinesElsewhere.size()) +
-                         (picture.notShown > 0 && !picture.noteShown ? 1 : 0);
-    if (wanting > 0 && !view.designedLabelPositions) {
-        // The key's lines and the note, below the plan.
+    if (view.designedLabelPositions) {
+        return drawIn(room, surface);
+    }
+    // Tried first without drawing, to learn the room the key lines without room and the note of
+    // what could not be shown want below the plan.
+    MeasuringSurface measuring(surface);
+    const LevelPicture tried = drawIn(room, measuring);
+    const auto wanting = static_cast<double>(tried.keyLinesElsewhere.size()) +
+                         (tried.notShown > 0 && !tried.noteShown ? 1 : 0);
+    if (wanting > 0) {
         room.bottom = std::max(
             room.bottom, std::min(room.bottom + (wanting + 2) * keyLine, height * kMostKeyShare));
-        picture = drawIn(room);
     }
+    LevelPicture picture = drawIn(room, surface);
     return picture;
 }
 

@@ -54,9 +54,10 @@ LevelPicture drawLevel(const ListingDocument& document, const PlanView& view, Su
                        const DrawingContext& context = {});
 
 // Draws the level filling an area `width` by `height` device units of the surface with the whole
-// model: the frame keeps room for the bubbles and `room` beyond the outermost grid lines, and when
-// the callouts' key found no room, the level is drawn once more with room for it below the plan.
-// Returns the picture and sets `frame` to the frame it was drawn in.
+// model: the frame keeps room for the bubbles and `room` beyond the outermost grid lines, and,
+// where a drawing tried first (measured, not drawn) finds no room for the callouts' key or the note
+// of texts not shown, room for them below the plan. Returns the picture and sets `frame` to the
+// frame it was drawn in.
 LevelPicture drawLevelFitted(const ListingDocument& document, const PlanView& view,
                              Surface& surface, double width, double height, FrameRoom room,
                              PlanFrame& frame, DrawingContext context = {});

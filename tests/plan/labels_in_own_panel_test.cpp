@@ -16,6 +16,7 @@
 #include "document/listing_document.h"
 #include "plan/level_drawing.h"
 #include "plan/panel_labels.h"
+#include "support/panel_reading.h"
 #include "support/recording_surface.h"
 
 namespace fp {
@@ -103,59 +104,6 @@ bool overlap(const PlanRect& a, const PlanRect& b) {
            b.top < a.bottom - kHair;
 }
 
-bool isCalloutNumber(const std::string& text) {
-    return text.size() > 2 && text.front() == '[' && text.back() == ']';
-}
-
-// What a reader finds in one panel, and whether it is a label of that panel: its own lines, one
-// line per load case, its spans with a callout's number, or the number alone.
-std::string judgePanel(const LevelPanel& panel, const PlanView& view,
-                       std::vector<std::string> found, const std::vector<std::string>& key,
-                       bool noteDrawn, bool spansRequired) {
-    const std::string spans = panelLabelLines(panel, view).back();
-    std::string number;
-    for (const std::string& text : found) {
-        if (isCalloutNumber(text)) {
-            number = text;
-        }
-    }
-    if (found.empty()) {
-        return spansRequired ? "nothing in it"
-                             : (noteDrawn ? "" : "nothing in it and no note saying so");
-    }
-    std::vector<std::string> sorted = found;
-    std::sort(sorted.begin(), sorted.end());
-    const auto same = [&](std::vector<std::string> lines) {
-        std::sort(lines.begin(), lines.end());
-        return lines == sorted;
-    };
-    if (number.empty()) {
-        return same(panelLabelLines(panel, view)) || same(panelLabelLinesByCase(panel, view))
-                   ? ""
-                   : "lines not its own";
-    }
-    const std::size_t cut = spans.find(" X ");
-    const std::string spansAbove = spans.substr(0, cut + 2);
-    const std::string spansBelow = spans.substr(cut + 3);
-    if (!same({number, spans}) && !same({number, spansAbove, spansBelow}) &&
-        !(same({number}) && !spansRequired)) {
-        return "a callout with lines not its own";
-    }
-    const std::string keyStart = number.substr(1, number.size() - 2);
-    const auto line = std::find_if(key.begin(), key.end(), [&](const std::string& text) {
-        return text.rfind("[" + keyStart + "] ", 0) == 0;
-    });
-    if (line == key.end()) {
-        return noteDrawn ? "" : "a callout without key line or note";
-    }
-    for (const std::string& load : panelLabelLines(panel, view)) {
-        if (load != spans && line->find(load) == std::string::npos) {
-            return "a key line without its load " + load;
-        }
-    }
-    return "";
-}
-
 struct Reading {
     int panels = 0;
     int ownLabels = 0;
@@ -208,12 +156,12 @@ Reading checkLevel(const ListingDocument& document, PlanView view, double width,
     reading.panels = static_cast<int>(panels.size());
     for (std::size_t i = 0; i < panels.size(); ++i) {
         const std::string fault =
-            judgePanel(panels[i], view, found[i], key, noteDrawn, spansRequired);
+            test::judgePanel(panels[i], view, found[i], key, noteDrawn, spansRequired);
         EXPECT_EQ(fault, "") << where << ": panel " << panels[i].bounds.x1 << ","
                              << panels[i].bounds.z1 << " - " << panels[i].bounds.x2 << ","
                              << panels[i].bounds.z2 << " shows "
                              << ::testing::PrintToString(found[i]);
-        const bool callout = std::any_of(found[i].begin(), found[i].end(), isCalloutNumber);
+        const bool callout = std::any_of(found[i].begin(), found[i].end(), test::isCalloutNumber);
         reading.ownLabels += fault.empty() && !found[i].empty() ? 1 : 0;
         reading.callouts += callout ? 1 : 0;
     }
