@@ -5,9 +5,9 @@
 #include <map>
 #include <tuple>
 
-#include "document/grid_names.h"
 #include "model/number_text.h"
 #include "structure/floor_load_reach.h"
+#include "structure/grid_names.h"
 #include "structure/place_text.h"
 
 namespace fp {
@@ -259,11 +259,8 @@ class TakedownBuilder {
     }
 
     std::string stackName(const ColumnTakedown& top) const {
-        const LevelGridLines lines = gridLinesOf(document_, top.level);
-        const auto x = std::find(lines.x.begin(), lines.x.end(), top.at.x);
-        const auto z = std::find(lines.z.begin(), lines.z.end(), top.at.z);
-        return zLineName(static_cast<std::size_t>(z - lines.z.begin())) + "/" +
-               xLineName(static_cast<std::size_t>(x - lines.x.begin()));
+        // Named by the building's lines, as the plans name them.
+        return zLineNameAt(document_.grid, top.at.z) + "/" + xLineNameAt(document_.grid, top.at.x);
     }
 
     void balance() {
