@@ -64,7 +64,11 @@ std::optional<ComparedListings> compareRequested(const CompareRequest& request, 
         }
         onlyHeight = exactHundredths(*height);
     }
-    auto [before, after] = readBoth(request.oldListing, request.newListing, err);
+    // Named, not bound as a structured binding, so that the lambda below may refer to them.
+    std::pair<ReadListing, ReadListing> both =
+        readBoth(request.oldListing, request.newListing, err);
+    ReadListing& before = both.first;
+    ReadListing& after = both.second;
     if (!before.document || !after.document) {
         return std::nullopt;
     }
