@@ -14,11 +14,12 @@ struct KindTexts {
 };
 
 // In the order of FindingKind.
-constexpr std::array<KindTexts, 20> kKindTexts = {{
+constexpr std::array<KindTexts, 21> kKindTexts = {{
     {"listing-cut-short", "Listing cut short"},
     {"echo-lines-missing", "Input echo with lines missing"},
     {"no-design-output", "No beam design output"},
     {"beam-without-design", "Beam without a design block"},
+    {"joint-off-grid-line", "Joint off its grid line"},
     {"load-before-first-case", "Load before the first load-case header"},
     {"empty-load-case", "Load case without loads"},
     {"floor-load-on-no-level", "Floor load meeting no level"},

@@ -17,6 +17,7 @@ enum class FindingKind {
     EchoLinesMissing,         // the input echo's numbers jump
     NoDesignOutput,           // no beam design block at all
     BeamWithoutDesign,        // a beam with no design block while others have one
+    JointOffGridLine,         // a joint a little off the grid line its members otherwise run on
     LoadBeforeFirstCase,      // a load before the first load-case header
     EmptyLoadCase,            // a load-case header with no command under it
     FloorLoadOnNoLevel,       // a floor load whose Y range meets no level

@@ -4,6 +4,7 @@
 #include "checks/finding_text.h"
 #include "checks/floor_load_checks.h"
 #include "checks/member_checks.h"
+#include "checks/off_line_joint_checks.h"
 #include "checks/takedown_checks.h"
 #include "checks/unshown_load_checks.h"
 
@@ -123,6 +124,7 @@ std::vector<Finding> checkDocument(const ListingDocument& document, const Takedo
     checkEcho(document.echo, findings);
     checkDesignBlocks(document, findings);
     checkMembers(document, findings);
+    checkJointsOffLines(document, findings);
     checkFloorLoads(document, findings);
     checkUnshownLoads(document, findings);
     checkLoadPaths(takedown, findings);

@@ -19,6 +19,7 @@ enum class NotShown {
     PassesOverJoint,   // a beam along a grid line past another joint of its level
     JoinsSameJoints,   // another member joins its two joints, and the plan has that one
     JointMissing,      // a joint it names is not in the listing
+    JointOffLine,      // a joint of it stands a little off the line of its other end
     NotAlongGridLine,  // inclined, or of no length
 };
 
@@ -31,6 +32,9 @@ NotShown whyNotShown(const MemberFacts& facts) {
     }
     if (facts.shape == MemberShape::Unjoined) {
         return NotShown::JointMissing;
+    }
+    if (!facts.offLine.empty()) {
+        return NotShown::JointOffLine;
     }
     if (!facts.isBeam()) {
         return NotShown::NotAlongGridLine;
@@ -51,7 +55,7 @@ FindingPlace placeOf(const MemberFacts& facts) {
 }
 
 // Why no plan shows the load, after "names member 12".
-std::string reasonText(NotShown reason) {
+std::string reasonText(NotShown reason, const MemberFacts& facts) {
     switch (reason) {
         case NotShown::WithoutDesign:
             return ", a beam without a design block: no plan draws it, so the load is not shown. "
@@ -68,6 +72,13 @@ std::string reasonText(NotShown reason) {
         case NotShown::JointMissing:
             return ", which names a joint the listing does not have: no plan has it, so the load "
                    "is not shown. Check the joint coordinates.";
+        case NotShown::JointOffLine: {
+            const JointOffLine& off = facts.offLine.front();
+            return ", whose joint " + std::to_string(off.joint.number) + " stands " +
+                   shortText(metres(off.distance())) +
+                   " m off the grid line of its other end: no plan has it, so the load is not "
+                   "shown. Check the joint's coordinates.";
+        }
         case NotShown::NotAlongGridLine:
         case NotShown::Drawn:
             break;
@@ -81,10 +92,11 @@ struct UnshownLoad {
     float value = 0;
     CaseNumber caseNumber;
     FindingPlace place;
+    // Why no plan shows it, for a beam no plan draws.
+    std::string why;
 };
 
-Finding unshownLoadFinding(FindingKind kind, NotShown reason, int level, long line,
-                           const UnshownLoad& load) {
+Finding unshownLoadFinding(FindingKind kind, int level, long line, const UnshownLoad& load) {
     const bool one = load.members.size() == 1;
     const std::string members = (one ? "member " : "members ") + numbersText(load.members);
     const std::string what = "The member load of " + shortText(load.value) + " kN/m on line " +
@@ -98,7 +110,7 @@ Finding unshownLoadFinding(FindingKind kind, NotShown reason, int level, long li
                    ": the load acts along it and no plan shows it. Check the member numbers.";
     } else {
         severity = Severity::Note;
-        sentence = what + reasonText(reason);
+        sentence = what + load.why;
     }
     return Finding{.kind = kind,
                    .severity = severity,
@@ -139,6 +151,9 @@ void checkMemberLoads(const ListingDocument& document, bool anyDesign,
             entry.value = load.value;
             entry.caseNumber = load.caseNumber;
             entry.place = placeOf(facts);
+            if (kind == FindingKind::MemberLoadOnUndrawnBeam) {
+                entry.why = reasonText(reason, facts);
+            }
         }
         // A member a line names twice is named once.
         if (std::find(entry.members.begin(), entry.members.end(), load.member) ==
@@ -148,7 +163,7 @@ void checkMemberLoads(const ListingDocument& document, bool anyDesign,
     }
     for (const auto& [key, load] : unshown) {
         const auto& [line, kind, level, reason, beam] = key;
-        findings.push_back(unshownLoadFinding(kind, reason, level, line, load));
+        findings.push_back(unshownLoadFinding(kind, level, line, load));
     }
 }
 

@@ -122,6 +122,12 @@ void writeDocumentJson(std::ostream& out, const ListingDocument& document,
     writeValues(out, document.floorIntensities);
     out << ",\n  \"memberLoads\": ";
     writeValues(out, document.memberLoadValues);
+    out << ",\n  \"memberLoadTable\": ";
+    writeList(out, document.memberLoadsByMember.size(), [&](std::size_t i) {
+        const MemberLoad& load = document.memberLoadsByMember[i];
+        out << "{\"member\": " << load.member << ", \"caseTitle\": " << jsonString(load.caseNumber)
+            << ", \"value\": " << jsonNumberText(load.value) << ", \"line\": " << load.line << "}";
+    });
     out << ",\n  \"loadCases\": ";
     writeList(out, document.loadCases.size(), [&](std::size_t i) {
         const LoadCase& loadCase = document.loadCases[i];

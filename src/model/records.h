@@ -18,6 +18,7 @@ struct Joint {
     int16_t x = 0;
     int16_t y = 0;
     int16_t z = 0;
+    long line = 0;  // of the line its number is written on, counted from 1
 };
 
 // A member of the MEMBER INCIDENCES section, by the numbers of its two joints. Once read, every

@@ -166,9 +166,10 @@ long readJoints(SectionReading& reading, JointList& joints, long unitLine) {
     const long jointLine = reading.lineNumber();
     DistinctCoordinates distinct;
     readSectionRecords(reading, joints, 4, NegativeExponents::Zeroed,
-                       [&distinct](Joint& joint, int column, double value) {
+                       [&distinct, &reading](Joint& joint, int column, double value) {
                            if (column == 0) {
                                joint.number = roundToInt16(value, "joint number");
+                               joint.line = reading.lineNumber();
                                return;
                            }
                            const int16_t hundredths = roundToInt16(

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/records.h"
 #include "structure/level_framing.h"
@@ -20,6 +21,34 @@ enum class MemberShape {
 
 // The shape of a member between two joints, whichever way round.
 MemberShape shapeOf(const Joint& a, const Joint& b);
+
+// How far apart across each horizontal axis the ends of a member stand that would be a beam
+// along a grid line, or a column, but for one end a little off the other's line: in hundredths of
+// a metre, 0 across an axis where they agree. Both 0 for any other member.
+struct LineMiss {
+    int acrossX = 0;  // the ends' X differ by this: the member misses an X line
+    int acrossZ = 0;  // the ends' Z differ by this: the member misses a Z line
+
+    bool any() const { return acrossX != 0 || acrossZ != 0; }
+};
+
+// A miss of less than half a metre, and less than a quarter of the member's run along its line
+// (or up its height), is a joint put down wrong: a grid frame has no beams skewed by a few
+// degrees. A member farther off is taken as meant to be inclined.
+inline constexpr int kLineMissLimit = 50;
+
+// The miss of a member between two joints, whichever way round.
+LineMiss lineMissOf(const Joint& a, const Joint& b);
+
+// A joint of a member that misses its line, standing off the line the member's other end is on.
+struct JointOffLine {
+    Joint joint;
+    // Whether the line is an X line (the joint's X is off) or a Z line.
+    bool xLine = true;
+    int16_t line = 0;  // the line's coordinate, hundredths of a metre
+
+    int distance() const;
+};
 
 struct MemberFacts {
     int32_t number = 0;
@@ -39,6 +68,10 @@ struct MemberFacts {
     bool passesOverJoint = false;
     // The framing of its level joins it: a beam of that level's plan, drawn when designed.
     bool onPlan = false;
+    // For a member that misses its line by a little (see lineMissOf), the joint off the line for
+    // each axis it misses, X first: of its two ends, the one whose coordinate fewer joints of
+    // the building share, the end joint when as many share both.
+    std::vector<JointOffLine> offLine;
 
     bool isBeam() const {
         return shape == MemberShape::BeamAlongX || shape == MemberShape::BeamAlongZ;

@@ -9,12 +9,21 @@ struct StructureModel::Lookups {
     JointIndex joints;
     MemberJoins joins;
     std::unordered_map<int32_t, const Member*> firstMember;
+    // How many joints of the building stand at each X, and at each Z.
+    std::unordered_map<int16_t, int> jointsAtX;
+    std::unordered_map<int16_t, int> jointsAtZ;
 
     explicit Lookups(const StructureRecords& records)
         : joints(records.joints), joins(records.members, records.designRows) {
         firstMember.reserve(records.members.size());
         for (const Member& member : records.members) {
             firstMember.try_emplace(member.number, &member);
+        }
+        for (const Joint& joint : records.joints) {
+            if (joints.names(joint)) {
+                ++jointsAtX[joint.x];
+                ++jointsAtZ[joint.z];
+            }
         }
     }
 };
@@ -36,6 +45,18 @@ bool passesOverJoint(const Grid& grid, const MemberFacts& beam) {
         }
     }
     return false;
+}
+
+// The end of a member off the line of the other across one axis: the end whose coordinate fewer
+// joints share, the end joint on a tie.
+JointOffLine jointOffLine(const MemberFacts& member, bool xLine,
+                          const std::unordered_map<int16_t, int>& jointsAt) {
+    const int16_t startAt = xLine ? member.start.x : member.start.z;
+    const int16_t endAt = xLine ? member.end.x : member.end.z;
+    const bool startOff = jointsAt.at(startAt) < jointsAt.at(endAt);
+    return {.joint = startOff ? member.start : member.end,
+            .xLine = xLine,
+            .line = startOff ? endAt : startAt};
 }
 
 }  // namespace
@@ -92,6 +113,13 @@ MemberFacts StructureModel::member(const StructureRecords& records, int32_t numb
     facts.shape = shapeOf(*start, *end);
     if (start->y == end->y) {
         facts.level = records.grid.y.lineOf(start->y);
+    }
+    const LineMiss miss = lineMissOf(*start, *end);
+    if (miss.acrossX != 0) {
+        facts.offLine.push_back(jointOffLine(facts, true, found.jointsAtX));
+    }
+    if (miss.acrossZ != 0) {
+        facts.offLine.push_back(jointOffLine(facts, false, found.jointsAtZ));
     }
     if (!facts.isBeam()) {
         return facts;

@@ -110,8 +110,8 @@ TEST(CommandLineProgram, DumpPrintsTheModelAsJsonWithItsKeysInOrder) {
     std::size_t previous = 0;
     for (const char* key :
          {"listing", "jointTable", "memberTable", "designTable", "floorLoads", "floorIntensities",
-          "memberLoads", "gridX", "gridY", "gridZ", "levelLabels", "intensityCaptions",
-          "memberLoadCaption", "startLevel", "messages", "levels"}) {
+          "memberLoads", "memberLoadTable", "gridX", "gridY", "gridZ", "levelLabels",
+          "intensityCaptions", "memberLoadCaption", "startLevel", "messages", "levels"}) {
         const std::size_t at = run.out.find("\"" + std::string(key) + "\":");
         ASSERT_NE(at, std::string::npos) << key;
         EXPECT_GT(at, previous) << key << " is out of order";

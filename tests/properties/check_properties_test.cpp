@@ -92,7 +92,8 @@ Planted caseEmptied(Lines lines, std::mt19937& random) {
     const std::regex echo("^( +[0-9]+\\. )(.*)$");
     for (std::size_t i = header + 1; i < lines.size(); ++i) {
         if (lines[i].find("LOAD COMBINATION") != std::string::npos ||
-            lines[i].find(" LOADTYPE ") != std::string::npos) {
+            lines[i].find(" LOADTYPE ") != std::string::npos ||
+            lines[i].find("PERFORM ANALYSIS") != std::string::npos) {
             break;
         }
         lines[i] = std::regex_replace(lines[i], echo, "$1* $2");
@@ -103,16 +104,53 @@ Planted caseEmptied(Lines lines, std::mt19937& random) {
             {FindingKind::PanelMissedByCase}};
 }
 
-// The listing cut off at a random line among the beam design blocks, without its last line end.
+// The listing cut off at a random line from the beam design blocks to its FINISH line, without
+// its last line end. (Past FINISH, a listing cut at a line end is whole to every sign it gives.)
 Planted cutShort(Lines lines, std::mt19937& random) {
     const std::vector<std::size_t> blocks = testing::linesHolding(lines, "B E A M  N O.");
+    const std::size_t finish = testing::linesHolding(lines, ". FINISH").back();
     const std::size_t cut =
-        std::uniform_int_distribution<std::size_t>(blocks.front() + 1, lines.size() - 1)(random);
+        std::uniform_int_distribution<std::size_t>(blocks.front() + 1, finish)(random);
     lines.resize(cut);
+    // Cut within the first block, the listing has no design block at all.
     return {lines,
             FindingKind::ListingCutShort,
             0,
-            {FindingKind::BeamWithoutDesign, FindingKind::MemberLoadOnUndrawnBeam}};
+            {FindingKind::NoDesignOutput, FindingKind::BeamWithoutDesign,
+             FindingKind::MemberLoadOnUndrawnBeam}};
+}
+
+// A random joint put down 3 to 30 cm off its place across X or Z, as a slip of the pen: the
+// members along the line it leaves go off the plans, and the bays and columns with them.
+Planted jointOffItsLine(Lines lines, std::mt19937& random) {
+    const ListingDocument document = testing::documentOf(lines);
+    const Joint& joint = document.joints[std::uniform_int_distribution<std::size_t>(
+        0, document.joints.size() - 1)(random)];
+    const double by =
+        std::uniform_int_distribution<int>(3, 30)(random) / 100.0 * (random() % 2 == 0 ? 1 : -1);
+    const bool acrossX = random() % 2 == 0;
+    const std::size_t first = testing::linesHolding(lines, "JOINT COORDINATES").front();
+    const std::regex written("([ ;.]) " + std::to_string(joint.number) +
+                             " ([-0-9.]+) ([-0-9.]+) ([-0-9.]+)");
+    std::size_t at = first + 1;
+    for (;; ++at) {
+        std::smatch found;
+        if (std::regex_search(lines[at], found, written)) {
+            const double x = std::stod(found[2]) + (acrossX ? by : 0);
+            const double z = std::stod(found[4]) + (acrossX ? 0 : by);
+            lines[at] = found.prefix().str() + found[1].str() + " " + std::to_string(joint.number) +
+                        " " + numberText(x) + " " + found[3].str() + " " + numberText(z) +
+                        found.suffix().str();
+            break;
+        }
+    }
+    return {lines,
+            FindingKind::JointOffGridLine,
+            static_cast<long>(at + 1),
+            {FindingKind::MemberLoadOnUndrawnBeam, FindingKind::PartialFloorLoad,
+             FindingKind::FloorLoadOnNoPanel, FindingKind::PanelMissedByCase,
+             FindingKind::PanelLoadedTwice, FindingKind::LoadWithoutColumn,
+             FindingKind::BeamEndOnNothing, FindingKind::PanelSideWithoutBeam}};
 }
 
 struct FaultKind {
@@ -133,6 +171,7 @@ const FaultKind kFaults[] = {
      }},
     {"load case emptied", caseEmptied},
     {"listing cut short", cutShort},
+    {"joint off its line", jointOffItsLine},
 };
 
 std::vector<Finding> checkLines(const Lines& lines, bool lastLineEnded = true) {
@@ -178,7 +217,7 @@ TEST_P(PlantedFault, IsFoundAtItsLineAndNothingElse) {
     EXPECT_TRUE(found) << context;
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, PlantedFault, ::testing::Range(0u, 90u));
+INSTANTIATE_TEST_SUITE_P(Seeds, PlantedFault, ::testing::ValuesIn(testing::propertySeeds(105u)));
 
 // The kN a partial-cover finding says are not applied are what the analysis applies over the
 // load's range less what the level totals gain from the load.

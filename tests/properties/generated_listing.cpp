@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <numeric>
 #include <sstream>
 
 #include "reader/listing_source.h"
@@ -93,13 +95,42 @@ std::vector<std::string> wordsOf(const std::string& line) {
     return words;
 }
 
+namespace {
+
+// The seeds of a long run; 0 in the suite.
+unsigned longRunSeeds() {
+    const char* seeds = std::getenv("FRAMEPLAN_PROPERTY_SEEDS");
+    return seeds != nullptr ? static_cast<unsigned>(std::strtoul(seeds, nullptr, 10)) : 0;
+}
+
+}  // namespace
+
 const std::vector<std::string>& generatedShapes() {
-    static const std::vector<std::string> shapes = {
-        "--storeys 2 --bays-x 2 --bays-z 1 --load-cases 2",
-        "--storeys 3 --bays-x 3 --bays-z 2 --load-cases 3",
-        "--storeys 4 --bays-x 4 --bays-z 3 --load-cases 4",
-    };
+    static const std::vector<std::string> shapes = [] {
+        std::vector<std::string> listed = {
+            "--storeys 2 --bays-x 2 --bays-z 1 --load-cases 2",
+            "--storeys 3 --bays-x 3 --bays-z 2 --load-cases 3",
+            "--storeys 4 --bays-x 4 --bays-z 3 --load-cases 4",
+        };
+        if (longRunSeeds() > 0) {
+            listed.insert(listed.end(), {
+                                            "--storeys 6 --bays-x 2 --bays-z 1 --load-cases 1",
+                                            "--storeys 3 --bays-x 6 --bays-z 2 --load-cases 2",
+                                            "--storeys 5 --bays-x 3 --bays-z 4 --load-cases 5",
+                                            "--storeys 2 --bays-x 5 --bays-z 5 --span 6",
+                                        });
+        }
+        return listed;
+    }();
     return shapes;
+}
+
+std::vector<unsigned> propertySeeds(unsigned inSuite, unsigned longRunShare) {
+    const unsigned count =
+        longRunSeeds() > 0 ? std::max(inSuite, longRunSeeds() / longRunShare) : inSuite;
+    std::vector<unsigned> seeds(count);
+    std::iota(seeds.begin(), seeds.end(), 0u);
+    return seeds;
 }
 
 }  // namespace fp::testing

@@ -35,7 +35,13 @@ std::string echoLineLike(const Lines& lines, std::size_t index, const std::strin
 // The words of a line, split at blanks.
 std::vector<std::string> wordsOf(const std::string& line);
 
-// The shapes the properties run over, small enough for every level to be drawn.
+// The shapes the properties run over, small enough for every level to be drawn: three in the
+// suite, more in a long run.
 const std::vector<std::string>& generatedShapes();
+
+// The seeds a property runs over: `inSuite` of them, or in a long run as many as the environment
+// variable FRAMEPLAN_PROPERTY_SEEDS gives (the test script's property step sets it), divided by
+// `longRunShare` for a property whose every seed runs many cases.
+std::vector<unsigned> propertySeeds(unsigned inSuite, unsigned longRunShare = 1);
 
 }  // namespace fp::testing

@@ -98,6 +98,10 @@ TEST(JointSection, ValuesFlowOverLineBreaksAndTheMemberHeadingEndsTheSection) {
                   (std::vector<int16_t>(std::begin(expected[i]), std::end(expected[i]))))
             << "joint " << i + 1;
     }
+    // Each joint is at the line its number is written on.
+    EXPECT_EQ((std::vector<long>{document.joints[0].line, document.joints[1].line,
+                                 document.joints[2].line}),
+              (std::vector<long>{3, 3, 4}));
     ASSERT_EQ(document.members.size(), 2u);
     EXPECT_EQ(document.members[0].number, 1);
     EXPECT_EQ(document.members[0].end, 2);

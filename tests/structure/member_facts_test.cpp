@@ -92,5 +92,35 @@ TEST(MemberFacts, AShapeDoesNotDependOnTheOrderOfTheJoints) {
     }
 }
 
+// A member misses its line by a little when one end is off the other's line by under half a
+// metre and under a quarter of its run; farther off it is meant to be inclined.
+TEST(MemberFacts, ALineIsMissedByALittleOnlyAcrossTheRunOfABeamOrAColumn) {
+    const Joint a{1, 0, 300, 0};
+    const struct {
+        Joint b;
+        int acrossX;
+        int acrossZ;
+    } cases[] = {
+        {{2, 600, 300, 3}, 0, 3},    // along X, 3 cm off
+        {{2, 600, 300, 49}, 0, 49},  // along X, just under half a metre off
+        {{2, 600, 300, 50}, 0, 0},   // half a metre: meant
+        {{2, 30, 300, 500}, 30, 0},  // along Z
+        {{2, 150, 300, 500}, 0, 0},  // a third of its run: meant
+        {{2, 600, 300, 0}, 0, 0},    // on its line
+        {{2, 20, 600, 30}, 20, 30},  // a column off plumb both ways
+        {{2, 0, 600, 40}, 0, 40},    // a column off plumb across Z
+        {{2, 0, 320, 10}, 0, 0},     // too short for its lean
+        {{2, 600, 600, 10}, 0, 0},   // inclined in elevation
+        {{2, 0, 300, 0}, 0, 0},      // of no length
+    };
+    for (const auto& c : cases) {
+        for (const auto& [from, to] : {std::pair{a, c.b}, std::pair{c.b, a}}) {
+            const LineMiss miss = lineMissOf(from, to);
+            EXPECT_EQ(miss.acrossX, c.acrossX) << c.b.x << " " << c.b.y << " " << c.b.z;
+            EXPECT_EQ(miss.acrossZ, c.acrossZ) << c.b.x << " " << c.b.y << " " << c.b.z;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fp
