@@ -84,7 +84,7 @@ class Parser {
                 skipBlanks();
                 std::string name = parseString();
                 expect(':');
-                value.members.emplace_back(std::move(name), parseValue(depth + 1));
+                value.members.push_back({std::move(name), parseValue(depth + 1)});
             } while (take(','));
             expect('}');
         } else if (c == '[') {
@@ -232,9 +232,9 @@ class Parser {
 }  // namespace
 
 const JsonValue* JsonValue::member(std::string_view name) const {
-    for (const auto& [key, value] : members) {
-        if (key == name) {
-            return &value;
+    for (const JsonMember& each : members) {
+        if (each.name == name) {
+            return &each.value;
         }
     }
     return nullptr;

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace fp {
@@ -16,6 +15,8 @@ class JsonError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+struct JsonMember;
+
 struct JsonValue {
     enum class Type { Null, Boolean, Number, String, Array, Object };
     Type type = Type::Null;
@@ -25,12 +26,17 @@ struct JsonValue {
     std::string text;
     std::vector<JsonValue> items;
     // An object's members, in the order written.
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonMember> members;
 
     // The member of an object by its name; null when there is none, or this is no object.
     const JsonValue* member(std::string_view name) const;
     // The string of a member; empty when it is missing or no string.
     std::string textOf(std::string_view name) const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // The one value the text holds, with nothing but blanks around it; throws JsonError.
