@@ -8,12 +8,14 @@
 
 #include "checks/finding.h"
 #include "document/listing_document.h"
+#include "render/page_flow.h"
 
 namespace fp {
 
 // Starts a new page and writes the findings on it, a heading with the counts first, going on
-// to further pages as they fill; a listing without findings gets its one line saying so.
-void paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                      const std::vector<Finding>& findings);
+// to further pages as they fill, each with `footer`; a listing without findings gets its one
+// line saying so. The pages written.
+int paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
+                     const std::vector<Finding>& findings, const PageFooter& footer);
 
 }  // namespace fp
