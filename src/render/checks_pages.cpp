@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include "files/file_names.h"
 #include "model/number_text.h"
 #include "render/listing_qstring.h"
 #include "structure/place_text.h"
@@ -34,7 +35,8 @@ QString findingLine(const ListingDocument& document, const Finding& finding) {
 }  // namespace
 
 int paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                     const std::vector<Finding>& findings, const PageFooter& footer) {
+                     const std::vector<JudgedFinding>& findings, const std::string& acceptedUnread,
+                     const PageFooter& footer) {
     // Fonts of their own, not whatever the page before left: the pages are counted before they
     // are drawn, and must come out the same both times.
     QFont title(QStringLiteral("Liberation Sans"));
@@ -51,15 +53,39 @@ int paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const Listing
     const double titleGap = QFontMetricsF(text, &device).height();
     flow.paragraph(QStringLiteral("Checks of %1: %2")
                        .arg(qStringFromListing(document.name),
-                            QString::fromStdString(findingCountsText(countFindings(findings)))),
+                            QString::fromStdString(judgedCountsText(countJudged(findings)))),
                    titleGap);
     painter.setFont(text);
     const double gap = titleGap / 2;
+    if (!acceptedUnread.empty()) {
+        flow.paragraph(QString::fromStdString(acceptedUnread) +
+                           QStringLiteral(" Every finding is listed as found."),
+                       gap);
+    }
     if (findings.empty()) {
         flow.paragraph(QStringLiteral("The check finds nothing wrong in this listing."), gap);
     }
-    for (const Finding& finding : findings) {
-        flow.paragraph(findingLine(document, finding), gap);
+    for (const JudgedFinding& judged : findings) {
+        if (judged.accepted == nullptr) {
+            flow.paragraph(findingLine(document, *judged.finding), gap);
+        }
+    }
+    bool headed = false;
+    for (const JudgedFinding& judged : findings) {
+        if (judged.accepted == nullptr) {
+            continue;
+        }
+        if (!headed) {
+            painter.setFont(title);
+            flow.paragraph(QStringLiteral("Accepted, kept in %1.frameplan.json")
+                               .arg(qStringFromListing(fileNameOf(document.name))),
+                           titleGap);
+            painter.setFont(text);
+            headed = true;
+        }
+        flow.paragraph(findingLine(document, *judged.finding) + QStringLiteral(" Accepted: ") +
+                           QString::fromStdString(judged.accepted->reason),
+                       gap);
     }
     painter.restore();
     return flow.pages();

@@ -21,6 +21,7 @@
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
+#include "output/accepted_findings_file.h"
 #include "plan/grid_lines.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
@@ -136,6 +137,16 @@ class ReportPages {
         if (request.takedownPages && request.levels.all) {
             takedown_ = takeDown(document);
         }
+        if (findings_ != nullptr) {
+            // A file of accepted findings that cannot be read hides nothing: every finding is
+            // listed as found, with a line saying why.
+            try {
+                accepted_ = readAcceptedFindings(document.name);
+            } catch (const AcceptedFileError& failure) {
+                acceptedUnread_ = failure.what();
+            }
+            judged_ = judgeFindings(*findings_, document, accepted_);
+        }
         facts_ = pageFacts(document, levels, levels.front());
         facts_.job = jobOf(request.job, document.echo.job);
     }
@@ -163,7 +174,7 @@ class ReportPages {
                                           footer(QStringLiteral("Takedown")));
         }
         if (findings_ != nullptr) {
-            painted += paintChecksPages(device, painter, document_, *findings_,
+            painted += paintChecksPages(device, painter, document_, judged_, acceptedUnread_,
                                         footer(QStringLiteral("Checks")));
         }
         return painted;
@@ -173,6 +184,9 @@ class ReportPages {
     const ListingDocument& document_;
     int firstPage_;
     const std::vector<Finding>* findings_;
+    AcceptedFindings accepted_;
+    std::string acceptedUnread_;
+    std::vector<JudgedFinding> judged_;
     std::optional<Takedown> takedown_;
     PageFacts facts_;
 };

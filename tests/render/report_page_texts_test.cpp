@@ -1,14 +1,16 @@
-// Every page of a report file says which of all the file's pages it is, and carries the title
-// block with the job's fields, as a PDF reader shows them.
+// What the pages of a report file say, read back as a PDF reader reads them: every page which of
+// all the file's pages it is, with the title block and the job's fields; the Checks pages the
+// accepted findings apart, with their reasons.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
 
+#include "output/accepted_findings_file.h"
 #include "render/compare_command.h"
 #include "render/export_command.h"
 #include "support/pdf_pages.h"
@@ -16,26 +18,11 @@
 namespace fp {
 namespace {
 
-// The text of one page as poppler's pdftotext reads it.
-std::string pageText(const QString& pdf, int page) {
-    const std::string command = "pdftotext -q -layout -f " + std::to_string(page) + " -l " +
-                                std::to_string(page) + " '" + pdf.toStdString() + "' -";
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            text.append(buffer, got);
-        }
-        pclose(pipe);
-    }
-    return text;
-}
-
 void expectEveryPageNumbered(const QString& pdf, const std::string& what) {
     const int pages = testing::pdfPageCount(pdf.toStdString());
     ASSERT_GT(pages, 0) << what;
     for (int page = 1; page <= pages; ++page) {
-        const std::string text = pageText(pdf, page);
+        const std::string text = testing::pdfPageText(pdf.toStdString(), page);
         const std::string number = "Page " + std::to_string(page) + " of " + std::to_string(pages);
         EXPECT_NE(text.find(number), std::string::npos) << what << ": page " << page;
         EXPECT_NE(text.find("Job: OFFICE BLOCK"), std::string::npos) << what << ": page " << page;
@@ -90,6 +77,52 @@ TEST(PageNumbers, CountThePlansAndTheReportOfAComparison) {
     ASSERT_EQ(runComparePdf(request, out, err), 1) << err.str();
     ASSERT_GT(testing::pdfPageCount(request.pdf), 1);
     expectEveryPageNumbered(dir.filePath("changes.pdf"), "comparison");
+}
+
+// The text of the pages after the plans of the sample's PDF with its Checks pages, when the
+// file beside the listing holds `accepted`.
+std::string checksPagesText(const QTemporaryDir& dir, const std::string& accepted) {
+    const std::string listing = dir.filePath("office.anl").toStdString();
+    std::filesystem::copy_file("samples/office-block.anl", listing,
+                               std::filesystem::copy_options::overwrite_existing);
+    std::ofstream(acceptedFindingsPath(listing), std::ios::binary) << accepted;
+    ExportRequest request;
+    request.listing = listing;
+    request.format = ExportFormat::Pdf;
+    request.levels.all = true;
+    request.checksPages = true;
+    request.output = dir.filePath("checked.pdf").toStdString();
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runExport(request, out, err), 0) << err.str();
+    std::string text;
+    for (int page = 8; page <= testing::pdfPageCount(request.output); ++page) {
+        text += testing::pdfPageText(request.output, page);
+    }
+    return text;
+}
+
+TEST(ChecksPageTexts, ListTheAcceptedFindingsApartWithTheirReasons) {
+    QTemporaryDir dir;
+    const std::string reason = "shaft opening, loaded by the stair";
+    const std::string accepted =
+        "{\"schema\": \"frameplan-accepted 1\", \"accepted\": "
+        "[{\"id\": \"3a400fa6\", \"reason\": \"" +
+        reason + "\"}]}";
+    const std::string text = checksPagesText(dir, accepted);
+    EXPECT_NE(text.find("11 warnings, 1 note, 1 accepted"), std::string::npos) << text;
+    const std::size_t apart = text.find("Accepted, kept in office.anl.frameplan.json");
+    ASSERT_NE(apart, std::string::npos) << text;
+    // The accepted one, line 213, after the heading with its reason; the others before it.
+    const std::size_t line213 = text.find("line 213");
+    EXPECT_GT(line213, apart);
+    EXPECT_NE(text.find("Accepted: " + reason.substr(0, 20), apart), std::string::npos);
+    EXPECT_LT(text.find("line 214"), apart);
+
+    const std::string unread = checksPagesText(dir, "{\"schema\": 1");
+    EXPECT_NE(unread.find("12 warnings, 1 note"), std::string::npos) << unread;
+    EXPECT_NE(unread.find("cannot be read"), std::string::npos) << unread;
+    EXPECT_EQ(unread.find("Accepted, kept in"), std::string::npos);
 }
 
 }  // namespace
