@@ -189,8 +189,7 @@ std::vector<std::string> LineIndex::lines(long first, long count) const {
     return found;
 }
 
-long LineIndex::find(std::string_view text, long from, bool forward,
-                     const Stopped& stopped) const {
+long LineIndex::find(std::string_view text, long from, bool forward, const Stopped& stopped) const {
     if (text.empty() || lineCount_ == 0) {
         return 0;
     }
