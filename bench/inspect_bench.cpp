@@ -1,6 +1,7 @@
 // Times, offscreen, selecting on the densest level of a big listing with the Properties dock on
 // show (one beam, one panel, and a Ctrl+click adding to a selection of many), the Listing dock's
-// jump to a line and its scroll by a page, each with its repaint; and tells the window's memory
+// jump to a line and its scroll by a page, each with its repaint, and a find of a text not there
+// (the window blocked, and the search beside it); and tells the window's memory
 // with the listing open, before and after the Listing dock is shown.
 // Usage: inspect_bench LISTING [RUNS]
 #include <QApplication>
