@@ -21,6 +21,7 @@
 #include "window/elided_label.h"
 #include "window/legend_panel.h"
 #include "window/level_list.h"
+#include "window/listing_banner.h"
 #include "window/listing_dialog.h"
 #include "window/load_summary.h"
 #include "window/message_boxes.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(const QString& startListing) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(reloadBar_);
+    layout->addWidget(new ListingBanner(session_));
     layout->addWidget(client, 1);
     setCentralWidget(central);
     // Focus moves as the controls stand: "Chk All", the options, the plan, then the boxes.
