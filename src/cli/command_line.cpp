@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "checks/finding_identity.h"
 #include "checks/listing_checks.h"
 #include "cli/compare_command.h"
 #include "cli/document_json.h"
@@ -21,6 +22,7 @@
 #include "files/input_guard.h"
 #include "files/pending_file.h"
 #include "model/listing_error.h"
+#include "output/accepted_findings_file.h"
 #include "output/schedule_files.h"
 #include "output/stream_messages.h"
 #include "plan/level_drawing.h"
@@ -48,9 +50,13 @@ constexpr const char* kForms =
     "                              writes the panel, beam and takedown schedules: one\n"
     "                              workbook, or loads-panels.csv, loads-beams.csv and\n"
     "                              loads-takedown.csv\n"
-    "  frameplan check LISTING [--json] [--level HEIGHT]\n"
+    "  frameplan check LISTING [--json] [--level HEIGHT] [--all]\n"
     "                              lists what the listing's loads get wrong and what is\n"
     "                              missing from it; exit status 1 when there is a warning\n"
+    "                              not accepted\n"
+    "  frameplan accept LISTING ID --reason TEXT\n"
+    "                              accepts the finding ID of frameplan check with a reason:\n"
+    "                              it is kept in LISTING.frameplan.json and no longer warns\n"
     "  frameplan compare OLD NEW [--json] [--level HEIGHT] [--pdf OUT.pdf]\n"
     "                              reports what changed between two listings, level by\n"
     "                              level; exit status 1 when something did\n"
@@ -93,8 +99,18 @@ constexpr const char* kCheckDescription =
     "short.";
 
 constexpr const char* kCheckExitStatus =
-    "\nExit status: 0 when there is no warning (notes allowed), 1 when there is at least one\n"
-    "warning, 2 for bad arguments or a listing that cannot be read.\n";
+    "\nEach finding has an id, the same after the analysis is run again. Findings accepted\n"
+    "with frameplan accept are kept in LISTING.frameplan.json beside the listing, and are\n"
+    "neither listed nor counted as warnings unless --all is given.\n"
+    "Exit status: 0 when there is no warning that is not accepted (notes allowed), 1 when\n"
+    "there is at least one, 2 for bad arguments, or a listing or a file of accepted findings\n"
+    "that cannot be read.\n";
+
+constexpr const char* kAcceptDescription =
+    "Accepts a finding of frameplan check, by the id the check gives it, with a short reason:\n"
+    "the finding is kept in LISTING.frameplan.json beside the listing, written whole, and\n"
+    "frameplan check counts it as accepted, not as a warning. The finding is known again\n"
+    "after the analysis is run again by its kind, level, place and load case.";
 
 constexpr const char* kScheduleDescription =
     "Writes the panel, beam and takedown schedules of LISTING for spreadsheets: an XLSX\n"
@@ -187,7 +203,18 @@ std::optional<CheckedDocument> readChecked(const std::string& listing, std::ostr
     return CheckedDocument{std::move(read), std::move(findings)};
 }
 
-int runCheck(const std::string& listing, bool json, const std::string& levelHeight,
+// The findings of the listing accepted before; nothing when the file of them cannot be read
+// (reported on `err`).
+std::optional<AcceptedFindings> readAccepted(const std::string& listing, std::ostream& err) {
+    try {
+        return readAcceptedFindings(listing);
+    } catch (const AcceptedFileError& failure) {
+        err << "frameplan: " << failure.what() << "\n";
+        return std::nullopt;
+    }
+}
+
+int runCheck(const std::string& listing, bool json, const std::string& levelHeight, bool all,
              std::ostream& out, std::ostream& err) {
     std::optional<float> height;
     if (!levelHeight.empty()) {
@@ -199,6 +226,10 @@ int runCheck(const std::string& listing, bool json, const std::string& levelHeig
     }
     std::optional<CheckedDocument> checked = readChecked(listing, err);
     if (!checked) {
+        return kFailureStatus;
+    }
+    const std::optional<AcceptedFindings> accepted = readAccepted(listing, err);
+    if (!accepted) {
         return kFailureStatus;
     }
     const ReadDocument& read = checked->read;
@@ -214,16 +245,51 @@ int runCheck(const std::string& listing, bool json, const std::string& levelHeig
             return kFailureStatus;
         }
     }
+    const std::vector<JudgedFinding> judged = judgeFindings(findings, *read.document, *accepted);
     if (json) {
-        writeFindingsJson(out, *read.document, findings);
+        writeFindingsJson(out, *read.document, judged, all);
     } else {
-        writeFindingsText(out, *read.document, findings);
+        writeFindingsText(out, *read.document, judged, all);
     }
     const int status = written(out, err);
     if (status != 0) {
         return status;
     }
-    return countFindings(findings).warnings > 0 ? 1 : 0;
+    return countJudged(judged).open.warnings > 0 ? 1 : 0;
+}
+
+int runAccept(const std::string& listing, const std::string& id, const std::string& reason,
+              std::ostream& out, std::ostream& err) {
+    if (reason.find_first_not_of(" \t") == std::string::npos) {
+        return usageError(err, "accept: --reason must say why the finding is as meant");
+    }
+    const std::optional<CheckedDocument> checked = readChecked(listing, err);
+    if (!checked) {
+        return kFailureStatus;
+    }
+    std::optional<AcceptedFindings> accepted = readAccepted(listing, err);
+    if (!accepted) {
+        return kFailureStatus;
+    }
+    const ListingDocument& document = *checked->read.document;
+    const std::vector<std::string> ids = findingIds(checked->findings, document);
+    const auto at = std::find(ids.begin(), ids.end(), id);
+    if (at == ids.end()) {
+        err << "frameplan: The check of " << listing << " finds nothing with the id \"" << id
+            << "\". \"frameplan check " << listing << "\" lists the findings with their ids.\n";
+        return kFailureStatus;
+    }
+    const Finding& finding = checked->findings[static_cast<std::size_t>(at - ids.begin())];
+    accepted->accept(finding, id, reason);
+    try {
+        writeAcceptedFindings(listing, *accepted);
+    } catch (const FileWriteError& failure) {
+        err << "frameplan: " << failure.what() << "\n";
+        return kFailureStatus;
+    }
+    out << "Accepted " << id << " (" << kindTitle(finding.kind) << "): " << reason << "\nWrote "
+        << acceptedFindingsPath(listing) << "\n";
+    return written(out, err);
 }
 
 int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
@@ -231,9 +297,15 @@ int runInfo(const std::string& listing, std::ostream& out, std::ostream& err) {
     if (!checked) {
         return kFailureStatus;
     }
+    const std::optional<AcceptedFindings> accepted = readAccepted(listing, err);
+    if (!accepted) {
+        return kFailureStatus;
+    }
     const ReadDocument& read = checked->read;
     writeDocumentSummary(out, *read.document, read.messages.size(), read.readTime);
-    out << "Checks        " << findingCountsText(countFindings(checked->findings))
+    out << "Checks        "
+        << judgedCountsText(
+               countJudged(judgeFindings(checked->findings, *read.document, *accepted)))
         << " (frameplan check lists them)\n";
     const int status = levelsPastLimits(*read.document, err);
     return std::max(written(out, err), status);
@@ -328,17 +400,27 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     check->add_option("--level", checkHeight,
                       "Only the findings of the level at this height in metres, such as 7.8, and "
                       "those of the whole listing");
+    bool checkAll = false;
+    check->add_flag("--all", checkAll,
+                    "The accepted findings too, apart, each with the reason it was accepted for");
     check->footer(kCheckExitStatus);
+    std::string acceptId;
+    std::string acceptReason;
+    CLI::App* accept = app.add_subcommand("accept", kAcceptDescription);
+    accept->add_option("LISTING", listing, "The analysis listing")->required();
+    accept->add_option("ID", acceptId, "The finding's id, as frameplan check prints it")
+        ->required();
+    accept->add_option("--reason", acceptReason, "Why the finding is as meant")->required();
     CompareArguments compareArguments;
     CLI::App* compare = addCompareCommand(app, compareArguments);
     TakedownArguments takedownArguments;
     CLI::App* takedown = addTakedownCommand(app, takedownArguments);
-    for (CLI::App* command : {dump, info, exportCommand, schedule, check}) {
+    for (CLI::App* command : {dump, info, exportCommand, schedule, check, accept}) {
         command->allow_extras(false);
         // The forms in the footer list the commands with their arguments.
         command->group("");
     }
-    for (CLI::App* command : {dump, info, schedule}) {
+    for (CLI::App* command : {dump, info, schedule, accept}) {
         command->footer(kExitStatus);
     }
 
@@ -385,7 +467,10 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         return runInfo(listing, out, err);
     }
     if (*check) {
-        return runCheck(listing, checkJson, checkHeight, out, err);
+        return runCheck(listing, checkJson, checkHeight, checkAll, out, err);
+    }
+    if (*accept) {
+        return runAccept(listing, acceptId, acceptReason, out, err);
     }
     if (*schedule) {
         return runSchedule(listing, scheduleOutput, !noByteOrderMark, out, err);

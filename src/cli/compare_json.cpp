@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "cli/json_text.h"
 #include "model/number_text.h"
+#include "output/json_text.h"
 
 namespace fp {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "cli/json_text.h"
 #include "document/startup_texts.h"
 #include "model/number_text.h"
+#include "output/json_text.h"
 #include "plan/panel_labels.h"
 #include "plan/plan_view.h"
 

@@ -4,9 +4,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "cli/json_text.h"
+#include "files/file_names.h"
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "output/json_text.h"
 #include "structure/place_text.h"
 
 namespace fp {
@@ -67,9 +68,12 @@ void writePlaceJson(std::ostream& out, const FindingPlace& place) {
     out << "}";
 }
 
-void writeFindingJson(std::ostream& out, const ListingDocument& document, const Finding& finding) {
-    out << "    {\"kind\": \"" << kindName(finding.kind) << "\", \"severity\": \""
-        << severityName(finding.severity) << "\", \"level\": " << finding.level << ", \"height\": "
+void writeFindingJson(std::ostream& out, const ListingDocument& document,
+                      const JudgedFinding& judged) {
+    const Finding& finding = *judged.finding;
+    out << "    {\"id\": " << jsonString(judged.id) << ", \"kind\": \"" << kindName(finding.kind)
+        << "\", \"severity\": \"" << severityName(finding.severity)
+        << "\", \"level\": " << finding.level << ", \"height\": "
         << (finding.level == 0
                 ? std::string("null")
                 : jsonNumberText(static_cast<float>(metres(document.levelHeight(finding.level)))))
@@ -88,17 +92,19 @@ void writeFindingJson(std::ostream& out, const ListingDocument& document, const 
             << ", \"value\": " << jsonNumber(number.value)
             << ", \"unit\": " << jsonString(number.unit) << "}";
     }
-    out << "],\n     \"text\": " << jsonString(finding.sentence) << "}";
+    out << "],\n     \"text\": " << jsonString(finding.sentence);
+    if (judged.accepted != nullptr) {
+        out << ",\n     \"accepted\": {\"reason\": " << jsonString(judged.accepted->reason) << "}";
+    }
+    out << "}";
 }
 
-}  // namespace
-
-void writeFindingsText(std::ostream& out, const ListingDocument& document,
-                       const std::vector<Finding>& findings) {
-    out << "Checks of " << document.name << ": " << findingCountsText(countFindings(findings))
-        << "\n";
+// The findings grouped by level and kind, each with its id; an accepted one with its reason.
+void writeGrouped(std::ostream& out, const ListingDocument& document,
+                  const std::vector<const JudgedFinding*>& findings) {
     const Finding* previous = nullptr;
-    for (const Finding& finding : findings) {
+    for (const JudgedFinding* judged : findings) {
+        const Finding& finding = *judged->finding;
         if (previous == nullptr || previous->level != finding.level) {
             out << "\n" << findingsHeading(document, finding.level) << "\n";
             previous = nullptr;
@@ -106,23 +112,56 @@ void writeFindingsText(std::ostream& out, const ListingDocument& document,
         if (previous == nullptr || previous->kind != finding.kind) {
             out << "  " << kindTitle(finding.kind) << "\n";
         }
-        out << "    " << severityName(finding.severity) << "  " << whereText(finding)
-            << finding.sentence << "\n";
+        out << "    " << judged->id << "  " << severityName(finding.severity) << "  "
+            << whereText(finding) << finding.sentence << "\n";
+        if (judged->accepted != nullptr) {
+            out << "              accepted: " << judged->accepted->reason << "\n";
+        }
         previous = &finding;
     }
 }
 
-void writeFindingsJson(std::ostream& out, const ListingDocument& document,
-                       const std::vector<Finding>& findings) {
-    const FindingCounts counts = countFindings(findings);
-    out << "{\n  \"listing\": " << jsonString(document.name)
-        << ",\n  \"warnings\": " << counts.warnings << ",\n  \"notes\": " << counts.notes
-        << ",\n  \"findings\": [";
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        out << (i > 0 ? ",\n" : "\n");
-        writeFindingJson(out, document, findings[i]);
+}  // namespace
+
+void writeFindingsText(std::ostream& out, const ListingDocument& document,
+                       const std::vector<JudgedFinding>& findings, bool all) {
+    out << "Checks of " << document.name << ": " << judgedCountsText(countJudged(findings)) << "\n";
+    std::vector<const JudgedFinding*> open;
+    std::vector<const JudgedFinding*> accepted;
+    for (const JudgedFinding& judged : findings) {
+        (judged.accepted != nullptr ? accepted : open).push_back(&judged);
     }
-    out << (findings.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    writeGrouped(out, document, open);
+    if (accepted.empty()) {
+        return;
+    }
+    if (!all) {
+        out << "\n"
+            << accepted.size()
+            << (accepted.size() == 1 ? " accepted finding is" : " accepted findings are")
+            << " not listed; --all lists them with their reasons.\n";
+        return;
+    }
+    out << "\nAccepted, kept in " << fileNameOf(document.name) << ".frameplan.json\n";
+    writeGrouped(out, document, accepted);
+}
+
+void writeFindingsJson(std::ostream& out, const ListingDocument& document,
+                       const std::vector<JudgedFinding>& findings, bool all) {
+    const JudgedCounts counts = countJudged(findings);
+    out << "{\n  \"listing\": " << jsonString(document.name)
+        << ",\n  \"warnings\": " << counts.open.warnings << ",\n  \"notes\": " << counts.open.notes
+        << ",\n  \"accepted\": " << counts.accepted << ",\n  \"findings\": [";
+    bool first = true;
+    for (const JudgedFinding& judged : findings) {
+        if (judged.accepted != nullptr && !all) {
+            continue;
+        }
+        out << (first ? "\n" : ",\n");
+        writeFindingJson(out, document, judged);
+        first = false;
+    }
+    out << (first ? "]\n}\n" : "\n  ]\n}\n");
 }
 
 }  // namespace fp

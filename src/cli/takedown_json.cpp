@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "cli/json_text.h"
 #include "model/number_text.h"
+#include "output/json_text.h"
 #include "takedown/takedown_rows.h"
 
 namespace fp {

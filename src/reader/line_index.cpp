@@ -5,6 +5,8 @@
 #include <cstring>
 #include <functional>
 
+#include "reader/read_progress.h"
+
 namespace fp {
 namespace {
 
@@ -49,7 +51,7 @@ class LineEnds {
 // with the bytes of each line's last piece in the block at its end (or at the end of the file).
 // Either returns false to stop.
 struct LineWalk {
-    ListingSource& source;
+    std::function<std::size_t(std::uint64_t offset, char* into, std::size_t size)> read;
     std::size_t blockSize;
     std::function<bool(std::uint64_t offset)> started;
     std::function<void(std::string_view piece)> piece;
@@ -61,7 +63,7 @@ struct LineWalk {
         bool afterCr = false;
         std::uint64_t at = from;
         for (;;) {
-            const std::size_t size = source.readAt(at, block.data(), block.size());
+            const std::size_t size = read(at, block.data(), block.size());
             if (size == 0) {
                 if (!expectStart) {
                     ended();
@@ -103,6 +105,8 @@ struct LineWalk {
 
 // Reading back a screenful needs far less than the pass that builds the index.
 constexpr std::size_t kLinesBlockSize = 64 * 1024;
+// A search asks whether to stop once in this many lines.
+constexpr long kLinesBetweenStops = 1024;
 
 bool sameLetter(char a, char b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
@@ -111,14 +115,21 @@ bool sameLetter(char a, char b) {
 
 }  // namespace
 
-LineIndex::LineIndex(std::unique_ptr<ListingSource> source, std::size_t blockSize)
+LineIndex::LineIndex(std::unique_ptr<ListingSource> source, std::size_t blockSize,
+                     const Stopped& stopped)
     : source_(std::move(source)), blockSize_(std::max<std::size_t>(blockSize, 1)) {
-    build();
+    build(stopped);
 }
 
-void LineIndex::build() {
+void LineIndex::build(const Stopped& stopped) {
     long count = 0;
-    LineWalk walk{*source_, blockSize_,
+    const auto read = [this, &stopped](std::uint64_t offset, char* into, std::size_t size) {
+        if (stopped && stopped()) {
+            throw ReadCancelled();
+        }
+        return source_->readAt(offset, into, size);
+    };
+    LineWalk walk{read, blockSize_,
                   [&](std::uint64_t offset) {
                       if (count % kStride == 0) {
                           starts_.push_back(offset);
@@ -138,11 +149,18 @@ void LineIndex::walkLines(long first,
         return;
     }
     // Lines read back from another version of the file would be shown at this one's numbers.
-    source_->checkUnchanged();
+    {
+        const std::lock_guard<std::mutex> alone(reading_);
+        source_->checkUnchanged();
+    }
     const auto checkpoint = static_cast<std::size_t>((first - 1) / kStride);
     long line = static_cast<long>(checkpoint) * kStride;
     std::string text;
-    LineWalk walk{*source_, std::min(blockSize_, kLinesBlockSize),
+    const auto read = [this](std::uint64_t offset, char* into, std::size_t size) {
+        const std::lock_guard<std::mutex> alone(reading_);
+        return source_->readAt(offset, into, size);
+    };
+    LineWalk walk{read, std::min(blockSize_, kLinesBlockSize),
                   [&](std::uint64_t) {
                       ++line;
                       text.clear();
@@ -171,32 +189,36 @@ std::vector<std::string> LineIndex::lines(long first, long count) const {
     return found;
 }
 
-long LineIndex::find(std::string_view text, long from, bool forward) const {
+long LineIndex::find(std::string_view text, long from, bool forward, const Stopped& stopped) const {
     if (text.empty() || lineCount_ == 0) {
         return 0;
     }
     from = std::clamp(from, 1L, lineCount_);
-    const auto holds = [&](std::string_view line) {
-        return std::search(line.begin(), line.end(), text.begin(), text.end(), sameLetter) !=
-               line.end();
+    bool stop = false;
+    const auto holds = [&](long number, std::string_view line) {
+        if (stopped && number % kLinesBetweenStops == 0 && stopped()) {
+            stop = true;
+        }
+        return !stop && std::search(line.begin(), line.end(), text.begin(), text.end(),
+                                    sameLetter) != line.end();
     };
     if (forward) {
         long found = 0;
         const auto after = [&](long line, std::string_view shown) {
-            if (holds(shown)) {
+            if (holds(line, shown)) {
                 found = line;
             }
-            return found == 0;
+            return found == 0 && !stop;
         };
         if (from < lineCount_) {
             walkLines(from + 1, after);
         }
-        if (found == 0) {
+        if (found == 0 && !stop) {
             walkLines(1, [&](long line, std::string_view shown) {
                 return line <= from && after(line, shown);
             });
         }
-        return found;
+        return stop ? 0 : found;
     }
     // Going back, a stretch of lines at a time, keeping the last line that holds the text.
     constexpr long kStretch = kStride * 512;
@@ -207,13 +229,13 @@ long LineIndex::find(std::string_view text, long from, bool forward) const {
             const long begin = std::max(bottom, end - kStretch + 1);
             long found = 0;
             walkLines(begin, [&](long line, std::string_view shown) {
-                if (holds(shown)) {
+                if (holds(line, shown)) {
                     found = line;
                 }
-                return line < end;
+                return line < end && !stop;
             });
-            if (found != 0) {
-                return found;
+            if (found != 0 || stop) {
+                return stop ? 0 : found;
             }
         }
     }

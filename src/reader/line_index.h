@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@
 
 namespace fp {
 
-// Lines are numbered from 1 and end as the reader ends them: at LF, CRLF or CR.
+// Lines are numbered from 1 and end as the reader ends them: at LF, CRLF or CR. Lines may be read
+// from several threads at once: a search on one while another shows them.
 class LineIndex {
   public:
     // One offset of 8 bytes per this many lines.
@@ -22,10 +24,14 @@ class LineIndex {
     // Lines handed out are cut at this many bytes: more than any listing line needs.
     static constexpr std::size_t kLongestShown = 4096;
 
+    // Asked now and then during a long pass; true stops it.
+    using Stopped = std::function<bool()>;
+
     // Reads `source` through once. `blockSize` is the size of each read of the file. Every later
     // reading of lines throws listingChanged() once the file is another version than the one
-    // indexed.
-    explicit LineIndex(std::unique_ptr<ListingSource> source, std::size_t blockSize = 1 << 20);
+    // indexed. Stopped part-way, it throws ReadCancelled.
+    explicit LineIndex(std::unique_ptr<ListingSource> source, std::size_t blockSize = 1 << 20,
+                       const Stopped& stopped = {});
 
     long lineCount() const { return lineCount_; }
     // What the index itself holds, in bytes.
@@ -36,8 +42,8 @@ class LineIndex {
 
     // The first line after `from` (or before it, going back) that holds `text`, ASCII letters
     // matched in either case; the search wraps round the listing once, so `from` itself is
-    // tried last. 0 when no line holds it.
-    long find(std::string_view text, long from, bool forward) const;
+    // tried last. 0 when no line holds it, or when stopped first.
+    long find(std::string_view text, long from, bool forward, const Stopped& stopped = {}) const;
 
     // The lines of the statement `line` belongs to: a line ending in " -" goes on in the next.
     // At most kLongestStatement lines either way.
@@ -48,9 +54,11 @@ class LineIndex {
     // Calls `visit` with each line from `first` on, in order, until it returns false or the
     // listing ends.
     void walkLines(long first, const std::function<bool(long, std::string_view)>& visit) const;
-    void build();
+    void build(const Stopped& stopped);
 
     std::unique_ptr<ListingSource> source_;
+    // One read of the file at a time: the source reads by seeking.
+    mutable std::mutex reading_;
     std::size_t blockSize_;
     // The offset of line 1, 1 + kStride, 1 + 2 kStride, ...
     std::vector<std::uint64_t> starts_;

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include "files/file_names.h"
 #include "model/number_text.h"
 #include "render/listing_qstring.h"
 #include "structure/place_text.h"
@@ -33,50 +34,61 @@ QString findingLine(const ListingDocument& document, const Finding& finding) {
 
 }  // namespace
 
-void paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                      const std::vector<Finding>& findings) {
-    device.newPage();
-    const QRectF page(0, 0, device.width(), device.height());
-    QFont title = painter.font();
+int paintChecksPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
+                     const std::vector<JudgedFinding>& findings, const std::string& acceptedUnread,
+                     const PageFooter& footer) {
+    // Fonts of their own, not whatever the page before left: the pages are counted before they
+    // are drawn, and must come out the same both times.
+    QFont title(QStringLiteral("Liberation Sans"));
     title.setPointSizeF(kTitlePoints);
     title.setBold(true);
-    QFont text = painter.font();
+    QFont text(QStringLiteral("Liberation Sans"));
     text.setPointSizeF(kTextPoints);
     text.setBold(false);
 
     painter.save();
     painter.setPen(Qt::black);
+    PageFlow flow(device, painter, footer);
     painter.setFont(title);
-    const QString heading =
-        QStringLiteral("Checks of %1: %2")
-            .arg(qStringFromListing(document.name),
-                 QString::fromStdString(findingCountsText(countFindings(findings))));
-    QRectF used = painter.boundingRect(page, Qt::TextWordWrap, heading);
-    painter.drawText(used, Qt::TextWordWrap, heading);
+    const double titleGap = QFontMetricsF(text, &device).height();
+    flow.paragraph(QStringLiteral("Checks of %1: %2")
+                       .arg(qStringFromListing(document.name),
+                            QString::fromStdString(judgedCountsText(countJudged(findings)))),
+                   titleGap);
     painter.setFont(text);
-    const double gap = QFontMetricsF(text, &device).height() / 2;
-    double top = used.bottom() + gap * 2;
-    const QString nothing = QStringLiteral("The check finds nothing wrong in this listing.");
-    std::vector<QString> lines;
-    for (const Finding& finding : findings) {
-        lines.push_back(findingLine(document, finding));
+    const double gap = titleGap / 2;
+    if (!acceptedUnread.empty()) {
+        flow.paragraph(QString::fromStdString(acceptedUnread) +
+                           QStringLiteral(" Every finding is listed as found."),
+                       gap);
     }
-    if (lines.empty()) {
-        lines.push_back(nothing);
+    if (findings.empty()) {
+        flow.paragraph(QStringLiteral("The check finds nothing wrong in this listing."), gap);
     }
-    for (const QString& line : lines) {
-        QRectF room(page.left(), top, page.width(), page.bottom() - top);
-        used = painter.boundingRect(room, Qt::TextWordWrap, line);
-        if (used.bottom() > page.bottom() && top > page.top()) {
-            device.newPage();
-            top = page.top();
-            room = QRectF(page.left(), top, page.width(), page.height());
-            used = painter.boundingRect(room, Qt::TextWordWrap, line);
+    for (const JudgedFinding& judged : findings) {
+        if (judged.accepted == nullptr) {
+            flow.paragraph(findingLine(document, *judged.finding), gap);
         }
-        painter.drawText(used, Qt::TextWordWrap, line);
-        top = used.bottom() + gap;
+    }
+    bool headed = false;
+    for (const JudgedFinding& judged : findings) {
+        if (judged.accepted == nullptr) {
+            continue;
+        }
+        if (!headed) {
+            painter.setFont(title);
+            flow.paragraph(QStringLiteral("Accepted, kept in %1.frameplan.json")
+                               .arg(qStringFromListing(fileNameOf(document.name))),
+                           titleGap);
+            painter.setFont(text);
+            headed = true;
+        }
+        flow.paragraph(findingLine(document, *judged.finding) + QStringLiteral(" Accepted: ") +
+                           QString::fromStdString(judged.accepted->reason),
+                       gap);
     }
     painter.restore();
+    return flow.pages();
 }
 
 }  // namespace fp

@@ -12,6 +12,7 @@
 #include "files/file_names.h"
 #include "files/input_guard.h"
 #include "files/pending_file.h"
+#include "render/page_flow.h"
 #include "render/plan_pages.h"
 #include "render/title_block.h"
 
@@ -92,26 +93,60 @@ void drawChangeLegend(QPainter& painter, const QRectF& area) {
     painter.restore();
 }
 
+namespace {
+
+// The report lines after the plans, page after page, each page with its title block among
+// `pages` in all from `firstPage`; the pages written.
+int paintReport(QPagedPaintDevice& device, QPainter& painter, const std::vector<PageLine>& lines,
+                const PageFacts& facts, int firstPage, int pages) {
+    const PageFlow::FirstPage first =
+        firstPage > 1 ? PageFlow::FirstPage::New : PageFlow::FirstPage::Blank;
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(reportFont(true));
+    PageFlow flow(
+        device, painter,
+        [&](QPainter& on, const QRectF& page, int n) {
+            PageFacts numbered = facts;
+            numbered.page = firstPage + n - 1;
+            numbered.pages = pages;
+            return drawReportTitleBlock(on, page, numbered, QStringLiteral("Changes"));
+        },
+        first);
+    // One line height for every line, the headings', so that a page holds what it did.
+    const double lineHeight = flow.rowHeight();
+    for (const PageLine& line : lines) {
+        painter.setFont(reportFont(line.heading));
+        flow.keepRoomFor(lineHeight);
+        flow.row({{line.text, 0, flow.width(), false}});
+    }
+    painter.restore();
+    return flow.pages();
+}
+
+}  // namespace
+
 void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& after,
                        const ListingComparison& comparison, PlanView view) {
     const QRectF page(0, 0, device.width(), device.height());
     const std::vector<PageLine> lines = reportLines(comparison);
-    const double lineHeight = QFontMetricsF(reportFont(true), &device).height() * 1.2;
-    const auto linesPerPage =
-        std::max<std::size_t>(1, static_cast<std::size_t>(page.height() / lineHeight));
     const std::vector<const LevelComparison*> levels = changedLevels(comparison);
-    const std::size_t reportPages = (lines.size() + linesPerPage - 1) / linesPerPage;
-    const int pages = static_cast<int>(levels.size() + reportPages);
+    PageFacts facts;
+    facts.listingName =
+        fileNameOf(comparison.newName) + " compared with " + fileNameOf(comparison.oldName);
+    facts.date = QDate::currentDate();
+    facts.job = after.echo.job;
+    const int reportPages = pagesTaken(device.pageLayout(), device.logicalDpiX(),
+                                       [&](QPagedPaintDevice& scratch, QPainter& on) {
+                                           return paintReport(scratch, on, lines, facts, 1, 1);
+                                       });
+    const int pages = static_cast<int>(levels.size()) + reportPages;
     int pageNumber = 0;
     for (const LevelComparison* level : levels) {
         if (pageNumber++ > 0) {
             device.newPage();
         }
         view.level = level->newLevel;
-        PageFacts facts;
-        facts.listingName =
-            fileNameOf(comparison.newName) + " compared with " + fileNameOf(comparison.oldName);
-        facts.date = QDate::currentDate();
         facts.page = pageNumber;
         facts.pages = pages;
         renderPage(after, view, painter, page, &facts,
@@ -119,22 +154,7 @@ void paintComparePages(QPagedPaintDevice& device, QPainter& painter, const Listi
         const double band = QFontMetricsF(reportFont(true), &device).height() * 2.5;
         drawChangeLegend(painter, QRectF(page.left(), page.top(), page.width(), band));
     }
-    for (std::size_t first = 0; first < lines.size(); first += linesPerPage) {
-        if (pageNumber++ > 0) {
-            device.newPage();
-        }
-        double y = page.top();
-        for (std::size_t i = first; i < std::min(lines.size(), first + linesPerPage); ++i) {
-            painter.setFont(reportFont(lines[i].heading));
-            painter.setPen(Qt::black);
-            painter.drawText(QRectF(page.left(), y, page.width(), lineHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, lines[i].text);
-            y += lineHeight;
-        }
-        painter.setFont(reportFont(false));
-        painter.drawText(page, Qt::AlignRight | Qt::AlignBottom,
-                         QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pages));
-    }
+    paintReport(device, painter, lines, facts, pageNumber + 1, pages);
 }
 
 void writeComparePdf(const ListingDocument& after, const ListingComparison& comparison,

@@ -21,11 +21,13 @@
 #include "files/pending_file.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
+#include "output/accepted_findings_file.h"
 #include "plan/grid_lines.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
 #include "render/checks_pages.h"
 #include "render/listing_qstring.h"
+#include "render/page_flow.h"
 #include "render/qt_surface.h"
 #include "render/takedown_pages.h"
 #include "structure/place_text.h"
@@ -38,6 +40,8 @@ constexpr int kSvgDpi = 96;
 constexpr int kPdfDpi = 300;
 // The side of the image a level is drawn on to see that it can be drawn at all.
 constexpr int kScratchSide = 64;
+// The margin round a PNG or SVG page with a title block, in pixels.
+constexpr double kFileMargin = 12;
 // The resolution pages are drawn at to see that they fit.
 constexpr int kCheckDpi = 72;
 
@@ -57,7 +61,10 @@ void renderFilePage(const ListingDocument& document, const ExportRequest& reques
     if (request.titleBlock) {
         PageFacts facts = pageFacts(document, levels, view.level);
         facts.job = jobOf(request.job, document.echo.job);
-        renderPage(document, view, painter, area, &facts);
+        // A page's paper margin: the title block's border is not drawn on the image's edge.
+        painter.fillRect(area, Qt::white);
+        renderPage(document, view, painter,
+                   area.adjusted(kFileMargin, kFileMargin, -kFileMargin, -kFileMargin), &facts);
     } else {
         renderPage(document, view, painter, area);
     }
@@ -118,6 +125,72 @@ QString pdfTitle(const ListingDocument& document, const std::vector<int>& levels
     return name + QStringLiteral(", all levels");
 }
 
+// The Takedown and Checks pages asked for after the plans, each with a title block numbered on
+// from the plans' pages among all the file's.
+class ReportPages {
+  public:
+    ReportPages(const ListingDocument& document, const ExportRequest& request,
+                const std::vector<int>& levels, const std::vector<Finding>* findings)
+        : document_(document),
+          firstPage_(static_cast<int>(levels.size()) + 1),
+          findings_(findings) {
+        if (request.takedownPages && request.levels.all) {
+            takedown_ = takeDown(document);
+        }
+        if (findings_ != nullptr) {
+            // A file of accepted findings that cannot be read hides nothing: every finding is
+            // listed as found, with a line saying why.
+            try {
+                accepted_ = readAcceptedFindings(document.name);
+            } catch (const AcceptedFileError& failure) {
+                acceptedUnread_ = failure.what();
+            }
+            judged_ = judgeFindings(*findings_, document, accepted_);
+        }
+        facts_ = pageFacts(document, levels, levels.front());
+        facts_.job = jobOf(request.job, document.echo.job);
+    }
+
+    // The pages they take on a page of `layout`.
+    int count(const QPageLayout& layout) const {
+        return pagesTaken(layout, kPdfDpi, [this](QPagedPaintDevice& device, QPainter& painter) {
+            return paint(device, painter, 0);
+        });
+    }
+
+    // Paints them after the pages already on `device`, of `pages` in all; the pages painted.
+    int paint(QPagedPaintDevice& device, QPainter& painter, int pages) const {
+        int painted = 0;
+        const auto footer = [&](const QString& subject) {
+            return [this, &painted, pages, subject](QPainter& on, const QRectF& page, int n) {
+                PageFacts facts = facts_;
+                facts.page = firstPage_ + painted + n - 1;
+                facts.pages = pages;
+                return drawReportTitleBlock(on, page, facts, subject);
+            };
+        };
+        if (takedown_) {
+            painted += paintTakedownPages(device, painter, document_, *takedown_,
+                                          footer(QStringLiteral("Takedown")));
+        }
+        if (findings_ != nullptr) {
+            painted += paintChecksPages(device, painter, document_, judged_, acceptedUnread_,
+                                        footer(QStringLiteral("Checks")));
+        }
+        return painted;
+    }
+
+  private:
+    const ListingDocument& document_;
+    int firstPage_;
+    const std::vector<Finding>* findings_;
+    AcceptedFindings accepted_;
+    std::string acceptedUnread_;
+    std::vector<JudgedFinding> judged_;
+    std::optional<Takedown> takedown_;
+    PageFacts facts_;
+};
+
 QByteArray pdfOf(const ListingDocument& document, const ExportRequest& request,
                  const std::vector<int>& levels, const PlanView& view, const std::string& path,
                  const std::vector<Finding>* findings) {
@@ -133,13 +206,10 @@ QByteArray pdfOf(const ListingDocument& document, const ExportRequest& request,
     if (!painter.begin(&pdf)) {
         throw cannotDraw(path, "PDF document");
     }
-    paintPages(pdf, painter, document, view, levels, request.page.scale, request.job);
-    if (request.takedownPages && request.levels.all) {
-        paintTakedownPages(pdf, painter, document, takeDown(document));
-    }
-    if (findings != nullptr) {
-        paintChecksPages(pdf, painter, document, *findings);
-    }
+    const ReportPages reports(document, request, levels, findings);
+    const int pagesAfter = reports.count(planPageLayout(request.page));
+    paintPages(pdf, painter, document, view, levels, request.page.scale, request.job, pagesAfter);
+    reports.paint(pdf, painter, static_cast<int>(levels.size()) + pagesAfter);
     if (!painter.end()) {
         throw cannotDraw(path, "PDF document");
     }
@@ -343,8 +413,8 @@ QPageLayout planPageLayout(const PageSetup& page) {
 }
 
 void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                PlanView view, const std::vector<int>& levels, int scale,
-                const JobInformation& job) {
+                PlanView view, const std::vector<int>& levels, int scale, const JobInformation& job,
+                int pagesAfter) {
     const QRectF page(0, 0, device.width(), device.height());
     const JobInformation pageJob = jobOf(job, document.echo.job);
     for (std::size_t i = 0; i < levels.size(); ++i) {
@@ -353,6 +423,7 @@ void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocum
         }
         view.level = levels[i];
         PageFacts facts = pageFacts(document, levels, view.level);
+        facts.pages += pagesAfter;
         facts.scale = scale;
         facts.job = pageJob;
         renderPage(document, view, painter, page, &facts);

@@ -37,10 +37,11 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
 QPageLayout planPageLayout(const PageSetup& page = {});
 
 // Paints one page per level on a PDF writer or a printer whose painting `painter` has begun,
-// each with its title block, at the scale and for the job given.
+// each with its title block, at the scale and for the job given; `pagesAfter` report pages that
+// follow them count among the pages the title blocks number.
 void paintPages(QPagedPaintDevice& device, QPainter& painter, const ListingDocument& document,
-                PlanView view, const std::vector<int>& levels, int scale = 0,
-                const JobInformation& job = {});
+                PlanView view, const std::vector<int>& levels, int scale,
+                const JobInformation& job = {}, int pagesAfter = 0);
 
 // Draws each level once where nobody sees it, so that a level past a drawing limit throws its
 // ListingError before anything is written or printed.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/listing_qstring.h"
+#include "render/page_flow.h"
 #include "structure/place_text.h"
 #include "takedown/takedown_rows.h"
 
@@ -20,55 +21,6 @@ constexpr double kTextPoints = 8;
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
-
-// Writes lines and table rows down the pages, starting a new page where one does not fit.
-class PageFlow {
-  public:
-    PageFlow(QPagedPaintDevice& device, QPainter& painter)
-        : device_(device), painter_(painter), page_(0, 0, device.width(), device.height()) {}
-
-    double width() const { return page_.width(); }
-    double rowHeight() const { return QFontMetricsF(painter_.font(), &device_).height() * 1.2; }
-    // Starts a new page unless `height` fits below what is written.
-    void keepRoomFor(double height) {
-        if (top_ + height > page_.bottom() && top_ > page_.top()) {
-            device_.newPage();
-            top_ = page_.top();
-        }
-    }
-    void paragraph(const QString& line, double gapAfter) {
-        QRectF used =
-            painter_.boundingRect(QRectF(page_.left(), top_, width(), 0), Qt::TextWordWrap, line);
-        keepRoomFor(used.height());
-        used.moveTop(top_);
-        painter_.drawText(used, Qt::TextWordWrap, line);
-        top_ = used.bottom() + gapAfter;
-    }
-    // One row of cells, each in its place from the left, numbers to the right of theirs.
-    struct Cell {
-        QString text;
-        double left;
-        double width;
-        bool number;
-    };
-    void row(const std::vector<Cell>& cells) {
-        const double height = rowHeight();
-        const QFontMetricsF metrics(painter_.font(), &device_);
-        for (const Cell& cell : cells) {
-            painter_.drawText(QRectF(page_.left() + cell.left, top_, cell.width, height),
-                              (cell.number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                              metrics.elidedText(cell.text, Qt::ElideRight, cell.width));
-        }
-        top_ += height;
-    }
-    void space(double height) { top_ += height; }
-
-  private:
-    QPagedPaintDevice& device_;
-    QPainter& painter_;
-    QRectF page_;
-    double top_ = 0;
-};
 
 // The widths of a stack's table: the level and the column at its left, then two values for
 // each case or combination.
@@ -142,19 +94,21 @@ void paintStack(PageFlow& flow, const ListingDocument& document, const Takedown&
 
 }  // namespace
 
-void paintTakedownPages(QPagedPaintDevice& device, QPainter& painter,
-                        const ListingDocument& document, const Takedown& takedown) {
-    device.newPage();
-    QFont title = painter.font();
+int paintTakedownPages(QPagedPaintDevice& device, QPainter& painter,
+                       const ListingDocument& document, const Takedown& takedown,
+                       const PageFooter& footer) {
+    // Fonts of their own, not whatever the page before left: the pages are counted before they
+    // are drawn, and must come out the same both times.
+    QFont title(QStringLiteral("Liberation Sans"));
     title.setPointSizeF(kTitlePoints);
     title.setBold(true);
-    QFont body = painter.font();
+    QFont body(QStringLiteral("Liberation Sans"));
     body.setPointSizeF(kTextPoints);
     body.setBold(false);
 
     painter.save();
     painter.setPen(Qt::black);
-    PageFlow flow(device, painter);
+    PageFlow flow(device, painter, footer);
     painter.setFont(title);
     flow.paragraph(QStringLiteral("Takedown of %1: loads in kN without self-weight")
                        .arg(qStringFromListing(document.name)),
@@ -173,7 +127,7 @@ void paintTakedownPages(QPagedPaintDevice& device, QPainter& painter,
     if (choices.empty()) {
         flow.paragraph(QStringLiteral("The listing has no floor or member loads."), 0);
         painter.restore();
-        return;
+        return flow.pages();
     }
     const TableWidths widths = tableWidths(QFontMetricsF(body, &device), flow.width());
     for (const ColumnStack& stack : takedown.stacks) {
@@ -195,6 +149,7 @@ void paintTakedownPages(QPagedPaintDevice& device, QPainter& painter,
                        0);
     }
     painter.restore();
+    return flow.pages();
 }
 
 }  // namespace fp

@@ -7,14 +7,16 @@
 #include <QPainter>
 
 #include "document/listing_document.h"
+#include "render/page_flow.h"
 #include "takedown/takedown.h"
 
 namespace fp {
 
-// Starts a new page and writes the takedown on it, going on to further pages as they fill. A
-// table wider than the page is written in bands of as many cases and combinations as fit, each
-// with the level and column columns at its left.
-void paintTakedownPages(QPagedPaintDevice& device, QPainter& painter,
-                        const ListingDocument& document, const Takedown& takedown);
+// Starts a new page and writes the takedown on it, going on to further pages as they fill, each
+// with `footer`; the pages written. A table wider than the page is written in bands of as many
+// cases and combinations as fit, each with the level and column columns at its left.
+int paintTakedownPages(QPagedPaintDevice& device, QPainter& painter,
+                       const ListingDocument& document, const Takedown& takedown,
+                       const PageFooter& footer);
 
 }  // namespace fp

@@ -48,16 +48,9 @@ PageFacts pageFacts(const ListingDocument& document, const std::vector<int>& lev
     return facts;
 }
 
-TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
-                                const PageFacts& facts) {
+TitleBlockTexts titleBlockTexts(const PageFacts& facts) {
     TitleBlockTexts texts;
     texts.listing = qStringFromListing(facts.listingName);
-    if (view.level >= 1) {
-        texts.level = QString::fromStdString(
-            levelHeading(document.levelHeight(view.level), view.decimalSeparator));
-    }
-    texts.mode = view.mode == LoadMode::Floor ? QStringLiteral("Floor loads")
-                                              : QStringLiteral("Member loads");
     texts.date = facts.date.toString(Qt::ISODate);
     texts.page = QStringLiteral("Page %1 of %2").arg(facts.page).arg(facts.pages);
     const JobInformation& job = facts.job;
@@ -69,9 +62,21 @@ TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView&
     if (!job.client.empty()) {
         texts.job += QStringLiteral(", client ") + jobField(job.client);
     }
-    texts.scale = QStringLiteral("Scale ") + QString::fromStdString(scaleText(facts.scale));
     texts.engineer = QStringLiteral("Engineer: ") + jobField(job.engineer);
     texts.checker = QStringLiteral("Checker: ") + jobField(job.checker);
+    return texts;
+}
+
+TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
+                                const PageFacts& facts) {
+    TitleBlockTexts texts = titleBlockTexts(facts);
+    if (view.level >= 1) {
+        texts.level = QString::fromStdString(
+            levelHeading(document.levelHeight(view.level), view.decimalSeparator));
+    }
+    texts.mode = view.mode == LoadMode::Floor ? QStringLiteral("Floor loads")
+                                              : QStringLiteral("Member loads");
+    texts.scale = QStringLiteral("Scale ") + QString::fromStdString(scaleText(facts.scale));
     return texts;
 }
 
@@ -106,8 +111,12 @@ std::vector<QString> wrappedLines(const std::vector<QString>& lines, const QFont
     return wrapped;
 }
 
-QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocument& document,
-                      const PlanView& view, const PageFacts& facts) {
+namespace {
+
+// The legend rows (wrapped to the room left of the block) and the block of `texts` along the
+// bottom of `area`; the part of `area` above them.
+QRectF drawBlock(QPainter& painter, const QRectF& area, const TitleBlockTexts& texts,
+                 const std::vector<std::string>& legendTexts) {
     const QFont font = blockFont();
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
@@ -119,7 +128,7 @@ QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocume
     const double blockWidth = inside.width() * kBlockShare;
     const double legendWidth = std::max(0.0, inside.width() - blockWidth - 2 * pad);
     std::vector<QString> legend;
-    for (const std::string& text : legendLines(document, view)) {
+    for (const std::string& text : legendTexts) {
         legend.push_back(qStringFromListing(text));
     }
     legend = wrappedLines(legend, metrics, legendWidth);
@@ -143,7 +152,6 @@ QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocume
 
     // The title block on the right: the listing and the page above, level, mode and date below.
     const QRectF block(strip.right() - blockWidth, strip.top(), blockWidth, strip.height());
-    const TitleBlockTexts texts = titleBlockTexts(document, view, facts);
     const double rowHeight = block.height() / kBlockRows;
     const double third = block.width() / 3;
     painter.drawRect(block);
@@ -178,6 +186,21 @@ QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocume
 
     return QRectF(area.left(), area.top(), area.width(),
                   std::max(0.0, strip.top() - area.top() - pad));
+}
+
+}  // namespace
+
+QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocument& document,
+                      const PlanView& view, const PageFacts& facts) {
+    return drawBlock(painter, area, titleBlockTexts(document, view, facts),
+                     legendLines(document, view));
+}
+
+QRectF drawReportTitleBlock(QPainter& painter, const QRectF& area, const PageFacts& facts,
+                            const QString& subject) {
+    TitleBlockTexts texts = titleBlockTexts(facts);
+    texts.level = subject;
+    return drawBlock(painter, area, texts, {});
 }
 
 }  // namespace fp

@@ -48,6 +48,8 @@ struct TitleBlockTexts {
 
 TitleBlockTexts titleBlockTexts(const ListingDocument& document, const PlanView& view,
                                 const PageFacts& facts);
+// The texts any page has: the listing, the page, the date and the job's fields.
+TitleBlockTexts titleBlockTexts(const PageFacts& facts);
 
 // The lines broken at blanks so that none is wider than `width`; a word wider than that alone
 // is broken between its characters. Nothing is left out.
@@ -58,5 +60,10 @@ std::vector<QString> wrappedLines(const std::vector<QString>& lines, const QFont
 // bottom of `area`, both inside it, and returns the part of `area` above them.
 QRectF drawTitleBlock(QPainter& painter, const QRectF& area, const ListingDocument& document,
                       const PlanView& view, const PageFacts& facts);
+
+// The title block of a page of a report (the Checks, the Takedown, the changes): `subject` where
+// a plan's block names the level, no legend, mode or scale.
+QRectF drawReportTitleBlock(QPainter& painter, const QRectF& area, const PageFacts& facts,
+                            const QString& subject);
 
 }  // namespace fp

@@ -12,7 +12,9 @@
 
 #include "model/listing_error.h"
 #include "reader/line_index.h"
+#include "reader/read_progress.h"
 #include "render/listing_qstring.h"
+#include "window/background_work.h"
 #include "window/listing_view.h"
 
 namespace fp {
@@ -42,10 +44,19 @@ ListingDock::ListingDock(QWidget* parent) : QDockWidget(QStringLiteral("Listing"
     nextButton->setText(QStringLiteral("Next"));
     nextButton->setToolTip(QStringLiteral("Find the next line holding the text"));
     connect(nextButton, &QToolButton::clicked, this, &ListingDock::findNext);
+    stopButton = new QToolButton;
+    stopButton->setObjectName(QStringLiteral("listingStopButton"));
+    stopButton->setText(QStringLiteral("Stop"));
+    stopButton->setToolTip(QStringLiteral("Stop looking for the text"));
+    stopButton->hide();
+    connect(stopButton, &QToolButton::clicked, this, &ListingDock::stopFinding);
     bar->addWidget(lineField);
     bar->addWidget(findField, 1);
     bar->addWidget(previousButton);
     bar->addWidget(nextButton);
+    bar->addWidget(stopButton);
+    indexing_ = new BackgroundWork(this);
+    finding_ = new BackgroundWork(this);
     note = new QLabel;
     note->setObjectName(QStringLiteral("listingNote"));
     note->setWordWrap(true);
@@ -65,12 +76,27 @@ void ListingDock::setListing(const QString& path, const std::optional<FileVersio
     path_ = path;
     version_ = version;
     indexed_ = false;
+    indexing_->stop();
+    stopFinding();
     // The old index would show the old text at the new line numbers: it goes at once.
     view->setIndex(nullptr);
     note->hide();
     if (isVisible()) {
         ensureIndex();
     }
+}
+
+bool ListingDock::isIndexing() const {
+    return indexing_->isBusy();
+}
+
+bool ListingDock::isFinding() const {
+    return finding_->isBusy();
+}
+
+void ListingDock::showNote(const QString& text) {
+    note->setText(text);
+    note->setVisible(!text.isEmpty());
 }
 
 bool ListingDock::ensureIndex() {
@@ -81,21 +107,46 @@ bool ListingDock::ensureIndex() {
         return false;
     }
     indexed_ = true;
-    try {
-        auto index = std::make_shared<const LineIndex>(
-            openListingFile(QFile::encodeName(path_).toStdString(), version_));
-        lineField->setRange(1, static_cast<int>(std::max(1L, index->lineCount())));
-        view->setIndex(std::move(index));
-        note->hide();
-        // A reload keeps the place: the line highlighted before, when the listing still has it.
-        if (keptLine_ > 0) {
-            view->showLine(keptLine_);
-        }
-        return true;
-    } catch (const ListingError& failure) {
-        note->setText(qStringFromListing(failure.what()));
-        note->show();
-        return false;
+    showNote(QStringLiteral("Reading the listing's lines…"));
+    using Built = std::pair<std::shared_ptr<const LineIndex>, QString>;
+    indexing_->start<Built>(
+        [path = QFile::encodeName(path_).toStdString(),
+         version = version_](const std::function<bool()>& stopped) -> Built {
+            try {
+                return {std::make_shared<const LineIndex>(openListingFile(path, version),
+                                                          std::size_t{1} << 20, stopped),
+                        QString()};
+            } catch (const ReadCancelled&) {
+                return {nullptr, QString()};
+            } catch (const ListingError& failure) {
+                return {nullptr, qStringFromListing(failure.what())};
+            } catch (const std::exception& failure) {
+                return {nullptr, QString::fromLocal8Bit(failure.what())};
+            }
+        },
+        [this](Built built) { indexBuilt(built.first, built.second); });
+    return false;
+}
+
+void ListingDock::indexBuilt(const std::shared_ptr<const LineIndex>& index,
+                             const QString& failure) {
+    if (index == nullptr) {
+        showNote(failure);
+        return;
+    }
+    lineField->setRange(1, static_cast<int>(std::max(1L, index->lineCount())));
+    view->setIndex(index);
+    showNote({});
+    // A reload keeps the place: the line highlighted before, when the listing still has it.
+    if (keptLine_ > 0) {
+        view->showLine(keptLine_);
+        lineField->setValue(static_cast<int>(std::clamp<long>(keptLine_, 1, index->lineCount())));
+        keptLine_ = 0;
+    }
+    if (findPending_) {
+        const bool forward = *findPending_;
+        findPending_.reset();
+        find(forward);
     }
 }
 
@@ -108,6 +159,7 @@ void ListingDock::showLine(int lineNumber) {
     show();
     raise();
     if (!ensureIndex()) {
+        keptLine_ = lineNumber;
         return;
     }
     view->showLine(lineNumber);
@@ -129,28 +181,57 @@ void ListingDock::findPrevious() {
     find(false);
 }
 
+void ListingDock::stopFinding() {
+    findPending_.reset();
+    if (finding_->isBusy()) {
+        finding_->stop();
+        showNote({});
+    }
+    stopButton->hide();
+}
+
 void ListingDock::find(bool forward) {
     const QString text = findField->text();
-    if (text.isEmpty() || !ensureIndex()) {
+    if (text.isEmpty()) {
+        return;
+    }
+    if (!ensureIndex()) {
+        findPending_ = forward;
         return;
     }
     const long from = view->currentLine() > 0 ? view->currentLine() : view->topLine();
-    long found = 0;
-    try {
-        found = view->index()->find(text.toStdString(), from, forward);
-    } catch (const ListingError& failure) {
-        note->setText(qStringFromListing(failure.what()));
-        note->show();
+    using Found = std::pair<long, QString>;
+    showNote(QStringLiteral("Looking for “%1”…").arg(text));
+    stopButton->show();
+    finding_->start<Found>(
+        [index = view->sharedIndex(), wanted = text.toStdString(), from,
+         forward](const std::function<bool()>& stopped) -> Found {
+            try {
+                return {index->find(wanted, from, forward, stopped), QString()};
+            } catch (const ListingError& failure) {
+                return {0, qStringFromListing(failure.what())};
+            } catch (const std::exception& failure) {
+                return {0, QString::fromLocal8Bit(failure.what())};
+            }
+        },
+        [this, text](Found result) {
+            stopButton->hide();
+            if (!result.second.isEmpty()) {
+                showNote(result.second);
+                return;
+            }
+            found(text, result.first);
+        });
+}
+
+void ListingDock::found(const QString& text, long line) {
+    if (line == 0) {
+        showNote(QStringLiteral("“%1” is not in the listing.").arg(text));
         return;
     }
-    if (found == 0) {
-        note->setText(QStringLiteral("“%1” is not in the listing.").arg(text));
-        note->show();
-        return;
-    }
-    note->hide();
-    view->showLine(found);
-    lineField->setValue(static_cast<int>(found));
+    showNote({});
+    view->showLine(line);
+    lineField->setValue(static_cast<int>(line));
 }
 
 }  // namespace fp

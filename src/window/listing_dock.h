@@ -1,6 +1,7 @@
 // "Listing": a dockable view of the listing on show with line numbers, a go-to-line field and a
-// find of its own. It reads the file through a line index, built when the dock is first shown
-// and again after each reload.
+// find of its own. It reads the file through a line index, built off the GUI thread when the
+// dock is first shown and again after each reload; a find runs off the GUI thread too, and can
+// be stopped.
 #pragma once
 
 #include <QDockWidget>
@@ -17,6 +18,7 @@ class QToolButton;
 
 namespace fp {
 
+class BackgroundWork;
 class LineIndex;
 class ListingView;
 
@@ -35,6 +37,8 @@ class ListingDock : public QDockWidget {
     QLineEdit* findField = nullptr;
     QToolButton* previousButton = nullptr;
     QToolButton* nextButton = nullptr;
+    // Stops a find in progress; shown only while one is.
+    QToolButton* stopButton = nullptr;
     // Why there is no text, or that a find found nothing.
     QLabel* note = nullptr;
 
@@ -46,20 +50,35 @@ class ListingDock : public QDockWidget {
     void askForLine();
     void findNext();
     void findPrevious();
+    void stopFinding();
+
+  public:
+    // Whether the index is being built, or a find is in progress.
+    bool isIndexing() const;
+    bool isFinding() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Builds the index of the listing when it is wanted and not built yet; false when the
-    // listing cannot be read, with its message in the note.
+    // Starts building the index of the listing when it is wanted and not built yet; true when it
+    // is there to read.
     bool ensureIndex();
+    void indexBuilt(const std::shared_ptr<const LineIndex>& index, const QString& failure);
     void find(bool forward);
+    void found(const QString& text, long line);
+    void showNote(const QString& text);
 
     QString path_;
     std::optional<FileVersion> version_;
     bool indexed_ = false;
+    // The line to show once the index is there: the one shown before a reload, or one asked for
+    // while the index was being built.
     long keptLine_ = 0;
+    // The find asked for while the index was being built.
+    std::optional<bool> findPending_;
+    BackgroundWork* indexing_ = nullptr;
+    BackgroundWork* finding_ = nullptr;
 };
 
 }  // namespace fp

@@ -19,6 +19,8 @@ class ListingView : public QAbstractScrollArea {
     // Shows the lines of `index`; null shows nothing.
     void setIndex(std::shared_ptr<const LineIndex> index);
     const LineIndex* index() const { return index_.get(); }
+    // The same, shared with a find that runs on another thread.
+    std::shared_ptr<const LineIndex> sharedIndex() const { return index_; }
 
     // Scrolls the line into view, a third of the way down, and highlights it with the other
     // lines of its statement.

@@ -21,6 +21,7 @@
 #include "window/elided_label.h"
 #include "window/legend_panel.h"
 #include "window/level_list.h"
+#include "window/listing_banner.h"
 #include "window/listing_dialog.h"
 #include "window/load_summary.h"
 #include "window/message_boxes.h"
@@ -33,6 +34,8 @@ namespace fp {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("window/geometry");
+// A window manager's borders and title bar, in logical pixels, as most draw them.
+constexpr QMargins kUsualFrame(8, 32, 8, 8);
 const QString kStateKey = QStringLiteral("window/state");
 const QString kScreenKey = QStringLiteral("window/screen");
 // The size the window would like at first: room for a plan and its controls. A smaller screen
@@ -100,6 +103,7 @@ MainWindow::MainWindow(const QString& startListing) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(reloadBar_);
+    layout->addWidget(new ListingBanner(session_));
     layout->addWidget(client, 1);
     setCentralWidget(central);
     // Focus moves as the controls stand: "Chk All", the options, the plan, then the boxes.
@@ -170,7 +174,22 @@ void MainWindow::placeOnScreen() {
     // Where it was last closed, as long as that screen is still there.
     if (saved != nullptr && restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
         restoreState(settings.value(kStateKey).toByteArray());
-        resize(size().boundedTo(saved->availableGeometry().size()));
+        // Saved on a larger screen, or at a smaller scale factor, it comes back whole within
+        // this one: its title bar and status bar on the screen.
+        const QRect free = saved->availableGeometry();
+        QMargins frame(geometry().left() - frameGeometry().left(),
+                       geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(),
+                       frameGeometry().bottom() - geometry().bottom());
+        // Before it is shown the window manager has not told its frame: room for a usual one.
+        if (frame.isNull()) {
+            frame = kUsualFrame;
+        }
+        const QRect room = free.marginsRemoved(frame);
+        QRect placed(geometry().topLeft(), geometry().size().boundedTo(room.size()));
+        placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - placed.width() + 1));
+        placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - placed.height() + 1));
+        setGeometry(placed);
         return;
     }
     const QScreen* screen =

@@ -19,20 +19,20 @@ void MainWindow::buildChecks() {
     addDockWidget(Qt::RightDockWidgetArea, checksDock);
     checksDock->hide();
     actions.checks = checksDock->toggleViewAction();
-    actions.checks->setText(QStringLiteral("Checks"));
+    actions.checks->setText(QStringLiteral("&Checks"));
     viewMenu->addAction(actions.checks);
-    actions.markChecks = viewMenu->addAction(QStringLiteral("Mark checks on the plan"));
+    actions.markChecks = viewMenu->addAction(QStringLiteral("Mark checks on the pl&an"));
     actions.markChecks->setCheckable(true);
     actions.markChecks->setChecked(session_.view().markChecks);
     connect(actions.markChecks, &QAction::toggled, this,
             [this](bool on) { session_.setMarkChecks(on); });
 
     // Export All Levels to PDF adds the Checks pages after the plans while this is ticked.
-    actions.checksPages = new QAction(QStringLiteral("Checks Pages in All-Levels PDF"), this);
+    actions.checksPages = new QAction(QStringLiteral("&Checks Pages in All-Levels PDF"), this);
     actions.checksPages->setCheckable(true);
     fileMenu->insertAction(actions.print, actions.checksPages);
     // And the Takedown pages, each column stack's loads level by level, before them.
-    actions.takedownPages = new QAction(QStringLiteral("Takedown Pages in All-Levels PDF"), this);
+    actions.takedownPages = new QAction(QStringLiteral("Ta&kedown Pages in All-Levels PDF"), this);
     actions.takedownPages->setCheckable(true);
     fileMenu->insertAction(actions.checksPages, actions.takedownPages);
 

@@ -36,17 +36,17 @@ void MainWindow::buildInspectDocks() {
 
 void MainWindow::addInspectActions() {
     actions.properties = propertiesDock->toggleViewAction();
-    actions.properties->setText(QStringLiteral("Properties"));
+    actions.properties->setText(QStringLiteral("&Properties"));
     viewMenu->addAction(actions.properties);
     actions.listing = listingDock->toggleViewAction();
-    actions.listing->setText(QStringLiteral("Listing"));
+    actions.listing->setText(QStringLiteral("Li&sting"));
     viewMenu->addAction(actions.listing);
-    actions.goToListingLine = viewMenu->addAction(QStringLiteral("Go to Listing &Line…"),
+    actions.goToListingLine = viewMenu->addAction(QStringLiteral("&Go to Listing Line…"),
                                                   listingDock, &ListingDock::askForLine);
     actions.goToListingLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     viewMenu->addSeparator();
     // The serial number in a box of its own, as a click on a beam once showed it.
-    actions.beamNumberBoxOnClick = viewMenu->addAction(QStringLiteral("Beam Number Box on Click"));
+    actions.beamNumberBoxOnClick = viewMenu->addAction(QStringLiteral("Beam Number Bo&x on Click"));
     actions.beamNumberBoxOnClick->setCheckable(true);
 }
 

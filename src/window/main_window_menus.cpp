@@ -87,16 +87,16 @@ void MainWindow::buildMenus() {
     actions.findMember->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     viewMenu->addSeparator();
     const PlanView& view = session_.view();
-    actions.gridLines = addOption(viewMenu, QStringLiteral("&Grid Lines"), view.gridLines,
+    actions.gridLines = addOption(viewMenu, QStringLiteral("G&rid Lines"), view.gridLines,
                                   [this](bool on) { session_.setGridLines(on); });
     actions.memberNumbersBeside = addOption(
-        viewMenu, QStringLiteral("Member numbers beside serials"), view.memberNumbersBeside,
+        viewMenu, QStringLiteral("Member &numbers beside serials"), view.memberNumbersBeside,
         [this](bool on) { session_.setMemberNumbersBeside(on); });
     actions.memberLoadsOnBeams =
-        addOption(viewMenu, QStringLiteral("Member loads on beams"), view.memberLoadsOnBeams,
+        addOption(viewMenu, QStringLiteral("Member loads on &beams"), view.memberLoadsOnBeams,
                   [this](bool on) { session_.setMemberLoadsOnBeams(on); });
     actions.markPanelsWithoutLoad = addOption(
-        viewMenu, QStringLiteral("Mark panels without floor load"), view.markPanelsWithoutLoad,
+        viewMenu, QStringLiteral("Mar&k panels without floor load"), view.markPanelsWithoutLoad,
         [this](bool on) { session_.setMarkPanelsWithoutLoad(on); });
     actions.tributaryAreas =
         addOption(viewMenu, QStringLiteral("&Tributary Areas"), view.tributaryAreas,
@@ -111,7 +111,7 @@ void MainWindow::buildMenus() {
         });
     viewMenu->addSeparator();
     actions.loadSummary = loadSummary->toggleViewAction();
-    actions.loadSummary->setText(QStringLiteral("Load Summary"));
+    actions.loadSummary->setText(QStringLiteral("Load S&ummary"));
     viewMenu->addAction(actions.loadSummary);
 
     helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));

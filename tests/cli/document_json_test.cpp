@@ -1,7 +1,7 @@
 // The levels of the dump: each level's beams and panels, their fields and order, and the label
 // lines the start-up view writes on the panels.
 #include "cli/document_json.h"
-#include "cli/json_text.h"
+#include "output/json_text.h"
 
 #include <gtest/gtest.h>
 

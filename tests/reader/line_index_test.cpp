@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "reader/read_progress.h"
 #include "reader/text_stream.h"
 
 namespace fp {
@@ -109,6 +110,29 @@ TEST(LineIndex, FindsTextForwardAndBackWrappingRound) {
         SCOPED_TRACE(c.text + " from " + std::to_string(c.from));
         EXPECT_EQ(index.find(c.text, c.from, c.forward), c.found);
     }
+}
+
+// A search or an index stopped part-way gives up at once: nothing found, nothing half-built.
+TEST(LineIndex, StopsWhenAskedPartWay) {
+    // Long enough to be asked several times on the way: once in a thousand lines or so.
+    std::string text;
+    for (int i = 0; i < 5000; ++i) {
+        text += "   " + std::to_string(i) + ". MEMBER LOAD\n";
+    }
+    text += "the last line\n";
+    const LineIndex index = indexOf(text, 64);
+    const long last = index.lineCount();
+    for (const bool forward : {true, false}) {
+        long asked = 0;
+        const auto afterFirstAsking = [&asked] { return ++asked > 1; };
+        EXPECT_EQ(index.find("the last", 1, forward, afterFirstAsking), 0) << forward;
+        EXPECT_GE(asked, 2) << "asked again as the search goes on";
+        EXPECT_EQ(index.find("the last", 1, forward, [] { return false; }), last) << forward;
+    }
+    long reads = 0;
+    EXPECT_THROW(LineIndex(listingInMemory(text, "test.anl"), 64, [&reads] { return ++reads > 3; }),
+                 ReadCancelled);
+    EXPECT_EQ(reads, 4);
 }
 
 TEST(LineIndex, StatementRunsOverItsContinuationLines) {

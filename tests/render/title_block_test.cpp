@@ -188,12 +188,16 @@ int longestDarkRunAtTheEdge(const QImage& image, bool rows, int depth) {
     return longest;
 }
 
-TEST(TitleBlock, ItsRightAndBottomBordersAreInsideTheImage) {
+// Drawn whole, its right and bottom borders within the image, and clear of the image's edge
+// by a margin, as on paper.
+TEST(TitleBlock, ItsRightAndBottomBordersAreInsideTheImageClearOfItsEdge) {
     QTemporaryDir folder;
     const QImage titled = exportedBay(folder, true);
     // The block takes half the width and three lines of text in height.
-    EXPECT_GT(longestDarkRunAtTheEdge(titled, true, 3), titled.width() / 3);
-    EXPECT_GT(longestDarkRunAtTheEdge(titled, false, 3), 20);
+    EXPECT_GT(longestDarkRunAtTheEdge(titled, true, 16), titled.width() / 3);
+    EXPECT_GT(longestDarkRunAtTheEdge(titled, false, 16), 20);
+    EXPECT_EQ(longestDarkRunAtTheEdge(titled, true, 4), 0);
+    EXPECT_EQ(longestDarkRunAtTheEdge(titled, false, 4), 0);
 }
 
 // At 1:100 on a 300 dpi page the bay's 5 m beams are 50 mm long: 591 pixels.

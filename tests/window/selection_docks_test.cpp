@@ -157,6 +157,8 @@ TEST_F(Inspect, AListingLineLeadsToTheListingDockWithItsOwnFindAndGoToLine) {
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
     ListingView& view = *listing().view;
     ASSERT_TRUE(listing().isVisible());
+    // The lines are indexed off the window's thread; the line asked for is shown once they are.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !listing().isIndexing(); }));
     EXPECT_EQ(view.currentLine(), 14);
     EXPECT_EQ(view.highlightedLine(), 14);
     EXPECT_LE(view.topLine(), 14);
@@ -172,10 +174,12 @@ TEST_F(Inspect, AListingLineLeadsToTheListingDockWithItsOwnFindAndGoToLine) {
                                               {&ListingDock::findNext, 17},
                                               {&ListingDock::findPrevious, 18}}) {
         (listing().*step.find)();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !listing().isFinding(); }));
         EXPECT_EQ(view.currentLine(), step.line);
     }
     listing().findField->setText(QStringLiteral("NOT THERE"));
     listing().findNext();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !listing().isFinding(); }));
     EXPECT_TRUE(listing().note->isVisibleTo(&listing()));
 
     open.window().actions.goToListingLine->trigger();
@@ -187,6 +191,7 @@ TEST_F(Inspect, AListingLineLeadsToTheListingDockWithItsOwnFindAndGoToLine) {
     const long lines = view.index()->lineCount();
     std::ofstream(open.listingPath(), std::ios::trunc) << "\n" + threeLevelListing();
     ASSERT_TRUE(open.reload());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !listing().isIndexing(); }));
     ASSERT_NE(view.index(), nullptr);
     EXPECT_EQ(view.index()->lineCount(), lines + 1);
 }

@@ -76,6 +76,21 @@ TEST(WindowPlace, StartsWithinTheScreenAndComesBackWhereItWasClosed) {
         TestedMainWindow again;
         EXPECT_EQ(again.window().size(), QSize(700, 500));
     }
+    // Closed larger than this screen and partly off it (saved on a larger screen, or at a
+    // smaller scale factor): it comes back whole within the screen.
+    for (const QRect& closed : {QRect(free.center(), free.size()),
+                                QRect(free.topLeft() - QPoint(300, 200), free.size() * 2)}) {
+        {
+            TestedMainWindow first;
+            first.window().setGeometry(closed);
+            first.window().close();
+        }
+        TestedMainWindow again;
+        EXPECT_TRUE(free.contains(again.window().frameGeometry()))
+            << again.window().frameGeometry().x() << "," << again.window().frameGeometry().y()
+            << " " << again.window().frameGeometry().width() << "x"
+            << again.window().frameGeometry().height();
+    }
     // A screen that is gone is no place to come back to.
     QSettings().setValue(QStringLiteral("window/screen"), QStringLiteral("a screen unplugged"));
     TestedMainWindow elsewhere;

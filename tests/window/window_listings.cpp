@@ -135,9 +135,14 @@ std::string manyLevelsListing(int levels, int intensities) {
                        std::string(end - start == 2 ? "4000.0" : "5000.0") + "\n";
         }
     }
-    std::string text = "    1. UNIT METER KN\n    2. JOINT COORDINATES\n" + joints +
-                       echo("MEMBER INCIDENCES") + echo(members) + echo("SUPPORTS") +
-                       echo("LOAD 1 LOADTYPE DEAD TITLE DL") + echo("FLOOR LOAD");
+    // One echo line after another: the operands of a + may be worked out in any order, and
+    // the echo's numbers must not jump.
+    std::string text = "    1. UNIT METER KN\n    2. JOINT COORDINATES\n" + joints;
+    for (const std::string& command :
+         {std::string("MEMBER INCIDENCES"), members, std::string("SUPPORTS"),
+          std::string("LOAD 1 LOADTYPE DEAD TITLE DL"), std::string("FLOOR LOAD")}) {
+        text += echo(command);
+    }
     for (int i = 1; i <= intensities; ++i) {
         text += echo("YRANGE 2.9 3.1 FLOAD -" + std::to_string(i) + " GY");
     }

@@ -1,5 +1,5 @@
 // JSON string literals for any text a listing or a path may hold.
-#include "cli/json_text.h"
+#include "output/json_text.h"
 
 #include <charconv>
 #include <cmath>
