@@ -2,6 +2,7 @@
 #include "render/qt_surface.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -164,7 +165,14 @@ void QtSurface::selectFont(const FontDescription& description) {
                           realisedDescription_->shrink == description.shrink;
     if (!realised) {
         QFont font(description.family.empty() ? ownFont_.family() : familyFor(description.family));
-        if (description.points == 0) {
+        if (description.points == 0 && description.shrink < 1 && setsWholePixels()) {
+            // The placement takes a smaller size to cover its share of the own font's measures;
+            // a PDF page sets text in whole pixels of its resolution, so that a share between
+            // two would be drawn at the next, a little larger than the place found for it.
+            const double pixels = ownFont_.pointSizeF() * description.shrink *
+                                  painter_.device()->logicalDpiY() / kPointsPerInch;
+            font.setPixelSize(std::max(1, static_cast<int>(std::floor(pixels))));
+        } else if (description.points == 0) {
             font.setPointSizeF(ownFont_.pointSizeF() * description.shrink);
         } else {
             // Whole pixels of the device, rounded half to even: 12 at 96 dpi, 38 at 300.
@@ -179,6 +187,11 @@ void QtSurface::selectFont(const FontDescription& description) {
     }
     useFont(realisedFont_, realisedLabels_);
     escapementDegrees_ = description.angleTenths / 10.0;
+}
+
+bool QtSurface::setsWholePixels() const {
+    const QPaintEngine* engine = painter_.paintEngine();
+    return engine != nullptr && engine->type() == QPaintEngine::Pdf;
 }
 
 void QtSurface::restoreOwnFont() {

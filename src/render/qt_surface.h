@@ -45,6 +45,9 @@ class QtSurface : public Surface {
   private:
     // Puts `font` on the painter and measures and lays out with its `labels` from now on.
     void useFont(const QFont& font, LabelTextCache* labels);
+    // Whether the device sets text only in whole pixels of its resolution, whatever its font
+    // asks: a PDF page.
+    bool setsWholePixels() const;
 
     QPainter& painter_;
     QRectF area_;
