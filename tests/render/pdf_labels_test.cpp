@@ -18,28 +18,22 @@
 #include "document/listing_document.h"
 #include "export_run.h"
 #include "structure/grid_names.h"
+#include "support/drawn_texts.h"
 #include "support/panel_reading.h"
 
 namespace fp {
 namespace {
 
-struct Box {
-    double left, top, right, bottom;
-};
-
-struct PageText {
-    std::string text;
-    Box box;
-};
+using test::DrawnText;
 
 struct PdfPage {
     double width = 0;
     double height = 0;
     // Single words, as the reader found them.
-    std::vector<PageText> words;
+    std::vector<DrawnText> words;
     // The reader's lines, cut where a gap is wider than a space or a callout's number starts:
     // each is one text the program drew.
-    std::vector<PageText> texts;
+    std::vector<DrawnText> texts;
 };
 
 double number(const std::string& tag, const std::string& name) {
@@ -47,8 +41,9 @@ double number(const std::string& tag, const std::string& name) {
     return at == std::string::npos ? 0 : std::stod(tag.substr(at + name.size() + 2));
 }
 
-Box boxOf(const std::string& tag) {
-    return {number(tag, "xMin"), number(tag, "yMin"), number(tag, "xMax"), number(tag, "yMax")};
+DrawnText textOf(const std::string& text, const std::string& tag) {
+    return {text, number(tag, "xMin"), number(tag, "yMin"), number(tag, "xMax"),
+            number(tag, "yMax")};
 }
 
 std::string unescaped(std::string text) {
@@ -64,22 +59,21 @@ std::string unescaped(std::string text) {
 
 // The words of a line joined into the texts drawn: a gap wider than a space at the line's height
 // parts two texts, and so does a callout's number, which starts its own.
-void addTexts(const std::vector<PageText>& words, std::vector<PageText>& texts) {
+void addTexts(const std::vector<DrawnText>& words, std::vector<DrawnText>& texts) {
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const PageText& word = words[i];
-        const bool joins =
-            i > 0 && !test::isCalloutNumber(word.text) &&
-            word.box.left - words[i - 1].box.right < 0.35 * (word.box.bottom - word.box.top) &&
-            std::abs(word.box.top - words[i - 1].box.top) < 0.05;
+        const DrawnText& word = words[i];
+        const bool joins = i > 0 && !test::isCalloutNumber(word.text) &&
+                           word.left - words[i - 1].right < 0.35 * (word.bottom - word.top) &&
+                           std::abs(word.top - words[i - 1].top) < 0.05;
         if (!joins) {
             texts.push_back(word);
             continue;
         }
-        PageText& text = texts.back();
+        DrawnText& text = texts.back();
         text.text += " " + word.text;
-        text.box.right = std::max(text.box.right, word.box.right);
-        text.box.top = std::min(text.box.top, word.box.top);
-        text.box.bottom = std::max(text.box.bottom, word.box.bottom);
+        text.right = std::max(text.right, word.right);
+        text.top = std::min(text.top, word.top);
+        text.bottom = std::max(text.bottom, word.bottom);
     }
 }
 
@@ -101,7 +95,7 @@ PdfPage readPdf(const std::string& path, const std::string& pdftotext) {
         page.height = number(size[1], "height");
     }
     static const std::regex element(R"(<(line|word) ([^>]*)>([^<]*))");
-    std::vector<PageText> line;
+    std::vector<DrawnText> line;
     for (auto it = std::sregex_iterator(html.begin(), html.end(), element);
          it != std::sregex_iterator(); ++it) {
         if ((*it)[1] == "line") {
@@ -109,7 +103,7 @@ PdfPage readPdf(const std::string& path, const std::string& pdftotext) {
             line.clear();
             continue;
         }
-        const PageText word{unescaped((*it)[3]), boxOf((*it)[2])};
+        const DrawnText word = textOf(unescaped((*it)[3]), (*it)[2]);
         page.words.push_back(word);
         line.push_back(word);
     }
@@ -117,60 +111,8 @@ PdfPage readPdf(const std::string& path, const std::string& pdftotext) {
     return page;
 }
 
-double middle(double a, double b) {
-    return (a + b) / 2;
-}
-
-// Where the bubbles of `names` stand along the page, in their order: the words that are exactly
-// those names, one each, on a common row (`across` false) or column.
-std::vector<double> bubbles(const PdfPage& page, const std::vector<std::string>& names,
-                            bool column) {
-    std::map<long, std::vector<const PageText*>> rows;
-    for (const PageText& word : page.words) {
-        if (std::find(names.begin(), names.end(), word.text) != names.end()) {
-            const double at = column ? middle(word.box.left, word.box.right)
-                                     : middle(word.box.top, word.box.bottom);
-            rows[std::lround(at * 4)].push_back(&word);
-        }
-    }
-    for (auto& [at, words] : rows) {
-        std::sort(words.begin(), words.end(), [&](const PageText* a, const PageText* b) {
-            return column ? a->box.top < b->box.top : a->box.left < b->box.left;
-        });
-        std::vector<std::string> found;
-        std::vector<double> centres;
-        for (const PageText* word : words) {
-            found.push_back(word->text);
-            centres.push_back(column ? middle(word->box.top, word->box.bottom)
-                                     : middle(word->box.left, word->box.right));
-        }
-        if (found == names) {
-            return centres;
-        }
-    }
-    return {};
-}
-
-// From hundredths of a metre along the grid's lines to points along the page's bubbles.
-double toPage(double at, const std::vector<float>& lines, const std::vector<double>& points) {
-    if (lines.size() < 2) {
-        return points.front();
-    }
-    return points.front() +
-           (at - lines.front()) * (points.back() - points.front()) / (lines.back() - lines.front());
-}
-
 // A hair of a point, for the reader's rounding and texts set flush with an edge.
 constexpr double kHair = 0.05;
-
-bool overlap(const Box& a, const Box& b) {
-    return a.left < b.right - kHair && b.left < a.right - kHair && a.top < b.bottom - kHair &&
-           b.top < a.bottom - kHair;
-}
-
-bool isSerial(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), ::isdigit);
-}
 
 struct NoMessages : MessageSink {
     void show(const ListingMessage&) override {}
@@ -195,67 +137,50 @@ double checkPage(const ListingDocument& document, int level, const PdfPage& page
                  const std::string& where) {
     const LevelModel& model = document.level(level);
     const GridLineSet lines = levelGridLines(document.grid, level);
-    const std::vector<double> xBubbles = bubbles(page, lines.xNames, false);
-    const std::vector<double> zBubbles = bubbles(page, lines.zNames, true);
-    if (xBubbles.size() != lines.x.size() || zBubbles.size() != lines.z.size()) {
+    const std::vector<DrawnText> panels = test::panelsAlongBubbles(page.words, model, lines);
+    if (panels.empty()) {
         ADD_FAILURE() << where << ": the grid lines' bubbles not found";
         return 0;
     }
+    const std::vector<double> xBubbles = test::bubbleCentres(page.words, lines.xNames, false);
     const double planWidth = xBubbles.back() - xBubbles.front();
 
     double bandTop = page.height;
-    for (const PageText& text : page.texts) {
+    for (const DrawnText& text : page.texts) {
         if (text.text == listingName || text.text.rfind("Load cases:", 0) == 0) {
-            bandTop = std::min(bandTop, text.box.top);
+            bandTop = std::min(bandTop, text.top);
         }
     }
     EXPECT_LT(bandTop, page.height) << where << ": no legend or title block";
 
-    const PlanView view = startUpView(document, '.');
-    std::vector<std::vector<std::string>> found(model.panels.size());
-    std::vector<std::string> key;
-    bool noteDrawn = false;
+    std::vector<DrawnText> plan;
     for (std::size_t i = 0; i < page.texts.size(); ++i) {
-        const PageText& text = page.texts[i];
-        const Box& box = text.box;
-        EXPECT_TRUE(box.left >= -kHair && box.right <= page.width + kHair && box.top >= -kHair &&
-                    box.bottom <= page.height + kHair)
+        const DrawnText& text = page.texts[i];
+        EXPECT_TRUE(text.left >= -kHair && text.right <= page.width + kHair && text.top >= -kHair &&
+                    text.bottom <= page.height + kHair)
             << where << ": \"" << text.text << "\" off the page";
         for (std::size_t j = 0; j < i; ++j) {
-            EXPECT_FALSE(overlap(box, page.texts[j].box))
+            EXPECT_FALSE(test::covers(text, page.texts[j], kHair))
                 << where << ": \"" << text.text << "\" over \"" << page.texts[j].text << "\"";
         }
-        EXPECT_FALSE(box.top < bandTop - kHair && box.bottom > bandTop + kHair)
+        EXPECT_FALSE(text.top < bandTop - kHair && text.bottom > bandTop + kHair)
             << where << ": \"" << text.text << "\" over the legend or title block";
-        if (box.top >= bandTop - kHair || request.memberMode || isSerial(text.text)) {
-            continue;
-        }
-        bool placed = false;
-        for (std::size_t p = 0; p < model.panels.size() && !placed; ++p) {
-            const PanelBounds& bounds = model.panels[p].bounds;
-            const Box panel{
-                toPage(bounds.x1, lines.x, xBubbles), toPage(bounds.z1, lines.z, zBubbles),
-                toPage(bounds.x2, lines.x, xBubbles), toPage(bounds.z2, lines.z, zBubbles)};
-            if (box.left >= panel.left - kHair && box.right <= panel.right + kHair &&
-                box.top >= panel.top - kHair && box.bottom <= panel.bottom + kHair) {
-                found[p].push_back(text.text);
-                placed = true;
-            } else {
-                EXPECT_FALSE(overlap(box, panel))
-                    << where << ": \"" << text.text << "\" across a panel's edge";
-            }
-        }
-        if (!placed) {
-            noteDrawn = noteDrawn || text.text.find("not shown") != std::string::npos;
-            key.push_back(text.text);
+        if (text.top < bandTop - kHair) {
+            plan.push_back(text);
         }
     }
-    for (std::size_t p = 0; p < model.panels.size() && !request.memberMode; ++p) {
-        EXPECT_EQ(test::judgePanel(model.panels[p], view, found[p], key, noteDrawn,
-                                   planWidth >= spansFrom - kHair),
+    if (request.memberMode) {
+        return planWidth;
+    }
+    const test::PanelTexts sorted = test::sortIntoPanels(plan, panels, kHair);
+    EXPECT_EQ(sorted.across, std::vector<std::string>{}) << where << ": across a panel's edge";
+    const PlanView view = startUpView(document, '.');
+    for (std::size_t p = 0; p < model.panels.size(); ++p) {
+        EXPECT_EQ(test::judgeSortedPanel(sorted, p, model.panels[p], view,
+                                         planWidth >= spansFrom - kHair),
                   "")
             << where << ": panel " << model.panels[p].bounds.x1 << "," << model.panels[p].bounds.z1
-            << " shows " << ::testing::PrintToString(found[p]);
+            << " shows " << ::testing::PrintToString(sorted.found[p]);
     }
     return planWidth;
 }
