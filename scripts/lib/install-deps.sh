@@ -10,6 +10,8 @@ FRAMEPLAN_PACKAGES=(
     python3-ezdxf
     # Workbooks read back as a spreadsheet program reads them.
     python3-openpyxl
+    # PDF pages read back as a PDF reader reads them: pdftotext.
+    poppler-utils
     # The window's test on a real X server: Xvfb, keys sent with xdotool, screenshots compared.
     xvfb xdotool imagemagick
 )

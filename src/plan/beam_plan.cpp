@@ -1,11 +1,16 @@
 // Draws the beams of one level and records where each one can be picked.
 #include "plan/beam_plan.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "model/rounding.h"
 #include "plan/font_description.h"
 #include "plan/label_form_writer.h"
+#include "plan/label_search.h"
 #include "plan/member_load_label.h"
 #include "plan/text_placement.h"
 
@@ -33,6 +38,14 @@ TextMeasures measure(Surface& surface) {
             roundToInt16(surface.textHeight("8") / 2, "height of a digit on the plan")};
 }
 
+// The line a beam is drawn along, at its printed length.
+PlanRect drawnLine(const LevelBeam& beam) {
+    const float length = beam.drawnLength();
+    return beam.direction == BeamDirection::PlusX
+               ? PlanRect{beam.x, beam.z, beam.x + length, beam.z}
+               : PlanRect{beam.x, beam.z, beam.x, beam.z + length};
+}
+
 class LevelDrawing {
   public:
     LevelDrawing(const ListingDocument& document, const PlanView& view, Surface& surface,
@@ -48,6 +61,9 @@ class LevelDrawing {
         const LevelModel& level = document_.level(view_.level);
         if (level.beamsError) {
             throw *level.beamsError;
+        }
+        for (const LevelBeam& beam : level.beams) {
+            beamLines_.push_back(drawnLine(beam));
         }
         for (const LevelBeam& beam : level.beams) {
             if (beam.direction == BeamDirection::PlusX) {
@@ -150,16 +166,42 @@ class LevelDrawing {
         label.feature = line;
         label.forms.push_back(writer_.take());
         const PlanRect& box = label.forms.front().box;
+        // A text of the beam `gap` from the next beam beside it stays nearer to its own: its far
+        // edge, its thickness t out, no farther than (gap + t) / 2 from its line, for t as thin
+        // as it may shrink.
+        const double gap = gapBeside(line);
         if (line.width() >= line.height()) {
-            const double across = reach * box.height();
+            const double across =
+                std::min(reach * box.height(), (gap + kSmallestLabelShare * box.height()) / 2);
             label.home = {line.left - box.width() / 2, line.top - across,
                           line.right + box.width() / 2, line.bottom + across};
         } else {
-            const double across = reach * box.width();
+            const double across =
+                std::min(reach * box.width(), (gap + kSmallestLabelShare * box.width()) / 2);
             label.home = {line.left - across, line.top - box.height() / 2, line.right + across,
                           line.bottom + box.height() / 2};
         }
         labels_.add(std::move(label));
+    }
+
+    // The clear distance from `line` to the nearest beam parallel to it and beside it, running
+    // along part of its length; unbounded where there is none.
+    double gapBeside(const PlanRect& line) const {
+        const bool alongX = line.width() >= line.height();
+        double gap = std::numeric_limits<double>::infinity();
+        for (const PlanRect& other : beamLines_) {
+            if ((other.width() >= other.height()) != alongX) {
+                continue;
+            }
+            const bool beside = alongX ? other.left < line.right && other.right > line.left
+                                       : other.top < line.bottom && other.bottom > line.top;
+            const double apart =
+                alongX ? std::abs(other.top - line.top) : std::abs(other.left - line.left);
+            if (beside && apart > 0) {
+                gap = std::min(gap, apart);
+            }
+        }
+        return gap;
     }
 
     std::string loadLabel(const LevelBeam& beam) const {
@@ -181,6 +223,8 @@ class LevelDrawing {
     LabelFormWriter writer_;
     TextMeasures measures_;
     PickBoxes boxes_;
+    // Every beam's line, to keep each beam's texts nearer to it than to the next.
+    std::vector<PlanRect> beamLines_;
 };
 
 }  // namespace

@@ -12,9 +12,8 @@
 namespace fp {
 namespace {
 
-// The sizes a label is tried at: its own, then smaller down to 0.65 of it, the smallest a
-// printed plan still reads.
-constexpr std::array<double, 3> kSizes = {1, 0.8, 0.65};
+// The sizes a label is tried at: its own, then smaller down to the smallest that still reads.
+constexpr std::array<double, 3> kSizes = {1, 0.8, kSmallestLabelShare};
 // What a box may overlap another by and still count as clear, in plan units: the last bits of
 // sums that put a text exactly its air away from a line.
 constexpr double kSlack = 1e-6;

@@ -11,6 +11,10 @@
 
 namespace fp {
 
+// The smallest share of its own size a label is drawn at, the smallest a printed plan still
+// reads.
+inline constexpr double kSmallestLabelShare = 0.65;
+
 // The part of the plan a placement works in.
 struct PlacementArea {
     // The part of the plan on the surface: no text leaves it.

@@ -1,7 +1,9 @@
 // Plan drawing on a QPainter, with fonts and pens sized for the device it paints on.
 #include "render/qt_surface.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -138,6 +140,9 @@ void QtSurface::drawText(std::string_view text, double x, double z) {
     if (escapementDegrees_ == 0) {
         painter_.drawStaticText(cellTopLeft, layout);
         painter_.setPen(beamPen);
+        if (textTold_) {
+            textTold_(text, QRectF(cellTopLeft, cellSize(layout)));
+        }
         return;
     }
     // Turned about the cell's top-left: counter-clockwise on the page is negative in Qt,
@@ -150,6 +155,42 @@ void QtSurface::drawText(std::string_view text, double x, double z) {
     painter_.drawStaticText(QPointF(0, 0), layout);
     painter_.setWorldTransform(base);
     painter_.setPen(beamPen);
+    if (textTold_) {
+        textTold_(text, turned.mapRect(QRectF(QPointF(0, 0), cellSize(layout))));
+    }
+}
+
+QFont QtSurface::shrunkOwnFont(double shrink) const {
+    QFont font = ownFont_;
+    const QPaintDevice* device = painter_.device();
+    if (setsWholePixels()) {
+        const double pixels =
+            ownFont_.pointSizeF() * shrink * device->logicalDpiY() / kPointsPerInch;
+        font.setPixelSize(std::max(1, static_cast<int>(std::floor(pixels))));
+        return font;
+    }
+    // A font's measures do not shrink in step with its size (a screen rounds its ascent and
+    // descent to its pixels): the largest size, in twentieths of a point, whose line and
+    // figures take no more than their share.
+    static const QString figures = QStringLiteral("0123456789 (.X)");
+    const QFontMetricsF own(ownFont_, device);
+    const double height = own.height() * shrink;
+    const double width = own.horizontalAdvance(figures) * shrink;
+    constexpr double kStep = 0.05;
+    for (double points = ownFont_.pointSizeF() * shrink; points > kStep; points -= kStep) {
+        font.setPointSizeF(points);
+        const QFontMetricsF metrics(font, device);
+        if (metrics.height() <= height && metrics.horizontalAdvance(figures) <= width) {
+            break;
+        }
+    }
+    return font;
+}
+
+QSizeF QtSurface::cellSize(const QStaticText& layout) const {
+    // The layout's own height is rounded up to whole pixels; the font's ascent and descent are
+    // what its glyphs reach.
+    return {layout.size().width(), labels_->metrics().height()};
 }
 
 void QtSurface::useFont(const QFont& font, LabelTextCache* labels) {
@@ -164,7 +205,9 @@ void QtSurface::selectFont(const FontDescription& description) {
                           realisedDescription_->shrink == description.shrink;
     if (!realised) {
         QFont font(description.family.empty() ? ownFont_.family() : familyFor(description.family));
-        if (description.points == 0) {
+        if (description.points == 0 && description.shrink < 1) {
+            font = shrunkOwnFont(description.shrink);
+        } else if (description.points == 0) {
             font.setPointSizeF(ownFont_.pointSizeF() * description.shrink);
         } else {
             // Whole pixels of the device, rounded half to even: 12 at 96 dpi, 38 at 300.
@@ -179,6 +222,11 @@ void QtSurface::selectFont(const FontDescription& description) {
     }
     useFont(realisedFont_, realisedLabels_);
     escapementDegrees_ = description.angleTenths / 10.0;
+}
+
+bool QtSurface::setsWholePixels() const {
+    const QPaintEngine* engine = painter_.paintEngine();
+    return engine != nullptr && engine->type() == QPaintEngine::Pdf;
 }
 
 void QtSurface::restoreOwnFont() {

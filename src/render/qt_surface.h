@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 #include "plan/plan_transform.h"
 #include "plan/surface.h"
@@ -39,12 +41,25 @@ class QtSurface : public Surface {
     // A plan point in device pixels.
     QPointF toDevice(double x, double z) const;
 
+    // Told of each text as it is drawn, with the box its layout covers in the painter's
+    // coordinates (a turned text's box turned with it): for a reader of what a plan shows.
+    using TextTold = std::function<void(std::string_view text, const QRectF& box)>;
+    void tellTexts(TextTold told) { textTold_ = std::move(told); }
+
     // The font plan text is written in when no rotated font is selected.
     static QFont ownFont();
 
   private:
     // Puts `font` on the painter and measures and lays out with its `labels` from now on.
     void useFont(const QFont& font, LabelTextCache* labels);
+    // Whether the device sets text only in whole pixels of its resolution, whatever its font
+    // asks: a PDF page.
+    bool setsWholePixels() const;
+    // The own font at `shrink` of its size, or the nearest smaller that the device draws no
+    // larger than that share of the own font's measures.
+    QFont shrunkOwnFont(double shrink) const;
+    // The cell a text laid out in the font in use covers: its advance by the font's height.
+    QSizeF cellSize(const QStaticText& layout) const;
 
     QPainter& painter_;
     QRectF area_;
@@ -60,6 +75,7 @@ class QtSurface : public Surface {
     // Layouts and metrics of the own font, and of the font in use.
     LabelTextCache* ownLabels_;
     LabelTextCache* labels_;
+    TextTold textTold_;
 };
 
 }  // namespace fp

@@ -119,6 +119,7 @@ void PlanCanvas::draw() {
     QPainter painter(&image_);
     const QRectF area(QPointF(0, 0), image_.deviceIndependentSize());
     QtSurface surface(painter, area);
+    surface.tellTexts(textPainted);
     const ListingDocument* document = session_.document();
     if (document != nullptr) {
         modelFrame_ = fittedModelFrame(surface);

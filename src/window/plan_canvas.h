@@ -72,6 +72,9 @@ class PlanCanvas : public QFrame {
 
     // Marks drawn over every plan once it is drawn, on its surface and in its scale.
     std::function<void(Surface&)> overlay;
+    // Told of each text the plan paints, with the box it covers on the image (in
+    // device-independent pixels), at every drawing: what a reader of the screen sees.
+    QtSurface::TextTold textPainted;
 
     // Zooms by `by` keeping the plan point at a pixel of the image where it is.
     void zoomAt(double by, const QPointF& imagePixel);

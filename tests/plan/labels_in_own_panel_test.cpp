@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -57,17 +58,22 @@ class PixelSurface : public test::RecordingSurface {
         return {text.x1, text.z1, text.x1 + length * perPixelX_, text.z1 + thickness * perPixelZ_};
     }
 
-    // The texts of the last drawing: a fitted level may be drawn twice, the second time with room
-    // for its key.
-    std::vector<Call> lastTexts() const {
+    // The calls of a kind of the last drawing: a fitted level may be drawn twice, the second time
+    // with room for its key.
+    std::vector<Call> last(Kind kind) const {
         const auto& all = calls();
         auto from = std::find_if(all.rbegin(), all.rend(),
                                  [](const Call& call) { return call.kind == Kind::Clear; });
-        std::vector<Call> texts;
-        std::copy_if(from.base(), all.end(), std::back_inserter(texts),
-                     [](const Call& call) { return call.kind == Kind::Text; });
-        return texts;
+        std::vector<Call> found;
+        std::copy_if(from.base(), all.end(), std::back_inserter(found),
+                     [kind](const Call& call) { return call.kind == kind; });
+        return found;
     }
+    std::vector<Call> lastTexts() const { return last(Kind::Text); }
+
+    // Pixels of the view in plan units, across and down.
+    double acrossPixels(double pixels) const { return pixels * perPixelX_; }
+    double downPixels(double pixels) const { return pixels * perPixelZ_; }
 
     bool measuresAngle(const Call& text) const {
         return !text.font || text.font->angleTenths == 0 || text.font->angleTenths == 900;
@@ -102,6 +108,109 @@ bool meets(const PlanRect& box, const PanelBounds& panel) {
 bool overlap(const PlanRect& a, const PlanRect& b) {
     return a.left < b.right - kHair && b.left < a.right - kHair && a.top < b.bottom - kHair &&
            b.top < a.bottom - kHair;
+}
+
+// The gap between two boxes along X, or along Z; negative where they overlap that way.
+double gapAcross(const PlanRect& a, const PlanRect& b) {
+    return std::max(a.left - b.right, b.left - a.right);
+}
+double gapDown(const PlanRect& a, const PlanRect& b) {
+    return std::max(a.top - b.bottom, b.top - a.bottom);
+}
+
+// How far apart two boxes are; 0 where they meet.
+double distance(const PlanRect& a, const PlanRect& b) {
+    return std::hypot(std::max(0.0, gapAcross(a, b)), std::max(0.0, gapDown(a, b)));
+}
+
+// The line a beam is drawn along.
+PlanRect drawnLine(const LevelBeam& beam) {
+    const PlanPoint end = beam.drawnEnd();
+    return {std::min<double>(beam.x, end.x), std::min<double>(beam.z, end.z),
+            std::max<double>(beam.x, end.x), std::max<double>(beam.z, end.z)};
+}
+
+// Checks the texts that belong to a beam, a column or a grid line against it: a serial number
+// alongside its own beam and nearer to it than to any beam beside it, a column's member number
+// nearer to its column than to any other, a grid name inside a bubble, and a member number never
+// run into another text on its line, where "B: 220" and "2" would read as member 2202.
+void checkTextsBesideTheirOwn(const PixelSurface& surface, const LevelModel& level,
+                              double linePixels, const std::string& where) {
+    const double across = surface.acrossPixels(linePixels);
+    const double down = surface.downPixels(linePixels);
+    const std::vector<Call> texts = surface.lastTexts();
+    const std::vector<Call> circles = surface.last(test::RecordingSurface::Kind::Circle);
+    int serials = 0;
+    int gridNames = 0;
+    for (const Call& text : texts) {
+        const PlanRect box = surface.boxOf(text);
+        serials += text.part == PlanPart::BeamSerials ? 1 : 0;
+        gridNames += text.part == PlanPart::Grid ? 1 : 0;
+        if (text.part == PlanPart::BeamSerials) {
+            const std::size_t serial = std::stoul(text.text);
+            ASSERT_TRUE(serial >= 1 && serial <= level.beams.size()) << where << ": " << text.text;
+            const PlanRect own = drawnLine(level.beams[serial - 1]);
+            const bool alongX = own.bottom - own.top < own.right - own.left;
+            const bool alongside = alongX ? gapAcross(box, own) < 0 : gapDown(box, own) < 0;
+            // A beam across its own, at an end, may come nearer; a beam running beside it, which
+            // the serial could be read as belonging to, may not.
+            const bool nearest =
+                std::none_of(level.beams.begin(), level.beams.end(), [&](const LevelBeam& beam) {
+                    const PlanRect other = drawnLine(beam);
+                    const bool parallel =
+                        (other.bottom - other.top < other.right - other.left) == alongX;
+                    return parallel && distance(box, other) < distance(box, own) - kHair;
+                });
+            EXPECT_TRUE(alongside && nearest)
+                << where << ": serial " << text.text << " away from its beam";
+        } else if (text.part == PlanPart::Columns) {
+            const auto nearest = std::min_element(level.columns.begin(), level.columns.end(),
+                                                  [&](const LevelColumn& a, const LevelColumn& b) {
+                                                      return distance(box, {a.x, a.z, a.x, a.z}) <
+                                                             distance(box, {b.x, b.z, b.x, b.z});
+                                                  });
+            EXPECT_TRUE(nearest != level.columns.end() &&
+                        text.text == "C: " + std::to_string(nearest->member))
+                << where << ": \"" << text.text << "\" away from its column";
+        } else if (text.part == PlanPart::Grid) {
+            const bool inBubble = std::any_of(circles.begin(), circles.end(), [&](const Call& c) {
+                if (c.part != PlanPart::Grid) {
+                    return false;
+                }
+                const double radiusDown = c.x2 * surface.downPixels(1) / surface.acrossPixels(1);
+                const auto within = [&](double x, double z) {
+                    const double dx = (x - c.x1) / c.x2;
+                    const double dz = (z - c.z1) / radiusDown;
+                    return dx * dx + dz * dz <= 1 + kHair;
+                };
+                return within(box.left, box.top) && within(box.right, box.top) &&
+                       within(box.left, box.bottom) && within(box.right, box.bottom);
+            });
+            EXPECT_TRUE(inBubble) << where << ": grid name " << text.text << " outside its bubble";
+        }
+        if (text.part != PlanPart::MemberNumbers) {
+            continue;
+        }
+        const bool upright = !text.font || text.font->angleTenths == 0;
+        for (const Call& other : texts) {
+            const PlanRect next = surface.boxOf(other);
+            const bool otherUpright = !other.font || other.font->angleTenths == 0;
+            if (&other == &text || upright != otherUpright) {
+                continue;
+            }
+            // On one line, a space apart at least: a quarter of a line's height.
+            if (upright && gapDown(box, next) < 0) {
+                EXPECT_GE(gapAcross(box, next), across / 4 - kHair)
+                    << where << ": \"" << text.text << "\" runs into \"" << other.text << "\"";
+            } else if (!upright && gapAcross(box, next) < 0) {
+                EXPECT_GE(gapDown(box, next), down / 4 - kHair)
+                    << where << ": \"" << text.text << "\" runs into \"" << other.text << "\"";
+            }
+        }
+    }
+    // Every level drawn has beams and grid lines: the checks above met some of each.
+    EXPECT_GT(serials, 0) << where;
+    EXPECT_GT(gridNames, 0) << where;
 }
 
 struct Reading {
@@ -152,6 +261,7 @@ Reading checkLevel(const ListingDocument& document, PlanView view, double width,
         noteDrawn = noteDrawn || text.text.find("not shown") != std::string::npos;
         key.push_back(text.text);
     }
+    checkTextsBesideTheirOwn(surface, document.level(view.level), 2 * charPixels + 1, where);
     Reading reading;
     reading.panels = static_cast<int>(panels.size());
     for (std::size_t i = 0; i < panels.size(); ++i) {
@@ -166,6 +276,33 @@ Reading checkLevel(const ListingDocument& document, PlanView view, double width,
         reading.callouts += callout ? 1 : 0;
     }
     return reading;
+}
+
+// Draws the level in member-load mode, with the member numbers and each beam's loads on it, and
+// checks that no text lies over another or off the view and that each stands by its own.
+void checkMemberLevel(const ListingDocument& document, PlanView view, double width, double height,
+                      double charPixels, const std::string& where) {
+    view.mode = LoadMode::Member;
+    view.memberNumbers = true;
+    view.memberLoadsOnBeams = true;
+    PixelSurface surface(width, height, charPixels, 2 * charPixels + 1);
+    PlanFrame frame;
+    drawLevelFitted(document, view, surface, width, height, {}, frame);
+    std::vector<PlanRect> boxes;
+    for (const Call& text : surface.lastTexts()) {
+        if (!surface.measuresAngle(text)) {
+            continue;
+        }
+        const PlanRect box = surface.boxOf(text);
+        for (const PlanRect& other : boxes) {
+            EXPECT_FALSE(overlap(box, other)) << where << ": \"" << text.text << "\" over another";
+        }
+        boxes.push_back(box);
+        EXPECT_TRUE(box.left >= frame.left - kHair && box.right <= frame.right + kHair &&
+                    box.top >= frame.top - kHair && box.bottom <= frame.bottom + kHair)
+            << where << ": \"" << text.text << "\" off the view";
+    }
+    checkTextsBesideTheirOwn(surface, document.level(view.level), 2 * charPixels + 1, where);
 }
 
 struct NoMessages : MessageSink {
@@ -238,6 +375,9 @@ TEST_P(LabelsInOwnPanel, EveryPanelShowsItsOwnLabelOrACalloutWithItsKey) {
                     checkLevel(document, view, size.width * size.scale, size.height * size.scale,
                                kDigitPixels * size.scale, size.width >= listing.spansFrom, where);
                 if (caseNumbers) {
+                    checkMemberLevel(document, view, size.width * size.scale,
+                                     size.height * size.scale, kDigitPixels * size.scale,
+                                     where + " in member mode");
                     std::printf("%s: %d of %d panels labelled at home, %d callouts\n",
                                 where.c_str(), reading.ownLabels, reading.panels, reading.callouts);
                 }
