@@ -120,6 +120,26 @@ TEST(ExportArguments, ReadsEveryOption) {
     EXPECT_EQ(parse({"m.anl", "-o", "p.pdf", "--scale", "200"}).page.scale, 200);
 }
 
+TEST(ExportArguments, ColumnLoadsNameACaseOrWithCACombination) {
+    const struct {
+        const char* argument;
+        bool combination;
+        const char* number;
+    } cases[] = {
+        {"1", false, "1"},
+        {"12", false, "12"},
+        {"c101", true, "101"},
+        {"C7", true, "7"},
+    };
+    for (const auto& c : cases) {
+        const ExportRequest request = parse({"m.anl", "-o", "p.png", "--column-loads", c.argument});
+        ASSERT_TRUE(request.view.columnLoads.has_value()) << c.argument;
+        EXPECT_EQ(*request.view.columnLoads, (ColumnLoadChoice{c.combination, c.number}))
+            << c.argument;
+    }
+    EXPECT_FALSE(parse({"m.anl", "-o", "p.png"}).view.columnLoads.has_value());
+}
+
 TEST(ExportArguments, FormatFollowsTheExtensionUnlessGiven) {
     EXPECT_EQ(parse({"m.anl", "-o", "p.PDF"}).format, ExportFormat::Pdf);
     EXPECT_EQ(parse({"m.anl", "-o", "dir.v2/p.svg"}).format, ExportFormat::Svg);
@@ -154,6 +174,7 @@ TEST(ExportArguments, BadValuesAreNamed) {
          "--scale is one of 50, 100, 200, 250, 500 (1:50 ...)"},
         {{"m.anl", "-o", "p.pdf", "--scale", "1:"},
          "--scale is one of 50, 100, 200, 250, 500 (1:50 ...)"},
+        {{"m.anl", "-o", "p.png", "--column-loads", "c"}, "--column-loads expects a load case"},
     };
     for (const auto& c : cases) {
         const std::string failure = failureOf(c.arguments);
