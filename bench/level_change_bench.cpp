@@ -1,6 +1,6 @@
 // Times, offscreen, a level change and a zoom step in the window (the redraw of the plan and the
 // repaint of the window's client area), the step onto the densest level by key with every display
-// on, and the text that tells what lies under the pointer.
+// on (and again with the column loads on), and the text that tells what lies under the pointer.
 // Usage: level_change_bench LISTING [CHANGES]
 #include <QApplication>
 #include <QEventLoop>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "densest_level.h"
+#include "takedown/takedown.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
 
@@ -109,6 +110,36 @@ int main(int argc, char** argv) {
                         mode == fp::LoadMode::Floor ? "floor loads" : "member loads");
             report("key to painted plan, every display on", steps);
         }
+    }
+
+    // The same steps with the column loads on, for the first load case, in floor-load mode. The
+    // takedown is worked out once for the document (here by the check that follows the
+    // reading), so a step only looks up the level's columns and places their labels.
+    const fp::LoadCases cases = fp::loadCasesOf(*window.document());
+    if (!cases.cases.empty() && densest > 1) {
+        const double once = timed([&] { fp::takeDown(*window.document()); });
+        std::printf("the takedown of every level and case, worked out once: %.1f ms\n", once);
+        session.setMode(fp::LoadMode::Floor);
+        session.setColumnLoads(fp::ColumnLoadChoice{false, cases.cases.front()});
+        session.showLevel(densest);
+        client.repaint();
+        std::vector<double> steps;
+        for (int i = 0; i < changeCount; ++i) {
+            for (const int key : {Qt::Key_Down, Qt::Key_Up}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                const double took = timed([&] {
+                    QApplication::sendEvent(&canvas, &press);
+                    client.repaint();
+                });
+                if (key == Qt::Key_Up) {
+                    steps.push_back(took);
+                }
+            }
+        }
+        std::printf("level %d, the densest, floor loads, %zu columns: ", densest,
+                    window.document()->level(densest).columns.size());
+        report("key to painted plan, every display and the column loads on", steps);
+        session.setColumnLoads(std::nullopt);
     }
 
     // The status bar's text for points across the plan, the first after a redraw finding the

@@ -116,7 +116,7 @@ void checkEcho(const ListingEcho& echo, std::vector<Finding>& findings) {
 }
 
 std::vector<Finding> checkDocument(const ListingDocument& document) {
-    return checkDocument(document, takeDown(document));
+    return checkDocument(document, documentTakedown(document));
 }
 
 std::vector<Finding> checkDocument(const ListingDocument& document, const Takedown& takedown) {

@@ -111,6 +111,20 @@ void parseSize(const std::string& text, ExportRequest& request) {
     }
 }
 
+// "1" for load case 1, "c101" for combination 101.
+ColumnLoadChoice parseColumnLoads(const std::string& text) {
+    ColumnLoadChoice choice;
+    choice.combination = !text.empty() && (text[0] == 'c' || text[0] == 'C');
+    choice.number = choice.combination ? text.substr(1) : text;
+    if (choice.number.empty()) {
+        throw badOption(
+            "--column-loads expects a load case number, or c and a combination's "
+            "number (c101), not \"" +
+            text + "\"");
+    }
+    return choice;
+}
+
 PageSetup parsePage(const ExportArguments& arguments) {
     PageSetup page;
     if (arguments.paper != "a4" && arguments.paper != "a3") {
@@ -168,6 +182,9 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
     command.add_flag("--tributary-areas", arguments.tributaryAreas,
                      "The lines that part each panel's load between its beams (45° and one-way), "
                      "in floor-load mode");
+    command.add_option("--column-loads", arguments.columnLoads,
+                       "CASE or cN: beside each column, its load below the level (kN) for load "
+                       "case CASE or combination N, without self-weight");
     command.add_flag("--designed-labels", arguments.designedLabels,
                      "Every text at its designed place, even over another or across a beam");
     command.add_option("--paper", arguments.paper,
@@ -214,6 +231,9 @@ ExportRequest exportRequestFrom(const ExportArguments& arguments) {
     request.view.gridLines = !arguments.noGrid;
     request.view.tributaryAreas = arguments.tributaryAreas;
     request.view.designedLabelPositions = arguments.designedLabels;
+    if (!arguments.columnLoads.empty()) {
+        request.view.columnLoads = parseColumnLoads(arguments.columnLoads);
+    }
     request.page = parsePage(arguments);
     request.job.name = arguments.jobName;
     request.job.number = arguments.jobNumber;

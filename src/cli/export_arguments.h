@@ -27,6 +27,7 @@ struct ExportArguments {
     bool titleBlock = false;
     bool noGrid = false;
     bool tributaryAreas = false;
+    std::string columnLoads;
     bool designedLabels = false;
     std::string paper = "a4";
     std::string orientation = "landscape";

@@ -51,13 +51,16 @@ ListingDocument readListing(ListingSource& listing, MessageSink& messages) {
     }
 }
 
-ListingDocument::ListingDocument() : structure_(std::make_unique<StructureModel>(0)) {}
+ListingDocument::ListingDocument()
+    : structure_(std::make_unique<StructureModel>(0)),
+      derived_(std::make_unique<DerivedResults>()) {}
 ListingDocument::~ListingDocument() = default;
 ListingDocument::ListingDocument(ListingDocument&&) noexcept = default;
 ListingDocument& ListingDocument::operator=(ListingDocument&&) noexcept = default;
 
 void ListingDocument::deriveStructure() {
     structure_ = std::make_unique<StructureModel>(grid.levelCount());
+    derived_ = std::make_unique<DerivedResults>();
     caseByNumber_.clear();
     for (std::size_t i = 0; i < loadCases.size(); ++i) {
         caseByNumber_.emplace(loadCases[i].number.text(), i);

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "document/derived_results.h"
 #include "grid/grid.h"
 #include "model/records.h"
 #include "platform/file_version.h"
@@ -87,11 +88,14 @@ struct ListingDocument {
     // A level's beams, panels and columns, with the drawing limits it passes (1 .. levelCount();
     // an empty level for any other number).
     const LevelModel& level(int level) const;
+    // What the layers above work out from the whole document, kept with it.
+    const DerivedResults& derived() const { return *derived_; }
 
   private:
     StructureRecords records() const;
 
     std::unique_ptr<StructureModel> structure_;
+    std::unique_ptr<DerivedResults> derived_;
     // Each header of loadCases by its number (views of the numbers' own shared texts), so that
     // naming a case costs the same with ten cases or ten thousand.
     std::unordered_map<std::string_view, std::size_t> caseByNumber_;

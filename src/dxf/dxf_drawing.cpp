@@ -29,7 +29,7 @@ struct LayerStyle {
 constexpr const char* kContinuous = "CONTINUOUS";
 constexpr const char* kDashDot = "DASHDOT";
 
-constexpr std::array<LayerStyle, 10> kLayers = {{{kBeamsLayer, 7, kContinuous},
+constexpr std::array<LayerStyle, 11> kLayers = {{{kBeamsLayer, 7, kContinuous},
                                                  {kBeamSerialsLayer, 1, kContinuous},
                                                  {kMemberNumbersLayer, 3, kContinuous},
                                                  {kMemberLoadsLayer, 5, kContinuous},
@@ -38,7 +38,8 @@ constexpr std::array<LayerStyle, 10> kLayers = {{{kBeamsLayer, 7, kContinuous},
                                                  {kTitleLayer, 7, kContinuous},
                                                  {kGridLayer, 8, kDashDot},
                                                  {kColumnsLayer, 7, kContinuous},
-                                                 {kTributaryAreasLayer, 9, kContinuous}}};
+                                                 {kTributaryAreasLayer, 9, kContinuous},
+                                                 {kColumnLoadsLayer, 6, kContinuous}}};
 constexpr int kByLayer = 256;
 constexpr int kMetres = 6;  // $INSUNITS
 

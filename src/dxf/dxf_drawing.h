@@ -17,6 +17,7 @@ inline constexpr const char* kTitleLayer = "TITLE";
 inline constexpr const char* kGridLayer = "GRID";
 inline constexpr const char* kColumnsLayer = "COLUMNS";
 inline constexpr const char* kTributaryAreasLayer = "TRIBUTARY-AREAS";
+inline constexpr const char* kColumnLoadsLayer = "COLUMN-LOADS";
 
 // Coordinates in metres, X to the right and Y up the drawing: a plan point (x, z) is at
 // (x, -z), the plan seen from above as on the screen.

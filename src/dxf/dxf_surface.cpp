@@ -54,6 +54,9 @@ void DxfSurface::startPart(PlanPart part) {
         case PlanPart::TributaryAreas:
             layer_ = kTributaryAreasLayer;
             break;
+        case PlanPart::ColumnLoads:
+            layer_ = kColumnLoadsLayer;
+            break;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "files/file_names.h"
 #include "model/listing_error.h"
 #include "model/number_text.h"
+#include "plan/column_loads.h"
 
 namespace fp {
 
@@ -39,11 +40,40 @@ std::optional<ExportFormat> formatNamed(const std::string& name) {
     return std::nullopt;
 }
 
+namespace {
+
+// A case or combination the takedown does not have: ListingError naming those it has.
+void requireColumnLoadChoice(const ListingDocument& document, const ColumnLoadChoice& chosen) {
+    const LoadCases& cases = documentTakedown(document).cases;
+    if (loadChoiceOf(cases, chosen)) {
+        return;
+    }
+    std::string available;
+    for (const std::string& number : cases.cases) {
+        if (!number.empty()) {
+            available += (available.empty() ? "" : ", ") + number;
+        }
+    }
+    for (const Combination& combination : cases.combinations) {
+        available += (available.empty() ? "c" : ", c") + combination.number;
+    }
+    throw ListingError("--column-loads: the listing has no " +
+                           std::string(chosen.combination ? "load combination " : "load case ") +
+                           chosen.number + " with floor or member loads",
+                       available.empty() ? "The listing has no floor or member loads."
+                                         : "It has " + available + ".");
+}
+
+}  // namespace
+
 PlanView exportView(const ListingDocument& document, const ExportRequest& request) {
     PlanView view = request.view;
     view.level = startLevel(document);
     view.shownIntensities.assign(document.floorIntensities.begin(),
                                  document.floorIntensities.end());
+    if (view.columnLoads) {
+        requireColumnLoadChoice(document, *view.columnLoads);
+    }
     if (!request.intensities) {
         return view;
     }

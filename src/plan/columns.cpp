@@ -12,6 +12,10 @@ constexpr double kHalfSideDigits = 0.4;
 
 }  // namespace
 
+double columnHalfSide(Surface& surface) {
+    return kHalfSideDigits * surface.textWidth("8");
+}
+
 std::string columnLabel(const LevelColumn& column) {
     return "C: " + std::to_string(column.member);
 }
@@ -23,7 +27,7 @@ void drawColumns(const ListingDocument& document, const PlanView& view, Surface&
         return;
     }
     surface.startPart(PlanPart::Columns);
-    const double half = kHalfSideDigits * surface.textWidth("8");
+    const double half = columnHalfSide(surface);
     const double down = half * surface.verticalPerHorizontal();
     for (const LevelColumn& column : columns) {
         surface.fillSquare(column.x, column.z, half);

@@ -26,6 +26,9 @@ int importance(PlanPart part) {
         case PlanPart::BeamSerials:
             return 1;
         case PlanPart::MemberNumbers:
+        // A column's load has only the room round its column; a panel's label can move about
+        // its panel, and so goes after it.
+        case PlanPart::ColumnLoads:
             return 2;
         case PlanPart::PanelLabels:
             return 3;

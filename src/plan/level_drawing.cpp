@@ -5,6 +5,7 @@
 
 #include "plan/beam_plan.h"
 #include "plan/check_marks.h"
+#include "plan/column_loads.h"
 #include "plan/columns.h"
 #include "plan/grid_lines.h"
 #include "plan/label_drawing.h"
@@ -67,6 +68,7 @@ LevelPicture drawLevel(const ListingDocument& document, const PlanView& view, Su
     LevelPicture picture;
     picture.boxes = drawBeams(document, view, surface, labels);
     drawColumns(document, view, surface, labels);
+    drawColumnLoads(document, view, surface, labels);
     if (view.mode == LoadMode::Floor) {
         drawPanels(document, view, surface, labels, warned);
     }

@@ -2,6 +2,8 @@
 // printing each hold one and draw the same level through it.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "document/listing_document.h"
@@ -11,6 +13,15 @@ namespace fp {
 enum class LoadMode {
     Floor,   // every slab panel labelled with its floor loads and spans
     Member,  // the beams only, with their member numbers when asked for
+};
+
+// The load case or combination whose column loads a plan writes.
+struct ColumnLoadChoice {
+    bool combination = false;
+    // As the listing writes it: "1", or the combination's "101".
+    std::string number;
+
+    bool operator==(const ColumnLoadChoice&) const = default;
 };
 
 struct PlanView {
@@ -32,6 +43,9 @@ struct PlanView {
     // Faint lines inside every panel where its load parts between its beams (the 45° lines and
     // the ridge of a two-way panel, the middle line of a one-way one), in floor-load mode only.
     bool tributaryAreas = false;
+    // Beside every column, the load it carries below the level (on the lowest level, into its
+    // base) for this case or combination, in either mode; none when not set.
+    std::optional<ColumnLoadChoice> columnLoads;
     // A warning sign at the label of every panel the check warns about, in floor-load mode
     // only, where the findings are at hand (the window).
     bool markChecks = true;

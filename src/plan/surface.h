@@ -20,6 +20,7 @@ enum class PlanPart {
     Grid,            // grid lines and their named bubbles
     Columns,         // the joints columns reach, and the columns' member numbers
     TributaryAreas,  // the lines that part each panel's load between its beams
+    ColumnLoads,     // the load each column carries below the level
 };
 
 // How lines (and circles) are drawn from now on.

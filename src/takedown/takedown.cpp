@@ -346,4 +346,8 @@ Takedown takeDown(const ListingDocument& document, const TakedownSettings& setti
     return TakedownBuilder(document, settings).build();
 }
 
+const Takedown& documentTakedown(const ListingDocument& document) {
+    return document.derived().get<Takedown>([&document] { return takeDown(document); });
+}
+
 }  // namespace fp

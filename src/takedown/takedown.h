@@ -136,4 +136,8 @@ struct Takedown {
 
 Takedown takeDown(const ListingDocument& document, const TakedownSettings& settings = {});
 
+// The takedown at the default settings, worked out on first use and kept with the document: the
+// plan's column loads, the window's docks and the check all ask for this one.
+const Takedown& documentTakedown(const ListingDocument& document);
+
 }  // namespace fp

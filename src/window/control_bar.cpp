@@ -2,6 +2,7 @@
 #include "window/control_bar.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include <functional>
 
 #include "document/startup_texts.h"
+#include "takedown/load_cases.h"
 #include "window/document_session.h"
 #include "window/flow_layout.h"
 #include "window/member_loads_strip.h"
@@ -95,6 +97,15 @@ class ListRow : public QWidget {
     QWidget* values_;
 };
 
+// The roles of a column-load choice's item: whether it is a combination, and its number.
+constexpr int kCombinationRole = Qt::UserRole;
+constexpr int kNumberRole = Qt::UserRole + 1;
+
+ColumnLoadChoice choiceOfItem(const QComboBox& box, int index) {
+    return {box.itemData(index, kCombinationRole).toBool(),
+            box.itemData(index, kNumberRole).toString().toStdString()};
+}
+
 void setTicked(QCheckBox* box, Qt::CheckState state) {
     const QSignalBlocker quiet(box);
     box->setCheckState(state);
@@ -120,13 +131,22 @@ ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
     allIntensitiesBox = new QCheckBox(QStringLiteral("Chk All"));
     allIntensitiesBox->setObjectName(QStringLiteral("allIntensitiesBox"));
     memberLoads = new MemberLoadsStrip;
+    columnLoadsBox = new QCheckBox(QStringLiteral("Column Loads"));
+    columnLoadsBox->setObjectName(QStringLiteral("columnLoadsBox"));
+    columnLoadsBox->setToolTip(
+        QStringLiteral("Beside each column, the load it carries below this level, in kN "
+                       "without self-weight"));
+    columnLoadChoice = new QComboBox;
+    columnLoadChoice->setObjectName(QStringLiteral("columnLoadChoice"));
+    columnLoadChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     // Two rows, as designed: the mode and its annotations, then what the mode lists (the
     // intensities to tick, or the member-load values).
     auto* modeRow = new QWidget;
     auto* modeFlow = new FlowLayout(modeRow);
-    for (QWidget* control : std::initializer_list<QWidget*>{memberLoadOption, floorLoadOption,
-                                                            loadTypeBox, beamNumbersBox}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{memberLoadOption, floorLoadOption, loadTypeBox,
+                                         columnLoadsBox, columnLoadChoice, beamNumbersBox}) {
         modeFlow->addWidget(control);
     }
     QSizePolicy keepsItsPlace = beamNumbersBox->sizePolicy();
@@ -157,7 +177,11 @@ ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
                                         Qt::Checked);
         emit planFocusWanted();
     });
+    connect(columnLoadsBox, &QCheckBox::clicked, this, &ControlBar::columnLoadsChosen);
+    connect(columnLoadChoice, &QComboBox::activated, this, &ControlBar::columnLoadsChosen);
     connect(&session_, &DocumentSession::documentChanged, this, &ControlBar::buildIntensityBoxes);
+    connect(&session_, &DocumentSession::documentChanged, this,
+            &ControlBar::buildColumnLoadChoices);
     connect(&session_, &DocumentSession::viewChanged, this, &ControlBar::showView);
     showView();
 }
@@ -167,6 +191,33 @@ void ControlBar::modeChosen() {
     // An arrow key leaves the focus on the option it chose once its click is over; the plan
     // takes it back after that, as after a click.
     QMetaObject::invokeMethod(this, &ControlBar::planFocusWanted, Qt::QueuedConnection);
+}
+
+void ControlBar::columnLoadsChosen() {
+    const int index = columnLoadChoice->currentIndex();
+    if (columnLoadsBox->isChecked() && index >= 0) {
+        session_.setColumnLoads(choiceOfItem(*columnLoadChoice, index));
+    } else {
+        session_.setColumnLoads(std::nullopt);
+    }
+    emit planFocusWanted();
+}
+
+void ControlBar::buildColumnLoadChoices() {
+    const QSignalBlocker quiet(columnLoadChoice);
+    columnLoadChoice->clear();
+    const ListingDocument& document = *session_.document();
+    const LoadCases cases = loadCasesOf(document);
+    for (const LoadChoice& choice : cases.everyChoice()) {
+        const bool combination = choice.kind == LoadChoice::Kind::Combination;
+        const std::string& number =
+            combination ? cases.combinations[choice.index].number : cases.cases[choice.index];
+        columnLoadChoice->addItem(QString::fromStdString(choiceName(document, cases, choice)));
+        const int item = columnLoadChoice->count() - 1;
+        columnLoadChoice->setItemData(item, combination, kCombinationRole);
+        columnLoadChoice->setItemData(item, QString::fromStdString(number), kNumberRole);
+    }
+    showView();
 }
 
 void ControlBar::buildIntensityBoxes() {
@@ -214,6 +265,17 @@ void ControlBar::showView() {
         setTicked(intensityBoxes[i], view.showsIntensity(intensity) ? Qt::Checked : Qt::Unchecked);
     }
     beamNumbersBox->setVisible(memberMode);
+    // Without a load case there are no column loads to show.
+    const bool anyChoice = columnLoadChoice->count() > 0;
+    columnLoadsBox->setEnabled(anyChoice);
+    columnLoadChoice->setEnabled(anyChoice);
+    setTicked(columnLoadsBox, view.columnLoads ? Qt::Checked : Qt::Unchecked);
+    for (int i = 0; view.columnLoads && i < columnLoadChoice->count(); ++i) {
+        if (choiceOfItem(*columnLoadChoice, i) == *view.columnLoads) {
+            const QSignalBlocker quiet(columnLoadChoice);
+            columnLoadChoice->setCurrentIndex(i);
+        }
+    }
     static_cast<ListRow*>(listRow_)->showBoxes(!memberMode);
 }
 

@@ -1,6 +1,7 @@
-// The bar above the plan: "Member Load" and "Floor Load", "LOAD TYPE", and in floor-load mode
-// "FLOADS ->", "Chk All" and one box per floor-load intensity, in member-load mode "Beem Nos"
-// and the draggable list of member-load values. The controls wrap onto further rows when the
+// The bar above the plan: "Member Load" and "Floor Load", "LOAD TYPE", "Column Loads" with the
+// load case or combination they are for, and in floor-load mode "FLOADS ->", "Chk All" and one
+// box per floor-load intensity, in member-load mode "Beem Nos" and the draggable list of
+// member-load values. The controls wrap onto further rows when the
 // window is narrow. They show the session's view and change it only through the session.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QRadioButton;
 
@@ -30,6 +32,10 @@ class ControlBar : public QWidget {
     // One per floor-load intensity, ascending.
     std::vector<QCheckBox*> intensityBoxes;
     MemberLoadsStrip* memberLoads = nullptr;
+    QCheckBox* columnLoadsBox = nullptr;  // "Column Loads": each column's load below the level
+    // The load case or combination the column loads are for: every case with floor or member
+    // loads, then every combination.
+    QComboBox* columnLoadChoice = nullptr;
 
   signals:
     // A control was used: the plan takes the focus back, so the level keys go on working.
@@ -37,6 +43,9 @@ class ControlBar : public QWidget {
 
   private:
     void buildIntensityBoxes();
+    void buildColumnLoadChoices();
+    // The column loads ticked on, or changed to another case or combination.
+    void columnLoadsChosen();
     // Shows the session's view: the mode's controls and every tick.
     void showView();
     // An option was chosen, with the mouse or the keyboard: its mode is applied.

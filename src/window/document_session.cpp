@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "checks/listing_checks.h"
+#include "plan/column_loads.h"
 #include "render/decimal_separator.h"
 
 namespace fp {
@@ -64,6 +65,10 @@ PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView
     view.mode = kept->mode;
     view.loadCaseNumbers = kept->loadCaseNumbers;
     view.memberNumbers = kept->memberNumbers;
+    // The column loads stay on while the listing still has their case or combination.
+    if (kept->columnLoads && loadChoiceOf(loadCasesOf(document), *kept->columnLoads)) {
+        view.columnLoads = kept->columnLoads;
+    }
     if (kept->level >= 1 && kept->level <= document_->levelCount()) {
         if (const int level = document.levelAtHeight(document_->levelHeight(kept->level))) {
             view.level = level;
@@ -188,6 +193,12 @@ void DocumentSession::setGridLines(bool on) {
 
 void DocumentSession::setDesignedLabelPositions(bool on) {
     setOption(&PlanView::designedLabelPositions, on);
+}
+
+void DocumentSession::setColumnLoads(const std::optional<ColumnLoadChoice>& choice) {
+    PlanView view = view_;
+    view.columnLoads = choice;
+    changeView(view);
 }
 
 std::vector<Finding> DocumentSession::findingsNow() const {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "document/listing_document.h"
 #include "plan/plan_view.h"
@@ -66,6 +67,8 @@ class DocumentSession : public QObject {
     void setMarkChecks(bool on);
     void setGridLines(bool on);
     void setDesignedLabelPositions(bool on);
+    // Each column's load below the level for a load case or combination; none takes them off.
+    void setColumnLoads(const std::optional<ColumnLoadChoice>& choice);
 
   signals:
     // A listing was read and is on show (opened, or read again); the view changed with it.

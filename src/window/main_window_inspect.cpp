@@ -66,7 +66,8 @@ void MainWindow::showSelectionFacts() {
     // In compare mode, what changed about the one thing selected, old -> new.
     const ListingComparison* comparison =
         compareMode != nullptr ? compareMode->comparison() : nullptr;
-    if (comparison == nullptr || selection.beams.size() + selection.panels.size() != 1) {
+    // Comparisons tell of beams and panels.
+    if (comparison == nullptr || selection.count() != 1 || !selection.columns.empty()) {
         return;
     }
     const std::vector<ReportLine> changes =

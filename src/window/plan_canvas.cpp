@@ -218,7 +218,10 @@ void PlanCanvas::pick(const QPointF& point, bool toggling) {
     std::optional<SelectedItem> item;
     const int serial =
         beamAt(picture_.boxes, static_cast<float>(point.x()), static_cast<float>(point.y()));
-    if (const std::optional<LevelBeam> beam = pointerFacts_.beam(serial)) {
+    // A column's square stands over the ends of its beams: a click on it is for the column.
+    if (const LevelColumn* column = columnAt(point)) {
+        item = SelectedItem::column(column->member);
+    } else if (const std::optional<LevelBeam> beam = pointerFacts_.beam(serial)) {
         item = SelectedItem::beam(beam->member);
     } else if (const LevelPanel* panel = pointerFacts_.panelAt(point.x(), point.y())) {
         item = SelectedItem::panel(panel->bounds);
@@ -235,6 +238,25 @@ void PlanCanvas::pick(const QPointF& point, bool toggling) {
     if (chosen != selection_) {
         setSelection(chosen);
     }
+}
+
+const LevelColumn* PlanCanvas::columnAt(const QPointF& planPoint) const {
+    const LevelModel* level = pointerFacts_.level();
+    if (level == nullptr) {
+        return nullptr;
+    }
+    const QPointF pixel = toImage(planPoint);
+    const LevelColumn* nearest = nullptr;
+    double nearestDistance = kColumnPickPixels;
+    for (const LevelColumn& column : level->columns) {
+        const QPointF offset = toImage(QPointF(column.x, column.z)) - pixel;
+        const double distance = std::max(std::abs(offset.x()), std::abs(offset.y()));
+        if (distance <= nearestDistance) {
+            nearest = &column;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 void PlanCanvas::outlinePlace(const FindingPlace& place) {
@@ -333,7 +355,7 @@ void PlanCanvas::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), palette().color(QPalette::Button));
         painter.drawImage(contentsRect().topLeft(), image_);
         const ListingDocument* document = session_.document();
-        if (document != nullptr && !(shown_.beams.empty() && shown_.panels.empty())) {
+        if (document != nullptr && shown_.count() > 0) {
             painter.setClipRect(contentsRect());
             painter.translate(contentsRect().topLeft());
             drawSelectionHighlight(painter, transform(), shown_,

@@ -33,6 +33,8 @@ class PlanCanvas : public QFrame {
   public:
     // How much one step of the wheel, or one press of + or -, zooms.
     static constexpr double kZoomStep = 1.25;
+    // How far from a column's joint, in pixels across or down, a click picks the column.
+    static constexpr double kColumnPickPixels = 5;
 
     explicit PlanCanvas(DocumentSession& session, QWidget* parent = nullptr);
 
@@ -119,6 +121,9 @@ class PlanCanvas : public QFrame {
     // Finds the selection on the plan just drawn, leaving out what it no longer has.
     void findShownSelection(const ListingDocument* document);
     void pick(const QPointF& planPoint, bool toggling);
+    // The column whose square is under a point of the plan, within a few pixels; null when
+    // none is.
+    const LevelColumn* columnAt(const QPointF& planPoint) const;
     void tellPointer();
     // Makes the image anew when the frame's inside or the screen's pixel ratio changed; returns
     // whether it did.

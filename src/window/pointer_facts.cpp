@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include "inspect/takedown_facts.h"
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "plan/column_loads.h"
 #include "plan/grid_lines.h"
 #include "structure/place_text.h"
 
@@ -60,7 +62,30 @@ std::string PointerFacts::beamText(int serial) {
             loads += " (" + utf8FromListingText(document_->loadCaseText(load.caseNumber)) + ")";
         }
     }
-    return loads.empty() ? text : text + ", member loads " + loads;
+    if (!loads.empty()) {
+        text += ", member loads " + loads;
+    }
+    return text + shareText(found->member);
+}
+
+std::string PointerFacts::shareText(int32_t member) {
+    const Takedown& takedown = documentTakedown(*document_);
+    const LoadCases& cases = takedown.cases;
+    // The case or combination of the column loads on show, else the first case.
+    std::optional<LoadChoice> choice =
+        view_.columnLoads ? loadChoiceOf(cases, *view_.columnLoads) : std::nullopt;
+    if (!choice && !cases.cases.empty()) {
+        choice = LoadChoice{LoadChoice::Kind::Case, 0};
+    }
+    const std::optional<BeamShare> share =
+        choice ? beamShare(takedown, view_.level, member, *choice) : std::nullopt;
+    if (!share) {
+        return {};
+    }
+    if (!gridLines_) {
+        gridLines_ = levelGridLines(document_->grid, view_.level);
+    }
+    return "; " + beamShareText(*gridLines_, *share) + " (" + choiceShortName(cases, *choice) + ")";
 }
 
 std::string PointerFacts::panelText(const LevelPanel& panel) const {

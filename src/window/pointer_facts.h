@@ -22,7 +22,8 @@ class PointerFacts {
                     bool drawn);
 
     // "X 12.35 m, Z 4.2 m, grid C/4; beam 12: member 1043, 6 m long, member loads 10 kN/m (1 DEAD
-    // LOAD); panel X 0–6 m, Z 0–5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
+    // LOAD); slab share peak 7.5 kN/m, total 20.0 kN; reactions 10.0 kN at C/4, 10.0 kN at D/4
+    // (case 1); panel X 0–6 m, Z 0–5 m, spans 6 × 5 m: 4.5 kN/m² (1 DEAD LOAD)". Empty without a
     // level.
     std::string textAt(double x, double z);
     // The beam with the serial number on the plan; nothing when there is none.
@@ -35,6 +36,9 @@ class PointerFacts {
 
   private:
     std::string beamText(int serial);
+    // "; slab share peak 7.5 kN/m, total 20.0 kN; reactions ... (case 1)": the beam's share of
+    // the takedown for the case or combination of the column loads on show, or the first case.
+    std::string shareText(int32_t member);
     std::string panelText(const LevelPanel& panel) const;
 
     const ListingDocument* document_ = nullptr;

@@ -12,6 +12,8 @@
 #include <algorithm>
 
 #include "inspect/selection_table.h"
+#include "inspect/takedown_facts.h"
+#include "plan/columns.h"
 
 namespace fp {
 namespace {
@@ -64,7 +66,7 @@ PropertiesDock::PropertiesDock(QWidget* parent)
 void PropertiesDock::showSelection(const ListingDocument& document, int level,
                                    const LevelSelection& selection,
                                    const std::vector<Finding>& findings, char decimalSeparator) {
-    const bool several = selection.beams.size() + selection.panels.size() > 1;
+    const bool several = selection.count() > 1;
     std::vector<BeamFacts> beams;
     for (const auto& [serial, beam] : selection.beams) {
         beams.push_back(beamFacts(document, serial, beam, !several));
@@ -73,21 +75,43 @@ void PropertiesDock::showSelection(const ListingDocument& document, int level,
     for (const LevelPanel& panel : selection.panels) {
         panels.push_back(panelFacts(panel, level, findings));
     }
-    const std::size_t count = beams.size() + panels.size();
-    if (count == 0) {
+    if (selection.count() == 0) {
         showNote(QStringLiteral("Nothing is selected."));
         return;
     }
     if (several) {
-        caption->setText(QStringLiteral("%1 selected").arg(count));
+        caption->setText(QStringLiteral("%1 selected").arg(selection.count()));
         fill(selectionSummary(document, beams, panels, decimalSeparator));
+        std::vector<std::string> columns;
+        for (const LevelColumn& column : selection.columns) {
+            columns.push_back(columnLabel(column));
+        }
+        addRows("Column", columns);
     } else if (!beams.empty()) {
         caption->setText(QStringLiteral("Beam %1").arg(beams[0].serial));
-        fill(beamTable(document, beams[0], decimalSeparator));
-    } else {
+        FactsTable table = beamTable(document, beams[0], decimalSeparator);
+        addBeamShareRows(table, document, documentTakedown(document), level, beams[0].beam.member);
+        fill(table);
+    } else if (!panels.empty()) {
         caption->setText(QStringLiteral("Panel"));
         fill(panelTable(document, panels[0], decimalSeparator));
+    } else {
+        showColumn(document, level, selection.columns[0]);
     }
+}
+
+void PropertiesDock::showColumn(const ListingDocument& document, int level,
+                                const LevelColumn& column) {
+    const Takedown& takedown = documentTakedown(document);
+    const ColumnStack* stack = stackAt(takedown, level, {column.x, column.z});
+    const QString name = QString::fromStdString(columnLabel(column));
+    if (stack == nullptr) {
+        showNote(name + QStringLiteral(": no load reaches this column."));
+        return;
+    }
+    caption->setText(QStringLiteral("Column %1, %2: its takedown in kN without self-weight")
+                         .arg(QString::fromStdString(stack->name), name));
+    fill(stackTable(document, takedown, *stack));
 }
 
 void PropertiesDock::addRows(const std::string& property, const std::vector<std::string>& values) {

@@ -1,5 +1,6 @@
-// "Properties": a dockable table of what is selected on the plan — one beam, one panel, or a row
-// for each of several with their totals. A listing line in it is a link to the Listing dock;
+// "Properties": a dockable table of what is selected on the plan — one beam with its share of
+// the loads, one panel, one column with its whole takedown, or a row for each of several with
+// their totals. A listing line in it is a link to the Listing dock;
 // Ctrl+C copies the table as tab-separated text.
 #pragma once
 
@@ -45,6 +46,8 @@ class PropertiesDock : public QDockWidget {
 
   private:
     void fill(const FactsTable& facts);
+    // The takedown of the column's stack, from its top down to its base.
+    void showColumn(const ListingDocument& document, int level, const LevelColumn& column);
 
     FactsTable facts_;
 };

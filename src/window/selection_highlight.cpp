@@ -1,4 +1,5 @@
-// Beams as a band wider than their line, panels as a tint that leaves their labels readable.
+// Beams as a band wider than their line, panels as a tint that leaves their labels readable,
+// columns as a ring round their square.
 #include "window/selection_highlight.h"
 
 #include <QPen>
@@ -7,6 +8,8 @@ namespace fp {
 namespace {
 
 constexpr double kBeamBandPixels = 7;
+// Half the side of the ring round a selected column's square.
+constexpr double kColumnRingPixels = 7;
 constexpr int kBandAlpha = 190;
 constexpr int kTintAlpha = 70;
 
@@ -27,6 +30,12 @@ void drawSelectionHighlight(QPainter& painter, const PlanTransform& shown,
         painter.fillRect(area.normalized(), tint);
         painter.setPen(QPen(band, 2));
         painter.drawRect(area.normalized());
+    }
+    painter.setPen(QPen(band, 2));
+    for (const LevelColumn& column : selection.columns) {
+        const QPointF at(shown.deviceX(column.x), shown.deviceZ(column.z));
+        painter.drawRect(QRectF(at - QPointF(kColumnRingPixels, kColumnRingPixels),
+                                at + QPointF(kColumnRingPixels, kColumnRingPixels)));
     }
     painter.setPen(QPen(band, kBeamBandPixels, Qt::SolidLine, Qt::RoundCap));
     for (const auto& [serial, beam] : selection.beams) {

@@ -1,5 +1,6 @@
 // The highlight of what is selected, drawn over the plan on the screen only: a wide band of
-// colour along each selected beam, and a tint over each selected panel.
+// colour along each selected beam, a tint over each selected panel, and a ring round each selected
+// column.
 #pragma once
 
 #include <QColor>

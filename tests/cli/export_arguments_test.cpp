@@ -118,6 +118,12 @@ TEST(ExportArguments, ReadsEveryOption) {
     EXPECT_FALSE(sheet.view.gridLines);
     EXPECT_TRUE(sheet.view.designedLabelPositions);
     EXPECT_EQ(parse({"m.anl", "-o", "p.pdf", "--scale", "200"}).page.scale, 200);
+    EXPECT_FALSE(sheet.view.columnLoads);
+    // A load case by its number, a combination by c and its number.
+    EXPECT_EQ(parse({"m.anl", "-o", "p.png", "--column-loads", "12"}).view.columnLoads,
+              (ColumnLoadChoice{false, "12"}));
+    EXPECT_EQ(parse({"m.anl", "-o", "p.png", "--column-loads", "C101"}).view.columnLoads,
+              (ColumnLoadChoice{true, "101"}));
 }
 
 TEST(ExportArguments, FormatFollowsTheExtensionUnlessGiven) {
@@ -154,6 +160,7 @@ TEST(ExportArguments, BadValuesAreNamed) {
          "--scale is one of 50, 100, 200, 250, 500 (1:50 ...)"},
         {{"m.anl", "-o", "p.pdf", "--scale", "1:"},
          "--scale is one of 50, 100, 200, 250, 500 (1:50 ...)"},
+        {{"m.anl", "-o", "p.png", "--column-loads", "c"}, "--column-loads expects a load case"},
     };
     for (const auto& c : cases) {
         const std::string failure = failureOf(c.arguments);

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "dxf/dxf_surface.h"
+#include "plan/column_loads.h"
 #include "reader/listing_fixture.h"
 
 namespace fp {
@@ -111,6 +112,23 @@ TEST_F(SamplePlan, TributaryAreasAreLinesOnTheirOwnLayer) {
     };
     EXPECT_EQ(tributaryLines(false), 0);
     EXPECT_GT(tributaryLines(true), 0);
+}
+
+// The columns' loads as texts on a layer of their own, only where the view writes them.
+TEST_F(SamplePlan, ColumnLoadsAreTextsOnTheirOwnLayer) {
+    const auto columnLoadTexts = [this](std::optional<ColumnLoadChoice> choice) {
+        PlanView view = floorView();
+        view.columnLoads = choice;
+        const ReadBack read = written(view);
+        return std::count_if(read.texts.begin(), read.texts.end(), [](const auto& text) {
+            return text.layer == "COLUMN-LOADS" && text.text.ends_with(" kN");
+        });
+    };
+    EXPECT_EQ(columnLoadTexts(std::nullopt), 0);
+    const std::size_t columns =
+        columnLoadMarks(documentTakedown(*sample), floorView().level, {}).size();
+    ASSERT_GT(columns, 0u);
+    EXPECT_EQ(columnLoadTexts(ColumnLoadChoice{false, "1"}), static_cast<long>(columns));
 }
 
 // Beam 201 runs 6 m along X from the origin, beam 220 5 m along Z: down the drawing.

@@ -55,6 +55,27 @@ TEST(ExportView, TheRequestsModeAndAnnotationsAtTheStartLevel) {
               "are 2, 4.5.");
 }
 
+TEST(ExportView, ColumnLoadsOfACaseOrCombinationTheListingLacksAreRefused) {
+    const ListingDocument document = threeLevels();
+    const struct {
+        ColumnLoadChoice choice;
+        const char* failure;
+    } cases[] = {
+        {{false, "1"}, "no failure"},
+        {{false, "1.0"}, "no failure"},
+        {{false, "2"},
+         "--column-loads: the listing has no load case 2 with floor or member loads. It has 1."},
+        {{true, "1"},
+         "--column-loads: the listing has no load combination 1 with floor or member loads. It "
+         "has 1."},
+    };
+    for (const auto& c : cases) {
+        ExportRequest request;
+        request.view.columnLoads = c.choice;
+        EXPECT_EQ(failureOf([&] { exportView(document, request); }), c.failure) << c.choice.number;
+    }
+}
+
 TEST(LevelsToExport, ByNumberByHeightAllOrTheStartLevel) {
     const ListingDocument document = threeLevels();
     const auto choose = [](LevelChoice choice) {

@@ -163,12 +163,15 @@ TEST_F(Canvas, PickingStaysExactWhenZoomedAndSteppingLevelsKeepsTheZoom) {
 }
 
 // On the top level: beam 1 is member 9 along Z = 0, 5 m long, under 12.5 kN/m of load case 1,
-// titled DL; the 5 m by 4 m bay carries the floor load of 4.5 of load case 1.
+// titled DL; the 5 m by 4 m bay carries the floor load of 4.5 of load case 1. The beam takes the
+// bay's trapezoid, 9 kN/m at its peak and (90 - 2 x 18) / 2 = 27 kN, and rests on its ends with
+// (27 + 12.5 x 5) / 2 = 44.75 kN each.
 TEST_F(Canvas, ThePointerTellsThePointTheBeamAndThePanelUnderIt) {
     const std::string onBeam = textAt(QPointF(250, 0));
     EXPECT_EQ(
         onBeam.rfind("X 2.5 m, Z 0 m, grid A/1; beam 1: member 9, 5 m long, member loads 12.5 kN/m "
-                     "(1 DL); panel X 0\u20135 m",
+                     "(1 DL); slab share peak 9.0 kN/m, total 27.0 kN; reactions 44.8 kN at A/1, "
+                     "44.8 kN at A/2 (case 1); panel X 0\u20135 m",
                      0),
         0u)
         << onBeam;
