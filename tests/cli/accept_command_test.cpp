@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/command_run.h"
 #include "output/json_value.h"
 
 namespace fp {
@@ -16,19 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using testing::CommandRun;
 
 CommandRun run(const std::vector<std::string>& arguments) {
-    const CommandLineHooks hooks{[](const ExportRequest&) { return 9; },
-                                 [](const std::string&) { return 9; }};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCommandLine(arguments, out, err, hooks);
-    return {status, out.str(), err.str()};
+    return testing::runCommand(arguments);
 }
 
 std::string fileText(const fs::path& path) {

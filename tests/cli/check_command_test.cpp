@@ -3,25 +3,16 @@
 
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/command_run.h"
 #include "support/listing_text.h"
 
 namespace fp {
 namespace {
 
-struct CheckRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using testing::CommandRun;
 
-CheckRun run(const std::vector<std::string>& arguments) {
-    const CommandLineHooks hooks{[](const ExportRequest&) { return 9; },
-                                 [](const std::string&) { return 9; }};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCommandLine(arguments, out, err, hooks);
-    return {status, out.str(), err.str()};
+CommandRun run(const std::vector<std::string>& arguments) {
+    return testing::runCommand(arguments);
 }
 
 // Two storeys of one 6 m × 5 m bay, designed and loaded whole; `floorLoads` are the YRANGE lines.
@@ -75,13 +66,13 @@ TEST(CheckCommand, TheStatusTellsWhetherThereIsAWarning) {
         std::vector<std::string> arguments = {
             "check", testing::writeTestListing(frame(c.loads, c.finished))};
         arguments.insert(arguments.end(), c.options.begin(), c.options.end());
-        const CheckRun result = run(arguments);
+        const CommandRun result = run(arguments);
         EXPECT_EQ(result.status, c.status) << c.name << "\n" << result.out << result.err;
     }
 }
 
 TEST(CheckCommand, AListingThatCannotBeReadGivesTwoAndItsMessage) {
-    const CheckRun missing = run({"check", "/nonexistent/tower.anl"});
+    const CommandRun missing = run({"check", "/nonexistent/tower.anl"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("tower.anl"), std::string::npos) << missing.err;
     EXPECT_TRUE(missing.out.empty());
@@ -89,20 +80,20 @@ TEST(CheckCommand, AListingThatCannotBeReadGivesTwoAndItsMessage) {
 
 TEST(CheckCommand, KeepsOnlyTheLevelAskedFor) {
     const std::string listing = testing::writeTestListing(frame({kBothFloors, kHalfUpper, kTwice}));
-    const CheckRun all = run({"check", listing});
+    const CommandRun all = run({"check", listing});
     EXPECT_NE(all.out.find("Level 3 m"), std::string::npos) << all.out;
     EXPECT_NE(all.out.find("Level 6 m"), std::string::npos) << all.out;
-    const CheckRun lower = run({"check", listing, "--level", "3"});
+    const CommandRun lower = run({"check", listing, "--level", "3"});
     EXPECT_NE(lower.out.find("Level 3 m"), std::string::npos) << lower.out;
     EXPECT_EQ(lower.out.find("Level 6 m"), std::string::npos) << lower.out;
-    const CheckRun cutShort =
+    const CommandRun cutShort =
         run({"check", testing::writeTestListing(frame({kBothFloors}, false)), "--level", "6"});
     EXPECT_NE(cutShort.out.find("Whole listing\n  Listing cut short"), std::string::npos)
         << cutShort.out;
 }
 
 TEST(CheckCommand, InfoCountsTheWarningsAndNotes) {
-    const CheckRun info =
+    const CommandRun info =
         run({"info", testing::writeTestListing(frame({kBothFloors, kHalfUpper, kTwice}))});
     EXPECT_EQ(info.status, 0) << info.err;
     // The frame stands on no column: a third note says that no load reaches the ground.

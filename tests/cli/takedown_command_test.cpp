@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "cli/command_line.h"
+#include "cli/command_run.h"
 #include "support/frame_listing.h"
 
 namespace fp {
@@ -12,20 +12,11 @@ namespace {
 
 using testing::FrameListing;
 
-struct TakedownRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using TakedownRun = testing::CommandRun;
 
 TakedownRun run(std::vector<std::string> arguments) {
-    const CommandLineHooks hooks{[](const ExportRequest&) { return 9; },
-                                 [](const std::string&) { return 9; }};
-    std::ostringstream out;
-    std::ostringstream err;
     arguments.insert(arguments.begin(), "takedown");
-    const int status = runCommandLine(arguments, out, err, hooks);
-    return {status, out.str(), err.str()};
+    return testing::runCommand(arguments);
 }
 
 // A 6 x 4 m bay at 3 m on four columns, dead 5 kN/m² and live 2 kN/m², and their combination.
@@ -69,15 +60,25 @@ TEST(TakedownCommand, StatusAndChoices) {
         {"one case", {bay, "--case", "2"}, 0, "case 2"},
         {"one combination", {bay, "--combination", "4"}, 0, "combination 4"},
         {"the rows of one level", {bay, "--level", "3"}, 0, "A/1 at X 0 m, Z 0 m, base at 0 m"},
-        {"a ratio that makes the bay one-way", {bay, "--one-way-ratio", "1.2", "--case", "1"}, 0,
+        {"a ratio that makes the bay one-way",
+         {bay, "--one-way-ratio", "1.2", "--case", "1"},
+         0,
          "  3 m       1001          30.0      30.0"},
-        {"no columns: every load unsupported", {oneBay(false)}, 1,
+        {"no columns: every load unsupported",
+         {oneBay(false)},
+         1,
          "The listing has no columns (no vertical members): every load stays at its joint"},
-        {"a case without floor or member loads", {bay, "--case", "3"}, 2,
+        {"a case without floor or member loads",
+         {bay, "--case", "3"},
+         2,
          "no load case 3 with floor or member loads; it has 1, 2"},
-        {"a combination the listing lacks", {bay, "--combination", "7"}, 2,
+        {"a combination the listing lacks",
+         {bay, "--combination", "7"},
+         2,
          "no load combination 7; it has 4"},
-        {"both a case and a combination", {bay, "--case", "1", "--combination", "4"}, 2,
+        {"both a case and a combination",
+         {bay, "--case", "1", "--combination", "4"},
+         2,
          "excludes"},
         {"a ratio of 1 or less", {bay, "--one-way-ratio", "1"}, 2, "more than 1"},
         {"a height that is no level", {bay, "--level", "4"}, 2, "Its levels are at 0, 3 m"},
