@@ -9,6 +9,7 @@
 
 #include "checks/listing_checks.h"
 #include "document/listing_document.h"
+#include "support/generated_listings.h"
 
 // Built only with the generator.
 #ifdef GEN_LISTING_PROGRAM
@@ -22,9 +23,7 @@ struct NoMessages : MessageSink {
 std::vector<Finding> checkGenerated(const std::string& arguments) {
     const std::string path =
         ::testing::TempDir() + "frameplan_generated_" + std::to_string(::getpid()) + ".anl";
-    const std::string command =
-        std::string("'") + GEN_LISTING_PROGRAM + "' " + arguments + " --output '" + path + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_TRUE(testing::writeGeneratedListing(GEN_LISTING_PROGRAM, arguments, path));
     NoMessages messages;
     const ListingDocument document = openListing(path, messages);
     std::vector<Finding> findings = checkDocument(document);

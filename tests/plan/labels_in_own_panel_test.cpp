@@ -17,6 +17,7 @@
 #include "document/listing_document.h"
 #include "plan/level_drawing.h"
 #include "plan/panel_labels.h"
+#include "support/generated_listings.h"
 #include "support/panel_reading.h"
 #include "support/recording_surface.h"
 
@@ -213,6 +214,29 @@ void checkTextsBesideTheirOwn(const PixelSurface& surface, const LevelModel& lev
     EXPECT_GT(gridNames, 0) << where;
 }
 
+// The texts drawn that the surface measures, each with its box, once each is checked to lie over
+// no other and inside `visible`.
+std::vector<std::pair<Call, PlanRect>> textsApartInView(const PixelSurface& surface,
+                                                        const PlanRect& visible,
+                                                        const std::string& where) {
+    std::vector<std::pair<Call, PlanRect>> texts;
+    for (const Call& text : surface.lastTexts()) {
+        if (!surface.measuresAngle(text)) {
+            continue;
+        }
+        const PlanRect box = surface.boxOf(text);
+        for (const auto& [other, otherBox] : texts) {
+            EXPECT_FALSE(overlap(box, otherBox))
+                << where << ": \"" << text.text << "\" over \"" << other.text << "\"";
+        }
+        EXPECT_TRUE(box.left >= visible.left - kHair && box.right <= visible.right + kHair &&
+                    box.top >= visible.top - kHair && box.bottom <= visible.bottom + kHair)
+            << where << ": \"" << text.text << "\" off the view";
+        texts.emplace_back(text, box);
+    }
+    return texts;
+}
+
 struct Reading {
     int panels = 0;
     int ownLabels = 0;
@@ -231,19 +255,7 @@ Reading checkLevel(const ListingDocument& document, PlanView view, double width,
     std::vector<std::vector<std::string>> found(panels.size());
     std::vector<std::string> key;
     bool noteDrawn = false;
-    std::vector<PlanRect> boxes;
-    for (const Call& text : surface.lastTexts()) {
-        if (!surface.measuresAngle(text)) {
-            continue;
-        }
-        const PlanRect box = surface.boxOf(text);
-        for (const PlanRect& other : boxes) {
-            EXPECT_FALSE(overlap(box, other)) << where << ": \"" << text.text << "\" over another";
-        }
-        boxes.push_back(box);
-        EXPECT_TRUE(box.left >= visible.left - kHair && box.right <= visible.right + kHair &&
-                    box.top >= visible.top - kHair && box.bottom <= visible.bottom + kHair)
-            << where << ": \"" << text.text << "\" off the view";
+    for (const auto& [text, box] : textsApartInView(surface, visible, where)) {
         if (text.part != PlanPart::PanelLabels) {
             continue;
         }
@@ -288,20 +300,7 @@ void checkMemberLevel(const ListingDocument& document, PlanView view, double wid
     PixelSurface surface(width, height, charPixels, 2 * charPixels + 1);
     PlanFrame frame;
     drawLevelFitted(document, view, surface, width, height, {}, frame);
-    std::vector<PlanRect> boxes;
-    for (const Call& text : surface.lastTexts()) {
-        if (!surface.measuresAngle(text)) {
-            continue;
-        }
-        const PlanRect box = surface.boxOf(text);
-        for (const PlanRect& other : boxes) {
-            EXPECT_FALSE(overlap(box, other)) << where << ": \"" << text.text << "\" over another";
-        }
-        boxes.push_back(box);
-        EXPECT_TRUE(box.left >= frame.left - kHair && box.right <= frame.right + kHair &&
-                    box.top >= frame.top - kHair && box.bottom <= frame.bottom + kHair)
-            << where << ": \"" << text.text << "\" off the view";
-    }
+    textsApartInView(surface, PlanRect{frame.left, frame.top, frame.right, frame.bottom}, where);
     checkTextsBesideTheirOwn(surface, document.level(view.level), 2 * charPixels + 1, where);
 }
 
@@ -313,9 +312,7 @@ struct NoMessages : MessageSink {
 ListingDocument generated(const std::string& arguments) {
     const std::string path =
         ::testing::TempDir() + "frameplan_labels_" + std::to_string(::getpid()) + ".anl";
-    const std::string command =
-        std::string("'") + GEN_LISTING_PROGRAM + "' " + arguments + " --output '" + path + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_TRUE(testing::writeGeneratedListing(GEN_LISTING_PROGRAM, arguments, path));
     NoMessages messages;
     ListingDocument document = openListing(path, messages);
     std::remove(path.c_str());

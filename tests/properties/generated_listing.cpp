@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "reader/listing_source.h"
+#include "support/generated_listings.h"
 
 namespace fp::testing {
 namespace {
@@ -23,9 +24,7 @@ struct NoMessages : MessageSink {
 Lines writtenLines(const std::string& arguments) {
     const std::string path =
         ::testing::TempDir() + "frameplan_properties_" + std::to_string(::getpid()) + ".anl";
-    const std::string command =
-        std::string("'") + GEN_LISTING_PROGRAM + "' " + arguments + " --output '" + path + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_TRUE(testing::writeGeneratedListing(GEN_LISTING_PROGRAM, arguments, path));
     Lines lines;
     std::ifstream in(path);
     for (std::string line; std::getline(in, line);) {

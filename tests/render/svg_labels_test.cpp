@@ -19,6 +19,7 @@
 #include "document/listing_document.h"
 #include "export_run.h"
 #include "structure/grid_names.h"
+#include "support/generated_listings.h"
 #include "support/panel_reading.h"
 
 namespace fp {
@@ -213,10 +214,8 @@ TEST(SvgLabels, EveryPanelOfTheSampleShowsItsOwnLabel) {
 TEST(SvgLabels, EveryPanelOfADenseGeneratedLevelShowsItsOwnLabel) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("dense.anl").toStdString();
-    const std::string command = std::string("'") + GEN_LISTING_PROGRAM +
-                                "' --storeys 2 --bays-x 9 --bays-z 7 --span 2.4 --output '" + path +
-                                "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    ASSERT_TRUE(testing::writeGeneratedListing(
+        GEN_LISTING_PROGRAM, "--storeys 2 --bays-x 9 --bays-z 7 --span 2.4", path));
     checkListing(path, kSizes, 800);
 }
 #endif

@@ -9,6 +9,7 @@
 
 #include "panels/level_totals.h"
 #include "support/frame_listing.h"
+#include "support/generated_listings.h"
 
 // Built only with the generator.
 #ifdef GEN_LISTING_PROGRAM
@@ -18,9 +19,7 @@ namespace {
 ListingDocument generated(const std::string& arguments) {
     const std::string path =
         ::testing::TempDir() + "frameplan_takedown_" + std::to_string(::getpid()) + ".anl";
-    const std::string command =
-        std::string("'") + GEN_LISTING_PROGRAM + "' " + arguments + " --output '" + path + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_TRUE(testing::writeGeneratedListing(GEN_LISTING_PROGRAM, arguments, path));
     testing::QuietMessages messages;
     ListingDocument document = openListing(path, messages);
     std::remove(path.c_str());

@@ -15,6 +15,7 @@
 #include "main_window_fixture.h"
 #include "structure/grid_names.h"
 #include "support/drawn_texts.h"
+#include "support/generated_listings.h"
 #include "support/panel_reading.h"
 #include "window/properties_dock.h"
 
@@ -110,10 +111,8 @@ TEST(CanvasLabels, EveryPanelOfTheSamplesLevel4_2ShowsItsOwnLabelWithADockOpen) 
 TEST(CanvasLabels, EveryPanelOfADenseGeneratedLevelShowsItsOwnLabelWithADockOpen) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("dense.anl").toStdString();
-    const std::string command = std::string("'") + GEN_LISTING_PROGRAM +
-                                "' --storeys 2 --bays-x 9 --bays-z 7 --span 2.4 --output '" + path +
-                                "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    ASSERT_TRUE(testing::writeGeneratedListing(
+        GEN_LISTING_PROGRAM, "--storeys 2 --bays-x 9 --bays-z 7 --span 2.4", path));
     checkCanvas(path, 2, 800);
 }
 #endif
