@@ -45,7 +45,7 @@ std::vector<std::string> writeSchedule(const ListingDocument& document, const st
                  : std::vector<std::string>{csvPath(path, "Panels"), csvPath(path, "Beams"),
                                             csvPath(path, "Takedown")},
         {document.name});
-    const Takedown takedown = takeDown(document);
+    const Takedown& takedown = documentTakedown(document);
     std::vector<ScheduleTable> tables = loadSchedules(document);
     tables.push_back(takedownSchedule(document, takedown));
     PendingFiles files;

@@ -135,7 +135,7 @@ class ReportPages {
           firstPage_(static_cast<int>(levels.size()) + 1),
           findings_(findings) {
         if (request.takedownPages && request.levels.all) {
-            takedown_ = takeDown(document);
+            takedown_ = &documentTakedown(document);
         }
         if (findings_ != nullptr) {
             // A file of accepted findings that cannot be read hides nothing: every finding is
@@ -169,7 +169,7 @@ class ReportPages {
                 return drawReportTitleBlock(on, page, facts, subject);
             };
         };
-        if (takedown_) {
+        if (takedown_ != nullptr) {
             painted += paintTakedownPages(device, painter, document_, *takedown_,
                                           footer(QStringLiteral("Takedown")));
         }
@@ -187,7 +187,8 @@ class ReportPages {
     AcceptedFindings accepted_;
     std::string acceptedUnread_;
     std::vector<JudgedFinding> judged_;
-    std::optional<Takedown> takedown_;
+    // The document's own, worked out once for the check and the plans.
+    const Takedown* takedown_ = nullptr;
     PageFacts facts_;
 };
 
