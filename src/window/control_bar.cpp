@@ -244,6 +244,13 @@ void ControlBar::buildIntensityBoxes() {
     showView();
 }
 
+std::vector<QWidget*> ControlBar::focusOrder() const {
+    std::vector<QWidget*> order{memberLoadOption, floorLoadOption, loadTypeBox, beamNumbersBox,
+                                allIntensitiesBox};
+    order.insert(order.end(), intensityBoxes.begin(), intensityBoxes.end());
+    return order;
+}
+
 void ControlBar::showView() {
     const PlanView& view = session_.view();
     const ListingDocument* document = session_.document();

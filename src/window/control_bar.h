@@ -32,6 +32,9 @@ class ControlBar : public QWidget {
     // One per floor-load intensity, ascending.
     std::vector<QCheckBox*> intensityBoxes;
     MemberLoadsStrip* memberLoads = nullptr;
+
+    // The controls in the order Tab goes through them.
+    std::vector<QWidget*> focusOrder() const;
     QCheckBox* columnLoadsBox = nullptr;  // "Column Loads": each column's load below the level
     // The load case or combination the column loads are for: every case with floor or member
     // loads, then every combination.

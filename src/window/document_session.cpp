@@ -1,10 +1,13 @@
-// The session: the document read off the GUI thread, the view changed in one place.
+// The session: the document read off the GUI thread, the view changed in one place, and the
+// sheet the plans are put on.
 #include "window/document_session.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
+#include <iterator>
 
 #include "checks/listing_checks.h"
 #include "plan/column_loads.h"
@@ -13,13 +16,30 @@
 namespace fp {
 namespace {
 
-const QString kMemberNumbersBesideKey = QStringLiteral("view/memberNumbersBeside");
+const QString kPaperKey = QStringLiteral("sheet/paper");
+const QString kOrientationKey = QStringLiteral("sheet/orientation");
+const QString kScaleKey = QStringLiteral("sheet/scale");
+
+QString settingsKey(const ViewOption& option) {
+    return QStringLiteral("view/") + QString::fromLatin1(option.name);
+}
 
 }  // namespace
 
-DocumentSession::DocumentSession(QObject* parent) : QObject(parent), loader_(this), watcher_(this) {
-    view_.memberNumbersBeside = QSettings().value(kMemberNumbersBesideKey).toBool();
+DocumentSession::DocumentSession(ViewOptions options, QObject* parent)
+    : QObject(parent),
+      options_(std::move(options)),
+      loader_(this),
+      watcher_(this),
+      earlierLoader_(this) {
+    const QSettings settings;
+    for (const ViewOption& option : options_) {
+        if (option.keptBetweenRuns) {
+            view_.*option.field = settings.value(settingsKey(option), view_.*option.field).toBool();
+        }
+    }
     view_.decimalSeparator = userDecimalSeparator();
+    loadSheet();
     connect(&loader_, &ListingLoader::finished, this, &DocumentSession::readingOver);
     connect(&loader_, &ListingLoader::checked, this,
             [this](const std::shared_ptr<const ListingDocument>& document,
@@ -30,6 +50,9 @@ DocumentSession::DocumentSession(QObject* parent) : QObject(parent), loader_(thi
                 }
             });
     connect(&watcher_, &ListingWatcher::changed, this, &DocumentSession::listingChangedOnDisk);
+    // The earlier listing of a comparison is only compared, never checked.
+    earlierLoader_.checks = false;
+    connect(&earlierLoader_, &ListingLoader::finished, this, &DocumentSession::earlierRead);
 }
 
 QString DocumentSession::fileName() const {
@@ -51,14 +74,11 @@ void DocumentSession::reload() {
 
 PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView* kept) const {
     PlanView view = startUpView(document, userDecimalSeparator());
-    // The View menu's options stay over every listing.
-    view.memberNumbersBeside = view_.memberNumbersBeside;
-    view.memberLoadsOnBeams = view_.memberLoadsOnBeams;
-    view.markPanelsWithoutLoad = view_.markPanelsWithoutLoad;
-    view.tributaryAreas = view_.tributaryAreas;
-    view.markChecks = view_.markChecks;
-    view.gridLines = view_.gridLines;
-    view.designedLabelPositions = view_.designedLabelPositions;
+    for (const ViewOption& option : options_) {
+        if (option.keptOnReload || option.keptBetweenRuns) {
+            view.*option.field = view_.*option.field;
+        }
+    }
     if (kept == nullptr) {
         return view;
     }
@@ -88,25 +108,53 @@ void DocumentSession::readingOver(const ReadOutcome& outcome) {
         view_ = viewOf(*outcome.document, keep ? &kept : nullptr);
         document_ = outcome.document;
         findings_.reset();
+        messages_ = outcome.messages;
+        if (outcome.path != path_) {
+            sheet_.job = {};
+        }
         path_ = outcome.path;
         watcher_.watch(path_);
+        // Read again, the listing keeps what is still selected; another listing starts afresh.
+        if (!keep) {
+            selection_.clear();
+        }
+        loadAccepted();
         // Written once the plan is on the screen: settings go to disk, which can be slow.
         QTimer::singleShot(0, this, [this, path = path_] { recent_.add(path); });
         emit documentChanged();
         emit viewChanged();
+        findSelection(true);
+        if (comparison_) {
+            // A reload reads the earlier listing again too: the analysis may have been run again.
+            if (keep && !earlierPath_.isEmpty()) {
+                earlierLoader_.start(earlierPath_);
+            }
+            compare();
+        }
     }
     reloading_ = false;
     emit readingEnded(outcome);
 }
 
 void DocumentSession::changeView(const PlanView& view) {
+    const bool otherLevel = view.level != view_.level;
+    const bool cleared = otherLevel && !selection_.empty();
     view_ = view;
+    if (otherLevel) {
+        selection_.clear();
+    }
     emit viewChanged();
+    if (otherLevel) {
+        findSelection(cleared);
+    }
 }
 
-void DocumentSession::setOption(bool PlanView::*option, bool on) {
+void DocumentSession::setOption(bool PlanView::*field, bool on) {
+    if (const ViewOption* option = optionOf(options_, field); option && option->keptBetweenRuns) {
+        QSettings().setValue(settingsKey(*option), on);
+    }
     PlanView view = view_;
-    view.*option = on;
+    view.*field = on;
     changeView(view);
 }
 
@@ -159,40 +207,15 @@ void DocumentSession::setEveryIntensityShown(bool shown) {
 }
 
 void DocumentSession::setLoadCaseNumbers(bool on) {
-    setOption(&PlanView::loadCaseNumbers, on);
+    PlanView view = view_;
+    view.loadCaseNumbers = on;
+    changeView(view);
 }
 
 void DocumentSession::setMemberNumbers(bool on) {
-    setOption(&PlanView::memberNumbers, on);
-}
-
-void DocumentSession::setMemberNumbersBeside(bool beside) {
-    QSettings().setValue(kMemberNumbersBesideKey, beside);
-    setOption(&PlanView::memberNumbersBeside, beside);
-}
-
-void DocumentSession::setMemberLoadsOnBeams(bool on) {
-    setOption(&PlanView::memberLoadsOnBeams, on);
-}
-
-void DocumentSession::setMarkPanelsWithoutLoad(bool on) {
-    setOption(&PlanView::markPanelsWithoutLoad, on);
-}
-
-void DocumentSession::setTributaryAreas(bool on) {
-    setOption(&PlanView::tributaryAreas, on);
-}
-
-void DocumentSession::setMarkChecks(bool on) {
-    setOption(&PlanView::markChecks, on);
-}
-
-void DocumentSession::setGridLines(bool on) {
-    setOption(&PlanView::gridLines, on);
-}
-
-void DocumentSession::setDesignedLabelPositions(bool on) {
-    setOption(&PlanView::designedLabelPositions, on);
+    PlanView view = view_;
+    view.memberNumbers = on;
+    changeView(view);
 }
 
 void DocumentSession::setColumnLoads(const std::optional<ColumnLoadChoice>& choice) {
@@ -211,6 +234,32 @@ std::vector<Finding> DocumentSession::findingsNow() const {
 const std::vector<Finding>& DocumentSession::findings() const {
     static const std::vector<Finding> kNone;
     return findings_ != nullptr ? *findings_ : kNone;
+}
+
+void DocumentSession::loadSheet() {
+    const QSettings settings;
+    sheet_.page.paper =
+        settings.value(kPaperKey).toString() == QStringLiteral("A3") ? Paper::A3 : Paper::A4;
+    sheet_.page.orientation =
+        settings.value(kOrientationKey).toString() == QStringLiteral("portrait")
+            ? Orientation::Portrait
+            : Orientation::Landscape;
+    const int scale = settings.value(kScaleKey, 0).toInt();
+    sheet_.page.scale =
+        std::find(std::begin(kPlanScales), std::end(kPlanScales), scale) != std::end(kPlanScales)
+            ? scale
+            : 0;
+}
+
+void DocumentSession::setSheet(const SheetChoice& sheet) {
+    sheet_ = sheet;
+    QSettings settings;
+    settings.setValue(kPaperKey,
+                      sheet.page.paper == Paper::A3 ? QStringLiteral("A3") : QStringLiteral("A4"));
+    settings.setValue(kOrientationKey, sheet.page.orientation == Orientation::Portrait
+                                           ? QStringLiteral("portrait")
+                                           : QStringLiteral("landscape"));
+    settings.setValue(kScaleKey, sheet.page.scale);
 }
 
 }  // namespace fp

@@ -1,10 +1,13 @@
 // The level labels and the height on show.
 #include "window/level_list.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -15,6 +18,8 @@ namespace fp {
 namespace {
 
 const char* const kLevelProperty = "level";
+// Page Up and Page Down step this many levels, as on the plan.
+constexpr int kLevelPage = 5;
 
 }  // namespace
 
@@ -46,6 +51,8 @@ LevelList::LevelList(DocumentSession& session, QWidget* parent)
     layout->addWidget(heightLabel);
     layout->addWidget(column, 1);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // Tab reaches it; a click on a label hands the focus to the plan.
+    setFocusPolicy(Qt::TabFocus);
 
     fitWidth();
     connect(&session_, &DocumentSession::documentChanged, this, &LevelList::buildLabels);
@@ -124,6 +131,52 @@ void LevelList::showLevel() {
         heightLabel->setText(QString::fromStdString(
             levelCaption(*document, shown, session_.view().decimalSeparator)));
     }
+}
+
+void LevelList::keyPressEvent(QKeyEvent* event) {
+    const ListingDocument* document = session_.document();
+    switch (event->key()) {
+        case Qt::Key_Up:
+            session_.stepLevels(1);
+            return;
+        case Qt::Key_Down:
+            session_.stepLevels(-1);
+            return;
+        case Qt::Key_PageUp:
+            session_.stepLevels(kLevelPage);
+            return;
+        case Qt::Key_PageDown:
+            session_.stepLevels(-kLevelPage);
+            return;
+        case Qt::Key_Home:
+            session_.showLevel(document != nullptr ? document->levelCount() : 0);
+            return;
+        case Qt::Key_End:
+            session_.showLevel(1);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void LevelList::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void LevelList::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void LevelList::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 bool LevelList::eventFilter(QObject* watched, QEvent* event) {

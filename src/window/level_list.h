@@ -1,6 +1,7 @@
 // The levels down the left of the window: "Level", then the height of the level on show, above a
 // column of one label per level, the lowest at the bottom, the one on show framed. The column is
-// centred when it fits and scrolls, keeping the level on show in view, when it does not.
+// centred when it fits and scrolls, keeping the level on show in view, when it does not. Reached
+// with Tab, it steps through the levels with the keys the plan answers.
 #pragma once
 
 #include <QWidget>
@@ -31,6 +32,10 @@ class LevelList : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void buildLabels();

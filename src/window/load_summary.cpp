@@ -13,8 +13,8 @@
 namespace fp {
 namespace {
 
-// A load case's title can be long; past this the name column scrolls.
-constexpr int kWidestTablePixels = 640;
+// Rows the table keeps in sight however the docks beside it are stacked.
+constexpr int kRowsKept = 4;
 
 QString panelsText(int count) {
     return count == 1 ? QStringLiteral("1 panel") : QStringLiteral("%1 panels").arg(count);
@@ -50,21 +50,18 @@ LoadSummary::LoadSummary(QWidget* parent) : QDockWidget(QStringLiteral("Load Sum
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    // A load case's title can be long: it wraps in its column, which takes the room the figures
+    // leave, and the dock keeps its width whatever the level on show.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setWordWrap(true);
+    table->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                            kRowsKept * (table->fontMetrics().height() + 6));
     layout->addWidget(caption);
     layout->addWidget(table, 1);
     setWidget(contents);
-    fitColumns();
-}
-
-void LoadSummary::fitColumns() {
-    table->resizeColumnsToContents();
-    int width = 2 * table->frameWidth();
-    for (int column = 0; column < table->columnCount(); ++column) {
-        width += table->columnWidth(column);
-    }
-    table->setMinimumWidth(std::min(width, kWidestTablePixels));
 }
 
 void LoadSummary::showTotals(const ListingDocument& document, const LevelTotals& totals,
@@ -88,7 +85,6 @@ void LoadSummary::showTotals(const ListingDocument& document, const LevelTotals&
         table->setItem(row, 2, numberItem(QString::number(total.panelsLoaded)));
         table->setItem(row, 3, numberItem(QString::number(total.panelsUnloaded)));
     }
-    fitColumns();
     table->show();
 }
 

@@ -26,10 +26,6 @@ class LoadSummary : public QDockWidget {
 
     QLabel* caption = nullptr;
     QTableWidget* table = nullptr;
-
-  private:
-    // Widens the dock to show every column whole, within reason.
-    void fitColumns();
 };
 
 }  // namespace fp

@@ -2,30 +2,33 @@
 // the screen, and listings dropped on it.
 #include "window/main_window.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "window/compare_mode.h"
+#include "window/changes_dock.h"
+#include "window/checks_dock.h"
 #include "window/control_bar.h"
 #include "window/elided_label.h"
 #include "window/legend_panel.h"
 #include "window/level_list.h"
 #include "window/listing_banner.h"
 #include "window/listing_dialog.h"
+#include "window/listing_dock.h"
 #include "window/load_summary.h"
 #include "window/message_boxes.h"
 #include "window/plan_canvas.h"
+#include "window/properties_dock.h"
 #include "window/read_status.h"
 #include "window/reload_bar.h"
 #include "window/save_dialog.h"
@@ -43,6 +46,15 @@ const QString kScreenKey = QStringLiteral("window/screen");
 constexpr QSize kPreferredSize(960, 640);
 // The share of the screen's free area a first window takes at most.
 constexpr double kMostOfTheScreen = 0.9;
+// A dock opened for the first time takes a share of the window's width, within bounds: the
+// Checks dock, whose sentences are read whole, more than the others.
+struct DockWidth {
+    double share;
+    int narrowest;
+    int widest;
+};
+constexpr DockWidth kUsualDock{0.34, 280, 560};
+constexpr DockWidth kChecksDock{0.5, 420, 720};
 
 // The one local file a drag carries; empty when it carries anything else.
 QString droppedListing(const QMimeData* data) {
@@ -62,7 +74,8 @@ QFont clientFont() {
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& startListing) {
+MainWindow::MainWindow(const QString& startListing, ViewOptions options)
+    : session_(std::move(options)) {
     if (!startListing.isEmpty()) {
         openListing(startListing, OnFailure::EndRun);
     }
@@ -72,14 +85,31 @@ MainWindow::MainWindow(const QString& startListing) {
         return fp::chooseListing(parent, folder);
     };
     chooseSavePath = askSavePath;
-    loadPageSetup();
 
+    buildCentralWidget();
+    buildDocks();
+    buildMenus();
+    buildStatusBar();
+    connectSession();
+    setAcceptDrops(true);
+    setWindowTitle(kProgramTitle);
+    placeOnScreen();
+    levelShown();
+    updateActions();
+    showFindings();
+    showComparison();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildCentralWidget() {
     // Made before the controls, so that it draws each view before they and the docks show it.
     canvas_ = new PlanCanvas(session_);
     legend_ = new LegendPanel(canvas_);
     levelList_ = new LevelList(session_);
     controlBar_ = new ControlBar(session_);
     reloadBar_ = new ReloadBar(nullptr);
+    banner_ = new ListingBanner(session_);
     auto* plan = new QWidget;
     auto* planLayout = new QVBoxLayout(plan);
     planLayout->setContentsMargins(0, 0, 4, 4);
@@ -103,64 +133,48 @@ MainWindow::MainWindow(const QString& startListing) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(reloadBar_);
-    layout->addWidget(new ListingBanner(session_));
+    layout->addWidget(banner_);
     layout->addWidget(client, 1);
     setCentralWidget(central);
-    // Focus moves as the controls stand: "Chk All", the options, the plan, then the boxes.
-    setTabOrder(controlBar_->allIntensitiesBox, controlBar_->memberLoadOption);
-    setTabOrder(controlBar_->memberLoadOption, controlBar_->floorLoadOption);
-    setTabOrder(controlBar_->floorLoadOption, canvas_);
-    setTabOrder(canvas_, controlBar_->loadTypeBox);
-    setTabOrder(controlBar_->loadTypeBox, controlBar_->beamNumbersBox);
-    buildLoadSummary();
-    buildInspectDocks();
-    buildMenus();
-    addInspectActions();
-    buildStatusBar();
-    buildChecks();
-    compareMode = new CompareMode(*this);
-    connect(compareMode, &CompareMode::changed, this, &MainWindow::showSelectionFacts);
-    setAcceptDrops(true);
-    setWindowTitle(kProgramTitle);
-    placeOnScreen();
-
-    connect(&session_, &DocumentSession::readingEnded, this, &MainWindow::readingEnded);
-    connect(&session_, &DocumentSession::documentChanged, this, [this] { shownTotals_.reset(); });
-    connect(&session_, &DocumentSession::viewChanged, this, [this] {
-        showViewInMenus();
-        levelShown();
-    });
-    connect(&session_, &DocumentSession::listingChangedOnDisk, reloadBar_, &ReloadBar::show);
-    connect(reloadBar_, &ReloadBar::reloadClicked, this, &MainWindow::reload);
-    connect(canvas_, &PlanCanvas::beamPicked, this, [this](int serial) {
-        if (actions.beamNumberBoxOnClick->isChecked()) {
-            showMessage(std::to_string(serial));
-        }
-    });
-    connect(canvas_, &PlanCanvas::pointerTextChanged, pointerText, &ElidedLabel::setText);
-    connect(canvas_, &PlanCanvas::planDrawn, legend_, [this] {
-        legend_->showLegendOf(document(), session_.view(), canvas_->keyLinesElsewhere(),
-                              canvas_->textsNotShown());
-    });
-    // The plan leaves room for the legend laid over it, and keeps its texts from under it.
-    canvas_->setRoomBelow(legend_->roomWanted());
-    canvas_->covered = [this] {
-        legend_->showLegendOf(document(), session_.view());
-        return legend_->isVisible() ? legend_->geometry() : QRect();
-    };
-    const auto focusPlan = [this] { canvas_->setFocus(Qt::OtherFocusReason); };
-    connect(controlBar_, &ControlBar::planFocusWanted, canvas_, focusPlan);
-    connect(levelList_, &LevelList::planFocusWanted, canvas_, focusPlan);
-    connect(loadSummary, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible) {
-            levelShown();
-        }
-    });
-    levelShown();
-    updateActions();
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::buildDocks() {
+    loadSummary_ = new LoadSummary(this);
+    loadSummary_->setObjectName(QStringLiteral("loadSummary"));
+    propertiesDock_ = new PropertiesDock(this);
+    checksDock_ = new ChecksDock(session_, this);
+    changesDock_ = new ChangesDock(session_, this);
+    listingDock_ = new ListingDock(this);
+    for (QDockWidget* dock : std::initializer_list<QDockWidget*>{loadSummary_, propertiesDock_,
+                                                                 checksDock_, changesDock_}) {
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        dock->hide();
+    }
+    addDockWidget(Qt::BottomDockWidgetArea, listingDock_);
+    listingDock_->hide();
+}
+
+void MainWindow::openDock(QDockWidget* dock) {
+    const bool first =
+        std::find(docksOpened_.begin(), docksOpened_.end(), dock) == docksOpened_.end();
+    dock->show();
+    dock->raise();
+    if (!first || dockWidgetArea(dock) == Qt::BottomDockWidgetArea || dock->isFloating()) {
+        return;
+    }
+    docksOpened_.push_back(dock);
+    // The docks beside it on the right keep their width: they share it, stacked.
+    for (QDockWidget* other : findChildren<QDockWidget*>()) {
+        if (other != dock && other->isVisible() && !other->isFloating() &&
+            dockWidgetArea(other) == dockWidgetArea(dock)) {
+            return;
+        }
+    }
+    const DockWidth wanted = dock == checksDock_ ? kChecksDock : kUsualDock;
+    const int width =
+        std::clamp(static_cast<int>(this->width() * wanted.share), wanted.narrowest, wanted.widest);
+    resizeDocks({dock}, {width}, Qt::Horizontal);
+}
 
 void MainWindow::placeOnScreen() {
     const QSettings settings;
@@ -171,25 +185,16 @@ void MainWindow::placeOnScreen() {
             saved = screen;
         }
     }
-    // Where it was last closed, as long as that screen is still there.
+    // Where it was last closed, as long as that screen is still there, and fitted to it: the
+    // screen may have another size or scale now.
     if (saved != nullptr && restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
         restoreState(settings.value(kStateKey).toByteArray());
-        // Saved on a larger screen, or at a smaller scale factor, it comes back whole within
-        // this one: its title bar and status bar on the screen.
-        const QRect free = saved->availableGeometry();
-        QMargins frame(geometry().left() - frameGeometry().left(),
-                       geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(),
-                       frameGeometry().bottom() - geometry().bottom());
-        // Before it is shown the window manager has not told its frame: room for a usual one.
-        if (frame.isNull()) {
-            frame = kUsualFrame;
+        for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+            if (dock->isVisible()) {
+                docksOpened_.push_back(dock);
+            }
         }
-        const QRect room = free.marginsRemoved(frame);
-        QRect placed(geometry().topLeft(), geometry().size().boundedTo(room.size()));
-        placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - placed.width() + 1));
-        placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - placed.height() + 1));
-        setGeometry(placed);
+        fitOnScreen(*saved);
         return;
     }
     const QScreen* screen =
@@ -205,26 +210,50 @@ void MainWindow::placeOnScreen() {
     move(free.center() - rect().center());
 }
 
-void MainWindow::buildStatusBar() {
-    pointerText = new ElidedLabel;
-    pointerText->setObjectName(QStringLiteral("pointerText"));
-    statusBar()->addWidget(pointerText, 1);
-    loadNote = new QLabel;
-    loadNote->setObjectName(QStringLiteral("loadNote"));
-    statusBar()->addPermanentWidget(loadNote);
-    readStatus_ = new ReadStatus(session_.loader(), nullptr);
-    statusBar()->addPermanentWidget(readStatus_);
+void MainWindow::fitOnScreen(const QScreen& screen) {
+    if (isMaximized() || isFullScreen()) {
+        return;
+    }
+    // Saved on a larger screen, or at a smaller scale factor, it comes back whole within this
+    // one: its title bar and status bar on the screen.
+    const QRect free = screen.availableGeometry();
+    QMargins frame(geometry().left() - frameGeometry().left(),
+                   geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(),
+                   frameGeometry().bottom() - geometry().bottom());
+    // Before it is shown the window manager has not told its frame: room for a usual one.
+    if (frame.isNull()) {
+        frame = kUsualFrame;
+    }
+    const QRect room = free.marginsRemoved(frame);
+    QRect placed(geometry().topLeft(), geometry().size().boundedTo(room.size()));
+    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - placed.height() + 1));
+    setGeometry(placed);
 }
 
-void MainWindow::buildLoadSummary() {
-    loadSummary = new LoadSummary(this);
-    loadSummary->setObjectName(QStringLiteral("loadSummary"));
-    addDockWidget(Qt::RightDockWidgetArea, loadSummary);
-    loadSummary->hide();
+void MainWindow::buildStatusBar() {
+    pointerText_ = new ElidedLabel;
+    pointerText_->setObjectName(QStringLiteral("pointerText"));
+    statusBar()->addWidget(pointerText_, 1);
+    compareLegend_ = new QLabel;
+    compareLegend_->setObjectName(QStringLiteral("compareLegend"));
+    compareLegend_->setTextFormat(Qt::RichText);
+    compareLegend_->hide();
+    statusBar()->addWidget(compareLegend_);
+    buildChecksButton();
+    loadNote_ = new QLabel;
+    loadNote_->setObjectName(QStringLiteral("loadNote"));
+    statusBar()->addPermanentWidget(loadNote_);
+    readStatus_ = new ReadStatus(session_.loader(), nullptr);
+    statusBar()->addPermanentWidget(readStatus_);
+    earlierReadStatus_ = new ReadStatus(session_.earlierLoader(), nullptr);
+    statusBar()->addPermanentWidget(earlierReadStatus_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     session_.loader().cancel();
+    session_.earlierLoader().cancel();
     QSettings settings;
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kStateKey, saveState());

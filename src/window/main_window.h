@@ -13,21 +13,23 @@
 
 #include "panels/level_totals.h"
 #include "window/document_session.h"
-#include "window/elided_label.h"
-#include "window/sheet_fields.h"
+#include "window/view_options.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QScreen;
 class QToolButton;
 
 namespace fp {
 
+class ChangesDock;
 class ChecksDock;
-class CompareMode;
 class ControlBar;
+class ElidedLabel;
 class LevelList;
+class ListingBanner;
 class ListingDock;
 class LoadSummary;
 class LegendPanel;
@@ -48,8 +50,9 @@ class MainWindow : public QMainWindow {
 
     // With `startListing`, its reading starts before the window is built, so that the two go
     // on together; a failure ends the run, as for `frameplan LISTING`. The window takes its
-    // size from the screen, or from where it was last closed when that screen is still there.
-    explicit MainWindow(const QString& startListing = {});
+    // size from the screen, or from where it was last closed when that screen is still there,
+    // fitted to it. `options` are the View menu's on/off options of the plan.
+    explicit MainWindow(const QString& startListing = {}, ViewOptions options = viewOptions());
     ~MainWindow() override;
 
     // Reads the listing off the GUI thread and, once it is whole, shows it in place of the one
@@ -88,60 +91,6 @@ class MainWindow : public QMainWindow {
     ReloadBar& reloadBar() { return *reloadBar_; }
     ReadStatus& readStatus() { return *readStatus_; }
 
-    // The actions of the menus.
-    struct Actions {
-        QAction* open = nullptr;
-        QAction* reload = nullptr;
-        QAction* exportLevel = nullptr;
-        QAction* exportAllLevels = nullptr;
-        QAction* exportSchedule = nullptr;
-        QAction* titleBlockOnImages = nullptr;
-        QAction* pageSetup = nullptr;
-        QAction* print = nullptr;
-        QAction* printPreview = nullptr;
-        QAction* quit = nullptr;
-        QAction* zoomIn = nullptr;
-        QAction* zoomOut = nullptr;
-        QAction* fit = nullptr;
-        QAction* findMember = nullptr;
-        QAction* gridLines = nullptr;
-        QAction* designedLabelPositions = nullptr;
-        QAction* legend = nullptr;
-        QAction* memberNumbersBeside = nullptr;
-        QAction* memberLoadsOnBeams = nullptr;
-        QAction* markPanelsWithoutLoad = nullptr;
-        QAction* tributaryAreas = nullptr;
-        QAction* loadSummary = nullptr;
-        QAction* checks = nullptr;
-        QAction* markChecks = nullptr;
-        QAction* properties = nullptr;
-        QAction* listing = nullptr;
-        QAction* goToListingLine = nullptr;
-        QAction* beamNumberBoxOnClick = nullptr;
-        QAction* checksPages = nullptr;
-        QAction* takedownPages = nullptr;
-        QAction* keyboardShortcuts = nullptr;
-        QAction* about = nullptr;
-    };
-    Actions actions;
-    // The menus, for more actions to join.
-    QMenu* fileMenu = nullptr;
-    QMenu* recentMenu = nullptr;
-    QMenu* viewMenu = nullptr;
-    QMenu* helpMenu = nullptr;
-    // The status bar's text about what lies under the pointer.
-    ElidedLabel* pointerText = nullptr;
-    // The status bar's note of the panels without floor load on the level on show.
-    QLabel* loadNote = nullptr;
-    LoadSummary* loadSummary = nullptr;
-    ChecksDock* checksDock = nullptr;
-    // The status bar's count of the check's warnings and notes; a click opens the Checks dock.
-    QToolButton* checksButton = nullptr;
-    // Comparing the listing on show with an earlier one.
-    CompareMode* compareMode = nullptr;
-    PropertiesDock* propertiesDock = nullptr;
-    ListingDock* listingDock = nullptr;
-
     // Where messages go and where a listing is asked for; a test puts its own in their place.
     std::function<void(const std::string& message)> showMessage;
     std::function<QString(QWidget* parent, const QString& folder)> chooseListing;
@@ -151,10 +100,6 @@ class MainWindow : public QMainWindow {
     std::function<QString(QWidget* parent, const QString& title, const QString& suggested,
                           const QStringList& filters, QString* filter, QWidget* fields)>
         chooseSavePath;
-    // The sheet and job the exports and printing use: the paper, orientation and scale kept
-    // from run to run, the job fields for the listing on show.
-    const SheetChoice& sheet() const { return sheet_; }
-    void setSheet(const SheetChoice& sheet);
 
   signals:
     // A listing was read and is on show (opened, or read again).
@@ -177,22 +122,59 @@ class MainWindow : public QMainWindow {
         QString failure;
     };
 
+    // The actions of the menus.
+    struct Actions {
+        QAction* open = nullptr;
+        QAction* compareWith = nullptr;
+        QAction* reload = nullptr;
+        QAction* exportLevel = nullptr;
+        QAction* exportAllLevels = nullptr;
+        QAction* exportSchedule = nullptr;
+        QAction* titleBlockOnImages = nullptr;
+        QAction* checksPages = nullptr;
+        QAction* takedownPages = nullptr;
+        QAction* pageSetup = nullptr;
+        QAction* print = nullptr;
+        QAction* printPreview = nullptr;
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* fit = nullptr;
+        QAction* findMember = nullptr;
+        QAction* endCompare = nullptr;
+        QAction* beamNumberBoxOnClick = nullptr;
+        // One per row of the View menu's options, in the table's order.
+        std::vector<QAction*> viewOptions;
+    };
+
+    void buildCentralWidget();
+    void buildDocks();
     void buildMenus();
-    void buildLoadSummary();
-    void buildInspectDocks();
-    void addInspectActions();
-    void showSelectionFacts();
+    void buildFileMenu();
+    void buildViewMenu();
     void buildStatusBar();
-    // The Checks dock, its View menu entries and its count in the status bar.
-    void buildChecks();
+    void buildChecksButton();
+    void connectSession();
+    // An action of a menu, under an object name of its own.
+    QAction* addAction(QMenu* menu, const char* name, const QString& text,
+                       const std::function<void()>& triggered);
+    void showSelectionFacts();
     void showFindings();
-    void chooseFinding(int index);
+    void chooseFinding(const Finding& finding);
+    void showComparison();
     void placeOnScreen();
+    // Shrinks and moves the window, frame and all, into the screen's free area.
+    void fitOnScreen(const QScreen& screen);
+    // Tab goes down the level list, across the controls, into the plan, then through the docks.
+    void orderTabs();
+    // Opens a dock at a width to read it by, the first time only; later it keeps the width the
+    // user gave it.
+    void openDock(QDockWidget* dock);
     void updateActions();
     void showViewInMenus();
     void fillRecentMenu();
     void readingEnded(const ReadOutcome& outcome);
     void askForMember();
+    void askForEarlierListing();
     void showKeyboardShortcuts();
     void showAbout();
     void exportLevels(bool allLevels);
@@ -204,21 +186,39 @@ class MainWindow : public QMainWindow {
     void print();
     void printPreview();
     void askForPageSetup();
-    void loadPageSetup();
     // The job as the listing on show names it, for the job fields to show greyed.
     JobInformation listedJob() const;
     QString exportFolder() const;
 
     DocumentSession session_;
-    SheetChoice sheet_;
-    // The listing the job fields were given for; another listing starts them empty.
-    QString sheetListing_;
+    Actions actions_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
     PlanCanvas* canvas_ = nullptr;
     LegendPanel* legend_ = nullptr;
     LevelList* levelList_ = nullptr;
     ControlBar* controlBar_ = nullptr;
     ReloadBar* reloadBar_ = nullptr;
+    ListingBanner* banner_ = nullptr;
     ReadStatus* readStatus_ = nullptr;
+    ReadStatus* earlierReadStatus_ = nullptr;
+    // The status bar's text about what lies under the pointer.
+    ElidedLabel* pointerText_ = nullptr;
+    // The status bar's note of the panels without floor load on the level on show.
+    QLabel* loadNote_ = nullptr;
+    // The status bar's legend of the change marks, in compare mode.
+    QLabel* compareLegend_ = nullptr;
+    // The status bar's count of the check's warnings and notes; a click opens the Checks dock.
+    QToolButton* checksButton_ = nullptr;
+    LoadSummary* loadSummary_ = nullptr;
+    ChecksDock* checksDock_ = nullptr;
+    PropertiesDock* propertiesDock_ = nullptr;
+    ListingDock* listingDock_ = nullptr;
+    ChangesDock* changesDock_ = nullptr;
+    // The docks already opened once, at a width to read them by.
+    std::vector<QDockWidget*> docksOpened_;
     // What the reading in progress is for.
     OnFailure onFailure_ = OnFailure::KeepShown;
     int lastMemberSought_ = 1;

@@ -45,10 +45,6 @@ void MainWindow::readingEnded(const ReadOutcome& outcome) {
         showMessage(message.described());
     }
     if (outcome.document) {
-        if (session_.path() != sheetListing_) {
-            sheet_.job = {};
-            sheetListing_ = session_.path();
-        }
         setWindowTitle(session_.fileName() + QStringLiteral(" — ") + kProgramTitle);
         reloadBar_->hide();
         updateActions();
@@ -71,7 +67,7 @@ void MainWindow::readingEnded(const ReadOutcome& outcome) {
 }
 
 void MainWindow::fillRecentMenu() {
-    recentMenu->clear();
+    recentMenu_->clear();
     const QStringList dropped = session_.recentListings().dropMissing();
     if (!dropped.isEmpty()) {
         QStringList names;
@@ -86,14 +82,14 @@ void MainWindow::fillRecentMenu() {
     int number = 0;
     for (const QString& path : paths) {
         const QFileInfo file(path);
-        QAction* action = recentMenu->addAction(
+        QAction* action = recentMenu_->addAction(
             QStringLiteral("&%1 %2 — %3")
                 .arg(++number)
                 .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
         connect(action, &QAction::triggered, this, [this, path] { openListing(path); });
     }
     if (paths.isEmpty()) {
-        recentMenu->addAction(QStringLiteral("No recent listings"))->setEnabled(false);
+        recentMenu_->addAction(QStringLiteral("No recent listings"))->setEnabled(false);
     }
 }
 

@@ -32,15 +32,15 @@ void MainWindow::levelShown() {
     const ListingDocument* shown = document();
     const PlanView& view = session_.view();
     const bool floorMode = view.mode == LoadMode::Floor;
-    const bool summaryShown = loadSummary->isVisibleTo(this);
-    loadNote->clear();
+    const bool summaryShown = loadSummary_->isVisibleTo(this);
+    loadNote_->clear();
     if (shown == nullptr || view.level < 1) {
-        loadSummary->showNote(QStringLiteral("No level is on show."));
+        loadSummary_->showNote(QStringLiteral("No level is on show."));
         return;
     }
     // A level past a drawing limit has no plan, and its message takes the place of the totals.
     if (!canvas_->planMessage().isEmpty()) {
-        loadSummary->showNote(canvas_->planMessage());
+        loadSummary_->showNote(canvas_->planMessage());
         return;
     }
     // Reckoned only for what shows it: a large level takes a while.
@@ -50,16 +50,16 @@ void MainWindow::levelShown() {
     const ShownTotals& reckoned = shownTotals();
     if (floorMode && reckoned.totals && reckoned.totals->panelsWithoutLoad > 0) {
         const int count = reckoned.totals->panelsWithoutLoad;
-        loadNote->setText(count == 1 ? QStringLiteral("1 panel without floor load")
-                                     : QStringLiteral("%1 panels without floor load").arg(count));
+        loadNote_->setText(count == 1 ? QStringLiteral("1 panel without floor load")
+                                      : QStringLiteral("%1 panels without floor load").arg(count));
     }
     if (!summaryShown) {
         return;
     }
     if (reckoned.totals) {
-        loadSummary->showTotals(*shown, *reckoned.totals, view.decimalSeparator);
+        loadSummary_->showTotals(*shown, *reckoned.totals, view.decimalSeparator);
     } else {
-        loadSummary->showNote(reckoned.failure);
+        loadSummary_->showNote(reckoned.failure);
     }
 }
 

@@ -12,7 +12,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,19 +25,15 @@
 #include "plan/level_drawing.h"
 #include "render/compare_pages.h"
 #include "render/plan_pages.h"
-#include "window/compare_mode.h"
 #include "window/file_filter.h"
 #include "window/main_window.h"
 #include "window/plan_canvas.h"
+#include "window/sheet_fields.h"
 
 namespace fp {
 namespace {
 
 constexpr int kNoteMs = 8000;
-
-const QString kPaperKey = QStringLiteral("sheet/paper");
-const QString kOrientationKey = QStringLiteral("sheet/orientation");
-const QString kScaleKey = QStringLiteral("sheet/scale");
 
 const QStringList kExportFilters{QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
                                  QStringLiteral("PNG (*.png)"), QStringLiteral("DXF (*.dxf)")};
@@ -63,32 +58,6 @@ std::vector<int> allLevelsOf(const ListingDocument& document) {
 
 }  // namespace
 
-void MainWindow::loadPageSetup() {
-    const QSettings settings;
-    sheet_.page.paper =
-        settings.value(kPaperKey).toString() == QStringLiteral("A3") ? Paper::A3 : Paper::A4;
-    sheet_.page.orientation =
-        settings.value(kOrientationKey).toString() == QStringLiteral("portrait")
-            ? Orientation::Portrait
-            : Orientation::Landscape;
-    const int scale = settings.value(kScaleKey, 0).toInt();
-    sheet_.page.scale =
-        std::find(std::begin(kPlanScales), std::end(kPlanScales), scale) != std::end(kPlanScales)
-            ? scale
-            : 0;
-}
-
-void MainWindow::setSheet(const SheetChoice& sheet) {
-    sheet_ = sheet;
-    QSettings settings;
-    settings.setValue(kPaperKey,
-                      sheet.page.paper == Paper::A3 ? QStringLiteral("A3") : QStringLiteral("A4"));
-    settings.setValue(kOrientationKey, sheet.page.orientation == Orientation::Portrait
-                                           ? QStringLiteral("portrait")
-                                           : QStringLiteral("landscape"));
-    settings.setValue(kScaleKey, sheet.page.scale);
-}
-
 JobInformation MainWindow::listedJob() const {
     return document() != nullptr ? document()->echo.job : JobInformation{};
 }
@@ -100,14 +69,14 @@ void MainWindow::askForPageSetup() {
     QDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Page Setup"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* fields = new SheetFields(sheet_, listedJob(), SheetFields::Paper::Asked);
+    auto* fields = new SheetFields(session_.sheet(), listedJob(), SheetFields::Paper::Asked);
     layout->addWidget(fields);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     if (dialog.exec() == QDialog::Accepted) {
-        setSheet(fields->choice());
+        session_.setSheet(fields->choice());
     }
 }
 
@@ -128,13 +97,13 @@ void MainWindow::exportLevels(bool allLevels) {
     }
     QString filter = kExportFilters.first();
     // The sheet and job of PDF pages and of images with their title block.
-    SheetFields fields(sheet_, listedJob(), SheetFields::Paper::Asked);
+    SheetFields fields(session_.sheet(), listedJob(), SheetFields::Paper::Asked);
     const QString path = chooseSavePath(
         this, allLevels ? QStringLiteral("Export All Levels") : QStringLiteral("Export Level"),
         QDir(exportFolder()).filePath(name + QStringLiteral(".pdf")), kExportFilters, &filter,
         &fields);
     if (!path.isEmpty()) {
-        setSheet(fields.choice());
+        session_.setSheet(fields.choice());
         exportTo(withFilterExtension(path, filter, kExportFilters), allLevels);
     }
 }
@@ -175,14 +144,14 @@ std::vector<std::string> MainWindow::exportTo(const QString& path, bool allLevel
         request.intensities = request.view.shownIntensities;
         request.levels.all = allLevels;
         request.levels.number = session_.view().level;
-        request.titleBlock = actions.titleBlockOnImages->isChecked();
-        request.checksPages = allLevels && actions.checksPages->isChecked();
-        request.takedownPages = allLevels && actions.takedownPages->isChecked();
-        request.page = sheet_.page;
-        request.job = sheet_.job;
+        request.titleBlock = actions_.titleBlockOnImages->isChecked();
+        request.checksPages = allLevels && actions_.checksPages->isChecked();
+        request.takedownPages = allLevels && actions_.takedownPages->isChecked();
+        request.page = session_.sheet().page;
+        request.job = session_.sheet().job;
         // In compare mode every changed level is marked, and the changes follow the plans.
-        if (allLevels && request.format == ExportFormat::Pdf && compareMode->isOn()) {
-            writeComparePdf(*shown, *compareMode->comparison(), request.output, request.view);
+        if (allLevels && request.format == ExportFormat::Pdf && session_.comparison() != nullptr) {
+            writeComparePdf(*shown, *session_.comparison(), request.output, request.view);
             return std::vector<std::string>{request.output};
         }
         // The Checks pages show what the window holds of this very document.
@@ -245,7 +214,7 @@ bool MainWindow::printLevels(QPrinter& printer, const std::vector<int>& levels) 
     }
     const PlanView view = session_.view();
     try {
-        checkPrintable(*shown, view, levels, printer.pageLayout(), sheet_.page.scale);
+        checkPrintable(*shown, view, levels, printer.pageLayout(), session_.sheet().page.scale);
     } catch (const ListingError& failure) {
         showMessage(failure.inListing(shown->name).what());
         return false;
@@ -255,7 +224,8 @@ bool MainWindow::printLevels(QPrinter& printer, const std::vector<int>& levels) 
         showMessage("The printer could not be started. Check that it is set up and try again.");
         return false;
     }
-    paintPages(printer, painter, *shown, view, levels, sheet_.page.scale, sheet_.job);
+    paintPages(printer, painter, *shown, view, levels, session_.sheet().page.scale,
+               session_.sheet().job);
     return painter.end();
 }
 
@@ -265,7 +235,7 @@ void MainWindow::print() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(planPageLayout(sheet_.page));
+    printer.setPageLayout(planPageLayout(session_.sheet().page));
     printer.setDocName(session_.fileName());
     // With no printer installed the pages go to a PDF file beside the listing, and the dialog
     // offers the file in any case: its options must name printing to a file, or it is left out.
@@ -281,12 +251,13 @@ void MainWindow::print() {
     // One page per level, the lowest first.
     dialog.setMinMax(1, shown->levelCount());
     // The printer's own page setup asks for the paper; a tab of ours for the scale and the job.
-    auto* fields = new SheetFields(sheet_, listedJob(), SheetFields::Paper::LeftToPrinter);
+    auto* fields =
+        new SheetFields(session_.sheet(), listedJob(), SheetFields::Paper::LeftToPrinter);
     dialog.setOptionTabs({fields});
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    setSheet(fields->choice());
+    session_.setSheet(fields->choice());
     std::vector<int> levels;
     if (printer.printRange() == QPrinter::PageRange) {
         for (int level = printer.fromPage(); level <= printer.toPage(); ++level) {
@@ -307,9 +278,10 @@ void MainWindow::printPreview() {
     }
     const std::vector<int> levels = allLevelsOf(*shown);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(planPageLayout(sheet_.page));
+    printer.setPageLayout(planPageLayout(session_.sheet().page));
     try {
-        checkPrintable(*shown, session_.view(), levels, printer.pageLayout(), sheet_.page.scale);
+        checkPrintable(*shown, session_.view(), levels, printer.pageLayout(),
+                       session_.sheet().page.scale);
     } catch (const ListingError& failure) {
         showMessage(failure.inListing(shown->name).what());
         return;

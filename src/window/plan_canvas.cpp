@@ -8,7 +8,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "compare/change_marks.h"
 #include "model/listing_error.h"
 #include "plan/check_marks.h"
 #include "plan/grid_lines.h"
@@ -51,25 +53,15 @@ PlanCanvas::PlanCanvas(DocumentSession& session, QWidget* parent)
     });
     connect(&session_, &DocumentSession::viewChanged, this, [this] {
         outlined_.reset();
-        const bool otherLevel = session_.view().level != selectionLevel_;
-        const bool cleared = otherLevel && !selection_.empty();
-        if (otherLevel) {
-            selection_.clear();
-            selectionLevel_ = session_.view().level;
-        }
         draw();
-        if (cleared) {
-            emit selectionChanged();
-        }
     });
+    // Only the highlight changes: the plan is painted again, not drawn again.
+    connect(&session_, &DocumentSession::selectionChanged, this, [this] { update(); });
+    connect(&session_, &DocumentSession::selectionToBeShown, this,
+            &PlanCanvas::bringSelectionIntoView);
 }
 
 void PlanCanvas::documentChanged() {
-    // Read again, the listing keeps what is still there; another listing starts afresh.
-    if (!session_.isReloading()) {
-        selection_.clear();
-    }
-    selectionLevel_ = session_.view().level;
     placementMemory_.forget();
     const PlanFrame frame = planFrame(session_.document()->grid);
     // A listing read again over the same grid keeps the part of it on show.
@@ -155,8 +147,8 @@ void PlanCanvas::draw() {
             if (outlined_) {
                 outlineFindingPlace(*outlined_, surface);
             }
-            if (overlay) {
-                overlay(surface);
+            if (const LevelComparison* changes = session_.levelComparison()) {
+                drawChangeMarks(*changes, surface);
             }
         }
     } catch (const ListingError& failure) {
@@ -171,43 +163,45 @@ void PlanCanvas::draw() {
     pointerFacts_.levelDrawn(document, view, picture_.boxes, drawn);
     painter.end();
     ++plansDrawn_;
-    findShownSelection(document);
     update();
     emit planDrawn();
     tellPointer();
 }
 
-void PlanCanvas::findShownSelection(const ListingDocument* document) {
-    const Selection before = selection_;
-    const LevelModel* level = pointerFacts_.level();
-    shown_ = selection_.empty() || document == nullptr || level == nullptr
-                 ? LevelSelection{}
-                 : findSelection(selection_, *level);
-    selection_ = shown_.kept;
-    if (selection_ != before || document != selectionDocument_) {
-        selectionDocument_ = document;
-        emit selectionChanged();
+void PlanCanvas::selectBeam(int serial) {
+    if (const std::optional<LevelBeam> beam = pointerFacts_.beam(serial)) {
+        session_.showSelected({SelectedItem::beam(beam->member)});
     }
 }
 
-void PlanCanvas::setSelection(const Selection& selection) {
-    selection_ = selection;
-    findShownSelection(session_.document());
-    // Only the highlight changes: the plan is painted again, not drawn again.
-    update();
-    emit selectionChanged();
-}
-
-void PlanCanvas::selectBeam(int serial) {
-    const std::optional<LevelBeam> beam = pointerFacts_.beam(serial);
-    if (!beam) {
+void PlanCanvas::bringSelectionIntoView() {
+    const LevelSelection& shown = session_.shownSelection();
+    if (shown.count() == 0) {
         return;
     }
-    const PlanPoint end = beam->drawnEnd();
-    zoom_.bringIntoView(modelFrame_, {beam->x, beam->z, end.x, end.z});
-    selection_ = {SelectedItem::beam(beam->member)};
-    draw();
-    emit selectionChanged();
+    PlanFrame part{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
+                   std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    const auto take = [&part](double x1, double z1, double x2, double z2) {
+        part.left = std::min({part.left, x1, x2});
+        part.top = std::min({part.top, z1, z2});
+        part.right = std::max({part.right, x1, x2});
+        part.bottom = std::max({part.bottom, z1, z2});
+    };
+    for (const auto& [serial, beam] : shown.beams) {
+        const PlanPoint end = beam.drawnEnd();
+        take(beam.x, beam.z, end.x, end.z);
+    }
+    for (const LevelPanel& panel : shown.panels) {
+        take(panel.bounds.x1, panel.bounds.z1, panel.bounds.x2, panel.bounds.z2);
+    }
+    for (const LevelColumn& column : shown.columns) {
+        take(column.x, column.z, column.x, column.z);
+    }
+    const PlanZoom before = zoom_;
+    zoom_.bringIntoView(modelFrame_, part);
+    if (zoom_.factor() != before.factor() || visibleFrame() != before.visible(modelFrame_)) {
+        draw();
+    }
 }
 
 void PlanCanvas::pick(const QPointF& point, bool toggling) {
@@ -226,7 +220,7 @@ void PlanCanvas::pick(const QPointF& point, bool toggling) {
     } else if (const LevelPanel* panel = pointerFacts_.panelAt(point.x(), point.y())) {
         item = SelectedItem::panel(panel->bounds);
     }
-    Selection chosen = selection_;
+    Selection chosen = session_.selection();
     if (toggling) {
         if (!item) {
             return;
@@ -235,8 +229,8 @@ void PlanCanvas::pick(const QPointF& point, bool toggling) {
     } else {
         chosen = item ? Selection{*item} : Selection{};
     }
-    if (chosen != selection_) {
-        setSelection(chosen);
+    if (chosen != session_.selection()) {
+        session_.setSelection(chosen);
     }
 }
 
@@ -354,11 +348,11 @@ void PlanCanvas::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Button));
         painter.drawImage(contentsRect().topLeft(), image_);
-        const ListingDocument* document = session_.document();
-        if (document != nullptr && shown_.count() > 0) {
+        const LevelSelection& shown = session_.shownSelection();
+        if (shown.count() > 0) {
             painter.setClipRect(contentsRect());
             painter.translate(contentsRect().topLeft());
-            drawSelectionHighlight(painter, transform(), shown_,
+            drawSelectionHighlight(painter, transform(), shown,
                                    palette().color(QPalette::Highlight));
         }
     }
@@ -413,8 +407,8 @@ void PlanCanvas::keyPressEvent(QKeyEvent* event) {
             session_.showLevel(1);
             return;
         case Qt::Key_Escape:
-            if (!selection_.empty()) {
-                setSelection({});
+            if (!session_.selection().empty()) {
+                session_.setSelection({});
                 return;
             }
             QFrame::keyPressEvent(event);

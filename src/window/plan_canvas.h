@@ -52,12 +52,6 @@ class PlanCanvas : public QFrame {
     const PickBoxes& pickBoxes() const { return picture_.boxes; }
     // Why the level on show has no plan (a drawing limit it passes); empty when it has one.
     const QString& planMessage() const { return planMessage_; }
-    // What is selected, in the order chosen: kept over zooms and reloads while the level has it,
-    // cleared on another level or listing.
-    const Selection& selection() const { return selection_; }
-    // Where the selection stands on the plan on show.
-    const LevelSelection& shownSelection() const { return shown_; }
-    void setSelection(const Selection& selection);
     // How many times the plan has been drawn.
     int plansDrawn() const { return plansDrawn_; }
     const PlacementMemory& placementMemory() const { return placementMemory_; }
@@ -72,8 +66,6 @@ class PlanCanvas : public QFrame {
     // The room the whole plan keeps below its grid for what lies over it, in pixels.
     void setRoomBelow(int pixels);
 
-    // Marks drawn over every plan once it is drawn, on its surface and in its scale.
-    std::function<void(Surface&)> overlay;
     // Told of each text the plan paints, with the box it covers on the image (in
     // device-independent pixels), at every drawing: what a reader of the screen sees.
     QtSurface::TextTold textPainted;
@@ -85,7 +77,8 @@ class PlanCanvas : public QFrame {
     void fit();
     // Drags the plan along by pixels of the image.
     void panBy(const QPointF& pixels);
-    // Selects a beam of the level on show alone, and brings it whole into view when it is not.
+    // Selects the beam with the serial number alone, and brings it whole into view when it is
+    // not.
     void selectBeam(int serial);
     // Outlines a finding's place in dashes until the view changes, and brings it into view.
     void outlinePlace(const FindingPlace& place);
@@ -95,8 +88,6 @@ class PlanCanvas : public QFrame {
   signals:
     // A press on the plan, with any button, hit the beam with this serial number.
     void beamPicked(int serial);
-    // The selection changed, or the listing under it was read again.
-    void selectionChanged();
     // What lies under the pointer ("X 12.3 m, Z 4.5 m; beam 12 ..."); empty when it left. Told
     // again after every drawing, so it never describes a plan no longer on show.
     void pointerTextChanged(const QString& text);
@@ -118,8 +109,8 @@ class PlanCanvas : public QFrame {
   private:
     void documentChanged();
     void draw();
-    // Finds the selection on the plan just drawn, leaving out what it no longer has.
-    void findShownSelection(const ListingDocument* document);
+    // Brings what is selected into view, zooming out as far as it needs.
+    void bringSelectionIntoView();
     void pick(const QPointF& planPoint, bool toggling);
     // The column whose square is under a point of the plan, within a few pixels; null when
     // none is.
@@ -148,11 +139,6 @@ class PlanCanvas : public QFrame {
     PlacementMemory placementMemory_;
     QString planMessage_;
     PointerFacts pointerFacts_;
-    Selection selection_;
-    LevelSelection shown_;
-    int selectionLevel_ = 0;
-    // The document the selection was last found in.
-    const ListingDocument* selectionDocument_ = nullptr;
     std::optional<FindingPlace> outlined_;
     int plansDrawn_ = 0;
     // Where the pointer was last seen over the image; nothing once it left.

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,9 +21,20 @@ namespace {
 constexpr int kLineRole = Qt::UserRole + 1;
 // Columns are fitted to this many rows, so that a selection of hundreds is shown at once.
 constexpr int kRowsMeasured = 40;
-// Past this the table scrolls sideways rather than widen the dock further.
-constexpr int kWidestTablePixels = 640;
-constexpr int kCellSlackPixels = 8;
+// Rows the table keeps in sight however the docks beside it are stacked.
+constexpr int kRowsKept = 5;
+
+// The column whose cells hold the longest texts: it takes the room the others leave, and its
+// texts wrap in it.
+int widestColumn(const FactsTable& facts) {
+    std::vector<std::size_t> longest(facts.headers.size(), 0);
+    for (const std::vector<FactsCell>& row : facts.rows) {
+        for (std::size_t column = 0; column < row.size() && column < longest.size(); ++column) {
+            longest[column] = std::max(longest[column], row[column].text.size());
+        }
+    }
+    return static_cast<int>(std::max_element(longest.begin(), longest.end()) - longest.begin());
+}
 
 }  // namespace
 
@@ -40,8 +50,14 @@ PropertiesDock::PropertiesDock(QWidget* parent)
     table->setObjectName(QStringLiteral("propertiesTable"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    table->setWordWrap(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                            kRowsKept * (table->fontMetrics().height() + 6));
+    // What is selected never widens the dock: the table scrolls or wraps inside it.
+    table->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copyAction = new QAction(QStringLiteral("&Copy Table"), table);
     copyAction->setShortcut(QKeySequence::Copy);
@@ -157,15 +173,11 @@ void PropertiesDock::fill(const FactsTable& facts) {
             table->setItem(row, column, item);
         }
     }
-    table->resizeColumnsToContents();
-    // Room for a vertical scroll bar too, and the cells' margins, so that the last column shows
-    // whole.
-    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width() +
-                kCellSlackPixels * table->columnCount();
+    const int stretched = widestColumn(facts);
     for (int column = 0; column < table->columnCount(); ++column) {
-        width += table->columnWidth(column);
+        table->horizontalHeader()->setSectionResizeMode(
+            column, column == stretched ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     }
-    table->setMinimumWidth(std::min(width, kWidestTablePixels));
     table->setUpdatesEnabled(true);
     table->show();
 }

@@ -4,19 +4,12 @@
 
 #include <QWidget>
 
-#include "output/page_setup.h"
+#include "window/sheet_choice.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace fp {
-
-// What the user chose for the sheets: paper, orientation and scale, and the job fields that
-// stand in for the listing's own (an empty field takes the listing's).
-struct SheetChoice {
-    PageSetup page;
-    JobInformation job;
-};
 
 // Paper, orientation and scale, then the job's name, number, engineer and checker, each field
 // showing the listing's own value greyed while it is left empty. Where the printer's dialog

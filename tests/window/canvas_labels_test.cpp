@@ -42,7 +42,7 @@ void checkCanvas(const std::string& path, int level, double spansFrom) {
         painted = painting;
         painting.clear();
     });
-    tested.window().propertiesDock->show();
+    tested.action("propertiesAction").trigger();
     tested.window().resize(960, 640);
     ASSERT_TRUE(tested.open(path));
     tested.session().showLevel(level);

@@ -12,7 +12,7 @@
 #include "compare/change_marks.h"
 #include "main_window_fixture.h"
 #include "support/pdf_pages.h"
-#include "window/compare_mode.h"
+#include "window/changes_dock.h"
 #include "window/properties_dock.h"
 
 namespace fp::testing {
@@ -51,40 +51,50 @@ QTreeWidgetItem* itemStarting(QTreeWidget& list, const QString& start) {
     return nullptr;
 }
 
+// Compares through File -> Compare With…, as the user does.
 bool compareWith(TestedMainWindow& tested, const std::string& path) {
-    CompareMode& mode = *tested.window().compareMode;
-    mode.compareWith(QString::fromStdString(path));
-    const bool over =
-        QTest::qWaitFor([&mode] { return !mode.loader().isReading(); }, kReadingTimeoutMs);
+    tested.answers.push_back(QString::fromStdString(path));
+    tested.action("compareWithAction").trigger();
+    DocumentSession& session = tested.session();
+    const bool over = QTest::qWaitFor([&session] { return !session.earlierLoader().isReading(); },
+                                      kReadingTimeoutMs);
     QCoreApplication::processEvents();
-    return over && mode.isOn();
+    return over && session.comparison() != nullptr;
+}
+
+QTreeWidget& changesList(TestedMainWindow& tested) {
+    return tested.child<QTreeWidget>("changesList");
+}
+
+bool changesDockShown(TestedMainWindow& tested) {
+    return tested.child<ChangesDock>("changesDock").isVisibleTo(&tested.window());
 }
 
 TEST(CompareMode, MarksAndListsTheChangesGoesToOneAndEnds) {
     OpenWindow tested(threeLevelListing());
     TemporaryListing earlier(heavierTopFloor());
-    CompareMode& mode = *tested.window().compareMode;
-    EXPECT_TRUE(mode.compareWithAction->isEnabled());
+    EXPECT_TRUE(tested.action("compareWithAction").isEnabled());
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
     ASSERT_TRUE(compareWith(tested, earlier.path()));
 
-    EXPECT_TRUE(mode.changesDock->isVisibleTo(&tested.window()));
-    EXPECT_TRUE(mode.legend->isVisibleTo(&tested.window()));
+    EXPECT_TRUE(changesDockShown(tested));
+    EXPECT_TRUE(tested.child<QLabel>("compareLegend").isVisibleTo(&tested.window()));
     EXPECT_GT(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
     QTreeWidgetItem* change =
-        itemStarting(*mode.changesList, QStringLiteral("Floor load on panel"));
+        itemStarting(changesList(tested), QStringLiteral("Floor load on panel"));
     ASSERT_NE(change, nullptr);
     EXPECT_TRUE(change->text(0).contains(QStringLiteral("5 -> 4.5 kN/m²")))
         << change->text(0).toStdString();
 
     tested.session().showLevel(1);
-    mode.changesList->setCurrentItem(change);
+    changesList(tested).setCurrentItem(change);
     EXPECT_EQ(tested.view().level, 3);
 
-    EXPECT_EQ(mode.endAction->shortcut(), QKeySequence(Qt::Key_Escape));
-    mode.endAction->trigger();
-    EXPECT_FALSE(mode.isOn());
-    EXPECT_FALSE(mode.changesDock->isVisibleTo(&tested.window()));
+    QAction& end = tested.action("endCompareAction");
+    EXPECT_EQ(end.shortcut(), QKeySequence(Qt::Key_Escape));
+    end.trigger();
+    EXPECT_EQ(tested.session().comparison(), nullptr);
+    EXPECT_FALSE(changesDockShown(tested));
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
 }
 
@@ -94,15 +104,14 @@ TEST(CompareMode, ChoosingTheChangeOfABeamSelectsItAndPropertiesTellTheChange) {
     const std::string load = "9 10 UNI GY -12.5";
     TemporaryListing earlier(lighter.replace(lighter.find(load), load.size(), "9 10 UNI GY -10"));
     ASSERT_TRUE(compareWith(tested, earlier.path()));
-    CompareMode& mode = *tested.window().compareMode;
     QTreeWidgetItem* change =
-        itemStarting(*mode.changesList, QStringLiteral("Member load on beam"));
+        itemStarting(changesList(tested), QStringLiteral("Member load on beam"));
     ASSERT_NE(change, nullptr);
-    EXPECT_TRUE(tested.canvas().shownSelection().beams.empty());
-    PropertiesDock& properties = *tested.window().propertiesDock;
+    EXPECT_TRUE(tested.session().shownSelection().beams.empty());
+    PropertiesDock& properties = tested.child<PropertiesDock>("propertiesDock");
     properties.show();
-    mode.changesList->setCurrentItem(change);
-    EXPECT_EQ(tested.canvas().shownSelection().beams.size(), 1u);
+    changesList(tested).setCurrentItem(change);
+    EXPECT_EQ(tested.session().shownSelection().beams.size(), 1u);
     // The Properties dock tells the selected beam's change, old -> new.
     const QTableWidget& table = *properties.table;
     QStringList changed;
@@ -136,7 +145,7 @@ TEST(CompareMode, AnEarlierListingThatCannotBeReadLeavesTheModeOff) {
     EXPECT_FALSE(compareWith(tested, broken.path()));
     ASSERT_EQ(tested.messages.size(), 1u);
     EXPECT_NE(tested.messages[0].find("Change the units"), std::string::npos) << tested.messages[0];
-    EXPECT_FALSE(tested.window().compareMode->changesDock->isVisibleTo(&tested.window()));
+    EXPECT_FALSE(changesDockShown(tested));
 }
 
 TEST(CompareMode, AReloadComparesAgain) {
@@ -145,12 +154,13 @@ TEST(CompareMode, AReloadComparesAgain) {
     ASSERT_TRUE(compareWith(tested, earlier.path()));
     std::ofstream(tested.listingPath(), std::ios::trunc) << heavierTopFloor();
     ASSERT_TRUE(tested.reload());
-    CompareMode& mode = *tested.window().compareMode;
-    ASSERT_TRUE(QTest::qWaitFor([&mode] { return !mode.loader().isReading(); }, kReadingTimeoutMs));
+    DocumentSession& session = tested.session();
+    ASSERT_TRUE(QTest::qWaitFor([&session] { return !session.earlierLoader().isReading(); },
+                                kReadingTimeoutMs));
     QCoreApplication::processEvents();
-    ASSERT_TRUE(mode.isOn());
-    EXPECT_TRUE(mode.comparison()->same());
-    EXPECT_EQ(mode.changesList->topLevelItem(0)->text(0), QStringLiteral("No differences."));
+    ASSERT_NE(session.comparison(), nullptr);
+    EXPECT_TRUE(session.comparison()->same());
+    EXPECT_EQ(changesList(tested).topLevelItem(0)->text(0), QStringLiteral("No differences."));
     EXPECT_EQ(pixelsOf(tested.canvas().image(), ChangeMark::Changed), 0);
 }
 

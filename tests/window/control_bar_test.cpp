@@ -75,18 +75,23 @@ TEST_F(Controls, OpenInFloorLoadModeWithTheirTextsInOrder) {
     EXPECT_EQ(memberLoads.text(), QStringLiteral("Member Loads   10   12.5"));
     EXPECT_EQ(memberLoads.font().family(), QStringLiteral("Liberation Sans Narrow"));
     EXPECT_DOUBLE_EQ(memberLoads.font().pointSizeF(), 12);
-    // Tab moves through the controls in their designed order.
-    const std::vector<QWidget*> designed{bar.allIntensitiesBox, bar.memberLoadOption,
-                                         bar.floorLoadOption,   &open.canvas(),
-                                         bar.loadTypeBox,       bar.beamNumbersBox};
+    // Tab goes from the level list across the controls as they stand, then into the plan.
+    std::vector<QWidget*> along{static_cast<QWidget*>(&open.levels()),
+                                bar.memberLoadOption,
+                                bar.floorLoadOption,
+                                bar.loadTypeBox,
+                                bar.beamNumbersBox,
+                                bar.allIntensitiesBox};
+    along.insert(along.end(), bar.intensityBoxes.begin(), bar.intensityBoxes.end());
+    along.push_back(&open.canvas());
     std::vector<QWidget*> order;
-    for (QWidget* widget = bar.allIntensitiesBox; order.size() < designed.size();
+    for (QWidget* widget = along.front(); order.size() < along.size();
          widget = widget->nextInFocusChain()) {
-        if (std::find(designed.begin(), designed.end(), widget) != designed.end()) {
+        if (std::find(along.begin(), along.end(), widget) != along.end()) {
             order.push_back(widget);
         }
     }
-    EXPECT_EQ(order, designed);
+    EXPECT_EQ(order, along);
 }
 
 TEST_F(Controls, EachModeShowsItsControlsAndLoadTypeKeepsItsTick) {

@@ -34,8 +34,8 @@ TEST(DocumentSession, AnotherListingStartsAfreshButForTheViewMenusOptions) {
     DocumentSession& session = open.session();
     session.setMode(LoadMode::Member);
     session.setLoadCaseNumbers(false);
-    session.setMemberLoadsOnBeams(true);
-    session.setMarkPanelsWithoutLoad(true);
+    open.action("memberLoadsOnBeamsAction").trigger();
+    session.setOption(&PlanView::markPanelsWithoutLoad, true);
     session.showLevel(1);
     TemporaryListing other(closeBeamsListing());
     ASSERT_TRUE(open.open(other.path()));
@@ -45,7 +45,7 @@ TEST(DocumentSession, AnotherListingStartsAfreshButForTheViewMenusOptions) {
     EXPECT_TRUE(view.loadCaseNumbers);
     EXPECT_TRUE(view.memberLoadsOnBeams);
     EXPECT_TRUE(view.markPanelsWithoutLoad);
-    EXPECT_TRUE(open.window().actions.markPanelsWithoutLoad->isChecked());
+    EXPECT_TRUE(open.action("markPanelsWithoutLoadAction").isChecked());
 }
 
 TEST(DocumentSession, EveryChangeIsOneNotificationAndALevelOutsideIsNotTaken) {

@@ -23,21 +23,21 @@ class WindowChecks : public ::testing::Test {
 TEST_F(WindowChecks, TheStatusBarCountsTheFindingsAndOpensTheDock) {
     const std::vector<Finding>& findings = window.session().findings();
     ASSERT_FALSE(findings.empty());
-    QToolButton* button = window.window().checksButton;
+    QToolButton* button = &window.child<QToolButton>("checksButton");
     EXPECT_TRUE(button->isVisibleTo(&window.window()));
     EXPECT_EQ(button->text().toStdString(), findingCountsText(countFindings(findings)));
-    EXPECT_EQ(window.window().checksDock->list->topLevelItemCount(),
+    EXPECT_EQ(window.child<ChecksDock>("checksDock").list->topLevelItemCount(),
               static_cast<int>(findings.size()));
-    EXPECT_FALSE(window.window().checksDock->isVisibleTo(&window.window()));
+    EXPECT_FALSE(window.child<ChecksDock>("checksDock").isVisibleTo(&window.window()));
     button->click();
-    EXPECT_TRUE(window.window().checksDock->isVisibleTo(&window.window()));
+    EXPECT_TRUE(window.child<ChecksDock>("checksDock").isVisibleTo(&window.window()));
 }
 
 TEST_F(WindowChecks, AChosenFindingShowsItsLevelAndOutlinesItsPlaceUntilTheViewChanges) {
     const std::vector<Finding>& findings = window.session().findings();
     const auto last = static_cast<int>(findings.size()) - 1;
     ASSERT_NE(findings[static_cast<std::size_t>(last)].level, window.view().level);
-    QTreeWidget* list = window.window().checksDock->list;
+    QTreeWidget* list = window.child<ChecksDock>("checksDock").list;
     list->setCurrentItem(list->topLevelItem(last));
     const Finding& chosen = findings[static_cast<std::size_t>(last)];
     EXPECT_EQ(window.view().level, chosen.level);
@@ -49,7 +49,7 @@ TEST_F(WindowChecks, AChosenFindingShowsItsLevelAndOutlinesItsPlaceUntilTheViewC
 }
 
 TEST_F(WindowChecks, MarkingChecksOnThePlanIsAViewOptionOnAtFirst) {
-    QAction* mark = window.window().actions.markChecks;
+    QAction* mark = &window.action("markChecksAction");
     EXPECT_TRUE(window.view().markChecks);
     EXPECT_TRUE(mark->isChecked());
     const int drawn = window.canvas().plansDrawn();

@@ -14,7 +14,7 @@ constexpr int kReadingTimeoutMs = 10000;
 
 }  // namespace
 
-TestedMainWindow::TestedMainWindow() {
+TestedMainWindow::TestedMainWindow(ViewOptions options) : window_({}, std::move(options)) {
     window_.showMessage = [this](const std::string& message) { messages.push_back(message); };
     window_.chooseListing = [this](QWidget*, const QString& folder) {
         askedIn.push_back(folder);
@@ -63,7 +63,7 @@ std::string TestedMainWindow::hover(QPointF planPoint) {
     QMouseEvent move(QEvent::MouseMove, at, canvas().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&canvas(), &move);
-    return window_.pointerText->text().toStdString();
+    return child<QLabel>("pointerText").text().toStdString();
 }
 
 std::vector<int> TestedMainWindow::picked() const {

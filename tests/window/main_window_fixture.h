@@ -2,6 +2,7 @@
 // and each reading waited for; or opened on a listing a test writes.
 #pragma once
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPoint>
@@ -11,6 +12,7 @@
 #include <QString>
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ namespace fp::testing {
 
 class TestedMainWindow {
   public:
-    TestedMainWindow();
+    explicit TestedMainWindow(ViewOptions options = viewOptions());
 
     MainWindow& window() { return window_; }
     DocumentSession& session() { return window_.session(); }
@@ -32,6 +34,18 @@ class TestedMainWindow {
     LevelList& levels() { return window_.levelList(); }
     ControlBar& controls() { return window_.controlBar(); }
     const PlanView& view() { return window_.session().view(); }
+
+    // The window's widget or action of this object name, as a user finds it in the window;
+    // the test stops when there is none.
+    template <typename T>
+    T& child(const char* name) {
+        T* found = window_.findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            throw std::logic_error(std::string("the window has no ") + name);
+        }
+        return *found;
+    }
+    QAction& action(const char* name) { return child<QAction>(name); }
 
     // Opens the listing and waits until the reading is over; true when it was shown.
     bool open(const std::string& path,

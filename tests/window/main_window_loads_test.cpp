@@ -35,13 +35,13 @@ TEST(LoadViewOptions, MemberLoadsOnBeamsIsOffAtFirstAndKeptOverLevelsAndReloads)
     TestedMainWindow tested;
     TemporaryListing listing(threeLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    MainWindow::Actions& actions = tested.window().actions;
-    EXPECT_FALSE(actions.memberLoadsOnBeams->isChecked());
+    QAction& memberLoadsOnBeams = tested.action("memberLoadsOnBeamsAction");
+    EXPECT_FALSE(memberLoadsOnBeams.isChecked());
     EXPECT_FALSE(tested.view().memberLoadsOnBeams);
 
     QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
     const QImage without = tested.canvas().image().copy();
-    actions.memberLoadsOnBeams->trigger();
+    memberLoadsOnBeams.trigger();
     EXPECT_TRUE(tested.view().showsMemberLoadsOnBeams());
     EXPECT_NE(tested.canvas().image(), without);
 
@@ -49,7 +49,7 @@ TEST(LoadViewOptions, MemberLoadsOnBeamsIsOffAtFirstAndKeptOverLevelsAndReloads)
     EXPECT_TRUE(tested.view().memberLoadsOnBeams);
     ASSERT_TRUE(tested.reload());
     EXPECT_TRUE(tested.view().memberLoadsOnBeams);
-    EXPECT_TRUE(actions.memberLoadsOnBeams->isChecked());
+    EXPECT_TRUE(memberLoadsOnBeams.isChecked());
 }
 
 TEST(LoadViewOptions, MarkPanelsWithoutFloorLoadHatchesThemOnThePlanAndInExports) {
@@ -59,7 +59,7 @@ TEST(LoadViewOptions, MarkPanelsWithoutFloorLoadHatchesThemOnThePlanAndInExports
     QTemporaryDir folder;
     const QString plainFile = folder.filePath(QStringLiteral("plain.png"));
     const QString markedFile = folder.filePath(QStringLiteral("marked.png"));
-    QAction* mark = tested.window().actions.markPanelsWithoutLoad;
+    QAction* mark = &tested.action("markPanelsWithoutLoadAction");
     EXPECT_FALSE(mark->isChecked());
     const QImage plain = tested.canvas().image().copy();
     tested.window().exportTo(plainFile, false);
@@ -73,8 +73,8 @@ class LoadSummaryDock : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(tested.open(listing.path())); }
 
-    LoadSummary& dock() { return *tested.window().loadSummary; }
-    QString note() { return tested.window().loadNote->text(); }
+    LoadSummary& dock() { return tested.child<LoadSummary>("loadSummary"); }
+    QString note() { return tested.child<QLabel>("loadNote").text(); }
 
     TemporaryListing listing{threeLevelListing()};
     TestedMainWindow tested;
@@ -83,7 +83,7 @@ class LoadSummaryDock : public ::testing::Test {
 // The top level's 5 m by 4 m bay carries 4.5 kN/m² of load case 1: 90 kN.
 TEST_F(LoadSummaryDock, ShowsTheLevelOnShowPerLoadCaseAndFollowsIt) {
     EXPECT_FALSE(dock().isVisible());
-    tested.window().actions.loadSummary->trigger();
+    tested.action("loadSummaryAction").trigger();
     ASSERT_TRUE(dock().isVisible());
     EXPECT_EQ(dock().caption->text(), QStringLiteral("Level 7 m: 1 panel, 0 without floor load"));
     EXPECT_EQ(tableRows(*dock().table), std::vector<std::string>{"Case 1 DL | 90.0 | 1 | 0"});
@@ -100,7 +100,7 @@ TEST_F(LoadSummaryDock, ShowsTheLevelOnShowPerLoadCaseAndFollowsIt) {
               QStringLiteral("Level 7 m: 1 panel, 1 without floor load; the listing has no floor "
                              "loads."));
     EXPECT_EQ(dock().table->rowCount(), 0);
-    tested.window().actions.loadSummary->trigger();
+    tested.action("loadSummaryAction").trigger();
     EXPECT_FALSE(dock().isVisible());
 }
 
@@ -111,8 +111,9 @@ TEST_F(LoadSummaryDock, TheStatusBarCountsPanelsWithoutFloorLoadInFloorLoadModeO
     EXPECT_EQ(note(), QStringLiteral("1 panel without floor load"));
     // Beside it, a beam under the pointer without member loads tells none.
     tested.hover(QPointF(250, 0));
-    EXPECT_TRUE(tested.window().pointerText->text().contains(QStringLiteral("5 m long; panel")))
-        << tested.window().pointerText->text().toStdString();
+    EXPECT_TRUE(
+        tested.child<QLabel>("pointerText").text().contains(QStringLiteral("5 m long; panel")))
+        << tested.child<QLabel>("pointerText").text().toStdString();
     QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
     EXPECT_EQ(note(), QString());
     QTest::mouseClick(tested.controls().floorLoadOption, Qt::LeftButton);
@@ -126,13 +127,13 @@ TEST(LoadSummaryLimit, ALevelPastADrawingLimitShowsTheLimitsMessage) {
     TestedMainWindow tested;
     TemporaryListing listing(crowdedMiddleLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
-    tested.window().actions.loadSummary->trigger();
+    tested.action("loadSummaryAction").trigger();
     QTest::keyClick(&tested.canvas(), Qt::Key_Down);
-    LoadSummary& dock = *tested.window().loadSummary;
+    LoadSummary& dock = tested.child<LoadSummary>("loadSummary");
     EXPECT_TRUE(dock.caption->text().contains(QStringLiteral("more than 300 beams")))
         << dock.caption->text().toStdString();
     EXPECT_FALSE(dock.table->isVisible());
-    EXPECT_EQ(tested.window().loadNote->text(), QString());
+    EXPECT_EQ(tested.child<QLabel>("loadNote").text(), QString());
     EXPECT_TRUE(tested.messages.empty());
     QTest::keyClick(&tested.canvas(), Qt::Key_Up);
     EXPECT_TRUE(dock.table->isVisible());

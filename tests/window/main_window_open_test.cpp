@@ -27,7 +27,7 @@ const char* const kWrongUnits = "    1. UNIT KN METER\n    2. JOINT COORDINATES\
 TEST(MainWindowOpen, ShowsTheListingAndNamesItInTheTitle) {
     TestedMainWindow tested;
     EXPECT_EQ(tested.window().windowTitle(), QStringLiteral("FramePlan"));
-    EXPECT_FALSE(tested.window().actions.reload->isEnabled());
+    EXPECT_FALSE(tested.action("reloadAction").isEnabled());
     TemporaryListing listing(threeLevelListing());
     ASSERT_TRUE(tested.open(listing.path()));
     EXPECT_EQ(tested.window().windowTitle(),
@@ -35,7 +35,7 @@ TEST(MainWindowOpen, ShowsTheListingAndNamesItInTheTitle) {
                   QStringLiteral(" — FramePlan"));
     EXPECT_EQ(tested.view().level, 3);
     EXPECT_EQ(tested.window().listingPath(), QString::fromStdString(listing.path()));
-    EXPECT_TRUE(tested.window().actions.reload->isEnabled());
+    EXPECT_TRUE(tested.action("reloadAction").isEnabled());
     EXPECT_TRUE(tested.messages.empty());
     // The plan has the focus, so the arrows step through the levels at once.
     EXPECT_EQ(tested.window().focusWidget(), &tested.canvas());
@@ -219,7 +219,7 @@ TEST(RecentListings, TheMenuDropsListingsThatAreGoneWithANote) {
         ASSERT_TRUE(tested.open(gone.path()));
     }
     ASSERT_TRUE(tested.open(kept.path()));
-    QMenu& menu = *tested.window().recentMenu;
+    QMenu& menu = tested.child<QMenu>("recentMenu");
     emit menu.aboutToShow();
     ASSERT_EQ(menu.actions().size(), 1);
     EXPECT_TRUE(menu.actions()[0]->text().contains(QFileInfo(kept.path().c_str()).fileName()));

@@ -97,12 +97,12 @@ TEST_F(MainWindowOutput, AllLevelsAreOnePdfPageEachOrOneImageEach) {
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written[2], file("all-3.png").toStdString());
     // The Takedown pages follow the plans of the PDF when ticked, and only then.
-    tested.window().actions.takedownPages->setChecked(true);
+    tested.action("takedownPagesAction").setChecked(true);
     tested.window().exportTo(file("takedown.pdf"), true);
     EXPECT_GT(pdfPageCount(file("takedown.pdf")), 3);
     tested.window().exportTo(file("one.pdf"), false);
     EXPECT_EQ(pdfPageCount(file("one.pdf")), 1);
-    tested.window().actions.takedownPages->setChecked(false);
+    tested.action("takedownPagesAction").setChecked(false);
 }
 
 TEST_F(MainWindowOutput, TheWindowsViewIsWhatIsExported) {
@@ -126,7 +126,7 @@ TEST_F(MainWindowOutput, TheSheetChosenInTheExportDialogMakesThePagesAndIsOffere
         jobName(fields)->setText(QStringLiteral("Tower B"));
         return file("sheet.pdf");
     };
-    tested.window().actions.exportLevel->trigger();
+    tested.action("exportLevelAction").trigger();
     std::smatch box;
     const std::string pdf = fileText(file("sheet.pdf"));
     ASSERT_TRUE(std::regex_search(pdf, box, std::regex("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)")));
@@ -141,32 +141,32 @@ TEST_F(MainWindowOutput, TheSheetChosenInTheExportDialogMakesThePagesAndIsOffere
         EXPECT_EQ(jobName(fields)->text(), QStringLiteral("Tower B"));
         return QString();
     };
-    tested.window().actions.exportAllLevels->trigger();
+    tested.action("exportAllLevelsAction").trigger();
     // The next tests start from the sheet the window starts with.
-    tested.window().setSheet({});
+    tested.session().setSheet({});
 }
 
 TEST_F(MainWindowOutput, ExportsDxfWithTheViewOptionsAsFrameplanExportDoes) {
     QTest::mouseClick(tested.controls().memberLoadOption, Qt::LeftButton);
-    tested.window().actions.memberLoadsOnBeams->trigger();
-    saveThrough(tested.window().actions.exportLevel, "level", "DXF");
+    tested.action("memberLoadsOnBeamsAction").trigger();
+    saveThrough(&tested.action("exportLevelAction"), "level", "DXF");
     const std::string dxf = fileText(file("level.dxf"));
     EXPECT_NE(dxf.find("\nSECTION\n"), std::string::npos) << dxf.substr(0, 40);
     EXPECT_NE(dxf.find("\n12.5 (1)\n"), std::string::npos);
     EXPECT_TRUE(dxf.ends_with("EOF\n"));
-    saveThrough(tested.window().actions.exportAllLevels, "all.DXF", "PDF");
+    saveThrough(&tested.action("exportAllLevelsAction"), "all.DXF", "PDF");
     EXPECT_TRUE(QFile::exists(file("all-3.DXF")));
     EXPECT_TRUE(tested.messages.empty());
 }
 
 TEST_F(MainWindowOutput, ExportsTheScheduleAsCsvFilesOrAWorkbook) {
-    saveThrough(tested.window().actions.exportSchedule, "loads", "CSV");
+    saveThrough(&tested.action("exportScheduleAction"), "loads", "CSV");
     // A header and a row for each level's 20 m² bay; the top one's is under 4.5 kN/m² of case 1.
     const std::string panels = fileText(file("loads-panels.csv"));
     EXPECT_EQ(std::count(panels.begin(), panels.end(), '\n'), 3) << panels;
     EXPECT_TRUE(panels.ends_with("\r\n7,0,5,0,4,5,4,20,4.5,90\r\n")) << panels;
     EXPECT_TRUE(QFile::exists(file("loads-beams.csv")));
-    saveThrough(tested.window().actions.exportSchedule, "loads.xlsx", "CSV");
+    saveThrough(&tested.action("exportScheduleAction"), "loads.xlsx", "CSV");
     EXPECT_EQ(fileText(file("loads.xlsx")).rfind("PK\x03\x04", 0), 0u);
     EXPECT_TRUE(tested.messages.empty());
 }
@@ -203,9 +203,9 @@ TEST_F(MainWindowOutput, WithNoPrinterPrintWritesAPdfFile) {
         jobName->setText(QStringLiteral("Tower B"));
         dialog->accept();
     });
-    tested.window().actions.print->trigger();
+    tested.action("printAction").trigger();
     EXPECT_TRUE(offered);
-    EXPECT_EQ(tested.window().sheet().job.name, "Tower B");
+    EXPECT_EQ(tested.session().sheet().job.name, "Tower B");
     const QFileInfo listed(QString::fromStdString(listing.path()));
     EXPECT_EQ(pdfPageCount(listed.absolutePath() + QLatin1Char('/') + listed.completeBaseName() +
                            QStringLiteral(".pdf")),

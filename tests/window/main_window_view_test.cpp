@@ -60,14 +60,14 @@ TEST(ViewMenu, MemberNumbersBesideSerialsIsRememberedAndReachesTheExports) {
     QSettings().clear();
     {
         TestedMainWindow tested;
-        EXPECT_FALSE(tested.window().actions.memberNumbersBeside->isChecked());
+        EXPECT_FALSE(tested.action("memberNumbersBesideAction").isChecked());
         TemporaryListing listing(threeLevelListing());
         ASSERT_TRUE(tested.open(listing.path()));
-        tested.window().actions.memberNumbersBeside->trigger();
+        tested.action("memberNumbersBesideAction").trigger();
         EXPECT_TRUE(tested.view().memberNumbersBeside);
     }
     TestedMainWindow again;
-    EXPECT_TRUE(again.window().actions.memberNumbersBeside->isChecked());
+    EXPECT_TRUE(again.action("memberNumbersBesideAction").isChecked());
     EXPECT_TRUE(again.view().memberNumbersBeside);
     QSettings().clear();
 }
@@ -81,24 +81,24 @@ TEST(ViewMenu, TheLegendFollowsTheViewAndCanBeHidden) {
     const LegendPanel& legend = tested.window().legend();
     EXPECT_FALSE(legend.isHidden());
     EXPECT_TRUE(legend.text().contains(QStringLiteral("kN/m²"))) << legend.text().toStdString();
-    tested.window().actions.legend->trigger();
+    tested.action("legendAction").trigger();
     EXPECT_TRUE(legend.isHidden());
-    tested.window().actions.legend->trigger();
+    tested.action("legendAction").trigger();
     EXPECT_FALSE(legend.isHidden());
     EXPECT_TRUE(legend.text().contains(QStringLiteral("Grid")));
-    EXPECT_TRUE(tested.window().actions.gridLines->isChecked());
-    tested.window().actions.gridLines->trigger();
+    EXPECT_TRUE(tested.action("gridLinesAction").isChecked());
+    tested.action("gridLinesAction").trigger();
     EXPECT_FALSE(tested.view().gridLines);
     EXPECT_FALSE(legend.text().contains(QStringLiteral("Grid"))) << "the legend follows";
-    EXPECT_FALSE(tested.window().actions.designedLabelPositions->isChecked());
-    tested.window().actions.designedLabelPositions->trigger();
+    EXPECT_FALSE(tested.action("designedLabelPositionsAction").isChecked());
+    tested.action("designedLabelPositionsAction").trigger();
     EXPECT_TRUE(tested.view().designedLabelPositions);
 }
 
 TEST(HelpMenu, TheShortcutsListTheMenusKeysAndThePlans) {
     TestedMainWindow tested;
     QList<QAction*> all;
-    for (const QMenu* menu : {tested.window().fileMenu, tested.window().viewMenu}) {
+    for (const QMenu* menu : {&tested.child<QMenu>("fileMenu"), &tested.child<QMenu>("viewMenu")}) {
         all += menu->actions();
     }
     const std::vector<ShortcutLine> lines = keyboardShortcuts(all);

@@ -30,7 +30,7 @@ class Canvas : public ::testing::Test {
     // With the box of the serial number a click once gave, which these tests read the picks
     // from.
     Canvas() : open(threeLevelListing()), canvas(open.canvas()) {
-        open.window().actions.beamNumberBoxOnClick->setChecked(true);
+        open.action("beamNumberBoxOnClickAction").setChecked(true);
     }
 
     // A Ctrl + wheel turn of `notches` over a pixel of the canvas.
@@ -44,7 +44,7 @@ class Canvas : public ::testing::Test {
         return canvas.toPlan(pixel - canvas.contentsRect().topLeft());
     }
     std::string textAt(QPointF planPoint) { return open.hover(planPoint); }
-    std::string statusText() { return open.window().pointerText->text().toStdString(); }
+    std::string statusText() { return open.child<QLabel>("pointerText").text().toStdString(); }
 
     OpenWindow open;
     PlanCanvas& canvas;
@@ -72,7 +72,7 @@ TEST_F(Canvas, APressOnABeamTellsItsSerialNumberAndTheLowerWinsWhereBoxesOverlap
     EXPECT_EQ(open.picked(), std::vector<int>{2});
 
     OpenWindow close(closeBeamsListing());
-    close.window().actions.beamNumberBoxOnClick->setChecked(true);
+    close.action("beamNumberBoxOnClickAction").setChecked(true);
     const PickBox& first = close.canvas().pickBoxes().at(0);
     const PickBox& second = close.canvas().pickBoxes().at(1);
     ASSERT_GT(first.right, second.left) << "the two boxes overlap";
@@ -158,7 +158,7 @@ TEST_F(Canvas, PickingStaysExactWhenZoomedAndSteppingLevelsKeepsTheZoom) {
     QTest::keyClick(&canvas, Qt::Key_Down);
     EXPECT_EQ(open.view().level, 2);
     EXPECT_EQ(canvas.visibleFrame(), zoomed);
-    open.window().actions.fit->trigger();
+    open.action("fitAction").trigger();
     EXPECT_EQ(canvas.visibleFrame(), canvas.modelFrame());
 }
 
@@ -205,9 +205,9 @@ TEST_F(Canvas, FindMemberShowsItsLevelSelectsItsBeamAndBringsItIntoView) {
     open.window().findMember(12);
     EXPECT_TRUE(open.messages.empty());
     EXPECT_EQ(open.view().level, 3);
-    EXPECT_EQ(canvas.selection(), Selection{SelectedItem::beam(12)});
-    ASSERT_EQ(canvas.shownSelection().beams.size(), 1u);
-    EXPECT_EQ(canvas.shownSelection().beams[0].first, 4);
+    EXPECT_EQ(open.session().selection(), Selection{SelectedItem::beam(12)});
+    ASSERT_EQ(open.session().shownSelection().beams.size(), 1u);
+    EXPECT_EQ(open.session().shownSelection().beams[0].first, 4);
     const PlanFrame shown = canvas.visibleFrame();
     EXPECT_LE(shown.left, 500);
     EXPECT_GE(shown.right, 500);
@@ -215,9 +215,9 @@ TEST_F(Canvas, FindMemberShowsItsLevelSelectsItsBeamAndBringsItIntoView) {
     EXPECT_GE(shown.bottom, 400);
     // The same level shown again keeps it; another level ends it.
     open.session().showLevel(3);
-    EXPECT_EQ(canvas.selection().size(), 1u);
+    EXPECT_EQ(open.session().selection().size(), 1u);
     open.session().showLevel(2);
-    EXPECT_TRUE(canvas.selection().empty());
+    EXPECT_TRUE(open.session().selection().empty());
 }
 
 TEST_F(Canvas, FindMemberAnswersForAMemberThatIsNoBeamOnThePlans) {
@@ -229,7 +229,7 @@ TEST_F(Canvas, FindMemberAnswersForAMemberThatIsNoBeamOnThePlans) {
                   "Member 99 is not in the listing.",
                   "Member 1 is a column, from 0 m to 3.5 m; the plans show beams only.",
                   "Member 5 is a beam without a design block, so it is not drawn."}));
-    EXPECT_TRUE(canvas.selection().empty());
+    EXPECT_TRUE(open.session().selection().empty());
 
     OpenWindow crowded(crowdedMiddleLevelListing());
     crowded.window().findMember(1);

@@ -40,8 +40,8 @@ class Inspect : public ::testing::Test {
     SelectedItem bay() {
         return SelectedItem::panel(open.window().document()->level(2).panels.at(0).bounds);
     }
-    PropertiesDock& properties() { return *open.window().propertiesDock; }
-    ListingDock& listing() { return *open.window().listingDock; }
+    PropertiesDock& properties() { return open.child<PropertiesDock>("propertiesDock"); }
+    ListingDock& listing() { return open.child<ListingDock>("listingDock"); }
     // The row of the Properties table whose first cells are these.
     int rowOf(const QString& property, const QString& value) {
         QTableWidget& table = *properties().table;
@@ -81,7 +81,7 @@ TEST_F(Inspect, ClicksSelectCtrlTogglesAndEscapeOrEmptyPaperClears) {
                 expected.push_back(item);
             }
         }
-        const Selection got = canvas.selection();
+        const Selection got = open.session().selection();
         EXPECT_EQ(got.size(), expected.size());
         for (const SelectedItem& item : expected) {
             EXPECT_NE(std::find(got.begin(), got.end(), item), got.end());
@@ -89,25 +89,25 @@ TEST_F(Inspect, ClicksSelectCtrlTogglesAndEscapeOrEmptyPaperClears) {
     }
     click(kOnBeam9);
     QTest::keyClick(&canvas, Qt::Key_Escape);
-    EXPECT_TRUE(canvas.selection().empty());
+    EXPECT_TRUE(open.session().selection().empty());
     EXPECT_TRUE(open.messages.empty()) << "no box unless asked for";
 }
 
 TEST_F(Inspect, TheBeamNumberBoxIsAnOption) {
-    open.window().actions.beamNumberBoxOnClick->setChecked(true);
+    open.action("beamNumberBoxOnClickAction").setChecked(true);
     click(kOnBeam9);
     EXPECT_EQ(open.picked(), std::vector<int>{1});
-    EXPECT_EQ(canvas.selection(), beam9()) << "and the click still selects";
+    EXPECT_EQ(open.session().selection(), beam9()) << "and the click still selects";
 }
 
 TEST_F(Inspect, TheSelectionOutlivesZoomAndReloadWhileItsMembersDo) {
     click(kOnBeam9);
     click(kInBay, Qt::ControlModifier);
-    const Selection both = canvas.selection();
+    const Selection both = open.session().selection();
     canvas.zoomAtMiddle(2);
-    EXPECT_EQ(canvas.selection(), both);
+    EXPECT_EQ(open.session().selection(), both);
     ASSERT_TRUE(open.reload());
-    EXPECT_EQ(canvas.selection(), both);
+    EXPECT_EQ(open.session().selection(), both);
 
     // Member 9 renumbered 19: its beam is gone, the bay it closes is still there.
     std::string renumbered = threeLevelListing();
@@ -115,14 +115,14 @@ TEST_F(Inspect, TheSelectionOutlivesZoomAndReloadWhileItsMembersDo) {
     renumbered.replace(renumbered.find("N O.     9"), 10, "N O.    19");
     std::ofstream(open.listingPath(), std::ios::trunc) << renumbered;
     ASSERT_TRUE(open.reload());
-    EXPECT_EQ(canvas.selection(), Selection{bay()});
+    EXPECT_EQ(open.session().selection(), Selection{bay()});
 
     open.session().showLevel(2);
-    EXPECT_TRUE(canvas.selection().empty());
+    EXPECT_TRUE(open.session().selection().empty());
 }
 
 TEST_F(Inspect, PropertiesShowWhatIsSelectedAndCopyItAsTabSeparatedText) {
-    open.window().actions.properties->trigger();
+    open.action("propertiesAction").trigger();
     EXPECT_EQ(properties().caption->text(), QStringLiteral("Nothing is selected."));
     click(kOnBeam9);
     EXPECT_EQ(properties().caption->text(), QStringLiteral("Beam 1"));
@@ -148,7 +148,7 @@ TEST_F(Inspect, PropertiesShowWhatIsSelectedAndCopyItAsTabSeparatedText) {
 }
 
 TEST_F(Inspect, AListingLineLeadsToTheListingDockWithItsOwnFindAndGoToLine) {
-    open.window().actions.properties->trigger();
+    open.action("propertiesAction").trigger();
     click(kInBay);
     const int load = rowOf(QStringLiteral("Floor load"), QStringLiteral("4.5 kN/m², 90 kN"));
     ASSERT_GE(load, 0);
@@ -182,7 +182,7 @@ TEST_F(Inspect, AListingLineLeadsToTheListingDockWithItsOwnFindAndGoToLine) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !listing().isFinding(); }));
     EXPECT_TRUE(listing().note->isVisibleTo(&listing()));
 
-    open.window().actions.goToListingLine->trigger();
+    open.action("goToListingLineAction").trigger();
     EXPECT_TRUE(listing().lineField->hasFocus());
     listing().showLine(2);
     EXPECT_EQ(view.currentLine(), 2);

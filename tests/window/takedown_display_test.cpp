@@ -152,12 +152,12 @@ TEST_F(TakedownDisplay, TheReactionsInTheBeamsPointerTextsAddUpToTheColumnsLoads
 }
 
 TEST_F(TakedownDisplay, AClickOnAColumnShowsItsTakedownDownToTheBaseInTheProperties) {
-    PropertiesDock& properties = *open.window().propertiesDock;
+    auto& properties = open.child<PropertiesDock>("propertiesDock");
     properties.show();
     showHeight(9);
     QTest::mouseClick(&open.canvas(), Qt::LeftButton, {}, open.pixelOf(QPointF(600, 0)));
-    ASSERT_EQ(open.canvas().selection().size(), 1u);
-    EXPECT_EQ(open.canvas().selection()[0].kind, SelectedItem::Kind::Column);
+    ASSERT_EQ(open.session().selection().size(), 1u);
+    EXPECT_EQ(open.session().selection()[0].kind, SelectedItem::Kind::Column);
     const QTableWidget& table = *properties.table;
     // Each level from the top down: the load added, its parts, then the load below.
     std::vector<double> heights;

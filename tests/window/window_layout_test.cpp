@@ -57,7 +57,7 @@ TEST(WindowLayout, AtEverySizeEveryControlIsWholeAndTheWholeLevelIsInView) {
         EXPECT_GE(open.canvas().contentsRect().width(), 150);
         EXPECT_GE(open.canvas().contentsRect().height(), 100);
         open.canvas().zoomAtMiddle(3);
-        open.window().actions.fit->trigger();
+        open.action("fitAction").trigger();
         EXPECT_EQ(open.canvas().visibleFrame(), open.canvas().modelFrame());
     }
 }
