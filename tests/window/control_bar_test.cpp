@@ -7,10 +7,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "main_window_fixture.h"
+#include "window/checks_dock.h"
 #include "window/member_loads_strip.h"
+#include "window/properties_dock.h"
 
 namespace fp::testing {
 namespace {
@@ -75,7 +79,8 @@ TEST_F(Controls, OpenInFloorLoadModeWithTheirTextsInOrder) {
     EXPECT_EQ(memberLoads.text(), QStringLiteral("Member Loads   10   12.5"));
     EXPECT_EQ(memberLoads.font().family(), QStringLiteral("Liberation Sans Narrow"));
     EXPECT_DOUBLE_EQ(memberLoads.font().pointSizeF(), 12);
-    // Tab goes from the level list across the controls as they stand, then into the plan.
+    // Tab goes from the level list across the controls as they stand, into the plan, then
+    // through the docks beside it.
     std::vector<QWidget*> along{static_cast<QWidget*>(&open.levels()),
                                 bar.memberLoadOption,
                                 bar.floorLoadOption,
@@ -84,6 +89,8 @@ TEST_F(Controls, OpenInFloorLoadModeWithTheirTextsInOrder) {
                                 bar.allIntensitiesBox};
     along.insert(along.end(), bar.intensityBoxes.begin(), bar.intensityBoxes.end());
     along.push_back(&open.canvas());
+    along.push_back(open.child<PropertiesDock>("propertiesDock").table);
+    along.push_back(open.child<ChecksDock>("checksDock").list);
     std::vector<QWidget*> order;
     for (QWidget* widget = along.front(); order.size() < along.size();
          widget = widget->nextInFocusChain()) {

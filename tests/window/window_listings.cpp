@@ -159,6 +159,8 @@ TemporaryListing::TemporaryListing(const std::string& text)
 
 TemporaryListing::~TemporaryListing() {
     std::remove(path_.c_str());
+    // The findings accepted in the window are kept beside the listing.
+    std::remove((path_ + ".frameplan.json").c_str());
 }
 
 std::shared_ptr<const ListingDocument> readDocument(const std::string& path,
