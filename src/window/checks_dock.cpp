@@ -17,6 +17,7 @@
 #include "model/number_text.h"
 #include "render/listing_qstring.h"
 #include "window/document_session.h"
+#include "window/fitted_columns.h"
 
 namespace fp {
 namespace {
@@ -27,8 +28,6 @@ enum AcceptedColumn { kAcceptedLevel, kAcceptedKind, kAcceptedCase, kReason, kAc
 constexpr int kIndexRole = Qt::UserRole;
 // Rows either list keeps in sight however the docks beside it are stacked.
 constexpr int kRowsKept = 5;
-// The characters a column other than the sentence's shows on one line at most.
-constexpr int kWidestColumnChars = 16;
 
 QString linesText(const std::vector<long>& lines) {
     QStringList texts;
@@ -81,10 +80,7 @@ QTreeWidget* findingsList(const char* name, const QStringList& headers, int text
     list->setUniformRowHeights(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->header()->setStretchLastSection(false);
-    for (int column = 0; column < headers.size(); ++column) {
-        list->header()->setSectionResizeMode(
-            column, column == textColumn ? QHeaderView::Stretch : QHeaderView::Interactive);
-    }
+    fitColumnsAround(*list, *list->header(), textColumn);
     list->setItemDelegate(new WrappingDelegate(list));
     // A tree keeps its rows' heights as they were first measured; a sentence wraps into more or
     // fewer lines as its column widens or narrows, so they are measured again.
@@ -94,18 +90,6 @@ QTreeWidget* findingsList(const char* name, const QStringList& headers, int text
     const int row = list->fontMetrics().height() + 4;
     list->setMinimumHeight(list->header()->sizeHint().height() + kRowsKept * row);
     return list;
-}
-
-// Fits each column but the sentence's to its contents, up to a width past which its texts wrap
-// too: a long kind or reason leaves the sentence room to be read.
-void fitColumns(QTreeWidget& list, int textColumn) {
-    const int widest = kWidestColumnChars * list.fontMetrics().averageCharWidth();
-    for (int column = 0; column < list.columnCount(); ++column) {
-        if (column != textColumn) {
-            list.resizeColumnToContents(column);
-            list.setColumnWidth(column, std::min(list.columnWidth(column), widest));
-        }
-    }
 }
 
 QString askReasonInDialog(QWidget* parent, const Finding& finding) {
@@ -248,8 +232,8 @@ void ChecksDock::showFindings() {
     }
     list->addTopLevelItems(openItems);
     acceptedList->addTopLevelItems(acceptedItems);
-    fitColumns(*list, kText);
-    fitColumns(*acceptedList, kAcceptedText);
+    fitColumnsAround(*list, *list->header(), kText);
+    fitColumnsAround(*acceptedList, *acceptedList->header(), kAcceptedText);
     filling_ = false;
 }
 

@@ -163,16 +163,17 @@ void MainWindow::openDock(QDockWidget* dock) {
         return;
     }
     docksOpened_.push_back(dock);
-    // The docks beside it on the right keep their width: they share it, stacked.
-    for (QDockWidget* other : findChildren<QDockWidget*>()) {
-        if (other != dock && other->isVisible() && !other->isFloating() &&
-            dockWidgetArea(other) == dockWidgetArea(dock)) {
-            return;
-        }
-    }
     const DockWidth wanted = dock == checksDock_ ? kChecksDock : kUsualDock;
     const int width =
         std::clamp(static_cast<int>(this->width() * wanted.share), wanted.narrowest, wanted.widest);
+    // Docks stacked on one side share its width: a side already as wide as this dock wants
+    // stays as it is, a narrower one widens for it.
+    for (QDockWidget* other : findChildren<QDockWidget*>()) {
+        if (other != dock && other->isVisible() && !other->isFloating() &&
+            dockWidgetArea(other) == dockWidgetArea(dock) && other->width() >= width) {
+            return;
+        }
+    }
     resizeDocks({dock}, {width}, Qt::Horizontal);
 }
 

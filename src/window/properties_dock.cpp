@@ -13,6 +13,7 @@
 #include "inspect/selection_table.h"
 #include "inspect/takedown_facts.h"
 #include "plan/columns.h"
+#include "window/fitted_columns.h"
 
 namespace fp {
 namespace {
@@ -24,16 +25,15 @@ constexpr int kRowsMeasured = 40;
 // Rows the table keeps in sight however the docks beside it are stacked.
 constexpr int kRowsKept = 5;
 
-// The column whose cells hold the longest texts: it takes the room the others leave, and its
-// texts wrap in it.
+// The column with the most text: it takes the room the others leave, and its texts wrap in it.
 int widestColumn(const FactsTable& facts) {
-    std::vector<std::size_t> longest(facts.headers.size(), 0);
+    std::vector<std::size_t> text(facts.headers.size(), 0);
     for (const std::vector<FactsCell>& row : facts.rows) {
-        for (std::size_t column = 0; column < row.size() && column < longest.size(); ++column) {
-            longest[column] = std::max(longest[column], row[column].text.size());
+        for (std::size_t column = 0; column < row.size() && column < text.size(); ++column) {
+            text[column] += row[column].text.size();
         }
     }
-    return static_cast<int>(std::max_element(longest.begin(), longest.end()) - longest.begin());
+    return static_cast<int>(std::max_element(text.begin(), text.end()) - text.begin());
 }
 
 }  // namespace
@@ -173,11 +173,7 @@ void PropertiesDock::fill(const FactsTable& facts) {
             table->setItem(row, column, item);
         }
     }
-    const int stretched = widestColumn(facts);
-    for (int column = 0; column < table->columnCount(); ++column) {
-        table->horizontalHeader()->setSectionResizeMode(
-            column, column == stretched ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
-    }
+    fitColumnsAround(*table, *table->horizontalHeader(), widestColumn(facts));
     table->setUpdatesEnabled(true);
     table->show();
 }

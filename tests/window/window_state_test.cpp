@@ -125,19 +125,30 @@ TEST_F(DocksBesideThePlan, DocksOpenReadableKeepTheirWidthAndShareTheirSideUnsqu
     EXPECT_EQ(checks.width(), width) << "opened again, it keeps its width";
 }
 
-TEST(ChecksDockText, LongSentencesWrapInTheirCellInsteadOfPushingColumnsOffTheDock) {
+// The right edge of a header's last column, which is to stay within the view.
+int headerEnd(const QHeaderView& header) {
+    return header.sectionPosition(header.count() - 1) + header.sectionSize(header.count() - 1);
+}
+
+TEST(DockTexts, LongTextsWrapInTheirCellsInsteadOfPushingColumnsOffTheDocks) {
     TestedMainWindow tested;
     ASSERT_TRUE(tested.open("samples/office-block.anl"));
     tested.window().resize(900, 700);
+    tested.action("propertiesAction").trigger();
     tested.child<QToolButton>("checksButton").click();
+    tested.session().showLevel(2);
+    // A beam, whose rows give its share for every case and combination.
+    QTest::mouseClick(&tested.canvas(), Qt::LeftButton, {}, tested.pixelOf(QPointF(900, 500)));
     QApplication::processEvents();
+    ASSERT_EQ(tested.session().selection().size(), 1u);
     QTreeWidget& list = *tested.child<ChecksDock>("checksDock").list;
     ASSERT_GT(list.topLevelItemCount(), 0);
-    const QHeaderView& header = *list.header();
-    EXPECT_LE(header.sectionPosition(header.count() - 1) + header.sectionSize(header.count() - 1),
-              list.viewport()->width());
+    EXPECT_LE(headerEnd(*list.header()), list.viewport()->width());
     const QRect firstRow = list.visualItemRect(list.topLevelItem(0));
     EXPECT_GT(firstRow.height(), 2 * list.fontMetrics().height()) << "the sentence wraps";
+    QTableWidget& table = *tested.child<PropertiesDock>("propertiesDock").table;
+    ASSERT_GT(table.rowCount(), 0);
+    EXPECT_LE(headerEnd(*table.horizontalHeader()), table.viewport()->width());
 }
 
 }  // namespace
