@@ -112,11 +112,11 @@ int main(int argc, char** argv) {
     // Every display on, in each mode.
     session.setLoadCaseNumbers(true);
     session.setEveryIntensityShown(true);
-    session.setMarkPanelsWithoutLoad(true);
-    session.setMarkChecks(true);
-    session.setGridLines(true);
+    session.setOption(&fp::PlanView::markPanelsWithoutLoad, true);
+    session.setOption(&fp::PlanView::markChecks, true);
+    session.setOption(&fp::PlanView::gridLines, true);
     session.setMemberNumbers(true);
-    session.setMemberLoadsOnBeams(true);
+    session.setOption(&fp::PlanView::memberLoadsOnBeams, true);
     for (const fp::LoadMode mode : {fp::LoadMode::Floor, fp::LoadMode::Member}) {
         session.setMode(mode);
         session.showLevel(densest);
