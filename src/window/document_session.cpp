@@ -20,6 +20,9 @@ const QString kPaperKey = QStringLiteral("sheet/paper");
 const QString kOrientationKey = QStringLiteral("sheet/orientation");
 const QString kScaleKey = QStringLiteral("sheet/scale");
 
+// Page Up and Page Down step this many levels.
+constexpr int kLevelPage = 5;
+
 QString settingsKey(const ViewOption& option) {
     return QStringLiteral("view/") + QString::fromLatin1(option.name);
 }
@@ -173,6 +176,31 @@ void DocumentSession::stepLevels(int steps) {
         return;
     }
     showLevel(std::clamp(view_.level + steps, 1, document_->levelCount()));
+}
+
+bool DocumentSession::answerLevelKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            stepLevels(1);
+            return true;
+        case Qt::Key_Down:
+            stepLevels(-1);
+            return true;
+        case Qt::Key_PageUp:
+            stepLevels(kLevelPage);
+            return true;
+        case Qt::Key_PageDown:
+            stepLevels(-kLevelPage);
+            return true;
+        case Qt::Key_Home:
+            showLevel(document_ != nullptr ? document_->levelCount() : 0);
+            return true;
+        case Qt::Key_End:
+            showLevel(1);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void DocumentSession::setMode(LoadMode mode) {

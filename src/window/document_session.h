@@ -66,6 +66,10 @@ class DocumentSession : public QObject {
     void showLevel(int level);
     // Steps through the levels without wrapping: +1 up, -1 down, and so on.
     void stepLevels(int steps);
+    // Answers a level key, as the plan and the level list take them: Up and Down step one level,
+    // Page Up and Page Down a page of levels, Home shows the top level and End the lowest.
+    // False for any other key.
+    bool answerLevelKey(int key);
     void setMode(LoadMode mode);
     // Whether the floor loads of one intensity are written on the panels.
     void setIntensityShown(float intensity, bool shown);

@@ -18,8 +18,6 @@ namespace fp {
 namespace {
 
 const char* const kLevelProperty = "level";
-// Page Up and Page Down step this many levels, as on the plan.
-constexpr int kLevelPage = 5;
 
 }  // namespace
 
@@ -134,28 +132,8 @@ void LevelList::showLevel() {
 }
 
 void LevelList::keyPressEvent(QKeyEvent* event) {
-    const ListingDocument* document = session_.document();
-    switch (event->key()) {
-        case Qt::Key_Up:
-            session_.stepLevels(1);
-            return;
-        case Qt::Key_Down:
-            session_.stepLevels(-1);
-            return;
-        case Qt::Key_PageUp:
-            session_.stepLevels(kLevelPage);
-            return;
-        case Qt::Key_PageDown:
-            session_.stepLevels(-kLevelPage);
-            return;
-        case Qt::Key_Home:
-            session_.showLevel(document != nullptr ? document->levelCount() : 0);
-            return;
-        case Qt::Key_End:
-            session_.showLevel(1);
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+    if (!session_.answerLevelKey(event->key())) {
+        QWidget::keyPressEvent(event);
     }
 }
 

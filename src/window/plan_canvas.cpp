@@ -27,8 +27,6 @@ namespace {
 // One notch of a mouse wheel.
 constexpr double kWheelNotch = 120;
 constexpr double kMetresPerInch = 0.0254;
-// Page Up and Page Down step this many levels.
-constexpr int kLevelPage = 5;
 
 }  // namespace
 
@@ -374,8 +372,9 @@ void PlanCanvas::showCursor() {
 }
 
 void PlanCanvas::keyPressEvent(QKeyEvent* event) {
-    const ListingDocument* document = session_.document();
-    const int levels = document != nullptr ? document->levelCount() : 0;
+    if (session_.answerLevelKey(event->key())) {
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:
@@ -387,24 +386,6 @@ void PlanCanvas::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
             spaceHeld_ = true;
             showCursor();
-            return;
-        case Qt::Key_Up:
-            session_.stepLevels(1);
-            return;
-        case Qt::Key_Down:
-            session_.stepLevels(-1);
-            return;
-        case Qt::Key_PageUp:
-            session_.stepLevels(kLevelPage);
-            return;
-        case Qt::Key_PageDown:
-            session_.stepLevels(-kLevelPage);
-            return;
-        case Qt::Key_Home:
-            session_.showLevel(levels);
-            return;
-        case Qt::Key_End:
-            session_.showLevel(1);
             return;
         case Qt::Key_Escape:
             if (!session_.selection().empty()) {

@@ -68,12 +68,17 @@ TEST_F(LevelChoice, TheLevelKeysStepWithoutWrappingAndOtherKeysDoNothing) {
     } steps[] = {{Qt::Key_Down, 2}, {Qt::Key_Down, 1},   {Qt::Key_Down, 1},
                  {Qt::Key_Up, 2},   {Qt::Key_Home, 3},   {Qt::Key_Up, 3},
                  {Qt::Key_End, 1},  {Qt::Key_PageUp, 3}, {Qt::Key_PageDown, 1}};
-    for (const auto& [key, expected] : steps) {
-        const int before = drawn();
-        press(key);
-        EXPECT_EQ(level(), expected) << QKeySequence(key).toString().toStdString();
-        EXPECT_TRUE(framed(expected));
-        EXPECT_EQ(drawn(), before + 1) << "each key draws the level, even at an end";
+    // On the plan, and on the level list reached with Tab, alike.
+    for (QWidget* focused :
+         {static_cast<QWidget*>(&open.canvas()), static_cast<QWidget*>(&open.levels())}) {
+        open.session().showLevel(3);
+        for (const auto& [key, expected] : steps) {
+            const int before = drawn();
+            QTest::keyClick(focused, key);
+            EXPECT_EQ(level(), expected) << QKeySequence(key).toString().toStdString();
+            EXPECT_TRUE(framed(expected));
+            EXPECT_EQ(drawn(), before + 1) << "each key draws the level, even at an end";
+        }
     }
     const int before = drawn();
     // '&' and '(' have the key numbers 38 and 40, which are the arrows' codes on other systems.
