@@ -67,6 +67,9 @@ class DocumentSession : public QObject {
     void setMarkChecks(bool on);
     void setGridLines(bool on);
     void setDesignedLabelPositions(bool on);
+    // The load cases whose floor and member loads the labels write, by their numbers; those the
+    // listing lacks are left out, and none, or every one, is every case.
+    void setShownCases(const std::vector<std::string>& cases);
     // Each column's load below the level for a load case or combination; none takes them off.
     void setColumnLoads(const std::optional<ColumnLoadChoice>& choice);
 
