@@ -160,7 +160,7 @@ ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
         QStringLiteral("The load cases whose floor and member loads the plan writes"));
     casesButton->setPopupMode(QToolButton::InstantPopup);
     casesButton->setMenu(new QMenu(casesButton));
-    connect(casesButton->menu(), &QMenu::aboutToShow, this, &ControlBar::tickCaseEntries);
+    connect(casesButton->menu(), &QMenu::aboutToShow, this, &ControlBar::prepareCaseMenu);
 
     // Two rows, as designed: the mode and its annotations, then what the mode lists (the
     // intensities to tick, or the member-load values).
@@ -204,7 +204,8 @@ ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
     connect(&session_, &DocumentSession::documentChanged, this, &ControlBar::buildIntensityBoxes);
     connect(&session_, &DocumentSession::documentChanged, this,
             &ControlBar::buildColumnLoadChoices);
-    connect(&session_, &DocumentSession::documentChanged, this, &ControlBar::buildCaseMenu);
+    // The entries are made as the menu first opens: a listing may have thousands of cases.
+    connect(&session_, &DocumentSession::documentChanged, casesButton->menu(), &QMenu::clear);
     connect(&session_, &DocumentSession::viewChanged, this, &ControlBar::showView);
     showView();
 }
@@ -243,25 +244,36 @@ void ControlBar::buildColumnLoadChoices() {
     showView();
 }
 
-void ControlBar::buildCaseMenu() {
+void ControlBar::prepareCaseMenu() {
     QMenu& menu = *casesButton->menu();
-    menu.clear();
-    QAction* all = menu.addAction(QStringLiteral("All cases"));
-    all->setCheckable(true);
-    connect(all, &QAction::triggered, this, [this] {
-        session_.setShownCases({});
-        emit planFocusWanted();
-    });
-    menu.addSeparator();
-    const ListingDocument& document = *session_.document();
-    for (const LoadCase& loadCase : document.loadCases) {
-        QAction* entry = menu.addAction(caseEntryText(document, loadCase.number));
-        entry->setCheckable(true);
-        entry->setData(QByteArray::fromStdString(loadCase.number));
-        connect(entry, &QAction::triggered, this,
-                [this, number = loadCase.number.text()] { caseChosen(number); });
+    const ListingDocument* document = session_.document();
+    if (menu.isEmpty() && document != nullptr) {
+        QAction* all = menu.addAction(QStringLiteral("All cases"));
+        all->setCheckable(true);
+        connect(all, &QAction::triggered, this, [this] {
+            session_.setShownCases({});
+            emit planFocusWanted();
+        });
+        menu.addSeparator();
+        for (const LoadCase& loadCase : document->loadCases) {
+            QAction* entry = menu.addAction(caseEntryText(*document, loadCase.number));
+            entry->setCheckable(true);
+            entry->setData(QByteArray::fromStdString(loadCase.number));
+            connect(entry, &QAction::triggered, this,
+                    [this, number = loadCase.number.text()] { caseChosen(number); });
+        }
     }
-    showView();
+    const PlanView& view = session_.view();
+    const std::set<std::string> shown(view.shownCases.begin(), view.shownCases.end());
+    for (QAction* entry : menu.actions()) {
+        if (!entry->isCheckable()) {
+            continue;
+        }
+        // A case's entry holds its number, as the listing's bytes; "All cases" holds nothing.
+        entry->setChecked(
+            shown.empty() ||
+            (entry->data().isValid() && shown.contains(entry->data().toByteArray().toStdString())));
+    }
 }
 
 void ControlBar::caseChosen(const std::string& number) {
@@ -352,20 +364,6 @@ void ControlBar::showCases() {
                              ? QStringLiteral("All cases")
                              : QStringLiteral("Cases ") + QString::fromStdString(chosen));
     casesButton->setEnabled(document != nullptr && !document->loadCases.empty());
-}
-
-void ControlBar::tickCaseEntries() {
-    const PlanView& view = session_.view();
-    const std::set<std::string> shown(view.shownCases.begin(), view.shownCases.end());
-    for (QAction* entry : casesButton->menu()->actions()) {
-        if (!entry->isCheckable()) {
-            continue;
-        }
-        // A case's entry holds its number, as the listing's bytes; "All cases" holds nothing.
-        entry->setChecked(
-            shown.empty() ||
-            (entry->data().isValid() && shown.contains(entry->data().toByteArray().toStdString())));
-    }
 }
 
 }  // namespace fp

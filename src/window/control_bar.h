@@ -50,14 +50,14 @@ class ControlBar : public QWidget {
   private:
     void buildIntensityBoxes();
     void buildColumnLoadChoices();
-    void buildCaseMenu();
     // A case's entry chosen in the menu: a case written is no longer, and one not written is.
     // Taking off the last case written leaves every case written, as a plan without any load
     // case would be a plan without loads.
     void caseChosen(const std::string& number);
-    // Ticks the entries of the cases written, as the menu opens: a listing may have thousands,
-    // which every change of the view would otherwise walk.
-    void tickCaseEntries();
+    // As the menu opens: makes its entries the first time for the listing on show, and ticks
+    // those of the cases written. A listing may have thousands of cases, which neither its
+    // reading nor every change of the view should walk.
+    void prepareCaseMenu();
     // The column loads ticked on, or changed to another case or combination.
     void columnLoadsChosen();
     // Shows the session's view: the mode's controls and every tick.

@@ -54,12 +54,15 @@ TEST(CasesControl, TheCasesChosenAloneAreWrittenAndTheButtonAndLegendSaySo) {
         {"All cases", both, "All cases", "Load cases: 1 DL, 2 LL"},
         {"1 DL", live, "Cases 2 of 2", "Load cases 2 of 2: 2 LL"},
     };
+    QMenu& menu = *open.controls().casesButton->menu();
     for (const auto& step : steps) {
-        for (QAction* entry : open.controls().casesButton->menu()->actions()) {
+        menu.popup(open.controls().casesButton->mapToGlobal(QPoint()));
+        for (QAction* entry : menu.actions()) {
             if (entry->text() == QLatin1String(step.entry)) {
                 entry->trigger();
             }
         }
+        menu.hide();
         QApplication::processEvents();
         EXPECT_EQ(loads, step.loads) << step.entry;
         EXPECT_EQ(open.controls().casesButton->text(), QLatin1String(step.button)) << step.entry;
