@@ -83,6 +83,26 @@ std::vector<float> parseIntensities(const std::string& text) {
     return values;
 }
 
+// "1,3": load case numbers as the listing writes them, blanks around them left out.
+std::vector<std::string> parseCases(const std::string& text) {
+    std::vector<std::string> numbers;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto comma = std::min(text.find(',', start), text.size());
+        const std::string piece = text.substr(start, comma - start);
+        const auto first = piece.find_first_not_of(' ');
+        if (first == std::string::npos) {
+            throw badOption(
+                "--cases expects load case numbers separated by commas, such as 1,3, "
+                "not \"" +
+                text + "\"");
+        }
+        numbers.push_back(piece.substr(first, piece.find_last_not_of(' ') + 1 - first));
+        start = comma + 1;
+    }
+    return numbers;
+}
+
 void parseSize(const std::string& text, ExportRequest& request) {
     const auto cross = text.find('x');
     if (cross == std::string::npos) {
@@ -174,6 +194,8 @@ void addExportArguments(CLI::App& command, ExportArguments& arguments) {
                      "No load-case titles after the floor loads");
     command.add_option("--intensities", arguments.intensities,
                        "Only these floor-load intensities, such as 2,4.5");
+    command.add_option("--cases", arguments.cases,
+                       "Only the floor and member loads of these load cases, such as 1,3");
     command.add_option("--size", arguments.size,
                        "The PNG or SVG size in pixels, such as 1600x900 (PDF pages: --paper and "
                        "--orientation)");
@@ -241,6 +263,9 @@ ExportRequest exportRequestFrom(const ExportArguments& arguments) {
     request.job.checker = arguments.checker;
     if (!arguments.intensities.empty()) {
         request.intensities = parseIntensities(arguments.intensities);
+    }
+    if (!arguments.cases.empty()) {
+        request.view.shownCases = parseCases(arguments.cases);
     }
     if (!arguments.size.empty()) {
         parseSize(arguments.size, request);

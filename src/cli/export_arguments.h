@@ -23,6 +23,7 @@ struct ExportArguments {
     bool memberLoads = false;
     bool noLoadType = false;
     std::string intensities;
+    std::string cases;
     std::string size;
     bool titleBlock = false;
     bool noGrid = false;

@@ -7,7 +7,7 @@
 #include "dxf/dxf_surface.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
-#include "structure/place_text.h"
+#include "plan/shown_cases.h"
 
 namespace fp {
 
@@ -18,9 +18,8 @@ DxfDrawing dxfPlan(const ListingDocument& document, const PlanView& view) {
     const PlanFrame frame = planFrame(document.grid);
     const double height = DxfSurface::kTextHeight;
     const double cell = surface.textHeight("H");
-    surface.writeText(kTitleLayer,
-                      levelHeading(document.levelHeight(view.level), view.decimalSeparator),
-                      frame.left, frame.top - 3 * cell, 2 * height);
+    surface.writeText(kTitleLayer, planHeading(document, view), frame.left, frame.top - 3 * cell,
+                      2 * height);
     surface.writeText(kTitleLayer, std::filesystem::path(document.name).filename().string(),
                       frame.left, frame.top - cell, height);
     return surface.drawing();

@@ -9,6 +9,7 @@
 #include "model/listing_error.h"
 #include "model/number_text.h"
 #include "plan/column_loads.h"
+#include "plan/shown_cases.h"
 
 namespace fp {
 
@@ -64,6 +65,33 @@ void requireColumnLoadChoice(const ListingDocument& document, const ColumnLoadCh
                                          : "It has " + available + ".");
 }
 
+// The most load cases a message names: a listing may have thousands.
+constexpr std::size_t kCasesNamed = 20;
+
+// The view's cases made whole; a case the listing does not have throws ListingError naming those
+// it has.
+void chooseCases(const ListingDocument& document, PlanView& view) {
+    for (const std::string& wanted : view.shownCases) {
+        if (document.loadCase(wanted) != nullptr) {
+            continue;
+        }
+        std::string available;
+        for (std::size_t i = 0; i < document.loadCases.size() && i < kCasesNamed; ++i) {
+            available +=
+                (available.empty() ? "" : ", ") + document.loadCases[i].number.abbreviated();
+        }
+        if (document.loadCases.size() > kCasesNamed) {
+            available +=
+                " and " + std::to_string(document.loadCases.size() - kCasesNamed) + " more";
+        }
+        throw ListingError(
+            "--cases: the listing has no load case " + CaseNumber(wanted).abbreviated(),
+            available.empty() ? "The listing has no load cases."
+                              : "Its load cases are " + available + ".");
+    }
+    view.shownCases = caseChoice(document, view.shownCases);
+}
+
 }  // namespace
 
 PlanView exportView(const ListingDocument& document, const ExportRequest& request) {
@@ -74,6 +102,7 @@ PlanView exportView(const ListingDocument& document, const ExportRequest& reques
     if (view.columnLoads) {
         requireColumnLoadChoice(document, *view.columnLoads);
     }
+    chooseCases(document, view);
     if (!request.intensities) {
         return view;
     }

@@ -32,8 +32,8 @@ struct ExportRequest {
     std::string output;
     ExportFormat format = ExportFormat::Png;
     LevelChoice levels;
-    // The mode and annotations. The level drawn comes from `levels`, the intensities shown from
-    // `intensities`.
+    // The mode, the annotations and the load cases shown. The level drawn comes from `levels`, the
+    // intensities shown from `intensities`.
     PlanView view;
     // The floor-load intensities to show; nothing means every one of the listing.
     std::optional<std::vector<float>> intensities;
@@ -52,8 +52,9 @@ struct ExportRequest {
     bool takedownPages = false;
 };
 
-// The request's view at the start level, showing the intensities it names. An intensity the
-// listing does not have throws ListingError naming those it has.
+// The request's view at the start level, showing the intensities it names and the load cases its
+// view names. An intensity or a load case the listing does not have throws ListingError naming
+// those it has.
 PlanView exportView(const ListingDocument& document, const ExportRequest& request);
 
 // The levels the request asks for: all of them, the one given by number or by height, or the

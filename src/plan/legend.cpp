@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/text_encoding.h"
+#include "plan/shown_cases.h"
 
 namespace fp {
 namespace {
@@ -17,7 +18,7 @@ std::set<std::string> casesOnShow(const ListingDocument& document, const PlanVie
     if (view.mode == LoadMode::Floor) {
         for (const LevelPanel& panel : document.level(view.level).panels) {
             for (const ActingLoad& load : panel.loads) {
-                if (view.showsIntensity(load.intensity)) {
+                if (view.showsFloorLoad(load)) {
                     cases.insert(load.caseNumber);
                 }
             }
@@ -25,7 +26,7 @@ std::set<std::string> casesOnShow(const ListingDocument& document, const PlanVie
     } else if (view.showsMemberLoadsOnBeams()) {
         for (const LevelBeam& beam : document.level(view.level).beams) {
             for (const MemberLoad& load : document.memberLoadsOn(beam.member)) {
-                if (!load.caseNumber.empty()) {
+                if (!load.caseNumber.empty() && view.showsCase(load.caseNumber)) {
                     cases.insert(load.caseNumber);
                 }
             }
@@ -74,7 +75,9 @@ std::vector<std::string> legendLines(const ListingDocument& document, const Plan
         }
     }
     std::vector<std::string> lines;
-    lines.push_back("Load cases: " + (cases.empty() ? std::string("none on show") : cases));
+    const std::string chosen = chosenCasesText(document, view);
+    lines.push_back("Load cases" + (chosen.empty() ? std::string() : " " + chosen) + ": " +
+                    (cases.empty() ? std::string("none on show") : cases));
     const std::string inBrackets = view.loadCaseNumbers ? ", load case in brackets" : "";
     if (view.mode == LoadMode::Floor) {
         lines.push_back("Floor loads in kN/m²" + inBrackets + "; spans in cm, X then Z");

@@ -8,6 +8,9 @@ namespace fp {
 std::string memberLoadLabel(std::span<const MemberLoad> loads, const PlanView& view) {
     std::string label;
     for (const MemberLoad& load : loads) {
+        if (!view.showsCase(load.caseNumber)) {
+            continue;
+        }
         if (!label.empty()) {
             label += ", ";
         }

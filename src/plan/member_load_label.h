@@ -9,9 +9,9 @@
 
 namespace fp {
 
-// "10 (1), 2 (2)": each load's value in kN/m, in the order read, followed by its load-case
-// number in brackets when the view shows load-case numbers and the load has a case. Empty for a
-// member without loads.
+// "10 (1), 2 (2)": the value in kN/m of each load of a case the view shows, in the order read,
+// followed by its load-case number in brackets when the view shows load-case numbers and the load
+// has a case. Empty for a member without such loads.
 std::string memberLoadLabel(std::span<const MemberLoad> loads, const PlanView& view);
 
 }  // namespace fp

@@ -155,7 +155,7 @@ std::vector<std::string> panelLabelLines(const LevelPanel& panel, const PlanView
         lines.emplace_back("no floor load");
     }
     for (const ActingLoad& load : panel.loads) {
-        if (view.showsIntensity(load.intensity)) {
+        if (view.showsFloorLoad(load)) {
             lines.push_back(valueText(load.intensity, view.decimalSeparator) +
                             caseSuffix(load, view));
         }
@@ -171,14 +171,14 @@ std::vector<std::string> panelLabelLinesByCase(const LevelPanel& panel, const Pl
     }
     std::vector<std::string> cases;
     for (const ActingLoad& load : panel.loads) {
-        if (!view.showsIntensity(load.intensity) ||
+        if (!view.showsFloorLoad(load) ||
             std::find(cases.begin(), cases.end(), load.caseNumber) != cases.end()) {
             continue;
         }
         cases.push_back(load.caseNumber);
         std::string line;
         for (const ActingLoad& ofCase : panel.loads) {
-            if (ofCase.caseNumber == load.caseNumber && view.showsIntensity(ofCase.intensity)) {
+            if (ofCase.caseNumber == load.caseNumber && view.showsFloorLoad(ofCase)) {
                 line +=
                     (line.empty() ? "" : "+") + valueText(ofCase.intensity, view.decimalSeparator);
             }

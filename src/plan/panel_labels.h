@@ -13,8 +13,8 @@
 namespace fp {
 
 // The lines written at a panel's centre, top to bottom: "no floor load" when none acts; one per
-// acting load whose intensity the view shows, with " (case)" when the view shows load-case
-// numbers; then "<spanX> X <spanZ>".
+// acting load whose intensity and load case the view shows, with " (case)" when the view shows
+// load-case numbers; then "<spanX> X <spanZ>".
 std::vector<std::string> panelLabelLines(const LevelPanel& panel, const PlanView& view);
 
 // The same with the loads of each load case on one line, "4.5+1 (1)", in the order the cases

@@ -10,6 +10,11 @@ bool PlanView::showsIntensity(float intensity) const {
            shownIntensities.end();
 }
 
+bool PlanView::showsCase(std::string_view caseNumber) const {
+    return shownCases.empty() ||
+           std::find(shownCases.begin(), shownCases.end(), caseNumber) != shownCases.end();
+}
+
 PlanView startUpView(const ListingDocument& document, char decimalSeparator) {
     PlanView view;
     view.level = startLevel(document);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/listing_document.h"
@@ -30,6 +31,9 @@ struct PlanView {
     LoadMode mode = LoadMode::Floor;
     // The floor-load intensities whose loads are written on the panels.
     std::vector<float> shownIntensities;
+    // The load cases whose floor and member loads the labels write, by their numbers as the
+    // listing writes them, in the listing's order; empty for every case.
+    std::vector<std::string> shownCases;
     // The load case's number, in brackets, after each load ("LOAD TYPE").
     bool loadCaseNumbers = true;
     // "B: " and the member number on every beam, in member-load mode only ("Beem Nos").
@@ -59,6 +63,11 @@ struct PlanView {
 
     bool operator==(const PlanView&) const = default;
     bool showsIntensity(float intensity) const;
+    bool showsCase(std::string_view caseNumber) const;
+    // Whether a panel's label writes the floor load: its intensity and its case are shown.
+    bool showsFloorLoad(const ActingLoad& load) const {
+        return showsIntensity(load.intensity) && showsCase(load.caseNumber);
+    }
     bool showsMemberNumbers() const { return mode == LoadMode::Member && memberNumbers; }
     bool showsMemberLoadsOnBeams() const { return mode == LoadMode::Member && memberLoadsOnBeams; }
     bool showsTributaryAreas() const { return mode == LoadMode::Floor && tributaryAreas; }

@@ -25,6 +25,7 @@
 #include "plan/grid_lines.h"
 #include "plan/level_drawing.h"
 #include "plan/plan_frame.h"
+#include "plan/shown_cases.h"
 #include "render/checks_pages.h"
 #include "render/listing_qstring.h"
 #include "render/page_flow.h"
@@ -101,7 +102,7 @@ QByteArray svgOf(const ListingDocument& document, const ExportRequest& request,
     svg.setResolution(kSvgDpi);
     svg.setSize(QSize(request.width, request.height));
     svg.setViewBox(QRect(0, 0, request.width, request.height));
-    svg.setTitle(toQString(levelHeading(document.levelHeight(view.level), view.decimalSeparator)));
+    svg.setTitle(toQString(planHeading(document, view)));
     QPainter painter;
     if (!painter.begin(&svg)) {
         throw cannotDraw(path, "SVG drawing");
@@ -383,10 +384,8 @@ void renderPage(const ListingDocument& document, const PlanView& view, QPainter&
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
     const double indent = titleMetrics.height() / 2;
-    painter.drawText(
-        QRectF(area.left() + indent, area.top(), area.width() - indent, titleHeight),
-        Qt::AlignLeft | Qt::AlignVCenter,
-        toQString(levelHeading(document.levelHeight(view.level), view.decimalSeparator)));
+    painter.drawText(QRectF(area.left() + indent, area.top(), area.width() - indent, titleHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, toQString(planHeading(document, view)));
 
     const QRectF below(area.left(), area.top() + titleHeight, area.width(),
                        area.height() - titleHeight);

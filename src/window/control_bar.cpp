@@ -4,14 +4,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <set>
 
 #include "document/startup_texts.h"
+#include "model/text_encoding.h"
+#include "plan/shown_cases.h"
 #include "takedown/load_cases.h"
 #include "window/document_session.h"
 #include "window/flow_layout.h"
@@ -106,6 +111,16 @@ ColumnLoadChoice choiceOfItem(const QComboBox& box, int index) {
             box.itemData(index, kNumberRole).toString().toStdString()};
 }
 
+// The most bytes of a case's number and title a menu entry shows.
+constexpr std::size_t kLongestCaseEntry = 80;
+
+// A case's menu entry: "1 DEAD LOAD", an ampersand in it written as itself.
+QString caseEntryText(const ListingDocument& document, const std::string& number) {
+    return QString::fromStdString(utf8FromListingText(shortenedListingText(
+                                      document.loadCaseText(number), kLongestCaseEntry)))
+        .replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 void setTicked(QCheckBox* box, Qt::CheckState state) {
     const QSignalBlocker quiet(box);
     box->setCheckState(state);
@@ -139,14 +154,21 @@ ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
     columnLoadChoice = new QComboBox;
     columnLoadChoice->setObjectName(QStringLiteral("columnLoadChoice"));
     columnLoadChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    casesButton = new QToolButton;
+    casesButton->setObjectName(QStringLiteral("casesButton"));
+    casesButton->setToolTip(
+        QStringLiteral("The load cases whose floor and member loads the plan writes"));
+    casesButton->setPopupMode(QToolButton::InstantPopup);
+    casesButton->setMenu(new QMenu(casesButton));
+    connect(casesButton->menu(), &QMenu::aboutToShow, this, &ControlBar::prepareCaseMenu);
 
     // Two rows, as designed: the mode and its annotations, then what the mode lists (the
     // intensities to tick, or the member-load values).
     auto* modeRow = new QWidget;
     auto* modeFlow = new FlowLayout(modeRow);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{memberLoadOption, floorLoadOption, loadTypeBox,
-                                         columnLoadsBox, columnLoadChoice, beamNumbersBox}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             memberLoadOption, floorLoadOption, loadTypeBox, casesButton, columnLoadsBox,
+             columnLoadChoice, beamNumbersBox}) {
         modeFlow->addWidget(control);
     }
     QSizePolicy keepsItsPlace = beamNumbersBox->sizePolicy();
@@ -182,6 +204,8 @@ ControlBar::ControlBar(DocumentSession& session, QWidget* parent)
     connect(&session_, &DocumentSession::documentChanged, this, &ControlBar::buildIntensityBoxes);
     connect(&session_, &DocumentSession::documentChanged, this,
             &ControlBar::buildColumnLoadChoices);
+    // The entries are made as the menu first opens: a listing may have thousands of cases.
+    connect(&session_, &DocumentSession::documentChanged, casesButton->menu(), &QMenu::clear);
     connect(&session_, &DocumentSession::viewChanged, this, &ControlBar::showView);
     showView();
 }
@@ -220,6 +244,58 @@ void ControlBar::buildColumnLoadChoices() {
     showView();
 }
 
+void ControlBar::prepareCaseMenu() {
+    QMenu& menu = *casesButton->menu();
+    const ListingDocument* document = session_.document();
+    if (menu.isEmpty() && document != nullptr) {
+        QAction* all = menu.addAction(QStringLiteral("All cases"));
+        all->setCheckable(true);
+        connect(all, &QAction::triggered, this, [this] {
+            session_.setShownCases({});
+            emit planFocusWanted();
+        });
+        menu.addSeparator();
+        for (const LoadCase& loadCase : document->loadCases) {
+            QAction* entry = menu.addAction(caseEntryText(*document, loadCase.number));
+            entry->setCheckable(true);
+            entry->setData(QByteArray::fromStdString(loadCase.number));
+            connect(entry, &QAction::triggered, this,
+                    [this, number = loadCase.number.text()] { caseChosen(number); });
+        }
+    }
+    const PlanView& view = session_.view();
+    const std::set<std::string> shown(view.shownCases.begin(), view.shownCases.end());
+    for (QAction* entry : menu.actions()) {
+        if (!entry->isCheckable()) {
+            continue;
+        }
+        // A case's entry holds its number, as the listing's bytes; "All cases" holds nothing.
+        entry->setChecked(
+            shown.empty() ||
+            (entry->data().isValid() && shown.contains(entry->data().toByteArray().toStdString())));
+    }
+}
+
+void ControlBar::caseChosen(const std::string& number) {
+    const ListingDocument* document = session_.document();
+    if (document == nullptr) {
+        return;
+    }
+    const bool shown = !session_.view().showsCase(number);
+    std::vector<std::string> cases = session_.view().shownCases;
+    if (cases.empty()) {
+        for (const LoadCase& loadCase : document->loadCases) {
+            cases.push_back(loadCase.number);
+        }
+    }
+    std::erase(cases, number);
+    if (shown) {
+        cases.push_back(number);
+    }
+    session_.setShownCases(cases);
+    emit planFocusWanted();
+}
+
 void ControlBar::buildIntensityBoxes() {
     for (QCheckBox* box : intensityBoxes) {
         delete box;
@@ -245,8 +321,9 @@ void ControlBar::buildIntensityBoxes() {
 }
 
 std::vector<QWidget*> ControlBar::focusOrder() const {
-    std::vector<QWidget*> order{memberLoadOption, floorLoadOption, loadTypeBox, beamNumbersBox,
-                                allIntensitiesBox};
+    std::vector<QWidget*> order{memberLoadOption, floorLoadOption,  loadTypeBox,
+                                casesButton,      columnLoadsBox,   columnLoadChoice,
+                                beamNumbersBox,   allIntensitiesBox};
     order.insert(order.end(), intensityBoxes.begin(), intensityBoxes.end());
     return order;
 }
@@ -283,7 +360,18 @@ void ControlBar::showView() {
             columnLoadChoice->setCurrentIndex(i);
         }
     }
+    showCases();
     static_cast<ListRow*>(listRow_)->showBoxes(!memberMode);
+}
+
+void ControlBar::showCases() {
+    const PlanView& view = session_.view();
+    const ListingDocument* document = session_.document();
+    const std::string chosen = document != nullptr ? chosenCasesText(*document, view) : "";
+    casesButton->setText(chosen.empty()
+                             ? QStringLiteral("All cases")
+                             : QStringLiteral("Cases ") + QString::fromStdString(chosen));
+    casesButton->setEnabled(document != nullptr && !document->loadCases.empty());
 }
 
 }  // namespace fp

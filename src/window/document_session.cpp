@@ -11,6 +11,7 @@
 
 #include "checks/listing_checks.h"
 #include "plan/column_loads.h"
+#include "plan/shown_cases.h"
 #include "render/decimal_separator.h"
 
 namespace fp {
@@ -88,6 +89,8 @@ PlanView DocumentSession::viewOf(const ListingDocument& document, const PlanView
     view.mode = kept->mode;
     view.loadCaseNumbers = kept->loadCaseNumbers;
     view.memberNumbers = kept->memberNumbers;
+    // The load cases chosen stay chosen while the listing still has them.
+    view.shownCases = caseChoice(document, kept->shownCases);
     // The column loads stay on while the listing still has their case or combination.
     if (kept->columnLoads && loadChoiceOf(loadCasesOf(document), *kept->columnLoads)) {
         view.columnLoads = kept->columnLoads;
@@ -243,6 +246,15 @@ void DocumentSession::setLoadCaseNumbers(bool on) {
 void DocumentSession::setMemberNumbers(bool on) {
     PlanView view = view_;
     view.memberNumbers = on;
+    changeView(view);
+}
+
+void DocumentSession::setShownCases(const std::vector<std::string>& cases) {
+    if (document_ == nullptr) {
+        return;
+    }
+    PlanView view = view_;
+    view.shownCases = caseChoice(*document_, cases);
     changeView(view);
 }
 

@@ -77,6 +77,9 @@ class DocumentSession : public QObject {
     void setEveryIntensityShown(bool shown);
     void setLoadCaseNumbers(bool on);
     void setMemberNumbers(bool on);
+    // The load cases whose floor and member loads the labels write, by their numbers; those the
+    // listing lacks are left out, and none, or every one, is every case.
+    void setShownCases(const std::vector<std::string>& cases);
     // Each column's load below the level for a load case or combination; none takes them off.
     void setColumnLoads(const std::optional<ColumnLoadChoice>& choice);
     // An option of the View menu's table; kept for the next run when its row says so.

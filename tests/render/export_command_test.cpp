@@ -43,6 +43,9 @@ TEST(ExportCommand, FailuresGoToTheErrorStreamWithStatusTwo) {
         {{"no-such-listing.anl", "-o", path}, "no-such-listing.anl"},
         {{kSample, "-o", path, "--level", "99"}, "no level 99"},
         {{kSample, "-o", path, "--intensities", "123"}, "123 is not a floor-load intensity"},
+        {{kSample, "-o", path, "--cases", "1,7"},
+         "--cases: the listing has no load case 7. Its load cases are 1, 2, 3."},
+        {{kSample, "-o", path, "--cases", "1,,2"}, "--cases expects load case numbers"},
         {{feet, "-o", path}, "line 1: Change the units to Kn Meter \n"},
     };
     for (const auto& c : cases) {

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "main_window_fixture.h"
@@ -85,6 +87,9 @@ TEST_F(Controls, OpenInFloorLoadModeWithTheirTextsInOrder) {
                                 bar.memberLoadOption,
                                 bar.floorLoadOption,
                                 bar.loadTypeBox,
+                                bar.casesButton,
+                                bar.columnLoadsBox,
+                                bar.columnLoadChoice,
                                 bar.beamNumbersBox,
                                 bar.allIntensitiesBox};
     along.insert(along.end(), bar.intensityBoxes.begin(), bar.intensityBoxes.end());
