@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -248,15 +249,20 @@ void ControlBar::prepareCaseMenu() {
     QMenu& menu = *casesButton->menu();
     const ListingDocument* document = session_.document();
     if (menu.isEmpty() && document != nullptr) {
-        QAction* all = menu.addAction(QStringLiteral("All cases"));
+        QAction* all = menu.addAction(QStringLiteral("&All cases"));
         all->setCheckable(true);
         connect(all, &QAction::triggered, this, [this] {
             session_.setShownCases({});
             emit planFocusWanted();
         });
         menu.addSeparator();
+        int entries = 0;
         for (const LoadCase& loadCase : document->loadCases) {
-            QAction* entry = menu.addAction(caseEntryText(*document, loadCase.number));
+            // A title's own "&" is written, not taken as a mnemonic; the first nine entries are
+            // reached by their first character, as they are listed.
+            QString text = caseEntryText(*document, loadCase.number);
+            text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            QAction* entry = menu.addAction(++entries <= 9 ? QLatin1Char('&') + text : text);
             entry->setCheckable(true);
             entry->setData(QByteArray::fromStdString(loadCase.number));
             connect(entry, &QAction::triggered, this,
@@ -372,6 +378,11 @@ void ControlBar::showCases() {
                              ? QStringLiteral("All cases")
                              : QStringLiteral("Cases ") + QString::fromStdString(chosen));
     casesButton->setEnabled(document != nullptr && !document->loadCases.empty());
+    // The menu's arrow is drawn in the button's corner: room for it beside the text.
+    casesButton->setMinimumWidth(0);
+    casesButton->setMinimumWidth(
+        casesButton->sizeHint().width() +
+        casesButton->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, casesButton));
 }
 
 }  // namespace fp
