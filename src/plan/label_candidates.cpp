@@ -41,15 +41,25 @@ std::vector<double> spread(double lo, double hi, double step) {
     return values;
 }
 
-// Nearest the designed place first, distances counted in sizes of the box.
+// Nearest the designed place first, distances counted in sizes of the box. Each distance is
+// worked out once: a placement sorts these lists for every label, size and form it tries.
 void nearestFirst(std::vector<Shift>& shifts, const PlanRect& box) {
     const double width = std::max(box.width(), 1e-9);
     const double height = std::max(box.height(), 1e-9);
-    const auto distance = [&](const Shift& shift) {
-        return std::hypot(shift.dx / width, shift.dz / height);
+    struct Ranked {
+        double distance;
+        Shift shift;
     };
-    std::stable_sort(shifts.begin(), shifts.end(),
-                     [&](const Shift& a, const Shift& b) { return distance(a) < distance(b); });
+    std::vector<Ranked> ranked;
+    ranked.reserve(shifts.size());
+    for (const Shift& shift : shifts) {
+        ranked.push_back({std::hypot(shift.dx / width, shift.dz / height), shift});
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const Ranked& a, const Ranked& b) { return a.distance < b.distance; });
+    for (std::size_t i = 0; i < shifts.size(); ++i) {
+        shifts[i] = ranked[i].shift;
+    }
 }
 
 std::vector<Shift> inside(const PlanRect& home, const PlanRect& box, const Air& air) {
