@@ -278,6 +278,10 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
     member.memberLoadsOnBeams = true;
     PlanView floor = member;
     floor.mode = LoadMode::Floor;
+    PlanView below = member;
+    below.level = 1;
+    PlanView withoutNumbers = member;
+    withoutNumbers.memberNumbers = false;
     const auto freshly = [&](const PlanView& view, double charWidth) {
         Surface surface;
         surface.setOwnMetrics(charWidth, 2 * charWidth);
@@ -286,13 +290,28 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
     };
     PlacementMemory memory;
     // Each step: the view and the text size (a zoom changes it), and whether the places are
-    // those of the step before.
+    // those of an earlier step.
     const struct {
         const PlanView& view;
         double charWidth;
         bool kept;
-    } steps[] = {{member, 10, false}, {member, 10, true},  {member, 12, false}, {floor, 12, false},
-                 {floor, 12, true},   {member, 12, false}, {member, 40, false}, {member, 40, true}};
+    } steps[] = {{member, 10, false},
+                 {member, 10, true},
+                 {member, 12, false},
+                 {floor, 12, false},
+                 {floor, 12, true},
+                 {member, 12, true},
+                 {member, 40, false},
+                 {member, 40, true},
+                 // Down a level and back up, at the same size and then at another.
+                 {below, 40, false},
+                 {member, 40, true},
+                 {below, 10, false},
+                 {member, 10, true},
+                 // An option turned off and on again.
+                 {withoutNumbers, 10, false},
+                 {member, 10, true},
+                 {withoutNumbers, 10, true}};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const std::size_t placedBefore = memory.placed();
         Surface surface;
@@ -303,7 +322,34 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
         EXPECT_EQ(memory.placed() == placedBefore, steps[i].kept) << "step " << i;
         EXPECT_EQ(drawn(surface), freshly(steps[i].view, steps[i].charWidth)) << "step " << i;
     }
-    EXPECT_EQ(memory.reused(), 3u);
+    EXPECT_EQ(memory.reused(), 8u);
+}
+
+// Past the most placements it keeps, the memory lets go of the one used longest ago: a level
+// drawn at as many other sizes since is placed afresh, and draws what a fresh placement draws.
+TEST(LabelPlacement, AMemoryKeepsAFewPlacementsAndLetsTheOldestGo) {
+    const ListingDocument document = generated({4, 3, 300, 250});
+    PlanView view = startUpView(document);
+    view.level = 2;
+    PlacementMemory memory;
+    const auto draw = [&](double charWidth) {
+        Surface surface;
+        surface.setOwnMetrics(charWidth, 2 * charWidth);
+        DrawingContext context;
+        context.memory = &memory;
+        drawLevel(document, view, surface, context);
+        return drawn(surface);
+    };
+    const std::vector<Drawn> first = draw(10);
+    for (std::size_t size = 1; size <= PlacementMemory::kMostKept; ++size) {
+        draw(10 + static_cast<double>(size));
+        EXPECT_LE(memory.size(), PlacementMemory::kMostKept);
+    }
+    const std::size_t placedBefore = memory.placed();
+    EXPECT_EQ(draw(10), first);
+    EXPECT_EQ(memory.placed(), placedBefore + 1) << "placed afresh";
+    memory.forget();
+    EXPECT_EQ(memory.size(), 0u);
 }
 
 }  // namespace
