@@ -29,8 +29,6 @@ class PlacementMemory {
     void keep(const PlanView& view, std::vector<double> scale, LabelLayout placement);
     void forget() { kept_.clear(); }
 
-    // How many placements are kept now.
-    std::size_t size() const { return kept_.size(); }
     // How many placements were found afresh and how many were taken from memory.
     std::size_t placed() const { return placed_; }
     std::size_t reused() const { return reused_; }

@@ -289,6 +289,14 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
         return drawn(surface);
     };
     PlacementMemory memory;
+    const auto drawKept = [&](const PlanView& view, double charWidth) {
+        Surface surface;
+        surface.setOwnMetrics(charWidth, 2 * charWidth);
+        DrawingContext context;
+        context.memory = &memory;
+        drawLevel(document, view, surface, context);
+        return drawn(surface);
+    };
     // Each step: the view and the text size (a zoom changes it), and whether the places are
     // those of an earlier step.
     const struct {
@@ -314,42 +322,21 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
                  {withoutNumbers, 10, true}};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const std::size_t placedBefore = memory.placed();
-        Surface surface;
-        surface.setOwnMetrics(steps[i].charWidth, 2 * steps[i].charWidth);
-        DrawingContext context;
-        context.memory = &memory;
-        drawLevel(document, steps[i].view, surface, context);
+        EXPECT_EQ(drawKept(steps[i].view, steps[i].charWidth),
+                  freshly(steps[i].view, steps[i].charWidth))
+            << "step " << i;
         EXPECT_EQ(memory.placed() == placedBefore, steps[i].kept) << "step " << i;
-        EXPECT_EQ(drawn(surface), freshly(steps[i].view, steps[i].charWidth)) << "step " << i;
     }
     EXPECT_EQ(memory.reused(), 8u);
-}
 
-// Past the most placements it keeps, the memory lets go of the one used longest ago: a level
-// drawn at as many other sizes since is placed afresh, and draws what a fresh placement draws.
-TEST(LabelPlacement, AMemoryKeepsAFewPlacementsAndLetsTheOldestGo) {
-    const ListingDocument document = generated({4, 3, 300, 250});
-    PlanView view = startUpView(document);
-    view.level = 2;
-    PlacementMemory memory;
-    const auto draw = [&](double charWidth) {
-        Surface surface;
-        surface.setOwnMetrics(charWidth, 2 * charWidth);
-        DrawingContext context;
-        context.memory = &memory;
-        drawLevel(document, view, surface, context);
-        return drawn(surface);
-    };
-    const std::vector<Drawn> first = draw(10);
+    // As many other sizes drawn since, the placement used longest ago is let go, and found
+    // afresh.
     for (std::size_t size = 1; size <= PlacementMemory::kMostKept; ++size) {
-        draw(10 + static_cast<double>(size));
-        EXPECT_LE(memory.size(), PlacementMemory::kMostKept);
+        drawKept(member, 100 + static_cast<double>(size));
     }
     const std::size_t placedBefore = memory.placed();
-    EXPECT_EQ(draw(10), first);
-    EXPECT_EQ(memory.placed(), placedBefore + 1) << "placed afresh";
-    memory.forget();
-    EXPECT_EQ(memory.size(), 0u);
+    EXPECT_EQ(drawKept(member, 10), freshly(member, 10));
+    EXPECT_EQ(memory.placed(), placedBefore + 1);
 }
 
 }  // namespace

@@ -6,13 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "main_window_fixture.h"
 #include "window/plan_canvas.h"
@@ -164,79 +160,6 @@ TEST_F(Canvas, PickingStaysExactWhenZoomedAndSteppingLevelsKeepsTheZoom) {
     EXPECT_EQ(canvas.visibleFrame(), zoomed);
     open.window().actions.fit->trigger();
     EXPECT_EQ(canvas.visibleFrame(), canvas.modelFrame());
-}
-
-// A plan's texts as the canvas paints them, each with its box on the image, at every drawing.
-using Painted = std::vector<std::tuple<std::string, double, double, double, double>>;
-
-class PaintedTexts {
-  public:
-    explicit PaintedTexts(PlanCanvas& canvas) {
-        canvas.textPainted = [this](std::string_view text, const QRectF& box) {
-            painting_.emplace_back(std::string(text), box.left(), box.top(), box.right(),
-                                   box.bottom());
-        };
-        QObject::connect(&canvas, &PlanCanvas::planDrawn, [this] {
-            last = std::move(painting_);
-            painting_.clear();
-        });
-    }
-    // The texts of the last drawing.
-    Painted last;
-
-  private:
-    Painted painting_;
-};
-
-// The texts' places are kept for the views and sizes drawn last, and taken again only for the
-// same: whatever way the window comes to a level, a mode and a size, it paints the texts a
-// window opened straight onto them paints.
-TEST_F(Canvas, TheTextsPaintedFollowEveryLevelModeAndSizeWhateverCameBefore) {
-    PaintedTexts texts(canvas);
-    const QSize small = open.window().size();
-    const QSize large = small + QSize(300, 200);
-    const auto toMode = [](OpenWindow& window, LoadMode mode) {
-        QRadioButton* option = mode == LoadMode::Floor ? window.controls().floorLoadOption
-                                                       : window.controls().memberLoadOption;
-        QTest::mouseClick(option, Qt::LeftButton);
-    };
-    // Each step: the level, mode and window size it comes to, and whether the places of an
-    // earlier drawing are taken again.
-    const struct {
-        int level;
-        LoadMode mode;
-        QSize size;
-        bool kept;
-    } steps[] = {{2, LoadMode::Floor, small, false},  {3, LoadMode::Floor, small, true},
-                 {3, LoadMode::Member, small, false}, {3, LoadMode::Floor, small, true},
-                 {3, LoadMode::Floor, large, false},  {2, LoadMode::Floor, large, false},
-                 {2, LoadMode::Floor, small, true},   {3, LoadMode::Floor, large, true}};
-    for (const auto& step : steps) {
-        SCOPED_TRACE("level " + std::to_string(step.level) +
-                     (step.mode == LoadMode::Floor ? ", floor loads, " : ", member loads, ") +
-                     std::to_string(step.size.width()) + " wide");
-        const std::size_t placed = canvas.placementMemory().placed();
-        open.window().resize(step.size);
-        QApplication::processEvents();
-        if (open.view().mode != step.mode) {
-            toMode(open, step.mode);
-        }
-        open.session().showLevel(step.level);
-        EXPECT_EQ(canvas.placementMemory().placed() == placed, step.kept);
-
-        OpenWindow fresh(threeLevelListing());
-        PaintedTexts freshTexts(fresh.canvas());
-        fresh.window().resize(step.size);
-        QApplication::processEvents();
-        if (fresh.view().mode != step.mode) {
-            toMode(fresh, step.mode);
-        }
-        fresh.session().showLevel(step.level);
-        // Drawn once more whatever the steps drew, for its texts to be read.
-        fresh.canvas().fit();
-        ASSERT_FALSE(freshTexts.last.empty());
-        EXPECT_EQ(texts.last, freshTexts.last);
-    }
 }
 
 // On the top level: beam 1 is member 9 along Z = 0, 5 m long, under 12.5 kN/m of load case 1,
