@@ -19,8 +19,8 @@ namespace fp {
 // another document, or the same listing read again, is drawn.
 class PlacementMemory {
   public:
-    // As many placements as a few levels stepped through in a few views, each a few hundred
-    // kilobytes at most on the densest level.
+    // As many placements as a few levels stepped through in a few views; each takes some tens
+    // of bytes a text, far less than the plan's image.
     static constexpr std::size_t kMostKept = 8;
 
     // The placement kept for `view` at `scale`, or null when none was found for them. It stays
