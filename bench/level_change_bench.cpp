@@ -55,8 +55,10 @@ int main(int argc, char** argv) {
     };
 
     std::vector<double> changes;
+    // Each change onto the next level up, from the top back to the first: a stride that shares a
+    // factor with the level count would stay on one level and time no change at all.
     for (int i = 0; i < changeCount; ++i) {
-        const int level = 1 + (i * 7) % levels;
+        const int level = 1 + (i + 1) % levels;
         changes.push_back(timed([&] {
             window.session().showLevel(level);
             client.repaint();

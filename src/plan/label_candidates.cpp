@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace fp {
@@ -41,15 +42,30 @@ std::vector<double> spread(double lo, double hi, double step) {
     return values;
 }
 
-// Nearest the designed place first, distances counted in sizes of the box.
+// Nearest the designed place first, distances counted in sizes of the box, the earlier made
+// first among equals. Each distance is worked out once: a placement orders these lists for
+// every label, size and form it tries.
 void nearestFirst(std::vector<Shift>& shifts, const PlanRect& box) {
     const double width = std::max(box.width(), 1e-9);
     const double height = std::max(box.height(), 1e-9);
-    const auto distance = [&](const Shift& shift) {
-        return std::hypot(shift.dx / width, shift.dz / height);
+    struct Ranked {
+        double distance;
+        std::size_t made;
     };
-    std::stable_sort(shifts.begin(), shifts.end(),
-                     [&](const Shift& a, const Shift& b) { return distance(a) < distance(b); });
+    std::vector<Ranked> ranked(shifts.size());
+    for (std::size_t i = 0; i < shifts.size(); ++i) {
+        const double distance = std::hypot(shifts[i].dx / width, shifts[i].dz / height);
+        // A place worked out from a broken measure goes last rather than upset the order.
+        ranked[i] = {std::isnan(distance) ? std::numeric_limits<double>::infinity() : distance, i};
+    }
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        return a.distance < b.distance || (a.distance == b.distance && a.made < b.made);
+    });
+    std::vector<Shift> ordered(shifts.size());
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        ordered[i] = shifts[ranked[i].made];
+    }
+    shifts = std::move(ordered);
 }
 
 std::vector<Shift> inside(const PlanRect& home, const PlanRect& box, const Air& air) {

@@ -65,11 +65,11 @@ class Search {
           digit_(surface.textWidth("8")),
           lineHeight_(surface.textHeight("8")),
           verticalPerHorizontal_(surface.verticalPerHorizontal()),
-          texts_(cell()),
-          lines_(cell()),
-          grid_(cell()),
-          keep_(cell()),
-          bays_(cell()) {
+          texts_(cell(), area.visible),
+          lines_(cell(), area.visible),
+          grid_(cell(), area.visible),
+          keep_(cell(), area.visible),
+          bays_(cell(), area.visible) {
         for (const Obstacle& obstacle : labels.obstacles()) {
             switch (obstacle.kind) {
                 case ObstacleKind::Line:

@@ -1,4 +1,4 @@
-// The last placement and the view and scale it was found for.
+// The last few placements and the views and scales they were found for.
 #include "plan/placement_memory.h"
 
 #include <algorithm>
@@ -23,18 +23,22 @@ bool sameScale(const std::vector<double>& a, const std::vector<double>& b) {
 
 const LabelLayout* PlacementMemory::placementFor(const PlanView& view,
                                                  const std::vector<double>& scale) {
-    if (!kept_ || !(view == view_) || !sameScale(scale, scale_)) {
+    const auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& kept) {
+        return kept.view == view && sameScale(kept.scale, scale);
+    });
+    if (found == kept_.end()) {
         return nullptr;
     }
+    std::rotate(kept_.begin(), found, found + 1);
     ++reused_;
-    return &placement_;
+    return &kept_.front().placement;
 }
 
 void PlacementMemory::keep(const PlanView& view, std::vector<double> scale, LabelLayout placement) {
-    view_ = view;
-    scale_ = std::move(scale);
-    placement_ = std::move(placement);
-    kept_ = true;
+    if (kept_.size() >= kMostKept) {
+        kept_.pop_back();
+    }
+    kept_.insert(kept_.begin(), Kept{view, std::move(scale), std::move(placement)});
     ++placed_;
 }
 

@@ -1,4 +1,4 @@
-// What one placement of a level's texts found, kept so that the same level drawn again at the
+// What the placements of a level's texts found, kept so that the same level drawn again at the
 // same scale takes the same places without the search.
 #pragma once
 
@@ -10,28 +10,38 @@
 
 namespace fp {
 
-// The last placement and what it was found for: the view, and the surface's scale and text sizes
-// as numbers, with the panels warned about and the parts kept clear. The same view at the same
-// scale draws the same texts, so their places are taken again: the same level panned at one zoom,
-// or drawn again with a finding outlined. Any other view, zoom or window size places the texts
-// afresh. A memory serves one document; it is to be forgotten when another document, or the same
-// listing read again, is drawn.
+// The last few placements and what each was found for: the view (with its level), and the
+// surface's scale and text sizes as numbers, with the panels warned about and the parts kept
+// clear. The same view at the same scale draws the same texts, so their places are taken again:
+// the same level panned at one zoom, drawn again with a finding outlined, or stepped away from
+// and back onto. Any other view, zoom or window size places the texts afresh, and the placement
+// used longest ago makes room for it. A memory serves one document; it is to be forgotten when
+// another document, or the same listing read again, is drawn.
 class PlacementMemory {
   public:
-    // The placement kept for `view` at `scale`, or null when it was found for another.
+    // As many placements as a few levels stepped through in a few views; each takes some tens
+    // of bytes a text, far less than the plan's image.
+    static constexpr std::size_t kMostKept = 8;
+
+    // The placement kept for `view` at `scale`, or null when none was found for them. It stays
+    // valid until the memory is next asked, told or forgotten.
     const LabelLayout* placementFor(const PlanView& view, const std::vector<double>& scale);
     void keep(const PlanView& view, std::vector<double> scale, LabelLayout placement);
-    void forget() { kept_ = false; }
+    void forget() { kept_.clear(); }
 
     // How many placements were found afresh and how many were taken from memory.
     std::size_t placed() const { return placed_; }
     std::size_t reused() const { return reused_; }
 
   private:
-    bool kept_ = false;
-    PlanView view_;
-    std::vector<double> scale_;
-    LabelLayout placement_;
+    struct Kept {
+        PlanView view;
+        std::vector<double> scale;
+        LabelLayout placement;
+    };
+
+    // The most recently used first.
+    std::vector<Kept> kept_;
     std::size_t placed_ = 0;
     std::size_t reused_ = 0;
 };

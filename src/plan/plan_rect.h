@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace fp {
@@ -27,24 +26,45 @@ struct PlanRect {
     double height() const { return bottom - top; }
 };
 
-// Rectangles kept in the square cells of a grid they cover, so that a test looks only at those
-// near it.
+// Rectangles kept in the square cells of a grid laid over a part of the plan, so that a test
+// looks only at those near it. A rectangle reaching past that part is kept in the cells at its
+// edge, as a test there is made: any rectangle is found, only more slowly out there.
 class PlanRectIndex {
   public:
-    // `cell`: the side of a cell in plan units, about the size of the rectangles tested.
-    explicit PlanRectIndex(double cell);
+    // `cell`: the side of a cell in plan units, about the size of the rectangles tested;
+    // `bounds`: the part of the plan most of them lie in. A part too large for its cells to be
+    // few takes larger ones.
+    PlanRectIndex(double cell, const PlanRect& bounds);
 
     void add(const PlanRect& rect);
     // Whether any rectangle added meets `rect`.
     bool meetsAny(const PlanRect& rect) const;
 
   private:
-    template <typename Visit>
-    void forCells(const PlanRect& rect, Visit visit) const;
+    // The first and last column and row of the cells a rectangle covers.
+    struct CellSpan {
+        int left;
+        int top;
+        int right;
+        int bottom;
+    };
+    // One rectangle in one cell, and the cell's entry added before it (-1 for none).
+    struct Entry {
+        std::uint32_t rect;
+        std::int32_t next;
+    };
 
-    double cell_;
+    CellSpan cellsOf(const PlanRect& rect) const;
+
+    double left_;
+    double top_;
+    double cell_ = 1;
+    int columns_ = 1;
+    int rows_ = 1;
     std::vector<PlanRect> rects_;
-    std::unordered_map<int64_t, std::vector<std::size_t>> cells_;
+    // For each cell, row by row, its entry added last; -1 for an empty cell.
+    std::vector<std::int32_t> lastEntry_;
+    std::vector<Entry> entries_;
 };
 
 }  // namespace fp

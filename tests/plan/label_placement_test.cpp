@@ -278,6 +278,10 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
     member.memberLoadsOnBeams = true;
     PlanView floor = member;
     floor.mode = LoadMode::Floor;
+    PlanView below = member;
+    below.level = 1;
+    PlanView withoutNumbers = member;
+    withoutNumbers.memberNumbers = false;
     const auto freshly = [&](const PlanView& view, double charWidth) {
         Surface surface;
         surface.setOwnMetrics(charWidth, 2 * charWidth);
@@ -285,25 +289,54 @@ TEST(LabelPlacement, APlacementKeptIsTakenOnlyForItsOwnViewAndScale) {
         return drawn(surface);
     };
     PlacementMemory memory;
+    const auto drawKept = [&](const PlanView& view, double charWidth) {
+        Surface surface;
+        surface.setOwnMetrics(charWidth, 2 * charWidth);
+        DrawingContext context;
+        context.memory = &memory;
+        drawLevel(document, view, surface, context);
+        return drawn(surface);
+    };
     // Each step: the view and the text size (a zoom changes it), and whether the places are
-    // those of the step before.
+    // those of an earlier step.
     const struct {
         const PlanView& view;
         double charWidth;
         bool kept;
-    } steps[] = {{member, 10, false}, {member, 10, true},  {member, 12, false}, {floor, 12, false},
-                 {floor, 12, true},   {member, 12, false}, {member, 40, false}, {member, 40, true}};
+    } steps[] = {{member, 10, false},
+                 {member, 10, true},
+                 {member, 12, false},
+                 {floor, 12, false},
+                 {floor, 12, true},
+                 {member, 12, true},
+                 {member, 40, false},
+                 {member, 40, true},
+                 // Down a level and back up, at the same size and then at another.
+                 {below, 40, false},
+                 {member, 40, true},
+                 {below, 10, false},
+                 {member, 10, true},
+                 // An option turned off and on again.
+                 {withoutNumbers, 10, false},
+                 {member, 10, true},
+                 {withoutNumbers, 10, true}};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const std::size_t placedBefore = memory.placed();
-        Surface surface;
-        surface.setOwnMetrics(steps[i].charWidth, 2 * steps[i].charWidth);
-        DrawingContext context;
-        context.memory = &memory;
-        drawLevel(document, steps[i].view, surface, context);
+        EXPECT_EQ(drawKept(steps[i].view, steps[i].charWidth),
+                  freshly(steps[i].view, steps[i].charWidth))
+            << "step " << i;
         EXPECT_EQ(memory.placed() == placedBefore, steps[i].kept) << "step " << i;
-        EXPECT_EQ(drawn(surface), freshly(steps[i].view, steps[i].charWidth)) << "step " << i;
     }
-    EXPECT_EQ(memory.reused(), 3u);
+    EXPECT_EQ(memory.reused(), 8u);
+
+    // As many other sizes drawn since, the placement used longest ago is let go, and found
+    // afresh.
+    for (std::size_t size = 1; size <= PlacementMemory::kMostKept; ++size) {
+        drawKept(member, 100 + static_cast<double>(size));
+    }
+    const std::size_t placedBefore = memory.placed();
+    EXPECT_EQ(drawKept(member, 10), freshly(member, 10));
+    EXPECT_EQ(memory.placed(), placedBefore + 1);
 }
 
 }  // namespace
