@@ -49,8 +49,11 @@ void LegendPanel::showLegendOf(const ListingDocument* document, const PlanView& 
             text.clear();
         }
     }
-    setText(text);
-    adjustSize();
+    // Asked at every drawing, and mostly the same: laid out again only when it changed.
+    if (text != this->text()) {
+        setText(text);
+        adjustSize();
+    }
     place();
     setVisible(wanted_ && !text.isEmpty());
 }
