@@ -37,8 +37,7 @@ void MainWindow::showFindings() {
         checksButton_->setIcon(QIcon());
         return;
     }
-    const JudgedCounts counts =
-        countJudged(judgeFindings(session_.findings(), *document(), session_.accepted()));
+    const JudgedCounts counts = countJudged(session_.judgedFindings());
     checksButton_->setText(QString::fromStdString(judgedCountsText(counts)));
     checksButton_->setIcon(
         counts.open.warnings > 0 ? style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
