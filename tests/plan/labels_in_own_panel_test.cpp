@@ -385,8 +385,7 @@ TEST_P(LabelsInOwnPanel, EveryPanelShowsItsOwnLabelOrACalloutWithItsKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     SampleAndGenerated, LabelsInOwnPanel,
-    ::testing::Values(Listing{"", 600},
-                      Listing{"--storeys 2 --bays-x 9 --bays-z 7 --span 2.4", 800},
+    ::testing::Values(Listing{"", 600}, Listing{testing::kDenseLevelArguments, 800},
                       Listing{"--storeys 2 --bays-x 1 --bays-z 1 --load-cases 1", 600},
                       Listing{"--storeys 2 --bays-x 4 --bays-z 3 --load-cases 6", 600},
                       Listing{"--storeys 2 --bays-x 12 --bays-z 10 --load-cases 3", 1e9},

@@ -237,8 +237,8 @@ TEST(PdfLabels, EveryPanelOfTheSamplesLevel4_2ShowsItsOwnLabelOnEveryPage) {
 TEST(PdfLabels, EveryPanelOfADenseGeneratedLevelShowsItsOwnLabelOnEveryPage) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("dense.anl").toStdString();
-    ASSERT_TRUE(testing::writeGeneratedListing(
-        GEN_LISTING_PROGRAM, "--storeys 2 --bays-x 9 --bays-z 7 --span 2.4", path));
+    ASSERT_TRUE(
+        testing::writeGeneratedListing(GEN_LISTING_PROGRAM, testing::kDenseLevelArguments, path));
     checkListing(path, "dense.anl", 2);
 }
 #endif

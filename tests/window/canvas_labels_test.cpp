@@ -111,8 +111,7 @@ TEST(CanvasLabels, EveryPanelOfTheSamplesLevel4_2ShowsItsOwnLabelWithADockOpen) 
 TEST(CanvasLabels, EveryPanelOfADenseGeneratedLevelShowsItsOwnLabelWithADockOpen) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("dense.anl").toStdString();
-    ASSERT_TRUE(testing::writeGeneratedListing(
-        GEN_LISTING_PROGRAM, "--storeys 2 --bays-x 9 --bays-z 7 --span 2.4", path));
+    ASSERT_TRUE(testing::writeGeneratedListing(GEN_LISTING_PROGRAM, kDenseLevelArguments, path));
     checkCanvas(path, 2, 800);
 }
 #endif
